@@ -1,0 +1,34 @@
+#include "SnmpTypes.h"
+
+#include <gtest/gtest.h>
+
+using snmp::Oid;
+
+TEST(Oid, ParsesAndPrintsDottedText) {
+    struct Case { const char* text; std::optional<std::string> printed; };
+    const Case cases[] = {
+        {"1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.1.0"},
+        {".1.3.6", "1.3.6"},
+        {"1.3.6.", "1.3.6.0"},           // trailing dot: last sub-id 0
+        {"", ""},
+        {"1..3", std::nullopt},
+        {"1.3.x", std::nullopt},
+        {"1.3.-1", std::nullopt},
+        {"1.3.4294967296", std::nullopt}, // beyond 32 bits
+        {".", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        auto oid = Oid::parse(c.text);
+        ASSERT_EQ(oid.has_value(), c.printed.has_value()) << c.text;
+        if (oid)
+            EXPECT_EQ(oid->toString(), *c.printed) << c.text;
+    }
+}
+
+TEST(Oid, PrefixIsDecidedAtSubIdBoundaries) {
+    auto column = *Oid::parse("1.3.6.1.1.1");
+    EXPECT_TRUE(Oid::parse("1.3.6.1.1.1.5")->startsWith(column));
+    EXPECT_TRUE(column.startsWith(column));
+    EXPECT_FALSE(Oid::parse("1.3.6.1.1.10.5")->startsWith(column));
+    EXPECT_FALSE(Oid::parse("1.3.6.1.1")->startsWith(column));
+}
