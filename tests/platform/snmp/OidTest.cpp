@@ -20,8 +20,9 @@ TEST(Oid, ParsesAndPrintsDottedText) {
     for (const auto& c : cases) {
         auto oid = Oid::parse(c.text);
         ASSERT_EQ(oid.has_value(), c.printed.has_value()) << c.text;
-        if (oid)
+        if (oid) {
             EXPECT_EQ(oid->toString(), *c.printed) << c.text;
+        }
     }
 }
 
