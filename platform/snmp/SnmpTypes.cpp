@@ -5,11 +5,13 @@
 namespace snmp {
 
 std::optional<Oid> Oid::parse(std::string_view text) {
-    if (!text.empty() && text.front() == '.')
-        text.remove_prefix(1);
-    std::vector<uint32_t> arcs;
     if (text.empty())
         return Oid{};
+    if (text.front() == '.')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    std::vector<uint32_t> arcs;
     size_t pos = 0;
     while (true) {
         size_t dot = text.find('.', pos);
