@@ -1,0 +1,57 @@
+#pragma once
+// The variables of one request: heap copies of a MibObjectTable's records with their run-time values.
+#include "NxSNMPVar.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class NxOptionList;
+
+// A variable of a list: a copy of a static record plus its value text and walk cursor.
+struct NxSNMPVarItem {
+    std::string Oid;
+    std::string Caption;
+    int32_t Syntax = 0;
+    int32_t Access = 0;
+    NxOptionList* Options = nullptr;  // never owned
+    std::optional<std::string> GetExpr;
+    std::optional<std::string> SetExpr;
+    std::optional<std::string> AuxExpr;
+    std::string Value;    // text form; "(NULL)" absent, "(NOTDONE)" column walk ended
+    std::string LastOid;  // full OID of the last varbind received for this variable
+};
+
+class NxSNMPVarList {
+public:
+    NxSNMPVarList();  // kind SVT_SV, no keys, no variables
+    NxSNMPVarList(MibObjectTable table, NxVarListKind kind, int32_t keyCount);
+    NxSNMPVarList(const NxSNMPVarList& other);             // empty Instance, then Assign
+    NxSNMPVarList& operator=(const NxSNMPVarList& other);  // Assign
+    ~NxSNMPVarList();
+
+    void Assign(const NxSNMPVarList& other);  // keeps Instance; OwnedOptionLists not copied
+    void Clear();
+    void AppendTable(MibObjectTable table);
+    void AppendOidSuffix(const std::string& suffix);
+
+    NxSNMPVarItem* GetVar(int i) { return Items[static_cast<size_t>(i)].get(); }
+    const NxSNMPVarItem* GetVar(int i) const { return Items[static_cast<size_t>(i)].get(); }
+    int GetCount() const { return static_cast<int>(Items.size()); }
+
+    bool IsImplied(int i) const;
+    bool IsReadable(int i) const;
+    bool IsSettable(int i) const;
+    bool IsVisibleColumn(int i) const;
+    bool IsHiddenColumn(int i) const;
+    int GetVisibleCount() const;
+    int GetHiddenCount() const;
+
+    std::string Instance;
+    int32_t KeyCount = 0;
+    NxVarListKind Kind = SVT_SV;
+    std::string Name;
+    std::vector<std::unique_ptr<NxSNMPVarItem>> Items;
+    std::vector<std::unique_ptr<NxOptionList>> OwnedOptionLists;
+};
