@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-class ComboBox;    // platform/ui
-class RadioGroup;  // platform/ui
+namespace ui { class ComboBox; class RadioGroup; }  // platform/ui
 
 // One static source entry. Kind 1 uses IntValue; kinds 2 and 3 use StrValue. A table ends with Text == nullptr.
 struct NxOptionPair {
@@ -52,10 +51,10 @@ public:
     std::string TextToValue(const std::string& text) const;
 
     // The control halves live with the component layer (snmplib UI library).
-    void FillComboBox(ComboBox& comboBox) const;
-    void SelectComboBox(ComboBox& comboBox, const std::string& value) const;
-    void FillRadioGroup(RadioGroup& radioGroup) const;
-    void SelectRadioGroup(RadioGroup& radioGroup, const std::string& value) const;
+    void FillComboBox(ui::ComboBox& comboBox) const;
+    void SelectComboBox(ui::ComboBox& comboBox, const std::string& value) const;
+    void FillRadioGroup(ui::RadioGroup& radioGroup) const;
+    void SelectRadioGroup(ui::RadioGroup& radioGroup, const std::string& value) const;
 
 private:
     int32_t kind_ = KindInteger;
