@@ -2940,6 +2940,21 @@ constexpr MenuCommand kCommands[] = {
      .InstancePointer = "IpStaticRouteForm"},
 };
 
+constexpr MenuCommand kPortPopupCommands[] = {
+    {.Handler = "PortInformation2Click",
+     .MenuPath = "Port Information",
+     .Title = "Port Information Table",
+     .Kind = CommandKind::PortRowEditor,
+     .Table = {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (5 entries from \"Unit ID\")", MVT_SV, 0},
+     .Extras = {.EditWidthPlus = 50, .Wider = 50}},
+    {.Handler = "PortConfiguration1Click",
+     .MenuPath = "Port Configuration",
+     .Title = "Port Configuration",
+     .Kind = CommandKind::PortRowEditor,
+     .Table = {"1.3.6.1.4.1.32473.11.70.7.2.3.2.1 (8 entries from \"Unit Index\")", MVT_SV, 0},
+     .Extras = {.EditWidthPlus = 50, .Wider = 50}},
+};
+
 constexpr const char* kTableLabels[] = {
     "1.3.6.1.4.1.32473.11.70.7.2.1.1 (4 entries from \"Total Number Of Port\")",
     "1.3.6.1.4.1.32473.11.70.7.2.1.1.3.1",
@@ -3285,6 +3300,8 @@ constexpr const char* kTableLabels[] = {
     "1.3.6.1.4.1.32473.12.36.1.4.1",
     "1.3.6.1.4.1.32473.12.36.1.5.1",
     "1.3.6.1.4.1.32473.12.36.1.6.1",
+    "1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (5 entries from \"Unit ID\")",
+    "1.3.6.1.4.1.32473.11.70.7.2.3.2.1 (8 entries from \"Unit Index\")",
 };
 
 } // namespace
@@ -3297,5 +3314,7 @@ const MenuCommand* FindMenuCommand(std::string_view handler) {
             return &command;
     return nullptr;
 }
+
+std::span<const MenuCommand> PortPopupCommands() { return kPortPopupCommands; }
 
 std::span<const char* const> MenuCommandTableLabels() { return kTableLabels; }

@@ -121,5 +121,8 @@ std::span<const MenuCommand> AllMenuCommands();
 // The first command with this handler, or nullptr.
 const MenuCommand* FindMenuCommand(std::string_view handler);
 
+// The two commands of the port buttons' popup menu (PortInfoPopupMenu); MenuPath is the item's caption.
+std::span<const MenuCommand> PortPopupCommands();
+
 // Every catalogue label the commands name: tables, pages and state tables.
 std::span<const char* const> MenuCommandTableLabels();

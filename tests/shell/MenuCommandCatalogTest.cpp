@@ -26,6 +26,8 @@ struct TableUse {
 
 std::vector<TableUse> AllTableUses() {
     std::vector<TableUse> uses;
+    for (const MenuCommand& c : PortPopupCommands())
+        uses.push_back({c.Handler, c.Table, -1, &c.Extras});
     for (const MenuCommand& c : AllMenuCommands()) {
         if (c.Table.Label)
             uses.push_back({c.Handler, c.Table, c.Extras.RowStatusColumn, &c.Extras});

@@ -390,8 +390,27 @@ TEST(MenuCommandTable, QinQPortTableReadsTheStateFirst) {
     ASSERT_EQ(c->Extras.Other.size(), 1u);
 }
 
+TEST(MenuCommandTable, PortPopupCommandsEditOneRow) {
+    auto popup = PortPopupCommands();
+    ASSERT_EQ(popup.size(), 2u);
+    EXPECT_STREQ(popup[0].Handler, "PortInformation2Click");
+    EXPECT_STREQ(popup[0].Title, "Port Information Table");
+    EXPECT_STREQ(popup[1].Handler, "PortConfiguration1Click");
+    EXPECT_STREQ(popup[1].Title, "Port Configuration");
+    for (const MenuCommand& c : popup) {
+        EXPECT_EQ(c.Kind, CommandKind::PortRowEditor);
+        EXPECT_EQ(c.Table.ListKind, MVT_SV);
+        EXPECT_EQ(c.Table.KeyCount, 0);
+        EXPECT_EQ(c.Extras.EditWidthPlus, 50);
+        EXPECT_EQ(c.Extras.Wider, 50);
+        EXPECT_EQ(FindMenuCommand(c.Handler), nullptr);  // not in the main menu
+    }
+}
+
 TEST(MenuCommandTable, LabelsAreListedOnce) {
     std::set<std::string> named;
+    for (const MenuCommand& c : PortPopupCommands())
+        named.insert(c.Table.Label);
     for (const MenuCommand& c : AllMenuCommands()) {
         if (c.Table.Label)
             named.insert(c.Table.Label);
