@@ -647,6 +647,19 @@ constexpr MainMenuItem kCPUInterfaceFiltering1Items[] = {
     {"IPv6Rule2", "IPv6 Rule (CPU Interface Filtering)", "IPv6Rule2Click", false, {}},
 };
 
+constexpr MainMenuItem kN8023ad1Items[] = {
+    {"AggregatorTable1", "Aggregator Table", "AggregatorTable1Click", false, {}},
+    {"AggregatorPortList1", "Aggregator Port List", "AggregatorPortList1Click", false, {}},
+    {"AggreatorPortTable1", "Aggregator Port Table", "AggreatorPortTable1Click", false, {}},
+};
+
+constexpr MainMenuItem kPOE1Items[] = {
+    {"SystemControl1", "System Control", "SystemControl1Click", false, {}},
+    {"Systeminformation1", "System information", "Systeminformation1Click", false, {}},
+    {"PortControl2", "Port Control", "PortControl2Click", false, {}},
+    {"Portinformation4", "Port information", "Portinformation4Click", false, {}},
+};
+
 constexpr MainMenuItem kConfiguration4Items[] = {
     {"Configuration3", "Configuration  Information", "Configuration3Click", false, {}},
     {"PortConfig2", "Port Configuration", "PortConfig2Click", false, {}},
@@ -728,19 +741,6 @@ constexpr MainMenuItem kLLDP1Items[] = {
     {"LLDPDot31", "LLDP Dot3", "", false, kLLDPDot31Items},
 };
 
-constexpr MainMenuItem kN8023ad1Items[] = {
-    {"AggregatorTable1", "Aggregator Table", "AggregatorTable1Click", false, {}},
-    {"AggregatorPortList1", "Aggregator Port List", "AggregatorPortList1Click", false, {}},
-    {"AggreatorPortTable1", "Aggregator Port Table", "AggreatorPortTable1Click", false, {}},
-};
-
-constexpr MainMenuItem kPOE1Items[] = {
-    {"SystemControl1", "System Control", "SystemControl1Click", false, {}},
-    {"Systeminformation1", "System information", "Systeminformation1Click", false, {}},
-    {"PortControl2", "Port Control", "PortControl2Click", false, {}},
-    {"Portinformation4", "Port information", "Portinformation4Click", false, {}},
-};
-
 constexpr MainMenuItem kLoopbackDetection1Items[] = {
     {"LoopDetectControl1", "Global Settings", "LoopDetectControl1Click", false, {}},
     {"LoopDetectPortManagement1", "Port Management ", "LoopDetectPortManagement1Click", false, {}},
@@ -776,10 +776,10 @@ constexpr MainMenuItem kLayer2Management2Items[] = {
     {"ACL1", "ACL", "", false, kACL1Items},
     {"CPUInterfaceFiltering1", "CPU Interface Filtering", "", false, kCPUInterfaceFiltering1Items},
     {"", "-", "", true, {}},
-    {"LLDP1", "LLDP", "", false, kLLDP1Items},
-    {"", "-", "", false, {}},
     {"N8023ad1", "802.3ad", "", false, kN8023ad1Items},
     {"POE1", "PoE", "", false, kPOE1Items},
+    {"", "-", "", false, {}},
+    {"LLDP1", "LLDP", "", false, kLLDP1Items},
     {"", "-", "", false, {}},
     {"LoopbackDetection1", "Loopback Detection ", "", false, kLoopbackDetection1Items},
     {"BPDUTunnelingSettings1", "BPDU Tunneling Settings", "", false, kBPDUTunnelingSettings1Items},

@@ -322,3 +322,37 @@ TEST(MainMenuData, EmptySubmenusAndItemsWithoutCommand) {
     EXPECT_STREQ(MainMenuTopItems()[6].Children.back().Handler, "MulticastFdbTable1Click");
     EXPECT_STREQ(MainMenuTopItems().back().Children.back().Caption, "Test");
 }
+
+TEST(MainMenuData, TopMenuContentsInOrder) {
+    auto captions = [](const char* name) {
+        std::vector<std::string> out;
+        for (const MainMenuItem& item : FindMainMenuItem(name)->Children)
+            out.push_back(std::string(item.Caption) + (item.HiddenAtStart ? " (hidden)" : ""));
+        return out;
+    };
+    EXPECT_EQ(captions("Layer2Management2"),
+              (std::vector<std::string>{"Layer 2 Device Global Settings", "Port Management", "QoS ", "RSPAN", "-",
+                                        "Multicast Filter", "IGMP Snooping", "MLD Snooping", "-",
+                                        "Traffic Storm Management", "IP Limited Multicast Management",
+                                        "Traffic Segmentation Table ", "IP Limited Multicast (hidden)",
+                                        "IP Multicast VLAN Replication", "-", "ACL", "CPU Interface Filtering",
+                                        "- (hidden)", "802.3ad", "PoE", "-", "LLDP", "-", "Loopback Detection ",
+                                        "BPDU Tunneling Settings", "ERPS", "VULD Settings",
+                                        "NLB Multicast FDB Settings"}));
+    EXPECT_EQ(captions("Configuration1"),
+              (std::vector<std::string>{"Moudle Basic Configuration (hidden)", "Device Management",
+                                        "Equipment Management", "Agent Management", "System Log",
+                                        "Source IP Interface Settings", "Time Management", "RCP", "-",
+                                        "Entity (hidden)", "IF-MIB", "MIB II", "EtherLike-MIB", "File System",
+                                        "- (hidden)", "Save Changes (hidden)", "Refresh Panel"}));
+    EXPECT_EQ(captions("Layer3Management1"),
+              (std::vector<std::string>{"Layer 3 Device Global Settings", "MD5 Information ", "IP Management", "-",
+                                        "DHCP Management", "DHCP Server Filter", "DNS Relay", "DNS Resolver",
+                                        "DHCPv6 Relay", "-", "Route Redistribution Table", "Route Preference",
+                                        "Policy Route", "-", "CIDR", "RIPng", "RIP2 (RFC1724)", "OSPF",
+                                        "OSPF ECMP Management", "OSPFv3", "VRRP", "BGP4", "-", "IPMRoute",
+                                        "DVMRP Interface", "DVMRP", "PIM", "IGMP v3",
+                                        "IPv6 Static Route Management"}));
+    EXPECT_EQ(captions("AgentManagement1").size(), 25u);
+    EXPECT_EQ(captions("AgentManagement1")[3], "-");
+}
