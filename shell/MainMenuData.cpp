@@ -1027,6 +1027,16 @@ void Collect(std::span<const MainMenuItem> items, std::vector<const MainMenuItem
     }
 }
 
+const MainMenuItem* FindByName(std::span<const MainMenuItem> items, std::string_view name) {
+    for (const MainMenuItem& item : items) {
+        if (name == item.Name)
+            return &item;
+        if (const MainMenuItem* found = FindByName(item.Children, name))
+            return found;
+    }
+    return nullptr;
+}
+
 bool FindPath(std::span<const MainMenuItem> items, const MainMenuItem* target,
               std::vector<const MainMenuItem*>& path) {
     for (const MainMenuItem& item : items) {
@@ -1049,12 +1059,7 @@ std::vector<const MainMenuItem*> AllMainMenuItems() {
 }
 
 const MainMenuItem* FindMainMenuItem(std::string_view name) {
-    if (name.empty())
-        return nullptr;
-    for (const MainMenuItem* item : AllMainMenuItems())
-        if (name == item->Name)
-            return item;
-    return nullptr;
+    return name.empty() ? nullptr : FindByName(kTopItems, name);
 }
 
 std::vector<const MainMenuItem*> MainMenuPath(const MainMenuItem& item) {
