@@ -1,8 +1,8 @@
 #include "NxSNMPConvert.h"
 
-#include "Exception.h"
 #include "NxDateTime.h"
 #include "NxOptionList.h"
+#include "NxSNMPError.h"
 
 #include <charconv>
 #include <cstdio>
@@ -11,8 +11,6 @@
 #include <optional>
 #include <utility>
 #include <vector>
-
-std::string NxSNMPErrorText(int code);
 
 namespace {
 
@@ -24,7 +22,7 @@ constexpr const char* kNull = "(NULL)";
 
 enum : int { kBadSyntax = -511, kBadKeyCount = -514, kBadValue = -518 };
 
-[[noreturn]] void Raise(int code) { throw Exception(NxSNMPErrorText(code), code); }
+[[noreturn]] void Raise(int code) { RaiseNxSNMPError(code); }
 
 // --- Syntax classes ----------------------------------------------------------------------------
 

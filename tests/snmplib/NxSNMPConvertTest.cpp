@@ -370,6 +370,11 @@ TEST(NxSNMPIndex, ShortInstancesRaise514) {
 TEST(NxSNMPIndex, RowWithFewerPartsThanKeysRaises514) {
     NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxInteger, notaccess}}, 2);
     EXPECT_EQ(ErrorCode([&] { SplitInstance(list, "1"); }), -514);
+    try {
+        SplitInstance(list, "1");
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, "Bad key count of SNMP variable list!");
+    }
     EXPECT_EQ(ErrorCode([&] { SplitInstance(list, ""); }), -514);
     // More key columns than variables.
     NxSNMPVarList broken = MakeList({{sxInteger, notaccess}}, 2);
