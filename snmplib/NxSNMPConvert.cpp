@@ -555,6 +555,9 @@ Arcs IndexArcs(int32_t syntax, const std::string& text, bool lastImplied) {
     return arcs;
 }
 
+// An index that exists only in the instance of the other columns has a blank OID.
+bool IsBlankOid(const std::string& oid) { return Trim(oid).empty(); }
+
 bool IsLastKey(const NxSNMPVarList& vars, int i) { return i == vars.KeyCount - 1; }
 
 void RequireKeyColumns(const NxSNMPVarList& vars) {
@@ -691,8 +694,10 @@ void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance) {
     for (int i = 0; i < vars.KeyCount; ++i) {
         if (rest.empty())
             Raise(kBadKeyCount);
-        if (!vars.IsReadable(i))
-            vars.GetVar(i)->LastOid = vars.GetVar(i)->Oid + "." + rowInstance;
+        NxSNMPVarItem& key = *vars.GetVar(i);
+        // A key that is not read follows the row with its cursor; a blank-OID key has no column to follow.
+        if (!vars.IsReadable(i) && !IsBlankOid(key.Oid))
+            key.LastOid = key.Oid + "." + rowInstance;
         rest = ParseIndex(vars, i, rest);
     }
 }

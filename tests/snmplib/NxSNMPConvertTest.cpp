@@ -333,6 +333,17 @@ TEST(NxSNMPIndex, AddressAndIntegerKeysSplitAndJoin) {
     EXPECT_EQ(list.GetVar(2)->Value, "");
 }
 
+TEST(NxSNMPIndex, BlankOidKeyLivesOnlyInTheInstance) {
+    NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxInteger, notaccess}, {sxInteger, readonly}}, 2);
+    list.GetVar(0)->Oid = " ";
+    SplitInstance(list, "2.17");
+    EXPECT_EQ(list.GetVar(0)->Value, "2");
+    EXPECT_EQ(list.GetVar(1)->Value, "17");
+    EXPECT_EQ(list.GetVar(0)->LastOid, "");
+    EXPECT_EQ(list.GetVar(1)->LastOid, list.GetVar(1)->Oid + ".2.17");
+    EXPECT_EQ(JoinInstance(list), "2.17");
+}
+
 TEST(NxSNMPIndex, ImpliedStringKeyTakesTheRestOfTheRow) {
     NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxDisplayStr, notaccess | implied}}, 2);
     SplitInstance(list, "3.112.117.98.108.105.99");
