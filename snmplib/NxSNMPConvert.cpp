@@ -349,10 +349,9 @@ double DoubleOfArcs(uint32_t low, uint32_t high) { return BitsToDouble(static_ca
 
 struct IndexReader {
     const Arcs& o;
-    bool lastImplied;     // the last key column and IMPLIED: no length prefix
+    bool lastImplied;  // the last key column and IMPLIED: no length prefix
     size_t used = 0;
 
-    size_t Count() const { return o.size(); }
     void Need(size_t count) const {
         if (o.size() < count)
             Raise(NxErrBadKeyCount);
