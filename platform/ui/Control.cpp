@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "Text.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -358,8 +359,12 @@ bool Control::WidgetEvent(QEvent* event) {
         // A window losing the activation keeps its control entered.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-        if (Form* form = ParentForm(); form && form->entered_ == this) form->entered_ = nullptr;
+        Form* form = ParentForm();
+        if (form && form->entered_ != this) break;  // never entered (focus taken back on the way)
+        auto life = LifeToken();
         if (OnExit) FireUser([&] { OnExit(this); });
+        // An exit handler may take the focus back (an input check does): then the control stays entered.
+        if (!life.expired() && form && QApplication::focusWidget() != widget_) form->entered_ = nullptr;
         break;
     }
     default:

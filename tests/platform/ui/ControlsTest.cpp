@@ -147,6 +147,30 @@ TEST_F(ControlsTest, EnterAndExitFollowFocus) {
     form->Hide();
 }
 
+TEST_F(ControlsTest, ExitHandlerCanKeepTheFocus) {
+    auto* checked = Make<ui::Edit>();
+    auto* other = Make<ui::Edit>();
+    other->SetTop(30);
+    std::vector<std::string> log;
+    checked->OnEnter = [&](ui::Component*) { log.push_back("enter checked"); };
+    checked->OnExit = [&](ui::Component*) {
+        log.push_back("exit checked");
+        checked->SetFocus();  // what an input check does after refusing the text
+    };
+    other->OnEnter = [&](ui::Component*) { log.push_back("enter other"); };
+    other->OnExit = [&](ui::Component*) { log.push_back("exit other"); };
+    form->Show();
+    QApplication::setActiveWindow(form->Widget());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->Widget()));
+    checked->SetFocus();
+    log.clear();
+
+    other->SetFocus();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit checked"}));
+    EXPECT_TRUE(checked->Focused());
+    form->Hide();
+}
+
 TEST_F(ControlsTest, EditableComboReportsTypingButNotCode) {
     auto* combo = Make<ui::ComboBox>();
     int changes = 0;
