@@ -5,6 +5,8 @@
 // The control glue keeps one NxEditRule per edit and acts on the results: it sets texts, beeps, posts the
 // next-control message, shows the message box (parented to the owner, captioned with the application title, OK
 // button), gives the focus back, and calls the edit's saved change and exit handlers through the callbacks below.
+// The glue also keeps the exit check from running when another window takes the focus or when its own message box
+// does, so a refusal never re-enters.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -380,3 +380,16 @@ TEST(NxEditRule, NewFormatKeepsTheLastAcceptedText) {
     EXPECT_EQ(rule.Format().TypeLetter, 's');
     EXPECT_EQ(rule.MaxTextLength(), 4);
 }
+
+TEST(NxEditRule, MessagesFollowTheMessageTable) {
+    const NxMessageTable builtIn = CommonErrorMessages;
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < builtIn.Size(); ++i) texts.push_back(builtIn[i]);
+    texts[8] = " [MIN] <= value <= [MAX], from [MIN]";
+    CommonErrorMessages.Replace(texts);
+    Edit edit("%u{n10x20}");
+    edit.text = "5";
+    std::string message = edit.Leave().Message;
+    CommonErrorMessages = builtIn;
+    EXPECT_EQ(message, " 10 <= value <= 20, from 10");
+}
