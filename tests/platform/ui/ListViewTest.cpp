@@ -157,6 +157,19 @@ TEST_F(ListViewTest, ClickFiresAfterTheSelectionChanged) {
     EXPECT_EQ(selectedAtClick, list->Items()[1]);
 }
 
+TEST_F(ListViewTest, DoubleClickOnARowFiresOnceWithTheRowSelected) {
+    AddRows(2);
+    list->FlushRows();
+    int doubleClicks = 0;
+    list->OnDblClick = [&](ui::Component*) {
+        ++doubleClicks;
+        EXPECT_EQ(list->Selected(), list->Items()[0]);
+    };
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(0));  // a double click's first click
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(0));
+    EXPECT_EQ(doubleClicks, 1);
+}
+
 TEST_F(ListViewTest, ChangeFollowsAddsDeletesAndCaptions) {
     struct Change {
         ui::ListItem* item;
