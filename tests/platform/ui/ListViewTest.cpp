@@ -84,6 +84,18 @@ TEST_F(ListViewTest, RowsShowCaptionAndSubItemsInColumns) {
     EXPECT_THROW(list->Items()[2], Exception);
 }
 
+TEST_F(ListViewTest, ReadOnlyWholeRowsGridLinesAndSelectionVisibleWithoutFocus) {
+    EXPECT_TRUE(list->ReadOnly());
+    EXPECT_EQ(View()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(View()->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(View()->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_TRUE(View()->showGrid());
+    const QPalette palette = View()->palette();
+    EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight), palette.color(QPalette::Active, QPalette::Highlight));
+    list->SetGridLines(false);
+    EXPECT_FALSE(View()->showGrid());
+}
+
 TEST_F(ListViewTest, RowsAddedByCodeReachTheWidgetInBatches) {
     AddRows(500);
     // The items exist at once; the widget learns of them only when the event loop runs.
