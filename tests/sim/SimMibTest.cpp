@@ -1,0 +1,3 @@
+#include "SimMib.h"
+
+#include <gtest/gtest.h>
