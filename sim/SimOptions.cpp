@@ -92,11 +92,19 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
                 throw std::invalid_argument(arg + " needs a value");
             return v;
         };
+        // A community goes into a configuration line, so it is one word.
+        auto word = [&]() -> std::string {
+            std::string v = text();
+            for (char c : v)
+                if (std::isspace(static_cast<unsigned char>(c)))
+                    throw std::invalid_argument(arg + " takes one word");
+            return v;
+        };
         if (arg == "--port") options.port = IntOption(arg, value(), 0, 65535);
         else if (arg == "--port-file") options.portFile = text();
         else if (arg == "--scenario") options.scenario = text();
-        else if (arg == "--read-community") options.readCommunity = text();
-        else if (arg == "--write-community") options.writeCommunity = text();
+        else if (arg == "--read-community") options.readCommunity = word();
+        else if (arg == "--write-community") options.writeCommunity = word();
         else if (arg == "--user") options.users.push_back(ParseUserSpec(value()));
         else if (arg == "--engine-id") {
             options.engineId = text();
