@@ -91,6 +91,11 @@ struct Pdu {
     int32_t errorStatus = 0;
     int32_t errorIndex = 0;
     int32_t requestId = 0;
+    // SNMPv3 only (ignored for communities): security level 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv;
+    // the context engine ID as the octets of its text.
+    int32_t securityLevel = 1;
+    std::string contextName;
+    std::string contextEngineId;
 };
 
 } // namespace snmp

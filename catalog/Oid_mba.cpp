@@ -1,0 +1,395 @@
+#include "Oid_mba.h"
+
+namespace {
+
+constexpr NxOptionPair L5Pairs[] = {NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
+constexpr NxOptionPair L8Pairs[] = {NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
+constexpr NxOptionPair L10Pairs[] = {
+    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L12Pairs[] = {
+    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
+    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L26Pairs[] = {
+    NxOptionPair::Int(1, "active"), NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(6, "destroy"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L32Pairs[] = {
+    NxOptionPair::Int(1, "hostbased"), NxOptionPair::Int(2, "portbased"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L33Pairs[] = {
+    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "any"), NxOptionPair::Int(3, "dot1xImp"),
+    NxOptionPair::Int(4, "impZemo"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L34Pairs[] = {
+    NxOptionPair::Int(1, "block"), NxOptionPair::Int(2, "local"), NxOptionPair::Int(3, "permit"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L35Pairs[] = {
+    NxOptionPair::Int(2, "authProtocolLocal"), NxOptionPair::Int(4, "authProtocolRadiusEap"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L36Pairs[] = {
+    NxOptionPair::Int(1, "portBase"), NxOptionPair::Int(2, "macBase"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L37Pairs[] = {
+    NxOptionPair::Int(1, "swRadiusServerIndex-first"), NxOptionPair::Int(2, "swRadiusServerIndex-second"),
+    NxOptionPair::Int(3, "swRadiusServerIndex-third"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L38Pairs[] = {
+    NxOptionPair::Int(0, "unknown"), NxOptionPair::Int(1, "IPv4"), NxOptionPair::Int(2, "IPv6"),
+    NxOptionPair::Int(16, "dns"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L39Pairs[] = {
+    NxOptionPair::Int(1, "initialize"), NxOptionPair::Int(2, "disconnected"), NxOptionPair::Int(3, "connecting"),
+    NxOptionPair::Int(4, "authenticating"), NxOptionPair::Int(5, "authenticated"), NxOptionPair::Int(6, "aborting"),
+    NxOptionPair::Int(7, "held"), NxOptionPair::Int(8, "forceAuth"), NxOptionPair::Int(9, "forceUnauth"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L40Pairs[] = {
+    NxOptionPair::Int(1, "request"), NxOptionPair::Int(2, "response"), NxOptionPair::Int(3, "success"),
+    NxOptionPair::Int(4, "fail"), NxOptionPair::Int(5, "timeout"), NxOptionPair::Int(6, "idle"),
+    NxOptionPair::Int(7, "initialize"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L41Pairs[] = {
+    NxOptionPair::Int(1, "authorized"), NxOptionPair::Int(2, "unauthorized"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L42Pairs[] = {
+    NxOptionPair::Int(1, "remoteAuthServer"), NxOptionPair::Int(2, "localAuthServer"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L43Pairs[] = {
+    NxOptionPair::Int(1, "supplicantLogoff"), NxOptionPair::Int(2, "portFailure"),
+    NxOptionPair::Int(3, "supplicantRestart"), NxOptionPair::Int(4, "reauthFailed"),
+    NxOptionPair::Int(5, "authControlForceUnauth"), NxOptionPair::Int(6, "portReInit"),
+    NxOptionPair::Int(7, "portAdminDisabled"), NxOptionPair::Int(999, "notTerminatedYet"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L44Pairs[] = {
+    NxOptionPair::Int(1, "disabled"), NxOptionPair::Int(2, "enabled"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L45Pairs[] = {
+    NxOptionPair::Int(1, "local"), NxOptionPair::Int(2, "radius"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L46Pairs[] = {
+    NxOptionPair::Int(1, "unconnected"), NxOptionPair::Int(2, "connecting"), NxOptionPair::Int(3, "authenticating"),
+    NxOptionPair::Int(4, "authenticated"), NxOptionPair::Int(5, "failure"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L47Pairs[] = {
+    NxOptionPair::Int(1, "port_based"), NxOptionPair::Int(2, "host_based"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L48Pairs[] = {
+    NxOptionPair::Int(1, "authenticating"), NxOptionPair::Int(2, "authorized"), NxOptionPair::Int(3, "unauthorized"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L49Pairs[] = {
+    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "initialize"), NxOptionPair::Int(3, "reauthenticate"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L50Pairs[] = {
+    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "authenticator"), NxOptionPair::End(),
+};
+
+NxOptionList L5;
+NxOptionList L8;
+NxOptionList L10;
+NxOptionList L12;
+NxOptionList L26;
+NxOptionList L32;
+NxOptionList L33;
+NxOptionList L34;
+NxOptionList L35;
+NxOptionList L36;
+NxOptionList L37;
+NxOptionList L38;
+NxOptionList L39;
+NxOptionList L40;
+NxOptionList L41;
+NxOptionList L42;
+NxOptionList L43;
+NxOptionList L44;
+NxOptionList L45;
+NxOptionList L46;
+NxOptionList L47;
+NxOptionList L48;
+NxOptionList L49;
+NxOptionList L50;
+
+constinit const NxSNMPVar E_12_3_11_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.11.1.1.1", "Index", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.11.1.1.2", "Authentication Mode", sxInteger, readwrite, &L32},
+    {"1.3.6.1.4.1.32473.12.3.11.1.1.3", "Port Method", sxInteger, readwrite, &L33},
+    {"1.3.6.1.4.1.32473.12.3.11.1.1.4", "Authentication VLANs", sxDisplayStr, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_11[] = {
+    {"1.3.6.1.4.1.32473.12.3.11.3", "Attributes", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.3.11.4", "Fail Over State", sxInteger, readwrite, &L34},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_11_2_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.11.2.1.1", "VLAN ID", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.11.2.1.2", "VLAN Ports", sxBitStr, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.11.2.1.3", "Row Status", sxInteger, readwrite, &L26},
+    {},
+};
+
+constinit const NxSNMPVar E_12_55_1[] = {
+    {"1.3.6.1.4.1.32473.12.55.1.1", "Shell State", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.55.1.2", "System State", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.55.1.3", "Network State", sxInteger, readwrite, &L10},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.1.1", "User Authentication Protocol", sxInteger, readwrite, &L35},
+    {"1.3.6.1.4.1.32473.12.3.1.2", "Device Authentication Mode", sxInteger, readwrite, &L36},
+    {"1.3.6.1.4.1.32473.12.3.1.3", "Authorization State", sxInteger, readwrite, &L10},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_2_4_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.1", "Index", sxInteger, notaccess, &L37},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.2", "IP Address", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.3", "Key", sxOctetStr, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.4", "Accounting Port Number", sxGauge, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.5", "Port Number", sxGauge, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.6", "Status", sxInteger, readonly, &L12},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.7", "Time out", sxGauge, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.8", "Retransmit", sxGauge, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.9", "Address Type", sxInteger, readonly, &L38},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1.10", "Address ", sxOctetStr, readonly, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_6_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.1", "PAE MAC Address", sxMacAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.2", "PAE Port Number", sxInteger, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.3", "PAE State", sxInteger, readonly, &L39},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.4", "Backend  State", sxInteger, readonly, &L40},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1.5", "Control Led Port Status", sxInteger, readonly, &L41},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_6_2_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.1", "MAC Address", sxMacAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.2", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.3", "Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.4", "Frames TX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.5", "Start Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.6", "Logoff Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.7", "Response ID Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.8", "Response Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.9", "Request ID Frames TX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.10", "Request Frames TX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.11", "Invalid Eapol Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.12", "Eap Length Error Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.13", "LastEapol Frame Version", sxGauge, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1.14", "LastEapol Frame Source", sxMacAddress, readonly, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_6_3_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.1", "MAC Address", sxMacAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.2", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.3", "Enters Connecting", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.4", "Eap Logoffs While Connecting", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.5", "Enters Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.6", "Success While Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.7", "Timeouts While Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.8", "Fail While Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.9", "Reauths While Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.10", "Eap Starts While Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.11", "Eap Logoff While Authenticating", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.12", "Reauths While Authenticated", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.13", "Eap Starts While Authenticated", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.14", "Eap Logoff While Authenticated", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.15", "Backend Responses", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.16", "Backend Access Challenges", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.17", "Backend Other Requests To Supplicant", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.18", "Backend NonNakResponses From Supplicant", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.19", "Backend Authentication Successes", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1.20", "Backend Authentication Fails", sxCounter, readonly, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_6_4_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.1", "MAC Address", sxMacAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.2", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.3", "Octets RX", sxCounter64, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.4", "Octets TX", sxCounter64, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.5", "Frames RX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.6", "Frames TX", sxCounter, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.7", "ID", sxDisplayStr, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.8", "Authentic Method", sxInteger, readonly, &L42},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.9", "Time", sxTimeTicks, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.10", "Terminate Cause", sxInteger, readonly, &L43},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1.11", "User Name", sxDisplayStr, readonly, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_1_A[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.1", "State", sxInteger, readwrite, &L44},
+    {"1.3.6.1.4.1.32473.12.35.1.2", "Method", sxInteger, readwrite, &L45},
+    {"1.3.6.1.4.1.32473.12.35.1.3", "Password", sxDisplayStr, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.1.8", "Clear All Action", sxInteger, readwrite, &L8},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_1_B[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.4", "VLAN Name", sxDisplayStr, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.1.5", "Member Ports", sxBitStr, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_1_C[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.7", "Delete State", sxInteger, readwrite, &L5},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_1_D[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.4", "VLAN Name", sxDisplayStr, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_2_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.1", "Index", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.2", "MAC Index", sxMacAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.3", "Status", sxInteger, readonly, &L46},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.4", "Assign VLAN Name", sxDisplayStr, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.5", "Clear MAC Action", sxInteger, readwrite, &L8},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.6", "Priority", sxInteger, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.7", "Aging Time", sxInteger, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1.8", "Hold Time", sxInteger, readonly, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_3_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.1", "Index", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.2", "Port State", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.3", "Port Mode", sxInteger, readwrite, &L47},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.4", "Port Aging Time", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.5", "Port Hold Time", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.6", "Clear Port Action", sxInteger, readwrite, &L8},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1.7", "Port Max User", sxInteger, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_4_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.35.4.1.1.1", "MAC Index", sxMacAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.4.1.1.5", "VLAN ID", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.4.1.1.3", "Status", sxInteger, readwrite, &L26},
+    {},
+};
+
+constinit const NxSNMPVar E_12_35_1_E[] = {
+    {"1.3.6.1.4.1.32473.12.35.1.9", "Max User", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.35.1.11", "RADIUS Authorization", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.35.1.12", "Local Authorization", sxInteger, readwrite, &L10},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_7[] = {
+    {"1.3.6.1.4.1.32473.12.3.7.1", "Port Number", sxGauge, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.7.2", "MAC Address", sxMacAddress, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_10[] = {
+    {"1.3.6.1.4.1.32473.12.3.10.1", "Forward EAPOL PDU", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.3.10.2", "Max User", sxInteger, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_10_3_1[] = {
+    {" ", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.10.3.1.1", "Forward EAPOL PDU", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.3.10.3.1.2", "Max User", sxInteger, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_10_4_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.1", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.2", "MAC Address", sxMacAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.3", "Controlled Status", sxInteger, readonly, &L48},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.4", "Assign VLAN ID", sxInteger, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.5", "Assign Priority", sxInteger, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.6", "PAE State", sxInteger, readonly, &L39},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1.7", "Backend Authentication State", sxInteger, readonly, &L40},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_9_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.9.1.1.1", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.9.1.1.2", "MAC Address", sxMacAddress, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.9.1.1.3", "Initialize Or Reauth Status", sxInteger, readwrite, &L49},
+    {},
+};
+
+constinit const NxSNMPVar E_12_3_8_1_1[] = {
+    {"1.3.6.1.4.1.32473.12.3.8.1.1.1", "Port Number", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.3.8.1.1.2", "Capabilities", sxInteger, readwrite, &L50},
+    {},
+};
+
+constinit const CatalogTable Tables[] = {
+    {"1.3.6.1.4.1.32473.12.3.11.1.1", "Oid_mba", E_12_3_11_1_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.11", "Oid_mba", E_12_3_11, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.3.11.2.1", "Oid_mba", E_12_3_11_2_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.55.1", "Oid_mba", E_12_55_1, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.3.1", "Oid_mba", E_12_3_1, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.3.2.4.1", "Oid_mba", E_12_3_2_4_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.6.1.1", "Oid_mba", E_12_3_6_1_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.6.2.1 (14 entries from \"MAC Address\")", "Oid_mba", E_12_3_6_2_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.6.3.1", "Oid_mba", E_12_3_6_3_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.6.4.1", "Oid_mba", E_12_3_6_4_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.35.1 (4 entries from \"State\")", "Oid_mba", E_12_35_1_A, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.35.1 (2 entries from \"VLAN Name\")", "Oid_mba", E_12_35_1_B, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.35.1 (1 entries from \"Delete State\")", "Oid_mba", E_12_35_1_C, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.35.1 (1 entries from \"VLAN Name\")", "Oid_mba", E_12_35_1_D, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.35.2.1.1", "Oid_mba", E_12_35_2_1_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.35.3.1.1", "Oid_mba", E_12_35_3_1_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.35.4.1.1", "Oid_mba", E_12_35_4_1_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.35.1 (3 entries from \"Max User\")", "Oid_mba", E_12_35_1_E, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.3.7", "Oid_mba", E_12_3_7, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.3.10", "Oid_mba", E_12_3_10, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.3.10.3.1", "Oid_mba", E_12_3_10_3_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.10.4.1", "Oid_mba", E_12_3_10_4_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.9.1.1", "Oid_mba", E_12_3_9_1_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.3.8.1.1", "Oid_mba", E_12_3_8_1_1, MVT_FMV},
+};
+
+constinit const CatalogOptionListDef OptionLists[] = {
+    {5, &L5, L5Pairs, NxOptionList::KindInteger},
+    {8, &L8, L8Pairs, NxOptionList::KindInteger},
+    {10, &L10, L10Pairs, NxOptionList::KindInteger},
+    {12, &L12, L12Pairs, NxOptionList::KindInteger},
+    {26, &L26, L26Pairs, NxOptionList::KindInteger},
+    {32, &L32, L32Pairs, NxOptionList::KindInteger},
+    {33, &L33, L33Pairs, NxOptionList::KindInteger},
+    {34, &L34, L34Pairs, NxOptionList::KindInteger},
+    {35, &L35, L35Pairs, NxOptionList::KindInteger},
+    {36, &L36, L36Pairs, NxOptionList::KindInteger},
+    {37, &L37, L37Pairs, NxOptionList::KindInteger},
+    {38, &L38, L38Pairs, NxOptionList::KindInteger},
+    {39, &L39, L39Pairs, NxOptionList::KindInteger},
+    {40, &L40, L40Pairs, NxOptionList::KindInteger},
+    {41, &L41, L41Pairs, NxOptionList::KindInteger},
+    {42, &L42, L42Pairs, NxOptionList::KindInteger},
+    {43, &L43, L43Pairs, NxOptionList::KindInteger},
+    {44, &L44, L44Pairs, NxOptionList::KindInteger},
+    {45, &L45, L45Pairs, NxOptionList::KindInteger},
+    {46, &L46, L46Pairs, NxOptionList::KindInteger},
+    {47, &L47, L47Pairs, NxOptionList::KindInteger},
+    {48, &L48, L48Pairs, NxOptionList::KindInteger},
+    {49, &L49, L49Pairs, NxOptionList::KindInteger},
+    {50, &L50, L50Pairs, NxOptionList::KindInteger},
+};
+
+}  // namespace
+
+void Oid_mbaStartup() { BuildOptionLists(OptionLists); }
+
+void Oid_mbaExit() { ClearOptionLists(OptionLists); }
+
+constinit const CatalogModule Oid_mbaModule = {"Oid_mba", Tables, OptionLists, Oid_mbaStartup, Oid_mbaExit};

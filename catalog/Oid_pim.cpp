@@ -1,0 +1,129 @@
+#include "Oid_pim.h"
+
+namespace {
+
+constexpr NxOptionPair L10Pairs[] = {
+    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
+};
+constexpr NxOptionPair L12Pairs[] = {
+    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
+    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L121Pairs[] = {
+    NxOptionPair::Int(0, "other"), NxOptionPair::Int(1, "disabled"), NxOptionPair::Int(2, "enabled"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L122Pairs[] = {
+    NxOptionPair::Int(1, "dense"), NxOptionPair::Int(2, "sparse"), NxOptionPair::Int(3, "sparseDense"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L123Pairs[] = {
+    NxOptionPair::Int(1, "never"), NxOptionPair::Int(2, "immediately"), NxOptionPair::End(),
+};
+
+NxOptionList L10;
+NxOptionList L12;
+NxOptionList L121;
+NxOptionList L122;
+NxOptionList L123;
+
+constinit const NxSNMPVar E_12_52_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.1.1", "Global State", sxInteger, readwrite, &L121},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_2_3_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.1", "Interface", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.2", "Address", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.3", "Net Mask", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.4", "Designated Router", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.5", "Hello Interval", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.6", "Join Prune Interval", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.7", "DR Priority", sxGauge, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.8", "Mode", sxInteger, readwrite, &L122},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1.9", "State", sxInteger, readwrite, &L10},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.1.1", "Boot Strap Period", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.1.2", "Hash Mask Length", sxInteger, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_1_3_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.1.3.1.1", "Interface", sxInteger, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.1.3.1.2", "IP Address", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.1.3.1.3", "Subnet Mask", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.1.3.1.4", "Priority", sxInteger, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_2[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.2.1", "Hold Time", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.2.2", "Priority", sxInteger, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.2.3", " Wildcard Prefix-Cnt", sxInteger, readwrite, nullptr},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_2_4_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.2.4.1.1", "Group Address", sxIpAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.2.4.1.2", "Group Mask", sxIpAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.2.4.1.3", "Interface", sxDisplayStr, readwrite, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.2.4.1.4", "Row Status", sxInteger, readwrite, &L12},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_4[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.4.3", "Last Hop SPT Switch over", sxInteger, readwrite, &L123},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_5_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.5.1.1", "RP Address", sxIpAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.5.1.2", "Status", sxInteger, readwrite, &L12},
+    {},
+};
+
+constinit const NxSNMPVar E_12_52_3_6_1[] = {
+    {"1.3.6.1.4.1.32473.12.52.3.6.1.1", "Group Address", sxIpAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.6.1.2", "Group Mask", sxIpAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.6.1.3", "Address", sxIpAddress, notaccess, nullptr},
+    {"1.3.6.1.4.1.32473.12.52.3.6.1.4", "Row Status", sxInteger, readwrite, &L12},
+    {},
+};
+
+constinit const NxSNMPVar Mib2_80_1[] = {
+    {"1.3.6.1.2.1.80.1.1", "Max Concurrent Requests", sxGauge, readonly, nullptr},
+    {},
+};
+
+constinit const CatalogTable Tables[] = {
+    {"1.3.6.1.4.1.32473.12.52.1", "Oid_pim", E_12_52_1, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.52.2.3.1", "Oid_pim", E_12_52_2_3_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.52.3.1", "Oid_pim", E_12_52_3_1, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.52.3.1.3.1", "Oid_pim", E_12_52_3_1_3_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.52.3.2", "Oid_pim", E_12_52_3_2, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.52.3.2.4.1", "Oid_pim", E_12_52_3_2_4_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.52.3.4", "Oid_pim", E_12_52_3_4, SVT_SV},
+    {"1.3.6.1.4.1.32473.12.52.3.5.1", "Oid_pim", E_12_52_3_5_1, MVT_FMV},
+    {"1.3.6.1.4.1.32473.12.52.3.6.1", "Oid_pim", E_12_52_3_6_1, MVT_FMV},
+    {"1.3.6.1.2.1.80.1", "Oid_pim", Mib2_80_1, SVT_SV},
+};
+
+constinit const CatalogOptionListDef OptionLists[] = {
+    {10, &L10, L10Pairs, NxOptionList::KindInteger},
+    {12, &L12, L12Pairs, NxOptionList::KindInteger},
+    {121, &L121, L121Pairs, NxOptionList::KindInteger},
+    {122, &L122, L122Pairs, NxOptionList::KindInteger},
+    {123, &L123, L123Pairs, NxOptionList::KindInteger},
+};
+
+}  // namespace
+
+void Oid_pimStartup() { BuildOptionLists(OptionLists); }
+
+void Oid_pimExit() { ClearOptionLists(OptionLists); }
+
+constinit const CatalogModule Oid_pimModule = {"Oid_pim", Tables, OptionLists, Oid_pimStartup, Oid_pimExit};

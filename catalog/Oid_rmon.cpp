@@ -1,0 +1,55 @@
+#include "Oid_rmon.h"
+
+namespace {
+
+constexpr NxOptionPair L12Pairs[] = {
+    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
+    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
+    NxOptionPair::End(),
+};
+constexpr NxOptionPair L138Pairs[] = {
+    NxOptionPair::Int(1, "running"), NxOptionPair::Int(2, "warmBoot"), NxOptionPair::Int(3, "coldBoot"),
+    NxOptionPair::End(),
+};
+
+NxOptionList L12;
+NxOptionList L138;
+
+constinit const NxSNMPVar Mib2_16_19_A[] = {
+    {"1.3.6.1.2.1.16.19.1", "Capabilities", sxOctetStr, readonly, nullptr},
+    {"1.3.6.1.2.1.16.19.2", "Software revision", sxDisplayStr, readonly, nullptr},
+    {"1.3.6.1.2.1.16.19.3", "Hardware revision", sxDisplayStr, readonly, nullptr},
+    {"1.3.6.1.2.1.16.19.5", "Reset Control", sxInteger, readwrite, &L138},
+    {},
+};
+
+constinit const NxSNMPVar Mib2_16_19_11_1[] = {
+    {"1.3.6.1.2.1.16.19.11.1.1", "IP Address", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.2.1.16.19.11.1.2", "Subnet Mask", sxIpAddress, readonly, nullptr},
+    {"1.3.6.1.2.1.16.19.11.1.3", "Status", sxInteger, readonly, &L12},
+    {},
+};
+
+constinit const NxSNMPVar Mib2_16_19_B[] = {
+    {"1.3.6.1.2.1.16.19.12", "Default Gateway", sxIpAddress, readwrite, nullptr},
+    {},
+};
+
+constinit const CatalogTable Tables[] = {
+    {"1.3.6.1.2.1.16.19 (4 entries from \"Capabilities\")", "Oid_rmon", Mib2_16_19_A, SVT_SV},
+    {"1.3.6.1.2.1.16.19.11.1", "Oid_rmon", Mib2_16_19_11_1, MVT_FMV},
+    {"1.3.6.1.2.1.16.19 (1 entries from \"Default Gateway\")", "Oid_rmon", Mib2_16_19_B, SVT_SV},
+};
+
+constinit const CatalogOptionListDef OptionLists[] = {
+    {12, &L12, L12Pairs, NxOptionList::KindInteger},
+    {138, &L138, L138Pairs, NxOptionList::KindInteger},
+};
+
+}  // namespace
+
+void Oid_rmonStartup() { BuildOptionLists(OptionLists); }
+
+void Oid_rmonExit() { ClearOptionLists(OptionLists); }
+
+constinit const CatalogModule Oid_rmonModule = {"Oid_rmon", Tables, OptionLists, Oid_rmonStartup, Oid_rmonExit};

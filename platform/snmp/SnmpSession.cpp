@@ -1,0 +1,751 @@
+// The only unit that talks to net-snmp. Our Pdu / Target model is converted here, one pooled net-snmp single
+// session serves each agent / version / credentials / timing combination, and every net-snmp callback is turned
+// into at most one queued completion.
+#include "SnmpSession.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/select.h>
+
+#include <cstring>
+#include <deque>
+#include <list>
+
+namespace snmp {
+
+// ---------------------------------------------------------------------------------------------- UdpAddress
+
+namespace {
+std::string dottedText(uint32_t ipv4) {
+    in_addr a{};
+    a.s_addr = htonl(ipv4);
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &a, text, sizeof text);
+    return text;
+}
+} // namespace
+
+UdpAddress::UdpAddress(const std::string& hostOrDotted, uint16_t port) : port_(port) {
+    if (hostOrDotted.empty())
+        return;
+    in_addr dotted{};
+    if (inet_pton(AF_INET, hostOrDotted.c_str(), &dotted) == 1) {
+        ipv4_ = ntohl(dotted.s_addr);
+        valid_ = true;
+        return;
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(hostOrDotted.c_str(), nullptr, &hints, &found) != 0 || !found)
+        return;
+    ipv4_ = ntohl(reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr);
+    valid_ = true;
+    freeaddrinfo(found);
+}
+
+std::string UdpAddress::host() const { return dottedText(ipv4_); }
+
+std::string UdpAddress::toString() const { return host() + "/" + std::to_string(port_); }
+
+// ---------------------------------------------------------------------------------------------- AsyncScope
+
+AsyncScope::AsyncScope() : state_(std::make_shared<State>()) {}
+AsyncScope::~AsyncScope() { state_->attached = false; }
+int AsyncScope::pending() const { return state_->pending; }
+
+void AsyncScope::detach() {
+    // The abandoned exchanges keep the old state; new ones start afresh.
+    state_->attached = false;
+    state_ = std::make_shared<State>();
+}
+
+// ---------------------------------------------------------------------------------------------- library set-up
+
+namespace {
+
+int initLibraryOnce() {
+    static const int status = [] {
+        // Silence: no handler would make the library fall back to stderr.
+        snmp_disable_log();
+        netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_NO_TOKEN_WARNINGS, 1);
+        // Timers run from our own event processing, never from SIGALRM.
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
+        init_snmp("qsw2126p");
+        return 0;
+    }();
+    return status;
+}
+
+// net-snmp's error numbers as library results.
+int mapLibraryError(int err) {
+    switch (err) {
+    case SNMPERR_SUCCESS: return result::Success;
+    case SNMPERR_TIMEOUT: return result::Timeout;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME:
+    case SNMPERR_BAD_SEC_NAME: return result::UsmUnknownSecurityName;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+    case SNMPERR_BAD_SEC_LEVEL: return result::UsmUnsupportedSecurityLevel;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE: return result::UsmAuthenticationFailure;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR: return result::UsmDecryptionError;
+    case SNMPERR_USM_ENCRYPTIONERROR: return result::UsmEncryptionError;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW: return result::UsmNotInTimeWindow;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID: return result::UsmUnknownEngineId;
+    case SNMPERR_USM_PARSEERROR: return result::UsmParseError;
+    case SNMPERR_USM_GENERICERROR:
+    case SNMPERR_UNKNOWN_REPORT: return result::UsmError;
+    case SNMPERR_BAD_ENG_ID: return result::MpInvalidEngineId;
+    case SNMPERR_UNKNOWN_SEC_MODEL: return result::MpUnsupportedSecurityModel;
+    case SNMPERR_INVALID_MSG: return result::MpInvalidMessage;
+    case SNMPERR_BAD_ADDRESS: return result::InvalidAddress;
+    case SNMPERR_BAD_LOCPORT:
+    case SNMPERR_NO_SOCKET:
+    case SNMPERR_BAD_SENDTO:
+    case SNMPERR_BAD_RECVFROM: return result::TransportFailed;
+    case SNMPERR_MALLOC: return result::ResourceUnavailable;
+    case SNMPERR_BAD_SESSION: return result::InternalError;
+    case SNMPERR_BAD_ASN1_BUILD:
+    case SNMPERR_V2_IN_V1:
+    case SNMPERR_UNKNOWN_PDU:
+    case SNMPERR_TOO_LONG: return result::InvalidPdu;
+    case SNMPERR_BAD_VERSION: return result::InvalidTarget;
+    default: return result::Error;
+    }
+}
+
+// A REPORT names the failure by its counter's OID (snmpMPDStats, usmStats, the context counters).
+int mapReport(const netsnmp_pdu* report) {
+    static const oid mpdStats[] = {1, 3, 6, 1, 6, 3, 11, 2, 1};
+    static const oid usmStats[] = {1, 3, 6, 1, 6, 3, 15, 1, 1};
+    static const oid targetStats[] = {1, 3, 6, 1, 6, 3, 12, 1};
+    const netsnmp_variable_list* vb = report ? report->variables : nullptr;
+    if (!vb)
+        return result::UsmError;
+    auto under = [vb](const oid* prefix, size_t len) {
+        return vb->name_length > len && std::memcmp(vb->name, prefix, len * sizeof(oid)) == 0;
+    };
+    if (under(usmStats, 9)) {
+        switch (vb->name[9]) {
+        case 1: return result::UsmUnsupportedSecurityLevel;
+        case 2: return result::UsmNotInTimeWindow;
+        case 3: return result::UsmUnknownSecurityName;
+        case 4: return result::UsmUnknownEngineId;
+        case 5: return result::UsmAuthenticationFailure;
+        case 6: return result::UsmDecryptionError;
+        }
+    } else if (under(mpdStats, 9)) {
+        switch (vb->name[9]) {
+        case 1: return result::MpUnsupportedSecurityModel;
+        case 2: return result::MpInvalidMessage;
+        case 3: return result::MpUnknownPduHandlers;
+        }
+    } else if (under(targetStats, 8)) {
+        switch (vb->name[8]) {
+        case 4: return result::MpUnavailableContext;
+        case 5: return result::MpUnknownContext;
+        }
+    }
+    return result::UsmError;
+}
+
+// ---------------------------------------------------------------------------------------------- value conversion
+
+int pduCommand(PduType type) {
+    switch (type) {
+    case PduType::Get: return SNMP_MSG_GET;
+    case PduType::GetNext: return SNMP_MSG_GETNEXT;
+    case PduType::Set: return SNMP_MSG_SET;
+    case PduType::Response: return SNMP_MSG_RESPONSE;
+    case PduType::Report: return SNMP_MSG_REPORT;
+    }
+    return SNMP_MSG_GET;
+}
+
+std::vector<oid> toLibraryOid(const Oid& o) { return std::vector<oid>(o.arcs().begin(), o.arcs().end()); }
+
+Oid fromLibraryOid(const oid* arcs, size_t count) {
+    std::vector<uint32_t> out(count);
+    for (size_t i = 0; i < count; ++i)
+        out[i] = static_cast<uint32_t>(arcs[i]);
+    return Oid(std::move(out));
+}
+
+// Appends one varbind; false when the library refuses the value.
+bool addVarBind(netsnmp_pdu* pdu, const VarBind& vb) {
+    const std::vector<oid> name = toLibraryOid(vb.oid);
+    const Value& v = vb.value;
+    auto add = [&](u_char type, const void* data, size_t len) {
+        return snmp_pdu_add_variable(pdu, name.data(), name.size(), type, data, len) != nullptr;
+    };
+    switch (v.type) {
+    case ValueType::None: return add(ASN_NULL, nullptr, 0);
+    case ValueType::Integer: {
+        long n = v.asInt32();
+        return add(ASN_INTEGER, &n, sizeof n);
+    }
+    case ValueType::OctetString: return add(ASN_OCTET_STR, v.bytes.data(), v.bytes.size());
+    case ValueType::Opaque: return add(ASN_OPAQUE, v.bytes.data(), v.bytes.size());
+    case ValueType::IpAddress: return add(ASN_IPADDRESS, v.bytes.data(), v.bytes.size());
+    case ValueType::ObjectId: {
+        const std::vector<oid> arcs = toLibraryOid(v.oid);
+        return add(ASN_OBJECT_ID, arcs.data(), arcs.size() * sizeof(oid));
+    }
+    case ValueType::Counter32:
+    case ValueType::Gauge32:
+    case ValueType::TimeTicks: {
+        u_long n = v.asUInt32();
+        const u_char type = v.type == ValueType::Counter32 ? ASN_COUNTER
+                          : v.type == ValueType::Gauge32   ? ASN_GAUGE
+                                                           : ASN_TIMETICKS;
+        return add(type, &n, sizeof n);
+    }
+    case ValueType::Counter64: {
+        counter64 c{};
+        c.high = static_cast<u_long>(v.number >> 32);
+        c.low = static_cast<u_long>(v.number & 0xFFFFFFFFu);
+        return add(ASN_COUNTER64, &c, sizeof c);
+    }
+    case ValueType::NoSuchObject: return add(SNMP_NOSUCHOBJECT, nullptr, 0);
+    case ValueType::NoSuchInstance: return add(SNMP_NOSUCHINSTANCE, nullptr, 0);
+    case ValueType::EndOfMibView: return add(SNMP_ENDOFMIBVIEW, nullptr, 0);
+    }
+    return false;
+}
+
+Value fromLibraryValue(const netsnmp_variable_list* vb) {
+    auto bytes = [vb] { return std::string(reinterpret_cast<const char*>(vb->val.string), vb->val_len); };
+    switch (vb->type) {
+    case ASN_INTEGER: return Value::integer(static_cast<int32_t>(*vb->val.integer));
+    case ASN_OCTET_STR: return Value::octets(bytes());
+    case ASN_OPAQUE: return Value::octets(bytes(), ValueType::Opaque);
+    case ASN_IPADDRESS: return Value::ipAddress(bytes());
+    case ASN_OBJECT_ID: return Value::objectId(fromLibraryOid(vb->val.objid, vb->val_len / sizeof(oid)));
+    case ASN_COUNTER: return Value::unsigned32(ValueType::Counter32, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_GAUGE:
+    case ASN_UINTEGER: return Value::unsigned32(ValueType::Gauge32, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_TIMETICKS: return Value::unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_COUNTER64:
+        return Value::counter64((static_cast<uint64_t>(vb->val.counter64->high & 0xFFFFFFFFu) << 32) |
+                                (vb->val.counter64->low & 0xFFFFFFFFu));
+    case SNMP_NOSUCHOBJECT: return Value::exception(ValueType::NoSuchObject);
+    case SNMP_NOSUCHINSTANCE: return Value::exception(ValueType::NoSuchInstance);
+    case SNMP_ENDOFMIBVIEW: return Value::exception(ValueType::EndOfMibView);
+    default: return Value::null();
+    }
+}
+
+void copyResponse(const netsnmp_pdu* response, Pdu& out) {
+    out.type = response->command == SNMP_MSG_REPORT ? PduType::Report : PduType::Response;
+    out.errorStatus = static_cast<int32_t>(response->errstat);
+    out.errorIndex = static_cast<int32_t>(response->errindex);
+    out.requestId = static_cast<int32_t>(response->reqid);
+    out.varbinds.clear();
+    for (const netsnmp_variable_list* vb = response->variables; vb; vb = vb->next_variable)
+        out.varbinds.push_back({fromLibraryOid(vb->name, vb->name_length), fromLibraryValue(vb)});
+}
+
+// A request that got no answer keeps its own varbinds, without values.
+void clearValues(Pdu& pdu) {
+    for (VarBind& vb : pdu.varbinds)
+        vb.value = Value::null();
+}
+
+// ---------------------------------------------------------------------------------------------- pool keys
+
+struct Credentials {
+    int32_t authProtocol = AuthNone;
+    int32_t privProtocol = PrivNone;
+    std::string authPassword;
+    std::string privPassword;
+    friend auto operator<=>(const Credentials&, const Credentials&) = default;
+};
+
+struct PoolKey {
+    uint32_t ipv4 = 0;
+    uint16_t port = 0;
+    uint8_t version = 0;
+    int32_t timeout = 0;
+    int32_t retries = 0;
+    std::string community;
+    int32_t securityModel = 0;
+    int32_t securityLevel = 0;
+    std::string securityName;
+    Credentials credentials;
+    friend auto operator<=>(const PoolKey&, const PoolKey&) = default;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------- Impl
+
+struct Session::Impl {
+    struct Pooled {
+        void* sessp = nullptr;
+        PoolKey key;
+        int outstanding = 0;  // our asynchronous exchanges not yet completed by the library
+        bool retired = false; // no longer chosen; closed once idle
+    };
+    struct Call {
+        std::shared_ptr<AsyncScope::State> scope;
+        Completion completion;
+        Pdu request;
+        UdpAddress agent;
+        Pooled* pooled = nullptr;
+    };
+    struct Ready {
+        std::shared_ptr<AsyncScope::State> scope;
+        Completion completion;
+        AsyncResult result;
+    };
+
+    std::list<Pooled> pool;
+    std::map<uint64_t, Call> calls;
+    std::deque<Ready> ready;
+    std::map<std::string, Credentials> users;
+    uint64_t nextCallId = 1;
+    bool closing = false;
+    std::function<void()>* socketsChanged = nullptr;
+
+    ~Impl() {
+        closing = true;  // callbacks fired while closing are not ours to deliver
+        for (Pooled& p : pool)
+            snmp_sess_close(p.sessp);
+    }
+
+    void notifySockets() {
+        if (socketsChanged && *socketsChanged)
+            (*socketsChanged)();
+    }
+
+    static int onLibraryEvent(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
+        auto* self = static_cast<Impl*>(session->callback_magic);
+        if (self)
+            self->handleEvent(op, session, pdu, reinterpret_cast<uintptr_t>(magic));
+        return 1;
+    }
+
+    // Turns the first decisive callback of an exchange into its completion; later ones (the REPORT after a
+    // security error, a time-out after a completion, callbacks from closing) find no call and are dropped.
+    void handleEvent(int op, netsnmp_session* session, netsnmp_pdu* pdu, uint64_t id) {
+        if (closing || id == 0)
+            return;
+        auto it = calls.find(id);
+        if (it == calls.end())
+            return;
+        AsyncResult r;
+        r.agent = it->second.agent;
+        r.pdu = it->second.request;
+        switch (op) {
+        case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+            if (!pdu)
+                return;
+            if (pdu->command == SNMP_MSG_REPORT) {
+                r.reason = r.result = mapReport(pdu);
+                clearValues(r.pdu);
+            } else {
+                copyResponse(pdu, r.pdu);
+                r.reason = result::AsyncResponse;
+                r.result = r.pdu.errorStatus;
+            }
+            break;
+        case NETSNMP_CALLBACK_OP_TIMED_OUT:
+            r.reason = r.result = result::Timeout;
+            clearValues(r.pdu);
+            break;
+        case NETSNMP_CALLBACK_OP_SEC_ERROR:
+            r.reason = r.result = pdu && pdu->command == SNMP_MSG_REPORT ? mapReport(pdu)
+                                                                         : securityResult(session);
+            clearValues(r.pdu);
+            break;
+        case NETSNMP_CALLBACK_OP_SEND_FAILED:
+            r.reason = r.result = result::TransportFailed;
+            clearValues(r.pdu);
+            break;
+        case NETSNMP_CALLBACK_OP_DISCONNECT:
+            r.reason = r.result = result::SessionDestroyed;
+            break;
+        default:  // resends and connects are no completion
+            return;
+        }
+        complete(it, std::move(r));
+    }
+
+    static int securityResult(netsnmp_session* session) {
+        const int mapped = mapLibraryError(session ? session->s_snmp_errno : 0);
+        return mapped == result::Success || mapped == result::Error ? result::UsmError : mapped;
+    }
+
+    void complete(std::map<uint64_t, Call>::iterator it, AsyncResult r) {
+        Call& call = it->second;
+        if (call.pooled)
+            --call.pooled->outstanding;
+        ready.push_back({std::move(call.scope), std::move(call.completion), std::move(r)});
+        calls.erase(it);
+    }
+
+    // ------------------------------------------------------------------------ pool
+
+    Pooled* find(const PoolKey& key) {
+        for (Pooled& p : pool)
+            if (!p.retired && p.key == key)
+                return &p;
+        return nullptr;
+    }
+
+    // Opens a library session for the key. Returns 0 or a library result.
+    int open(const PoolKey& key, Pooled*& out) {
+        netsnmp_session s;
+        snmp_sess_init(&s);
+        const std::string peer = "udp:" + dottedText(key.ipv4) + ":" + std::to_string(key.port);
+        std::vector<char> peerName(peer.begin(), peer.end());
+        peerName.push_back('\0');
+        s.peername = peerName.data();
+        s.timeout = static_cast<long>(key.timeout) * 10000L;  // hundredths of a second to microseconds
+        s.retries = key.retries;
+        s.callback = &Impl::onLibraryEvent;
+        s.callback_magic = this;
+        std::string community = key.community;
+        std::string name = key.securityName;
+        if (key.version == Version3) {
+            s.version = SNMP_VERSION_3;
+            s.securityModel = key.securityModel;
+            s.securityLevel = key.securityLevel;
+            s.securityName = name.data();
+            s.securityNameLen = name.size();
+            const int keys = setKeys(s, key.credentials);
+            if (keys != result::Success)
+                return keys;
+        } else {
+            s.version = key.version == Version2c ? SNMP_VERSION_2c : SNMP_VERSION_1;
+            s.community = reinterpret_cast<u_char*>(community.data());
+            s.community_len = community.size();
+        }
+        void* sessp = snmp_sess_open(&s);
+        if (!sessp)
+            return mapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
+        pool.push_back({sessp, key, 0, false});
+        out = &pool.back();
+        notifySockets();
+        return result::Success;
+    }
+
+    static int setKeys(netsnmp_session& s, const Credentials& c) {
+        if (c.authProtocol == AuthNone)
+            return result::Success;
+        if (c.authProtocol == AuthHmacMd5) {
+            s.securityAuthProto = usmHMACMD5AuthProtocol;
+            s.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
+        } else {
+            s.securityAuthProto = usmHMACSHA1AuthProtocol;
+            s.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
+        }
+        std::string pass = c.authPassword;
+        s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+        if (generate_Ku(s.securityAuthProto, static_cast<u_int>(s.securityAuthProtoLen),
+                        reinterpret_cast<u_char*>(pass.data()), pass.size(), s.securityAuthKey,
+                        &s.securityAuthKeyLen) != SNMPERR_SUCCESS)
+            return result::UsmAuthenticationError;
+        if (c.privProtocol == PrivNone)
+            return result::Success;
+        s.securityPrivProto = usmDESPrivProtocol;
+        s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+        std::string priv = c.privPassword;
+        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+        if (generate_Ku(s.securityAuthProto, static_cast<u_int>(s.securityAuthProtoLen),
+                        reinterpret_cast<u_char*>(priv.data()), priv.size(), s.securityPrivKey,
+                        &s.securityPrivKeyLen) != SNMPERR_SUCCESS)
+            return result::UsmEncryptionError;
+        return result::Success;
+    }
+
+    void closeIdleRetired() {
+        bool changed = false;
+        for (auto it = pool.begin(); it != pool.end();) {
+            if (it->retired && it->outstanding == 0) {
+                closing = true;
+                snmp_sess_close(it->sessp);
+                closing = false;
+                it = pool.erase(it);
+                changed = true;
+            } else {
+                ++it;
+            }
+        }
+        if (changed)
+            notifySockets();
+    }
+
+    // Forgets every key the library derived for the user, and the sessions that carry them.
+    void forgetUser(const std::string& name) {
+        for (usmUser* u = usm_get_userList(); u;) {
+            usmUser* next = u->next;
+            if (u->name && name == u->name) {
+                usm_remove_user(u);
+                usm_free_user(u);
+            }
+            u = next;
+        }
+        for (Pooled& p : pool)
+            if (p.key.version == Version3 && p.key.securityName == name)
+                p.retired = true;
+        closeIdleRetired();
+    }
+
+    // ------------------------------------------------------------------------ requests
+
+    // Chooses the pooled session for a request and builds the library PDU. Returns 0 or a library result.
+    int prepare(PduType type, const Pdu& pdu, const Target& target, Pooled*& pooled, netsnmp_pdu*& out) {
+        if (!target.address.valid())
+            return result::InvalidAddress;
+        if (target.version != Version1 && target.version != Version2c && target.version != Version3)
+            return result::InvalidTarget;
+        PoolKey key;
+        key.ipv4 = target.address.ipv4();
+        key.port = target.address.port();
+        key.version = target.version;
+        key.timeout = target.timeout < 0 ? 0 : target.timeout;
+        key.retries = target.retries < 0 ? 0 : target.retries;
+        if (target.isUserTarget()) {
+            auto user = users.find(target.securityName);
+            if (user == users.end())
+                return result::UsmUnknownSecurityName;
+            const int level = pdu.securityLevel;
+            if (level < NoAuthNoPriv || level > AuthPriv)
+                return result::UsmUnsupportedSecurityLevel;
+            if ((level >= AuthNoPriv && user->second.authProtocol == AuthNone) ||
+                (level == AuthPriv && user->second.privProtocol == PrivNone))
+                return result::UsmUnsupportedSecurityLevel;
+            key.securityModel = target.securityModel;
+            key.securityLevel = level;
+            key.securityName = target.securityName;
+            key.credentials = user->second;
+            // Keys the level does not use stay out of the session.
+            if (level < AuthPriv) {
+                key.credentials.privProtocol = PrivNone;
+                key.credentials.privPassword.clear();
+            }
+            if (level < AuthNoPriv) {
+                key.credentials.authProtocol = AuthNone;
+                key.credentials.authPassword.clear();
+            }
+        } else {
+            key.community = type == PduType::Set ? target.writeCommunity : target.readCommunity;
+        }
+        pooled = find(key);
+        if (!pooled) {
+            const int opened = open(key, pooled);
+            if (opened != result::Success)
+                return opened;
+        }
+        out = snmp_pdu_create(pduCommand(type));
+        if (!out)
+            return result::ResourceUnavailable;
+        if (target.isUserTarget()) {
+            out->securityLevel = pdu.securityLevel;
+            setOctets(out->contextName, out->contextNameLen, pdu.contextName);
+            setOctets(out->contextEngineID, out->contextEngineIDLen, pdu.contextEngineId);
+        }
+        for (const VarBind& vb : pdu.varbinds) {
+            if (!addVarBind(out, vb)) {
+                snmp_free_pdu(out);
+                out = nullptr;
+                return result::InvalidPdu;
+            }
+        }
+        return result::Success;
+    }
+
+    template <typename T>
+    static void setOctets(T*& field, size_t& len, const std::string& text) {
+        if (text.empty())
+            return;
+        field = static_cast<T*>(malloc(text.size()));
+        std::memcpy(field, text.data(), text.size());
+        len = text.size();
+    }
+
+    static int sessionError(void* sessp) {
+        netsnmp_session* s = snmp_sess_session(sessp);
+        return mapLibraryError(s ? s->s_snmp_errno : SNMPERR_GENERR);
+    }
+
+    int poll(Pooled& p) {
+        int delivered = 0;
+        netsnmp_transport* t = snmp_sess_transport(p.sessp);
+        if (t && t->sock >= 0) {
+            for (int n = 0; n < 256; ++n) {  // bounded, so one busy agent cannot starve the others
+                pollfd pfd{t->sock, POLLIN, 0};
+                if (::poll(&pfd, 1, 0) <= 0 || !(pfd.revents & POLLIN))
+                    break;
+                fd_set fds;
+                FD_ZERO(&fds);
+                FD_SET(t->sock, &fds);
+                snmp_sess_read(p.sessp, &fds);
+                ++delivered;
+            }
+        }
+        snmp_sess_timeout(p.sessp);
+        return delivered;
+    }
+};
+
+// ---------------------------------------------------------------------------------------------- Session
+
+Session::Session(int& status) : impl_(std::make_unique<Impl>()) {
+    status = initLibraryOnce();
+    impl_->socketsChanged = &socketsChanged_;
+}
+
+Session::~Session() = default;
+
+int Session::addUser(const std::string& securityName, int32_t authProtocol, int32_t privProtocol,
+                     const std::string& authPassword, const std::string& privPassword) {
+    if (authProtocol != AuthNone && authProtocol != AuthHmacMd5 && authProtocol != AuthHmacSha)
+        return result::UsmUnsupportedAuthProtocol;
+    if (privProtocol != PrivNone && privProtocol != PrivDes)
+        return result::UsmUnsupportedPrivProtocol;
+    const Credentials credentials{authProtocol, privProtocol, authPassword, privPassword};
+    auto it = impl_->users.find(securityName);
+    if (it != impl_->users.end() && it->second == credentials)
+        return result::Success;
+    // The library keeps localized keys per user name: a change must not meet the old ones.
+    impl_->forgetUser(securityName);
+    impl_->users[securityName] = credentials;
+    return result::Success;
+}
+
+int Session::mpInit(const std::string& localEngineId, uint32_t engineBoots) {
+    localEngineId_ = localEngineId;
+    engineBoots_ = engineBoots;
+    return result::Success;
+}
+
+int Session::get(Pdu& pdu, const Target& target) { return send(PduType::Get, pdu, target); }
+int Session::getNext(Pdu& pdu, const Target& target) { return send(PduType::GetNext, pdu, target); }
+int Session::set(Pdu& pdu, const Target& target) { return send(PduType::Set, pdu, target); }
+
+int Session::send(PduType type, Pdu& pdu, const Target& target) {
+    Impl::Pooled* pooled = nullptr;
+    netsnmp_pdu* request = nullptr;
+    const int prepared = impl_->prepare(type, pdu, target, pooled, request);
+    if (prepared != result::Success)
+        return prepared;
+    netsnmp_pdu* response = nullptr;
+    // The library owns the request from here, sent or not.
+    const int status = snmp_sess_synch_response(pooled->sessp, request, &response);
+    int outcome;
+    if (status == STAT_SUCCESS && response) {
+        copyResponse(response, pdu);
+        outcome = pdu.errorStatus;
+    } else {
+        outcome = status == STAT_TIMEOUT ? result::Timeout : Impl::sessionError(pooled->sessp);
+        if (outcome == result::Success)
+            outcome = result::Error;
+        clearValues(pdu);
+    }
+    if (response)
+        snmp_free_pdu(response);
+    return outcome;
+}
+
+int Session::getAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return sendAsync(PduType::Get, pdu, target, scope, std::move(completion));
+}
+int Session::getNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return sendAsync(PduType::GetNext, pdu, target, scope, std::move(completion));
+}
+int Session::setAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return sendAsync(PduType::Set, pdu, target, scope, std::move(completion));
+}
+
+int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope,
+                       Completion completion) {
+    if (!completion)
+        return result::InvalidCallback;
+    Impl::Pooled* pooled = nullptr;
+    netsnmp_pdu* request = nullptr;
+    const int prepared = impl_->prepare(type, pdu, target, pooled, request);
+    if (prepared != result::Success)
+        return prepared;
+
+    // The call exists before the send: the library may already report on it from inside the send.
+    const uint64_t id = impl_->nextCallId++;
+    Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled};
+    auto [it, inserted] = impl_->calls.emplace(id, std::move(call));
+    (void)inserted;
+    ++pooled->outstanding;
+    ++scope.state_->pending;
+
+    const int reqid = snmp_sess_async_send(pooled->sessp, request, &Impl::onLibraryEvent,
+                                           reinterpret_cast<void*>(static_cast<uintptr_t>(id)));
+    if (reqid != 0)
+        return result::Success;
+
+    snmp_free_pdu(request);
+    auto still = impl_->calls.find(id);
+    if (still == impl_->calls.end())
+        return result::Success;  // completed inside the send: the completion is queued
+    const int failure = Impl::sessionError(pooled->sessp);
+    if (failure == result::Timeout) {
+        // SNMPv3 discovery timed out inside the send: the exchange ends as a time-out like any other.
+        AsyncResult r;
+        r.reason = r.result = result::Timeout;
+        r.pdu = still->second.request;
+        clearValues(r.pdu);
+        r.agent = target.address;
+        impl_->complete(still, std::move(r));
+        return result::Success;
+    }
+    --pooled->outstanding;
+    --still->second.scope->pending;
+    impl_->calls.erase(still);
+    return failure == result::Success ? result::Error : failure;
+}
+
+int Session::processPendingEvents() {
+    for (Impl::Pooled& p : impl_->pool)
+        impl_->poll(p);
+    impl_->closeIdleRetired();
+    int delivered = 0;
+    while (!impl_->ready.empty()) {
+        Impl::Ready r = std::move(impl_->ready.front());
+        impl_->ready.pop_front();
+        --r.scope->pending;
+        if (!r.scope->attached)
+            continue;  // its owner is gone: a late answer is dropped
+        ++delivered;
+        r.completion(r.result);
+    }
+    return delivered;
+}
+
+std::vector<int> Session::sockets() const {
+    std::vector<int> out;
+    for (const Impl::Pooled& p : impl_->pool) {
+        netsnmp_transport* t = snmp_sess_transport(p.sessp);
+        if (t && t->sock >= 0)
+            out.push_back(t->sock);
+    }
+    return out;
+}
+
+int Session::outstanding() const { return static_cast<int>(impl_->calls.size() + impl_->ready.size()); }
+
+} // namespace snmp

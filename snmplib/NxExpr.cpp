@@ -1,0 +1,220 @@
+#include "NxExpr.h"
+
+#include "NxSNMPError.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+constexpr auto npos = std::string::npos;
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string Trim(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsBlankOrControl(s[b])) ++b;
+    while (e > b && IsBlankOrControl(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+bool EqualNoCase(const std::string& a, const char* b) {
+    size_t i = 0;
+    for (; i < a.size() && b[i]; ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    return i == a.size() && b[i] == 0;
+}
+
+std::string RealText(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", v);
+    return buf;
+}
+
+// Position of the ")" that closes the "(" at open, or npos.
+size_t MatchingParen(const std::string& text, size_t open) {
+    int depth = 0;
+    for (size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '(') ++depth;
+        else if (text[i] == ')' && --depth == 0) return i;
+    }
+    return npos;
+}
+
+int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<int64_t>(doe) - 719468;
+}
+
+// Recursive descent over + - * / with unary signs and parentheses.
+class Arithmetic {
+public:
+    explicit Arithmetic(const std::string& text) : s_(text) {}
+
+    double Expression() {
+        double v = Term();
+        for (;;) {
+            SkipBlanks();
+            if (Accept('+')) v += Term();
+            else if (Accept('-')) v -= Term();
+            else return v;
+        }
+    }
+
+private:
+    double Term() {
+        double v = Factor();
+        for (;;) {
+            SkipBlanks();
+            if (Accept('*')) v *= Factor();
+            else if (Accept('/')) v /= Factor();
+            else return v;
+        }
+    }
+
+    double Factor() {
+        SkipBlanks();
+        if (Accept('-')) return -Factor();
+        if (Accept('+')) return Factor();
+        if (Accept('(')) {
+            double v = Expression();
+            SkipBlanks();
+            Accept(')');
+            return v;
+        }
+        return Number();
+    }
+
+    // A real read from here, as atof reads it; "NOW" is the current date-time number; anything else counts 0.
+    double Number() {
+        if (EqualNoCase(s_.substr(pos_, 3), "NOW")) {
+            pos_ += 3;
+            return NowAsDateTimeNumber();
+        }
+        const char* begin = s_.c_str() + pos_;
+        char* end = nullptr;
+        double v = std::strtod(begin, &end);
+        pos_ += static_cast<size_t>(end - begin);
+        while (pos_ < s_.size() && std::string("+-*/()").find(s_[pos_]) == npos) ++pos_;  // trailing junk
+        return v;
+    }
+
+    void SkipBlanks() {
+        while (pos_ < s_.size() && IsBlankOrControl(s_[pos_])) ++pos_;
+    }
+    bool Accept(char c) {
+        if (pos_ < s_.size() && s_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+
+    const std::string& s_;
+    size_t pos_ = 0;
+};
+
+} // namespace
+
+double NowAsDateTimeNumber() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    int64_t days = DaysFromCivil(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
+                                 static_cast<unsigned>(local.tm_mday)) -
+                   DaysFromCivil(1899, 12, 30);
+    double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
+    return static_cast<double>(days) + seconds / 86400.0;
+}
+
+std::string StripQuotes(const std::string& text) {
+    if (text.empty() || text.front() != '"' || text.back() != '"') return text;
+    return text.size() == 1 ? std::string() : text.substr(1, text.size() - 2);
+}
+
+int SplitAtOperator(const std::vector<std::string>& operators, const std::string& text, std::string& left, std::string& right) {
+    for (size_t i = 0; i < operators.size(); ++i) {
+        size_t at = text.find(operators[i]);
+        if (at == npos) continue;
+        left = text.substr(0, at);
+        right = text.substr(at + operators[i].size());
+        return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool CompareExpr(const std::string& text) {
+    static const std::vector<std::string> kOperators = {"<>", ">=", "<=", ">", "<", "="};
+    std::string left, right;
+    int op = SplitAtOperator(kOperators, text, left, right);
+    if (op < 0) {
+        if (EqualNoCase(text, "true")) return true;
+        if (EqualNoCase(text, "false")) return false;
+        RaiseNxSNMPError(NxErrBadLogicOperand);
+    }
+    auto operand = [](const std::string& side) {
+        std::string s = StripQuotes(Trim(side));
+        return EqualNoCase(s, "NOW") ? RealText(NowAsDateTimeNumber()) : s;
+    };
+    int c = operand(left).compare(operand(right));
+    switch (op) {
+    case 0: return c != 0;
+    case 1: return c >= 0;
+    case 2: return c <= 0;
+    case 3: return c > 0;
+    case 4: return c < 0;
+    default: return c == 0;
+    }
+}
+
+bool EvalBoolean(const std::string& text) {
+    size_t q1 = text.find('"');
+    size_t q2 = q1 == npos ? npos : text.find('"', q1 + 1);
+    auto inQuotes = [&](size_t p) { return q2 != npos && p > q1 && p < q2; };
+    auto usable = [&](size_t p) { return p != npos && !inQuotes(p); };
+
+    size_t open = text.find('(');
+    if (open != npos) {
+        size_t close = MatchingParen(text, open);
+        if (usable(open) && usable(close)) {
+            bool inner = EvalBoolean(text.substr(open + 1, close - open - 1));
+            return EvalBoolean(text.substr(0, open) + (inner ? "true" : "false") + text.substr(close + 1));
+        }
+    }
+    size_t bar = text.find('|');
+    if (usable(bar)) return EvalBoolean(text.substr(0, bar)) || EvalBoolean(text.substr(bar + 1));
+    size_t amp = text.find('&');
+    if (usable(amp)) return EvalBoolean(text.substr(0, amp)) && EvalBoolean(text.substr(amp + 1));
+    size_t bang = text.find('!');
+    if (usable(bang)) return !EvalBoolean(text.substr(1));
+    return CompareExpr(text);
+}
+
+double EvalArithmetic(const std::string& text) {
+    return Arithmetic(text).Expression();
+}
+
+size_t ScanSpan(const std::string& text, size_t start, const std::string& set) {
+    if (start < 1 || start > text.size()) return 0;
+    size_t i = start - 1;
+    while (i < text.size() && set.find(text[i]) != npos) ++i;
+    return i == start - 1 ? 0 : i;
+}
+
+std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replacement) {
+    if (find.empty()) return text;
+    std::string out;
+    size_t from = 0;
+    for (size_t at; (at = text.find(find, from)) != npos; from = at + find.size()) {
+        out.append(text, from, at - from);
+        out += replacement;
+    }
+    out.append(text, from, npos);
+    return out;
+}

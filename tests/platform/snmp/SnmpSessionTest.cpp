@@ -1,0 +1,178 @@
+#include "SnmpSession.h"
+#include "SnmpdAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+
+using namespace snmp;
+using testsupport::SnmpdAgent;
+
+namespace {
+
+const Oid SysDescr = *Oid::parse("1.3.6.1.2.1.1.1.0");
+const Oid SysObjectId = *Oid::parse("1.3.6.1.2.1.1.2.0");
+const Oid SysContact = *Oid::parse("1.3.6.1.2.1.1.4.0");
+const Oid SysGroup = *Oid::parse("1.3.6.1.2.1.1");
+
+Pdu requestOf(std::vector<Oid> oids) {
+    Pdu pdu;
+    for (Oid& o : oids)
+        pdu.varbinds.push_back({std::move(o), Value::null()});
+    return pdu;
+}
+
+Pdu setOf(const Oid& oid, Value v) {
+    Pdu pdu;
+    pdu.varbinds.push_back({oid, std::move(v)});
+    return pdu;
+}
+
+Target communityTarget(uint8_t version, uint16_t port) {
+    Target t;
+    t.address = UdpAddress("127.0.0.1", port);
+    t.version = version;
+    t.readCommunity = SnmpdAgent::ReadCommunity;
+    t.writeCommunity = SnmpdAgent::WriteCommunity;
+    return t;
+}
+
+class SnmpSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(status_, 0); }
+
+    // Pumps until the scope has nothing pending, at most a few seconds.
+    void waitFor(const AsyncScope& scope, int seconds = 10) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (scope.pending() > 0 && std::chrono::steady_clock::now() < end)
+            session_.processPendingEvents();
+    }
+
+    SnmpdAgent& agent_ = SnmpdAgent::shared();
+    int status_ = -1;
+    Session session_{status_};
+};
+
+} // namespace
+
+TEST_F(SnmpSessionTest, BlockingGetGetNextAndSetWithCommunities) {
+    for (uint8_t version : {uint8_t(Version1), uint8_t(Version2c)}) {
+        SCOPED_TRACE(int(version));
+        const Target target = communityTarget(version, agent_.port());
+
+        Pdu get = requestOf({SysDescr, SysObjectId});
+        ASSERT_EQ(session_.get(get, target), 0);
+        ASSERT_EQ(get.varbinds.size(), 2u);
+        EXPECT_EQ(get.varbinds[0].oid, SysDescr);
+        EXPECT_EQ(get.varbinds[0].value.type, ValueType::OctetString);
+        EXPECT_FALSE(get.varbinds[0].value.bytes.empty());
+        EXPECT_EQ(get.varbinds[1].value.type, ValueType::ObjectId);
+
+        Pdu next = requestOf({SysGroup});
+        ASSERT_EQ(session_.getNext(next, target), 0);
+        EXPECT_EQ(next.varbinds.at(0).oid, SysDescr);
+
+        const std::string contact = "ops-" + std::to_string(version);
+        Pdu set = setOf(SysContact, Value::octets(contact));
+        ASSERT_EQ(session_.set(set, target), 0);
+        Pdu check = requestOf({SysContact});
+        ASSERT_EQ(session_.get(check, target), 0);
+        EXPECT_EQ(check.varbinds.at(0).value.bytes, contact);
+    }
+}
+
+TEST_F(SnmpSessionTest, AgentErrorStatusIsTheResult) {
+    // SET with a wrong type: badValue (3) for v1, wrongType (7) for v2c. SET of sysDescr: read-only.
+    Pdu v1 = setOf(SysContact, Value::integer(5));
+    EXPECT_EQ(session_.set(v1, communityTarget(Version1, agent_.port())), 3);
+    EXPECT_EQ(v1.errorIndex, 1);
+    Pdu v2 = setOf(SysContact, Value::integer(5));
+    EXPECT_EQ(session_.set(v2, communityTarget(Version2c, agent_.port())), 7);
+    Pdu ro = setOf(SysDescr, Value::octets("x"));
+    EXPECT_EQ(session_.set(ro, communityTarget(Version2c, agent_.port())), 17);
+    // v1 GET of a missing object: noSuchName (2); v2c answers noSuchObject in the value.
+    Pdu missing = requestOf({*Oid::parse("1.3.6.1.2.1.1.99.0")});
+    EXPECT_EQ(session_.get(missing, communityTarget(Version1, agent_.port())), 2);
+    Pdu missing2 = requestOf({*Oid::parse("1.3.6.1.2.1.1.99.0")});
+    EXPECT_EQ(session_.get(missing2, communityTarget(Version2c, agent_.port())), 0);
+    EXPECT_TRUE(missing2.varbinds.at(0).value.isException());
+}
+
+TEST_F(SnmpSessionTest, AsyncGetGetNextAndSetCompleteOnce) {
+    AsyncScope scope;
+    for (uint8_t version : {uint8_t(Version1), uint8_t(Version2c)}) {
+        SCOPED_TRACE(int(version));
+        const Target target = communityTarget(version, agent_.port());
+        std::vector<AsyncResult> results;
+        auto record = [&](const AsyncResult& r) { results.push_back(r); };
+        ASSERT_EQ(session_.getAsync(requestOf({SysDescr}), target, scope, record), 0);
+        ASSERT_EQ(session_.getNextAsync(requestOf({SysGroup}), target, scope, record), 0);
+        ASSERT_EQ(session_.setAsync(setOf(SysContact, Value::octets("async")), target, scope, record), 0);
+        EXPECT_EQ(scope.pending(), 3);
+        waitFor(scope);
+        // Nothing more arrives later.
+        session_.processPendingEvents();
+        ASSERT_EQ(results.size(), 3u);
+        for (const AsyncResult& r : results) {
+            EXPECT_EQ(r.reason, result::AsyncResponse);
+            EXPECT_EQ(r.result, 0);
+            EXPECT_EQ(r.agent.toString(), "127.0.0.1/" + std::to_string(agent_.port()));
+        }
+        EXPECT_EQ(results[1].pdu.varbinds.at(0).oid, SysDescr);
+    }
+}
+
+TEST_F(SnmpSessionTest, NoAnswerTimesOutAfterTimeoutTimesTries) {
+    testsupport::SilentUdpPort silent;
+    Target target = communityTarget(Version2c, silent.port());
+    target.timeout = 20;  // 0.2 s per try
+    target.retries = 1;
+
+    const auto start = std::chrono::steady_clock::now();
+    Pdu pdu = requestOf({SysDescr});
+    EXPECT_EQ(session_.get(pdu, target), result::Timeout);
+    const auto blocking = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(blocking, std::chrono::milliseconds(380));
+    EXPECT_EQ(pdu.varbinds.at(0).oid, SysDescr);
+
+    AsyncScope scope;
+    std::vector<AsyncResult> results;
+    const auto asyncStart = std::chrono::steady_clock::now();
+    ASSERT_EQ(session_.getAsync(requestOf({SysDescr}), target, scope,
+                                [&](const AsyncResult& r) { results.push_back(r); }), 0);
+    waitFor(scope);
+    const auto async = std::chrono::steady_clock::now() - asyncStart;
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].reason, result::Timeout);
+    EXPECT_EQ(results[0].result, result::Timeout);
+    EXPECT_GE(async, std::chrono::milliseconds(380));
+}
+
+TEST_F(SnmpSessionTest, UnresolvableAgentIsAnInvalidAddress) {
+    const UdpAddress nowhere("no-such-host.invalid", 161);
+    EXPECT_FALSE(nowhere.valid());
+    EXPECT_FALSE(UdpAddress("300.1.2.3", 161).valid());
+    Target target = communityTarget(Version2c, 161);
+    target.address = nowhere;
+    Pdu pdu = requestOf({SysDescr});
+    EXPECT_EQ(session_.get(pdu, target), result::InvalidAddress);
+    AsyncScope scope;
+    EXPECT_EQ(session_.getAsync(pdu, target, scope, [](const AsyncResult&) { FAIL(); }), result::InvalidAddress);
+    EXPECT_EQ(scope.pending(), 0);
+}
+
+TEST_F(SnmpSessionTest, DetachedScopeDropsLateAnswers) {
+    const Target target = communityTarget(Version2c, agent_.port());
+    bool called = false;
+    {
+        AsyncScope scope;
+        ASSERT_EQ(session_.getAsync(requestOf({SysDescr}), target, scope, [&](const AsyncResult&) { called = true; }),
+                  0);
+    }
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (session_.outstanding() > 0 && std::chrono::steady_clock::now() < end)
+        session_.processPendingEvents();
+    EXPECT_EQ(session_.outstanding(), 0);
+    EXPECT_FALSE(called);
+}

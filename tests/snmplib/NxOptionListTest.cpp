@@ -1,0 +1,50 @@
+#include "NxOptionList.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const NxOptionPair kEnabledDisabled[] = {
+    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End()};
+
+} // namespace
+
+TEST(NxOptionList, IntegerListConvertsBothWays) {
+    NxOptionList list(kEnabledDisabled, NxOptionList::KindInteger);
+    struct Case { const char* value; const char* text; };
+    for (const Case& c : {Case{"2", "disabled"}, Case{"3", "3"}, Case{"(NULL)", "(NULL)"}, Case{"abc", "abc"}})
+        EXPECT_EQ(list.ValueToText(c.value), c.text) << c.value;
+    EXPECT_EQ(list.TextToValue("DISABLED"), "2");
+    EXPECT_EQ(list.TextToValue("2"), "2");  // a value given as text passes unchanged
+    EXPECT_EQ(list.IndexOfText("Enabled"), 0);
+    EXPECT_EQ(list.IndexOfValue("1"), 0);
+}
+
+TEST(NxOptionList, TableWithoutPairsGivesEmptyList) {
+    const NxOptionPair none[] = {NxOptionPair::End()};
+    NxOptionList list(none, NxOptionList::KindInteger);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(CountOptionPairs(nullptr), 0);
+}
+
+TEST(NxOptionList, PrefixListMapsTheBeginningOnly) {
+    const NxOptionPair pairs[] = {NxOptionPair::Str("ab", "XY"), NxOptionPair::End()};
+    NxOptionList list(pairs, NxOptionList::KindPrefix);
+    EXPECT_EQ(list.ValueToText("AB-rest"), "XY-rest");
+    EXPECT_EQ(list.ValueToText("a"), "a");
+    EXPECT_EQ(list.TextToValue("XY-rest"), "ab-rest");
+}
+
+TEST(NxOptionList, FirstOfTwoEqualTextsWins) {
+    const NxOptionPair pairs[] = {NxOptionPair::Int(1, "same"), NxOptionPair::Int(2, "same"), NxOptionPair::End()};
+    NxOptionList list(pairs, NxOptionList::KindInteger);
+    EXPECT_EQ(list.TextToValue("same"), "1");
+}
+
+TEST(NxOptionList, StringListComparesValuesWithoutCase) {
+    const NxOptionPair pairs[] = {NxOptionPair::Str("1.3.6.1.6.3.10.1.1.2", "MD5"), NxOptionPair::End()};
+    NxOptionList list(pairs, NxOptionList::KindString);
+    EXPECT_EQ(list.ValueToText("1.3.6.1.6.3.10.1.1.2"), "MD5");
+    EXPECT_EQ(list.TextToValue("md5"), "1.3.6.1.6.3.10.1.1.2");
+    EXPECT_EQ(list.ValueToText("1.3.6.1.6.3.10.1.1.9"), "1.3.6.1.6.3.10.1.1.9");
+}
