@@ -1,28 +1,21 @@
 // qswsim: a simulated QSW switch, served as a real SNMP agent on 127.0.0.1.
 #include "Agent.h"
+#include "CatalogSpecs.h"
 #include "Scenario.h"
 #include "Seeding.h"
-
-#ifdef QSWSIM_HAVE_CATALOGUE
-#include "CatalogSpecs.h"
-#endif
 
 #include <iostream>
 #include <stdexcept>
 
 namespace {
 
+// The option lists are read while the catalogue is started; the MIB keeps copies of what it needs.
 void SeedCatalogue(sim::SimMib& mib, int rows) {
-#ifdef QSWSIM_HAVE_CATALOGUE
     CatalogStartup();
     const sim::SeedReport report = sim::SeedTables(mib, sim::TableSpecsFromCatalog(AllCatalogTables()), rows);
     CatalogExit();
     for (const std::string& problem : report.problems)
         std::cerr << "qswsim: catalogue: " << problem << "\n";
-#else
-    (void)mib;
-    (void)rows;
-#endif
 }
 
 } // namespace
