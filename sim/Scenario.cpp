@@ -12,6 +12,14 @@ using snmp::Oid;
 using snmp::Value;
 using snmp::ValueType;
 
+// Built by appending: GCC 12 warns wrongly about "literal" + std::string in optimised builds.
+std::string Quote(std::string_view text) {
+    std::string out = "\"";
+    out.append(text);
+    out += '"';
+    return out;
+}
+
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string_view Trim(std::string_view text) {
@@ -87,7 +95,7 @@ std::optional<std::string> IpOctets(std::string_view text) {
 std::optional<Oid> ParseOid(std::string_view text, std::string& error) {
     auto oid = Oid::parse(text);
     if (!oid || oid->empty()) {
-        error = "\"" + std::string(text) + "\" is no OID";
+        error = Quote(text) + " is no OID";
         return std::nullopt;
     }
     return oid;
@@ -153,7 +161,7 @@ std::string_view NextWord(std::string_view& text) {
 
 std::optional<Value> ParseTypedValue(std::string_view type, std::string_view text, std::string& error) {
     auto fail = [&](const char* what) -> std::optional<Value> {
-        error = "\"" + std::string(text) + "\" is no " + what;
+        error = Quote(text) + " is no " + what;
         return std::nullopt;
     };
     if (type == "int") {
@@ -188,7 +196,7 @@ std::optional<Value> ParseTypedValue(std::string_view type, std::string_view tex
         auto n = Number<uint64_t>(text);
         return n ? std::optional(Value::counter64(*n)) : fail("unsigned 64-bit number");
     }
-    error = "unknown value type \"" + std::string(type) + "\" (int, str, hex, oid, ip, counter, gauge, ticks, counter64)";
+    error = "unknown value type " + Quote(type) + " (int, str, hex, oid, ip, counter, gauge, ticks, counter64)";
     return std::nullopt;
 }
 
@@ -214,7 +222,7 @@ std::optional<Value> ParseLedFrame(std::string_view text, std::string& error) {
         }
         auto n = Number<uint32_t>(word);
         if (!n || *n > (ports ? 7u : 0x7fu)) {
-            error = "\"" + std::string(word) + "\" is no LED state";
+            error = Quote(word) + " is no LED state";
             return std::nullopt;
         }
         if (ports)
@@ -251,7 +259,7 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         mib.removeSubtree(*oid);
         return {};
     }
-    return "unknown directive \"" + std::string(directive) + "\" (set, set-rw, remove, led)";
+    return "unknown directive " + Quote(directive) + " (set, set-rw, remove, led)";
 }
 
 void LoadScenarioFile(SimMib& mib, const std::string& path) {
