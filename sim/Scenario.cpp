@@ -147,7 +147,53 @@ std::string ApplyLed(SimMib& mib, std::string_view rest) {
     return {};
 }
 
+std::string ApplyRows(SimMib& mib, std::string_view rest) {
+    std::string error;
+    auto entry = ParseOid(NextWord(rest), error);
+    if (!entry)
+        return error;
+    if (!mib.findEntry(*entry))
+        return "no table entry is known at " + entry->toString();
+    std::vector<Oid> instances;
+    for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
+        auto expanded = ExpandInstances(word);
+        if (!expanded)
+            return Quote(word) + " is no instance (arcs, or ranges such as 1-24)";
+        instances.insert(instances.end(), expanded->begin(), expanded->end());
+    }
+    if (instances.empty())
+        return "rows needs at least one instance";
+    for (const Oid& instance : instances)
+        mib.addRow(*entry, instance);
+    return {};
+}
+
 } // namespace
+
+std::optional<std::vector<Oid>> ExpandInstances(std::string_view pattern) {
+    constexpr size_t kMaxInstances = 100000;
+    std::vector<Oid> instances{Oid()};
+    while (!pattern.empty()) {
+        const size_t dot = pattern.find('.');
+        std::string_view arc = pattern.substr(0, dot);
+        pattern = dot == std::string_view::npos ? std::string_view() : pattern.substr(dot + 1);
+        if (dot != std::string_view::npos && pattern.empty())
+            return std::nullopt;  // a trailing dot
+        const size_t dash = arc.find('-');
+        auto first = Number<uint32_t>(arc.substr(0, dash));
+        auto last = dash == std::string_view::npos ? first : Number<uint32_t>(arc.substr(dash + 1));
+        if (!first || !last || *last < *first || instances.size() * (*last - *first + 1ull) > kMaxInstances)
+            return std::nullopt;
+        std::vector<Oid> longer;
+        for (const Oid& prefix : instances)
+            for (uint64_t n = *first; n <= *last; ++n)
+                longer.push_back(Oid(prefix).append(static_cast<uint32_t>(n)));
+        instances = std::move(longer);
+    }
+    if (instances.size() == 1 && instances.front().empty())
+        return std::nullopt;
+    return instances;
+}
 
 std::string_view NextWord(std::string_view& text) {
     text = Trim(text);
@@ -251,6 +297,8 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         return ApplySet(mib, rest, directive == "set-rw");
     if (directive == "led")
         return ApplyLed(mib, rest);
+    if (directive == "rows")
+        return ApplyRows(mib, rest);
     if (directive == "remove") {
         std::string error;
         auto oid = ParseOid(NextWord(rest), error);
@@ -259,7 +307,7 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         mib.removeSubtree(*oid);
         return {};
     }
-    return "unknown directive " + Quote(directive) + " (set, set-rw, remove, led)";
+    return "unknown directive " + Quote(directive) + " (set, set-rw, remove, rows, led)";
 }
 
 void LoadScenarioFile(SimMib& mib, const std::string& path) {
