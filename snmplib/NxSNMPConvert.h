@@ -1,0 +1,36 @@
+#pragma once
+// The text form of every SNMP value, both ways, and the table index conversions. The request
+// forwards its conversion operations here; they work on its variable list. Errors raise
+// Exception with the library's codes: -511 bad syntax, -514 an instance too short for its key
+// columns, -518 a value text that cannot be sent.
+#include "NxSNMPVarList.h"
+#include "SnmpTypes.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Received varbind -> variable i's Value text (then the option list's display text).
+void VbToValue(NxSNMPVarList& vars, int i, const snmp::VarBind& vb);
+// Variable i's Value text (option display text mapped back first) -> the varbind's value.
+void ValueToVb(const NxSNMPVarList& vars, int i, snmp::VarBind& vb);
+
+// Sets key column i's Value from the front of instance (dotted sub-identifiers) and returns
+// the sub-identifiers that remain, dotted.
+std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance);
+// The sub-identifiers of key column i's Value, dotted. An empty or "(NULL)" value gives the
+// syntax's zero index (0, 0.0.0.0, no octets), so that a cursor can be aimed before keys are known.
+std::string BuildIndex(const NxSNMPVarList& vars, int i);
+// Sets every key column from a row instance; a key column that is not read follows the row
+// with its LastOid.
+void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance);
+// The row instance made of the key columns' values.
+std::string JoinInstance(const NxSNMPVarList& vars);
+
+// Text forms shared with the raw octet conversions and the expressions.
+std::string TimeTicksText(uint32_t hundredths);
+uint32_t TimeTicksFromText(std::string_view text);  // -518 when the total leaves 32 bits
+std::string HexText(std::string_view octets);
+// Blanks are dropped; an odd digit count makes the first digit an octet of its own; 33 to 37
+// characters with "%" as the 33rd are the zoned form (16 octets, "%", further octets).
+std::string OctetsFromHex(std::string_view text);  // -518 for characters that are no hex digits
