@@ -256,7 +256,7 @@ std::string DateTimeNumberText(double v) {
     int64_t y, m, d;
     CivilFromDays(days + kDateTimeEpoch, y, m, d);
     int64_t secs = ms / 1000;
-    char buf[64];
+    char buf[128];
     std::snprintf(buf, sizeof buf, "%04lld/%02lld/%02lld %02lld:%02lld:%02lld", static_cast<long long>(y), static_cast<long long>(m),
                   static_cast<long long>(d), static_cast<long long>(secs / 3600), static_cast<long long>(secs / 60 % 60),
                   static_cast<long long>(secs % 60));
