@@ -1,8 +1,8 @@
 #include "NxSNMPConvert.h"
 
-#include "Exception.h"
 #include "NxDateTime.h"
 #include "NxOptionList.h"
+#include "NxSNMPError.h"
 
 #include <charconv>
 #include <cstdio>
@@ -12,8 +12,6 @@
 #include <utility>
 #include <vector>
 
-std::string NxSNMPErrorText(int code);
-
 namespace {
 
 using snmp::Value;
@@ -22,9 +20,7 @@ using Arcs = std::vector<uint32_t>;
 
 constexpr const char* kNull = "(NULL)";
 
-enum : int { kBadSyntax = -511, kBadKeyCount = -514, kBadValue = -518 };
-
-[[noreturn]] void Raise(int code) { throw Exception(NxSNMPErrorText(code), code); }
+[[noreturn]] void Raise(int code) { RaiseNxSNMPError(code); }
 
 // --- Syntax classes ----------------------------------------------------------------------------
 
@@ -35,7 +31,7 @@ bool IsKnownSyntax(int32_t syntax) {
 
 void RequireKnownSyntax(int32_t syntax) {
     if (!IsKnownSyntax(syntax))
-        Raise(kBadSyntax);
+        Raise(NxErrBadSyntax);
 }
 
 // Syntaxes whose text form is the octets in hexadecimal.
@@ -77,7 +73,7 @@ template <typename T>
 T DecimalOrRaise(std::string_view text) {
     auto value = ParseDecimal<T>(text);
     if (!value)
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return *value;
 }
 
@@ -123,7 +119,7 @@ std::optional<std::string> ParseIPv4(std::string_view text) {
 std::string IPv4OrRaise(std::string_view text) {
     auto octets = ParseIPv4(text);
     if (!octets)
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return *octets;
 }
 
@@ -158,7 +154,7 @@ std::string HexDigitsToOctets(std::string_view digits) {
 void RequireHexDigits(std::string_view digits) {
     for (char c : digits)
         if (HexDigit(c) < 0)
-            Raise(kBadValue);
+            Raise(NxErrBadPartValue);
 }
 
 // --- Doubles as octets and as two sub-identifiers ------------------------------------------------
@@ -194,28 +190,28 @@ std::string DateTimeNumberOrNull(double value) { return DateTimeNumberToText(val
 double RealOrRaise(std::string_view text) {
     auto value = TextToFloat(text);
     if (!value)
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return *value;
 }
 
 double DateTimeNumberOrRaise(std::string_view text) {
     auto value = TextToDateTimeNumber(text);
     if (!value)
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return *value;
 }
 
 NxDateTime DateAndTimeOrRaise(const std::string& text) {
     NxDateTime dt(std::string{});
     if (!dt.Parse(text))
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return dt;
 }
 
 snmp::Oid OidOrRaise(std::string_view text) {
     auto oid = snmp::Oid::parse(Trim(text));
     if (!oid || oid->empty())
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return *oid;
 }
 
@@ -284,7 +280,7 @@ std::string ReceivedText(int32_t syntax, const Value& v) {
             return HexText(octets);
         return octets.size() >= 4 ? DottedIPv4(octets) : kNull;
     default:
-        Raise(kBadSyntax);
+        Raise(NxErrBadSyntax);
     }
 }
 
@@ -321,7 +317,7 @@ Value ValueFromText(int32_t syntax, const std::string& text) {
     case sxInetAddress:
         return Value::octets(text.size() >= 32 ? OctetsFromHex(text) : IPv4OrRaise(text));
     default:
-        Raise(kBadSyntax);
+        Raise(NxErrBadSyntax);
     }
 }
 
@@ -353,13 +349,12 @@ double DoubleOfArcs(uint32_t low, uint32_t high) { return BitsToDouble(static_ca
 
 struct IndexReader {
     const Arcs& o;
-    bool lastImplied;     // the last key column and IMPLIED: no length prefix
+    bool lastImplied;  // the last key column and IMPLIED: no length prefix
     size_t used = 0;
 
-    size_t Count() const { return o.size(); }
     void Need(size_t count) const {
         if (o.size() < count)
-            Raise(kBadKeyCount);
+            Raise(NxErrBadKeyCount);
     }
     // A length-prefixed run: L, then L sub-identifiers. Returns where the run starts and its length.
     std::pair<size_t, size_t> Run() {
@@ -369,7 +364,7 @@ struct IndexReader {
         }
         Need(1);
         if (o[0] > o.size() - 1)
-            Raise(kBadKeyCount);
+            Raise(NxErrBadKeyCount);
         used = o[0] + size_t{1};
         return {1, o[0]};
     }
@@ -446,7 +441,7 @@ std::string IndexText(int32_t syntax, IndexReader& r, bool lastOrImplied) {
     case sxInetAddress:
         return InetAddressIndexText(r, lastOrImplied);
     default:
-        Raise(kBadSyntax);
+        Raise(NxErrBadSyntax);
     }
 }
 
@@ -480,14 +475,14 @@ void AppendInetAddressIndex(Arcs& arcs, const std::string& text, bool unset) {
         return;
     }
     if (text.size() > 39)
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     AppendLeadingOctets(arcs, text.substr(0, 32), 16);
     // The zone index: up to four digits after the "%" (or after the 32 digits).
     const size_t from = text.find('%') != std::string::npos ? 33 : 32;
     const std::string zone = text.substr(from, 4);
     auto number = ParseDecimal<uint32_t>(zone);
     if (!number || zone.find_first_not_of("0123456789") != std::string::npos)
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     arcs.push_back(*number);
 }
 
@@ -552,16 +547,19 @@ Arcs IndexArcs(int32_t syntax, const std::string& text, bool lastImplied) {
         AppendInetAddressIndex(arcs, text, unset);
         break;
     default:
-        Raise(kBadSyntax);
+        Raise(NxErrBadSyntax);
     }
     return arcs;
 }
+
+// An index that exists only in the instance of the other columns has a blank OID.
+bool IsBlankOid(const std::string& oid) { return Trim(oid).empty(); }
 
 bool IsLastKey(const NxSNMPVarList& vars, int i) { return i == vars.KeyCount - 1; }
 
 void RequireKeyColumns(const NxSNMPVarList& vars) {
     if (vars.KeyCount > vars.GetCount())
-        Raise(kBadKeyCount);
+        Raise(NxErrBadKeyCount);
 }
 
 } // namespace
@@ -612,7 +610,7 @@ uint32_t TimeTicksFromText(std::string_view text) {
     }
     const int64_t total = days * 8640000 + hours * 360000 + minutes * 6000 + seconds * 100 + rest;
     if (total < 0 || total > std::numeric_limits<uint32_t>::max())
-        Raise(kBadValue);
+        Raise(NxErrBadPartValue);
     return static_cast<uint32_t>(total);
 }
 
@@ -671,7 +669,7 @@ std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance) 
     RequireKnownSyntax(var.Syntax);
     const auto oid = snmp::Oid::parse(instance);
     if (!oid)
-        Raise(kBadKeyCount);
+        Raise(NxErrBadKeyCount);
     const bool last = IsLastKey(vars, i);
     const bool implied = vars.IsImplied(i);
     IndexReader reader{oid->arcs(), last && implied};
@@ -692,9 +690,11 @@ void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance) {
     std::string rest = rowInstance;
     for (int i = 0; i < vars.KeyCount; ++i) {
         if (rest.empty())
-            Raise(kBadKeyCount);
-        if (!vars.IsReadable(i))
-            vars.GetVar(i)->LastOid = vars.GetVar(i)->Oid + "." + rowInstance;
+            Raise(NxErrBadKeyCount);
+        NxSNMPVarItem& key = *vars.GetVar(i);
+        // A key that is not read follows the row with its cursor; a blank-OID key has no column to follow.
+        if (!vars.IsReadable(i) && !IsBlankOid(key.Oid))
+            key.LastOid = key.Oid + "." + rowInstance;
         rest = ParseIndex(vars, i, rest);
     }
 }

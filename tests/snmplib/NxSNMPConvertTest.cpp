@@ -333,6 +333,17 @@ TEST(NxSNMPIndex, AddressAndIntegerKeysSplitAndJoin) {
     EXPECT_EQ(list.GetVar(2)->Value, "");
 }
 
+TEST(NxSNMPIndex, BlankOidKeyLivesOnlyInTheInstance) {
+    NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxInteger, notaccess}, {sxInteger, readonly}}, 2);
+    list.GetVar(0)->Oid = " ";
+    SplitInstance(list, "2.17");
+    EXPECT_EQ(list.GetVar(0)->Value, "2");
+    EXPECT_EQ(list.GetVar(1)->Value, "17");
+    EXPECT_EQ(list.GetVar(0)->LastOid, "");
+    EXPECT_EQ(list.GetVar(1)->LastOid, list.GetVar(1)->Oid + ".2.17");
+    EXPECT_EQ(JoinInstance(list), "2.17");
+}
+
 TEST(NxSNMPIndex, ImpliedStringKeyTakesTheRestOfTheRow) {
     NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxDisplayStr, notaccess | implied}}, 2);
     SplitInstance(list, "3.112.117.98.108.105.99");
@@ -370,6 +381,11 @@ TEST(NxSNMPIndex, ShortInstancesRaise514) {
 TEST(NxSNMPIndex, RowWithFewerPartsThanKeysRaises514) {
     NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxInteger, notaccess}}, 2);
     EXPECT_EQ(ErrorCode([&] { SplitInstance(list, "1"); }), -514);
+    try {
+        SplitInstance(list, "1");
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, "Bad key count of SNMP variable list!");
+    }
     EXPECT_EQ(ErrorCode([&] { SplitInstance(list, ""); }), -514);
     // More key columns than variables.
     NxSNMPVarList broken = MakeList({{sxInteger, notaccess}}, 2);
