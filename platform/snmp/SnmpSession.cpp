@@ -82,6 +82,10 @@ int initLibraryOnce() {
         // Timers run from our own event processing, never from SIGALRM.
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
+        // The library still creates a certificate index directory under its persistent directory at start-up;
+        // a path below a non-directory makes that fail quietly instead of writing into the system or home.
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, "/dev/null/qsw2126p");
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, "/dev/null/qsw2126p");
         init_snmp("qsw2126p");
         return 0;
     }();
