@@ -82,6 +82,10 @@ int initLibraryOnce() {
         // Timers run from our own event processing, never from SIGALRM.
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
+        // The library still creates a certificate index directory under its persistent directory at start-up;
+        // a path below a non-directory makes that fail quietly instead of writing into the system or home.
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, "/dev/null/qsw2126p");
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, "/dev/null/qsw2126p");
         init_snmp("qsw2126p");
         return 0;
     }();
@@ -301,6 +305,7 @@ struct Session::Impl {
         PoolKey key;
         int outstanding = 0;  // our asynchronous exchanges not yet completed by the library
         bool retired = false; // no longer chosen; closed once idle
+        bool closingNow = false;
     };
     struct Call {
         std::shared_ptr<AsyncScope::State> scope;
@@ -319,11 +324,12 @@ struct Session::Impl {
     std::map<uint64_t, Call> calls;
     std::deque<Ready> ready;
     std::map<std::string, Credentials> users;
-    uint64_t nextCallId = 1;
     bool closing = false;
     std::function<void()>* socketsChanged = nullptr;
 
+    Impl() { liveImpls().push_back(this); }
     ~Impl() {
+        std::erase(liveImpls(), this);
         closing = true;  // callbacks fired while closing are not ours to deliver
         for (Pooled& p : pool)
             snmp_sess_close(p.sessp);
@@ -334,10 +340,24 @@ struct Session::Impl {
             (*socketsChanged)();
     }
 
+    // The library passes each request's magic, our call ID, but not always our session: during a blocking wait
+    // the session's own callback data belongs to the library. So the owner is found by the call ID.
+    static std::vector<Impl*>& liveImpls() {
+        static std::vector<Impl*> impls;
+        return impls;
+    }
+    static uint64_t nextCallId() {
+        static uint64_t next = 1;
+        return next++;
+    }
+
     static int onLibraryEvent(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
-        auto* self = static_cast<Impl*>(session->callback_magic);
-        if (self)
-            self->handleEvent(op, session, pdu, reinterpret_cast<uintptr_t>(magic));
+        const auto id = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
+        for (Impl* impl : liveImpls())
+            if (impl->calls.count(id)) {
+                impl->handleEvent(op, session, pdu, id);
+                break;
+            }
         return 1;
     }
 
@@ -419,8 +439,8 @@ struct Session::Impl {
         s.peername = peerName.data();
         s.timeout = static_cast<long>(key.timeout) * 10000L;  // hundredths of a second to microseconds
         s.retries = key.retries;
-        s.callback = &Impl::onLibraryEvent;
-        s.callback_magic = this;
+        s.callback = &Impl::onLibraryEvent;  // for packets that belong to no request of ours: dropped
+        s.callback_magic = nullptr;
         std::string community = key.community;
         std::string name = key.securityName;
         if (key.version == Version3) {
@@ -440,7 +460,7 @@ struct Session::Impl {
         void* sessp = snmp_sess_open(&s);
         if (!sessp)
             return mapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
-        pool.push_back({sessp, key, 0, false});
+        pool.push_back({sessp, key, 0, false, false});
         out = &pool.back();
         notifySockets();
         return result::Success;
@@ -475,21 +495,26 @@ struct Session::Impl {
         return result::Success;
     }
 
+    // Closes retired sessions without exchanges. Watchers hear of it before the sockets close.
     void closeIdleRetired() {
-        bool changed = false;
+        bool any = false;
+        for (Pooled& p : pool) {
+            p.closingNow = p.retired && p.outstanding == 0;
+            any = any || p.closingNow;
+        }
+        if (!any)
+            return;
+        notifySockets();
+        closing = true;
         for (auto it = pool.begin(); it != pool.end();) {
-            if (it->retired && it->outstanding == 0) {
-                closing = true;
+            if (it->closingNow) {
                 snmp_sess_close(it->sessp);
-                closing = false;
                 it = pool.erase(it);
-                changed = true;
             } else {
                 ++it;
             }
         }
-        if (changed)
-            notifySockets();
+        closing = false;
     }
 
     // Forgets every key the library derived for the user, and the sessions that carry them.
@@ -686,7 +711,7 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
         return prepared;
 
     // The call exists before the send: the library may already report on it from inside the send.
-    const uint64_t id = impl_->nextCallId++;
+    const uint64_t id = Impl::nextCallId();
     Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled};
     auto [it, inserted] = impl_->calls.emplace(id, std::move(call));
     (void)inserted;
@@ -739,6 +764,8 @@ int Session::processPendingEvents() {
 std::vector<int> Session::sockets() const {
     std::vector<int> out;
     for (const Impl::Pooled& p : impl_->pool) {
+        if (p.closingNow)
+            continue;
         netsnmp_transport* t = snmp_sess_transport(p.sessp);
         if (t && t->sock >= 0)
             out.push_back(t->sock);
