@@ -1,5 +1,9 @@
 #include "CatalogSpecs.h"
 
+#include "Exception.h"
+#include "NxSNMPConvert.h"
+#include "NxSNMPVarList.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -97,6 +101,41 @@ TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
     }
     // The port table is indexed by port and medium.
     EXPECT_TRUE(mib_->find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
+}
+
+// The project's own index and value conversions read every seeded row of every catalogue table.
+TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
+    CatalogStartup();
+    int rows = 0;
+    for (const CatalogTable& table : AllCatalogTables()) {
+        if (table.Kind != MVT_FMV)
+            continue;
+        int keys = 0;
+        while (table.Table[keys].Oid && (table.Table[keys].Access & ~implied) == notaccess)
+            ++keys;
+        NxSNMPVarList vars(table.Table, MVT_FMV, keys);
+        for (int column = keys; column < vars.GetCount(); ++column) {
+            if (Blank(vars.GetVar(column)->Oid))
+                continue;
+            const Oid columnOid = O(vars.GetVar(column)->Oid);
+            for (auto it = mib_->objects().upper_bound(columnOid);
+                 it != mib_->objects().end() && it->first.startsWith(columnOid); ++it) {
+                const std::string instance = InstanceBelow(it->first, columnOid).toString();
+                try {
+                    if (keys > 0) {
+                        SplitInstance(vars, instance);
+                        EXPECT_EQ(JoinInstance(vars), instance) << table.Label << " " << vars.GetVar(column)->Oid;
+                    }
+                    VbToValue(vars, column, {it->first, it->second.value});
+                    ++rows;
+                } catch (const Exception& error) {
+                    ADD_FAILURE() << table.Label << " " << it->first.toString() << ": " << error.Message;
+                }
+            }
+        }
+    }
+    CatalogExit();
+    EXPECT_GT(rows, 1000);
 }
 
 } // namespace
