@@ -1,4 +1,4 @@
-#include "CatalogSpecs.h"
+#include "CatalogSource.h"
 
 #include "Exception.h"
 #include "NxSNMPConvert.h"
@@ -24,15 +24,15 @@ class CatalogSeeding : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         CatalogStartup();
-        specs_ = new std::vector<TableSpec>(TableSpecsFromCatalog(AllCatalogTables()));
+        tables_ = new std::vector<SeedTable>(SeedTablesFromCatalog(AllCatalogTables()));
         CatalogExit();
         mib_ = new SimMib;
-        report_ = new SeedReport(SeedTables(*mib_, *specs_));
+        report_ = new SeedReport(SeedTables(*mib_, *tables_));
     }
     static void TearDownTestSuite() {
         delete report_;
         delete mib_;
-        delete specs_;
+        delete tables_;
     }
 
     size_t objectsUnder(const Oid& prefix) const {
@@ -42,20 +42,20 @@ protected:
         return count;
     }
 
-    static std::vector<TableSpec>* specs_;
+    static std::vector<SeedTable>* tables_;
     static SimMib* mib_;
     static SeedReport* report_;
 };
 
-std::vector<TableSpec>* CatalogSeeding::specs_ = nullptr;
+std::vector<SeedTable>* CatalogSeeding::tables_ = nullptr;
 SimMib* CatalogSeeding::mib_ = nullptr;
 SeedReport* CatalogSeeding::report_ = nullptr;
 
 TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
-    EXPECT_EQ(specs_->size(), 457u);
+    EXPECT_EQ(tables_->size(), 457u);
     EXPECT_TRUE(report_->problems.empty()) << report_->problems.front();
-    for (const TableSpec& table : *specs_) {
-        for (const ColumnSpec& column : table.columns) {
+    for (const SeedTable& table : *tables_) {
+        for (const SeedColumn& column : table.columns) {
             if (Blank(column.oid) || (column.access & ~implied) == notaccess)
                 continue;
             const Oid oid = O(column.oid);
@@ -70,8 +70,8 @@ TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
 
 TEST_F(CatalogSeeding, RowStatusColumnsAreKnownByTheirOptionLists) {
     int rowStatusColumns = 0;
-    for (const TableSpec& table : *specs_)
-        for (const ColumnSpec& column : table.columns)
+    for (const SeedTable& table : *tables_)
+        for (const SeedColumn& column : table.columns)
             if (const ColumnDef* def = Blank(column.oid) ? nullptr : mib_->findDef(O(column.oid)); def && def->rowStatus)
                 ++rowStatusColumns;
     EXPECT_GT(rowStatusColumns, 50);
