@@ -1,0 +1,47 @@
+#include "CatalogSource.h"
+
+#include "NxOptionList.h"
+
+namespace sim {
+namespace {
+
+SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
+    SeedColumn column;
+    column.oid = record.Oid;
+    column.caption = record.Caption ? record.Caption : "";
+    column.syntax = record.Syntax;
+    column.access = record.Access;
+    if (const NxOptionList* options = record.Options) {
+        for (int i = 0; i < options->Count(); ++i) {
+            const NxOptionList::Pair& pair = options->GetPair(i);
+            if (options->Kind() == NxOptionList::KindInteger) {
+                column.optionValues.push_back(pair.IntValue);
+                column.optionTexts.push_back(pair.Text);
+            } else {
+                column.optionOids.push_back(pair.StrValue);
+            }
+        }
+    }
+    return column;
+}
+
+} // namespace
+
+SeedTable SeedTableFromCatalog(const CatalogTable& table) {
+    SeedTable seed;
+    seed.label = table.Label ? table.Label : "";
+    seed.kind = table.Kind;
+    for (MibObjectTable record = table.Table; record && record->Oid; ++record)
+        seed.columns.push_back(ColumnFromRecord(*record));
+    return seed;
+}
+
+std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& tables) {
+    std::vector<SeedTable> seeds;
+    seeds.reserve(tables.size());
+    for (const CatalogTable& table : tables)
+        seeds.push_back(SeedTableFromCatalog(table));
+    return seeds;
+}
+
+} // namespace sim

@@ -1,0 +1,142 @@
+#include "CatalogSource.h"
+
+#include "Exception.h"
+#include "NxSNMPConvert.h"
+#include "NxSNMPVarList.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+namespace sim {
+namespace {
+
+using snmp::Oid;
+
+Oid O(const std::string& text) { return *Oid::parse(text); }
+
+bool Blank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
+}
+
+// The whole catalogue, seeded once for these tests.
+class CatalogSeeding : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CatalogStartup();
+        tables_ = new std::vector<SeedTable>(SeedTablesFromCatalog(AllCatalogTables()));
+        CatalogExit();
+        mib_ = new SimMib;
+        report_ = new SeedReport(SeedTables(*mib_, *tables_));
+    }
+    static void TearDownTestSuite() {
+        delete report_;
+        delete mib_;
+        delete tables_;
+    }
+
+    size_t objectsUnder(const Oid& prefix) const {
+        size_t count = 0;
+        for (auto it = mib_->objects().lower_bound(prefix); it != mib_->objects().end() && it->first.startsWith(prefix); ++it)
+            ++count;
+        return count;
+    }
+
+    static std::vector<SeedTable>* tables_;
+    static SimMib* mib_;
+    static SeedReport* report_;
+};
+
+std::vector<SeedTable>* CatalogSeeding::tables_ = nullptr;
+SimMib* CatalogSeeding::mib_ = nullptr;
+SeedReport* CatalogSeeding::report_ = nullptr;
+
+TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
+    EXPECT_EQ(tables_->size(), 457u);
+    EXPECT_TRUE(report_->problems.empty()) << report_->problems.front();
+    for (const SeedTable& table : *tables_) {
+        for (const SeedColumn& column : table.columns) {
+            if (Blank(column.oid) || (column.access & ~implied) == notaccess)
+                continue;
+            const Oid oid = O(column.oid);
+            ASSERT_TRUE(mib_->findDef(oid)) << table.label << " " << column.oid;
+            EXPECT_GE(objectsUnder(oid), 1u) << table.label << " " << column.oid;
+            if (table.kind == SVT_SV && !mib_->findDef(oid)->entry) {
+                EXPECT_TRUE(mib_->find(Oid(oid).append(0))) << "scalars sit at .0: " << column.oid;
+            }
+        }
+    }
+}
+
+TEST_F(CatalogSeeding, RowStatusColumnsAreKnownByTheirOptionLists) {
+    int rowStatusColumns = 0;
+    for (const SeedTable& table : *tables_)
+        for (const SeedColumn& column : table.columns)
+            if (const ColumnDef* def = Blank(column.oid) ? nullptr : mib_->findDef(O(column.oid)); def && def->rowStatus)
+                ++rowStatusColumns;
+    EXPECT_GT(rowStatusColumns, 50);
+    EXPECT_TRUE(mib_->findDef(O("1.3.6.1.4.1.32473.12.15.2.3.1.24"))->rowStatus);
+    EXPECT_TRUE(mib_->findDef(O("1.3.6.1.6.3.12.1.2.1.9"))->rowStatus);
+}
+
+TEST_F(CatalogSeeding, ImpliedStringIndexesCarryNoLength) {
+    // The SNMP target address table is indexed by an IMPLIED name: "row1" is 114.111.119.49.
+    EXPECT_TRUE(mib_->find(O("1.3.6.1.6.3.12.1.2.1.9.114.111.119.49")));
+    EXPECT_FALSE(mib_->find(O("1.3.6.1.6.3.12.1.2.1.9.4.114.111.119.49")));
+}
+
+TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
+    struct Case { const char* oid; bool writable; };
+    const Case cases[] = {
+        {"1.3.6.1.4.1.32473.12.11.1.2", true}, {"1.3.6.1.4.1.32473.11.70.7.2.1.2.4", true},
+        {"1.3.6.1.4.1.32473.12.15.1.2", true}, {"1.0.8802.1.1.1.1.1.1", true},
+        {"1.3.6.1.4.1.32473.11.70.7.2.1.1.6", false}, {"1.3.6.1.4.1.32473.12.11.1.9.4.1.5", false},
+        {"1.3.6.1.4.1.32473.12.11.1.9.4.1.9", false}, {"1.3.6.1.4.1.32473.12.24.2.1.1.7", true},
+        {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5", false},
+    };
+    for (const Case& c : cases) {
+        const ColumnDef* def = mib_->findDef(O(c.oid));
+        ASSERT_TRUE(def) << c.oid;
+        EXPECT_EQ(def->writable, c.writable) << c.oid;
+    }
+    // The port table is indexed by port and medium.
+    EXPECT_TRUE(mib_->find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
+}
+
+// The project's own index and value conversions read every seeded row of every catalogue table.
+TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
+    CatalogStartup();
+    int rows = 0;
+    for (const CatalogTable& table : AllCatalogTables()) {
+        if (table.Kind != MVT_FMV)
+            continue;
+        int keys = 0;
+        while (table.Table[keys].Oid && (table.Table[keys].Access & ~implied) == notaccess)
+            ++keys;
+        NxSNMPVarList vars(table.Table, MVT_FMV, keys);
+        for (int column = keys; column < vars.GetCount(); ++column) {
+            if (Blank(vars.GetVar(column)->Oid))
+                continue;
+            const Oid columnOid = O(vars.GetVar(column)->Oid);
+            for (auto it = mib_->objects().upper_bound(columnOid);
+                 it != mib_->objects().end() && it->first.startsWith(columnOid); ++it) {
+                const std::string instance = InstanceBelow(it->first, columnOid).toString();
+                try {
+                    if (keys > 0) {
+                        SplitInstance(vars, instance);
+                        EXPECT_EQ(JoinInstance(vars), instance) << table.Label << " " << vars.GetVar(column)->Oid;
+                    }
+                    VbToValue(vars, column, {it->first, it->second.value});
+                    ++rows;
+                } catch (const Exception& error) {
+                    ADD_FAILURE() << table.Label << " " << it->first.toString() << ": " << error.Message;
+                }
+            }
+        }
+    }
+    CatalogExit();
+    EXPECT_GT(rows, 1000);
+}
+
+} // namespace
+} // namespace sim
