@@ -6,6 +6,7 @@
 #include "Text.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -49,6 +50,7 @@ Control::Control(Component* owner, QWidget* widget) : Component(owner), widget_(
     widget_->installEventFilter(bridge_);
     widget_->setMouseTracking(true);
     widget_->setFocusPolicy(Qt::NoFocus);
+    widget_->setContextMenuPolicy(Qt::NoContextMenu);
     widget_->hide();
     width_ = widget_->width();
     height_ = widget_->height();
@@ -311,6 +313,12 @@ void Control::SendToBack() {
 
 void Control::Repaint() { widget_->repaint(); }
 
+void Control::SetPopupMenu(Component* menu) {
+    popupMenu_ = menu;
+    popupLife_ = menu ? menu->LifeToken() : std::weak_ptr<void>();
+    widget_->setContextMenuPolicy(menu ? Qt::DefaultContextMenu : Qt::NoContextMenu);
+}
+
 void Control::Click() {
     if (OnClick) OnClick(this);
 }
@@ -333,6 +341,13 @@ bool Control::WidgetEvent(QEvent* event) {
         if (OnMouseUp) FireUser([&] { OnMouseUp(this, ToMouseButton(mouse->button()), p.x(), p.y()); });
         if (clicked && !life.expired() && MouseReleaseClicks()) FireUser([&] { Click(); });
         break;
+    }
+    case QEvent::ContextMenu: {
+        auto* provider = dynamic_cast<PopupProvider*>(PopupMenu());
+        if (!provider) break;
+        const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+        FireUser([&] { provider->ShowPopup(this, at.x(), at.y()); });
+        return true;
     }
     case QEvent::MouseButtonDblClick:
         if (OnDblClick) FireUser([&] { OnDblClick(this); });

@@ -14,6 +14,7 @@
 // - A handler runs when the user acts and, where listed, when code changes the value:
 //   Edit::OnChange, Memo::OnChange        user and code (only when the text really changes)
 //   ComboBox::OnChange                    user only (SetItemIndex, SetText and item changes stay silent)
+//   ComboBox::OnClick                     user selection of an item, just before its OnChange
 //   CheckBox::OnClick                     user and code (SetChecked fires when the state changes)
 //   RadioButton::OnClick                  user and code (when it becomes checked)
 //   RadioGroup::OnClick                   user and code (when ItemIndex changes)
@@ -22,6 +23,12 @@
 //   through the call. A handler fired by the user runs from the event loop; an exception it throws
 //   goes to Application::HandleException and the program goes on. No exception leaves a Qt slot.
 // - Handlers do not run while a control is being destroyed.
+//
+// Writing a control: derive from Control (or a container) and hand the constructor a new widget;
+// override ClientWidget when children live in an inner widget and AlignRect when borders take room.
+// Connect widget signals with SignalContext() as context and run user handlers through FireUser;
+// raise code-triggered events directly, so their exceptions reach the caller. WidgetEvent sees
+// every event of the widget.
 #include "Component.h"
 #include "Types.h"
 
@@ -35,10 +42,18 @@ class QWidget;
 
 namespace ui {
 
+class Control;
 class Form;
 class EventBridge;
 
 enum MouseButton { mbLeft, mbRight, mbMiddle };
+
+// Implemented by a popup menu component: shows itself for source at a screen position.
+class PopupProvider {
+public:
+    virtual ~PopupProvider() = default;
+    virtual void ShowPopup(Control* source, int screenX, int screenY) = 0;
+};
 using MouseEvent = std::function<void(Component* sender, MouseButton button, int x, int y)>;
 using MouseMoveEvent = std::function<void(Component* sender, int x, int y)>;
 
@@ -106,6 +121,9 @@ public:
     bool CanFocus() const;
     void SetFocus();
     bool Focused() const;
+    // The popup menu a right click (or the menu key) shows: a component that is a PopupProvider.
+    Component* PopupMenu() const { return popupLife_.expired() ? nullptr : popupMenu_; }
+    void SetPopupMenu(Component* menu);
     void BringToFront();
     void SendToBack();
     void Repaint();
@@ -164,6 +182,8 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool mousePressed_ = false;
+    Component* popupMenu_ = nullptr;
+    std::weak_ptr<void> popupLife_;
 };
 
 }  // namespace ui

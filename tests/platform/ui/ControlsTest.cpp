@@ -6,6 +6,7 @@
 #include "Text.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -234,6 +235,36 @@ TEST(FontTest, PixelHeightOfFormResourcesRoundTrips) {
     auto* label = new ui::Label(form.get());
     label->SetParent(form.get());
     EXPECT_EQ(label->Widget()->font().pixelSize(), 11);  // children take their form's font
+}
+
+}  // namespace
+
+namespace {
+
+class RecordingPopup : public ui::Component, public ui::PopupProvider {
+public:
+    explicit RecordingPopup(ui::Component* owner) : ui::Component(owner) {}
+    void ShowPopup(ui::Control* source, int, int) override { sources.push_back(source); }
+    std::vector<ui::Control*> sources;
+};
+
+TEST(PopupTest, RightClickShowsTheControlsPopupMenu) {
+    auto form = std::make_unique<ui::Form>(nullptr);
+    auto* menu = new RecordingPopup(form.get());
+    auto* port = new ui::SpeedButton(form.get());
+    port->SetParent(form.get());
+    port->SetPopupMenu(menu);
+    form->Show();
+
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), port->Widget()->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(port->Widget(), &event);
+    ASSERT_EQ(menu->sources.size(), 1u);
+    EXPECT_EQ(menu->sources[0], port);
+
+    delete menu;  // a freed menu is no longer shown
+    EXPECT_EQ(port->PopupMenu(), nullptr);
+    QApplication::sendEvent(port->Widget(), &event);
+    form->Hide();
 }
 
 }  // namespace
