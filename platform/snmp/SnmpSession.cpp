@@ -301,6 +301,7 @@ struct Session::Impl {
         PoolKey key;
         int outstanding = 0;  // our asynchronous exchanges not yet completed by the library
         bool retired = false; // no longer chosen; closed once idle
+        bool closingNow = false;
     };
     struct Call {
         std::shared_ptr<AsyncScope::State> scope;
@@ -440,7 +441,7 @@ struct Session::Impl {
         void* sessp = snmp_sess_open(&s);
         if (!sessp)
             return mapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
-        pool.push_back({sessp, key, 0, false});
+        pool.push_back({sessp, key, 0, false, false});
         out = &pool.back();
         notifySockets();
         return result::Success;
@@ -475,21 +476,26 @@ struct Session::Impl {
         return result::Success;
     }
 
+    // Closes retired sessions without exchanges. Watchers hear of it before the sockets close.
     void closeIdleRetired() {
-        bool changed = false;
+        bool any = false;
+        for (Pooled& p : pool) {
+            p.closingNow = p.retired && p.outstanding == 0;
+            any = any || p.closingNow;
+        }
+        if (!any)
+            return;
+        notifySockets();
+        closing = true;
         for (auto it = pool.begin(); it != pool.end();) {
-            if (it->retired && it->outstanding == 0) {
-                closing = true;
+            if (it->closingNow) {
                 snmp_sess_close(it->sessp);
-                closing = false;
                 it = pool.erase(it);
-                changed = true;
             } else {
                 ++it;
             }
         }
-        if (changed)
-            notifySockets();
+        closing = false;
     }
 
     // Forgets every key the library derived for the user, and the sessions that carry them.
@@ -739,6 +745,8 @@ int Session::processPendingEvents() {
 std::vector<int> Session::sockets() const {
     std::vector<int> out;
     for (const Impl::Pooled& p : impl_->pool) {
+        if (p.closingNow)
+            continue;
         netsnmp_transport* t = snmp_sess_transport(p.sessp);
         if (t && t->sock >= 0)
             out.push_back(t->sock);
