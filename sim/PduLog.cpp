@@ -52,8 +52,11 @@ std::string FormatValue(const snmp::Value& value) {
     case ValueType::ObjectId: return "OID:" + value.oid.toString();
     case ValueType::IpAddress: {
         std::string out = "IPADDRESS:";
-        for (size_t i = 0; i < value.bytes.size(); ++i)
-            out += (i ? "." : "") + std::to_string(static_cast<unsigned char>(value.bytes[i]));
+        for (size_t i = 0; i < value.bytes.size(); ++i) {
+            if (i)
+                out += '.';
+            out += std::to_string(static_cast<unsigned char>(value.bytes[i]));
+        }
         return out;
     }
     case ValueType::Counter32: return "COUNTER:" + std::to_string(value.asUInt32());
@@ -72,8 +75,12 @@ std::string FormatPduLogLine(const LoggedPdu& pdu) {
                        " reqid=" + std::to_string(pdu.requestId);
     if (pdu.command == "GETBULK")
         line += " nonrep=" + std::to_string(pdu.nonRepeaters) + " maxrep=" + std::to_string(pdu.maxRepetitions);
-    for (const snmp::VarBind& vb : pdu.varbinds)
-        line += " " + vb.oid.toString() + "=" + FormatValue(vb.value);
+    for (const snmp::VarBind& vb : pdu.varbinds) {
+        line += ' ';
+        line += vb.oid.toString();
+        line += '=';
+        line += FormatValue(vb.value);
+    }
     return line;
 }
 

@@ -12,6 +12,14 @@ using snmp::Oid;
 using snmp::Value;
 using snmp::ValueType;
 
+// Built by appending: GCC 12 warns wrongly about "literal" + std::string in optimised builds.
+std::string Quote(std::string_view text) {
+    std::string out = "\"";
+    out.append(text);
+    out += '"';
+    return out;
+}
+
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string_view Trim(std::string_view text) {
@@ -87,7 +95,7 @@ std::optional<std::string> IpOctets(std::string_view text) {
 std::optional<Oid> ParseOid(std::string_view text, std::string& error) {
     auto oid = Oid::parse(text);
     if (!oid || oid->empty()) {
-        error = "\"" + std::string(text) + "\" is no OID";
+        error = Quote(text) + " is no OID";
         return std::nullopt;
     }
     return oid;
@@ -139,7 +147,53 @@ std::string ApplyLed(SimMib& mib, std::string_view rest) {
     return {};
 }
 
+std::string ApplyRows(SimMib& mib, std::string_view rest) {
+    std::string error;
+    auto entry = ParseOid(NextWord(rest), error);
+    if (!entry)
+        return error;
+    if (!mib.findEntry(*entry))
+        return "no table entry is known at " + entry->toString();
+    std::vector<Oid> instances;
+    for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
+        auto expanded = ExpandInstances(word);
+        if (!expanded)
+            return Quote(word) + " is no instance (arcs, or ranges such as 1-24)";
+        instances.insert(instances.end(), expanded->begin(), expanded->end());
+    }
+    if (instances.empty())
+        return "rows needs at least one instance";
+    for (const Oid& instance : instances)
+        mib.addRow(*entry, instance);
+    return {};
+}
+
 } // namespace
+
+std::optional<std::vector<Oid>> ExpandInstances(std::string_view pattern) {
+    constexpr size_t kMaxInstances = 100000;
+    std::vector<Oid> instances{Oid()};
+    while (!pattern.empty()) {
+        const size_t dot = pattern.find('.');
+        std::string_view arc = pattern.substr(0, dot);
+        pattern = dot == std::string_view::npos ? std::string_view() : pattern.substr(dot + 1);
+        if (dot != std::string_view::npos && pattern.empty())
+            return std::nullopt;  // a trailing dot
+        const size_t dash = arc.find('-');
+        auto first = Number<uint32_t>(arc.substr(0, dash));
+        auto last = dash == std::string_view::npos ? first : Number<uint32_t>(arc.substr(dash + 1));
+        if (!first || !last || *last < *first || instances.size() * (*last - *first + 1ull) > kMaxInstances)
+            return std::nullopt;
+        std::vector<Oid> longer;
+        for (const Oid& prefix : instances)
+            for (uint64_t n = *first; n <= *last; ++n)
+                longer.push_back(Oid(prefix).append(static_cast<uint32_t>(n)));
+        instances = std::move(longer);
+    }
+    if (instances.size() == 1 && instances.front().empty())
+        return std::nullopt;
+    return instances;
+}
 
 std::string_view NextWord(std::string_view& text) {
     text = Trim(text);
@@ -153,7 +207,7 @@ std::string_view NextWord(std::string_view& text) {
 
 std::optional<Value> ParseTypedValue(std::string_view type, std::string_view text, std::string& error) {
     auto fail = [&](const char* what) -> std::optional<Value> {
-        error = "\"" + std::string(text) + "\" is no " + what;
+        error = Quote(text) + " is no " + what;
         return std::nullopt;
     };
     if (type == "int") {
@@ -188,7 +242,7 @@ std::optional<Value> ParseTypedValue(std::string_view type, std::string_view tex
         auto n = Number<uint64_t>(text);
         return n ? std::optional(Value::counter64(*n)) : fail("unsigned 64-bit number");
     }
-    error = "unknown value type \"" + std::string(type) + "\" (int, str, hex, oid, ip, counter, gauge, ticks, counter64)";
+    error = "unknown value type " + Quote(type) + " (int, str, hex, oid, ip, counter, gauge, ticks, counter64)";
     return std::nullopt;
 }
 
@@ -214,7 +268,7 @@ std::optional<Value> ParseLedFrame(std::string_view text, std::string& error) {
         }
         auto n = Number<uint32_t>(word);
         if (!n || *n > (ports ? 7u : 0x7fu)) {
-            error = "\"" + std::string(word) + "\" is no LED state";
+            error = Quote(word) + " is no LED state";
             return std::nullopt;
         }
         if (ports)
@@ -243,6 +297,8 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         return ApplySet(mib, rest, directive == "set-rw");
     if (directive == "led")
         return ApplyLed(mib, rest);
+    if (directive == "rows")
+        return ApplyRows(mib, rest);
     if (directive == "remove") {
         std::string error;
         auto oid = ParseOid(NextWord(rest), error);
@@ -251,7 +307,7 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         mib.removeSubtree(*oid);
         return {};
     }
-    return "unknown directive \"" + std::string(directive) + "\" (set, set-rw, remove, led)";
+    return "unknown directive " + Quote(directive) + " (set, set-rw, remove, rows, led)";
 }
 
 void LoadScenarioFile(SimMib& mib, const std::string& path) {

@@ -199,8 +199,8 @@ void SimMib::record(UndoLog& log, const Oid& oid) const {
 }
 
 void SimMib::createRow(UndoLog& log, const EntryDef& entry, const Oid& instance, int32_t status) {
-    // Columns get the values a seeded row would have; the row status tells how it was created.
-    const int row = instance.empty() ? 1 : static_cast<int>(std::max<uint32_t>(1, instance.arcs().back() % 250));
+    // Columns get the values a seeded row would have, varied by the first index; the row status tells how it was created.
+    const int row = instance.empty() ? 1 : static_cast<int>(std::max<uint32_t>(1, instance.arcs().front() % 250));
     for (const ColumnDef* column : entry.columns) {
         Oid oid = Oid(column->oid).append(instance);
         if (find(oid))
@@ -221,6 +221,15 @@ void SimMib::destroyRow(UndoLog& log, const EntryDef& entry, const Oid& instance
         record(log, oid);
         objects_.erase(oid);
     }
+}
+
+bool SimMib::addRow(const Oid& entryOid, const Oid& instance) {
+    const EntryDef* entry = findEntry(entryOid);
+    if (!entry)
+        return false;
+    UndoLog ignored;
+    createRow(ignored, *entry, instance, Active);
+    return true;
 }
 
 SimMib::UndoLog SimMib::applySet(const std::vector<VarBind>& varbinds) {

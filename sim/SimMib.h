@@ -95,6 +95,9 @@ public:
     UndoLog applySet(const std::vector<snmp::VarBind>& varbinds);
     void undo(const UndoLog& log);
 
+    // Creates the row's missing columns with seeded values (RowStatus active). False when no such entry is known.
+    bool addRow(const snmp::Oid& entryOid, const snmp::Oid& instance);
+
     // True when some column of the entry has an object with this instance.
     bool rowExists(const EntryDef& entry, const snmp::Oid& instance) const;
 

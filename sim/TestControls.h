@@ -9,7 +9,7 @@
 //   drop PREFIX [N]           send no reply to the next N matching requests (1 without N)
 //   clear                     end every rule (held replies are answered)
 //   ping                      answers ok
-// Any scenario directive (set, set-rw, remove, led) is accepted as well.
+// Any scenario directive (set, set-rw, remove, rows, led) is accepted as well.
 #include "SimMib.h"
 
 #include <optional>

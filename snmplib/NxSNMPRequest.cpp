@@ -64,6 +64,17 @@ uint64_t TruncatedUnsigned(double r) {
     return static_cast<uint64_t>(std::trunc(std::min(r, hi)));
 }
 
+// The sub-identifiers of oid below column, dotted; false when oid does not lie below it.
+bool InstanceWithin(const std::string& column, const snmp::Oid& oid, std::string& instance) {
+    const auto root = snmp::Oid::parse(column);
+    if (!root || oid.size() <= root->size() || !oid.startsWith(*root))
+        return false;
+    const auto& arcs = oid.arcs();
+    instance = snmp::Oid(std::vector<uint32_t>(arcs.begin() + static_cast<std::ptrdiff_t>(root->size()), arcs.end()))
+                   .toString();
+    return true;
+}
+
 // Waits until a session socket is readable, at most a few milliseconds.
 void WaitForSockets() {
     std::vector<pollfd> fds;
@@ -284,10 +295,8 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
             VbToValue(i, vb);
             var.LastOid = received;
             // The row's instance comes only from a varbind still inside its own column.
-            if (!haveRow && IsTableKind()) {
-                rowInstance = received.substr(column.size() + 1);
-                haveRow = true;
-            }
+            if (!haveRow && IsTableKind())
+                haveRow = InstanceWithin(column, vb.oid, rowInstance);
         }
         ++j;
     }
@@ -571,6 +580,10 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         // A reply that cannot be stored ends the exchange with its error, never silently.
         error.Code = e.HelpContext;
         error.Message = e.Message;
+        error.Finished = 1;
+    } catch (const std::exception&) {
+        error.Code = kInternalError;
+        error.Message = NxSNMPErrorText(kInternalError);
         error.Finished = 1;
     }
     // Counted down before the caller hears of it: the caller may free the request in its callback.

@@ -247,15 +247,14 @@ ui::Font Control::Font() const { return FromQFont(widget_->font(), fontColor_); 
 
 void Control::SetFont(const ui::Font& font) {
     widget_->setFont(ToQFont(font, widget_->font()));
+    if (font.Color == fontColor_) return;
     fontColor_ = font.Color;
-    if (font.Color != clWindowText) {
-        QPalette palette = widget_->palette();
-        const QColor color = ToQColor(font.Color);
-        palette.setColor(QPalette::WindowText, color);
-        palette.setColor(QPalette::Text, color);
-        palette.setColor(QPalette::ButtonText, color);
-        widget_->setPalette(palette);
-    }
+    QPalette palette = widget_->palette();
+    const QColor color = ToQColor(font.Color);
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget_->setPalette(palette);
 }
 
 void Control::SetTabStop(bool tabStop) {

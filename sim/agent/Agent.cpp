@@ -30,6 +30,7 @@ using snmp::VarBind;
 
 constexpr const char* kAppName = "qswsim";
 constexpr const char* kPduMark = "qswsim-pdu";
+constexpr size_t kMaxCommandLength = 64 * 1024;
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -180,9 +181,8 @@ std::vector<Oid> PduOids(const netsnmp_pdu* pdu) {
 // ---- Answers ----
 
 void SetError(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, int status) {
-    // The library maps SET errors for SNMPv1 itself, but not the statuses of reads.
-    const bool v1 = RequestPdu(reqinfo)->version == SNMP_VERSION_1;
-    if (v1 && reqinfo->mode != MODE_SET_RESERVE1)
+    // The library maps only some SET errors to their SNMPv1 statuses, and none of a read.
+    if (RequestPdu(reqinfo)->version == SNMP_VERSION_1)
         status = V1ErrorStatus(status);
     netsnmp_set_request_error(reqinfo, request, status);
 }
@@ -387,7 +387,7 @@ void Reply(int fd, const std::string& text) {
     const char* data = line.data();
     size_t left = line.size();
     while (left > 0) {
-        ssize_t n = write(fd, data, left);
+        ssize_t n = send(fd, data, left, MSG_NOSIGNAL);  // a client gone away must not stop the agent
         if (n <= 0)
             return;
         data += n;
@@ -413,6 +413,11 @@ void ClientReadable(int fd, void*) {
         if (client.fd != fd)
             continue;
         client.buffer.append(buffer, static_cast<size_t>(n));
+        if (client.buffer.size() > kMaxCommandLength && client.buffer.find('\n') == std::string::npos) {
+            Reply(fd, "error: a command is one line of at most " + std::to_string(kMaxCommandLength) + " characters");
+            CloseClient(fd);
+            return;
+        }
         for (size_t eol; (eol = client.buffer.find('\n')) != std::string::npos;) {
             std::string line = client.buffer.substr(0, eol);
             client.buffer.erase(0, eol + 1);
@@ -563,7 +568,6 @@ int Serve(const SimOptions& options, const std::string& stateDir) {
     std::cout << port << std::endl;
     if (!options.portFile.empty() && !WritePortFile(options.portFile, port))
         std::cerr << "qswsim: cannot write the port file " << options.portFile << "\n";
-    InstallSignals();
     while (!g_stop)
         agent_check_and_process(1);
     ReleaseUnder(Oid());
@@ -580,6 +584,7 @@ int Serve(const SimOptions& options, const std::string& stateDir) {
 } // namespace
 
 int RunAgent(const SimOptions& options, SimMib& mib, TestControls& controls) {
+    InstallSignals();  // from here on a stop request ends the loop and removes the state directory
     g_state.mib = &mib;
     g_state.controls = &controls;
     if (!options.pduLog.empty()) {

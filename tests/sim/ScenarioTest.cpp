@@ -1,5 +1,6 @@
 #include "Scenario.h"
 
+#include "CatalogSpecs.h"
 #include "Seeding.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +83,45 @@ TEST(Scenario, DirectivesSetRemoveAndAnimate) {
     EXPECT_EQ(ApplyScenarioLine(mib, "   # only a comment"), "");
 }
 
+TEST(Scenario, InstancePatternsExpandTheirRanges) {
+    struct Case { const char* pattern; std::vector<std::string> instances; };
+    const Case cases[] = {
+        {"5", {"5"}}, {"21.2", {"21.2"}}, {"21-23.2", {"21.2", "22.2", "23.2"}},
+        {"1-2.1-2", {"1.1", "1.2", "2.1", "2.2"}}, {"4-2", {}}, {"1.", {}}, {"", {}}, {"a-b", {}}, {"0-200000", {}},
+    };
+    for (const Case& c : cases) {
+        auto expanded = ExpandInstances(c.pattern);
+        std::vector<std::string> texts;
+        for (const Oid& oid : expanded.value_or(std::vector<Oid>{}))
+            texts.push_back(oid.toString());
+        EXPECT_EQ(texts, c.instances) << c.pattern;
+        EXPECT_EQ(expanded.has_value(), !c.instances.empty()) << c.pattern;
+    }
+}
+
+TEST(Scenario, RowsAddSeededRowsToAKnownEntryAndKeepWhatIsThere) {
+    SimMib mib;
+    ColumnDef status;
+    status.oid = O("1.3.6.1.4.1.32473.9.1.1.2");
+    status.syntax = 2;
+    status.optionValues = {1, 2, 3};
+    mib.defineColumn(status, O("1.3.6.1.4.1.32473.9.1.1"), {{2, false, {}}, {2, false, {}}});
+    EXPECT_EQ(ApplyScenarioLine(mib, "set 1.3.6.1.4.1.32473.9.1.1.2.2.1 int 3"), "");
+    EXPECT_EQ(ApplyScenarioLine(mib, "rows 1.3.6.1.4.1.32473.9.1.1 1-3.1 5.2"), "");
+    EXPECT_EQ(mib.size(), 4u);
+    EXPECT_EQ(mib.get(O("1.3.6.1.4.1.32473.9.1.1.2.1.1"), 0)->asInt32(), 1);
+    EXPECT_EQ(mib.get(O("1.3.6.1.4.1.32473.9.1.1.2.2.1"), 0)->asInt32(), 3) << "kept";
+    EXPECT_EQ(mib.get(O("1.3.6.1.4.1.32473.9.1.1.2.5.2"), 0)->asInt32(), 2) << "values vary by the first index";
+    EXPECT_EQ(ApplyScenarioLine(mib, "rows 1.3.6.1.4.1.32473.9.2.1 1"), "no table entry is known at 1.3.6.1.4.1.32473.9.2.1");
+    EXPECT_EQ(ApplyScenarioLine(mib, "rows 1.3.6.1.4.1.32473.9.1.1 3-1"), "\"3-1\" is no instance (arcs, or ranges such as 1-24)");
+    EXPECT_EQ(ApplyScenarioLine(mib, "rows 1.3.6.1.4.1.32473.9.1.1"), "rows needs at least one instance");
+}
+
 TEST(Scenario, BadLinesSayWhatIsWrong) {
     SimMib mib;
     struct Case { const char* line; const char* message; };
     const Case cases[] = {
-        {"sett 1.3.6 int 1", "unknown directive \"sett\" (set, set-rw, remove, led)"},
+        {"sett 1.3.6 int 1", "unknown directive \"sett\" (set, set-rw, remove, rows, led)"},
         {"set 1.3.x int 1", "\"1.3.x\" is no OID"},
         {"set 1.3.6 integer 1", "unknown value type \"integer\" (int, str, hex, oid, ip, counter, gauge, ticks, counter64)"},
         {"set 1.3.6 int one", "\"one\" is no integer"},
@@ -112,10 +147,18 @@ TEST(Scenario, AFileStopsAtItsFirstBadLineNamingIt) {
     std::remove(path.c_str());
 }
 
+// The catalogue's MIB with a scenario file loaded, as the agent builds it.
+void LoadWithCatalogue(SimMib& mib, const std::string& scenario) {
+    CatalogStartup();
+    SeedTables(mib, TableSpecsFromCatalog(AllCatalogTables()));
+    CatalogExit();
+    LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/" + scenario);
+}
+
 // The objects the main window and the front-panel views read, in both scenarios.
 class ScenarioFiles : public ::testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override { LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/" + GetParam()); }
+    void SetUp() override { LoadWithCatalogue(mib, GetParam()); }
     SimMib mib;
 };
 
@@ -133,13 +176,18 @@ TEST_P(ScenarioFiles, ServeTheMainWindowsObjects) {
         EXPECT_TRUE(mib.find(O(std::string("1.3.6.1.4.1.32473.12.11.1.9.4.1.") + column + ".1"))) << column;
     for (int port = 21; port <= 24; ++port)
         EXPECT_TRUE(mib.find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5." + std::to_string(port) + ".2"))) << port;
+    // The port popup's tables have a row for every port button.
+    for (const std::string hint : {"1.1", "24.1", "21.2", "24.2"}) {
+        EXPECT_TRUE(mib.find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.4." + hint))) << hint;
+        EXPECT_TRUE(mib.find(O("1.3.6.1.4.1.32473.11.70.7.2.3.2.1.4." + hint))) << hint;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, ScenarioFiles, ::testing::Values("standalone-qsw2126p.scn", "stack-3-units.scn"));
 
 TEST(ScenarioFiles, TheStackHasAQsw2126PAQsw2150AndAnAbsentUnit) {
     SimMib mib;
-    LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/stack-3-units.scn");
+    LoadWithCatalogue(mib, "stack-3-units.scn");
     const std::string unit = "1.3.6.1.4.1.32473.12.11.1.9.4.1.";
     EXPECT_EQ(mib.get(O("1.3.6.1.4.1.32473.12.11.1.2.0"), 0)->asInt32(), 1);
     EXPECT_EQ(mib.get(O(unit + "9.1"), 0)->bytes, "QSW-2126P");
@@ -153,6 +201,9 @@ TEST(ScenarioFiles, TheStackHasAQsw2126PAQsw2150AndAnAbsentUnit) {
     EXPECT_NE(mib.get(O(unit + "5.1"), 0), mib.get(O(unit + "5.1"), 4000)) << "the LEDs change over time";
     for (int port = 109; port <= 112; ++port)
         EXPECT_TRUE(mib.find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5." + std::to_string(port) + ".2"))) << port;
+    for (const std::string hint : {"65.1", "112.1", "109.2"})
+        EXPECT_TRUE(mib.find(O("1.3.6.1.4.1.32473.11.70.7.2.3.2.1.5." + hint))) << hint;
+    EXPECT_FALSE(mib.find(O("1.3.6.1.4.1.32473.11.70.7.2.3.2.1.5.129.1"))) << "the absent unit has no ports";
 }
 
 } // namespace

@@ -117,6 +117,15 @@ TEST_F(ControlsTest, ColourPaintsTextAreaOfEditsAndBackgroundOfPanels) {
     edit->SetColor(ui::clWindow);
     EXPECT_EQ(edit->Widget()->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
 
+    ui::Font font = edit->Font();
+    font.Color = ui::clRed;
+    edit->SetFont(font);
+    EXPECT_EQ(edit->Widget()->palette().color(QPalette::Text), QColor(255, 0, 0));
+    font.Color = ui::clWindowText;
+    edit->SetFont(font);
+    EXPECT_EQ(edit->Font().Color, ui::clWindowText);
+    EXPECT_EQ(edit->Widget()->palette().color(QPalette::Text), QApplication::palette().color(QPalette::Text));
+
     auto* panel = Make<ui::Panel>();
     panel->SetColor(ui::clRed);
     EXPECT_EQ(panel->Widget()->palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -208,6 +217,23 @@ TEST_F(ControlsTest, PanelCaptionAndBevels) {
     panel->SetBevelInner(ui::bvNone);
     panel->SetBorderWidth(0);
     EXPECT_EQ(panel->AlignRect(), panel->ClientRect());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FontTest, PixelHeightOfFormResourcesRoundTrips) {
+    auto form = std::make_unique<ui::Form>(nullptr);
+    ui::Font font;
+    font.Name = "MS Sans Serif";
+    font.Height = -11;
+    form->SetFont(font);
+    EXPECT_EQ(form->Font().Height, -11);
+    EXPECT_EQ(form->Widget()->font().pixelSize(), 11);
+    auto* label = new ui::Label(form.get());
+    label->SetParent(form.get());
+    EXPECT_EQ(label->Widget()->font().pixelSize(), 11);  // children take their form's font
 }
 
 }  // namespace
