@@ -3,8 +3,10 @@
 #include "Application.h"
 #include "Exception.h"
 #include "Form.h"
+#include "Menus.h"
 #include "Text.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -311,6 +313,13 @@ void Control::SendToBack() {
 
 void Control::Repaint() { widget_->repaint(); }
 
+ui::PopupMenu* Control::PopupMenu() const { return popupMenuLife_.expired() ? nullptr : popupMenu_; }
+
+void Control::SetPopupMenu(ui::PopupMenu* menu) {
+    popupMenu_ = menu;
+    popupMenuLife_ = menu ? menu->LifeToken() : std::weak_ptr<void>();
+}
+
 void Control::Click() {
     if (OnClick) OnClick(this);
 }
@@ -342,6 +351,16 @@ bool Control::WidgetEvent(QEvent* event) {
         if (OnMouseMove) FireUser([&] { OnMouseMove(this, p.x(), p.y()); });
         break;
     }
+    case QEvent::ContextMenu:
+        if (ui::PopupMenu* menu = PopupMenu()) {
+            const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+            FireUser([&] {
+                menu->SetPopupComponent(this);
+                menu->Popup(at.x(), at.y());
+            });
+            return true;
+        }
+        break;
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // Focus moves inside the application count; a window losing activation does not.
