@@ -82,6 +82,10 @@ int initLibraryOnce() {
         // Timers run from our own event processing, never from SIGALRM.
         netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
         netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MIBDIRS, "");
+        // The library still creates a certificate index directory under its persistent directory at start-up;
+        // a path below a non-directory makes that fail quietly instead of writing into the system or home.
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, "/dev/null/qsw2126p");
+        netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, "/dev/null/qsw2126p");
         init_snmp("qsw2126p");
         return 0;
     }();
@@ -301,6 +305,7 @@ struct Session::Impl {
         PoolKey key;
         int outstanding = 0;  // our asynchronous exchanges not yet completed by the library
         bool retired = false; // no longer chosen; closed once idle
+        bool closingNow = false;
     };
     struct Call {
         std::shared_ptr<AsyncScope::State> scope;
@@ -440,7 +445,7 @@ struct Session::Impl {
         void* sessp = snmp_sess_open(&s);
         if (!sessp)
             return mapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
-        pool.push_back({sessp, key, 0, false});
+        pool.push_back({sessp, key, 0, false, false});
         out = &pool.back();
         notifySockets();
         return result::Success;
@@ -475,21 +480,26 @@ struct Session::Impl {
         return result::Success;
     }
 
+    // Closes retired sessions without exchanges. Watchers hear of it before the sockets close.
     void closeIdleRetired() {
-        bool changed = false;
+        bool any = false;
+        for (Pooled& p : pool) {
+            p.closingNow = p.retired && p.outstanding == 0;
+            any = any || p.closingNow;
+        }
+        if (!any)
+            return;
+        notifySockets();
+        closing = true;
         for (auto it = pool.begin(); it != pool.end();) {
-            if (it->retired && it->outstanding == 0) {
-                closing = true;
+            if (it->closingNow) {
                 snmp_sess_close(it->sessp);
-                closing = false;
                 it = pool.erase(it);
-                changed = true;
             } else {
                 ++it;
             }
         }
-        if (changed)
-            notifySockets();
+        closing = false;
     }
 
     // Forgets every key the library derived for the user, and the sessions that carry them.
@@ -739,6 +749,8 @@ int Session::processPendingEvents() {
 std::vector<int> Session::sockets() const {
     std::vector<int> out;
     for (const Impl::Pooled& p : impl_->pool) {
+        if (p.closingNow)
+            continue;
         netsnmp_transport* t = snmp_sess_transport(p.sessp);
         if (t && t->sock >= 0)
             out.push_back(t->sock);

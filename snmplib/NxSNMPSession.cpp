@@ -1,0 +1,171 @@
+#include "NxSNMPSession.h"
+
+#include "BootCounter.h"
+#include "Exception.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+std::string NxSNMPErrorText(int code);  // snmplib/NxSNMPError.h
+
+snmp::Session* GlobalSnmpSession = nullptr;
+_SnmpEventProcessor* GlobalSnmpEventProcessor = nullptr;
+NxSNMPDevice DefaultSNMPDevice;
+NxSNMPScope DefaultSNMPScope;
+NxSNMPSecurity DefaultSNMPSecurity;
+int32_t DefaultSNMPTimeout = 0;
+
+namespace {
+
+constexpr int PumpIntervalMs = 20;
+
+[[noreturn]] void raise(int code) { throw Exception(NxSNMPErrorText(code), code); }
+
+std::string bootCounterPath(const std::string& directory) {
+    if (directory.empty())
+        return SnmpBootCounterFileName;
+    const char last = directory.back();
+    return directory + (last == '/' || last == '\\' ? "" : "/") + SnmpBootCounterFileName;
+}
+
+// The count of this start: one more than the file held (0 when it has no line or does not exist yet).
+uint32_t countThisStart(const std::string& path) {
+    uint32_t boots = 0;
+    const int loaded = snmp::getBootCounter(path, SnmpLocalEngineId, boots);
+    if (loaded != snmp::BootCounterOk && loaded != snmp::BootCounterNoEntry && loaded != snmp::BootCounterOpenError)
+        raise(-507);
+    if (snmp::saveBootCounter(path, SnmpLocalEngineId, boots + 1) != snmp::BootCounterOk)
+        raise(-508);
+    return boots + 1;
+}
+
+} // namespace
+
+// ------------------------------------------------------------------------------------------------ event pump
+
+_SnmpEventProcessor::_SnmpEventProcessor() : timer_(std::make_unique<QTimer>()) {
+    timer_->setInterval(PumpIntervalMs);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] { Tick(); });
+}
+
+_SnmpEventProcessor::~_SnmpEventProcessor() {
+    Stop();
+    notifiers_.clear();
+    timer_.reset();
+    if (GlobalSnmpSession)
+        GlobalSnmpSession->setSocketsChangedHandler(nullptr);
+}
+
+int _SnmpEventProcessor::Interval() const { return timer_->interval(); }
+
+void _SnmpEventProcessor::Start() {
+    started_ = true;
+    if (GlobalSnmpSession)
+        GlobalSnmpSession->setSocketsChangedHandler([this] {
+            if (!ticking_)
+                WatchSockets();
+        });
+    if (!ticking_)
+        Resume();
+}
+
+void _SnmpEventProcessor::Stop() {
+    started_ = false;
+    timer_->stop();
+    for (auto& n : notifiers_)
+        n->setEnabled(false);
+}
+
+void _SnmpEventProcessor::Tick() {
+    if (ticking_)
+        return;
+    ticking_ = true;
+    timer_->stop();
+    for (auto& n : notifiers_)
+        n->setEnabled(false);
+    try {
+        if (GlobalSnmpSession)
+            GlobalSnmpSession->processPendingEvents();
+    } catch (...) {
+        if (OnException)
+            OnException(std::current_exception());
+    }
+    ticking_ = false;
+    if (started_)
+        Resume();
+}
+
+void _SnmpEventProcessor::Resume() {
+    WatchSockets();
+    for (auto& n : notifiers_)
+        n->setEnabled(true);
+    timer_->start();
+}
+
+// One read notifier per session socket, rebuilt when the session's sockets change.
+void _SnmpEventProcessor::WatchSockets() {
+    const std::vector<int> sockets = GlobalSnmpSession ? GlobalSnmpSession->sockets() : std::vector<int>{};
+    if (sockets == watched_)
+        return;
+    notifiers_.clear();
+    watched_ = sockets;
+    for (int fd : sockets) {
+        auto n = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd), QSocketNotifier::Read);
+        n->setEnabled(started_ && !ticking_);
+        QObject::connect(n.get(), &QSocketNotifier::activated, [this] { Tick(); });
+        notifiers_.push_back(std::move(n));
+    }
+}
+
+// ------------------------------------------------------------------------------------------------ module
+
+void NxSNMPSessionStartup() {
+    if (!GlobalSnmpEventProcessor)
+        GlobalSnmpEventProcessor = new _SnmpEventProcessor();
+    DefaultSNMPDevice = {};
+    DefaultSNMPScope = {};
+    DefaultSNMPSecurity = {};
+    DefaultSNMPTimeout = 0;
+}
+
+void NxSNMPSessionExit() {
+    delete GlobalSnmpEventProcessor;
+    GlobalSnmpEventProcessor = nullptr;
+    DefaultSNMPDevice = {};
+    DefaultSNMPScope = {};
+    DefaultSNMPSecurity = {};
+}
+
+void ResetSnmpDefaults() {
+    DefaultSNMPDevice.Address = "127.0.0.1";
+    DefaultSNMPDevice.Port = 161;
+    DefaultSNMPScope = {};
+    NxSNMPSecurity& s = DefaultSNMPSecurity;
+    s.Version = 0;
+    s.ReadCommunity = "tundra";
+    s.WriteCommunity = "harbour";
+    s.SecurityModel = 1;
+    s.SecurityLevel = 1;
+    s.SecurityName.clear();
+    s.AuthPassword.clear();
+    s.PrivPassword.clear();
+    s.AuthProtocol = 1;
+    s.PrivProtocol = 1;
+    DefaultSNMPTimeout = 100;
+}
+
+void CreateGlobalSnmpSession(const std::string& directory) {
+    // The program creates the session once; a later call reuses it.
+    if (!GlobalSnmpSession) {
+        int status = 0;
+        GlobalSnmpSession = new snmp::Session(status);
+        if (status != 0)
+            raise(-506);
+    }
+    const uint32_t boots = countThisStart(bootCounterPath(directory));
+    GlobalSnmpSession->mpInit(SnmpLocalEngineId, boots);
+    ResetSnmpDefaults();
+    if (!GlobalSnmpEventProcessor)
+        GlobalSnmpEventProcessor = new _SnmpEventProcessor();
+    GlobalSnmpEventProcessor->Start();
+}

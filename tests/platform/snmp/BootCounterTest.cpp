@@ -1,0 +1,76 @@
+#include "BootCounter.h"
+#include "SnmpdAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace snmp;
+
+namespace {
+
+const std::string Engine = "NxSNMP_PP_Application";
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeAll(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+} // namespace
+
+TEST(BootCounter, EngineIdIsWrittenTwoCharactersPerOctet) {
+    EXPECT_EQ(encodeEngineId(std::string("\x00\x1F\xA5\xFF", 4)), "@@AOJEOO");
+    EXPECT_EQ(encodeEngineId("N"), "DN");  // 'N' is 0x4E
+}
+
+TEST(BootCounter, MissingFileStartsAtZeroAndSaveCreatesIt) {
+    testsupport::TempDir dir;
+    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    uint32_t boots = 99;
+    EXPECT_EQ(getBootCounter(path, Engine, boots), BootCounterOpenError);
+    EXPECT_EQ(boots, 0u);
+    ASSERT_EQ(saveBootCounter(path, Engine, 1), BootCounterOk);
+    EXPECT_EQ(readAll(path), encodeEngineId(Engine) + " 1\n");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    ASSERT_EQ(getBootCounter(path, Engine, boots), BootCounterOk);
+    EXPECT_EQ(boots, 1u);
+    EXPECT_EQ(getBootCounter(path, "other", boots), BootCounterNoEntry);
+    EXPECT_EQ(boots, 0u);
+}
+
+TEST(BootCounter, SaveKeepsOtherLinesInOrderAndDropsRepeatedEntries) {
+    testsupport::TempDir dir;
+    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    const std::string ours = encodeEngineId(Engine);
+    const std::string other = encodeEngineId("other-engine");
+    struct Case { const char* what; std::string before; std::string after; uint32_t read; };
+    const Case cases[] = {
+        {"update in place", "# boots\n" + other + " 7\n" + ours + " 4\n# end\n",
+         "# boots\n" + other + " 7\n" + ours + " 5\n# end\n", 4},
+        {"second line for our engine dropped", ours + " 2\n" + other + " 1\n" + ours + " 9\n",
+         ours + " 3\n" + other + " 1\n", 2},
+        {"appended when absent", "# only a comment\n" + other + " 3\n",
+         "# only a comment\n" + other + " 3\n" + ours + " 1\n", 0},
+        {"a commented-out entry is no entry", "#" + ours + " 8\n", "#" + ours + " 8\n" + ours + " 1\n", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(path, c.before);
+        uint32_t boots = 0;
+        getBootCounter(path, Engine, boots);
+        EXPECT_EQ(boots, c.read);
+        ASSERT_EQ(saveBootCounter(path, Engine, boots + 1), BootCounterOk);
+        EXPECT_EQ(readAll(path), c.after);
+    }
+}
+
+TEST(BootCounter, UnwritableLocationFailsToSave) {
+    testsupport::TempDir dir;
+    EXPECT_NE(saveBootCounter(dir.file("missing-dir/NxSNMP_PP_BootCounter"), Engine, 1), BootCounterOk);
+}

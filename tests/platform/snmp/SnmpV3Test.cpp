@@ -1,0 +1,168 @@
+#include "SnmpSession.h"
+#include "SnmpdAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace snmp;
+using testsupport::SnmpdAgent;
+using testsupport::SnmpdUser;
+
+namespace {
+
+const Oid SysDescr = *Oid::parse("1.3.6.1.2.1.1.1.0");
+const Oid SysContact = *Oid::parse("1.3.6.1.2.1.1.4.0");
+
+Pdu pduOf(const Oid& oid, Value v, int32_t level) {
+    Pdu pdu;
+    pdu.securityLevel = level;
+    pdu.varbinds.push_back({oid, std::move(v)});
+    return pdu;
+}
+
+class SnmpV3Test : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(status_, 0); }
+
+    Target userTarget(const std::string& name, uint16_t port) {
+        Target t;
+        t.address = UdpAddress(agent_.address(), port);
+        t.version = Version3;
+        t.securityModel = SecurityModelUsm;
+        t.securityName = name;
+        return t;
+    }
+    int registerUser(const SnmpdUser& u, const std::string& authPassword, const std::string& privPassword) {
+        return session_.addUser(u.name, u.authProtocol, u.privProtocol, authPassword, privPassword);
+    }
+    int registerUser(const SnmpdUser& u) { return registerUser(u, u.authPassword, u.privPassword); }
+
+    // One asynchronous GET, pumped to its end; the number of completions is checked by the caller.
+    std::vector<AsyncResult> getAsync(const Target& target, int32_t level) {
+        std::vector<AsyncResult> results;
+        AsyncScope scope;
+        const int sent = session_.getAsync(pduOf(SysDescr, Value::null(), level), target, scope,
+                                           [&](const AsyncResult& r) { results.push_back(r); });
+        EXPECT_EQ(sent, 0);
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (scope.pending() > 0 && std::chrono::steady_clock::now() < end)
+            session_.processPendingEvents();
+        // A second report or a late time-out must not complete it again.
+        const auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+        while (std::chrono::steady_clock::now() < settle)
+            session_.processPendingEvents();
+        return results;
+    }
+
+    SnmpdAgent& agent_ = SnmpdAgent::shared();
+    int status_ = -1;
+    Session session_{status_};
+};
+
+} // namespace
+
+TEST_F(SnmpV3Test, EachLevelAndProtocolGetsAndSets) {
+    struct Case { const SnmpdUser* user; int32_t level; };
+    const Case cases[] = {
+        {&SnmpdAgent::NoAuthUser, NoAuthNoPriv},
+        {&SnmpdAgent::Md5User, AuthNoPriv},
+        {&SnmpdAgent::ShaUser, AuthNoPriv},
+        {&SnmpdAgent::ShaDesUser, AuthPriv},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.user->name);
+        ASSERT_EQ(registerUser(*c.user), 0);
+        const Target target = userTarget(c.user->name, agent_.port());
+
+        Pdu get = pduOf(SysDescr, Value::null(), c.level);
+        ASSERT_EQ(session_.get(get, target), 0);
+        EXPECT_EQ(get.varbinds.at(0).value.type, ValueType::OctetString);
+
+        const std::string contact = std::string("v3-") + c.user->name;
+        Pdu set = pduOf(SysContact, Value::octets(contact), c.level);
+        ASSERT_EQ(session_.set(set, target), 0);
+        Pdu check = pduOf(SysContact, Value::null(), c.level);
+        ASSERT_EQ(session_.get(check, target), 0);
+        EXPECT_EQ(check.varbinds.at(0).value.bytes, contact);
+
+        const auto results = getAsync(target, c.level);
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0].result, 0);
+    }
+}
+
+TEST_F(SnmpV3Test, SecurityFailuresArriveOnceWithTheirResult) {
+    // Unknown user, wrong password, a level the agent's user does not have.
+    const SnmpdUser stranger{"qswstranger", 3, "stranger-secret", 1, "", 2};
+    const SnmpdUser& plain = SnmpdAgent::NoAuthUser;
+    struct Case {
+        const char* what;
+        SnmpdUser user;
+        std::string authPassword;
+        std::string privPassword;
+        int32_t level;
+        int expected;
+    };
+    const Case cases[] = {
+        {"unknown user", stranger, stranger.authPassword, "", AuthNoPriv, result::UsmUnknownSecurityName},
+        {"wrong password", SnmpdAgent::ShaUser, "not-the-password", "", AuthNoPriv, result::UsmAuthenticationFailure},
+        {"unsupported level", SnmpdUser{plain.name, 3, "", 2, "", 1}, "plain-auth-pass", "plain-priv-pass", AuthPriv,
+         result::UsmUnsupportedSecurityLevel},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(registerUser(c.user, c.authPassword, c.privPassword), 0);
+        const Target target = userTarget(c.user.name, agent_.port());
+        Pdu pdu = pduOf(SysDescr, Value::null(), c.level);
+        EXPECT_EQ(session_.get(pdu, target), c.expected);
+
+        const auto results = getAsync(target, c.level);
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0].result, c.expected);
+        EXPECT_EQ(results[0].reason, c.expected);
+    }
+}
+
+TEST_F(SnmpV3Test, RightPasswordWorksAfterAWrongOne) {
+    const SnmpdUser& user = SnmpdAgent::ShaDesUser;
+    const Target target = userTarget(user.name, agent_.port());
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        ASSERT_EQ(registerUser(user, "wrong-auth-pass", user.privPassword), 0);
+        Pdu wrong = pduOf(SysDescr, Value::null(), AuthPriv);
+        EXPECT_EQ(session_.get(wrong, target), result::UsmAuthenticationFailure);
+
+        ASSERT_EQ(registerUser(user), 0);
+        Pdu right = pduOf(SysDescr, Value::null(), AuthPriv);
+        EXPECT_EQ(session_.get(right, target), 0);
+        const auto results = getAsync(target, AuthPriv);
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0].result, 0);
+    }
+    // And the wrong one fails again: the good keys did not stick either.
+    ASSERT_EQ(registerUser(user, user.authPassword, "wrong-priv-pass"), 0);
+    Pdu wrongPriv = pduOf(SysDescr, Value::null(), AuthPriv);
+    EXPECT_NE(session_.get(wrongPriv, target), 0);
+}
+
+TEST_F(SnmpV3Test, UnregisteredUserAndBadProtocolsFailBeforeSending) {
+    const Target target = userTarget("qswnobody", agent_.port());
+    Pdu pdu = pduOf(SysDescr, Value::null(), NoAuthNoPriv);
+    EXPECT_EQ(session_.get(pdu, target), result::UsmUnknownSecurityName);
+    EXPECT_EQ(session_.addUser("x", 4, 1, "", ""), result::UsmUnsupportedAuthProtocol);
+    EXPECT_EQ(session_.addUser("x", 3, 3, "", ""), result::UsmUnsupportedPrivProtocol);
+}
+
+TEST_F(SnmpV3Test, NoAnswerDuringDiscoveryTimesOutAsynchronouslyToo) {
+    testsupport::SilentUdpPort silent;
+    ASSERT_EQ(registerUser(SnmpdAgent::ShaUser), 0);
+    Target target = userTarget(SnmpdAgent::ShaUser.name, silent.port());
+    target.timeout = 20;
+    target.retries = 1;
+    Pdu pdu = pduOf(SysDescr, Value::null(), AuthNoPriv);
+    EXPECT_EQ(session_.get(pdu, target), result::Timeout);
+    const auto results = getAsync(target, AuthNoPriv);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].result, result::Timeout);
+}

@@ -1,0 +1,153 @@
+#include "NxSNMPSession.h"
+
+#include "BootCounter.h"
+#include "Exception.h"
+#include "SnmpdAgent.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+using testsupport::SnmpdAgent;
+using testsupport::TempDir;
+
+namespace {
+
+QCoreApplication& app() {
+    static int argc = 1;
+    static char name[] = "snmplib_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* instance =
+        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
+    return *instance;
+}
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+const std::string EngineLine = snmp::encodeEngineId(SnmpLocalEngineId);
+
+// Runs the Qt event loop until done() holds or a few seconds pass.
+template <typename Done>
+void runUntil(Done done, int seconds = 10) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!done() && std::chrono::steady_clock::now() < end)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+} // namespace
+
+TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
+    app();
+    NxSNMPSessionStartup();
+    EXPECT_EQ(DefaultSNMPDevice.Address, "");
+    EXPECT_EQ(DefaultSNMPTimeout, 0);
+    ASSERT_TRUE(GlobalSnmpEventProcessor);
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsStarted());
+    EXPECT_EQ(GlobalSnmpEventProcessor->Interval(), 20);
+
+    TempDir dir;
+    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    CreateGlobalSnmpSession(dir.path());
+    ASSERT_TRUE(GlobalSnmpSession);
+    EXPECT_EQ(readAll(path), EngineLine + " 1\n");
+    EXPECT_EQ(GlobalSnmpSession->engineBoots(), 1u);
+    EXPECT_EQ(GlobalSnmpSession->localEngineId(), "NxSNMP_PP_Application");
+    EXPECT_TRUE(GlobalSnmpEventProcessor->IsStarted());
+
+    EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
+    EXPECT_EQ(DefaultSNMPDevice.Port, 161);
+    EXPECT_EQ(DefaultSNMPScope.ContextEngineID, "");
+    EXPECT_EQ(DefaultSNMPScope.ContextName, "");
+    const NxSNMPSecurity& s = DefaultSNMPSecurity;
+    EXPECT_EQ(s.Version, 0);
+    EXPECT_EQ(s.ReadCommunity, "tundra");
+    EXPECT_EQ(s.WriteCommunity, "harbour");
+    EXPECT_EQ(s.SecurityModel, 1);
+    EXPECT_EQ(s.SecurityLevel, 1);
+    EXPECT_EQ(s.AuthProtocol, 1);
+    EXPECT_EQ(s.PrivProtocol, 1);
+    EXPECT_EQ(s.SecurityName + s.AuthPassword + s.PrivPassword, "");
+    EXPECT_EQ(DefaultSNMPTimeout, 100);
+
+    // The next start counts 2 and keeps what else the file holds.
+    std::ofstream(path, std::ios::app) << "# kept\n";
+    CreateGlobalSnmpSession(dir.path() + "/");
+    EXPECT_EQ(readAll(path), EngineLine + " 2\n# kept\n");
+    EXPECT_EQ(GlobalSnmpSession->engineBoots(), 2u);
+    NxSNMPSessionExit();
+}
+
+TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
+    app();
+    NxSNMPSessionStartup();
+    DefaultSNMPDevice.Address = "marker";
+    TempDir dir;
+    try {
+        CreateGlobalSnmpSession(dir.file("no-such-directory"));
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.HelpContext, -508);
+        EXPECT_EQ(e.Message, "Error when saving SNMP engine boots counter!");
+    }
+    EXPECT_EQ(DefaultSNMPDevice.Address, "marker");
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsStarted());
+    NxSNMPSessionExit();
+}
+
+TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
+    app();
+    SnmpdAgent& agent = SnmpdAgent::shared();
+    NxSNMPSessionStartup();
+    TempDir dir;
+    CreateGlobalSnmpSession(dir.path());
+
+    snmp::Target target;
+    target.address = snmp::UdpAddress(agent.address(), agent.port());
+    target.version = snmp::Version2c;
+    target.readCommunity = SnmpdAgent::ReadCommunity;
+    snmp::Pdu pdu;
+    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+
+    snmp::AsyncScope scope;
+    int depth = 0;
+    int maxDepth = 0;
+    int completed = 0;
+    auto completion = [&](const snmp::AsyncResult& r) {
+        EXPECT_EQ(r.result, 0);
+        ++depth;
+        maxDepth = std::max(maxDepth, depth);
+        if (completed == 0) {
+            // A second exchange answered while this completion runs a nested loop must wait for it.
+            EXPECT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, [&](const snmp::AsyncResult&) {
+                          ++depth;
+                          maxDepth = std::max(maxDepth, depth);
+                          ++completed;
+                          --depth;
+                      }),
+                      0);
+            QEventLoop nested;
+            QTimer::singleShot(300, &nested, &QEventLoop::quit);
+            nested.exec();
+            EXPECT_EQ(completed, 0);
+        }
+        ++completed;
+        --depth;
+    };
+    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, completion), 0);
+    EXPECT_EQ(GlobalSnmpEventProcessor->WatchedSocketCount(), 1);
+    runUntil([&] { return completed == 2; });
+    EXPECT_EQ(completed, 2);
+    EXPECT_EQ(maxDepth, 1);
+    NxSNMPSessionExit();
+}
