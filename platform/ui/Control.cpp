@@ -1,0 +1,360 @@
+#include "Control.h"
+
+#include "Application.h"
+#include "Exception.h"
+#include "Form.h"
+#include "Text.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+
+namespace ui {
+
+namespace {
+int destroyingDepth = 0;
+
+struct DestroyScope {
+    DestroyScope() { ++destroyingDepth; }
+    ~DestroyScope() { --destroyingDepth; }
+};
+
+MouseButton ToMouseButton(Qt::MouseButton button) {
+    if (button == Qt::RightButton) return mbRight;
+    if (button == Qt::MiddleButton) return mbMiddle;
+    return mbLeft;
+}
+}  // namespace
+
+// Routes the widget's events to its wrapper; the wrapper detaches it before the widget goes.
+class EventBridge : public QObject {
+public:
+    explicit EventBridge(Control* control) : control_(control) {}
+    void Detach() { control_ = nullptr; }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!control_ || watched != control_->widget_) return false;
+        return control_->WidgetEvent(event);
+    }
+
+private:
+    Control* control_;
+};
+
+Control::Control(Component* owner, QWidget* widget) : Component(owner), widget_(widget), bridge_(new EventBridge(this)) {
+    widget_->installEventFilter(bridge_);
+    widget_->setMouseTracking(true);
+    widget_->setFocusPolicy(Qt::NoFocus);
+    widget_->hide();
+    width_ = widget_->width();
+    height_ = widget_->height();
+}
+
+Control::~Control() {
+    DestroyScope scope;
+    MarkDestroying();
+    widget_->removeEventFilter(bridge_);
+    bridge_->Detach();
+    delete bridge_;  // drops every signal connection made with SignalContext()
+    bridge_ = nullptr;
+    // A parent destroys the controls that show in it.
+    while (!children_.empty()) delete children_.back();
+    if (parent_) {
+        Control* parent = parent_;
+        parent->RemoveChild(this);
+        parent_ = nullptr;
+        if (align_ != alNone && !parent->Destroying()) parent->Realign();
+    }
+    delete widget_;
+}
+
+QObject* Control::SignalContext() const { return bridge_; }
+
+bool Control::DestroyingAny() { return destroyingDepth > 0; }
+
+void Control::FireUser(const std::function<void()>& action) {
+    if (destroyingDepth > 0) return;
+    try {
+        action();
+    } catch (...) {
+        detail::HandleCurrentException();
+    }
+}
+
+bool Control::IsTopLevel() const { return parent_ == nullptr && dynamic_cast<const Form*>(this) != nullptr; }
+
+void Control::SetParent(Control* parent) {
+    if (parent == parent_) return;
+    if (parent == this || (parent && ContainsControl(parent)))
+        throw Exception("A control cannot be its own parent");
+    Control* old = parent_;
+    if (old) old->RemoveChild(this);
+    parent_ = parent;
+    if (parent) parent->AddChild(this);
+    widget_->setParent(parent ? parent->ClientWidget() : nullptr);
+    ApplyGeometry();
+    ApplyVisibility();
+    if (old && align_ != alNone) old->Realign();
+    if (parent && align_ != alNone) parent->Realign(this);
+}
+
+void Control::AddChild(Control* child) { children_.push_back(child); }
+
+void Control::RemoveChild(Control* child) {
+    auto it = std::find(children_.begin(), children_.end(), child);
+    if (it != children_.end()) children_.erase(it);
+}
+
+bool Control::ContainsControl(const Control* control) const {
+    for (const Control* c = control ? control->parent_ : nullptr; c; c = c->parent_)
+        if (c == this) return true;
+    return false;
+}
+
+Form* Control::ParentForm() const {
+    const Control* top = this;
+    while (top->parent_) top = top->parent_;
+    return dynamic_cast<Form*>(const_cast<Control*>(top));
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+    const bool resized = width != width_ || height != height_;
+    const bool moved = left != left_ || top != top_;
+    if (!resized && !moved) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    ApplyGeometry();
+    if (resized) {
+        Realign();
+        BoundsChanged();
+        if (OnResize) OnResize(this);
+    }
+    if (parent_ && align_ != alNone && !parent_->aligning_) parent_->Realign(this);
+}
+
+void Control::ApplyGeometry() {
+    widget_->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_));
+}
+
+void Control::ApplyVisibility() { widget_->setVisible(visible_ && parent_ != nullptr); }
+
+void Control::SetClientWidth(int width) { SetWidth(width + (Width() - ClientWidth())); }
+
+void Control::SetClientHeight(int height) { SetHeight(height + (Height() - ClientHeight())); }
+
+void Control::SetAlign(ui::Align align) {
+    if (align == align_) return;
+    align_ = align;
+    if (parent_) parent_->Realign(this);
+}
+
+void Control::EnableAlign() {
+    if (alignLock_ > 0 && --alignLock_ == 0) Realign();
+}
+
+namespace {
+// Whether c1 goes before c2 among controls of one alignment.
+bool InsertBefore(const Control* c1, const Control* c2, ui::Align align) {
+    switch (align) {
+    case alTop: return c1->Top() < c2->Top();
+    case alBottom: return c1->Top() + c1->Height() >= c2->Top() + c2->Height();
+    case alLeft: return c1->Left() < c2->Left();
+    case alRight: return c1->Left() + c1->Width() >= c2->Left() + c2->Width();
+    default: return false;
+    }
+}
+}  // namespace
+
+void Control::Realign(Control* trigger) {
+    if (alignLock_ > 0 || aligning_ || Destroying()) return;
+    aligning_ = true;
+    Rect rect = AlignRect();
+    static constexpr std::array<ui::Align, 5> order{alTop, alBottom, alLeft, alRight, alClient};
+    for (ui::Align align : order) {
+        std::vector<Control*> list;
+        if (trigger && trigger->parent_ == this && trigger->visible_ && trigger->align_ == align)
+            list.push_back(trigger);
+        for (Control* child : children_) {
+            if (child == trigger || child->align_ != align || !child->visible_) continue;
+            size_t j = 0;
+            while (j < list.size() && !InsertBefore(child, list[j], align)) ++j;
+            list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), child);
+        }
+        for (Control* child : list) PositionAligned(child, align, rect);
+    }
+    aligning_ = false;
+}
+
+void Control::PositionAligned(Control* child, ui::Align align, Rect& rect) {
+    switch (align) {
+    case alTop:
+        child->SetBounds(rect.Left, rect.Top, rect.Width(), child->height_);
+        rect.Top += child->height_;
+        break;
+    case alBottom:
+        child->SetBounds(rect.Left, rect.Bottom - child->height_, rect.Width(), child->height_);
+        rect.Bottom -= child->height_;
+        break;
+    case alLeft:
+        child->SetBounds(rect.Left, rect.Top, child->width_, rect.Height());
+        rect.Left += child->width_;
+        break;
+    case alRight:
+        child->SetBounds(rect.Right - child->width_, rect.Top, child->width_, rect.Height());
+        rect.Right -= child->width_;
+        break;
+    case alClient:
+        child->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+        break;
+    default:
+        break;
+    }
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    ApplyVisibility();
+    if (parent_ && align_ != alNone) parent_->Realign(visible ? this : nullptr);
+}
+
+bool Control::Showing() const {
+    if (!visible_) return false;
+    if (parent_) return parent_->Showing();
+    return IsTopLevel();
+}
+
+void Control::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    widget_->setEnabled(enabled);
+}
+
+void Control::SetColor(ui::Color color) {
+    color_ = color;
+    QPalette palette = widget_->palette();
+    palette.setColor(ColorPaintsBase() ? QPalette::Base : QPalette::Window, ToQColor(color));
+    widget_->setPalette(palette);
+    if (!ColorPaintsBase()) widget_->setAutoFillBackground(true);
+}
+
+ui::Font Control::Font() const { return FromQFont(widget_->font(), fontColor_); }
+
+void Control::SetFont(const ui::Font& font) {
+    widget_->setFont(ToQFont(font, widget_->font()));
+    fontColor_ = font.Color;
+    if (font.Color != clWindowText) {
+        QPalette palette = widget_->palette();
+        const QColor color = ToQColor(font.Color);
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Text, color);
+        palette.setColor(QPalette::ButtonText, color);
+        widget_->setPalette(palette);
+    }
+}
+
+void Control::SetTabStop(bool tabStop) {
+    tabStop_ = tabStop;
+    if (widget_->focusPolicy() != Qt::NoFocus)
+        widget_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Control::SetHint(const std::string& hint) {
+    hint_ = hint;
+    ApplyToolTip();
+}
+
+void Control::SetShowHint(bool showHint) {
+    showHint_ = showHint;
+    ApplyToolTip();
+}
+
+void Control::ApplyToolTip() { widget_->setToolTip(showHint_ ? PlainToolTip(hint_) : QString()); }
+
+bool Control::CanFocus() const {
+    if (widget_->focusPolicy() == Qt::NoFocus || !Showing()) return false;
+    for (const Control* c = this; c; c = c->parent_)
+        if (!c->enabled_) return false;
+    return true;
+}
+
+void Control::SetFocus() {
+    // A control that cannot take the focus now (hidden, disabled) is left alone.
+    if (!CanFocus()) return;
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Control::Focused() const {
+    const QWidget* focus = widget_->window()->focusWidget();
+    return focus && (focus == widget_ || focus->focusProxy() == widget_ || widget_->focusProxy() == focus);
+}
+
+void Control::BringToFront() {
+    widget_->raise();
+    if (!parent_) return;
+    auto& siblings = parent_->children_;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), this));
+    siblings.push_back(this);
+}
+
+void Control::SendToBack() {
+    widget_->lower();
+    if (!parent_) return;
+    auto& siblings = parent_->children_;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), this));
+    siblings.insert(siblings.begin(), this);
+}
+
+void Control::Repaint() { widget_->repaint(); }
+
+void Control::Click() {
+    if (OnClick) OnClick(this);
+}
+
+bool Control::WidgetEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        mousePressed_ = mouse->button() == Qt::LeftButton;
+        const QPoint p = mouse->position().toPoint();
+        if (OnMouseDown) FireUser([&] { OnMouseDown(this, ToMouseButton(mouse->button()), p.x(), p.y()); });
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint p = mouse->position().toPoint();
+        const bool clicked = mousePressed_ && mouse->button() == Qt::LeftButton && widget_->rect().contains(p);
+        mousePressed_ = false;
+        auto life = LifeToken();
+        if (OnMouseUp) FireUser([&] { OnMouseUp(this, ToMouseButton(mouse->button()), p.x(), p.y()); });
+        if (clicked && !life.expired() && MouseReleaseClicks()) FireUser([&] { Click(); });
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (OnDblClick) FireUser([&] { OnDblClick(this); });
+        break;
+    case QEvent::MouseMove: {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (OnMouseMove) FireUser([&] { OnMouseMove(this, p.x(), p.y()); });
+        break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Focus moves inside the application count; a window losing activation does not.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
+        NotifyEvent& handler = event->type() == QEvent::FocusIn ? OnEnter : OnExit;
+        if (handler) FireUser([&] { handler(this); });
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+}  // namespace ui

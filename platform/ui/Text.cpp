@@ -1,0 +1,84 @@
+#include "Text.h"
+
+#include "Types.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QTextDocument>
+
+namespace ui {
+
+QString ToQString(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string FromQString(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+QString PlainToolTip(const std::string& text) {
+    if (text.empty()) return QString();
+    return Qt::convertFromPlainText(ToQString(text), Qt::WhiteSpacePre);
+}
+
+namespace {
+
+QColor SystemColor(uint32_t index) {
+    const QPalette palette = QApplication::palette();
+    switch (index) {
+    case 0x05: return palette.color(QPalette::Base);               // window
+    case 0x07: case 0x08: case 0x12: return palette.color(QPalette::Text);
+    case 0x0D: return palette.color(QPalette::Highlight);
+    case 0x0E: return palette.color(QPalette::HighlightedText);
+    case 0x10: return palette.color(QPalette::Mid);                // button shadow
+    case 0x11: return palette.color(QPalette::Disabled, QPalette::Text);
+    case 0x18: return palette.color(QPalette::ToolTipBase);
+    case 0x06: return palette.color(QPalette::Shadow);
+    default: return palette.color(QPalette::Window);               // button face, menu and the rest
+    }
+}
+
+}  // namespace
+
+QColor ToQColor(int color) {
+    const auto value = static_cast<uint32_t>(color);
+    if (IsSystemColor(color)) return SystemColor(value & 0xFFu);
+    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
+                  static_cast<int>((value >> 16) & 0xFFu));
+}
+
+QFont ToQFont(const Font& font, const QFont& base) {
+    QFont result = base;
+    if (!font.Name.empty()) result.setFamily(ToQString(font.Name));
+    if (font.Height != 0)
+        result.setPixelSize(font.Height < 0 ? -font.Height : font.Height);
+    else if (font.Size > 0)
+        result.setPointSize(font.Size);
+    result.setBold(font.Bold);
+    result.setItalic(font.Italic);
+    result.setUnderline(font.Underline);
+    result.setStrikeOut(font.StrikeOut);
+    return result;
+}
+
+Font FromQFont(const QFont& qfont, int color) {
+    Font font;
+    font.Name = FromQString(qfont.family());
+    if (qfont.pixelSize() > 0) {
+        font.Height = -qfont.pixelSize();
+        font.Size = (qfont.pixelSize() * 72 + 48) / 96;
+    } else {
+        font.Size = qfont.pointSize();
+    }
+    font.Color = color;
+    font.Bold = qfont.bold();
+    font.Italic = qfont.italic();
+    font.Underline = qfont.underline();
+    font.StrikeOut = qfont.strikeOut();
+    return font;
+}
+
+}  // namespace ui

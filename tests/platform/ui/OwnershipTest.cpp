@@ -1,0 +1,128 @@
+// Owner (lifetime) and parent (where it shows) are separate.
+#include "Exception.h"
+#include "ExtCtrls.h"
+#include "Form.h"
+#include "StdCtrls.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Counts its destructions, to show that each control is freed exactly once.
+class CountedPanel : public ui::Panel {
+public:
+    explicit CountedPanel(ui::Component* owner, int& deaths) : ui::Panel(owner), deaths_(deaths) {}
+    ~CountedPanel() override { ++deaths_; }
+
+private:
+    int& deaths_;
+};
+
+TEST(Ownership, ReparentingKeepsWidgetAndState) {
+    auto form = std::make_unique<ui::Form>(nullptr);
+    auto* left = new ui::Panel(form.get());
+    left->SetParent(form.get());
+    auto* right = new ui::Panel(form.get());
+    right->SetParent(form.get());
+    auto* edit = new ui::Edit(form.get());
+    edit->SetParent(left);
+    edit->SetBounds(3, 4, 50, 21);
+    edit->SetText("kept");
+    edit->SetEnabled(false);
+    QWidget* widget = edit->Widget();
+
+    edit->SetParent(right);
+
+    EXPECT_EQ(edit->Widget(), widget);
+    EXPECT_EQ(widget->parentWidget(), right->Widget());
+    EXPECT_EQ(edit->Text(), "kept");
+    EXPECT_FALSE(edit->Enabled());
+    EXPECT_EQ(edit->Left(), 3);
+    EXPECT_EQ(edit->Owner(), form.get());
+    EXPECT_EQ(left->ControlCount(), 0);
+    ASSERT_EQ(right->ControlCount(), 1);
+    EXPECT_EQ(right->Controls(0), edit);
+    EXPECT_FALSE(widget->isHidden());
+
+    edit->SetParent(nullptr);  // no parent: kept, but not shown
+    EXPECT_EQ(edit->Text(), "kept");
+    EXPECT_TRUE(widget->isHidden());
+    EXPECT_TRUE(edit->Visible());
+}
+
+TEST(Ownership, OwnerFreesControlShownElsewhereOnce) {
+    int deaths = 0;
+    auto host = std::make_unique<ui::Form>(nullptr);
+    auto* hostPanel = new ui::Panel(host.get());
+    hostPanel->SetParent(host.get());
+    auto* owner = new ui::Form(nullptr);
+    auto* guest = new CountedPanel(owner, deaths);
+    guest->SetParent(hostPanel);
+    QPointer<QWidget> widget = guest->Widget();
+
+    delete owner;
+
+    EXPECT_EQ(deaths, 1);
+    EXPECT_TRUE(widget.isNull());
+    EXPECT_EQ(hostPanel->ControlCount(), 0);
+    host.reset();  // nothing left to free twice
+    EXPECT_EQ(deaths, 1);
+}
+
+TEST(Ownership, ParentDestroysChildOwnedElsewhere) {
+    int deaths = 0;
+    auto owner = std::make_unique<ui::Form>(nullptr);
+    auto* host = new ui::Form(nullptr);
+    auto* child = new CountedPanel(owner.get(), deaths);
+    child->SetParent(host);
+    const int owned = owner->ComponentCount();
+
+    delete host;
+
+    EXPECT_EQ(deaths, 1);
+    EXPECT_EQ(owner->ComponentCount(), owned - 1);
+    owner.reset();
+    EXPECT_EQ(deaths, 1);
+}
+
+TEST(Ownership, OwnerFreesItsTreeAndTimers) {
+    int deaths = 0;
+    auto* form = new ui::Form(nullptr);
+    auto* outer = new CountedPanel(form, deaths);
+    outer->SetParent(form);
+    auto* inner = new CountedPanel(form, deaths);
+    inner->SetParent(outer);
+    auto* timer = new ui::Timer(form);
+    timer->SetInterval(5);
+    EXPECT_EQ(form->ComponentCount(), 3);
+
+    delete form;
+    EXPECT_EQ(deaths, 2);
+}
+
+TEST(Ownership, ControlCannotBecomeItsOwnAncestor) {
+    auto form = std::make_unique<ui::Form>(nullptr);
+    auto* outer = new ui::Panel(form.get());
+    outer->SetParent(form.get());
+    auto* inner = new ui::Panel(form.get());
+    inner->SetParent(outer);
+    EXPECT_THROW(outer->SetParent(inner), Exception);
+    EXPECT_THROW(outer->SetParent(outer), Exception);
+    EXPECT_EQ(outer->Parent(), form.get());
+}
+
+TEST(Ownership, InsertComponentMovesOwnership) {
+    auto first = std::make_unique<ui::Form>(nullptr);
+    auto second = std::make_unique<ui::Form>(nullptr);
+    auto* panel = new ui::Panel(first.get());
+    second->InsertComponent(panel);
+    EXPECT_EQ(panel->Owner(), second.get());
+    EXPECT_EQ(first->ComponentCount(), 0);
+    EXPECT_EQ(second->ComponentCount(), 1);
+}
+
+}  // namespace
