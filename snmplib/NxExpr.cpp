@@ -1,11 +1,10 @@
 #include "NxExpr.h"
 
+#include "NxDateTime.h"
 #include "NxSNMPError.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -27,12 +26,6 @@ bool EqualNoCase(const std::string& a, const char* b) {
     return i == a.size() && b[i] == 0;
 }
 
-std::string RealText(double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
-}
-
 // Position of the ")" that closes the "(" at open, or npos.
 size_t MatchingParen(const std::string& text, size_t open) {
     int depth = 0;
@@ -41,15 +34,6 @@ size_t MatchingParen(const std::string& text, size_t open) {
         else if (text[i] == ')' && --depth == 0) return i;
     }
     return npos;
-}
-
-int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<int64_t>(doe) - 719468;
 }
 
 // Recursive descent over + - * / with unary signs and parentheses.
@@ -95,7 +79,7 @@ private:
     double Number() {
         if (EqualNoCase(s_.substr(pos_, 3), "NOW")) {
             pos_ += 3;
-            return NowAsDateTimeNumber();
+            return NowDateTimeNumber();
         }
         const char* begin = s_.c_str() + pos_;
         char* end = nullptr;
@@ -121,17 +105,6 @@ private:
 };
 
 } // namespace
-
-double NowAsDateTimeNumber() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    int64_t days = DaysFromCivil(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
-                                 static_cast<unsigned>(local.tm_mday)) -
-                   DaysFromCivil(1899, 12, 30);
-    double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
-    return static_cast<double>(days) + seconds / 86400.0;
-}
 
 std::string StripQuotes(const std::string& text) {
     if (text.empty() || text.front() != '"' || text.back() != '"') return text;
@@ -160,7 +133,7 @@ bool CompareExpr(const std::string& text) {
     }
     auto operand = [](const std::string& side) {
         std::string s = StripQuotes(Trim(side));
-        return EqualNoCase(s, "NOW") ? RealText(NowAsDateTimeNumber()) : s;
+        return EqualNoCase(s, "NOW") ? FloatToText(NowDateTimeNumber()) : s;
     };
     int c = operand(left).compare(operand(right));
     switch (op) {

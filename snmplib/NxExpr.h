@@ -28,5 +28,3 @@ size_t ScanSpan(const std::string& text, size_t start, const std::string& set);
 // Every occurrence of find replaced, left to right; replaced text is not searched again.
 std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replacement);
 
-// The current local date and time as days since 1899-12-30 with the time of day as fraction.
-double NowAsDateTimeNumber();

@@ -1,11 +1,11 @@
 #include "NxRawOctets.h"
 
+#include "NxDateTime.h"
+#include "NxSNMPConvert.h"
 #include "NxSNMPError.h"
 #include "NxSNMPVar.h"
 
 #include <cctype>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -75,6 +75,24 @@ double OctetsDouble(const std::string& o) {
     return d;
 }
 
+double RealOrRaise(const std::string& text) {
+    std::optional<double> v = TextToFloat(text);
+    if (!v) RaiseNxSNMPError(NxErrBadPartValue);
+    return *v;
+}
+
+double DateTimeNumberOrRaise(const std::string& text) {
+    std::optional<double> v = TextToDateTimeNumber(text);
+    if (!v) RaiseNxSNMPError(NxErrBadPartValue);
+    return *v;
+}
+
+std::string DateTimeNumberTextOrRaise(double v) {
+    std::optional<std::string> text = DateTimeNumberToText(v);
+    if (!text) RaiseNxSNMPError(NxErrBadPartValue);
+    return *text;
+}
+
 // ---- hex ----
 
 int HexDigitValue(char c) {
@@ -85,41 +103,6 @@ int HexDigitValue(char c) {
 }
 
 int HexDigitOrZero(char c) { return HexDigitValue(c) < 0 ? 0 : HexDigitValue(c); }
-
-void AppendPairs(const std::string& digits, size_t from, std::string& out) {
-    for (size_t i = from; i + 1 < digits.size(); i += 2)
-        out += static_cast<char>(HexDigitOrZero(digits[i]) * 16 + HexDigitOrZero(digits[i + 1]));
-}
-
-std::string HexTextToOctets(const std::string& hexText) {
-    std::string digits;
-    for (char c : hexText)
-        if (c != ' ') digits += c;
-    std::string out;
-    if (digits.size() >= 33 && digits.size() <= 37) {  // zoned IPv6 form: 32 digits, "%", zone octets
-        AppendPairs(digits.substr(0, 32), 0, out);
-        AppendPairs(digits, 33, out);
-        return out;
-    }
-    size_t from = 0;
-    if (digits.size() % 2) {
-        out += static_cast<char>(HexDigitOrZero(digits[0]));
-        from = 1;
-    }
-    AppendPairs(digits, from, out);
-    return out;
-}
-
-std::string OctetsToHexText(const std::string& octets) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    for (char c : octets) {
-        uint8_t b = static_cast<uint8_t>(c);
-        out += kDigits[b >> 4];
-        out += kDigits[b & 15];
-    }
-    return out;
-}
 
 // ---- dotted forms ----
 
@@ -156,166 +139,6 @@ std::string ObjectIdText(const std::string& o) {
     return out;
 }
 
-// ---- time ticks: "h:mm:ss.hh", "1 day h:mm:ss.hh", "n days, h:mm:ss.hh" ----
-
-std::string TimeTicksText(uint32_t hundredths) {
-    unsigned long days = hundredths / 8640000u, rest = hundredths % 8640000u;
-    unsigned long h = rest / 360000u, m = rest / 6000u % 60u, s = rest / 100u % 60u, hh = rest % 100u;
-    char buf[64];
-    if (days == 0) std::snprintf(buf, sizeof buf, "%lu:%02lu:%02lu.%02lu", h, m, s, hh);
-    else if (days == 1) std::snprintf(buf, sizeof buf, "1 day %lu:%02lu:%02lu.%02lu", h, m, s, hh);
-    else std::snprintf(buf, sizeof buf, "%lu days, %lu:%02lu:%02lu.%02lu", days, h, m, s, hh);
-    return buf;
-}
-
-uint32_t TimeTicksFromText(const std::string& text) {
-    uint64_t total = 0;
-    size_t pos = 0;
-    size_t dayAt = text.find("days");
-    size_t dayLength = 4;
-    if (dayAt == std::string::npos) {
-        dayAt = text.find("day");
-        dayLength = 3;
-    }
-    if (dayAt != std::string::npos) {
-        total += static_cast<uint64_t>(ReadDecimal(text.substr(0, dayAt))) * 8640000u;
-        pos = dayAt + dayLength;
-    }
-    size_t comma = text.find(',', pos);
-    if (comma != std::string::npos) pos = comma + 1;
-    size_t c1 = text.find(':', pos);
-    if (c1 == std::string::npos) return static_cast<uint32_t>(total);
-    total += static_cast<uint64_t>(ReadDecimal(text.substr(pos, c1 - pos))) * 360000u;
-    size_t c2 = text.find(':', c1 + 1);
-    if (c2 == std::string::npos) return static_cast<uint32_t>(total);
-    total += static_cast<uint64_t>(ReadDecimal(text.substr(c1 + 1, c2 - c1 - 1))) * 6000u;
-    size_t dot = text.find('.', c2 + 1);
-    if (dot != std::string::npos) {
-        total += static_cast<uint64_t>(ReadDecimal(text.substr(c2 + 1, dot - c2 - 1))) * 100u;
-        total += static_cast<uint64_t>(ReadDecimal(text.substr(dot + 1)));
-    }
-    return static_cast<uint32_t>(total);
-}
-
-// ---- reals: 15 significant digits, fixed unless the exponent is 15 or more or below -5 ("1E20", "1.5E-7") ----
-
-std::string RealText(double v) {
-    if (std::isnan(v)) return "NAN";
-    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-    if (v == 0) return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14E", v);
-    std::string s = buf;
-    size_t e = s.find('E');
-    int exponent = std::atoi(s.c_str() + e + 1);
-    auto stripZeros = [](std::string m) {
-        if (m.find('.') == std::string::npos) return m;
-        while (m.back() == '0') m.pop_back();
-        if (m.back() == '.') m.pop_back();
-        return m;
-    };
-    if (exponent >= 15 || exponent < -5) return stripZeros(s.substr(0, e)) + "E" + std::to_string(exponent);
-    std::snprintf(buf, sizeof buf, "%.*f", 14 - exponent, v);
-    return stripZeros(buf);
-}
-
-// ---- date-time numbers: days since 1899-12-30, time of day as fraction ----
-
-int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
-    y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(int64_t z, int64_t& y, int64_t& m, int64_t& d) {
-    z += 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = yoe + era * 400 + (m <= 2);
-}
-
-const int64_t kDateTimeEpoch = DaysFromCivil(1899, 12, 30);
-
-std::string DateTimeNumberText(double v) {
-    if (!std::isfinite(v) || std::fabs(v) > 3e6) RaiseNxSNMPError(NxErrBadPartValue);
-    double whole = std::trunc(v);
-    int64_t ms = std::llround(std::fabs(v - whole) * 86400000.0);
-    int64_t days = static_cast<int64_t>(whole);
-    if (ms >= 86400000) {
-        ms -= 86400000;
-        days += 1;
-    }
-    int64_t y, m, d;
-    CivilFromDays(days + kDateTimeEpoch, y, m, d);
-    int64_t secs = ms / 1000;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%04lld/%02lld/%02lld %02lld:%02lld:%02lld", static_cast<long long>(y), static_cast<long long>(m),
-                  static_cast<long long>(d), static_cast<long long>(secs / 3600), static_cast<long long>(secs / 60 % 60),
-                  static_cast<long long>(secs % 60));
-    return buf;
-}
-
-// "yyyy/mm/dd", optionally followed by "hh:nn" or "hh:nn:ss". Anything else is no date.
-double DateTimeNumberFromText(const std::string& text) {
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    int n = std::sscanf(text.c_str(), "%d/%d/%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
-    static const int kDaysInMonth[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool valid = (n == 3 || n >= 5) && y >= 1 && y <= 9999 && mo >= 1 && mo <= 12 && d >= 1 && d <= kDaysInMonth[mo - 1] &&
-                 h >= 0 && h < 24 && mi >= 0 && mi < 60 && s >= 0 && s < 60;
-    if (valid && mo == 2 && d == 29) valid = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    if (!valid) RaiseNxSNMPError(NxErrBadPartValue);
-    double days = static_cast<double>(DaysFromCivil(y, mo, d) - kDateTimeEpoch);
-    double fraction = (h * 3600.0 + mi * 60.0 + s) / 86400.0;
-    return days >= 0 ? days + fraction : days - fraction;
-}
-
-// ---- DateAndTime: "y-m-d,h:m:s.d" with ",+h:m" or ",-h:m" when the offset is not zero ----
-
-constexpr size_t kDateAndTimeWidth = 11;
-
-std::string DateAndTimeOctets(const std::string& text) {
-    int f[9] = {};
-    char direction = '+';
-    if (std::sscanf(text.c_str(), "%d-%d-%d,%d:%d:%d.%d,+%d:%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7], &f[8]) != 9) {
-        int g[9] = {};
-        if (std::sscanf(text.c_str(), "%d-%d-%d,%d:%d:%d.%d,-%d:%d", &g[0], &g[1], &g[2], &g[3], &g[4], &g[5], &g[6], &g[7], &g[8]) == 9) {
-            std::memcpy(f, g, sizeof f);
-            direction = '-';
-        } else {
-            int h[7] = {};
-            std::sscanf(text.c_str(), "%d-%d-%d,%d:%d:%d.%d", &h[0], &h[1], &h[2], &h[3], &h[4], &h[5], &h[6]);
-            std::memset(f, 0, sizeof f);
-            std::memcpy(f, h, sizeof h);
-        }
-    }
-    std::string out = BigEndian(static_cast<uint16_t>(f[0]), 2);
-    for (int i = 1; i <= 6; ++i) out += static_cast<char>(f[i]);
-    out += direction;
-    out += static_cast<char>(f[7]);
-    out += static_cast<char>(f[8]);
-    return out;
-}
-
-std::string DateAndTimeText(const std::string& o) {
-    auto at = [&](size_t i) { return static_cast<unsigned>(static_cast<uint8_t>(o[i])); };
-    unsigned year = static_cast<unsigned>(FromBigEndian(o, 2));
-    char direction = o[8];
-    char buf[96];
-    if ((at(9) || at(10)) && (direction == '+' || direction == '-'))
-        std::snprintf(buf, sizeof buf, "%u-%u-%u,%u:%u:%u.%u,%c%u:%u", year, at(2), at(3), at(4), at(5), at(6), at(7), direction, at(9), at(10));
-    else
-        std::snprintf(buf, sizeof buf, "%u-%u-%u,%u:%u:%u.%u", year, at(2), at(3), at(4), at(5), at(6), at(7));
-    return buf;
-}
-
 // ---- the syntax table ----
 
 enum class Width { Rest, None, Fixed, Inet };
@@ -334,7 +157,7 @@ std::optional<SyntaxForm> FormOf(int32_t syntax) {
         return SyntaxForm{Width::Fixed, 4};
     case sxCounter64: case sxDouble: case sxBcDateTime: return SyntaxForm{Width::Fixed, 8};
     case sxMacAddress: return SyntaxForm{Width::Fixed, 6};
-    case sxDateTime: return SyntaxForm{Width::Fixed, kDateAndTimeWidth};
+    case sxDateTime: return SyntaxForm{Width::Fixed, NxDateTime::WireSize};
     case sxIpv6Address: return SyntaxForm{Width::Fixed, 16};
     case sxInetAddress: return SyntaxForm{Width::Inet, 0};
     case sxBool8: case sxInt8: case sxUInt8: return SyntaxForm{Width::Fixed, 1};
@@ -361,18 +184,18 @@ std::string TextToRaw(const std::string& text, int32_t syntax) {
     case sxBoolean: return LittleEndian(isTrue ? 1 : 0, 4);
     case sxInteger: return LittleEndian(static_cast<uint32_t>(ReadDecimal(text)), 4);
     case sxBitStr: case sxOctetStr: case sxOpaque: case sxBitList: case sxMacAddress: case sxIpv6Address:
-        return HexTextToOctets(text);
+        return OctetsFromHex(text);
     case sxNull: return {};
     case sxObjectId: return ObjectIdOctets(text);
     case sxIpAddress: case sxNsapAddr: return DottedOctets(text);
     case sxCounter: case sxGauge: case sxUInteger: return LittleEndian(static_cast<uint32_t>(ReadDecimal(text)), 4);
     case sxTimeTicks: return LittleEndian(TimeTicksFromText(text), 4);
     case sxCounter64: return LittleEndian(ReadUnsigned64(text), 8);
-    case sxDouble: return DoubleOctets(std::strtod(text.c_str(), nullptr));
-    case sxDateTime: return DateAndTimeOctets(text);
-    case sxBcDateTime: return DoubleOctets(DateTimeNumberFromText(text));
+    case sxDouble: return DoubleOctets(RealOrRaise(text));
+    case sxDateTime: return NxDateTime(text).ToOctets();
+    case sxBcDateTime: return DoubleOctets(DateTimeNumberOrRaise(text));
     case sxDisplayStr: return text;
-    case sxInetAddress: return text.size() <= 16 ? DottedOctets(text) : HexTextToOctets(text);
+    case sxInetAddress: return text.size() <= 16 ? DottedOctets(text) : OctetsFromHex(text);
     case sxBool8: return std::string(1, isTrue ? '\1' : '\0');
     case sxInt8: case sxUInt8: return LittleEndian(static_cast<uint64_t>(ReadDecimal(text)), 1);
     case sxBool16: return BigEndian(isTrue ? 1 : 0, 2);
@@ -390,18 +213,18 @@ std::string RawToText(const std::string& o, int32_t syntax) {
     case sxBoolean: return BoolText(FromLittleEndian(o, 4));
     case sxInteger: return std::to_string(static_cast<int32_t>(FromLittleEndian(o, 4)));
     case sxBitStr: case sxOctetStr: case sxOpaque: case sxBitList: case sxMacAddress: case sxIpv6Address:
-        return OctetsToHexText(o);
+        return HexText(o);
     case sxNull: return kNull;
     case sxObjectId: return ObjectIdText(o);
     case sxIpAddress: case sxNsapAddr: return DottedDecimal(o, 4);
     case sxCounter: case sxGauge: case sxUInteger: return std::to_string(FromLittleEndian(o, 4));
     case sxTimeTicks: return TimeTicksText(static_cast<uint32_t>(FromLittleEndian(o, 4)));
     case sxCounter64: return std::to_string(FromLittleEndian(o, 8));
-    case sxDouble: return RealText(OctetsDouble(o));
-    case sxDateTime: return DateAndTimeText(o);
-    case sxBcDateTime: return DateTimeNumberText(OctetsDouble(o));
+    case sxDouble: return FloatToText(OctetsDouble(o));
+    case sxDateTime: return NxDateTime::FromOctets(o.substr(0, NxDateTime::WireSize))->ToString();
+    case sxBcDateTime: return DateTimeNumberTextOrRaise(OctetsDouble(o));
     case sxDisplayStr: return o;
-    case sxInetAddress: return o.size() >= 16 ? OctetsToHexText(o) : DottedDecimal(o, 4);
+    case sxInetAddress: return o.size() >= 16 ? HexText(o) : DottedDecimal(o, 4);
     case sxBool8: return BoolText(static_cast<uint8_t>(o[0]));
     case sxInt8: return std::to_string(static_cast<int8_t>(o[0]));
     case sxUInt8: return std::to_string(static_cast<uint8_t>(o[0]));

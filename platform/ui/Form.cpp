@@ -37,6 +37,8 @@ private:
 }  // namespace
 
 Form::Form(Component* owner) : Control(owner, new QWidget(nullptr, Qt::Window)) {
+    client_ = new QWidget(Widget());
+    client_->show();
     Control::SetVisible(false);
     SetColor(clBtnFace);
     ApplyWindowFlags();
@@ -45,6 +47,10 @@ Form::Form(Component* owner) : Control(owner, new QWidget(nullptr, Qt::Window)) 
 
 Form::~Form() {
     MarkDestroying();
+    if (menuBar_) {
+        menuBar_->hide();
+        menuBar_->setParent(nullptr);
+    }
     if (auto* app = Application::InstanceOrNull()) app->FormGone(this);
 }
 
@@ -84,9 +90,34 @@ int Form::FrameHeight() const {
     }
 }
 
+int Form::MenuHeight() const { return menuBar_ ? menuBar_->sizeHint().height() : 0; }
+
 int Form::ClientWidth() const { return Width() - FrameWidth(); }
 
-int Form::ClientHeight() const { return Height() - FrameHeight(); }
+int Form::ClientHeight() const { return Height() - FrameHeight() - MenuHeight(); }
+
+void Form::SetMenuWidget(QWidget* menuBar) {
+    if (menuBar == menuBar_) return;
+    const int clientHeight = ClientHeight();
+    if (menuBar_) {
+        menuBar_->hide();
+        menuBar_->setParent(nullptr);
+    }
+    menuBar_ = menuBar;
+    if (menuBar_) {
+        menuBar_->setParent(Widget());
+        menuBar_->show();
+    }
+    SetBounds(Left(), Top(), Width(), clientHeight + FrameHeight() + MenuHeight());
+    LayoutClient();
+}
+
+void Form::LayoutClient() {
+    const QSize area = Widget()->size();
+    const int menuHeight = MenuHeight();
+    if (menuBar_) menuBar_->setGeometry(0, 0, area.width(), menuHeight);
+    client_->setGeometry(0, menuHeight, area.width(), std::max(0, area.height() - menuHeight));
+}
 
 void Form::ApplyWindowFlags() {
     if (Parent()) return;  // embedded: a plain child widget
@@ -110,12 +141,13 @@ void Form::SetParent(Control* parent) {
 void Form::ApplyGeometry() {
     if (Parent()) {
         Control::ApplyGeometry();
-        return;
+    } else {
+        syncingGeometry_ = true;
+        Widget()->move(Left(), Top());
+        Widget()->resize(std::max(0, Width() - FrameWidth()), std::max(0, Height() - FrameHeight()));
+        syncingGeometry_ = false;
     }
-    syncingGeometry_ = true;
-    Widget()->move(Left(), Top());
-    Widget()->resize(std::max(0, ClientWidth()), std::max(0, ClientHeight()));
-    syncingGeometry_ = false;
+    LayoutClient();
 }
 
 void Form::ApplyVisibility() { Widget()->setVisible(Visible()); }
@@ -305,11 +337,12 @@ bool Form::WidgetEvent(QEvent* event) {
     case QEvent::Resize:
     case QEvent::Move:
         if (!Parent() && !syncingGeometry_ && Widget()->isVisible()) {
-            const QRect client = Widget()->geometry();
+            const QRect area = Widget()->geometry();
             const QPoint frame = Widget()->pos();
             FireUser([&] {
-                SetBounds(frame.x(), frame.y(), client.width() + FrameWidth(), client.height() + FrameHeight());
+                SetBounds(frame.x(), frame.y(), area.width() + FrameWidth(), area.height() + FrameHeight());
             });
+            LayoutClient();
         }
         return false;
     default:

@@ -12,6 +12,8 @@
 // message to OnMessage. A form freed while handling its own event uses Release.
 #include "Control.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -43,6 +45,11 @@ public:
 
     int ClientWidth() const override;
     int ClientHeight() const override;
+    QWidget* ClientWidget() const override { return client_; }
+    // Puts a menu bar (the main menu's widget) above the client area; the client area keeps its size.
+    // Null removes it. The form never deletes it.
+    void SetMenuWidget(QWidget* menuBar);
+    QWidget* MenuWidget() const { return menuBar_; }
     void SetParent(Control* parent) override;
     void SetVisible(bool visible) override;
 
@@ -83,6 +90,8 @@ private:
     friend class Application;
     int FrameWidth() const;
     int FrameHeight() const;
+    int MenuHeight() const;
+    void LayoutClient();
     void ApplyWindowFlags();
     void PlaceOnScreen();
     void Activate();
@@ -95,6 +104,8 @@ private:
     bool created_ = false;
     bool syncingGeometry_ = false;
     bool closeActionFree_ = false;
+    QWidget* client_ = nullptr;   // the client area, where child controls live
+    QPointer<QWidget> menuBar_;   // not owned: handed back (unparented) when the form goes
 };
 
 // Queues a message for form; false when there is no form.

@@ -64,7 +64,6 @@ TEST(NxRawOctets, TextReadingRules) {
     EXPECT_EQ(TextToRaw("  12abc", sxInteger), Bytes({12, 0, 0, 0}));  // read as atol reads it
     EXPECT_EQ(TextToRaw("abc", sxInteger), Bytes({0, 0, 0, 0}));
     EXPECT_EQ(TextToRaw("ABC", sxOctetStr), Bytes({0x0A, 0xBC}));      // an odd digit count: the first digit alone
-    EXPECT_EQ(TextToRaw("0G", sxOctetStr), Bytes({0x00}));             // no hex digit counts 0
     EXPECT_EQ(TextToRaw("12 34", sxOctetStr), Bytes({0x12, 0x34}));
     EXPECT_EQ(TextToRaw("1.2.3.300", sxIpAddress), Bytes({1, 2, 3, 44}));  // low eight bits
     EXPECT_EQ(TextToRaw("100", sxTimeTicks), Bytes({0, 0, 0, 0}));       // a bare number gives 0
@@ -106,9 +105,11 @@ TEST(NxRawOctets, BadSyntaxRaises511) {
     }
 }
 
-TEST(NxRawOctets, BadDateTimeTextRaises518) {
+TEST(NxRawOctets, TextsThatAreNoValueRaise518) {
     for (const char* text : {"", "yesterday", "2024/13/01", "2023/02/29", "2024/01/01 24:00:00"})
         EXPECT_EQ(CodeOf([&] { TextToRaw(text, sxBcDateTime); }), -518) << text;
+    EXPECT_EQ(CodeOf([] { TextToRaw("0G", sxOctetStr); }), -518);
+    EXPECT_EQ(CodeOf([] { TextToRaw("x", sxDouble); }), -518);
 }
 
 TEST(NxRawOctets, ExtractPartCutsByWidth) {

@@ -240,3 +240,30 @@ TEST_F(FormTest, BorderlessFormEmbedsInPanel) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormMenu, MenuBarSitsAboveClientAreaWhichKeepsItsSize) {
+    auto form = std::make_unique<ui::Form>(nullptr);
+    form->SetClientWidth(300);
+    form->SetClientHeight(200);
+    auto* status = new ui::Panel(form.get());
+    status->SetHeight(20);
+    status->SetParent(form.get());
+    status->SetAlign(ui::alBottom);
+    auto bar = std::make_unique<QWidget>();
+    bar->setFixedHeight(22);
+
+    form->SetMenuWidget(bar.get());
+    EXPECT_EQ(form->ClientHeight(), 200);
+    EXPECT_EQ(form->Height(), 200 + 27 + bar->sizeHint().height());
+    EXPECT_EQ(bar->parentWidget(), form->Widget());
+    EXPECT_EQ(status->Widget()->parentWidget(), form->ClientWidget());
+    EXPECT_EQ(form->ClientWidget()->geometry().top(), bar->sizeHint().height());
+    EXPECT_EQ(status->BoundsRect(), (ui::Rect{0, 180, 300, 200}));
+
+    form.reset();  // the form never deletes the menu bar
+    EXPECT_EQ(bar->parentWidget(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "NxInputCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Records every message a check shows.
+struct Shown {
+    std::vector<std::string> messages;
+    ShowMessageFn Sink() { return [this](const std::string& m) { messages.push_back(m); }; }
+};
+
+} // namespace
+
+TEST(NxInputCheck, IpAddressFaults) {
+    using F = IpAddressFault;
+    struct Case { const char* text; F fault; };
+    const Case cases[] = {
+        {"1.2.3.4", F::None}, {"0.0.0.0", F::None}, {"01.2.3.4", F::None}, {"1.1.1.0001", F::None},
+        {"100.100.100.100xyz", F::None},  // only 15 characters are examined
+        {"1.2.3", F::Invalid}, {"1.2.3.4.5", F::Invalid}, {"256.1.1.1", F::Invalid}, {"1.2.3.256", F::Invalid},
+        {"00.1.1.1", F::Invalid}, {"1.1.1.00", F::Invalid}, {"0001.1.1.1", F::Invalid}, {"1.2.3.4 ", F::Invalid},
+        {"", F::Invalid}, {"-1.2.3.4", F::Invalid},
+        {".1.2.3", F::LeadingDot}, {"1..2.3", F::Dot}, {"1.2.3.", F::Dot}, {"1.2.3.x", F::Dot},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FindIpAddressFault(c.text), c.fault) << c.text;
+}
+
+TEST(NxInputCheck, IsValidIPAddressShowsOneMessageOfItsKind) {
+    struct Case { const char* text; bool ok; const char* message; };
+    for (const Case& c : {Case{"1.2.3.4", true, nullptr}, Case{"1.2.3", false, "m"}, Case{"1..2.3.4", false, "dot"},
+                          Case{".1.2.3", false, "lead"}}) {
+        Shown shown;
+        EXPECT_EQ(IsValidIPAddress(c.text, "m", "dot", "lead", shown.Sink()), c.ok) << c.text;
+        EXPECT_EQ(shown.messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << c.text;
+    }
+}
+
+TEST(NxInputCheck, HostAddressRules) {
+    struct Case { const char* text; bool ok; };
+    const Case cases[] = {
+        {"", false}, {"10.100.100.1000", false}, {"10.100.100.10000", false}, {"100.100.100.1000x", false},
+        {"0.0.0.0", true}, {"255.255.255.255", false}, {"255.255.255.254", true}, {"127.0.0.1", false},
+        {"222.1.1.1", true}, {"223.1.1.1", false}, {"224.0.0.1", false}, {"247.1.1.1", false}, {"248.1.1.1", true},
+        {"126.1.1.1", true}, {"128.1.1.1", true}, {"010.1.1.1", true},
+        {"1.2.3", false}, {"1.2.3.4.5", false}, {"1..2.3", false}, {"1.2.3.", false}, {"1.2.3.a", false},
+        {"1.2.3.256", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsValidHostAddress(c.text), c.ok) << c.text;
+}
+
+TEST(NxInputCheck, FixedLengthHex) {
+    struct Case { const char* text; bool ok; };
+    for (const Case& c : {Case{"88cc", true}, Case{"88CC", true}, Case{"88c", false}, Case{"88cc0", false},
+                          Case{"", false}, Case{"88cg", false}}) {
+        Shown shown;
+        EXPECT_EQ(IsFixedLengthHex(c.text, 4, "Invalid Ethernet Type", shown.Sink()), c.ok) << c.text;
+        EXPECT_EQ(shown.messages.size(), c.ok ? 0u : 1u) << c.text;
+    }
+    Shown silent;
+    EXPECT_FALSE(IsFixedLengthHex("1", 4, "", silent.Sink()));
+    EXPECT_TRUE(silent.messages.empty());
+}
+
+TEST(NxInputCheck, MacAddress) {
+    Shown shown;
+    EXPECT_TRUE(IsValidMACAddress("00112233aaBB", shown.Sink()));
+    EXPECT_FALSE(IsValidMACAddress("00:11:22:33:aa:BB", shown.Sink()));
+    EXPECT_FALSE(IsValidMACAddress("", shown.Sink()));
+    EXPECT_EQ(shown.messages, (std::vector<std::string>{"Invalid MAC address", "Invalid MAC address"}));
+}
+
+TEST(NxInputCheck, HexTextAndItsValue) {
+    struct Case { const char* text; bool ok; };
+    for (const Case& c : {Case{"", true}, Case{"ffff0000", true}, Case{"ffff00001", false}, Case{"ff-f", false}, Case{"g", false}})
+        EXPECT_EQ(IsHexText(c.text, 8), c.ok) << c.text;
+    struct Value { const char* text; uint32_t value; };
+    for (const Value& v : {Value{"80", 128}, Value{"f0", 240}, Value{"1x2", 1}, Value{"", 0}, Value{"x1", 0},
+                           Value{"100000000", 0}, Value{"FFFFFFFF", 0xFFFFFFFFu}})
+        EXPECT_EQ(HexTextToInt(v.text), v.value) << v.text;
+}
