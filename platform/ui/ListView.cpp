@@ -1,0 +1,489 @@
+#include "ListView.h"
+
+#include "Exception.h"
+#include "Text.h"
+
+#include <QAbstractTableModel>
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QTableView>
+#include <QTimer>
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+// Counts a nesting of code-made widget changes, so the widget's own signals know to stay quiet.
+class SyncScope {
+public:
+    explicit SyncScope(int& depth) : depth_(depth) { ++depth_; }
+    ~SyncScope() { --depth_; }
+    SyncScope(const SyncScope&) = delete;
+    SyncScope& operator=(const SyncScope&) = delete;
+
+private:
+    int& depth_;
+};
+
+std::string IndexError(const char* what, int index) {
+    return std::string(what) + " index out of bounds (" + std::to_string(index) + ")";
+}
+}  // namespace
+
+// The widget's view of the items: every column, and the rows handed over so far.
+class ListModel : public QAbstractTableModel {
+public:
+    explicit ListModel(ListView& owner) : owner_(owner) {}
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : shown_; }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : owner_.Columns().Count();
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= shown_) return {};
+        if (role == Qt::DisplayRole)
+            return ToQString(owner_.Items().items_[static_cast<size_t>(index.row())]->ColumnText(index.column()));
+        if (role == Qt::ToolTipRole && owner_.ShowHint() && !owner_.Hint().empty()) return PlainToolTip(owner_.Hint());
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        if (section < 0 || section >= owner_.Columns().Count()) return {};
+        return ToQString(owner_.Columns().Item(section)->Caption());
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    int Shown() const { return shown_; }
+    bool Pending() const { return shown_ < owner_.Items().Count(); }
+    void Flush() {
+        const int count = owner_.Items().Count();
+        if (shown_ >= count) return;
+        beginInsertRows(QModelIndex(), shown_, count - 1);
+        shown_ = count;
+        endInsertRows();
+    }
+    template <class Remove>
+    void RemoveRow(int row, Remove remove) {
+        if (row >= shown_) {
+            remove();
+            return;
+        }
+        beginRemoveRows(QModelIndex(), row, row);
+        remove();
+        --shown_;
+        endRemoveRows();
+    }
+    template <class Clear>
+    void Reset(Clear clear) {
+        beginResetModel();
+        clear();
+        shown_ = 0;
+        endResetModel();
+    }
+    void RowChanged(int row) {
+        if (row >= shown_ || columnCount({}) == 0) return;
+        emit dataChanged(index(row, 0), index(row, columnCount({}) - 1), {Qt::DisplayRole});
+    }
+    template <class Change>
+    void InsertColumn(int column, Change change) {
+        beginInsertColumns(QModelIndex(), column, column);
+        change();
+        endInsertColumns();
+    }
+    template <class Change>
+    void RemoveColumns(int first, int last, Change change) {
+        beginRemoveColumns(QModelIndex(), first, last);
+        change();
+        endRemoveColumns();
+    }
+    void CaptionChanged(int column) { emit headerDataChanged(Qt::Horizontal, column, column); }
+
+private:
+    ListView& owner_;
+    int shown_ = 0;
+};
+
+// Mouse events land on the view's viewport; the list view reports them in its client coordinates.
+class ViewportBridge : public QObject {
+public:
+    explicit ViewportBridge(ListView& owner) : owner_(owner) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        owner_.ForwardViewportMouse(event);
+        return false;
+    }
+
+private:
+    ListView& owner_;
+};
+
+// ---- sub-items ----
+
+class SubItemStrings : public Strings {
+public:
+    explicit SubItemStrings(ListItem& item) : item_(item) {}
+    int Count() const override { return static_cast<int>(item_.subTexts_.size()); }
+    std::string Get(int index) const override {
+        if (index < 0 || index >= Count()) throw Exception(IndexError("List", index));
+        return item_.subTexts_[static_cast<size_t>(index)];
+    }
+    void Insert(int index, const std::string& text) override {
+        auto& texts = item_.subTexts_;
+        texts.insert(texts.begin() + std::clamp(index, 0, Count()), text);
+        Changed();
+    }
+    void Delete(int index) override {
+        if (index < 0 || index >= Count()) return;
+        item_.subTexts_.erase(item_.subTexts_.begin() + index);
+        Changed();
+    }
+    void Clear() override {
+        item_.subTexts_.clear();
+        Changed();
+    }
+    void Put(int index, const std::string& text) override {
+        if (index < 0 || index >= Count()) throw Exception(IndexError("List", index));
+        item_.subTexts_[static_cast<size_t>(index)] = text;
+        Changed();
+    }
+
+private:
+    void Changed() { item_.owner_->RowChanged(item_); }
+    ListItem& item_;
+};
+
+// ---- ListItem ----
+
+ListItem::ListItem(ListView* owner) : owner_(owner), subItems_(std::make_unique<SubItemStrings>(*this)) {}
+
+ListItem::~ListItem() = default;
+
+void ListItem::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    owner_->RowChanged(*this);
+    owner_->NotifyChange(this, ctText);
+}
+
+std::string ListItem::ColumnText(int column) const {
+    if (column == 0) return caption_;
+    if (column < 0 || column > static_cast<int>(subTexts_.size())) return {};
+    return subTexts_[static_cast<size_t>(column - 1)];
+}
+
+void ListItem::SetSelected(bool selected) { owner_->ChangeSelection(this, selected); }
+
+void ListItem::Delete() { owner_->Items().Delete(index_); }
+
+// ---- ListItems ----
+
+ListItem* ListItems::Item(int index) const {
+    if (index < 0 || index >= Count()) throw Exception(IndexError("List", index));
+    return items_[static_cast<size_t>(index)].get();
+}
+
+ListItem* ListItems::Add() {
+    std::unique_ptr<ListItem> item(new ListItem(&owner_));
+    item->index_ = Count();
+    ListItem* added = item.get();
+    items_.push_back(std::move(item));
+    owner_.RowsAdded();
+    owner_.NotifyChange(added, ctState);
+    return added;
+}
+
+void ListItems::Delete(int index) {
+    ListItem* item = Item(index);
+    owner_.RowDeleted(index, item);
+    for (int i = index; i < Count(); ++i) items_[static_cast<size_t>(i)]->index_ = i;
+    owner_.NotifyChange(nullptr, ctState);
+}
+
+void ListItems::Clear() {
+    if (items_.empty()) return;
+    owner_.RowsCleared();
+    owner_.NotifyChange(nullptr, ctState);
+}
+
+void ListItems::BeginUpdate() { ++owner_.updateLock_; }
+
+void ListItems::EndUpdate() {
+    if (owner_.updateLock_ > 0 && --owner_.updateLock_ == 0) owner_.FlushRows();
+}
+
+// ---- ListColumn(s) ----
+
+void ListColumn::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    owner_.model_->CaptionChanged(index_);
+    if (width_ == -2) owner_.ApplyColumnWidth(*this);
+}
+
+int ListColumn::Width() const { return owner_.View()->horizontalHeader()->sectionSize(index_); }
+
+void ListColumn::SetWidth(int width) {
+    width_ = std::max(width, -2);
+    owner_.ApplyColumnWidth(*this);
+}
+
+ListColumn* ListColumns::Item(int index) const {
+    if (index < 0 || index >= Count()) throw Exception(IndexError("Column", index));
+    return columns_[static_cast<size_t>(index)].get();
+}
+
+ListColumn* ListColumns::Add() {
+    std::unique_ptr<ListColumn> column(new ListColumn(owner_));
+    column->index_ = Count();
+    ListColumn* added = column.get();
+    owner_.model_->InsertColumn(Count(), [&] { columns_.push_back(std::move(column)); });
+    owner_.ApplyColumnWidth(*added);
+    return added;
+}
+
+void ListColumns::Delete(int index) {
+    Item(index);
+    owner_.model_->RemoveColumns(index, index, [&] { columns_.erase(columns_.begin() + index); });
+    for (int i = index; i < Count(); ++i) columns_[static_cast<size_t>(i)]->index_ = i;
+    owner_.ColumnsChanged();
+}
+
+void ListColumns::Clear() {
+    if (columns_.empty()) return;
+    owner_.model_->RemoveColumns(0, Count() - 1, [&] { columns_.clear(); });
+}
+
+// ---- ListView ----
+
+ListView::ListView(Component* owner)
+    : Control(owner, new QTableView),
+      columns_(*this),
+      items_(*this),
+      model_(std::make_unique<ListModel>(*this)),
+      flushTimer_(std::make_unique<QTimer>()),
+      viewportBridge_(std::make_unique<ViewportBridge>(*this)) {
+    QTableView* view = View();
+    view->setModel(model_.get());
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    view->setShowGrid(gridLines_);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    QHeaderView* header = view->horizontalHeader();
+    header->setMinimumSectionSize(0);
+    header->setStretchLastSection(false);
+    header->setHighlightSections(false);
+    header->setSectionsClickable(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    view->viewport()->setMouseTracking(true);
+    view->viewport()->installEventFilter(viewportBridge_.get());
+    view->setFocusPolicy(Qt::StrongFocus);
+    SetTabStop(true);
+    SetColor(clWindow);
+    ApplySelectionColors();
+    SetBounds(0, 0, 250, 150);
+
+    flushTimer_->setSingleShot(true);
+    QObject::connect(flushTimer_.get(), &QTimer::timeout, flushTimer_.get(), [this] { FlushRows(); });
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, SignalContext(),
+                     [this] { UserSelectionChanged(); });
+}
+
+ListView::~ListView() {
+    MarkDestroying();
+    flushTimer_.reset();
+    View()->viewport()->removeEventFilter(viewportBridge_.get());
+    View()->setModel(nullptr);
+}
+
+QTableView* ListView::View() const { return static_cast<QTableView*>(Widget()); }
+
+int ListView::ShownRowCount() const { return model_->Shown(); }
+
+void ListView::RowsAdded() {
+    if (updateLock_ > 0 || flushTimer_->isActive()) return;
+    // At most one hand-over per interval; the first row after a pause goes on the next pass.
+    using namespace std::chrono;
+    const auto sinceLast = duration_cast<milliseconds>(steady_clock::now() - lastFlush_).count();
+    flushTimer_->start(static_cast<int>(std::clamp<long long>(BatchIntervalMs - sinceLast, 0, BatchIntervalMs)));
+}
+
+void ListView::FlushRows() {
+    flushTimer_->stop();
+    if (!model_->Pending()) return;
+    lastFlush_ = std::chrono::steady_clock::now();
+    SyncScope sync(syncing_);
+    model_->Flush();
+}
+
+void ListView::RowDeleted(int index, ListItem* item) {
+    if (item == selectedItem_) selectedItem_ = nullptr;
+    SyncScope sync(syncing_);
+    model_->RemoveRow(index, [&] { items_.items_.erase(items_.items_.begin() + index); });
+}
+
+void ListView::RowsCleared() {
+    selectedItem_ = nullptr;
+    flushTimer_->stop();
+    SyncScope sync(syncing_);
+    model_->Reset([&] { items_.items_.clear(); });
+}
+
+void ListView::RowChanged(const ListItem& item) { model_->RowChanged(item.index_); }
+
+void ListView::ColumnsChanged() {
+    for (int i = 0; i < columns_.Count(); ++i) ApplyColumnWidth(*columns_.Item(i));
+}
+
+void ListView::ApplyColumnWidth(const ListColumn& column) {
+    QHeaderView* header = View()->horizontalHeader();
+    const int width = column.width_ == -2 ? header->sectionSizeHint(column.index_) : std::max(column.width_, 0);
+    header->resizeSection(column.index_, width);
+}
+
+void ListView::SetHideSelection(bool hideSelection) {
+    hideSelection_ = hideSelection;
+    ApplySelectionColors();
+}
+
+void ListView::ApplySelectionColors() {
+    // Without the focus the selection keeps its colours, unless HideSelection asks to hide it.
+    QPalette palette = View()->palette();
+    const QColor highlight = hideSelection_ ? palette.color(QPalette::Active, QPalette::Base)
+                                            : palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor text = hideSelection_ ? palette.color(QPalette::Active, QPalette::Text)
+                                       : palette.color(QPalette::Active, QPalette::HighlightedText);
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, highlight);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
+    View()->setPalette(palette);
+}
+
+void ListView::SetGridLines(bool gridLines) {
+    gridLines_ = gridLines;
+    View()->setShowGrid(gridLines);
+}
+
+ListItem* ListView::Selected() const { return selectedItem_; }
+
+void ListView::SetSelected(ListItem* item) {
+    if (item) {
+        ChangeSelection(item, true);
+    } else if (selectedItem_) {
+        ChangeSelection(selectedItem_, false);
+    }
+}
+
+int ListView::ItemIndex() const { return selectedItem_ ? selectedItem_->index_ : -1; }
+
+void ListView::SetItemIndex(int index) {
+    if (index < 0 || index >= items_.Count())
+        SetSelected(nullptr);
+    else
+        SetSelected(items_.Item(index));
+}
+
+void ListView::ChangeSelection(ListItem* item, bool selected) {
+    if (!item || item->owner_ != this || item->selected_ == selected) return;
+    ListItem* previous = selected ? selectedItem_ : nullptr;
+    if (previous) previous->selected_ = false;
+    item->selected_ = selected;
+    selectedItem_ = selected ? item : nullptr;
+    ShowSelectionInWidget();
+    if (previous) {
+        NotifyChange(previous, ctState);
+        NotifySelect(previous, false);
+    }
+    NotifyChange(item, ctState);
+    NotifySelect(item, selected);
+}
+
+void ListView::ShowSelectionInWidget() {
+    QItemSelectionModel* selection = View()->selectionModel();
+    if (selectedItem_ && selectedItem_->index_ >= model_->Shown()) FlushRows();
+    SyncScope sync(syncing_);
+    if (selectedItem_)
+        selection->setCurrentIndex(model_->index(selectedItem_->index_, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    else
+        selection->clearSelection();
+}
+
+void ListView::UserSelectionChanged() {
+    if (syncing_ > 0 || Destroying()) return;
+    const QModelIndexList rows = View()->selectionModel()->selectedRows();
+    ListItem* now = nullptr;
+    if (!rows.isEmpty() && rows.first().row() < items_.Count()) now = items_.Item(rows.first().row());
+    if (now == selectedItem_) return;
+    ListItem* previous = selectedItem_;
+    if (previous) previous->selected_ = false;
+    if (now) now->selected_ = true;
+    selectedItem_ = now;
+    FireUser([&] {
+        if (previous) {
+            NotifyChange(previous, ctState);
+            NotifySelect(previous, false);
+        }
+        if (now) {
+            NotifyChange(now, ctState);
+            NotifySelect(now, true);
+        }
+    });
+}
+
+void ListView::NotifyChange(ListItem* item, ItemChange change) {
+    if (OnChange && !Destroying()) OnChange(this, item, change);
+}
+
+void ListView::NotifySelect(ListItem* item, bool selected) {
+    if (OnSelectItem && !Destroying()) OnSelectItem(this, item, selected);
+}
+
+ListItem* ListView::GetItemAt(int x, int y) {
+    QTableView* view = View();
+    QWidget* viewport = view->viewport();
+    const QPoint point = QPoint(x, y) + view->contentsRect().topLeft() - viewport->pos();
+    if (!viewport->rect().contains(point)) return nullptr;
+    int row = view->rowAt(point.y());
+    if (row < 0 && model_->Pending()) {
+        FlushRows();
+        row = view->rowAt(point.y());
+    }
+    return row >= 0 && row < items_.Count() ? items_.Item(row) : nullptr;
+}
+
+bool ListView::WidgetEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        // Reported from the viewport; these reach the view only from its border or by propagation.
+        return false;
+    default:
+        return Control::WidgetEvent(event);
+    }
+}
+
+void ListView::ForwardViewportMouse(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: break;
+    default: return;
+    }
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint client = mouse->position().toPoint() + View()->viewport()->pos() - View()->contentsRect().topLeft();
+    QMouseEvent copy(mouse->type(), QPointF(client), mouse->scenePosition(), mouse->globalPosition(), mouse->button(),
+                     mouse->buttons(), mouse->modifiers());
+    Control::WidgetEvent(&copy);
+}
+
+}  // namespace ui

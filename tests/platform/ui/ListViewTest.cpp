@@ -1,0 +1,295 @@
+// Report-style list view: rows and sub-items, batched rows, selection and change events, columns, hit tests.
+#include "Exception.h"
+#include "Form.h"
+#include "ListView.h"
+
+#include <QAbstractItemModel>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ListViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<ui::Form>(nullptr);
+        form->SetBounds(0, 0, 500, 400);
+        list = new ui::ListView(form.get());
+        list->SetParent(form.get());
+        list->SetBounds(0, 0, 400, 300);
+        form->Show();
+        for (const char* caption : {"Port", "State", "Speed"}) {
+            ui::ListColumn* column = list->Columns().Add();
+            column->SetCaption(caption);
+            column->SetWidth(80);
+        }
+    }
+    void TearDown() override { form.reset(); }
+
+    ui::ListItem* AddRow(const std::string& caption, std::vector<std::string> subItems) {
+        ui::ListItem* item = list->Items().Add();
+        item->SetCaption(caption);
+        for (const auto& text : subItems) item->SubItems().Add(text);
+        return item;
+    }
+    void AddRows(int count) {
+        for (int i = 1; i <= count; ++i) AddRow(std::to_string(i), {"up", "100M"});
+    }
+    QTableView* View() const { return static_cast<QTableView*>(list->Widget()); }
+    QString Shown(int row, int column) const {
+        return View()->model()->index(row, column).data().toString();
+    }
+    // Centre of a row in the list view's client coordinates.
+    QPoint ClientCentreOf(int row) const {
+        const QRect cell = View()->visualRect(View()->model()->index(row, 0));
+        return cell.center() + View()->viewport()->pos() - View()->contentsRect().topLeft();
+    }
+    QPoint ViewportCentreOf(int row) const { return View()->visualRect(View()->model()->index(row, 0)).center(); }
+
+    std::unique_ptr<ui::Form> form;
+    ui::ListView* list = nullptr;
+};
+
+struct SelectCall {
+    ui::ListItem* item;
+    bool selected;
+    bool operator==(const SelectCall&) const = default;
+};
+
+TEST_F(ListViewTest, RowsShowCaptionAndSubItemsInColumns) {
+    AddRow("1", {"up", "100M"});
+    AddRow("2", {"down"});
+    list->FlushRows();
+
+    ASSERT_EQ(list->Items().Count(), 2);
+    EXPECT_EQ(list->Items()[1]->Index(), 1);
+    EXPECT_EQ(Shown(0, 0), "1");
+    EXPECT_EQ(Shown(0, 1), "up");
+    EXPECT_EQ(Shown(0, 2), "100M");
+    EXPECT_EQ(Shown(1, 1), "down");
+    EXPECT_EQ(Shown(1, 2), "");  // a missing sub-item shows empty
+    EXPECT_EQ(View()->model()->headerData(1, Qt::Horizontal).toString(), "State");
+
+    list->Items()[1]->SubItems().Put(0, "testing");
+    list->Items()[1]->SetCaption("2b");
+    EXPECT_EQ(Shown(1, 1), "testing");
+    EXPECT_EQ(Shown(1, 0), "2b");
+    EXPECT_THROW(list->Items()[2], Exception);
+}
+
+TEST_F(ListViewTest, RowsAddedByCodeReachTheWidgetInBatches) {
+    AddRows(500);
+    // The items exist at once; the widget learns of them only when the event loop runs.
+    EXPECT_EQ(list->Items().Count(), 500);
+    EXPECT_EQ(list->ShownRowCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->ShownRowCount() == 500; }, 5000));
+    EXPECT_EQ(Shown(499, 0), "500");
+
+    list->Items().BeginUpdate();
+    AddRows(10);
+    QTest::qWait(2 * ui::ListView::BatchIntervalMs);
+    EXPECT_EQ(list->ShownRowCount(), 500);  // held back while updating
+    list->Items().EndUpdate();
+    EXPECT_EQ(list->ShownRowCount(), 510);
+}
+
+TEST_F(ListViewTest, SelectionEventsNameTheItemAndFlag) {
+    AddRows(3);
+    list->FlushRows();
+    std::vector<SelectCall> calls;
+    list->OnSelectItem = [&](ui::Component* sender, ui::ListItem* item, bool selected) {
+        EXPECT_EQ(sender, list);
+        calls.push_back({item, selected});
+    };
+    ui::ListItem* first = list->Items()[0];
+    ui::ListItem* second = list->Items()[1];
+
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(0));
+    EXPECT_EQ(calls, (std::vector<SelectCall>{{first, true}}));
+    EXPECT_EQ(list->Selected(), first);
+
+    calls.clear();
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(1));
+    EXPECT_EQ(calls, (std::vector<SelectCall>{{first, false}, {second, true}}));
+    EXPECT_FALSE(first->Selected());
+    EXPECT_EQ(list->ItemIndex(), 1);
+
+    // Code changes fire the same way and show in the widget.
+    calls.clear();
+    list->SetItemIndex(2);
+    EXPECT_EQ(calls, (std::vector<SelectCall>{{second, false}, {list->Items()[2], true}}));
+    EXPECT_EQ(View()->selectionModel()->selectedRows().value(0).row(), 2);
+
+    calls.clear();
+    list->ClearSelection();
+    EXPECT_EQ(calls, (std::vector<SelectCall>{{list->Items()[2], false}}));
+    EXPECT_TRUE(View()->selectionModel()->selectedRows().isEmpty());
+    list->ClearSelection();  // nothing selected: no event
+    EXPECT_EQ(calls.size(), 1u);
+}
+
+TEST_F(ListViewTest, SelectingByCodeARowNotYetShownShowsIt) {
+    AddRows(5);
+    EXPECT_EQ(list->ShownRowCount(), 0);
+    list->Items()[4]->SetSelected(true);
+    EXPECT_EQ(list->ShownRowCount(), 5);
+    EXPECT_EQ(View()->selectionModel()->selectedRows().value(0).row(), 4);
+}
+
+TEST_F(ListViewTest, ClickFiresAfterTheSelectionChanged) {
+    AddRows(2);
+    list->FlushRows();
+    ui::ListItem* selectedAtClick = nullptr;
+    int clicks = 0;
+    list->OnClick = [&](ui::Component*) {
+        ++clicks;
+        selectedAtClick = list->Selected();
+    };
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(1));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(selectedAtClick, list->Items()[1]);
+}
+
+TEST_F(ListViewTest, ChangeFollowsAddsDeletesAndCaptions) {
+    struct Change {
+        ui::ListItem* item;
+        ui::ItemChange change;
+        int count;  // Items().Count() seen by the handler
+    };
+    std::vector<Change> changes;
+    list->OnChange = [&](ui::Component*, ui::ListItem* item, ui::ItemChange change) {
+        changes.push_back({item, change, list->Items().Count()});
+    };
+
+    ui::ListItem* added = list->Items().Add();
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].item, added);
+    EXPECT_EQ(changes[0].count, 1);
+
+    added->SetCaption("x");
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[1].change, ui::ctText);
+    added->SubItems().Add("sub");  // sub-items do not fire
+    EXPECT_EQ(changes.size(), 2u);
+
+    list->Items().Add();
+    list->Items().Delete(0);
+    ASSERT_EQ(changes.size(), 4u);
+    EXPECT_EQ(changes[3].item, nullptr);
+    EXPECT_EQ(changes[3].count, 1);
+    EXPECT_EQ(list->Items()[0]->Index(), 0);
+
+    list->Items().Clear();
+    ASSERT_EQ(changes.size(), 5u);
+    EXPECT_EQ(changes[4].count, 0);
+    list->Items().Clear();  // already empty
+    EXPECT_EQ(changes.size(), 5u);
+}
+
+TEST_F(ListViewTest, DeletingTheSelectedRowLeavesNothingSelected) {
+    AddRows(3);
+    list->SetItemIndex(1);
+    int selectEvents = 0;
+    list->OnSelectItem = [&](ui::Component*, ui::ListItem*, bool) { ++selectEvents; };
+
+    list->Items().Delete(1);
+    EXPECT_EQ(list->Selected(), nullptr);
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_EQ(selectEvents, 0);
+    EXPECT_EQ(list->Items()[1]->Caption(), "3");
+    EXPECT_EQ(list->Items()[1]->Index(), 1);
+
+    list->SetItemIndex(1);
+    list->Items().Clear();
+    EXPECT_EQ(list->Selected(), nullptr);
+    EXPECT_EQ(list->ShownRowCount(), 0);
+}
+
+TEST_F(ListViewTest, ColumnWidthZeroHidesAndMinusTwoFitsTheCaption) {
+    list->Columns().Clear();
+    ui::ListColumn* hidden = list->Columns().Add();
+    hidden->SetCaption("Index");
+    hidden->SetWidth(0);
+    ui::ListColumn* shortOne = list->Columns().Add();
+    shortOne->SetCaption("Id");
+    shortOne->SetWidth(-2);
+    ui::ListColumn* longOne = list->Columns().Add();
+    longOne->SetCaption("Forbidden Egress Ports");
+    longOne->SetWidth(-2);
+
+    EXPECT_EQ(hidden->Width(), 0);
+    const QFontMetrics metrics(View()->horizontalHeader()->font());
+    EXPECT_GE(longOne->Width(), metrics.horizontalAdvance("Forbidden Egress Ports"));
+    EXPECT_GE(shortOne->Width(), metrics.horizontalAdvance("Id"));
+    EXPECT_LT(shortOne->Width(), longOne->Width());
+
+    // A hidden column keeps its texts.
+    AddRow("7", {"a", "b"});
+    EXPECT_EQ(list->Items()[0]->ColumnText(0), "7");
+    list->FlushRows();
+    EXPECT_EQ(Shown(0, 0), "7");
+
+    list->Columns().Delete(0);
+    EXPECT_EQ(list->Columns().Count(), 2);
+    EXPECT_EQ(list->Columns()[0]->Caption(), "Id");
+    EXPECT_EQ(list->Columns()[0]->Index(), 0);
+}
+
+TEST_F(ListViewTest, ItemAtPointMatchesMouseCoordinates) {
+    AddRows(3);
+    list->FlushRows();
+    EXPECT_EQ(list->GetItemAt(ClientCentreOf(2).x(), ClientCentreOf(2).y()), list->Items()[2]);
+    EXPECT_EQ(list->GetItemAt(ClientCentreOf(0).x(), ClientCentreOf(0).y()), list->Items()[0]);
+    EXPECT_EQ(list->GetItemAt(5, 250), nullptr);  // below the last row
+    EXPECT_EQ(list->GetItemAt(5, 2), nullptr);    // on the column header
+
+    ui::ListItem* underMouse = nullptr;
+    list->OnMouseMove = [&](ui::Component*, int x, int y) { underMouse = list->GetItemAt(x, y); };
+    QTest::mouseMove(View()->viewport(), ViewportCentreOf(1));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return underMouse != nullptr; }, 1000));
+    EXPECT_EQ(underMouse, list->Items()[1]);
+}
+
+TEST_F(ListViewTest, ItemAtPointFindsRowsNotYetShown) {
+    AddRows(2);
+    list->FlushRows();
+    const QPoint second = ClientCentreOf(1);
+    const int rowHeight = View()->rowHeight(0);
+    AddRows(1);
+    EXPECT_EQ(list->GetItemAt(second.x(), second.y() + rowHeight), list->Items()[2]);
+}
+
+TEST_F(ListViewTest, HintShowsOverRowsAsPlainMultiLineText) {
+    AddRows(1);
+    list->FlushRows();
+    list->SetHint("Port\t  <b>1</b>\nState  up\n");
+    list->SetShowHint(true);
+    const QString tip = View()->model()->index(0, 1).data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.contains("&lt;b&gt;1")) << tip.toStdString();  // shown literally, never as markup
+    EXPECT_EQ(tip.count("<br>"), 2) << tip.toStdString();  // one line per column
+    EXPECT_TRUE(tip.contains("up")) << tip.toStdString();
+    list->SetShowHint(false);
+    EXPECT_TRUE(View()->model()->index(0, 1).data(Qt::ToolTipRole).isNull());
+}
+
+TEST_F(ListViewTest, DestroyingTheListViewFiresNoHandler) {
+    AddRows(3);
+    list->SetItemIndex(0);
+    AddRows(2);  // a batch still pending
+    int events = 0;
+    list->OnChange = [&](ui::Component*, ui::ListItem*, ui::ItemChange) { ++events; };
+    list->OnSelectItem = [&](ui::Component*, ui::ListItem*, bool) { ++events; };
+    delete list;
+    list = nullptr;
+    EXPECT_EQ(events, 0);
+    QTest::qWait(ui::ListView::BatchIntervalMs + 10);  // a pending batch must not outlive the list
+}
+
+}  // namespace
