@@ -64,80 +64,80 @@ private:
     NxIni ini_;
 };
 
-bool V3OptionsCount(const DeviceDefaults& defaults, const DeviceSettingTexts& texts) {
+bool V3OptionsCount(const DeviceDefaults& defaults, const DeviceSettingTextList& texts) {
     return texts[dsVersion] == "3" || defaults.Security.Version == 3;
 }
 
 struct CommandOption {
     const char* Chars;
     bool V3Only;
-    void (*Apply)(const std::string& value, const std::string& argument, DeviceDefaults& d, DeviceSettingTexts& t);
+    void (*Apply)(const std::string& value, const std::string& argument, DeviceDefaults& d, DeviceSettingTextList& t);
 };
 
 // Options in the order they are looked for; the first that occurs in an argument is the one applied.
 const CommandOption CommandOptions[] = {
     {"/R", false,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.ReadCommunity = v;
          t[dsReadCommunity] = v;
      }},
     {"/W", false,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.WriteCommunity = v;
          t[dsWriteCommunity] = v;
      }},
     {"/v", false,
-     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTexts&) {
+     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTextList&) {
          // The version text copy keeps what the settings file said.
          d.Security.Version = static_cast<uint8_t>(IntegerOf(v, "argument " + a));
      }},
     {"/t", true,
-     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Device.Port = PortOf(v, "argument " + a);
          t[dsAgentPort] = std::to_string(d.Device.Port);
      }},
     {"/c", true,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Scope.ContextName = v;
          if (!v.empty()) t[dsContextName] = v;
      }},
     {"/d", true,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Scope.ContextEngineID = v;
          t[dsContextEngineID] = v;
      }},
     {"/m", true,
-     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.SecurityModel = IntegerOf(v, "argument " + a);
          t[dsSecurityModel] = std::to_string(d.Security.SecurityModel);
      }},
     {"/l", true,
-     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.SecurityLevel = IntegerOf(v, "argument " + a);
          if (d.Security.SecurityLevel != 0) t[dsSecurityLevel] = std::to_string(d.Security.SecurityLevel);
      }},
     {"/n", true,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.SecurityName = v;
          t[dsSecurityName] = v;
      }},
     {"/A", true,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.AuthPassword = v;
          if (!v.empty()) t[dsAuthPassword] = v;
      }},
     {"/P", true,
-     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string&, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.PrivPassword = v;
          if (!v.empty()) t[dsPrivPassword] = v;
      }},
     {"/a", true,
-     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.AuthProtocol = IntegerOf(v, "argument " + a);
          if (t[dsAuthProtocol] != "0") t[dsAuthProtocol] = std::to_string(d.Security.AuthProtocol);
      }},
     {"/p", true,
-     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTexts& t) {
+     [](const std::string& v, const std::string& a, DeviceDefaults& d, DeviceSettingTextList& t) {
          d.Security.PrivProtocol = IntegerOf(v, "argument " + a);
          if (t[dsPrivProtocol] != "0") t[dsPrivProtocol] = std::to_string(d.Security.PrivProtocol);
      }},
@@ -193,7 +193,7 @@ std::string DeviceConfigFilePath(const std::string& configDirectory, const std::
     return JoinPath(configDirectory, address + ".cfg");
 }
 
-void ApplyDeviceConfigFile(const std::string& path, DeviceDefaults& defaults, DeviceSettingTexts& texts) {
+void ApplyDeviceConfigFile(const std::string& path, DeviceDefaults& defaults, DeviceSettingTextList& texts) {
     const ConfigFileReader file(path);
     NxSNMPSecurity& security = defaults.Security;
 
@@ -242,7 +242,7 @@ void ApplyDeviceConfigFile(const std::string& path, DeviceDefaults& defaults, De
 }
 
 void ApplyCommandLineArgument(const std::string& argument, const std::string& configDirectory,
-                              DeviceDefaults& defaults, DeviceSettingTexts& texts) {
+                              DeviceDefaults& defaults, DeviceSettingTextList& texts) {
     if (const size_t at = argument.find(AddressOption); at != std::string::npos) {
         const std::string address = argument.substr(at + 2);
         CheckAddress(address);
@@ -266,6 +266,6 @@ void ApplyCommandLineArgument(const std::string& argument, const std::string& co
 }
 
 void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& configDirectory,
-                      DeviceDefaults& defaults, DeviceSettingTexts& texts) {
+                      DeviceDefaults& defaults, DeviceSettingTextList& texts) {
     for (const std::string& argument : arguments) ApplyCommandLineArgument(argument, configDirectory, defaults, texts);
 }

@@ -28,7 +28,7 @@ enum DeviceSettingIndex : size_t {
     dsSecurityModel,
     DeviceSettingCount
 };
-using DeviceSettingTexts = std::array<std::string, DeviceSettingCount>;
+using DeviceSettingTextList = std::array<std::string, DeviceSettingCount>;
 
 // The three device-default records as one value.
 struct DeviceDefaults {
@@ -47,18 +47,18 @@ std::string DeviceConfigFilePath(const std::string& configDirectory, const std::
 
 // Applies every key of the settings file at path, in file-table order. A key that must be an integer and is not
 // (a missing one included) raises Exception naming the file and the key; keys before it stay applied.
-void ApplyDeviceConfigFile(const std::string& path, DeviceDefaults& defaults, DeviceSettingTexts& texts);
+void ApplyDeviceConfigFile(const std::string& path, DeviceDefaults& defaults, DeviceSettingTextList& texts);
 
 // Applies one argument: an "/I" argument sets the address; any other first puts back the settings file of the
 // current address (when it exists), then applies the first option of the table that occurs in it. The SNMPv3
 // options count only when the settings file's "Version" reads "3" or the version code is 3.
 // Raises Exception for an address holding a path separator and for an integer option that is not an integer.
 void ApplyCommandLineArgument(const std::string& argument, const std::string& configDirectory,
-                              DeviceDefaults& defaults, DeviceSettingTexts& texts);
+                              DeviceDefaults& defaults, DeviceSettingTextList& texts);
 
 // Applies the arguments in order (the program name not among them).
 void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& configDirectory,
-                      DeviceDefaults& defaults, DeviceSettingTexts& texts);
+                      DeviceDefaults& defaults, DeviceSettingTextList& texts);
 
 // The class library's integer conversion: optional blanks and sign, decimal digits or "$" / "0x" hexadecimal,
 // 32 bits. Raises Exception "'text' is not a valid integer value" for anything else.

@@ -1,0 +1,56 @@
+#include "Program.h"
+
+#include "Application.h"
+#include "Catalog.h"
+#include "MainUnit.h"
+#include "NxSNMPSession.h"
+
+#include <iostream>
+
+namespace {
+
+std::vector<std::string> programArguments;
+
+// The library's and the catalogue's start-up steps run before the first form exists; their exit steps run
+// after the event loop, once every form is freed.
+class ModuleUnits {
+public:
+    explicit ModuleUnits(ui::Application& app) : app_(app) {
+        NxSNMPSessionStartup();
+        CatalogStartup();
+    }
+    ~ModuleUnits() {
+        while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
+        CatalogExit();
+        NxSNMPSessionExit();
+    }
+    ModuleUnits(const ModuleUnits&) = delete;
+    ModuleUnits& operator=(const ModuleUnits&) = delete;
+
+private:
+    ui::Application& app_;
+};
+
+}  // namespace
+
+const std::vector<std::string>& ProgramArguments() { return programArguments; }
+
+void SetProgramArguments(std::vector<std::string> arguments) { programArguments = std::move(arguments); }
+
+int RunModule(int& argc, char** argv) {
+    SetProgramArguments(argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{});
+    try {
+        ui::Application app(argc, argv);
+        try {
+            ModuleUnits units(app);
+            app.SetTitle(ApplicationTitle);
+            app.CreateForm<TMainForm>();
+            app.Run();
+        } catch (...) {
+            app.HandleException();
+        }
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+    }
+    return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The program entry: the application object titled "QSW2126P", the main window as the only form created at
+// start, and the event loop. An exception that escapes is shown by the application object.
+#include <string>
+#include <vector>
+
+inline constexpr const char* ApplicationTitle = "QSW2126P";
+
+// Runs the module with the command line argv[0 .. argc - 1]; returns 0.
+int RunModule(int& argc, char** argv);
+
+// The application's parameter list: the command line's arguments after the program name.
+const std::vector<std::string>& ProgramArguments();
+void SetProgramArguments(std::vector<std::string> arguments);
