@@ -324,11 +324,12 @@ struct Session::Impl {
     std::map<uint64_t, Call> calls;
     std::deque<Ready> ready;
     std::map<std::string, Credentials> users;
-    uint64_t nextCallId = 1;
     bool closing = false;
     std::function<void()>* socketsChanged = nullptr;
 
+    Impl() { liveImpls().push_back(this); }
     ~Impl() {
+        std::erase(liveImpls(), this);
         closing = true;  // callbacks fired while closing are not ours to deliver
         for (Pooled& p : pool)
             snmp_sess_close(p.sessp);
@@ -339,10 +340,24 @@ struct Session::Impl {
             (*socketsChanged)();
     }
 
+    // The library passes each request's magic, our call ID, but not always our session: during a blocking wait
+    // the session's own callback data belongs to the library. So the owner is found by the call ID.
+    static std::vector<Impl*>& liveImpls() {
+        static std::vector<Impl*> impls;
+        return impls;
+    }
+    static uint64_t nextCallId() {
+        static uint64_t next = 1;
+        return next++;
+    }
+
     static int onLibraryEvent(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
-        auto* self = static_cast<Impl*>(session->callback_magic);
-        if (self)
-            self->handleEvent(op, session, pdu, reinterpret_cast<uintptr_t>(magic));
+        const auto id = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
+        for (Impl* impl : liveImpls())
+            if (impl->calls.count(id)) {
+                impl->handleEvent(op, session, pdu, id);
+                break;
+            }
         return 1;
     }
 
@@ -424,8 +439,8 @@ struct Session::Impl {
         s.peername = peerName.data();
         s.timeout = static_cast<long>(key.timeout) * 10000L;  // hundredths of a second to microseconds
         s.retries = key.retries;
-        s.callback = &Impl::onLibraryEvent;
-        s.callback_magic = this;
+        s.callback = &Impl::onLibraryEvent;  // for packets that belong to no request of ours: dropped
+        s.callback_magic = nullptr;
         std::string community = key.community;
         std::string name = key.securityName;
         if (key.version == Version3) {
@@ -696,7 +711,7 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
         return prepared;
 
     // The call exists before the send: the library may already report on it from inside the send.
-    const uint64_t id = impl_->nextCallId++;
+    const uint64_t id = Impl::nextCallId();
     Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled};
     auto [it, inserted] = impl_->calls.emplace(id, std::move(call));
     (void)inserted;

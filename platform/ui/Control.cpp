@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "Text.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -246,15 +247,14 @@ ui::Font Control::Font() const { return FromQFont(widget_->font(), fontColor_); 
 
 void Control::SetFont(const ui::Font& font) {
     widget_->setFont(ToQFont(font, widget_->font()));
+    if (font.Color == fontColor_) return;
     fontColor_ = font.Color;
-    if (font.Color != clWindowText) {
-        QPalette palette = widget_->palette();
-        const QColor color = ToQColor(font.Color);
-        palette.setColor(QPalette::WindowText, color);
-        palette.setColor(QPalette::Text, color);
-        palette.setColor(QPalette::ButtonText, color);
-        widget_->setPalette(palette);
-    }
+    QPalette palette = widget_->palette();
+    const QColor color = ToQColor(font.Color);
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget_->setPalette(palette);
 }
 
 void Control::SetTabStop(bool tabStop) {
@@ -342,13 +342,28 @@ bool Control::WidgetEvent(QEvent* event) {
         if (OnMouseMove) FireUser([&] { OnMouseMove(this, p.x(), p.y()); });
         break;
     }
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        // Entering is per form: a window that gets the focus back does not enter its control again.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
+        Form* form = ParentForm();
+        if (form && form->entered_ == this && !form->enteredLife_.expired()) break;
+        if (form) {
+            form->entered_ = this;
+            form->enteredLife_ = LifeToken();
+        }
+        if (OnEnter) FireUser([&] { OnEnter(this); });
+        break;
+    }
     case QEvent::FocusOut: {
-        // Focus moves inside the application count; a window losing activation does not.
+        // A window losing the activation keeps its control entered.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-        NotifyEvent& handler = event->type() == QEvent::FocusIn ? OnEnter : OnExit;
-        if (handler) FireUser([&] { handler(this); });
+        Form* form = ParentForm();
+        if (form && form->entered_ != this) break;  // never entered (focus taken back on the way)
+        auto life = LifeToken();
+        if (OnExit) FireUser([&] { OnExit(this); });
+        // An exit handler may take the focus back (an input check does): then the control stays entered.
+        if (!life.expired() && form && QApplication::focusWidget() != widget_) form->entered_ = nullptr;
         break;
     }
     default:

@@ -88,6 +88,7 @@ protected:
 
 private:
     friend class Application;
+    friend class Control;
     int FrameWidth() const;
     int FrameHeight() const;
     int MenuHeight() const;
@@ -105,7 +106,10 @@ private:
     bool syncingGeometry_ = false;
     bool closeActionFree_ = false;
     QWidget* client_ = nullptr;   // the client area, where child controls live
-    QPointer<QWidget> menuBar_;   // not owned: handed back (unparented) when the form goes
+    QPointer<QWidget> menuBar_;
+    // The control that last received OnEnter: focus coming back with the window enters nothing anew.
+    const Control* entered_ = nullptr;
+    std::weak_ptr<void> enteredLife_;   // not owned: handed back (unparented) when the form goes
 };
 
 // Queues a message for form; false when there is no form.

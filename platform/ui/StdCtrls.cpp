@@ -112,7 +112,7 @@ void Label::AdjustSize() {
 }
 
 bool Label::WidgetEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) AdjustSize();
+    if (event->type() == QEvent::FontChange) FireUser([this] { AdjustSize(); });
     return Control::WidgetEvent(event);
 }
 

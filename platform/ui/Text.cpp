@@ -1,5 +1,6 @@
 #include "Text.h"
 
+#include "Screen.h"
 #include "Types.h"
 
 #include <QApplication>
@@ -69,7 +70,8 @@ Font FromQFont(const QFont& qfont, int color) {
     font.Name = FromQString(qfont.family());
     if (qfont.pixelSize() > 0) {
         font.Height = -qfont.pixelSize();
-        font.Size = (qfont.pixelSize() * 72 + 48) / 96;
+        const int ppi = Screen::PixelsPerInch();
+        font.Size = (qfont.pixelSize() * 72 + ppi / 2) / ppi;
     } else {
         font.Size = qfont.pointSize();
     }

@@ -3,7 +3,9 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -140,6 +142,12 @@ bool SnmpdAgent::tryStart(std::string& why) {
         return false;
     }
     if (pid_ == 0) {
+        // The agent dies with the test process and never holds the test's output open.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        const int devNull = open("/dev/null", O_RDWR);
+        dup2(devNull, 0);
+        dup2(devNull, 1);
+        dup2(devNull, 2);
         // Nothing of the user's or the system's configuration: -C, an empty MIB path, no SMUX port.
         setenv("SNMPCONFPATH", dir_.c_str(), 1);
         setenv("HOME", dir_.c_str(), 1);

@@ -176,3 +176,22 @@ TEST_F(SnmpSessionTest, DetachedScopeDropsLateAnswers) {
     EXPECT_EQ(session_.outstanding(), 0);
     EXPECT_FALSE(called);
 }
+
+TEST_F(SnmpSessionTest, AsyncAnswerArrivingDuringABlockingCallWaitsForThePump) {
+    const Target target = communityTarget(Version2c, agent_.port());
+    AsyncScope scope;
+    int completions = 0;
+    ASSERT_EQ(session_.getAsync(requestOf({SysDescr}), target, scope,
+                                [&](const AsyncResult& r) {
+                                    EXPECT_EQ(r.result, 0);
+                                    ++completions;
+                                }),
+              0);
+    // Same agent, same pooled session: the blocking wait also reads the asynchronous answer.
+    Pdu blocking = requestOf({SysObjectId});
+    ASSERT_EQ(session_.get(blocking, target), 0);
+    EXPECT_EQ(blocking.varbinds.at(0).value.type, ValueType::ObjectId);
+    EXPECT_EQ(completions, 0);
+    waitFor(scope);
+    EXPECT_EQ(completions, 1);
+}

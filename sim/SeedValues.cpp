@@ -1,0 +1,107 @@
+#include "SeedValues.h"
+
+#include "NxSNMPVar.h"
+
+#include <string>
+
+namespace sim {
+namespace {
+
+std::string Bytes(std::initializer_list<int> octets) {
+    std::string out;
+    for (int o : octets)
+        out += static_cast<char>(o);
+    return out;
+}
+
+std::string Ipv6Bytes(int row) {
+    std::string out = Bytes({0xfe, 0x80});
+    out.append(13, '\0');
+    out += static_cast<char>(row);
+    return out;
+}
+
+std::string SeedText(const ColumnDef& def, int row) {
+    std::string caption = def.caption;
+    while (!caption.empty() && caption.back() == ' ')
+        caption.pop_back();
+    size_t first = caption.find_first_not_of(' ');
+    caption = first == std::string::npos ? std::string("text") : caption.substr(first);
+    return caption + " " + std::to_string(row);
+}
+
+int32_t Cycle(const std::vector<int32_t>& values, int row) {
+    return values[static_cast<size_t>(row - 1) % values.size()];
+}
+
+std::vector<uint32_t> Counted(const std::string& bytes, bool withLength) {
+    std::vector<uint32_t> arcs;
+    if (withLength)
+        arcs.push_back(static_cast<uint32_t>(bytes.size()));
+    for (unsigned char c : bytes)
+        arcs.push_back(c);
+    return arcs;
+}
+
+} // namespace
+
+snmp::Value SeedValue(const ColumnDef& def, int row) {
+    using snmp::Value;
+    using snmp::ValueType;
+    const auto r = static_cast<uint32_t>(row);
+    if (def.rowStatus)
+        return Value::integer(Active);
+    switch (def.syntax) {
+    case sxInteger:
+    case sxBoolean:
+    case sxInt8: case sxInt16: case sxBool8: case sxBool16: case sxUInt8: case sxUInt16:
+        return Value::integer(def.optionValues.empty() ? row : Cycle(def.optionValues, row));
+    case sxCounter: return Value::unsigned32(ValueType::Counter32, 1000 * r);
+    case sxGauge: case sxUInteger: return Value::unsigned32(ValueType::Gauge32, 10 * r);
+    case sxTimeTicks: return Value::unsigned32(ValueType::TimeTicks, 360000 * r);
+    case sxCounter64: return Value::counter64(5000000000ull * r);
+    case sxIpAddress: return Value::ipAddress(Bytes({10, 0, 0, row}));
+    case sxMacAddress: return Value::octets(Bytes({0x00, 0x50, 0x43, 0x00, 0x00, row}));
+    case sxIpv6Address: return Value::octets(Ipv6Bytes(row));
+    case sxInetAddress: return Value::octets(Bytes({10, 0, 1, row}));
+    case sxDisplayStr: return Value::octets(SeedText(def, row));
+    case sxDateTime: return Value::octets(Bytes({0x07, 0xea, 1, 1, 0, 0, 0, 0}));
+    case sxOctetStr: case sxBitStr: case sxBitList: case sxNsapAddr:
+        // A port or VLAN bit mask: one port set per row.
+        return Value::octets(Bytes({0x80 >> ((row - 1) % 8), 0, 0, 0, 0, 0, 0, 0}));
+    case sxOpaque: return Value::octets(Bytes({row}), ValueType::Opaque);
+    case sxObjectId:
+        if (!def.optionOids.empty())
+            return Value::objectId(def.optionOids.front());
+        return Value::objectId(snmp::Oid({1, 3, 6, 1, 4, 1, 32473, r}));
+    case sxNull: return Value::null();
+    default: return Value::integer(row);
+    }
+}
+
+std::vector<uint32_t> SeedIndexArcs(const IndexPart& part, int row, bool last) {
+    const auto r = static_cast<uint32_t>(row);
+    const bool counted = !(last && part.implied);
+    switch (part.syntax) {
+    case sxIpAddress: case sxInetAddress: return {10, 0, 0, r};
+    case sxMacAddress: return {0, 0x50, 0x43, 0, 0, r};
+    case sxIpv6Address: return Counted(Ipv6Bytes(row), false);
+    case sxDisplayStr: return Counted("row" + std::to_string(row), counted);
+    case sxOctetStr: case sxBitStr: case sxBitList: case sxOpaque: return Counted(Bytes({row}), counted);
+    case sxObjectId: {
+        std::vector<uint32_t> arcs{1, 3, 6, 1, 4, 1, 32473, r};
+        if (counted)
+            arcs.insert(arcs.begin(), static_cast<uint32_t>(arcs.size()));
+        return arcs;
+    }
+    case sxCounter64: return {0, r};
+    case sxDateTime: return {0x07, 0xea, 1, 1, 0, 0, 0, 0, '+', 0, 0};
+    case sxNull: return {};
+    default:
+        if (!part.optionValues.empty())
+            return {static_cast<uint32_t>(Cycle(part.optionValues, row))};
+        return {r};
+    }
+}
+
+} // namespace sim

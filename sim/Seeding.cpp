@@ -1,0 +1,210 @@
+#include "Seeding.h"
+
+#include "SeedValues.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+namespace sim {
+namespace {
+
+using snmp::Oid;
+
+bool IsIndex(const ColumnSpec& column) { return (column.access & ~implied) == notaccess; }
+
+bool IsBlank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// A RowStatus column is an integer whose option list offers createAndGo as 4.
+bool IsRowStatus(const ColumnSpec& column) {
+    if (column.syntax != sxInteger)
+        return false;
+    for (size_t i = 0; i < column.optionTexts.size() && i < column.optionValues.size(); ++i)
+        if (column.optionValues[i] == CreateAndGo && EqualNoCase(column.optionTexts[i], "createAndGo"))
+            return true;
+    return false;
+}
+
+ColumnDef MakeDef(const ColumnSpec& spec, const Oid& oid) {
+    ColumnDef def;
+    def.oid = oid;
+    def.caption = spec.caption;
+    def.syntax = spec.syntax;
+    def.type = ValueTypeOfSyntax(spec.syntax);
+    def.writable = (spec.access & writeonly) != 0;
+    def.rowStatus = IsRowStatus(spec);
+    def.optionValues = spec.optionValues;
+    for (const std::string& text : spec.optionOids)
+        if (auto parsed = Oid::parse(text); parsed && !parsed->empty())
+            def.optionOids.push_back(*parsed);
+    return def;
+}
+
+class Seeder {
+public:
+    Seeder(SimMib& mib, int rows) : mib_(mib), rows_(rows) {}
+
+    void seed(const TableSpec& table) {
+        ++report.tables;
+        if (table.kind == SVT_SV)
+            seedScalars(table);
+        else
+            seedTable(table);
+    }
+
+    SeedReport report;
+
+private:
+    std::optional<Oid> usableOid(const TableSpec& table, const ColumnSpec& column) {
+        auto oid = Oid::parse(column.oid);
+        if (!oid || oid->size() < 2) {
+            report.problems.push_back(table.label + ": \"" + column.oid + "\" is no OID");
+            return std::nullopt;
+        }
+        if (!IsServed(*oid)) {
+            report.problems.push_back(table.label + ": " + column.oid + " lies outside the served roots");
+            return std::nullopt;
+        }
+        return oid;
+    }
+
+    void addObject(const Oid& oid, const ColumnDef& def, int row) {
+        if (mib_.find(oid))
+            return;
+        Object object;
+        object.value = SeedValue(def, row);
+        object.writable = def.writable;
+        mib_.put(oid, std::move(object));
+    }
+
+    void seedScalars(const TableSpec& table) {
+        for (const ColumnSpec& column : table.columns) {
+            if (IsBlank(column.oid) || IsIndex(column))
+                continue;
+            auto oid = usableOid(table, column);
+            if (!oid || mib_.findDef(*oid))
+                continue;
+            const ColumnDef& def = mib_.defineScalar(MakeDef(column, *oid));
+            addObject(Oid(*oid).append(0), def, 1);
+        }
+    }
+
+    std::vector<IndexPart> indexOf(const TableSpec& table) const {
+        std::vector<IndexPart> index;
+        for (const ColumnSpec& column : table.columns)
+            if (IsIndex(column))
+                index.push_back({column.syntax, (column.access & implied) != 0, column.optionValues});
+        if (index.empty())
+            index.push_back({sxInteger, false, {}});  // rows numbered 1, 2, ...
+        return index;
+    }
+
+    std::vector<Oid> instancesOf(const std::vector<IndexPart>& index) const {
+        std::vector<Oid> instances;
+        std::set<Oid> seen;
+        for (int row = 1; row <= rows_; ++row) {
+            Oid instance;
+            for (size_t i = 0; i < index.size(); ++i)
+                for (uint32_t arc : SeedIndexArcs(index[i], row, i + 1 == index.size()))
+                    instance.append(arc);
+            if (seen.insert(instance).second)
+                instances.push_back(instance);
+        }
+        return instances;
+    }
+
+    void seedTable(const TableSpec& table) {
+        const std::vector<IndexPart> index = indexOf(table);
+        for (const ColumnSpec& column : table.columns) {
+            if (IsBlank(column.oid) || IsIndex(column))
+                continue;
+            auto oid = usableOid(table, column);
+            if (!oid || mib_.findDef(*oid))
+                continue;
+            Oid entryOid = *oid;
+            entryOid.arcs().pop_back();
+            const bool newEntry = mib_.findEntry(entryOid) == nullptr;
+            const ColumnDef& def = mib_.defineColumn(MakeDef(column, *oid), entryOid, index);
+            // A column joining a known entry fills that entry's rows.
+            auto& instances = instances_[entryOid];
+            if (newEntry)
+                instances = instancesOf(def.entry->index);
+            for (size_t row = 0; row < instances.size(); ++row)
+                addObject(Oid(*oid).append(instances[row]), def, static_cast<int>(row + 1));
+        }
+    }
+
+    SimMib& mib_;
+    int rows_;
+    std::map<Oid, std::vector<Oid>> instances_;
+};
+
+// Tables with index columns first: their rows decide the instances of shared entries.
+int SeedOrder(const TableSpec& table) {
+    if (table.kind == SVT_SV)
+        return 0;
+    return std::any_of(table.columns.begin(), table.columns.end(), IsIndex) ? 1 : 2;
+}
+
+} // namespace
+
+SeedReport SeedTables(SimMib& mib, const std::vector<TableSpec>& tables, int rows) {
+    Seeder seeder(mib, rows);
+    const size_t before = mib.size();
+    for (int pass = 0; pass <= 2; ++pass)
+        for (const TableSpec& table : tables)
+            if (SeedOrder(table) == pass)
+                seeder.seed(table);
+    seeder.report.objects = mib.size() - before;
+    return seeder.report;
+}
+
+void SeedSystemGroup(SimMib& mib, const std::string& description) {
+    const Oid system({1, 3, 6, 1, 2, 1, 1});
+    auto add = [&](uint32_t arc, int32_t syntax, bool writable, snmp::Value value) {
+        ColumnDef def;
+        def.oid = Oid(system).append(arc);
+        def.syntax = syntax;
+        def.type = ValueTypeOfSyntax(syntax);
+        def.writable = writable;
+        Oid instance = Oid(def.oid).append(0);
+        mib.defineScalar(std::move(def));
+        Object object;
+        object.value = std::move(value);
+        object.writable = writable;
+        object.uptime = arc == 3;
+        mib.put(instance, std::move(object));
+    };
+    using snmp::Value;
+    add(1, sxDisplayStr, false, Value::octets(description));
+    add(2, sxObjectId, false, Value::objectId(Oid({1, 3, 6, 1, 4, 1, 32473, 11, 70, 7})));
+    add(3, sxTimeTicks, false, Value::unsigned32(snmp::ValueType::TimeTicks, 0));
+    add(4, sxDisplayStr, true, Value::octets("network operations"));
+    add(5, sxDisplayStr, true, Value::octets("qsw-sim"));
+    add(6, sxDisplayStr, true, Value::octets("lab rack 1"));
+    add(7, sxInteger, false, Value::integer(6));
+}
+
+const std::vector<Oid>& ServedRoots() {
+    static const std::vector<Oid> roots = {
+        Oid({1, 0, 8802}),                  // IEEE 802 (802.1X, LLDP)
+        Oid({1, 3, 6, 1, 2, 1}),            // mib-2
+        Oid({1, 3, 6, 1, 4, 1, 32473}),     // the switch family's enterprise
+        Oid({1, 3, 6, 1, 6, 3}),            // SNMP modules (engine, target, USM, VACM)
+    };
+    return roots;
+}
+
+bool IsServed(const Oid& oid) {
+    return std::any_of(ServedRoots().begin(), ServedRoots().end(), [&](const Oid& root) { return oid.startsWith(root); });
+}
+
+} // namespace sim

@@ -1,0 +1,120 @@
+#pragma once
+// The simulated switch's MIB: an ordered store of objects, what is known of each object type,
+// and the rules by which an agent answers reads and writes.
+#include "SnmpTypes.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sim {
+
+// SNMP error statuses (the v2c numbering).
+enum ErrorStatus : int {
+    NoError = 0, TooBig = 1, NoSuchName = 2, BadValue = 3, ReadOnly = 4, GenErr = 5, NoAccess = 6,
+    WrongType = 7, WrongLength = 8, WrongEncoding = 9, WrongValue = 10, NoCreation = 11,
+    InconsistentValue = 12, ResourceUnavailable = 13, CommitFailed = 14, UndoFailed = 15,
+    AuthorizationError = 16, NotWritable = 17, InconsistentName = 18,
+};
+
+// RowStatus values.
+enum RowStatus : int32_t { Active = 1, NotInService = 2, NotReady = 3, CreateAndGo = 4, CreateAndWait = 5, Destroy = 6 };
+
+// The syntax of one index part of a table entry.
+struct IndexPart {
+    int32_t syntax = 0;
+    bool implied = false;
+    std::vector<int32_t> optionValues;  // enumerated integer index values, when known
+};
+
+struct EntryDef;
+
+// An object type: a scalar (entry is null, instance .0) or a column of a table entry.
+struct ColumnDef {
+    snmp::Oid oid;
+    std::string caption;
+    int32_t syntax = 0;
+    snmp::ValueType type = snmp::ValueType::Integer;
+    bool writable = false;
+    bool rowStatus = false;
+    std::vector<int32_t> optionValues;  // integer option list
+    std::vector<snmp::Oid> optionOids;  // OID option list
+    EntryDef* entry = nullptr;
+};
+
+struct EntryDef {
+    snmp::Oid oid;
+    std::vector<IndexPart> index;
+    std::vector<ColumnDef*> columns;  // in definition order
+};
+
+// One object instance. An object with frames shows frame (now / framePeriodMs) modulo their count.
+struct Object {
+    snmp::Value value;
+    bool writable = false;
+    std::vector<snmp::Value> frames;
+    int64_t framePeriodMs = 0;
+    bool uptime = false;  // the value is the time since start, in hundredths
+};
+
+// The wire type that carries a catalogue syntax code.
+snmp::ValueType ValueTypeOfSyntax(int32_t syntax);
+
+class SimMib {
+public:
+    // Object types. A column's entry is created on first use; definitions are never removed.
+    ColumnDef* findDef(const snmp::Oid& typeOid);
+    const ColumnDef* findDef(const snmp::Oid& typeOid) const;
+    ColumnDef& defineScalar(ColumnDef def);
+    ColumnDef& defineColumn(ColumnDef def, const snmp::Oid& entryOid, const std::vector<IndexPart>& index);
+    EntryDef* findEntry(const snmp::Oid& entryOid);
+    // The object type an instance OID belongs to (the longest defined prefix), or null.
+    const ColumnDef* typeOf(const snmp::Oid& instanceOid) const;
+
+    // Objects.
+    void put(const snmp::Oid& oid, Object object) { objects_[oid] = std::move(object); }
+    const Object* find(const snmp::Oid& oid) const;
+    Object* find(const snmp::Oid& oid);
+    size_t removeSubtree(const snmp::Oid& prefix);
+    size_t size() const { return objects_.size(); }
+    const std::map<snmp::Oid, Object>& objects() const { return objects_; }
+
+    // Reads at a moment (milliseconds since start).
+    std::optional<snmp::Value> get(const snmp::Oid& oid, int64_t nowMs) const;
+    // The first object after `from` (at it when inclusive) that lies under root, or nullopt.
+    std::optional<snmp::VarBind> next(const snmp::Oid& from, bool inclusive, const snmp::Oid& root, int64_t nowMs) const;
+
+    // Writes, in two steps as an agent does them: check every varbind of a request (one status per
+    // varbind, NoError when it may be written), then apply them all. The undo log restores the state.
+    std::vector<int> checkSet(const std::vector<snmp::VarBind>& varbinds) const;
+    using UndoLog = std::vector<std::pair<snmp::Oid, std::optional<Object>>>;
+    UndoLog applySet(const std::vector<snmp::VarBind>& varbinds);
+    void undo(const UndoLog& log);
+
+    // Creates the row's missing columns with seeded values (RowStatus active). False when no such entry is known.
+    bool addRow(const snmp::Oid& entryOid, const snmp::Oid& instance);
+
+    // True when some column of the entry has an object with this instance.
+    bool rowExists(const EntryDef& entry, const snmp::Oid& instance) const;
+
+private:
+    snmp::Value valueAt(const Object& object, int64_t nowMs) const;
+    int checkOne(const snmp::VarBind& vb, const std::vector<snmp::VarBind>& all) const;
+    bool rowCreatedBy(const EntryDef& entry, const snmp::Oid& instance, const std::vector<snmp::VarBind>& all) const;
+    void record(UndoLog& log, const snmp::Oid& oid) const;
+    void createRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance, int32_t status);
+    void destroyRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance);
+
+    std::map<snmp::Oid, Object> objects_;
+    std::map<snmp::Oid, std::unique_ptr<ColumnDef>> defs_;
+    std::map<snmp::Oid, std::unique_ptr<EntryDef>> entries_;
+};
+
+// The instance part of oid below prefix (empty when oid is not below it).
+snmp::Oid InstanceBelow(const snmp::Oid& oid, const snmp::Oid& prefix);
+
+} // namespace sim

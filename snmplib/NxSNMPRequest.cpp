@@ -1,0 +1,593 @@
+#include "NxSNMPRequest.h"
+
+#include "Exception.h"
+#include "NxDateTime.h"
+#include "NxExpr.h"
+#include "NxOptionList.h"
+#include "NxSNMPConvert.h"
+#include "NxUtils.h"
+
+#include <QCoreApplication>
+
+#include <poll.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr const char* kNull = "(NULL)";
+constexpr const char* kNotDone = "(NOTDONE)";
+constexpr auto kDestructorWait = std::chrono::milliseconds(6000);
+constexpr int kSocketWaitMs = 5;
+constexpr NxSNMPErrorCode kInvalidOid = -417;
+constexpr NxSNMPErrorCode kInternalError = -403;
+
+snmp::Session& Session() {
+    if (!GlobalSnmpSession)
+        RaiseNxSNMPError(kInternalError);
+    return *GlobalSnmpSession;
+}
+
+snmp::Oid OidOrRaise(const std::string& text) {
+    auto oid = snmp::Oid::parse(text);
+    if (!oid)
+        RaiseNxSNMPError(kInvalidOid);
+    return *oid;
+}
+
+NxSNMPError ErrorOf(NxSNMPErrorCode code) {
+    NxSNMPError e;
+    e.Code = code;
+    e.Message = NxSNMPErrorText(code);
+    return e;
+}
+
+NxSNMPError Success() { return ErrorOf(0); }
+
+// A real truncated toward zero, held within 64 bits.
+int64_t Truncated(double r) {
+    if (std::isnan(r))
+        return 0;
+    constexpr double lo = static_cast<double>(std::numeric_limits<int64_t>::min());
+    constexpr double hi = 9223372036854774784.0;  // the largest double below 2^63
+    return static_cast<int64_t>(std::trunc(std::clamp(r, lo, hi)));
+}
+
+uint64_t TruncatedUnsigned(double r) {
+    if (std::isnan(r) || r <= 0)
+        return 0;
+    constexpr double hi = 18446744073709549568.0;  // the largest double below 2^64
+    return static_cast<uint64_t>(std::trunc(std::min(r, hi)));
+}
+
+// The sub-identifiers of oid below column, dotted; false when oid does not lie below it.
+bool InstanceWithin(const std::string& column, const snmp::Oid& oid, std::string& instance) {
+    const auto root = snmp::Oid::parse(column);
+    if (!root || oid.size() <= root->size() || !oid.startsWith(*root))
+        return false;
+    const auto& arcs = oid.arcs();
+    instance = snmp::Oid(std::vector<uint32_t>(arcs.begin() + static_cast<std::ptrdiff_t>(root->size()), arcs.end()))
+                   .toString();
+    return true;
+}
+
+// Waits until a session socket is readable, at most a few milliseconds.
+void WaitForSockets() {
+    std::vector<pollfd> fds;
+    if (GlobalSnmpSession)
+        for (int fd : GlobalSnmpSession->sockets())
+            fds.push_back(pollfd{fd, POLLIN, 0});
+    poll(fds.data(), fds.size(), kSocketWaitMs);
+}
+
+// Restores a variable list when it goes out of scope: the marks and values made for one SET never outlive it.
+class VarsRestorer {
+public:
+    explicit VarsRestorer(NxSNMPVarList& vars) : vars_(vars), saved_(vars) {}
+    ~VarsRestorer() { vars_ = saved_; }
+    VarsRestorer(const VarsRestorer&) = delete;
+    VarsRestorer& operator=(const VarsRestorer&) = delete;
+
+private:
+    NxSNMPVarList& vars_;
+    NxSNMPVarList saved_;
+};
+
+} // namespace
+
+// ------------------------------------------------------------------------------------------------ life
+
+NxSNMPRequest::NxSNMPRequest() { LoadDefaults(); }
+
+NxSNMPRequest::~NxSNMPRequest() {
+    Active = 0;
+    WaitForPending();
+    scope_.detach();
+}
+
+void NxSNMPRequest::LoadDefaults() {
+    Device = DefaultSNMPDevice;
+    Scope = DefaultSNMPScope;
+    Security = DefaultSNMPSecurity;
+    Timeout = DefaultSNMPTimeout;
+}
+
+void NxSNMPRequest::WaitForPending() {
+    const auto start = std::chrono::steady_clock::now();
+    while (PendingCount > 0 && std::chrono::steady_clock::now() - start < kDestructorWait) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        if (GlobalSnmpSession)
+            GlobalSnmpSession->processPendingEvents();
+        if (PendingCount > 0)
+            WaitForSockets();
+    }
+}
+
+// ------------------------------------------------------------------------------------------------ conversions
+
+std::string NxSNMPRequest::ParseIndex(int i, const std::string& instance) { return ::ParseIndex(Vars, i, instance); }
+std::string NxSNMPRequest::BuildIndex(int i) { return ::BuildIndex(Vars, i); }
+void NxSNMPRequest::VbToValue(int i, const snmp::VarBind& vb) { ::VbToValue(Vars, i, vb); }
+void NxSNMPRequest::ValueToVb(int i, snmp::VarBind& vb) { ::ValueToVb(Vars, i, vb); }
+void NxSNMPRequest::SplitInstance(const std::string& rowInstance) { ::SplitInstance(Vars, rowInstance); }
+std::string NxSNMPRequest::JoinInstance() { return ::JoinInstance(Vars); }
+
+// ------------------------------------------------------------------------------------------------ expressions
+
+std::string NxSNMPRequest::ExpressionOperand(int n, bool quote) {
+    if (n < 0 || n >= Vars.GetCount())
+        RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+    const NxSNMPVarItem& var = *Vars.GetVar(n);
+    const std::string value = var.Options ? var.Options->TextToValue(var.Value) : var.Value;
+    if (value == kNull)
+        RaiseNxSNMPError(NxErrNullInExpression);
+    switch (var.Syntax) {
+    case sxBoolean: case sxBool8: case sxBool16:
+        return value == "true" ? "1" : "0";
+    case sxInteger: case sxCounter: case sxGauge: case sxCounter64: case sxUInteger: case sxDouble:
+    case sxInt8: case sxUInt8: case sxInt16: case sxUInt16:
+        return value;
+    case sxTimeTicks:
+        return std::to_string(TimeTicksFromText(value));
+    case sxBcDateTime: {
+        const auto number = TextToDateTimeNumber(value);
+        if (!number)
+            RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+        return FloatToText(*number);
+    }
+    default:
+        if (!quote)
+            RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+        return "\"" + value + "\"";
+    }
+}
+
+std::string NxSNMPRequest::SubstituteVars(const std::string& text, bool quote, const std::string& marker) {
+    std::string out = text;
+    if (marker.empty())
+        return out;
+    // The search goes on after each replacement: a value holding the marker is never substituted again.
+    size_t from = 0;
+    for (size_t at = out.find(marker); at != std::string::npos; at = out.find(marker, from)) {
+        size_t end = at + marker.size();
+        int n = 0;
+        for (; end < out.size() && out[end] >= '0' && out[end] <= '9'; ++end)
+            n = n > 100000 ? n : n * 10 + (out[end] - '0');
+        const std::string operand = ExpressionOperand(n, quote);
+        out.replace(at, end - at, operand);
+        from = at + operand.size();
+    }
+    return out;
+}
+
+void NxSNMPRequest::PostProcess(int i, bool afterGet) {
+    NxSNMPVarItem& var = *Vars.GetVar(i);
+    const std::optional<std::string>& expr = afterGet ? var.GetExpr : var.SetExpr;
+    if (!expr)
+        return;
+    const double r = EvalArithmetic(SubstituteVars(*expr, false, "$"));
+    std::string text;
+    switch (var.Syntax) {
+    case sxBoolean:
+        text = r == 0 ? "false" : "true";
+        break;
+    case sxInteger:
+        text = std::to_string(Truncated(r));
+        break;
+    case sxCounter: case sxGauge: case sxUInteger:
+        text = std::to_string(static_cast<uint32_t>(Truncated(r)));
+        break;
+    case sxTimeTicks:
+        text = TimeTicksText(static_cast<uint32_t>(Truncated(r)));
+        break;
+    case sxCounter64:
+        text = std::to_string(TruncatedUnsigned(r));
+        break;
+    case sxDouble:
+        text = FloatToText(r);
+        break;
+    case sxBcDateTime:
+        text = DateTimeNumberToText(r).value_or(kNull);
+        break;
+    default:
+        RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+    }
+    var.Value = var.Options ? var.Options->ValueToText(text) : text;
+}
+
+bool NxSNMPRequest::AcceptRow(const std::string& filter) {
+    if (filter.empty())
+        return true;
+    return EvalBoolean(SubstituteVars(filter, true, "$"));
+}
+
+// ------------------------------------------------------------------------------------------------ walking
+
+bool NxSNMPRequest::IsColumnEnd(const std::string& columnOid, const std::string& previous,
+                                const std::string& received) {
+    if (!IsTableKind())
+        return false;
+    const auto column = snmp::Oid::parse(columnOid);
+    const auto got = snmp::Oid::parse(received);
+    // Whole sub-identifiers: column 1.1 does not hold 1.10.5.
+    if (!column || !got || got->size() <= column->size() || !got->startsWith(*column))
+        return true;
+    if (previous.empty())
+        return false;
+    const auto cursor = snmp::Oid::parse(previous);
+    return cursor && *got <= *cursor;
+}
+
+bool NxSNMPRequest::ColumnEnded(int i, const std::string& column, const std::string& received) {
+    const size_t slot = static_cast<size_t>(i);
+    if (ended_.size() <= slot)
+        ended_.resize(slot + 1, 0);
+    if (!ended_[slot] && IsColumnEnd(column, Vars.GetVar(i)->LastOid, received))
+        ended_[slot] = 1;
+    return ended_[slot] != 0;
+}
+
+void NxSNMPRequest::ResetWalk() {
+    ended_.assign(static_cast<size_t>(Vars.GetCount()), 0);
+    lastRowInstance_.clear();
+}
+
+std::string NxSNMPRequest::BaseOid(int i) const {
+    const NxSNMPVarItem& var = *Vars.GetVar(i);
+    return Vars.Instance.empty() ? var.Oid : var.Oid + "." + Vars.Instance;
+}
+
+NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule) {
+    const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && IsTableKind();
+    size_t j = 0;
+    size_t ended = 0;
+    std::string rowInstance;
+    bool haveRow = false;
+    for (int i = 0; i < Vars.GetCount(); ++i) {
+        if (!Vars.IsReadable(i))
+            continue;
+        NxSNMPVarItem& var = *Vars.GetVar(i);
+        const std::string column = BaseOid(i);
+        // A reply short of varbinds: the missing ones read as the request's own cursor without value.
+        const snmp::VarBind vb = j < reply.varbinds.size()
+                                     ? reply.varbinds[j]
+                                     : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? column : var.LastOid), {}};
+        const std::string received = vb.oid.toString();
+        if (endOfMibRule) {
+            // SNMPv1 answers the GET-NEXT past the last object with noSuchName for the request's own OID.
+            if (var.LastOid == received)
+                return ReplyOutcome::EndOfMib;
+            if (rule == ReplyRule::AsyncGet)
+                return ReplyOutcome::ErrorStop;
+            Report(ErrorOf(code));
+        }
+        if (ColumnEnded(i, column, received)) {
+            ++ended;
+            var.Value = kNotDone;
+            // Re-aimed at the last row delivered, so that it stays with the rows the other columns deliver.
+            var.LastOid = lastRowInstance_.empty() ? column : column + "." + lastRowInstance_;
+        } else {
+            VbToValue(i, vb);
+            var.LastOid = received;
+            // The row's instance comes only from a varbind still inside its own column.
+            if (!haveRow && IsTableKind())
+                haveRow = InstanceWithin(column, vb.oid, rowInstance);
+        }
+        ++j;
+    }
+    if (ended == j)
+        return ReplyOutcome::Finished;
+    if (IsTableKind()) {
+        SplitInstance(rowInstance);
+        lastRowInstance_ = rowInstance;
+    }
+    // Values of a failed exchange are no values: no expression runs over them.
+    if (code == 0)
+        for (int i = 0; i < Vars.GetCount(); ++i)
+            PostProcess(i, true);
+    return IsTableKind() ? ReplyOutcome::Row : ReplyOutcome::Finished;
+}
+
+// ------------------------------------------------------------------------------------------------ building
+
+snmp::Target NxSNMPRequest::PrepareTarget() {
+    const snmp::UdpAddress address(Device.Address, Device.Port);
+    if (!address.valid())
+        RaiseNxSNMPError(NxErrBadAddress);
+    snmp::Target target;
+    target.address = address;
+    target.version = Security.Version;
+    target.retries = Retries;
+    target.timeout = Timeout;
+    if (Security.Version == snmp::Version3) {
+        target.securityModel = Security.SecurityModel;
+        target.securityName = Security.SecurityName;
+        const int added = Session().addUser(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
+                                            Security.AuthPassword, Security.PrivPassword);
+        if (added != snmp::result::Success)
+            RaiseNxSNMPError(MapSnmpResult(added).Code);
+    } else {
+        target.readCommunity = Security.ReadCommunity;
+        target.writeCommunity = Security.WriteCommunity;
+    }
+    return target;
+}
+
+snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
+    snmp::Pdu pdu;
+    pdu.securityLevel = Security.SecurityLevel;
+    pdu.contextName = Scope.ContextName;
+    pdu.contextEngineId = Scope.ContextEngineID;
+    if (mode == ModeFirstGet)
+        ResetWalk();
+    for (int i = 0; i < Vars.GetCount(); ++i) {
+        NxSNMPVarItem& var = *Vars.GetVar(i);
+        const std::string base = BaseOid(i);
+        snmp::VarBind vb;
+        if (mode == ModeFirstGet) {
+            if (!Vars.IsReadable(i))
+                continue;
+            var.LastOid.clear();
+            vb.oid = OidOrRaise(Vars.Kind == SVT_SV ? base + ".0" : base);
+        } else if (mode == ModeNextGet) {
+            if (!Vars.IsReadable(i))
+                continue;
+            if (Vars.Kind == SVT_SV || Vars.Kind == MVT_SV)
+                RaiseNxSNMPError(NxErrGetNextSingleValue);
+            // A column that joined after the first step starts from its own OID.
+            vb.oid = OidOrRaise(var.LastOid.empty() ? base : var.LastOid);
+        } else {
+            if ((IsTableKind() && i < Vars.KeyCount) || !Vars.IsSettable(i))
+                continue;
+            switch (Vars.Kind) {
+            case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;
+            case MVT_SV: vb.oid = OidOrRaise(base); break;
+            case MVT_FMV: case MVT_UMV: vb.oid = OidOrRaise(base + "." + JoinInstance()); break;
+            default: RaiseNxSNMPError(NxErrBadListKind);
+            }
+            ValueToVb(i, vb);
+        }
+        pdu.varbinds.push_back(std::move(vb));
+    }
+    return pdu;
+}
+
+bool NxSNMPRequest::ReadOperation(snmp::PduType& type) const {
+    switch (Vars.Kind) {
+    case SVT_SV: type = snmp::PduType::Get; return true;
+    case MVT_SV: type = UseGetNext ? snmp::PduType::GetNext : snmp::PduType::Get; return true;
+    case MVT_FMV: case MVT_UMV: type = snmp::PduType::GetNext; return true;
+    default: return false;
+    }
+}
+
+NxSNMPError NxSNMPRequest::Report(NxSNMPError error) {
+    error.Serial = ++Serial;
+    if (OnError)
+        OnError(&error);
+    return error;
+}
+
+// ------------------------------------------------------------------------------------------------ get
+
+bool NxSNMPRequest::Get(bool& ok, bool first) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return false;
+    }
+    const snmp::Target target = PrepareTarget();
+    snmp::Pdu pdu = BuildPdu(first ? ModeFirstGet : ModeNextGet);
+    snmp::PduType type;
+    if (!ReadOperation(type)) {
+        ok = false;
+        Report(ErrorOf(NxErrBadListKind));
+        return false;
+    }
+    const int result = type == snmp::PduType::Get ? Session().get(pdu, target) : Session().getNext(pdu, target);
+    const NxSNMPError mapped = MapSnmpResult(result);
+    if (mapped.Code != 0) {
+        ok = false;
+        if (!(mapped.Code == NxErrNoSuchName && IsTableKind()))
+            Report(mapped);
+    }
+    switch (ReplyStep(pdu, mapped.Code, ReplyRule::BlockingGet)) {
+    case ReplyOutcome::Row:
+        return true;
+    case ReplyOutcome::EndOfMib:
+        ok = false;
+        return false;
+    default:
+        return false;
+    }
+}
+
+NxSNMPError NxSNMPRequest::GetAsync(bool& ok, NxSNMPAsyncProc callback, void* context, bool first) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return Success();
+    }
+    const snmp::Target target = PrepareTarget();
+    const snmp::Pdu pdu = BuildPdu(first ? ModeFirstGet : ModeNextGet);
+    snmp::PduType type;
+    if (!ReadOperation(type)) {
+        ok = false;
+        return Report(ErrorOf(NxErrBadListKind));
+    }
+    NxAsyncCall call;
+    call.Handler = &NxSNMPRequest::AsyncResponse;
+    call.Request = this;
+    call.ReadBack = 1;
+    call.Callback = callback;
+    call.Context = context;
+    return SendAsync(type, pdu, target, ok, call);
+}
+
+// ------------------------------------------------------------------------------------------------ set
+
+void NxSNMPRequest::MarkForSet(const std::string& indexList, const std::vector<std::string>* values) {
+    if (!indexList.empty()) {
+        NxNumList listed;
+        listed.Delimiter = ',';
+        listed.Parse(indexList);
+        for (int i = 0; i < Vars.GetCount(); ++i) {
+            NxSNMPVarItem& var = *Vars.GetVar(i);
+            const int32_t at = listed.IndexOf(i);
+            if (at < 0) {
+                var.Access |= invalid;
+                continue;
+            }
+            var.Access &= ~invalid;
+            if (values && static_cast<size_t>(at) < values->size())
+                var.Value = (*values)[static_cast<size_t>(at)];
+        }
+    }
+    for (int i = 0; i < Vars.GetCount(); ++i)
+        PostProcess(i, false);
+}
+
+bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std::string& indexList,
+                        const std::vector<std::string>* values) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return false;
+    }
+    snmp::Target target;
+    snmp::Pdu pdu;
+    {
+        VarsRestorer restore(Vars);
+        MarkForSet(indexList, values);
+        target = PrepareTarget();
+        pdu = BuildPdu(ModeSet);
+    }
+    const NxSNMPError mapped = MapSnmpResult(Session().set(pdu, target));
+    result.Code = mapped.Code;
+    result.Message = mapped.Message;
+    if (mapped.Code != 0) {
+        ok = false;
+        result.Serial = ++Serial;
+    }
+    if (!readBack)
+        return false;
+    return ReplyStep(pdu, mapped.Code, ReplyRule::None) == ReplyOutcome::Row;
+}
+
+NxSNMPError NxSNMPRequest::SetAsync(bool& ok, NxSNMPAsyncProc callback, void* context, bool readBack,
+                                    const std::string& indexList, const std::vector<std::string>* values) {
+    ok = true;
+    if (!Active) {
+        ok = false;
+        return Success();
+    }
+    snmp::Target target;
+    snmp::Pdu pdu;
+    {
+        VarsRestorer restore(Vars);
+        MarkForSet(indexList, values);
+        target = PrepareTarget();
+        pdu = BuildPdu(ModeSet);
+    }
+    NxAsyncCall call;
+    call.Handler = &NxSNMPRequest::AsyncResponse;
+    call.Request = this;
+    call.ReadBack = readBack ? 1 : 0;
+    call.IsSet = 1;
+    call.Callback = callback;
+    call.Context = context;
+    return SendAsync(snmp::PduType::Set, pdu, target, ok, call);
+}
+
+// ------------------------------------------------------------------------------------------------ asynchronous
+
+NxSNMPError NxSNMPRequest::SendAsync(snmp::PduType type, const snmp::Pdu& pdu, const snmp::Target& target, bool& ok,
+                                     NxAsyncCall call) {
+    auto record = std::make_shared<const NxAsyncCall>(call);
+    snmp::Completion completion = [record](const snmp::AsyncResult& r) { AsyncTrampoline(r, *record); };
+    snmp::Session& session = Session();
+    int sent;
+    switch (type) {
+    case snmp::PduType::Get: sent = session.getAsync(pdu, target, scope_, std::move(completion)); break;
+    case snmp::PduType::GetNext: sent = session.getNextAsync(pdu, target, scope_, std::move(completion)); break;
+    default: sent = session.setAsync(pdu, target, scope_, std::move(completion)); break;
+    }
+    if (sent != snmp::result::Success) {
+        ok = false;
+        return Report(MapSnmpResult(sent));
+    }
+    ++PendingCount;
+    return Success();
+}
+
+void NxSNMPRequest::AsyncTrampoline(const snmp::AsyncResult& result, const NxAsyncCall& call) {
+    (call.Request->*call.Handler)(result, call);
+}
+
+void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsyncCall& call) {
+    if (result.reason == snmp::result::SessionDestroyed) {
+        --PendingCount;
+        return;
+    }
+    NxSNMPError error = MapSnmpResult(result.result);
+    error.ErrorIndex = result.pdu.errorIndex;
+    error.AgentAddress = result.agent.host();
+    error.AgentPort = result.agent.port();
+    const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && IsTableKind();
+    try {
+        if ((error.Code == 0 && call.ReadBack) || walkEnd) {
+            switch (ReplyStep(result.pdu, error.Code, call.IsSet ? ReplyRule::None : ReplyRule::AsyncGet)) {
+            case ReplyOutcome::Row:
+                break;
+            case ReplyOutcome::EndOfMib:
+                error.Code = 0;
+                error.Message = NxSNMPErrorText(0);
+                error.Finished = 1;
+                break;
+            default:
+                error.Finished = 1;
+                break;
+            }
+        } else {
+            error.Finished = 1;
+        }
+    } catch (const Exception& e) {
+        // A reply that cannot be stored ends the exchange with its error, never silently.
+        error.Code = e.HelpContext;
+        error.Message = e.Message;
+        error.Finished = 1;
+    } catch (const std::exception&) {
+        error.Code = kInternalError;
+        error.Message = NxSNMPErrorText(kInternalError);
+        error.Finished = 1;
+    }
+    // Counted down before the caller hears of it: the caller may free the request in its callback.
+    --PendingCount;
+    if (call.Callback)
+        call.Callback(call.Context, &error, &Vars);
+}

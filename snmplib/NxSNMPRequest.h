@@ -1,0 +1,120 @@
+#pragma once
+// One SNMP exchange at a time over a variable list: a GET of scalars or of one row, one GET-NEXT step of a table
+// walk, or a SET, each blocking or asynchronous. Replies become value texts in the variables; failures become
+// NxSNMPError records. The request never loops over a table itself: its caller repeats Get / GetAsync from the
+// cursors each step leaves in the variables until a step says the walk is over.
+#include "NxSNMPError.h"
+#include "NxSNMPSession.h"
+#include "NxSNMPVarList.h"
+#include "SnmpSession.h"
+#include "SnmpTypes.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class NxSNMPRequest;
+
+// Receives every error of a blocking Get and every failed send.
+using NxSNMPErrorProc = void (*)(NxSNMPError* error);
+// Completion of an asynchronous exchange: the caller's context, the result, the request's variables.
+using NxSNMPAsyncProc = void (*)(void* context, NxSNMPError* error, NxSNMPVarList* vars);
+
+// One asynchronous exchange in flight; it lives as long as the library holds the exchange.
+struct NxAsyncCall {
+    void (NxSNMPRequest::*Handler)(const snmp::AsyncResult&, const NxAsyncCall&) = nullptr;
+    NxSNMPRequest* Request = nullptr;
+    uint8_t ReadBack = 1;   // 1 for gets; the caller's choice for sets
+    uint8_t IsSet = 0;      // a SET's noSuchName is an error, never the end of a walk
+    NxSNMPAsyncProc Callback = nullptr;
+    void* Context = nullptr;
+};
+
+class NxSNMPRequest {
+public:
+    enum PduMode : int { ModeFirstGet = 0, ModeNextGet = 1, ModeSet = 2 };
+
+    NxSNMPRequest();
+    // Clears Active, then waits up to 6 s, pumping events, for asynchronous exchanges still outstanding.
+    // Answers that arrive after it gave up are dropped.
+    virtual ~NxSNMPRequest();
+    NxSNMPRequest(const NxSNMPRequest&) = delete;
+    NxSNMPRequest& operator=(const NxSNMPRequest&) = delete;
+
+    NxSNMPErrorProc OnError = nullptr;
+    uint8_t UseGetNext = 0;      // a one-row list (MVT_SV) is read with GET-NEXT
+    int32_t Timeout = 100;       // hundredths of a second per try
+    int32_t Retries = 1;
+    NxSNMPDevice Device;
+    NxSNMPScope Scope;
+    NxSNMPSecurity Security;
+    NxSNMPVarList Vars;
+    std::string RowFilter;       // boolean expression over the row's values; "" accepts every row
+    uint8_t Active = 1;          // while 0 no exchange is started
+    int32_t PendingCount = 0;    // asynchronous exchanges whose completion has not run yet
+    uint64_t Serial = 0;         // counts the errors of blocking exchanges and of sends
+
+    // Copies the device defaults (agent, scope, security, time-out).
+    void LoadDefaults();
+
+    // Steps a caller may replace.
+    // The text with every marker+number replaced by that variable's value as an expression operand.
+    virtual std::string SubstituteVars(const std::string& text, bool quote, const std::string& marker);
+    virtual std::string ParseIndex(int i, const std::string& instance);
+    virtual std::string BuildIndex(int i);
+    virtual void VbToValue(int i, const snmp::VarBind& vb);
+    virtual void ValueToVb(int i, snmp::VarBind& vb);
+    // GetExpr after a Get, SetExpr before a Set; the result becomes the variable's value.
+    virtual void PostProcess(int i, bool afterGet);
+    virtual bool AcceptRow(const std::string& filter);
+    // Whether a walked column has ended: the received OID left the column's subtree, or did not move past the
+    // previous cursor (an agent's endOfMibView repeats it; a faulty agent must not walk backwards forever).
+    virtual bool IsColumnEnd(const std::string& columnOid, const std::string& previous, const std::string& received);
+
+    // One blocking step. True only when a table step delivered a row.
+    bool Get(bool& ok, bool first);
+    // The same step sent asynchronously. Gives the send's result: code 0 when the exchange is on its way (or
+    // nothing was sent because the request is inactive, ok then 0), otherwise the failure, also passed to OnError.
+    NxSNMPError GetAsync(bool& ok, NxSNMPAsyncProc callback, void* context, bool first);
+    // One blocking SET of the settable variables; with an index list ("0,2") only those, their values taken from
+    // values (one line per listed index) when given. The variables' marks and values are restored afterwards,
+    // whatever the outcome. The result record receives the exchange's code and text.
+    bool Set(bool& ok, NxSNMPError& result, bool readBack, const std::string& indexList,
+             const std::vector<std::string>* values = nullptr);
+    NxSNMPError SetAsync(bool& ok, NxSNMPAsyncProc callback, void* context, bool readBack,
+                         const std::string& indexList, const std::vector<std::string>* values = nullptr);
+
+    bool AcceptRowFilter() { return AcceptRow(RowFilter); }
+    bool AcceptRowFilter(const std::string& filter) { return AcceptRow(filter); }
+
+    void SplitInstance(const std::string& rowInstance);
+    std::string JoinInstance();
+
+protected:
+    enum class ReplyRule { None, BlockingGet, AsyncGet };  // whether the SNMPv1 end-of-MIB rule applies, and how
+    enum class ReplyOutcome { Row, Finished, EndOfMib, ErrorStop };
+
+    snmp::Target PrepareTarget();
+    snmp::Pdu BuildPdu(int mode);
+    // Stores a reply in the variables: values, cursors, ended columns, the row's keys, post-processing.
+    ReplyOutcome ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule);
+    void AsyncResponse(const snmp::AsyncResult& result, const NxAsyncCall& call);
+    static void AsyncTrampoline(const snmp::AsyncResult& result, const NxAsyncCall& call);
+
+private:
+    bool IsTableKind() const { return Vars.Kind == MVT_FMV || Vars.Kind == MVT_UMV; }
+    bool ReadOperation(snmp::PduType& type) const;
+    std::string BaseOid(int i) const;
+    bool ColumnEnded(int i, const std::string& column, const std::string& received);
+    void ResetWalk();
+    NxSNMPError Report(NxSNMPError error);
+    NxSNMPError SendAsync(snmp::PduType type, const snmp::Pdu& pdu, const snmp::Target& target, bool& ok,
+                          NxAsyncCall call);
+    void MarkForSet(const std::string& indexList, const std::vector<std::string>* values);
+    std::string ExpressionOperand(int n, bool quote);
+    void WaitForPending();
+
+    snmp::AsyncScope scope_;
+    std::vector<uint8_t> ended_;      // columns that ended in the current walk stay ended
+    std::string lastRowInstance_;     // instance of the last row delivered, where ended columns are re-aimed
+};

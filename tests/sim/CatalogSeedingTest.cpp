@@ -1,0 +1,103 @@
+#include "CatalogSpecs.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+namespace sim {
+namespace {
+
+using snmp::Oid;
+
+Oid O(const std::string& text) { return *Oid::parse(text); }
+
+bool Blank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
+}
+
+// The whole catalogue, seeded once for these tests.
+class CatalogSeeding : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CatalogStartup();
+        specs_ = new std::vector<TableSpec>(TableSpecsFromCatalog(AllCatalogTables()));
+        CatalogExit();
+        mib_ = new SimMib;
+        report_ = new SeedReport(SeedTables(*mib_, *specs_));
+    }
+    static void TearDownTestSuite() {
+        delete report_;
+        delete mib_;
+        delete specs_;
+    }
+
+    size_t objectsUnder(const Oid& prefix) const {
+        size_t count = 0;
+        for (auto it = mib_->objects().lower_bound(prefix); it != mib_->objects().end() && it->first.startsWith(prefix); ++it)
+            ++count;
+        return count;
+    }
+
+    static std::vector<TableSpec>* specs_;
+    static SimMib* mib_;
+    static SeedReport* report_;
+};
+
+std::vector<TableSpec>* CatalogSeeding::specs_ = nullptr;
+SimMib* CatalogSeeding::mib_ = nullptr;
+SeedReport* CatalogSeeding::report_ = nullptr;
+
+TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
+    EXPECT_EQ(specs_->size(), 457u);
+    EXPECT_TRUE(report_->problems.empty()) << report_->problems.front();
+    for (const TableSpec& table : *specs_) {
+        for (const ColumnSpec& column : table.columns) {
+            if (Blank(column.oid) || (column.access & ~implied) == notaccess)
+                continue;
+            const Oid oid = O(column.oid);
+            ASSERT_TRUE(mib_->findDef(oid)) << table.label << " " << column.oid;
+            EXPECT_GE(objectsUnder(oid), 1u) << table.label << " " << column.oid;
+            if (table.kind == SVT_SV && !mib_->findDef(oid)->entry) {
+                EXPECT_TRUE(mib_->find(Oid(oid).append(0))) << "scalars sit at .0: " << column.oid;
+            }
+        }
+    }
+}
+
+TEST_F(CatalogSeeding, RowStatusColumnsAreKnownByTheirOptionLists) {
+    int rowStatusColumns = 0;
+    for (const TableSpec& table : *specs_)
+        for (const ColumnSpec& column : table.columns)
+            if (const ColumnDef* def = Blank(column.oid) ? nullptr : mib_->findDef(O(column.oid)); def && def->rowStatus)
+                ++rowStatusColumns;
+    EXPECT_GT(rowStatusColumns, 50);
+    EXPECT_TRUE(mib_->findDef(O("1.3.6.1.4.1.32473.12.15.2.3.1.24"))->rowStatus);
+    EXPECT_TRUE(mib_->findDef(O("1.3.6.1.6.3.12.1.2.1.9"))->rowStatus);
+}
+
+TEST_F(CatalogSeeding, ImpliedStringIndexesCarryNoLength) {
+    // The SNMP target address table is indexed by an IMPLIED name: "row1" is 114.111.119.49.
+    EXPECT_TRUE(mib_->find(O("1.3.6.1.6.3.12.1.2.1.9.114.111.119.49")));
+    EXPECT_FALSE(mib_->find(O("1.3.6.1.6.3.12.1.2.1.9.4.114.111.119.49")));
+}
+
+TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
+    struct Case { const char* oid; bool writable; };
+    const Case cases[] = {
+        {"1.3.6.1.4.1.32473.12.11.1.2", true}, {"1.3.6.1.4.1.32473.11.70.7.2.1.2.4", true},
+        {"1.3.6.1.4.1.32473.12.15.1.2", true}, {"1.0.8802.1.1.1.1.1.1", true},
+        {"1.3.6.1.4.1.32473.11.70.7.2.1.1.6", false}, {"1.3.6.1.4.1.32473.12.11.1.9.4.1.5", false},
+        {"1.3.6.1.4.1.32473.12.11.1.9.4.1.9", false}, {"1.3.6.1.4.1.32473.12.24.2.1.1.7", true},
+        {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5", false},
+    };
+    for (const Case& c : cases) {
+        const ColumnDef* def = mib_->findDef(O(c.oid));
+        ASSERT_TRUE(def) << c.oid;
+        EXPECT_EQ(def->writable, c.writable) << c.oid;
+    }
+    // The port table is indexed by port and medium.
+    EXPECT_TRUE(mib_->find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
+}
+
+} // namespace
+} // namespace sim

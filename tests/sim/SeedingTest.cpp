@@ -1,0 +1,169 @@
+#include "Seeding.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace sim {
+namespace {
+
+using snmp::Oid;
+using snmp::ValueType;
+
+Oid O(const std::string& text) { return *Oid::parse(text); }
+
+const std::string E = "1.3.6.1.4.1.32473.";
+
+ColumnSpec Col(std::string oid, int32_t syntax, int32_t access, std::vector<int32_t> values = {},
+               std::vector<std::string> texts = {}) {
+    ColumnSpec c;
+    c.oid = std::move(oid);
+    c.caption = "Caption ";
+    c.syntax = syntax;
+    c.access = access;
+    c.optionValues = std::move(values);
+    c.optionTexts = std::move(texts);
+    return c;
+}
+
+const std::vector<int32_t> kRowStatusValues = {1, 2, 3, 4, 5, 6};
+const std::vector<std::string> kRowStatusTexts = {"active", "notInService", "notReady", "createAndGo", "createAndWait", "destroy"};
+
+// The instances seeded for one column, in order.
+std::vector<std::string> InstancesOf(const SimMib& mib, const std::string& column) {
+    std::vector<std::string> out;
+    const Oid prefix = O(column);
+    for (const auto& [oid, object] : mib.objects())
+        if (oid.startsWith(prefix) && oid.size() > prefix.size())
+            out.push_back(InstanceBelow(oid, prefix).toString());
+    return out;
+}
+
+TEST(Seeding, IndexValuesFitTheIndexSyntaxes) {
+    struct Case { const char* what; std::vector<ColumnSpec> index; std::vector<std::string> instances; };
+    const std::vector<Case> cases = {
+        {"integer", {Col(E + "9.1.1.1", sxInteger, notaccess)}, {"1", "2", "3"}},
+        {"IP address", {Col(E + "9.1.1.1", sxIpAddress, notaccess)}, {"10.0.0.1", "10.0.0.2", "10.0.0.3"}},
+        {"MAC address", {Col(E + "9.1.1.1", sxMacAddress, notaccess)}, {"0.80.67.0.0.1", "0.80.67.0.0.2", "0.80.67.0.0.3"}},
+        {"string", {Col(E + "9.1.1.1", sxDisplayStr, notaccess)}, {"4.114.111.119.49", "4.114.111.119.50", "4.114.111.119.51"}},
+        {"IMPLIED string", {Col(E + "9.1.1.1", sxDisplayStr, notaccess | implied)}, {"114.111.119.49", "114.111.119.50", "114.111.119.51"}},
+        {"IMPLIED string before an integer keeps its length",
+         {Col(E + "9.1.1.1", sxDisplayStr, notaccess | implied), Col(E + "9.1.1.2", sxInteger, notaccess)},
+         {"4.114.111.119.49.1", "4.114.111.119.50.2", "4.114.111.119.51.3"}},
+        {"blank-OID index and an integer", {Col(" ", sxInteger, notaccess), Col(E + "9.1.1.1", sxInteger, notaccess)}, {"1.1", "2.2", "3.3"}},
+        {"empty-OID index", {Col("", sxInteger, notaccess)}, {"1", "2", "3"}},
+        {"enumerated index with two values", {Col(E + "9.1.1.1", sxInteger, notaccess, {1, 2}, {"copper", "fiber"})}, {"1", "2"}},
+        {"inet address", {Col(E + "9.1.1.1", sxInetAddress, notaccess)}, {"10.0.0.1", "10.0.0.2", "10.0.0.3"}},
+        {"no index column: rows numbered", {}, {"1", "2", "3"}},
+    };
+    for (const Case& c : cases) {
+        TableSpec table{"test", MVT_FMV, c.index};
+        table.columns.push_back(Col(E + "9.1.1.5", sxInteger, readonly));
+        SimMib mib;
+        SeedReport report = SeedTables(mib, {table});
+        EXPECT_TRUE(report.problems.empty()) << c.what;
+        EXPECT_EQ(InstancesOf(mib, E + "9.1.1.5"), c.instances) << c.what;
+    }
+}
+
+TEST(Seeding, ValuesFitSyntaxAndOptionList) {
+    TableSpec table{"test", MVT_FMV, {
+        Col(E + "9.1.1.1", sxInteger, notaccess),
+        Col(E + "9.1.1.2", sxInteger, readwrite, {2, 3}, {"disabled", "enabled"}),
+        Col(E + "9.1.1.3", sxDisplayStr, readonly),
+        Col(E + "9.1.1.4", sxIpAddress, readwrite),
+        Col(E + "9.1.1.5", sxMacAddress, readonly),
+        Col(E + "9.1.1.6", sxCounter64, readonly),
+        Col(E + "9.1.1.7", sxIpv6Address, readonly),
+        Col(E + "9.1.1.8", sxInteger, readwrite, kRowStatusValues, kRowStatusTexts),
+    }};
+    ColumnSpec oidColumn = Col(E + "9.1.1.9", sxObjectId, readwrite);
+    oidColumn.optionOids = {"1.3.6.1.6.3.10.1.1.2", "1.3.6.1.6.3.10.1.1.3"};
+    table.columns.push_back(oidColumn);
+    SimMib mib;
+    SeedTables(mib, {table});
+    EXPECT_EQ(mib.get(O(E + "9.1.1.2.1"), 0)->asInt32(), 2);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.2.2"), 0)->asInt32(), 3);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.2.3"), 0)->asInt32(), 2);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.3.2"), 0)->bytes, "Caption 2");
+    EXPECT_EQ(mib.get(O(E + "9.1.1.4.1"), 0)->type, ValueType::IpAddress);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.4.1"), 0)->bytes.size(), 4u);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.5.1"), 0)->bytes.size(), 6u);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.6.1"), 0)->type, ValueType::Counter64);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.7.1"), 0)->bytes.size(), 16u);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.8.3"), 0)->asInt32(), Active);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.9.1"), 0)->oid, O("1.3.6.1.6.3.10.1.1.2"));
+    EXPECT_FALSE(mib.find(O(E + "9.1.1.1.1"))) << "index columns are not served";
+    EXPECT_TRUE(mib.find(O(E + "9.1.1.4.1"))->writable);
+    EXPECT_FALSE(mib.find(O(E + "9.1.1.5.1"))->writable);
+    EXPECT_TRUE(mib.typeOf(O(E + "9.1.1.8.7"))->rowStatus);
+}
+
+TEST(Seeding, RowStatusListsAreRecognisedWhateverTheirCase) {
+    TableSpec table{"test", MVT_FMV, {
+        Col(E + "9.1.1.1", sxInteger, notaccess),
+        Col(E + "9.1.1.2", sxInteger, readwrite, {1, 4, 6}, {"active", "createAndGo", "destroy"}),
+        Col(E + "9.1.1.3", sxInteger, readwrite, {1, 2, 3, 4, 5, 6},
+            {"Active", "NotInService", "NotReady", "CreateAndGo", "CreateAndWait", "Destroy"}),
+        Col(E + "9.1.1.4", sxInteger, readwrite, {1, 2, 4}, {"enable", "disable", "createandgo"}),
+        Col(E + "9.1.1.5", sxInteger, readwrite, {4}, {"four"}),
+    }};
+    SimMib mib;
+    SeedTables(mib, {table});
+    EXPECT_TRUE(mib.findDef(O(E + "9.1.1.2"))->rowStatus);
+    EXPECT_TRUE(mib.findDef(O(E + "9.1.1.3"))->rowStatus);
+    EXPECT_TRUE(mib.findDef(O(E + "9.1.1.4"))->rowStatus);
+    EXPECT_FALSE(mib.findDef(O(E + "9.1.1.5"))->rowStatus);
+}
+
+TEST(Seeding, ScalarsSitAtDotZeroOnce) {
+    const TableSpec a{"a", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readwrite, {0, 1, 2}, {"stp", "rstp", "mstp"}),
+                                    Col(E + "12.15.1.3", sxInteger, readwrite)}};
+    const TableSpec b{"b", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readonly)}};
+    SimMib mib;
+    SeedTables(mib, {a, b});
+    EXPECT_EQ(mib.get(O(E + "12.15.1.2.0"), 0)->asInt32(), 0);
+    EXPECT_TRUE(mib.find(O(E + "12.15.1.2.0"))->writable) << "the first table that names an object defines it";
+    EXPECT_EQ(mib.size(), 2u);
+}
+
+TEST(Seeding, TablesSharingAnEntryShareItsRows) {
+    // A one-row table without index columns, listed first, and the table that gives the entry its index.
+    const TableSpec oneRow{"one row", MVT_SV, {Col(E + "11.70.7.2.3.1.1.5", sxInteger, readonly, {1, 2, 3}, {"other", "link-pass", "link-fail"})}};
+    const TableSpec ports{"ports", MVT_FMV, {
+        Col(E + "11.70.7.2.3.1.1.1", sxInteger, notaccess),
+        Col(E + "11.70.7.2.3.1.1.2", sxInteger, notaccess, {1, 2}, {"copper", "fiber"}),
+        Col(E + "11.70.7.2.3.1.1.3", sxInteger, readonly)}};
+    const TableSpec more{"more", MVT_FMV, {
+        Col(E + "11.70.7.2.3.1.1.1", sxInteger, notaccess),
+        Col(E + "11.70.7.2.3.1.1.5", sxInteger, readonly)}};
+    SimMib mib;
+    SeedTables(mib, {oneRow, ports, more});
+    EXPECT_EQ(InstancesOf(mib, E + "11.70.7.2.3.1.1.3"), (std::vector<std::string>{"1.1", "2.2", "3.1"}));
+    EXPECT_EQ(InstancesOf(mib, E + "11.70.7.2.3.1.1.5"), InstancesOf(mib, E + "11.70.7.2.3.1.1.3"));
+}
+
+TEST(Seeding, UnusableRecordsAreReported) {
+    const TableSpec table{"broken", MVT_FMV, {
+        Col(E + "9.1.1.1", sxInteger, notaccess),
+        Col("1.3.x", sxInteger, readonly),
+        Col("1.2.840.1", sxInteger, readonly),
+        Col(E + "9.1.1.2", sxInteger, readonly)}};
+    SimMib mib;
+    SeedReport report = SeedTables(mib, {table});
+    EXPECT_EQ(report.problems.size(), 2u);
+    EXPECT_EQ(InstancesOf(mib, E + "9.1.1.2").size(), 3u);
+}
+
+TEST(Seeding, SystemGroupHasWritableContactNameAndLocation) {
+    SimMib mib;
+    SeedSystemGroup(mib, "QSW-2126P");
+    EXPECT_EQ(mib.get(O("1.3.6.1.2.1.1.1.0"), 0)->bytes, "QSW-2126P");
+    EXPECT_EQ(mib.get(O("1.3.6.1.2.1.1.3.0"), 1230)->asUInt32(), 123u);
+    const std::set<std::string> writable = {"1.3.6.1.2.1.1.4.0", "1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.1.6.0"};
+    for (const auto& [oid, object] : mib.objects())
+        EXPECT_EQ(object.writable, writable.count(oid.toString()) == 1) << oid.toString();
+}
+
+} // namespace
+} // namespace sim

@@ -1,0 +1,134 @@
+#include "SimProcess.h"
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace simtest {
+
+Child::Child(const std::vector<std::string>& argv, const std::string& outFile, const std::string& errFile) {
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_ = fork();
+    if (pid_ == 0) {
+        int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(out, 1);
+        dup2(err, 2);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    if (pid_ < 0)
+        throw std::runtime_error("fork failed");
+}
+
+Child::~Child() {
+    if (!done_)
+        terminate();
+}
+
+bool Child::running() {
+    if (done_)
+        return false;
+    int status = 0;
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        done_ = true;
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return false;
+    }
+    return true;
+}
+
+int Child::wait() {
+    if (!done_) {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        done_ = true;
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return status_;
+}
+
+void Child::terminate() {
+    if (!done_)
+        kill(pid_, SIGTERM);
+    wait();
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+ToolResult RunProgram(const std::vector<std::string>& argv) {
+    testsupport::TempDir dir;
+    Child child(argv, dir.file("out"), dir.file("err"));
+    ToolResult result;
+    result.status = child.wait();
+    result.out = ReadFile(dir.file("out"));
+    result.err = ReadFile(dir.file("err"));
+    return result;
+}
+
+SimAgent::SimAgent(std::vector<std::string> extraArgs) {
+    std::vector<std::string> argv = {QSWSIM_PATH, "--port", "0", "--port-file", dir_.file("port"),
+                                     "--pdu-log", dir_.file("pdu.log"), "--control", dir_.file("control"),
+                                     "--user", std::string(AdminUser) + ":SHA:" + AuthPass + ":DES:" + PrivPass,
+                                     "--user", std::string(Md5User) + ":MD5:" + AuthPass + ":DES:" + PrivPass};
+    argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
+    child_ = new Child(argv, dir_.file("stdout"), dir_.file("stderr"));
+    const bool started = Eventually([&] { return !ReadFile(dir_.file("port")).empty() || !child_->running(); });
+    port_ = std::atoi(ReadFile(dir_.file("port")).c_str());
+    if (!started || port_ <= 0)
+        throw std::runtime_error("qswsim did not start: " + stderrText());
+}
+
+SimAgent::~SimAgent() { delete child_; }
+
+int SimAgent::stop() {
+    child_->terminate();
+    return child_->wait();
+}
+
+std::string SimAgent::control(const std::string& command) {
+    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, dir_.file("control").c_str(), sizeof address.sun_path - 1);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return "error: cannot connect";
+    }
+    const std::string line = command + "\n";
+    if (write(fd, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+        close(fd);
+        return "error: cannot send";
+    }
+    std::string answer;
+    char c;
+    while (read(fd, &c, 1) == 1 && c != '\n')
+        answer += c;
+    close(fd);
+    return answer;
+}
+
+std::vector<std::string> SimAgent::pduLog() const {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile(dir_.file("pdu.log")));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace simtest
