@@ -16,7 +16,7 @@ namespace {
 using Fields = std::map<std::string, std::string>;
 
 // Every device default and text copy by name, for comparing only the ones a case names.
-Fields Describe(const DeviceDefaults& d, const DeviceSettingTexts& t) {
+Fields Describe(const DeviceDefaults& d, const DeviceSettingTextList& t) {
     const NxSNMPSecurity& s = d.Security;
     return {
         {"Address", d.Device.Address},
@@ -82,13 +82,13 @@ protected:
         std::ofstream(DeviceConfigFilePath(configDir.path(), address)) << text;
     }
     Fields Run(const std::vector<std::string>& arguments, DeviceDefaults defaults = SessionDefaults()) {
-        DeviceSettingTexts texts;
+        DeviceSettingTextList texts;
         ApplyCommandLine(arguments, configDir.path(), defaults, texts);
         return Describe(defaults, texts);
     }
     std::string ErrorOf(const std::vector<std::string>& arguments) {
         DeviceDefaults defaults = SessionDefaults();
-        DeviceSettingTexts texts;
+        DeviceSettingTextList texts;
         try {
             ApplyCommandLine(arguments, configDir.path(), defaults, texts);
         } catch (const Exception& error) {
