@@ -23,10 +23,15 @@ constexpr int StatusPanelWidth = 50;
 
 TMainForm::TMainForm(ui::Component* owner) : ui::Form(owner) {
     MainForm = this;
-    CreateComponents();
-    ScaleFactor = static_cast<float>(ui::Screen::ScaleFactor());
-    SetWidth(StartWidth);
-    StartDevice();
+    try {
+        CreateComponents();
+        ScaleFactor = static_cast<float>(ui::Screen::ScaleFactor());
+        SetWidth(StartWidth);
+        StartDevice();
+    } catch (...) {
+        MainForm = nullptr;  // the destructor does not run for a form whose construction failed
+        throw;
+    }
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     DoCreate();
 }

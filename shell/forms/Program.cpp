@@ -11,27 +11,18 @@ namespace {
 
 std::vector<std::string> programArguments;
 
-// The library's and the catalogue's start-up steps run before the first form exists; their exit steps run
-// after the event loop, once every form is freed.
-class ModuleUnits {
-public:
-    explicit ModuleUnits(ui::Application& app) : app_(app) {
-        NxSNMPSessionStartup();
-        CatalogStartup();
-    }
-    ~ModuleUnits() {
-        while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
-        CatalogExit();
-        NxSNMPSessionExit();
-    }
-    ModuleUnits(const ModuleUnits&) = delete;
-    ModuleUnits& operator=(const ModuleUnits&) = delete;
-
-private:
-    ui::Application& app_;
-};
-
 }  // namespace
+
+ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
+    NxSNMPSessionStartup();
+    CatalogStartup();
+}
+
+ModuleUnits::~ModuleUnits() {
+    while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
+    CatalogExit();
+    NxSNMPSessionExit();
+}
 
 const std::vector<std::string>& ProgramArguments() { return programArguments; }
 

@@ -4,7 +4,24 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+class Application;
+}
+
 inline constexpr const char* ApplicationTitle = "QSW2126P";
+
+// The library's and the catalogue's start-up steps, run before the first form exists; the destructor frees the
+// application's forms, then runs their exit steps in reverse order.
+class ModuleUnits {
+public:
+    explicit ModuleUnits(ui::Application& app);
+    ~ModuleUnits();
+    ModuleUnits(const ModuleUnits&) = delete;
+    ModuleUnits& operator=(const ModuleUnits&) = delete;
+
+private:
+    ui::Application& app_;
+};
 
 // Runs the module with the command line argv[0 .. argc - 1]; returns 0.
 int RunModule(int& argc, char** argv);

@@ -1,6 +1,7 @@
 #include "ModuleStartup.h"
 
 #include "HostRegistry.h"
+#include "MessageTablesGuard.h"
 #include "NxSNMPError.h"
 #include "SnmpdAgent.h"
 
@@ -18,28 +19,11 @@ void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// The seven message tables, put back after each test.
-class SavedMessageTables {
-public:
-    SavedMessageTables()
-        : saved_{CommonErrorMessages, SnmpErrorMessages,      SnmpV3ErrorMessages, SnmpUsmErrorMessages,
-                 SnmpClassErrorMessages, NxSNMPErrorMessages, SnmpStatusTemplates} {}
-    ~SavedMessageTables() {
-        NxMessageTable* tables[] = {&CommonErrorMessages,    &SnmpErrorMessages,   &SnmpV3ErrorMessages,
-                                    &SnmpUsmErrorMessages,   &SnmpClassErrorMessages, &NxSNMPErrorMessages,
-                                    &SnmpStatusTemplates};
-        for (size_t i = 0; i < 7; ++i) *tables[i] = saved_[i];
-    }
-
-private:
-    std::vector<NxMessageTable> saved_;
-};
-
 class ModuleStartupTest : public ::testing::Test {
 protected:
     testsupport::TempDir dir;
     std::string registryFile = dir.file("registry.ini");
-    SavedMessageTables savedTables;
+    MessageTablesGuard savedTables;
 };
 
 }  // namespace
