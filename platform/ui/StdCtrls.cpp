@@ -71,6 +71,7 @@ Label::Label(Component* owner) : Control(owner, new QLabel) {
 QLabel* Label::LabelWidget() const { return static_cast<QLabel*>(Widget()); }
 
 void Label::SetCaption(const std::string& caption) {
+    if (caption == caption_ && !caption.empty()) return;  // a counter set on every list change stays cheap
     caption_ = caption;
     LabelWidget()->setText(ToQString(caption));
     AdjustSize();
