@@ -12,11 +12,14 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include "Menus.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -241,16 +244,9 @@ TEST(FontTest, PixelHeightOfFormResourcesRoundTrips) {
 
 namespace {
 
-class RecordingPopup : public ui::Component, public ui::PopupProvider {
-public:
-    explicit RecordingPopup(ui::Component* owner) : ui::Component(owner) {}
-    void ShowPopup(ui::Control* source, int, int) override { sources.push_back(source); }
-    std::vector<ui::Control*> sources;
-};
-
 TEST(PopupTest, RightClickShowsTheControlsPopupMenu) {
     auto form = std::make_unique<ui::Form>(nullptr);
-    auto* menu = new RecordingPopup(form.get());
+    auto* menu = new ui::PopupMenu(form.get());
     auto* port = new ui::SpeedButton(form.get());
     port->SetParent(form.get());
     port->SetPopupMenu(menu);
@@ -258,8 +254,8 @@ TEST(PopupTest, RightClickShowsTheControlsPopupMenu) {
 
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), port->Widget()->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(port->Widget(), &event);
-    ASSERT_EQ(menu->sources.size(), 1u);
-    EXPECT_EQ(menu->sources[0], port);
+    EXPECT_EQ(menu->PopupComponent(), port);
+    menu->MenuWidget()->hide();
 
     delete menu;  // a freed menu is no longer shown
     EXPECT_EQ(port->PopupMenu(), nullptr);
