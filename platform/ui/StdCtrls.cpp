@@ -442,8 +442,12 @@ ComboBox::ComboBox(Component* owner) : Control(owner, new QComboBox), items_(std
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 145, 21);
+    // A selection by the user is a click, then a change.
     QObject::connect(Combo(), &QComboBox::currentIndexChanged, SignalContext(), [this] {
         if (codeChange_ > 0) return;
+        auto life = LifeToken();
+        FireUser([this] { Click(); });
+        if (life.expired()) return;
         FireUser([this] {
             if (OnChange) OnChange(this);
         });
