@@ -11,7 +11,7 @@ namespace {
 
 using snmp::Oid;
 
-bool IsIndex(const ColumnSpec& column) { return (column.access & ~implied) == notaccess; }
+bool IsIndex(const SeedColumn& column) { return (column.access & ~implied) == notaccess; }
 
 bool IsBlank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
@@ -24,7 +24,7 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 }
 
 // A RowStatus column is an integer whose option list offers createAndGo as 4.
-bool IsRowStatus(const ColumnSpec& column) {
+bool IsRowStatus(const SeedColumn& column) {
     if (column.syntax != sxInteger)
         return false;
     for (size_t i = 0; i < column.optionTexts.size() && i < column.optionValues.size(); ++i)
@@ -33,16 +33,16 @@ bool IsRowStatus(const ColumnSpec& column) {
     return false;
 }
 
-ColumnDef MakeDef(const ColumnSpec& spec, const Oid& oid) {
+ColumnDef MakeDef(const SeedColumn& column, const Oid& oid) {
     ColumnDef def;
     def.oid = oid;
-    def.caption = spec.caption;
-    def.syntax = spec.syntax;
-    def.type = ValueTypeOfSyntax(spec.syntax);
-    def.writable = (spec.access & writeonly) != 0;
-    def.rowStatus = IsRowStatus(spec);
-    def.optionValues = spec.optionValues;
-    for (const std::string& text : spec.optionOids)
+    def.caption = column.caption;
+    def.syntax = column.syntax;
+    def.type = ValueTypeOfSyntax(column.syntax);
+    def.writable = (column.access & writeonly) != 0;
+    def.rowStatus = IsRowStatus(column);
+    def.optionValues = column.optionValues;
+    for (const std::string& text : column.optionOids)
         if (auto parsed = Oid::parse(text); parsed && !parsed->empty())
             def.optionOids.push_back(*parsed);
     return def;
@@ -52,7 +52,7 @@ class Seeder {
 public:
     Seeder(SimMib& mib, int rows) : mib_(mib), rows_(rows) {}
 
-    void seed(const TableSpec& table) {
+    void seed(const SeedTable& table) {
         ++report.tables;
         if (table.kind == SVT_SV)
             seedScalars(table);
@@ -63,7 +63,7 @@ public:
     SeedReport report;
 
 private:
-    std::optional<Oid> usableOid(const TableSpec& table, const ColumnSpec& column) {
+    std::optional<Oid> usableOid(const SeedTable& table, const SeedColumn& column) {
         auto oid = Oid::parse(column.oid);
         if (!oid || oid->size() < 2) {
             report.problems.push_back(table.label + ": \"" + column.oid + "\" is no OID");
@@ -85,8 +85,8 @@ private:
         mib_.put(oid, std::move(object));
     }
 
-    void seedScalars(const TableSpec& table) {
-        for (const ColumnSpec& column : table.columns) {
+    void seedScalars(const SeedTable& table) {
+        for (const SeedColumn& column : table.columns) {
             if (IsBlank(column.oid) || IsIndex(column))
                 continue;
             auto oid = usableOid(table, column);
@@ -97,9 +97,9 @@ private:
         }
     }
 
-    std::vector<IndexPart> indexOf(const TableSpec& table) const {
+    std::vector<IndexPart> indexOf(const SeedTable& table) const {
         std::vector<IndexPart> index;
-        for (const ColumnSpec& column : table.columns)
+        for (const SeedColumn& column : table.columns)
             if (IsIndex(column))
                 index.push_back({column.syntax, (column.access & implied) != 0, column.optionValues});
         if (index.empty())
@@ -121,9 +121,9 @@ private:
         return instances;
     }
 
-    void seedTable(const TableSpec& table) {
+    void seedTable(const SeedTable& table) {
         const std::vector<IndexPart> index = indexOf(table);
-        for (const ColumnSpec& column : table.columns) {
+        for (const SeedColumn& column : table.columns) {
             if (IsBlank(column.oid) || IsIndex(column))
                 continue;
             auto oid = usableOid(table, column);
@@ -148,7 +148,7 @@ private:
 };
 
 // Tables with index columns first: their rows decide the instances of shared entries.
-int SeedOrder(const TableSpec& table) {
+int SeedOrder(const SeedTable& table) {
     if (table.kind == SVT_SV)
         return 0;
     return std::any_of(table.columns.begin(), table.columns.end(), IsIndex) ? 1 : 2;
@@ -156,11 +156,11 @@ int SeedOrder(const TableSpec& table) {
 
 } // namespace
 
-SeedReport SeedTables(SimMib& mib, const std::vector<TableSpec>& tables, int rows) {
+SeedReport SeedTables(SimMib& mib, const std::vector<SeedTable>& tables, int rows) {
     Seeder seeder(mib, rows);
     const size_t before = mib.size();
     for (int pass = 0; pass <= 2; ++pass)
-        for (const TableSpec& table : tables)
+        for (const SeedTable& table : tables)
             if (SeedOrder(table) == pass)
                 seeder.seed(table);
     seeder.report.objects = mib.size() - before;

@@ -11,7 +11,7 @@
 namespace sim {
 
 // One catalogue record, copied out of the static tables so that tests can write their own.
-struct ColumnSpec {
+struct SeedColumn {
     std::string oid;      // dotted, without instance; blank for an index that exists only in the instance
     std::string caption;
     int32_t syntax = 0;
@@ -21,10 +21,10 @@ struct ColumnSpec {
     std::vector<std::string> optionOids;    // an OID option list
 };
 
-struct TableSpec {
+struct SeedTable {
     std::string label;
     NxVarListKind kind = MVT_FMV;
-    std::vector<ColumnSpec> columns;
+    std::vector<SeedColumn> columns;
 };
 
 struct SeedReport {
@@ -35,7 +35,7 @@ struct SeedReport {
 
 // Seeds `rows` rows per table (fewer when an enumerated index has fewer values). A column that an
 // earlier table defined keeps that table's definition and rows.
-SeedReport SeedTables(SimMib& mib, const std::vector<TableSpec>& tables, int rows = 3);
+SeedReport SeedTables(SimMib& mib, const std::vector<SeedTable>& tables, int rows = 3);
 
 // The standard system group (1.3.6.1.2.1.1): description, object ID, up time, contact, name, location, services.
 void SeedSystemGroup(SimMib& mib, const std::string& description);

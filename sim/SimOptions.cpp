@@ -55,11 +55,11 @@ const char* SimUsage() {
            "  --no-catalogue           serve only the system group and the scenario\n";
 }
 
-UserSpec ParseUserSpec(const std::string& text) {
+UserOption ParseUserOption(const std::string& text) {
     const std::vector<std::string> parts = Split(text, ':');
     if (parts.size() != 3 && parts.size() != 5)
         throw std::invalid_argument("--user needs NAME:MD5|SHA:AUTHPASS or NAME:MD5|SHA:AUTHPASS:DES:PRIVPASS");
-    UserSpec user{parts[0], parts[1], parts[2], {}, {}};
+    UserOption user{parts[0], parts[1], parts[2], {}, {}};
     if (user.name.empty())
         throw std::invalid_argument("--user needs a user name");
     if (user.authProtocol != "MD5" && user.authProtocol != "SHA")
@@ -105,7 +105,7 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
         else if (arg == "--scenario") options.scenario = text();
         else if (arg == "--read-community") options.readCommunity = word();
         else if (arg == "--write-community") options.writeCommunity = word();
-        else if (arg == "--user") options.users.push_back(ParseUserSpec(value()));
+        else if (arg == "--user") options.users.push_back(ParseUserOption(value()));
         else if (arg == "--engine-id") {
             options.engineId = text();
             if (!IsHex(options.engineId))

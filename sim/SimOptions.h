@@ -5,7 +5,7 @@
 
 namespace sim {
 
-struct UserSpec {
+struct UserOption {
     std::string name;
     std::string authProtocol;  // "MD5" or "SHA"
     std::string authPassword;
@@ -19,7 +19,7 @@ struct SimOptions {
     std::string scenario;  // empty: the built-in default scenario
     std::string readCommunity = "tundra";
     std::string writeCommunity = "harbour";
-    std::vector<UserSpec> users;
+    std::vector<UserOption> users;
     std::string engineId;  // hexadecimal; empty: a new one each start
     std::string pduLog;
     std::string controlSocket;
@@ -31,7 +31,7 @@ struct SimOptions {
 
 // Throws std::invalid_argument with a message naming the bad option.
 SimOptions ParseSimOptions(const std::vector<std::string>& args);
-UserSpec ParseUserSpec(const std::string& text);
+UserOption ParseUserOption(const std::string& text);
 const char* SimUsage();
 
 } // namespace sim

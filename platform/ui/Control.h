@@ -14,6 +14,7 @@
 // - A handler runs when the user acts and, where listed, when code changes the value:
 //   Edit::OnChange, Memo::OnChange        user and code (only when the text really changes)
 //   ComboBox::OnChange                    user only (SetItemIndex, SetText and item changes stay silent)
+//   ComboBox::OnClick                     user selection of an item, just before its OnChange
 //   CheckBox::OnClick                     user and code (SetChecked fires when the state changes)
 //   RadioButton::OnClick                  user and code (when it becomes checked)
 //   RadioGroup::OnClick                   user and code (when ItemIndex changes)
@@ -22,6 +23,12 @@
 //   through the call. A handler fired by the user runs from the event loop; an exception it throws
 //   goes to Application::HandleException and the program goes on. No exception leaves a Qt slot.
 // - Handlers do not run while a control is being destroyed.
+//
+// Writing a control: derive from Control (or a container) and hand the constructor a new widget;
+// override ClientWidget when children live in an inner widget and AlignRect when borders take room.
+// Connect widget signals with SignalContext() as context and run user handlers through FireUser;
+// raise code-triggered events directly, so their exceptions reach the caller. WidgetEvent sees
+// every event of the widget.
 #include "Component.h"
 #include "Types.h"
 
@@ -35,8 +42,10 @@ class QWidget;
 
 namespace ui {
 
+class Control;
 class Form;
 class EventBridge;
+class PopupMenu;
 
 enum MouseButton { mbLeft, mbRight, mbMiddle };
 using MouseEvent = std::function<void(Component* sender, MouseButton button, int x, int y)>;
@@ -106,6 +115,9 @@ public:
     bool CanFocus() const;
     void SetFocus();
     bool Focused() const;
+    // The menu that opens when the user asks for a context menu on the control (right click), or null.
+    ui::PopupMenu* PopupMenu() const;
+    void SetPopupMenu(ui::PopupMenu* menu);
     void BringToFront();
     void SendToBack();
     void Repaint();
@@ -164,6 +176,8 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool mousePressed_ = false;
+    ui::PopupMenu* popupMenu_ = nullptr;
+    std::weak_ptr<void> popupMenuLife_;
 };
 
 }  // namespace ui

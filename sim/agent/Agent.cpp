@@ -468,7 +468,7 @@ void ConfigureAccess(const SimOptions& options) {
     Config("mibs :");
     Config("rocommunity " + options.readCommunity + " 127.0.0.1");
     Config("rwcommunity " + options.writeCommunity + " 127.0.0.1");
-    for (const UserSpec& user : options.users) {
+    for (const UserOption& user : options.users) {
         std::string create = "createUser " + user.name + " " + user.authProtocol + " " + user.authPassword;
         if (!user.privProtocol.empty())
             create += " " + user.privProtocol + " " + user.privPassword;
@@ -509,10 +509,10 @@ bool RegisterRoots() {
 
 // Opens udp:127.0.0.1:PORT and returns the port bound, or 0.
 int OpenTransport(int port) {
-    const std::string spec = "udp:127.0.0.1:" + std::to_string(port);
-    netsnmp_transport* transport = netsnmp_transport_open_server("snmp", spec.c_str());
+    const std::string address = "udp:127.0.0.1:" + std::to_string(port);
+    netsnmp_transport* transport = netsnmp_transport_open_server("snmp", address.c_str());
     if (!transport) {
-        std::cerr << "qswsim: cannot listen on " << spec << "\n";
+        std::cerr << "qswsim: cannot listen on " << address << "\n";
         return 0;
     }
     sockaddr_in bound{};

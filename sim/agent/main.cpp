@@ -1,6 +1,6 @@
 // qswsim: a simulated QSW switch, served as a real SNMP agent on 127.0.0.1.
 #include "Agent.h"
-#include "CatalogSpecs.h"
+#include "CatalogSource.h"
 #include "Scenario.h"
 #include "Seeding.h"
 
@@ -12,7 +12,7 @@ namespace {
 // The option lists are read while the catalogue is started; the MIB keeps copies of what it needs.
 void SeedCatalogue(sim::SimMib& mib, int rows) {
     CatalogStartup();
-    const sim::SeedReport report = sim::SeedTables(mib, sim::TableSpecsFromCatalog(AllCatalogTables()), rows);
+    const sim::SeedReport report = sim::SeedTables(mib, sim::SeedTablesFromCatalog(AllCatalogTables()), rows);
     CatalogExit();
     for (const std::string& problem : report.problems)
         std::cerr << "qswsim: catalogue: " << problem << "\n";

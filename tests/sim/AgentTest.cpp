@@ -1,7 +1,7 @@
 // qswsim as a real agent: net-snmp's own tools and the project's SNMP adapter talk to it over UDP.
 #include "SimProcess.h"
 
-#include "CatalogSpecs.h"
+#include "CatalogSource.h"
 #include "Scenario.h"
 #include "SimMib.h"
 #include "SnmpSession.h"
@@ -289,7 +289,7 @@ TEST_F(SimAgentTest, AWalkOfEverythingReturnsEveryObjectOfTheMib) {
     // The same MIB as the agent builds: catalogue, system group, default scenario.
     sim::SimMib mib;
     CatalogStartup();
-    sim::SeedTables(mib, sim::TableSpecsFromCatalog(AllCatalogTables()));
+    sim::SeedTables(mib, sim::SeedTablesFromCatalog(AllCatalogTables()));
     CatalogExit();
     sim::SeedSystemGroup(mib, "x");
     sim::LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn");

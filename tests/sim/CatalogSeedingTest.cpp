@@ -1,4 +1,8 @@
-#include "CatalogSpecs.h"
+#include "CatalogSource.h"
+
+#include "Exception.h"
+#include "NxSNMPConvert.h"
+#include "NxSNMPVarList.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +24,15 @@ class CatalogSeeding : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         CatalogStartup();
-        specs_ = new std::vector<TableSpec>(TableSpecsFromCatalog(AllCatalogTables()));
+        tables_ = new std::vector<SeedTable>(SeedTablesFromCatalog(AllCatalogTables()));
         CatalogExit();
         mib_ = new SimMib;
-        report_ = new SeedReport(SeedTables(*mib_, *specs_));
+        report_ = new SeedReport(SeedTables(*mib_, *tables_));
     }
     static void TearDownTestSuite() {
         delete report_;
         delete mib_;
-        delete specs_;
+        delete tables_;
     }
 
     size_t objectsUnder(const Oid& prefix) const {
@@ -38,20 +42,20 @@ protected:
         return count;
     }
 
-    static std::vector<TableSpec>* specs_;
+    static std::vector<SeedTable>* tables_;
     static SimMib* mib_;
     static SeedReport* report_;
 };
 
-std::vector<TableSpec>* CatalogSeeding::specs_ = nullptr;
+std::vector<SeedTable>* CatalogSeeding::tables_ = nullptr;
 SimMib* CatalogSeeding::mib_ = nullptr;
 SeedReport* CatalogSeeding::report_ = nullptr;
 
 TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
-    EXPECT_EQ(specs_->size(), 457u);
+    EXPECT_EQ(tables_->size(), 457u);
     EXPECT_TRUE(report_->problems.empty()) << report_->problems.front();
-    for (const TableSpec& table : *specs_) {
-        for (const ColumnSpec& column : table.columns) {
+    for (const SeedTable& table : *tables_) {
+        for (const SeedColumn& column : table.columns) {
             if (Blank(column.oid) || (column.access & ~implied) == notaccess)
                 continue;
             const Oid oid = O(column.oid);
@@ -66,8 +70,8 @@ TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
 
 TEST_F(CatalogSeeding, RowStatusColumnsAreKnownByTheirOptionLists) {
     int rowStatusColumns = 0;
-    for (const TableSpec& table : *specs_)
-        for (const ColumnSpec& column : table.columns)
+    for (const SeedTable& table : *tables_)
+        for (const SeedColumn& column : table.columns)
             if (const ColumnDef* def = Blank(column.oid) ? nullptr : mib_->findDef(O(column.oid)); def && def->rowStatus)
                 ++rowStatusColumns;
     EXPECT_GT(rowStatusColumns, 50);
@@ -97,6 +101,41 @@ TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
     }
     // The port table is indexed by port and medium.
     EXPECT_TRUE(mib_->find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
+}
+
+// The project's own index and value conversions read every seeded row of every catalogue table.
+TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
+    CatalogStartup();
+    int rows = 0;
+    for (const CatalogTable& table : AllCatalogTables()) {
+        if (table.Kind != MVT_FMV)
+            continue;
+        int keys = 0;
+        while (table.Table[keys].Oid && (table.Table[keys].Access & ~implied) == notaccess)
+            ++keys;
+        NxSNMPVarList vars(table.Table, MVT_FMV, keys);
+        for (int column = keys; column < vars.GetCount(); ++column) {
+            if (Blank(vars.GetVar(column)->Oid))
+                continue;
+            const Oid columnOid = O(vars.GetVar(column)->Oid);
+            for (auto it = mib_->objects().upper_bound(columnOid);
+                 it != mib_->objects().end() && it->first.startsWith(columnOid); ++it) {
+                const std::string instance = InstanceBelow(it->first, columnOid).toString();
+                try {
+                    if (keys > 0) {
+                        SplitInstance(vars, instance);
+                        EXPECT_EQ(JoinInstance(vars), instance) << table.Label << " " << vars.GetVar(column)->Oid;
+                    }
+                    VbToValue(vars, column, {it->first, it->second.value});
+                    ++rows;
+                } catch (const Exception& error) {
+                    ADD_FAILURE() << table.Label << " " << it->first.toString() << ": " << error.Message;
+                }
+            }
+        }
+    }
+    CatalogExit();
+    EXPECT_GT(rows, 1000);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "Scenario.h"
 
-#include "CatalogSpecs.h"
+#include "CatalogSource.h"
 #include "Seeding.h"
 
 #include <gtest/gtest.h>
@@ -150,7 +150,7 @@ TEST(Scenario, AFileStopsAtItsFirstBadLineNamingIt) {
 // The catalogue's MIB with a scenario file loaded, as the agent builds it.
 void LoadWithCatalogue(SimMib& mib, const std::string& scenario) {
     CatalogStartup();
-    SeedTables(mib, TableSpecsFromCatalog(AllCatalogTables()));
+    SeedTables(mib, SeedTablesFromCatalog(AllCatalogTables()));
     CatalogExit();
     LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/" + scenario);
 }

@@ -14,9 +14,9 @@ Oid O(const std::string& text) { return *Oid::parse(text); }
 
 const std::string E = "1.3.6.1.4.1.32473.";
 
-ColumnSpec Col(std::string oid, int32_t syntax, int32_t access, std::vector<int32_t> values = {},
+SeedColumn Col(std::string oid, int32_t syntax, int32_t access, std::vector<int32_t> values = {},
                std::vector<std::string> texts = {}) {
-    ColumnSpec c;
+    SeedColumn c;
     c.oid = std::move(oid);
     c.caption = "Caption ";
     c.syntax = syntax;
@@ -40,7 +40,7 @@ std::vector<std::string> InstancesOf(const SimMib& mib, const std::string& colum
 }
 
 TEST(Seeding, IndexValuesFitTheIndexSyntaxes) {
-    struct Case { const char* what; std::vector<ColumnSpec> index; std::vector<std::string> instances; };
+    struct Case { const char* what; std::vector<SeedColumn> index; std::vector<std::string> instances; };
     const std::vector<Case> cases = {
         {"integer", {Col(E + "9.1.1.1", sxInteger, notaccess)}, {"1", "2", "3"}},
         {"IP address", {Col(E + "9.1.1.1", sxIpAddress, notaccess)}, {"10.0.0.1", "10.0.0.2", "10.0.0.3"}},
@@ -57,7 +57,7 @@ TEST(Seeding, IndexValuesFitTheIndexSyntaxes) {
         {"no index column: rows numbered", {}, {"1", "2", "3"}},
     };
     for (const Case& c : cases) {
-        TableSpec table{"test", MVT_FMV, c.index};
+        SeedTable table{"test", MVT_FMV, c.index};
         table.columns.push_back(Col(E + "9.1.1.5", sxInteger, readonly));
         SimMib mib;
         SeedReport report = SeedTables(mib, {table});
@@ -67,7 +67,7 @@ TEST(Seeding, IndexValuesFitTheIndexSyntaxes) {
 }
 
 TEST(Seeding, ValuesFitSyntaxAndOptionList) {
-    TableSpec table{"test", MVT_FMV, {
+    SeedTable table{"test", MVT_FMV, {
         Col(E + "9.1.1.1", sxInteger, notaccess),
         Col(E + "9.1.1.2", sxInteger, readwrite, {2, 3}, {"disabled", "enabled"}),
         Col(E + "9.1.1.3", sxDisplayStr, readonly),
@@ -77,7 +77,7 @@ TEST(Seeding, ValuesFitSyntaxAndOptionList) {
         Col(E + "9.1.1.7", sxIpv6Address, readonly),
         Col(E + "9.1.1.8", sxInteger, readwrite, kRowStatusValues, kRowStatusTexts),
     }};
-    ColumnSpec oidColumn = Col(E + "9.1.1.9", sxObjectId, readwrite);
+    SeedColumn oidColumn = Col(E + "9.1.1.9", sxObjectId, readwrite);
     oidColumn.optionOids = {"1.3.6.1.6.3.10.1.1.2", "1.3.6.1.6.3.10.1.1.3"};
     table.columns.push_back(oidColumn);
     SimMib mib;
@@ -100,7 +100,7 @@ TEST(Seeding, ValuesFitSyntaxAndOptionList) {
 }
 
 TEST(Seeding, RowStatusListsAreRecognisedWhateverTheirCase) {
-    TableSpec table{"test", MVT_FMV, {
+    SeedTable table{"test", MVT_FMV, {
         Col(E + "9.1.1.1", sxInteger, notaccess),
         Col(E + "9.1.1.2", sxInteger, readwrite, {1, 4, 6}, {"active", "createAndGo", "destroy"}),
         Col(E + "9.1.1.3", sxInteger, readwrite, {1, 2, 3, 4, 5, 6},
@@ -117,9 +117,9 @@ TEST(Seeding, RowStatusListsAreRecognisedWhateverTheirCase) {
 }
 
 TEST(Seeding, ScalarsSitAtDotZeroOnce) {
-    const TableSpec a{"a", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readwrite, {0, 1, 2}, {"stp", "rstp", "mstp"}),
+    const SeedTable a{"a", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readwrite, {0, 1, 2}, {"stp", "rstp", "mstp"}),
                                     Col(E + "12.15.1.3", sxInteger, readwrite)}};
-    const TableSpec b{"b", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readonly)}};
+    const SeedTable b{"b", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readonly)}};
     SimMib mib;
     SeedTables(mib, {a, b});
     EXPECT_EQ(mib.get(O(E + "12.15.1.2.0"), 0)->asInt32(), 0);
@@ -129,12 +129,12 @@ TEST(Seeding, ScalarsSitAtDotZeroOnce) {
 
 TEST(Seeding, TablesSharingAnEntryShareItsRows) {
     // A one-row table without index columns, listed first, and the table that gives the entry its index.
-    const TableSpec oneRow{"one row", MVT_SV, {Col(E + "11.70.7.2.3.1.1.5", sxInteger, readonly, {1, 2, 3}, {"other", "link-pass", "link-fail"})}};
-    const TableSpec ports{"ports", MVT_FMV, {
+    const SeedTable oneRow{"one row", MVT_SV, {Col(E + "11.70.7.2.3.1.1.5", sxInteger, readonly, {1, 2, 3}, {"other", "link-pass", "link-fail"})}};
+    const SeedTable ports{"ports", MVT_FMV, {
         Col(E + "11.70.7.2.3.1.1.1", sxInteger, notaccess),
         Col(E + "11.70.7.2.3.1.1.2", sxInteger, notaccess, {1, 2}, {"copper", "fiber"}),
         Col(E + "11.70.7.2.3.1.1.3", sxInteger, readonly)}};
-    const TableSpec more{"more", MVT_FMV, {
+    const SeedTable more{"more", MVT_FMV, {
         Col(E + "11.70.7.2.3.1.1.1", sxInteger, notaccess),
         Col(E + "11.70.7.2.3.1.1.5", sxInteger, readonly)}};
     SimMib mib;
@@ -144,7 +144,7 @@ TEST(Seeding, TablesSharingAnEntryShareItsRows) {
 }
 
 TEST(Seeding, UnusableRecordsAreReported) {
-    const TableSpec table{"broken", MVT_FMV, {
+    const SeedTable table{"broken", MVT_FMV, {
         Col(E + "9.1.1.1", sxInteger, notaccess),
         Col("1.3.x", sxInteger, readonly),
         Col("1.2.840.1", sxInteger, readonly),

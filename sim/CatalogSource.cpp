@@ -1,12 +1,12 @@
-#include "CatalogSpecs.h"
+#include "CatalogSource.h"
 
 #include "NxOptionList.h"
 
 namespace sim {
 namespace {
 
-ColumnSpec ColumnFromRecord(const NxSNMPVar& record) {
-    ColumnSpec column;
+SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
+    SeedColumn column;
     column.oid = record.Oid;
     column.caption = record.Caption ? record.Caption : "";
     column.syntax = record.Syntax;
@@ -27,21 +27,21 @@ ColumnSpec ColumnFromRecord(const NxSNMPVar& record) {
 
 } // namespace
 
-TableSpec TableSpecFromCatalog(const CatalogTable& table) {
-    TableSpec spec;
-    spec.label = table.Label ? table.Label : "";
-    spec.kind = table.Kind;
+SeedTable SeedTableFromCatalog(const CatalogTable& table) {
+    SeedTable seed;
+    seed.label = table.Label ? table.Label : "";
+    seed.kind = table.Kind;
     for (MibObjectTable record = table.Table; record && record->Oid; ++record)
-        spec.columns.push_back(ColumnFromRecord(*record));
-    return spec;
+        seed.columns.push_back(ColumnFromRecord(*record));
+    return seed;
 }
 
-std::vector<TableSpec> TableSpecsFromCatalog(const std::vector<CatalogTable>& tables) {
-    std::vector<TableSpec> specs;
-    specs.reserve(tables.size());
+std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& tables) {
+    std::vector<SeedTable> seeds;
+    seeds.reserve(tables.size());
     for (const CatalogTable& table : tables)
-        specs.push_back(TableSpecFromCatalog(table));
-    return specs;
+        seeds.push_back(SeedTableFromCatalog(table));
+    return seeds;
 }
 
 } // namespace sim

@@ -8,7 +8,7 @@
 
 namespace sim {
 
-TableSpec TableSpecFromCatalog(const CatalogTable& table);
-std::vector<TableSpec> TableSpecsFromCatalog(const std::vector<CatalogTable>& tables);
+SeedTable SeedTableFromCatalog(const CatalogTable& table);
+std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& tables);
 
 } // namespace sim
