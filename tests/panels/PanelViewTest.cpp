@@ -214,4 +214,49 @@ TEST_F(PanelViewTest, ClosingWaitsForTheOutstandingPollThenFreesTheRequests) {
     Pump(100);
 }
 
+TEST_F(PanelViewTest, PortPictureViewShowsPortStatesReadOnceAsHexText) {
+    // Unit LED column: system 02 02 00, then two octets per port.
+    std::string hex = "02:02:00";
+    for (int p = 1; p <= 26; ++p) {
+        const char* octets = p == 3 ? "82:01" : p == 5 ? "82:03" : p == 7 ? "01:01" : p == 9 ? "82:04"
+                           : p == 22 ? "82:03" : p == 23 ? "82:02" : "00:00";
+        hex += std::string(":") + octets;
+    }
+    sim = StartSim({
+        "set-rw 1.3.6.1.4.1.32473.12.11.1.2.0 int 1",
+        "set 1.3.6.1.4.1.32473.12.11.1.9.4.1.5.1 hex " + hex,
+        std::string("set ") + LinkStatusOid + ".22.1 int 2",
+    });
+    host->stackMode = "enabled";
+    auto* view = new TPanelQSW2126GForm(host, *host);
+    view->SetParent(host);
+    view->InitPanelLeds();
+    auto shown = [&](const std::string& name) { return dynamic_cast<ui::Image*>(view->FindComponent(name))->Visible(); };
+    EXPECT_EQ(view->ComboFlags[1], 1);
+    EXPECT_EQ(view->ComboFlags[2], 0);
+    EXPECT_TRUE(shown("Port5green"));
+    EXPECT_FALSE(shown("Port5Orange"));
+    EXPECT_TRUE(shown("Port3Orange"));
+    EXPECT_FALSE(shown("Port7green"));
+    EXPECT_FALSE(shown("Port7Orange"));
+    EXPECT_FALSE(shown("Port9green"));
+    EXPECT_FALSE(shown("Port9Orange"));
+    // Combo port 22 linked on copper: its picture at the copper connector; port 23 at the fibre one.
+    EXPECT_TRUE(shown("Port26green"));
+    EXPECT_FALSE(shown("Port22green"));
+    EXPECT_FALSE(shown("Port22Orange"));
+    EXPECT_FALSE(shown("Port26Orange"));
+    EXPECT_TRUE(shown("Port23Orange"));
+    EXPECT_FALSE(shown("Port27Orange"));
+    EXPECT_TRUE(view->LedPanel("Combo2Panel")->Visible());
+    EXPECT_FALSE(view->LedPanel("Port22Panel")->Visible());
+    EXPECT_TRUE(HasLeds(view->LedRequest, view->LedPanel("Port23Panel")));
+    EXPECT_EQ(host->buttons.size(), 0u);
+    // Unit 1 shows picture 1 of ImageList2, the number 1.
+    ui::Bitmap one;
+    ASSERT_TRUE(host->imageList2->GetBitmap(1, one));
+    EXPECT_EQ(view->Image2->Picture().Image().convertToFormat(QImage::Format_RGB32),
+              one.Image().convertToFormat(QImage::Format_RGB32));
+}
+
 }  // namespace
