@@ -9,6 +9,7 @@
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"
 #include "PanelTestSupport.h"
+#include "Shape.h"
 #include "StdCtrls.h"
 
 #include <QPixmap>
