@@ -1,12 +1,31 @@
 #pragma once
 // The frame both timed progress boxes share.
+#include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Form.h"
 #include "StdCtrls.h"
 
-// Makes form the "Progress" dialog box (358 x 66) and gives it a bold prompt label at promptLeft/Top.
-ui::Label* BuildProgressBox(ui::Form& form, int promptLeft, int promptTop);
-// Shows form inside parentForm, centred in its client area; nothing for a null parentForm.
-void PlaceInside(ui::Form& form, ui::Form* parentForm);
-// Stops the timer and takes the box out of the dialog it showed in.
-void EndProgressBox(ui::Form& form, ui::Timer& timer);
+// Where a progress box puts its prompt and its bar.
+struct ProgressBoxLayout {
+    const char* Name;
+    int PromptTop;
+    ui::Rect Bar;
+    int BarMax;
+};
+
+// The frame of both progress boxes: its timer, ticking each second, runs from the form's creation
+// until it closes. Each box supplies its tick.
+class ProgressFormBase : public ui::Form {
+public:
+    ui::Label* LB_Prompt;
+    ui::ProgressBar* ProgressBar;
+    ui::Timer* ProgressTimer;
+
+    void FormCreate(ui::Component* sender);
+    void FormClose(ui::Component* sender, ui::CloseAction& action);
+    virtual void ProgressTimerTimer(ui::Component* sender) = 0;
+
+protected:
+    // parentForm (may be null) is the dialog the box shows in.
+    ProgressFormBase(ui::Component* owner, ui::Form* parentForm, const ProgressBoxLayout& layout);
+};

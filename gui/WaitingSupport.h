@@ -1,13 +1,11 @@
 #pragma once
 // What the waiting and progress forms share: the main window's panel-building steps that a waiting
-// form runs while it is shown, and the bar that cycles while they run.
+// form runs while it is shown, the bar that cycles while they run, and the frame of both waiting forms.
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
 #include "Form.h"
 
 #include <functional>
-
-namespace ui {
-class ProgressBar;
-}
 
 // The main window's steps, as a waiting form runs them. The main window implements this and passes
 // itself as the waiting form's owner.
@@ -40,3 +38,22 @@ void RunThenPostClose(ui::Form& form, const std::function<void()>& work);
 
 // Advances the bar by step; having just reached the maximum it starts again at the minimum.
 void AdvanceWrapping(ui::ProgressBar& bar, int step);
+
+// The frame of both waiting forms: a small box with a cycling bar and a timer that stays
+// off until the form is activated. Each form supplies its activation and its tick.
+class WaitingFormBase : public ui::Form {
+public:
+    ui::ProgressBar* ProgressBar1;
+    ui::Timer* Timer1;
+    unsigned char Activated = 0;
+
+    void FormCreate(ui::Component* sender);
+    virtual void FormActivate(ui::Component* sender) = 0;
+    void FormClose(ui::Component* sender, ui::CloseAction& action);
+    virtual void Timer1Timer(ui::Component* sender) = 0;
+
+protected:
+    WaitingFormBase(ui::Component* owner, const char* name, const char* caption, int timerInterval);
+    // On the first activation only: runs build with the main window's steps, then closes the form.
+    void RunBuildOnce(void (*build)(PanelBuildSteps&));
+};
