@@ -3,9 +3,11 @@
 #include "Application.h"
 #include "Exception.h"
 #include "Form.h"
+#include "Menus.h"
 #include "Text.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
@@ -311,6 +313,13 @@ void Control::SendToBack() {
 
 void Control::Repaint() { widget_->repaint(); }
 
+ui::PopupMenu* Control::PopupMenu() const { return popupMenuLife_.expired() ? nullptr : popupMenu_; }
+
+void Control::SetPopupMenu(ui::PopupMenu* menu) {
+    popupMenu_ = menu;
+    popupMenuLife_ = menu ? menu->LifeToken() : std::weak_ptr<void>();
+}
+
 void Control::Click() {
     if (OnClick) OnClick(this);
 }
@@ -342,6 +351,16 @@ bool Control::WidgetEvent(QEvent* event) {
         if (OnMouseMove) FireUser([&] { OnMouseMove(this, p.x(), p.y()); });
         break;
     }
+    case QEvent::ContextMenu:
+        if (ui::PopupMenu* menu = PopupMenu()) {
+            const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+            FireUser([&] {
+                menu->SetPopupComponent(this);
+                menu->Popup(at.x(), at.y());
+            });
+            return true;
+        }
+        break;
     case QEvent::FocusIn: {
         // Entering is per form: a window that gets the focus back does not enter its control again.
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;

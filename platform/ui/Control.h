@@ -37,6 +37,7 @@ namespace ui {
 
 class Form;
 class EventBridge;
+class PopupMenu;
 
 enum MouseButton { mbLeft, mbRight, mbMiddle };
 using MouseEvent = std::function<void(Component* sender, MouseButton button, int x, int y)>;
@@ -110,6 +111,10 @@ public:
     void SendToBack();
     void Repaint();
 
+    // The menu that opens when the user asks for a context menu on the control (right click), or null.
+    ui::PopupMenu* PopupMenu() const;
+    void SetPopupMenu(ui::PopupMenu* menu);
+
     // Fires OnClick (and what the control adds to a click, such as a button's modal result).
     virtual void Click();
 
@@ -164,6 +169,8 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool mousePressed_ = false;
+    ui::PopupMenu* popupMenu_ = nullptr;
+    std::weak_ptr<void> popupMenuLife_;
 };
 
 }  // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+// Splitter: a thin bar between an aligned control and the rest of its parent. Dragging it resizes
+// the control aligned to the same side right next to it (never below MinSize, and leaving MinSize
+// to a client-aligned neighbour); OnMoved fires when the drag ends.
+#include "Control.h"
+
+namespace ui {
+
+class Splitter : public Control {
+public:
+    explicit Splitter(Component* owner);
+    int MinSize() const { return minSize_; }
+    void SetMinSize(int minSize);
+    // The control the splitter resizes now, or null.
+    Control* ResizedControl() const;
+
+    NotifyEvent OnMoved;
+
+protected:
+    bool WidgetEvent(QEvent* event) override;
+    bool MouseReleaseClicks() const override { return false; }
+
+private:
+    bool Vertical() const;  // a bar between left and right
+    int SizeOf(const Control* control) const;
+    int MaxSizeFor(const Control* target) const;
+    void ApplyCursor();
+    void DragTo(int globalX, int globalY);
+
+    int minSize_ = 30;
+    Control* dragTarget_ = nullptr;
+    int startX_ = 0, startY_ = 0, startSize_ = 0;
+    bool moved_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,14 @@
+// The GUI tests share one application object; widgets run on Qt's offscreen platform.
+#include "Application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    testing::InitGoogleTest(&argc, argv);
+    ui::Application app(argc, argv);
+    app.SetTitle("QSW2126P");
+    return RUN_ALL_TESTS();
+}
