@@ -1,12 +1,9 @@
 #pragma once
 // TGUIWaitingForm: the "Please Wait..." variant of the waiting form, which also closes once its
 // Duration has passed.
+#include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Form.h"
-
-namespace ui {
-class ProgressBar;
-}
 
 class TGUIWaitingForm : public ui::Form {
 public:

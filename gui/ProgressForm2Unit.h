@@ -1,13 +1,10 @@
 #pragma once
 // TProgressForm2: a timed "Progress" box shown inside the calling dialog; it closes on the first tick
 // that finds its bar at TickBudget (ticks of one second by default).
+#include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Form.h"
 #include "StdCtrls.h"
-
-namespace ui {
-class ProgressBar;
-}
 
 class TProgressForm2 : public ui::Form {
 public:

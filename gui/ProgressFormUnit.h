@@ -1,13 +1,10 @@
 #pragma once
 // TProgressForm: a timed "Progress" box shown inside the calling dialog while the switch carries out
 // a slow change. It counts timer ticks from its creation and closes on the tick after its bar is full.
+#include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Form.h"
 #include "StdCtrls.h"
-
-namespace ui {
-class ProgressBar;
-}
 
 class TProgressForm : public ui::Form {
 public:

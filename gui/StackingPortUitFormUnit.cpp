@@ -2,7 +2,7 @@
 
 #include "ComCtrls.h"
 #include "Exception.h"
-#include "ExtCtrls.h"
+#include "ScrollBox.h"
 #include "StackState.h"
 #include "StdCtrls.h"
 
@@ -102,12 +102,11 @@ void TStackingPortUitForm::AddUnitPage(const std::string& title, int, int portCo
     UnitTabs.push_back(sheet);
     sheet->SetPageControl(UnitPageControl);
     sheet->SetCaption(title);
-    auto* portArea = new ui::Panel(this);
-    portArea->SetBevelOuter(ui::bvNone);
-    portArea->SetParent(sheet);
-    portArea->SetAlign(ui::alClient);
+    auto* scrollBox = new ui::ScrollBox(this);
+    scrollBox->SetParent(sheet);
+    scrollBox->SetAlign(ui::alClient);
     if (DeviceInfoFilePresent()) columns = StackPortColumns;
-    BuildPortCheckBoxes(portArea, portCount, columns);
+    BuildPortCheckBoxes(scrollBox, portCount, columns);
     sheet->SetTabVisible(false);
 }
 

@@ -1,12 +1,9 @@
 #pragma once
 // TWaitingForm: the modal "Refreshing panel" box in which the main window builds its front-panel
 // views. It runs the main window's steps on its first activation and then closes itself.
+#include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "Form.h"
-
-namespace ui {
-class ProgressBar;
-}
 
 class TWaitingForm : public ui::Form {
 public:

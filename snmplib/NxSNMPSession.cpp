@@ -2,11 +2,11 @@
 
 #include "BootCounter.h"
 #include "Exception.h"
+#include "NxSNMPError.h"
+#include "NxUtils.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
-
-std::string NxSNMPErrorText(int code);  // snmplib/NxSNMPError.h
 
 snmp::Session* GlobalSnmpSession = nullptr;
 _SnmpEventProcessor* GlobalSnmpEventProcessor = nullptr;
@@ -21,21 +21,14 @@ constexpr int PumpIntervalMs = 20;
 
 [[noreturn]] void raise(int code) { throw Exception(NxSNMPErrorText(code), code); }
 
-std::string bootCounterPath(const std::string& directory) {
-    if (directory.empty())
-        return SnmpBootCounterFileName;
-    const char last = directory.back();
-    return directory + (last == '/' || last == '\\' ? "" : "/") + SnmpBootCounterFileName;
-}
-
 // The count of this start: one more than the file held (0 when it has no line or does not exist yet).
 uint32_t countThisStart(const std::string& path) {
     uint32_t boots = 0;
     const int loaded = snmp::getBootCounter(path, SnmpLocalEngineId, boots);
     if (loaded != snmp::BootCounterOk && loaded != snmp::BootCounterNoEntry && loaded != snmp::BootCounterOpenError)
-        raise(-507);
+        raise(NxErrLoadBootCounter);
     if (snmp::saveBootCounter(path, SnmpLocalEngineId, boots + 1) != snmp::BootCounterOk)
-        raise(-508);
+        raise(NxErrSaveBootCounter);
     return boots + 1;
 }
 
@@ -160,9 +153,9 @@ void CreateGlobalSnmpSession(const std::string& directory) {
         int status = 0;
         GlobalSnmpSession = new snmp::Session(status);
         if (status != 0)
-            raise(-506);
+            raise(NxErrCreateSession);
     }
-    const uint32_t boots = countThisStart(bootCounterPath(directory));
+    const uint32_t boots = countThisStart(JoinPath(directory, SnmpBootCounterFileName));
     GlobalSnmpSession->mpInit(SnmpLocalEngineId, boots);
     ResetSnmpDefaults();
     if (!GlobalSnmpEventProcessor)

@@ -92,9 +92,11 @@ int saveBootCounter(const std::string& path, const std::string& engineId, uint32
         std::remove(tmpPath.c_str());
         return BootCounterWriteError;
     }
-    std::remove(path.c_str());
-    if (std::rename(tmpPath.c_str(), path.c_str()) != 0)
+    // rename replaces the old file in one step: a crash cannot leave the counter without its file.
+    if (std::rename(tmpPath.c_str(), path.c_str()) != 0) {
+        std::remove(tmpPath.c_str());
         return BootCounterRenameError;
+    }
     return BootCounterOk;
 }
 

@@ -50,6 +50,7 @@ private:
 Control::Control(Component* owner, QWidget* widget) : Component(owner), widget_(widget), bridge_(new EventBridge(this)) {
     widget_->installEventFilter(bridge_);
     widget_->setMouseTracking(true);
+    widget_->setContextMenuPolicy(Qt::NoContextMenu);
     widget_->setFocusPolicy(Qt::NoFocus);
     widget_->hide();
     width_ = widget_->width();
@@ -318,6 +319,7 @@ ui::PopupMenu* Control::PopupMenu() const { return popupMenuLife_.expired() ? nu
 void Control::SetPopupMenu(ui::PopupMenu* menu) {
     popupMenu_ = menu;
     popupMenuLife_ = menu ? menu->LifeToken() : std::weak_ptr<void>();
+    widget_->setContextMenuPolicy(menu ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
 void Control::Click() {

@@ -14,6 +14,7 @@
 // - A handler runs when the user acts and, where listed, when code changes the value:
 //   Edit::OnChange, Memo::OnChange        user and code (only when the text really changes)
 //   ComboBox::OnChange                    user only (SetItemIndex, SetText and item changes stay silent)
+//   ComboBox::OnClick                     user selection of an item, just before its OnChange
 //   CheckBox::OnClick                     user and code (SetChecked fires when the state changes)
 //   RadioButton::OnClick                  user and code (when it becomes checked)
 //   RadioGroup::OnClick                   user and code (when ItemIndex changes)
@@ -22,6 +23,12 @@
 //   through the call. A handler fired by the user runs from the event loop; an exception it throws
 //   goes to Application::HandleException and the program goes on. No exception leaves a Qt slot.
 // - Handlers do not run while a control is being destroyed.
+//
+// Writing a control: derive from Control (or a container) and hand the constructor a new widget;
+// override ClientWidget when children live in an inner widget and AlignRect when borders take room.
+// Connect widget signals with SignalContext() as context and run user handlers through FireUser;
+// raise code-triggered events directly, so their exceptions reach the caller. WidgetEvent sees
+// every event of the widget.
 #include "Component.h"
 #include "Types.h"
 
@@ -35,6 +42,7 @@ class QWidget;
 
 namespace ui {
 
+class Control;
 class Form;
 class EventBridge;
 class PopupMenu;
@@ -107,13 +115,12 @@ public:
     bool CanFocus() const;
     void SetFocus();
     bool Focused() const;
-    void BringToFront();
-    void SendToBack();
-    void Repaint();
-
     // The menu that opens when the user asks for a context menu on the control (right click), or null.
     ui::PopupMenu* PopupMenu() const;
     void SetPopupMenu(ui::PopupMenu* menu);
+    void BringToFront();
+    void SendToBack();
+    void Repaint();
 
     // Fires OnClick (and what the control adds to a click, such as a button's modal result).
     virtual void Click();

@@ -71,6 +71,7 @@ Label::Label(Component* owner) : Control(owner, new QLabel) {
 QLabel* Label::LabelWidget() const { return static_cast<QLabel*>(Widget()); }
 
 void Label::SetCaption(const std::string& caption) {
+    if (caption == caption_ && !caption.empty()) return;  // a counter set on every list change stays cheap
     caption_ = caption;
     LabelWidget()->setText(ToQString(caption));
     AdjustSize();
@@ -441,8 +442,12 @@ ComboBox::ComboBox(Component* owner) : Control(owner, new QComboBox), items_(std
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 145, 21);
+    // A selection by the user is a click, then a change.
     QObject::connect(Combo(), &QComboBox::currentIndexChanged, SignalContext(), [this] {
         if (codeChange_ > 0) return;
+        auto life = LifeToken();
+        FireUser([this] { Click(); });
+        if (life.expired()) return;
         FireUser([this] {
             if (OnChange) OnChange(this);
         });

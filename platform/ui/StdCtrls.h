@@ -188,10 +188,11 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
 
-    NotifyEvent OnChange;  // user changes only
+    NotifyEvent OnChange;  // user changes only; a selected item fires OnClick first
 
 protected:
     bool ColorPaintsBase() const override { return true; }
+    bool MouseReleaseClicks() const override { return false; }
 
 private:
     friend class ComboItems;

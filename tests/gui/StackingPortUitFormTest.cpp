@@ -3,6 +3,7 @@
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "NxRawOctets.h"
+#include "ScrollBox.h"
 #include "StackStateScope.h"
 #include "StdCtrls.h"
 
@@ -90,6 +91,10 @@ TEST_F(PortSelector, StandaloneUnitShowsOnePageWithoutTab) {
     EXPECT_EQ(selector->UnitPageControl->TabIndex(), -1);
 
     ASSERT_EQ(selector->PortCheckBoxes.size(), 64u);
+    const auto* scrollBox = dynamic_cast<const ui::ScrollBox*>(selector->PortCheckBoxes[0]->Parent());
+    ASSERT_NE(scrollBox, nullptr);
+    EXPECT_EQ(scrollBox->Parent(), unit);
+    EXPECT_EQ(scrollBox->Align(), ui::alClient);
     EXPECT_EQ(VisibleBoxes().size(), 26u);
     EXPECT_EQ(VisibleBoxes().back(), 25);
     EXPECT_EQ(selector->PortCheckBoxes[63]->Caption(), "64");

@@ -483,6 +483,26 @@ TEST_F(RequestTest, DestructorWaitsForTheOutstandingCompletion) {
     EXPECT_LT(SecondsSince(start), 5.0);
 }
 
+TEST_F(RequestTest, CallbackMayFreeItsRequest) {
+    struct Owner {
+        std::unique_ptr<NxSNMPRequest> request;
+        int completions = 0;
+    } owner;
+    auto freeing = [](void* context, NxSNMPError*, NxSNMPVarList*) {
+        Owner& o = *static_cast<Owner*>(context);
+        ++o.completions;
+        o.request.reset();
+    };
+    owner.request = MakeRequest(SystemScalars, SVT_SV, 0);
+    bool ok = false;
+    owner.request->GetAsync(ok, freeing, &owner, true);
+    ASSERT_TRUE(ok);
+    const auto start = Clock::now();
+    RunUntil([&] { return !owner.request; });
+    EXPECT_EQ(owner.completions, 1);
+    EXPECT_LT(SecondsSince(start), 5.0);  // the destructor did not wait for the completion it was called from
+}
+
 TEST_F(RequestTest, DestructorGivesUpAfterSixSecondsAndTheLateAnswerIsDropped) {
     SilentUdpPort silent;
     int completions = 0;

@@ -166,3 +166,31 @@ TEST_F(ApplicationTest, MainFormCloseTerminatesOnlyWhenItIsTheMainForm) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProcessMessagesNested, WaitLoopInsideHandlerSeesLaterEventsAndTimers) {
+    auto& app = ui::Application::Instance();
+    auto form = std::make_unique<ui::Form>(nullptr);
+    auto* timer = new ui::Timer(form.get());
+    timer->SetInterval(1);
+    int ticks = 0;
+    timer->OnTimer = [&](ui::Component*) { ++ticks; };
+    bool busy = true;
+    bool waited = false;
+    form->OnMessage = [&](ui::Component*, ui::Message& m) {
+        if (m.Msg == ui::WM_APP + 2) {
+            busy = false;  // the answer that ends the wait
+            return;
+        }
+        // A handler that waits, processing messages, until its request is no longer busy.
+        ui::PostMessage(form.get(), ui::WM_APP + 2);
+        for (int i = 0; i < 20000 && (busy || ticks < 2); ++i) app.ProcessMessages();
+        waited = !busy && ticks >= 2;
+    };
+    ui::PostMessage(form.get(), ui::WM_APP + 1);
+    for (int i = 0; i < 20000 && !waited; ++i) app.ProcessMessages();
+    EXPECT_TRUE(waited);
+}
+
+}  // namespace

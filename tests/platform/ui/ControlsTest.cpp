@@ -6,6 +6,7 @@
 #include "Text.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include "Menus.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -234,6 +237,29 @@ TEST(FontTest, PixelHeightOfFormResourcesRoundTrips) {
     auto* label = new ui::Label(form.get());
     label->SetParent(form.get());
     EXPECT_EQ(label->Widget()->font().pixelSize(), 11);  // children take their form's font
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PopupTest, RightClickShowsTheControlsPopupMenu) {
+    auto form = std::make_unique<ui::Form>(nullptr);
+    auto* menu = new ui::PopupMenu(form.get());
+    auto* port = new ui::SpeedButton(form.get());
+    port->SetParent(form.get());
+    port->SetPopupMenu(menu);
+    form->Show();
+
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(3, 3), port->Widget()->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(port->Widget(), &event);
+    EXPECT_EQ(menu->PopupComponent(), port);
+    menu->MenuWidget()->hide();
+
+    delete menu;  // a freed menu is no longer shown
+    EXPECT_EQ(port->PopupMenu(), nullptr);
+    QApplication::sendEvent(port->Widget(), &event);
+    form->Hide();
 }
 
 }  // namespace

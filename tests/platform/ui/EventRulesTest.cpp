@@ -96,10 +96,17 @@ TEST_F(EventRules, ComboChangeFiresForUserOnly) {
     EXPECT_EQ(combo->Text(), "enabled");
     EXPECT_EQ(changes, 0);
 
+    std::vector<std::string> order;
+    combo->OnClick = [&](ui::Component*) { order.push_back("click"); };
+    combo->OnChange = [&](ui::Component*) {
+        ++changes;
+        order.push_back("change");
+    };
     combo->Widget()->setFocus();
     QTest::keyClick(combo->Widget(), Qt::Key_Down);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(changes, 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"click", "change"}));
 
     combo->Items().Delete(1);  // the selected item goes: nothing selected, no event
     EXPECT_EQ(combo->ItemIndex(), -1);

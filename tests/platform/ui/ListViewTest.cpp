@@ -84,6 +84,18 @@ TEST_F(ListViewTest, RowsShowCaptionAndSubItemsInColumns) {
     EXPECT_THROW(list->Items()[2], Exception);
 }
 
+TEST_F(ListViewTest, ReadOnlyWholeRowsGridLinesAndSelectionVisibleWithoutFocus) {
+    EXPECT_TRUE(list->ReadOnly());
+    EXPECT_EQ(View()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(View()->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(View()->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_TRUE(View()->showGrid());
+    const QPalette palette = View()->palette();
+    EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight), palette.color(QPalette::Active, QPalette::Highlight));
+    list->SetGridLines(false);
+    EXPECT_FALSE(View()->showGrid());
+}
+
 TEST_F(ListViewTest, RowsAddedByCodeReachTheWidgetInBatches) {
     AddRows(500);
     // The items exist at once; the widget learns of them only when the event loop runs.
@@ -155,6 +167,19 @@ TEST_F(ListViewTest, ClickFiresAfterTheSelectionChanged) {
     QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(1));
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(selectedAtClick, list->Items()[1]);
+}
+
+TEST_F(ListViewTest, DoubleClickOnARowFiresOnceWithTheRowSelected) {
+    AddRows(2);
+    list->FlushRows();
+    int doubleClicks = 0;
+    list->OnDblClick = [&](ui::Component*) {
+        ++doubleClicks;
+        EXPECT_EQ(list->Selected(), list->Items()[0]);
+    };
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(0));  // a double click's first click
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, ViewportCentreOf(0));
+    EXPECT_EQ(doubleClicks, 1);
 }
 
 TEST_F(ListViewTest, ChangeFollowsAddsDeletesAndCaptions) {

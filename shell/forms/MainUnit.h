@@ -1,0 +1,42 @@
+#pragma once
+// The main window. Its constructor settles everything the module needs before the first SNMP request, in a fixed
+// order: scale factor, the global SNMP session, the module's registry key and the model's menu profile, the message
+// files, the configuration directory, the command line with the per-device settings file, and the "SNMP v3" menu.
+#include "DeviceStartup.h"
+#include "Form.h"
+
+#include <array>
+#include <string>
+
+namespace ui {
+class StatusBar;
+}
+
+class TMainForm : public ui::Form {
+public:
+    explicit TMainForm(ui::Component* owner);
+    ~TMainForm() override;
+
+    float ScaleFactor = 1.0f;                 // 1.0 at 96 dots per inch, 1.25 otherwise; scales dialog sizes
+    DeviceSettingTextList DeviceSettingTexts;  // text copy of each device setting, for the host tools
+    std::string DialogCaption;                // caption of the dialog being opened
+    std::array<std::string, 10> ModelNames;   // filled by the window's creation step
+
+    // Where the start-up found the module and the per-device settings files.
+    std::string ModulePath;
+    std::string ConfigurationDirectory;
+
+    bool FirstInit = false;
+    bool Activated = false;
+
+    ui::StatusBar* StatusBar = nullptr;
+
+    // The window's creation step: runs when the constructor has settled the device.
+    void FormCreate(ui::Component* sender);
+
+private:
+    void CreateComponents();
+    void StartDevice();
+};
+
+extern TMainForm* MainForm;

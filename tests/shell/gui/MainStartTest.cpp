@@ -1,0 +1,270 @@
+#include "Application.h"
+#include "ComCtrls.h"
+#include "MainUnit.h"
+#include "MessageTablesGuard.h"
+#include "NxSNMPRequest.h"
+#include "Program.h"
+#include "SimProcess.h"
+#include "TestHooks.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteFile(const std::string& path, const std::string& text) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string RegistryKey(const std::string& key, const std::string& values) {
+    return "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\" + key + "]\n" + values;
+}
+
+const NxSNMPVar SystemDescription[] = {
+    {"1.3.6.1.2.1.1.1", "Description", sxDisplayStr, readonly},
+    {},
+};
+
+// Each test runs in its own directory (the boot-counter file and relative message files go there) with its own
+// registry file.
+class MainStartTest : public ::testing::Test {
+protected:
+    testsupport::TempDir work;
+    fs::path previousDirectory = fs::current_path();
+    std::optional<std::string> previousRegistry;
+    ui::MessageBoxRecorder boxes;
+    MessageTablesGuard messageTables;
+
+    void SetUp() override {
+        fs::current_path(work.path());
+        if (const char* value = std::getenv("VANTREL_REGISTRY")) previousRegistry = value;
+        setenv("VANTREL_REGISTRY", work.file("registry.ini").c_str(), 1);
+        ui::TestHooks::SetPixelsPerInch(96);
+    }
+    void TearDown() override {
+        ui::TestHooks::SetPixelsPerInch(0);
+        SetProgramArguments({});
+        if (previousRegistry)
+            setenv("VANTREL_REGISTRY", previousRegistry->c_str(), 1);
+        else
+            unsetenv("VANTREL_REGISTRY");
+        fs::current_path(previousDirectory);
+    }
+
+    void WriteRegistry(const std::string& text) { WriteFile(work.file("registry.ini"), text); }
+    // The host keeps the settings files in a directory of its own.
+    std::string UseConfigurationDirectory() {
+        const std::string dir = work.file("conf") + "/";
+        WriteRegistry(RegistryKey("Halvex5.1\\MibFile", "Path=" + dir + "\n"));
+        return dir;
+    }
+
+    // Starts the program as the host does; whileRunning runs once the event loop runs, then the window closes.
+    void Start(const std::vector<std::string>& arguments, std::function<void()> whileRunning = {}) {
+        std::vector<std::string> texts = {"qsw2126p-mgr"};
+        texts.insert(texts.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& text : texts) argv.push_back(text.data());
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(texts.size());
+
+        ui::Component alive(nullptr);  // work still queued after the start is dropped with it
+        ui::detail::Post(&alive, [&] {
+            if (whileRunning) whileRunning();
+            if (MainForm) MainForm->Close();
+        });
+        EXPECT_EQ(RunModule(argc, argv.data()), 0);
+        EXPECT_EQ(MainForm, nullptr);
+    }
+};
+
+// The application object and the units' start-up, for constructing the main window directly.
+class ModuleApplication {
+public:
+    ModuleApplication() : app_(argc_, argv_), units_(app_) { app_.SetTitle(ApplicationTitle); }
+    ui::Application& App() { return app_; }
+    TMainForm* CreateMainForm(std::vector<std::string> arguments) {
+        SetProgramArguments(std::move(arguments));
+        return app_.CreateForm<TMainForm>();
+    }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "qsw2126p-mgr";
+    char* argv_[2] = {name_, nullptr};
+    ui::Application app_;
+    ModuleUnits units_;
+};
+
+}  // namespace
+
+TEST_F(MainStartTest, WithoutArgumentsTheStartShowsNoParameterInputAndEnds) {
+    Start({});
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Text, "No parameter input");
+    EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
+}
+
+TEST_F(MainStartTest, WithoutArgumentsTheWindowIsStillBuiltWithTheDefaults) {
+    ModuleApplication module;
+    TMainForm* form = module.CreateMainForm({});
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Text, "No parameter input");
+    EXPECT_TRUE(module.App().Terminated());
+    EXPECT_EQ(MainForm, form);
+    EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
+    EXPECT_EQ(DefaultSNMPDevice.Port, 161);
+    EXPECT_EQ(DefaultSNMPSecurity.Version, 0);
+    EXPECT_EQ(form->Caption(), "");
+    EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(MainStartTest, TheWindowIsEightHundredWideAndScalesDialogsByTheScreen) {
+    ModuleApplication module;
+    TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+    EXPECT_EQ(form->Width(), 800);
+    EXPECT_FLOAT_EQ(form->ScaleFactor, 1.0f);
+    EXPECT_EQ(form->Caption(), "10.0.0.1");
+    EXPECT_EQ(DeviceAddressText, "10.0.0.1");
+    ASSERT_EQ(form->StatusBar->Panels().Count(), 1);
+    EXPECT_EQ(form->StatusBar->Panels()[0]->Width(), 50);
+    delete form;
+    EXPECT_EQ(MainForm, nullptr);
+
+    ui::TestHooks::SetPixelsPerInch(120);
+    form = module.CreateMainForm({"/I10.0.0.1"});
+    EXPECT_FLOAT_EQ(form->ScaleFactor, 1.25f);
+    EXPECT_TRUE(boxes.Calls().empty());
+}
+
+TEST_F(MainStartTest, TheModuleKeyGivesTheMessageDirectory) {
+    const std::string moduleDir = work.file("modules") + "/";
+    WriteRegistry(RegistryKey("Modules\\HelpPath", "1.3.6.1.4.1.32473.11.70.7=" + moduleDir + "qsw2126p-mgr\n"));
+    WriteFile(moduleDir + "errmsg/nxsnmp.err", "module text\n");
+    WriteFile(work.file("errmsg/nxsnmp.err"), "current directory text\n");
+    ModuleApplication module;
+    TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+    EXPECT_EQ(form->ModulePath, moduleDir + "qsw2126p-mgr");
+    EXPECT_EQ(NxSNMPErrorMessages[0], "module text");
+}
+
+TEST_F(MainStartTest, WithoutTheModuleKeyMessageFilesComeFromTheCurrentDirectory) {
+    const std::string builtIn = SnmpErrorMessages[0];
+    WriteFile(work.file("errmsg/nxsnmp.err"), "current directory text\n");
+    ModuleApplication module;
+    TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+    EXPECT_EQ(form->ModulePath, "");
+    EXPECT_EQ(NxSNMPErrorMessages[0], "current directory text");
+    EXPECT_EQ(SnmpErrorMessages[0], builtIn);  // its file is missing
+    EXPECT_FALSE(fs::exists(work.file("registry.ini")));  // nothing written
+}
+
+TEST_F(MainStartTest, TheSettingsFileIsLookedUpInTheConfigurationDirectory) {
+    const char* settings = "[Program Information]\nAgentPort=1161\nVersion=1\nSecurityModel=2\n"
+                           "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+    struct Case {
+        std::string registry;
+        std::string settingsDir;
+    };
+    const Case cases[] = {
+        {"", work.path() + "/"},  // no host keys: the current directory
+        {RegistryKey("Halvex5.1\\ExePath", "Path=" + work.file("host/bin") + "/\n"), work.file("host/bin/../Conf/MBF/")},
+        {RegistryKey("Halvex5.1\\ExePath", "Path=" + work.file("host/bin") + "/\n") +
+             RegistryKey("Halvex5.1\\MibFile", "Path=" + work.file("mibs") + "/\n"),
+         work.file("mibs") + "/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settingsDir);
+        fs::remove_all(work.file("host"));
+        fs::remove_all(work.file("mibs"));
+        fs::remove(work.file("10.0.0.1.cfg"));
+        WriteRegistry(c.registry);
+        WriteFile(c.settingsDir + "10.0.0.1.cfg", settings);
+        ModuleApplication module;
+        TMainForm* form = module.CreateMainForm({"/I10.0.0.1", "/Rabc"});
+        EXPECT_EQ(DefaultSNMPDevice.Port, 1161);
+        EXPECT_EQ(DefaultSNMPSecurity.Version, 1);
+        EXPECT_EQ(DefaultSNMPSecurity.ReadCommunity, "abc");
+        EXPECT_EQ(form->DeviceSettingTexts[dsAgentPort], "1161");
+    }
+}
+
+TEST_F(MainStartTest, ABadSettingsFileEndsTheStartWithItsMessage) {
+    const std::string dir = UseConfigurationDirectory();
+    WriteFile(dir + "10.0.0.1.cfg", "[Program Information]\nAgentPort=1161\nVersion=1\n");
+    Start({"/I10.0.0.1", "/Rabc"}, [] { ADD_FAILURE() << "the window came up"; });
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
+    EXPECT_EQ(boxes.Calls()[0].Text,
+              "'' is not a valid integer value (key \"SecurityModel\" of " + dir + "10.0.0.1.cfg)");
+}
+
+TEST_F(MainStartTest, AnAddressNamingAFileEndsTheStart) {
+    Start({"/I../../etc/passwd", "/Rabc"}, [] { ADD_FAILURE() << "the window came up"; });
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_NE(boxes.Calls()[0].Text.find("Invalid device address"), std::string::npos) << boxes.Calls()[0].Text;
+}
+
+TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
+    simtest::SimAgent sim;
+    const std::string port = std::to_string(sim.port());
+    struct Case {
+        const char* name;
+        std::string settings;
+        uint8_t version;
+        const char* pduPrefix;
+    };
+    const Case cases[] = {
+        {"v2c",
+         "AgentPort=" + port + "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n", 1,
+         "GET v2c tundra "},
+        {"v3 authPriv",
+         "AgentPort=" + port + "\nVersion=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=admin\n"
+             "AuthProtocol=2\nPrivProtocol=1\nAuthPassword=authpass1\nPrivPassword=privpass1\n",
+         3, "GET v3 admin "},
+    };
+    const std::string dir = UseConfigurationDirectory();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\n" + c.settings);
+        bool reached = false;
+        Start({"/I127.0.0.1", "/Rtundra", "/Wharbour"}, [&] {
+            ASSERT_NE(MainForm, nullptr);
+            reached = true;
+            EXPECT_TRUE(MainForm->Visible());
+            EXPECT_EQ(MainForm->Caption(), "127.0.0.1");
+            EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
+            EXPECT_EQ(DefaultSNMPDevice.Port, sim.port());
+            EXPECT_EQ(DefaultSNMPSecurity.Version, c.version);
+            if (c.version == 3) {
+                EXPECT_EQ(DefaultSNMPSecurity.SecurityModel, 3);
+                EXPECT_EQ(DefaultSNMPSecurity.SecurityLevel, 3);
+                EXPECT_EQ(DefaultSNMPSecurity.AuthProtocol, 3);
+                EXPECT_EQ(DefaultSNMPSecurity.PrivProtocol, 2);
+                EXPECT_EQ(DefaultSNMPSecurity.SecurityName, "admin");
+            }
+            // A request made now copies the defaults and reaches the switch.
+            NxSNMPRequest request;
+            request.Vars = NxSNMPVarList(SystemDescription, SVT_SV, 0);
+            bool ok = false;
+            request.Get(ok, true);
+            EXPECT_TRUE(ok);
+            EXPECT_FALSE(request.Vars.GetVar(0)->Value.empty());
+        });
+        EXPECT_TRUE(reached);
+        EXPECT_TRUE(boxes.Calls().empty());
+        bool logged = false;
+        for (const std::string& line : sim.pduLog()) logged |= line.rfind(c.pduPrefix, 0) == 0;
+        EXPECT_TRUE(logged) << c.pduPrefix;
+    }
+}

@@ -1,0 +1,451 @@
+// The request bound to a form against the switch simulator: status lines in every target kind, blocking and
+// asynchronous Get and Set, agent errors, time-outs, stopped walks, failed sends, and one read at a time.
+#include "NxSNMPRequest2Controls.h"
+
+#include "BindingTestSupport.h"
+#include "ComCtrls.h"
+#include "Exception.h"
+#include "StdCtrls.h"
+#include "TestHooks.h"
+#include "TestTables.h"
+
+#include <cctype>
+
+namespace {
+
+using namespace bindtest;
+
+// Records the steps the base class calls.
+class Probe : public NxSNMPRequest2Controls {
+public:
+    using NxSNMPRequest2Controls::NxSNMPRequest2Controls;
+    std::vector<std::string> steps;
+    std::vector<std::vector<std::string>> rows;
+    std::function<void()> onRow;
+
+protected:
+    void BeforeGet() override { steps.push_back("BeforeGet"); }
+    void BeforeSet() override { steps.push_back("BeforeSet"); }
+    void RowReceived() override {
+        std::vector<std::string> row;
+        for (int i = 0; i < Request.Vars.GetCount(); ++i) row.push_back(Request.Vars.GetVar(i)->Value);
+        rows.push_back(row);
+        if (onRow) onRow();
+    }
+    void AfterGet() override { steps.push_back("AfterGet"); }
+    void AfterSet() override { steps.push_back("AfterSet"); }
+};
+
+// The line with its "hh:nn:ss" written as TIME.
+std::string Timeless(const std::string& line) {
+    auto digit = [&](size_t i) { return std::isdigit(static_cast<unsigned char>(line[i])) != 0; };
+    for (size_t i = 0; i + 8 <= line.size(); ++i)
+        if (digit(i) && digit(i + 1) && line[i + 2] == ':' && digit(i + 3) && digit(i + 4) && line[i + 5] == ':' &&
+            digit(i + 6) && digit(i + 7))
+            return line.substr(0, i) + "TIME" + line.substr(i + 8);
+    return line;
+}
+
+class Request2ControlsTest : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        AimAt(Sim().port());
+        Sim().control("clear");
+        SeedSim(ScalarLines());
+        SeedSim(RowLines(5));
+        bar = Make<ui::StatusBar>();
+        panel = bar->Panels().Add();
+        request = std::make_unique<Probe>(form);
+        request->Request.Timeout = 50;
+        request->Request.Retries = 0;
+    }
+    void TearDown() override {
+        request.reset();
+        Sim().control("clear");
+        FormTest::TearDown();
+    }
+    void UseScalars() { request->Request.Vars = NxSNMPVarList(ScalarTable, SVT_SV, 0); }
+    void UseTable(NxVarListKind kind = MVT_FMV) { request->Request.Vars = NxSNMPVarList(RowTable, kind, 1); }
+    bool WaitIdle() { return RunUntil([&] { return !request->Busy && request->Request.PendingCount == 0; }); }
+
+    ui::StatusBar* bar = nullptr;
+    ui::StatusPanel* panel = nullptr;
+    std::unique_ptr<Probe> request;
+};
+
+// ---------------------------------------------------------------------------------------------- status lines
+
+struct StatusCase {
+    int templateIndex;
+    const char* listName;
+    const char* text;
+    const char* expected;  // a pattern; TIME stands for the time
+};
+
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.expected; }
+
+class StatusLineTest : public Request2ControlsTest, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(StatusLineTest, TemplateIsFilledInEveryTargetKind) {
+    const StatusCase& c = GetParam();
+    auto* memo = Make<ui::Memo>(40);
+    request->Request.Vars.Name = c.listName;
+    request->StatusTemplate = c.templateIndex;
+    const std::string line = c.expected;
+
+    request->SetStatusPanel(panel);
+    request->ShowStatus(c.text);
+    EXPECT_EQ(Timeless(panel->Text()), line);
+
+    request->SetStatusBar(bar);
+    request->ShowStatus(c.text);
+    EXPECT_EQ(Timeless(bar->SimpleText()), line);
+
+    request->SetStatusMemo(memo);
+    request->ShowStatus(c.text);
+    request->ShowStatus(c.text);
+    ASSERT_EQ(memo->Lines().Count(), 2);
+    EXPECT_EQ(Timeless(memo->Lines()[1]), line);
+
+    request->SetStatusPanel(nullptr);
+    request->ShowStatus("not shown");
+    EXPECT_EQ(memo->Lines().Count(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, StatusLineTest,
+    ::testing::Values(StatusCase{0, "", "Ok!", "Get: Ok! Receive at TIME."},
+                      StatusCase{0, "ports", "Ok!", "Get: Ok! Request:ports. Receive at TIME."},
+                      StatusCase{1, "", "(SNMP) Request Timeout!", "Set: (SNMP) Request Timeout! Receive at TIME."},
+                      StatusCase{0, " Led Status", "Ok!", "Get: Ok! Request: Led Status. Receive at TIME."},
+                      StatusCase{0, "", "Stop, SNMP Request is not active.",
+                                 "Get: Stop, SNMP Request is not active. Receive at TIME."}));
+
+TEST_F(Request2ControlsTest, ATemplateWithTheListBeforeTheErrorStaysWhole) {
+    const std::string saved = SnmpStatusTemplates[0];
+    const std::string savedSet = SnmpStatusTemplates[1];
+    SnmpStatusTemplates.Replace({"[VARLIST]: [ERROR] at [TIME]", savedSet});
+    request->SetStatusPanel(panel);
+    request->ShowStatus("Ok!");
+    SnmpStatusTemplates.Replace({saved, savedSet});
+    EXPECT_EQ(Timeless(panel->Text()), "[VARLIST]: Ok! at TIME");
+}
+
+// ---------------------------------------------------------------------------------------------- get
+
+TEST_F(Request2ControlsTest, AsynchronousScalarGetShowsOkAndCallsBack) {
+    UseScalars();
+    request->SetStatusPanel(panel);
+    int results = 0;
+    request->OnGetResult = [&](NxSNMPRequest2Controls* sender, const NxSNMPError& result) {
+        EXPECT_EQ(sender, request.get());
+        EXPECT_EQ(result.Code, 0);
+        EXPECT_FALSE(sender->Busy);
+        ++results;
+    };
+    ASSERT_TRUE(request->Get());
+    EXPECT_TRUE(request->Busy);
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(request->rows.size(), 1u);
+    EXPECT_EQ(request->rows[0], (std::vector<std::string>{"core-7", "disabled", "10.1.2.3", "A0", "0:02:03.45",
+                                                          "F0800000"}));
+    EXPECT_EQ(request->RowCount, 1);
+    EXPECT_EQ(results, 1);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet", "AfterGet"}));
+    EXPECT_EQ(Timeless(panel->Text()), "Get: Ok! Receive at TIME.");
+}
+
+TEST_F(Request2ControlsTest, AsynchronousWalkDeliversEveryRowThroughTheFilter) {
+    UseTable();
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(request->rows.size(), 5u);
+    EXPECT_EQ(request->rows[0][0], "1");
+    EXPECT_EQ(request->rows[4][1], "row5");
+    EXPECT_EQ(request->RowCount, 5);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet", "AfterGet"}));
+    EXPECT_EQ(panel->Text(), "");  // no status target, no line
+}
+
+TEST_F(Request2ControlsTest, RowsTheFilterRefusesAreNeitherHandedOnNorCounted) {
+    UseTable();
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    NxSNMPRequest source;
+    source.Vars = NxSNMPVarList(RowTable, MVT_FMV, 1);
+    source.Vars.GetVar(2)->Value = "enabled";
+    request->FilterSource = &source;
+    request->FilterTemplate = "$2=#2";  // rows 1, 3 and 5
+    EXPECT_EQ(request->BuildFilter(), "$2=1");
+    request->Request.RowFilter = "$1<>row3";
+    ASSERT_TRUE(request->Get());
+    EXPECT_EQ(request->RowCount, 2);
+    ASSERT_EQ(request->rows.size(), 2u);
+    EXPECT_EQ(request->rows[1][1], "row5");
+    request->FilterTemplate = "";
+    ASSERT_TRUE(request->Get());
+    EXPECT_EQ(request->RowCount, 4);
+}
+
+TEST_F(Request2ControlsTest, SynchronousGetReadsEverythingBeforeReturning) {
+    UseTable();
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    request->SetStatusMemo(Make<ui::Memo>(40));
+    ASSERT_TRUE(request->Get());
+    EXPECT_FALSE(request->Busy);
+    EXPECT_EQ(request->RowCount, 5);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet", "AfterGet"}));
+}
+
+TEST_F(Request2ControlsTest, AgentErrorOfAnAsynchronousGetGoesToTheStatusTargetOrAMessageBox) {
+    UseScalars();
+    Sim().control(std::string("error ") + kScalarRoot + " genErr");
+    request->SetStatusPanel(panel);
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Timeless(panel->Text()), "Get: (SNMP) Cannot perform operation, General Error! Receive at TIME.");
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));  // no AfterGet after a failure
+
+    ui::MessageBoxRecorder boxes;
+    request->SetStatusPanel(nullptr);
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
+    EXPECT_NE(boxes.Calls()[0].Text.find("General Error"), std::string::npos);
+    EXPECT_EQ(boxes.Calls()[0].Type, ui::mtCustom);
+}
+
+TEST_F(Request2ControlsTest, TimeOutGoesToTheResultCallbackInsteadOfTheStatus) {
+    UseScalars();
+    Sim().control(std::string("drop ") + kScalarRoot + " 5");
+    request->SetStatusPanel(panel);
+    NxSNMPError seen;
+    int results = 0;
+    request->OnGetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) {
+        seen = result;
+        ++results;
+    };
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(results, 1);
+    EXPECT_EQ(seen.Code, NxErrTimeout);
+    EXPECT_EQ(panel->Text(), "");
+}
+
+TEST_F(Request2ControlsTest, SynchronousGetFailureReturnsFalseWithoutAMessage) {
+    UseScalars();
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    request->SetStatusPanel(panel);
+    Sim().control(std::string("drop ") + kScalarRoot + " 5");
+    ui::MessageBoxRecorder boxes;
+    EXPECT_FALSE(request->Get());
+    EXPECT_FALSE(request->Busy);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(panel->Text(), "");
+}
+
+TEST_F(Request2ControlsTest, ClearingActiveStopsTheWalkAfterTheRowInFlight) {
+    UseTable();
+    request->SetStatusPanel(panel);
+    int results = 0;
+    request->OnGetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) {
+        EXPECT_EQ(result.Code, 0);
+        ++results;
+    };
+    request->onRow = [&] {
+        if (request->rows.size() == 3) request->Request.Active = 0;
+    };
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(request->RowCount, 3);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet", "AfterGet"}));
+    EXPECT_EQ(results, 1);
+    EXPECT_EQ(Timeless(panel->Text()), "Get: Stop, SNMP Request is not active. Receive at TIME.");
+}
+
+TEST_F(Request2ControlsTest, AnInactiveRequestSendsNothing) {
+    UseScalars();
+    request->Request.Active = 0;
+    request->SetStatusPanel(panel);
+    const size_t before = Sim().pduLog().size();
+    EXPECT_TRUE(request->Get());
+    EXPECT_FALSE(request->Busy);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));
+    EXPECT_TRUE(request->Set(false, false));
+    EXPECT_FALSE(request->Busy);
+    Pump(100);
+    EXPECT_EQ(Sim().pduLog().size(), before);
+    EXPECT_EQ(panel->Text(), "");
+}
+
+TEST_F(Request2ControlsTest, AnyOtherModePreparesAndSendsNothing) {
+    UseScalars();
+    request->Mode = 2;
+    request->RowCount = 7;
+    EXPECT_TRUE(request->Get());
+    EXPECT_EQ(request->RowCount, 0);
+    EXPECT_FALSE(request->Busy);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));
+}
+
+TEST_F(Request2ControlsTest, ASecondReadWhileAWalkRunsIsRefused) {
+    UseTable();
+    Sim().control(std::string("hold ") + kTableRoot);
+    ASSERT_TRUE(request->Get());
+    Pump(100);
+    EXPECT_FALSE(request->Get());  // the held walk goes on alone
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));
+    Sim().control("clear");
+    request->Request.Timeout = 300;
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(request->RowCount, 5);
+    EXPECT_EQ(request->rows.size(), 5u);
+    EXPECT_TRUE(request->Get());  // the next read is welcome
+    ASSERT_TRUE(WaitIdle());
+}
+
+TEST_F(Request2ControlsTest, AFailedSendIsReportedWithBusyCleared) {
+    UseTable();
+    request->Request.Security.Version = 2;  // no such version: the library refuses to send
+    request->SetStatusPanel(panel);
+    std::vector<NxSNMPError> results;
+    request->OnGetResult = [&](NxSNMPRequest2Controls* sender, const NxSNMPError& result) {
+        EXPECT_FALSE(sender->Busy);
+        results.push_back(result);
+    };
+    EXPECT_FALSE(request->Get());
+    EXPECT_FALSE(request->Busy);
+    EXPECT_FALSE(request->Reading());
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].Code, -412);
+    EXPECT_EQ(Timeless(panel->Text()), "Get: (SNMPClass) Invalid Target! Receive at TIME.");
+
+    // The same for a step in the middle of a walk: the walk ends, reported, instead of hanging Busy.
+    request->Request.Security.Version = 1;
+    request->onRow = [&] {
+        if (request->rows.size() == 2) request->Request.Security.Version = 2;
+    };
+    EXPECT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(request->RowCount, 2);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[1].Code, -412);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet", "BeforeGet"}));
+
+    // Without a callback the failure shows where every failed read shows.
+    request->OnGetResult = nullptr;
+    request->SetStatusPanel(nullptr);
+    ui::MessageBoxRecorder boxes;
+    request->onRow = nullptr;
+    EXPECT_FALSE(request->Get());
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Text, "(SNMPClass) Invalid Target!");
+}
+
+TEST_F(Request2ControlsTest, LocalErrorsPassThroughWithBusyCleared) {
+    UseScalars();
+    request->Request.Device.Address = "no such host.invalid";
+    try {
+        request->Get();
+        ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.HelpContext, NxErrBadAddress);
+        EXPECT_EQ(e.Message, "Invalid IP Address or DNS name!");
+    }
+    EXPECT_FALSE(request->Busy);
+    request->Request.Device.Address = "127.0.0.1";
+    EXPECT_TRUE(request->Get());  // still usable
+    ASSERT_TRUE(WaitIdle());
+}
+
+// ---------------------------------------------------------------------------------------------- set
+
+TEST_F(Request2ControlsTest, SynchronousSetThatFailsShowsAMessageBoxAndReturnsFalse) {
+    UseScalars();
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    request->SetStatusPanel(panel);
+    request->Request.Vars.GetVar(4)->Access = readwrite;  // the agent refuses the read-only uptime
+    request->Request.Vars.GetVar(4)->Value = "0:00:01.00";
+    for (int i = 0; i < 4; ++i) request->Request.Vars.GetVar(i)->Access |= invalid;
+    request->Request.Vars.GetVar(5)->Access |= invalid;
+    ui::MessageBoxRecorder boxes;
+    EXPECT_FALSE(request->Set(false, false));
+    EXPECT_FALSE(request->Busy);
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
+    EXPECT_NE(boxes.Calls()[0].Text.find("Not Writable"), std::string::npos) << boxes.Calls()[0].Text;
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeSet", "AfterSet"}));
+}
+
+TEST_F(Request2ControlsTest, SynchronousSetOfATableShowsOkAndReadsTheTableAgain) {
+    UseTable();
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    NxSNMPVarList& vars = request->Request.Vars;
+    vars.GetVar(0)->Value = "2";
+    vars.GetVar(1)->Value = "renamed";
+    vars.GetVar(2)->Value = "enabled";
+    vars.GetVar(3)->Value = "10.9.9.9";
+    vars.GetVar(4)->Value = "0F";
+
+    EXPECT_TRUE(request->Set(true, false));  // no status target: done at once, no refresh
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeSet", "AfterSet"}));
+
+    request->SetStatusPanel(panel);
+    request->steps.clear();
+    EXPECT_TRUE(request->Set(true, false));
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeSet", "AfterSet", "BeforeGet", "AfterGet"}));
+    ASSERT_EQ(request->rows.size(), 5u);
+    EXPECT_EQ(request->rows[1][1], "renamed");
+    EXPECT_EQ(request->rows[1][3], "10.9.9.9");
+}
+
+TEST_F(Request2ControlsTest, AsynchronousSetReportsToItsCallbackOrTheStatusAndRefreshesTables) {
+    UseTable();
+    auto fill = [&] {
+        const std::vector<std::string> row = {"3", "third", "disabled", "10.3.3.3", "01", "(NULL)"};
+        for (int i = 0; i < 6; ++i) request->Request.Vars.GetVar(i)->Value = row[static_cast<size_t>(i)];
+    };
+    fill();
+    request->SetStatusPanel(panel);
+    ASSERT_TRUE(request->Set(true, false));
+    EXPECT_TRUE(request->Busy);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeSet", "AfterSet", "BeforeGet", "AfterGet"}));
+    EXPECT_EQ(request->rows.at(2)[1], "third");
+    EXPECT_EQ(request->rows.at(2)[2], "disabled");
+    EXPECT_EQ(Timeless(panel->Text()), "Get: Ok! Receive at TIME.");
+
+    // A refused SET: the callback hears of it, nothing is read again.
+    request->steps.clear();
+    Sim().control(std::string("error ") + kTableRoot + " notWritable");
+    NxSNMPError seen;
+    request->OnSetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) { seen = result; };
+    fill();
+    ASSERT_TRUE(request->Set(true, false));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_NE(seen.Code, 0);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeSet"}));
+
+    // Without a callback a refused SET always goes into a message box.
+    request->OnSetResult = nullptr;
+    ui::MessageBoxRecorder boxes;
+    fill();
+    ASSERT_TRUE(request->Set(true, false));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(Request2ControlsTest, DestroyingDuringAWalkDropsTheAnswers) {
+    UseTable();
+    Sim().control(std::string("hold ") + kTableRoot + " 300");
+    request->Request.Timeout = 100;
+    int results = 0;
+    request->OnGetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError&) { ++results; };
+    ASSERT_TRUE(request->Get());
+    request.reset();  // waits for the held answer and drops it
+    Pump(100);
+    EXPECT_EQ(results, 0);
+}
+
+}  // namespace

@@ -1,0 +1,14 @@
+// The binding tests share one application object and one SNMP session; widgets run on Qt's offscreen platform.
+#include "Application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    testing::InitGoogleTest(&argc, argv);
+    ui::Application app(argc, argv);
+    app.SetTitle("QSW2126P");
+    return RUN_ALL_TESTS();
+}
