@@ -32,6 +32,15 @@ bool IsTextEditor(const ui::Control* editor) {
 
 }  // namespace
 
+// The values to write start empty and take the selected list row (when a list view is bound). The row is copied
+// before any variable is marked invalid for the write, since the marks move variables between the list's
+// hidden and visible columns and so would change which cell lands in which variable.
+void CopySelectedRow(NxSNMPRequest2Edits& request) {
+    NxSNMPVarList& vars = request.Request.Vars;
+    for (int i = 0; i < vars.GetCount(); ++i) vars.GetVar(i)->Value.clear();
+    request.ListItemToData();
+}
+
 // ---- TEditsPanel ------------------------------------------------------------------------------------------
 
 TEditsPanel::TEditsPanel(ui::Component* owner, NxSNMPRequest2Edits* request) : ui::Panel(owner) {
@@ -350,6 +359,7 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     std::set<int> leftOut;
     bool refused = false;
     try {
+        CopySelectedRow(request);
         for (int i = 0; i < rows.RowCount(); ++i) {
             NxSNMPVarItem* var = vars.GetVar(i);
             if (!rows.Rows[static_cast<size_t>(i)].CheckBox->Checked() && !(var->Access & invalid)) {
@@ -363,7 +373,8 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
             ui::MessageBox(HostFormOf(rows.Parent()), "Some items are empty!", app ? app->Title() : std::string(),
                            ui::mbOK, ui::mtWarning);
         } else {
-            request.Set(false, true, "", nullptr);
+            request.ControlsToData(-1);
+            request.Set(false, false, "", nullptr);
         }
     } catch (const std::exception& error) {
         request.ShowStatus(error.what());

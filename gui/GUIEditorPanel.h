@@ -73,6 +73,9 @@ private:
     void FreeRows();
 };
 
+// Empties the request's values and copies the selected list row into them (a write's first step).
+void CopySelectedRow(NxSNMPRequest2Edits& request);
+
 class TSNMPEditorPanel : public TSNMPPanel {
 public:
     TSNMPEditorPanel(ui::Component* owner, NxSNMPRequest2Edits* request);

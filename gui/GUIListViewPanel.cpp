@@ -310,8 +310,8 @@ void TSNMPListViewPanel::EditClick(ui::Component*) {
         ui::ComboBox* combo = ComboOf(rows, column);
         if (!combo) continue;
         auto it = std::find_if(saved.begin(), saved.end(), [&](const SavedCombo& s) { return s.Column == column; });
-        if (it == saved.end()) saved.push_back({column, ItemsOf(*combo), combo->ItemIndex(), false});
-        SavedCombo& entry = it == saved.end() ? saved.back() : *it;
+        if (it == saved.end()) it = saved.insert(saved.end(), {column, ItemsOf(*combo), combo->ItemIndex(), false});
+        SavedCombo& entry = *it;
         const int index = combo->Items().IndexOf(value);
         if (index >= 0) {
             const std::string selected = combo->Text();
@@ -361,14 +361,13 @@ void TSNMPListViewPanel::DeleteClick(ui::Component*) {
     const int statusColumn = ListViewPanel->DeleteStatusColumn;
     // Only the keys and the RowStatus column go out; the marks set here are the ones taken back.
     std::set<int> leftOut;
-    for (int i = vars.KeyCount; i < vars.GetCount(); ++i) {
-        if (i == statusColumn || (vars.GetVar(i)->Access & invalid)) continue;
-        vars.GetVar(i)->Access |= invalid;
-        leftOut.insert(i);
-    }
     try {
-        for (int i = 0; i < vars.GetCount(); ++i) vars.GetVar(i)->Value.clear();
-        request.ListItemToData();
+        CopySelectedRow(request);
+        for (int i = vars.KeyCount; i < vars.GetCount(); ++i) {
+            if (i == statusColumn || (vars.GetVar(i)->Access & invalid)) continue;
+            vars.GetVar(i)->Access |= invalid;
+            leftOut.insert(i);
+        }
         request.ControlsToData(-1);
         if (statusColumn >= 0 && statusColumn < vars.GetCount())
             vars.GetVar(statusColumn)->Value = ListViewPanel->DeleteStatusValue;
