@@ -4,6 +4,9 @@
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "HostRegistry.h"
+#include "MainMenuData.h"
+#include "MenuProfile.h"
+#include "Menus.h"
 #include "ModuleStartup.h"
 #include "NxSNMPSession.h"
 #include "Program.h"
@@ -48,12 +51,41 @@ void TMainForm::CreateComponents() {
     SetClientWidth(DesignClientWidth);
     SetClientHeight(DesignClientHeight);
 
+    MainMenu1 = new ui::MainMenu(this);
+    MainMenu1->SetName("MainMenu1");
+    for (const MainMenuItem& top : MainMenuTopItems()) CreateMenuItems(MainMenu1->Items(), top);
+
     StatusBar = new ui::StatusBar(this);
     StatusBar->SetName("StatusBar");
     StatusBar->SetParent(this);
     StatusBar->SetHeight(StatusBarHeight);
     StatusBar->SetAlign(ui::alBottom);
     StatusBar->Panels().Add()->SetWidth(StatusPanelWidth);
+}
+
+// The menu as designed: every item enabled, some hidden.
+void TMainForm::CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data) {
+    auto* item = new ui::MenuItem(this);
+    item->SetName(data.Name);
+    item->SetCaption(data.Caption);
+    item->SetVisible(!data.HiddenAtStart);
+    parent.Add(item);
+    if (!data.IsSeparator()) menuItems_[data.Name] = item;
+    for (const MainMenuItem& child : data.Children) CreateMenuItems(*item, child);
+}
+
+ui::MenuItem* TMainForm::FindMenuItem(const std::string& name) const {
+    const auto found = menuItems_.find(name);
+    return found == menuItems_.end() ? nullptr : found->second;
+}
+
+void TMainForm::ApplyModelMenuProfile(bool flag) {
+    if (!flag) return;
+    for (const MenuVisibility& entry : ModelMenuProfile()) FindMenuItem(entry.Name)->SetVisible(entry.Visible);
+}
+
+void TMainForm::ShowPoeAndImageMenus() {
+    for (const MenuVisibility& entry : PoeAndImageMenus()) FindMenuItem(entry.Name)->SetVisible(entry.Visible);
 }
 
 // Everything before the first request, in this order; an exception leaves the constructor and ends the program.
@@ -64,6 +96,10 @@ void TMainForm::StartDevice() {
     host::Registry registry;
     const ModuleKey moduleKey = ReadModuleKey(registry);
     ModulePath = moduleKey.ModulePath;
+    if (moduleKey.Opened) {
+        ApplyModelMenuProfile(true);
+        ShowPoeAndImageMenus();
+    }
     LoadModuleMessageFiles(ModuleDirectory(ModulePath));
     ConfigurationDirectory = ReadConfigurationDirectory(registry);
 
@@ -77,6 +113,8 @@ void TMainForm::StartDevice() {
         defaults.MakeCurrent();
         DeviceAddressText = DeviceSettingTexts[dsAddress];
     }
+
+    FindMenuItem(SnmpV3MenuName)->SetEnabled(SnmpV3MenuEnabled(DefaultSNMPSecurity.Version));
 }
 
 void TMainForm::FormCreate(ui::Component*) {

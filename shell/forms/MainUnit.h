@@ -6,9 +6,14 @@
 #include "Form.h"
 
 #include <array>
+#include <map>
 #include <string>
 
+struct MainMenuItem;
+
 namespace ui {
+class MainMenu;
+class MenuItem;
 class StatusBar;
 }
 
@@ -29,14 +34,26 @@ public:
     bool FirstInit = false;
     bool Activated = false;
 
+    ui::MainMenu* MainMenu1 = nullptr;
     ui::StatusBar* StatusBar = nullptr;
+
+    // The menu item with this component name, or null.
+    ui::MenuItem* FindMenuItem(const std::string& name) const;
+
+    // The model's menu profile (applied when flag is set) and the PoE and image menus; the start-up applies
+    // both when the module's registry key opens.
+    void ApplyModelMenuProfile(bool flag);
+    void ShowPoeAndImageMenus();
 
     // The window's creation step: runs when the constructor has settled the device.
     void FormCreate(ui::Component* sender);
 
 private:
     void CreateComponents();
+    void CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data);
     void StartDevice();
+
+    std::map<std::string, ui::MenuItem*> menuItems_;
 };
 
 extern TMainForm* MainForm;

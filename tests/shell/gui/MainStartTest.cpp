@@ -1,6 +1,9 @@
 #include "Application.h"
 #include "ComCtrls.h"
+#include "MainMenuData.h"
 #include "MainUnit.h"
+#include "MenuProfile.h"
+#include "Menus.h"
 #include "MessageTablesGuard.h"
 #include "NxSNMPRequest.h"
 #include "Program.h"
@@ -10,12 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMenuBar>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -246,6 +251,7 @@ TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
             EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
             EXPECT_EQ(DefaultSNMPDevice.Port, sim.port());
             EXPECT_EQ(DefaultSNMPSecurity.Version, c.version);
+            EXPECT_EQ(MainForm->FindMenuItem("VACM1")->Enabled(), c.version == 3);
             if (c.version == 3) {
                 EXPECT_EQ(DefaultSNMPSecurity.SecurityModel, 3);
                 EXPECT_EQ(DefaultSNMPSecurity.SecurityLevel, 3);
@@ -267,4 +273,71 @@ TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
         for (const std::string& line : sim.pduLog()) logged |= line.rfind(c.pduPrefix, 0) == 0;
         EXPECT_TRUE(logged) << c.pduPrefix;
     }
+}
+
+TEST_F(MainStartTest, TheMenuBarIsBuiltFromTheMenuData) {
+    ModuleApplication module;
+    TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+    const auto tops = MainMenuTopItems();
+    ASSERT_EQ(form->MainMenu1->Items().Count(), static_cast<int>(tops.size()));
+    for (size_t i = 0; i < tops.size(); ++i) {
+        ui::MenuItem* item = form->MainMenu1->Items().Items(static_cast<int>(i));
+        EXPECT_EQ(item->Name(), tops[i].Name);
+        EXPECT_EQ(item->Caption(), tops[i].Caption);
+    }
+    EXPECT_EQ(form->MenuWidget(), static_cast<QWidget*>(form->MainMenu1->MenuBar()));
+    // Every named item is there with its caption and design visibility, unless the start-up set it.
+    std::set<std::string> setAtStart;
+    for (const auto& table : {ModelMenuProfile(), PoeAndImageMenus()})
+        for (const MenuVisibility& entry : table) setAtStart.insert(entry.Name);
+    for (const MainMenuItem* data : AllMainMenuItems()) {
+        if (data->IsSeparator()) continue;
+        ui::MenuItem* item = form->FindMenuItem(data->Name);
+        ASSERT_NE(item, nullptr) << data->Name;
+        EXPECT_EQ(item->Caption(), data->Caption);
+        EXPECT_TRUE(item->Enabled() || data->Name == std::string(SnmpV3MenuName)) << data->Name;
+        if (!setAtStart.count(data->Name)) {
+            EXPECT_EQ(item->Visible(), !data->HiddenAtStart) << data->Name;
+        }
+    }
+}
+
+TEST_F(MainStartTest, TheSnmpV3MenuIsEnabledOnlyForVersion3) {
+    struct Case {
+        std::vector<std::string> arguments;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {{"/I10.0.0.1"}, false},
+        {{"/I10.0.0.1", "/v1"}, false},
+        {{"/I10.0.0.1", "/v3"}, true},
+        {{"/I10.0.0.1", "/v3", "/v0"}, false},
+        {{}, false},
+    };
+    for (const Case& c : cases) {
+        ModuleApplication module;
+        TMainForm* form = module.CreateMainForm(c.arguments);
+        EXPECT_EQ(form->FindMenuItem("VACM1")->Enabled(), c.enabled) << c.arguments.size();
+    }
+}
+
+TEST_F(MainStartTest, TheModelMenuProfileAppliesWhenTheModuleKeyOpens) {
+    {
+        ModuleApplication module;
+        TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+        for (const auto& table : {ModelMenuProfile(), PoeAndImageMenus()})
+            for (const MenuVisibility& entry : table)
+                EXPECT_EQ(form->FindMenuItem(entry.Name)->Visible(), entry.Visible) << entry.Name;
+        EXPECT_FALSE(form->FindMenuItem("OSPFRFC18501")->Visible());
+    }
+    // A registry that cannot be read opens no key: the menus keep their design.
+    setenv("VANTREL_REGISTRY", work.path().c_str(), 1);
+    ModuleApplication module;
+    TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+    for (const auto& table : {ModelMenuProfile(), PoeAndImageMenus()})
+        for (const MenuVisibility& entry : table)
+            EXPECT_EQ(form->FindMenuItem(entry.Name)->Visible(), !FindMainMenuItem(entry.Name)->HiddenAtStart)
+                << entry.Name;
+    EXPECT_TRUE(form->FindMenuItem("OSPFRFC18501")->Visible());
+    EXPECT_TRUE(form->FindMenuItem("miVRRP")->Visible());
 }
