@@ -1,0 +1,90 @@
+#pragma once
+// The editor rows of a request (one row per variable: check box, caption, editor) and the editor panel that
+// shows them with Set Checked, Check All and Clear Checks. List-view panels keep the same rows hidden and lend
+// them to their Add and Edit row dialogs.
+#include "GUISNMPPanel.h"
+#include "ScrollBox.h"
+#include "NxValueCheckControls.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+class NxSNMPRequest2Edits;
+
+// Row kinds.
+enum UIRowKind : int { rkEnd = 0, rkReadOnlyEdit = 1, rkEdit = 2, rkComboBox = 3, rkReadOnlyOptions = 4, rkComposite = 5 };
+
+// An editor tagged with this is optional: an empty one never refuses a write.
+inline constexpr int OptionalRowTag = 99;
+
+struct UISnmpVar {
+    int Kind = rkEnd;
+    std::string Format;
+    ui::Control* Editor = nullptr;
+    ui::CheckBox* CheckBox = nullptr;
+    ui::Label* Label = nullptr;
+};
+
+class TEditsPanel : public ui::Panel {
+public:
+    TEditsPanel(ui::Component* owner, NxSNMPRequest2Edits* request);
+
+    void SetRequest(NxSNMPRequest2Edits* request);
+    void ResetRows(bool state);
+    void MakeRowReadOnly(int index);
+    void MakeRowEditable(int index);
+    void SetDisabledColors(ui::Color fontColor, ui::Color color);
+    // Lays the rows out one per line (layout 2, the only one); with resize the panel takes their extent.
+    void ArrangeEdits(int layout, bool resize);
+    void SetEditWidth(int width, int layout);
+    virtual void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
+    void HideVar(int index);
+    void ShowVar(int index);
+    void UncheckVar(int index);
+    void SetVarText(int index, const std::string& text);
+    void ClearRow(int index);
+    void ClearRows();
+    // Gives an edit row a new edit format (and text checker); combo and composite rows refuse it.
+    void SetVarFormat(int index, const std::string& format, NxTextChecker checker = nullptr);
+    bool IsRowEmpty(int index) const;
+    bool IsRowSettable(int index) const;
+    bool IsKeyRow(int index) const;
+    int RowCount() const { return static_cast<int>(Rows.size()) - 1; }  // without the end row
+    // Ticked rows, hidden check boxes included.
+    int CheckedCount() const;
+    // The Set button of the panel that shows the rows now, or null.
+    ui::BitBtn* CurrentSetButton() const;
+    void RowCheckClick(ui::Component* sender);
+
+    std::vector<UISnmpVar> Rows;
+    ui::ScrollBox* ScrollBox;
+    int EditWidth = 121;
+    ui::Color DisabledFontColor = ui::clBlack;
+    ui::Color DisabledColor = ui::clBtnFace;
+    NxSNMPRequest2Edits* EditCtrl = nullptr;
+    bool CheckedState = false;
+
+    static constexpr int Margin = 20;
+    static constexpr int Gap = 5;
+
+private:
+    void BuildVars();
+    void FreeRows();
+};
+
+class TSNMPEditorPanel : public TSNMPPanel {
+public:
+    TSNMPEditorPanel(ui::Component* owner, NxSNMPRequest2Edits* request);
+
+    // Widens every editor; panel and dialog grow to fit.
+    void SetEditWidth(int width);
+    void SetVarFormat(int index, const std::string& format);
+
+    // Writes the ticked rows with one synchronous SET. A sender tagged 1 (a row dialog's Set) closes its dialog.
+    void SetCheckedClick(ui::Component* sender);
+    void CheckAllClick(ui::Component* sender);
+    void ClearChecksClick(ui::Component* sender);
+
+    TEditsPanel* EditsPanel;
+};

@@ -1,0 +1,125 @@
+#include "GUIGenericDialog.h"
+
+#include "Application.h"
+#include "Exception.h"
+#include "NxSNMPRequest2Edits.h"
+#include "Screen.h"
+
+namespace {
+
+constexpr const char* CreateValue = "createAndGo";
+constexpr const char* DestroyValue = "destroy";
+
+std::unique_ptr<NxSNMPRequest2Edits> NewRequest(TConfigForm& dialog, const GenericTableRef& table, int timeout) {
+    if (!table.Table) throw Exception("No catalogue table for the dialog!");
+    auto request = std::make_unique<NxSNMPRequest2Edits>(&dialog);
+    request->Request.Vars = NxSNMPVarList(table.Table, table.Kind, table.KeyCount);
+    if (!table.InstanceSuffix.empty()) request->Request.Vars.Instance = table.InstanceSuffix;
+    if (timeout > 0) request->Request.Timeout = timeout;
+    return request;
+}
+
+void ApplyEditorExtras(TSNMPEditorPanel& panel, const GenericDialogExtras& extras) {
+    TEditsPanel& rows = *panel.EditsPanel;
+    for (const GenericRowFormat& format : extras.Formats) {
+        if (format.Checker)
+            rows.SetVarFormat(format.Row, format.Format, format.Checker);
+        else
+            panel.SetVarFormat(format.Row, format.Format);
+    }
+    for (int row : extras.OptionalRows)
+        if (row >= 0 && row < rows.RowCount()) rows.Rows[static_cast<size_t>(row)].Editor->SetTag(OptionalRowTag);
+    const int firstWidth = rows.RowCount() > 0 ? rows.Rows[0].Editor->Width() : rows.EditWidth;
+    if (extras.EditWidthPlus) panel.SetEditWidth(ScaledSize(extras.EditWidthPlus) + firstWidth);
+    if (extras.EditWidth) panel.SetEditWidth(ScaledSize(extras.EditWidth));
+}
+
+void ApplyListExtras(TSNMPListViewPanel& panel, bool noEdit, bool noEditButton, bool noAdd, bool stopShown,
+                     const GenericDialogExtras* rowExtras) {
+    TCtrlBtnPanel& buttons = *panel.ButtonPanel;
+    if (noEdit || noEditButton) buttons.EditButton->Hide();
+    if (noEdit) panel.ListViewPanel->ListView->OnDblClick = nullptr;
+    if (noAdd) buttons.AddButton->Hide();
+    if (stopShown) buttons.StopButton->Show();
+    if (rowExtras) {
+        TEditsPanel& rows = *panel.EditsPanel;
+        for (const GenericRowFormat& format : rowExtras->Formats) rows.SetVarFormat(format.Row, format.Format, format.Checker);
+        for (int row : rowExtras->OptionalRows)
+            if (row >= 0 && row < rows.RowCount()) rows.Rows[static_cast<size_t>(row)].Editor->SetTag(OptionalRowTag);
+        const int firstWidth = rows.RowCount() > 0 ? rows.Rows[0].Editor->Width() : rows.EditWidth;
+        if (rowExtras->RowEditorWidthPlus) rows.SetEditWidth(ScaledSize(rowExtras->RowEditorWidthPlus) + firstWidth, 2);
+        if (rowExtras->RowEditorWidth) rows.SetEditWidth(rowExtras->RowEditorWidth, 2);
+    }
+    buttons.ArrangeButtons();
+}
+
+void ApplySizeExtras(TConfigForm& dialog, const GenericDialogExtras& extras) {
+    if (extras.Height) dialog.SetHeight(ScaledSize(extras.Height));
+    if (extras.FixedHeight) dialog.SetHeight(extras.FixedHeight);
+    if (extras.Taller) dialog.SetHeight(dialog.Height() + ScaledSize(extras.Taller));
+    if (extras.Wider) dialog.SetWidth(dialog.Width() + ScaledSize(extras.Wider));
+    if (extras.FixedWidth) dialog.SetWidth(extras.FixedWidth);
+}
+
+void BuildPages(TConfigForm& dialog, const GenericDialogSpec& spec) {
+    dialog.CreatePageControl();
+    for (const GenericPageSpec& page : spec.Pages) {
+        auto request = NewRequest(dialog, page.Table, spec.Extras.Timeout);
+        if (page.Table.Kind == SVT_SV || page.Table.Kind == MVT_SV) {
+            dialog.AddEditorPage(page.Caption, request.release());
+            continue;
+        }
+        const bool addDelete = page.RowStatusColumn >= 0;
+        TSNMPListViewPanel* panel =
+            dialog.AddListViewPage(page.Caption, request.release(), page.RowStatusColumn, addDelete ? CreateValue : "",
+                                   page.RowStatusColumn, addDelete ? DestroyValue : "");
+        ApplyListExtras(*panel, page.NoEdit, false, false, page.StopShown, nullptr);
+    }
+}
+
+}  // namespace
+
+int ScaledSize(int designSize) { return static_cast<int>(ui::Screen::ScaleFactor() * designSize); }
+
+std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& spec) {
+    auto dialog = std::make_unique<TConfigForm>(ui::Application::InstanceOrNull());
+    const GenericDialogExtras& extras = spec.Extras;
+    switch (spec.Kind) {
+    case GenericDialogKind::ScalarsEditor:
+    case GenericDialogKind::PortRowEditor: {
+        auto request = NewRequest(*dialog, spec.Table, extras.Timeout);
+        TSNMPEditorPanel* panel = dialog->CreateEditorPanel(request.release());
+        ApplyEditorExtras(*panel, extras);
+        break;
+    }
+    case GenericDialogKind::TableList:
+    case GenericDialogKind::TableListAddDelete: {
+        auto request = NewRequest(*dialog, spec.Table, extras.Timeout);
+        const bool addDelete = spec.Kind == GenericDialogKind::TableListAddDelete;
+        const int column = addDelete ? extras.RowStatusColumn : -1;
+        TSNMPListViewPanel* panel = dialog->CreateListViewPanel(request.release(), column, addDelete ? CreateValue : "",
+                                                                column, addDelete ? DestroyValue : "");
+        ApplyListExtras(*panel, extras.NoEdit, extras.NoEditButton, extras.NoAdd, extras.StopShown, &extras);
+        break;
+    }
+    case GenericDialogKind::Tabbed:
+        if (extras.SizeBeforePages) ApplySizeExtras(*dialog, extras);
+        BuildPages(*dialog, spec);
+        break;
+    }
+    if (spec.Kind != GenericDialogKind::Tabbed || !extras.SizeBeforePages) ApplySizeExtras(*dialog, extras);
+    if (!spec.Caption.empty()) dialog->SetCaption(spec.Caption);
+    if (extras.OnClose) {
+        TConfigForm* form = dialog.get();
+        form->OnClose = [form, hook = extras.OnClose](ui::Component* sender, ui::CloseAction& action) {
+            form->FormClose(sender, action);
+            hook(*form);
+        };
+    }
+    return dialog;
+}
+
+void ShowGenericDialog(const GenericDialogSpec& spec) {
+    std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(spec);
+    dialog->ShowModal();
+}
