@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "Form.h"
+#include "GenericCommand.h"
 #include "HostTools.h"
 #include "NxSNMPSession.h"
 
@@ -54,7 +55,7 @@ void RunGenericDialog(const GenericDialogRequest& request) {
     if (CurrentRunner())
         CurrentRunner()(request);
     else
-        ShowNotAvailable(*request.Command);
+        RunGenericCommandDialog(request);
 }
 
 // Clears the instance pointer when the dialog is gone, however the command ends. A kept pointer would name a

@@ -55,7 +55,7 @@ struct GenericDialogRequest {
     const CommandContext* Context = nullptr;
 };
 using GenericDialogRunner = std::function<void(const GenericDialogRequest& request)>;
-// Replaces the runner; an empty one restores the default.
+// Replaces the runner (tests record the requests); an empty one restores the generic dialog.
 void SetGenericDialogRunner(GenericDialogRunner runner);
 
 // Dedicated dialogs by form class; a class with no factory shows the "not available yet" message.
