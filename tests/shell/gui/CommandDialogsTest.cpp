@@ -13,6 +13,12 @@
 
 namespace {
 
+CommandContext DeviceContext() {
+    CommandContext context;
+    context.DeviceAddress = "127.0.0.1";
+    return context;
+}
+
 class CommandDialogsTest : public simdialog::SimDialogTest {
 protected:
     int argc_ = 1;
@@ -120,6 +126,64 @@ TEST_F(CommandDialogsTest, AV2cAtLeastDialogReadsWithSnmpV2cAndTheNextOneWithV1)
     EXPECT_NE(v2c.front().find(" v2c "), std::string::npos) << v2c.front();
     EXPECT_NE(v1.front().find(" v1 "), std::string::npos) << v1.front();
     EXPECT_EQ(DefaultSNMPSecurity.Version, 0);
+}
+
+TEST_F(CommandDialogsTest, ATabbedDialogHasTheRowsPagesAndReadsAPageWhenItIsPicked) {
+    const MenuCommand& command = *FindMenuCommand("VLANTrunk1Click");
+    ASSERT_EQ(command.Kind, CommandKind::Tabbed);
+    ASSERT_GE(command.Pages.size(), 2u);
+    std::vector<std::string> captions;
+    bool secondPageRead = false;
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        ASSERT_NE(dialog.PageControl, nullptr);
+        for (int i = 0; i < dialog.PageControl->PageCount(); ++i)
+            captions.push_back(dialog.PageControl->Pages(i)->Caption());
+        EXPECT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus().empty(); }));
+        MarkLog();
+        dialog.PageControl->SetActivePageIndex(1);  // as the user picks the tab
+        if (dialog.PageControl->OnChange) dialog.PageControl->OnChange(dialog.PageControl);
+        secondPageRead = RunUntil([&] { return !dialog.Requests[1]->Busy && !Pdus().empty(); });
+        dialog.Close();
+    });
+    RunMenuCommand(command, DeviceContext());
+    std::vector<std::string> expected;
+    for (const CommandPage& page : command.Pages) expected.push_back(page.Caption);
+    EXPECT_EQ(captions, expected);
+    EXPECT_TRUE(secondPageRead);
+}
+
+TEST_F(CommandDialogsTest, APortRowEditorReadsThePortUnderThePopup) {
+    const MenuCommand& command = PortPopupCommands()[0];
+    std::vector<std::string> varbinds;
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        EXPECT_EQ(dialog.Caption(), std::string(command.Title) + ": 127.0.0.1 / Port 5");
+        EXPECT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus("GET").empty(); }));
+        if (!Pdus("GET").empty()) varbinds = simdialog::Varbinds(Pdus("GET").front());
+        dialog.Close();
+    });
+    RunPortRowCommand(command, "5.1", DeviceContext());
+    ASSERT_FALSE(varbinds.empty());
+    for (const std::string& varbind : varbinds) EXPECT_NE(varbind.find(".5.1="), std::string::npos) << varbind;
+}
+
+TEST_F(CommandDialogsTest, TheRmonSettingsDialogRunsTheMainWindowHookWhenItCloses) {
+    const MenuCommand& command = *FindMenuCommand("GlobalSettings9Click");
+    ASSERT_EQ(command.Extras.OnClose, MainWindowStep::RmonSettingFormClose);
+    std::vector<MainWindowStep> steps;
+    size_t stepsWhileOpen = 0;
+    CommandContext context = DeviceContext();
+    context.RunStep = [&](MainWindowStep step) { steps.push_back(step); };
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus().empty(); });
+        stepsWhileOpen = steps.size();
+        dialog.Close();
+    });
+    RunMenuCommand(command, context);
+    EXPECT_EQ(stepsWhileOpen, 0u);
+    EXPECT_EQ(steps, std::vector<MainWindowStep>{MainWindowStep::RmonSettingFormClose});
 }
 
 }  // namespace
