@@ -13,7 +13,6 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
-#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
