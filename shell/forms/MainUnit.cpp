@@ -71,6 +71,8 @@ void TMainForm::CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data) 
     item->SetVisible(!data.HiddenAtStart);
     parent.Add(item);
     if (!data.IsSeparator()) menuItems_[data.Name] = item;
+    if (data.HasCommand())
+        item->OnClick = [this, handler = std::string(data.Handler)](ui::Component*) { RunCommand(handler); };
     for (const MainMenuItem& child : data.Children) CreateMenuItems(*item, child);
 }
 

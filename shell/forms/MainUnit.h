@@ -6,10 +6,13 @@
 #include "Form.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
 struct MainMenuItem;
+enum class MainWindowStep : uint8_t;
 
 namespace ui {
 class MainMenu;
@@ -47,6 +50,13 @@ public:
 
     // The window's creation step: runs when the constructor has settled the device.
     void FormCreate(ui::Component* sender);
+
+    // Menu commands: every item's OnClick runs the command of its handler (MainCommands.cpp).
+    void RunCommand(const std::string& handler);
+    void RunPortCommand(const std::string& handler, const std::string& portHint);
+    void RunMainWindowStep(MainWindowStep step);
+    // Main-window steps the commands call, supplied by the device-state views.
+    std::function<void()> RefreshPanelStep, UpdateRmonMenusStep, Update8021xMenusStep, StpVersionRereadStep;
 
 private:
     void CreateComponents();

@@ -1,0 +1,35 @@
+#pragma once
+// The about box: the model's picture and release version; Shift+Alt+F3 on OK reveals the full build string.
+#include "Form.h"
+#include "Image.h"
+#include "StdCtrls.h"
+
+#include <array>
+
+class TAboutForm : public ui::Form {
+public:
+    explicit TAboutForm(ui::Component* owner);
+
+    std::array<ui::Image*, 10> ModelImages{};  // Image2327 ... Image2126G, stacked at one place
+    ui::Image* Image2126P = nullptr;
+    ui::Label* AboutLabel = nullptr;
+    ui::Label* VersionLabel = nullptr;
+    ui::Label* NoteLabel = nullptr;
+    ui::Button* BT_Ok = nullptr;
+
+    void FormActivate(ui::Component* sender);
+    void BT_OkClick(ui::Component* sender);
+    // key: virtual key code; only Shift and Alt held together matter, other modifiers may be held too.
+    void BT_OkKeyDown(ui::Component* sender, int key, bool shift, bool alt);
+    void FormClose(ui::Component* sender, ui::CloseAction& action);
+};
+
+inline constexpr int VK_F3 = 114;
+inline constexpr const char* AboutReleaseVersion = "Release Version 2.70";
+inline constexpr const char* AboutBuildVersion = "Release Version 2.70R16(Build 2010/4/19) ";
+
+// Kept while the about box is open.
+extern TAboutForm* AboutForm;
+
+// Help > About: the box, shown modally and freed.
+void ShowAboutBox(ui::Component* owner);

@@ -1,0 +1,104 @@
+#include "GenericCommand.h"
+
+#include "Catalog.h"
+#include "Exception.h"
+
+#include <cstring>
+
+namespace {
+
+struct NamedChecker {
+    const char* Name;
+    NxTextChecker Checker;
+};
+
+constexpr NamedChecker Checkers[] = {
+    {"CheckIpText", CheckIpText},
+    {"CheckMulticastIpText", CheckMulticastIpText},
+    {"CheckIpv6HexText", CheckIpv6HexText},
+    {"CheckMacText", CheckMacText},
+    {"CheckMulticastMacText", CheckMulticastMacText},
+    {"CheckUnicastMacText", CheckUnicastMacText},
+    {"CheckNetmaskText", CheckNetmaskText},
+    {"NormalizeHexWordText", NormalizeHexWordText},
+};
+
+GenericDialogKind DialogKind(CommandKind kind) {
+    switch (kind) {
+    case CommandKind::ScalarsEditor: return GenericDialogKind::ScalarsEditor;
+    case CommandKind::TableList: return GenericDialogKind::TableList;
+    case CommandKind::TableListAddDelete: return GenericDialogKind::TableListAddDelete;
+    case CommandKind::Tabbed: return GenericDialogKind::Tabbed;
+    case CommandKind::PortRowEditor: return GenericDialogKind::PortRowEditor;
+    default: throw Exception("The command does not open a generic dialog!");
+    }
+}
+
+GenericTableRef TableRef(const CommandTable& table) {
+    const MibObjectTable found = table.Label ? FindCatalogTable(table.Label) : nullptr;
+    if (!found) throw Exception(std::string("No catalogue table ") + (table.Label ? table.Label : "(none)") + "!");
+    return {found, table.ListKind, table.KeyCount, {}};
+}
+
+GenericDialogExtras Extras(const CommandExtras& row, const CommandContext& context) {
+    GenericDialogExtras extras;
+    extras.Timeout = row.Timeout;
+    extras.RowStatusColumn = row.RowStatusColumn;
+    extras.NoEdit = row.NoEdit;
+    extras.NoEditButton = row.NoEditButton;
+    extras.NoAdd = row.NoAdd;
+    for (const RowFormat& format : row.Formats) {
+        NxTextChecker checker = nullptr;
+        if (format.Checker && !(checker = TextCheckerNamed(format.Checker)))
+            throw Exception(std::string("No text checker ") + format.Checker + "!");
+        extras.Formats.push_back({format.Row, format.Format ? format.Format : "", checker});
+    }
+    extras.OptionalRows.assign(row.OptionalRows.begin(), row.OptionalRows.end());
+    extras.EditWidth = row.EditWidth;
+    extras.EditWidthPlus = row.EditWidthPlus;
+    extras.RowEditorWidth = row.RowEditorWidth;
+    extras.RowEditorWidthPlus = row.RowEditorWidthPlus;
+    extras.Height = row.Height;
+    extras.FixedHeight = row.FixedHeight;
+    extras.Taller = row.Taller;
+    extras.Wider = row.Wider;
+    extras.FixedWidth = row.FixedWidth;
+    extras.SizeBeforePages = row.SizeBeforePages;
+    if (row.OnClose != MainWindowStep::None && context.RunStep) {
+        extras.OnClose = [step = row.OnClose, run = context.RunStep](TConfigForm&) { run(step); };
+    }
+    return extras;
+}
+
+}  // namespace
+
+NxTextChecker TextCheckerNamed(const char* name) {
+    if (name == nullptr) return nullptr;
+    for (const NamedChecker& checker : Checkers)
+        if (std::strcmp(checker.Name, name) == 0) return checker.Checker;
+    return nullptr;
+}
+
+GenericDialogSpec GenericDialogSpecFor(const GenericDialogRequest& request) {
+    const MenuCommand& command = *request.Command;
+    static const CommandContext noContext;
+    GenericDialogSpec spec;
+    spec.Caption = request.Caption;
+    spec.Kind = DialogKind(command.Kind);
+    spec.Extras = Extras(command.Extras, request.Context ? *request.Context : noContext);
+    if (command.Kind == CommandKind::Tabbed) {
+        for (const CommandPage& page : command.Pages)
+            spec.Pages.push_back(
+                {page.Caption ? page.Caption : "", TableRef(page.Table), page.RowStatusColumn, page.NoEdit, page.StopShown});
+        return spec;
+    }
+    spec.Table = TableRef(command.Table);
+    if (command.Kind == CommandKind::PortRowEditor) {
+        spec.Table.Kind = MVT_SV;
+        spec.Table.KeyCount = 0;
+        spec.Table.InstanceSuffix = request.PortHint;
+    }
+    return spec;
+}
+
+void RunGenericCommandDialog(const GenericDialogRequest& request) { ShowGenericDialog(GenericDialogSpecFor(request)); }

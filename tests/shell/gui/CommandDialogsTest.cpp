@@ -1,0 +1,189 @@
+// Every generic command row opened for real against the switch simulator.
+#include "Application.h"
+#include "CommandEngine.h"
+#include "GUIConfigForm.h"
+#include "GenericCommand.h"
+#include "Program.h"
+#include "SimDialogFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+namespace {
+
+CommandContext DeviceContext() {
+    CommandContext context;
+    context.DeviceAddress = "127.0.0.1";
+    return context;
+}
+
+class CommandDialogsTest : public simdialog::SimDialogTest {
+protected:
+    int argc_ = 1;
+    char name_[16] = "qsw2126p-mgr";
+    char* argv_[2] = {name_, nullptr};
+    std::optional<ui::Application> app_;
+    ui::MessageBoxRecorder boxes;
+
+    void SetUp() override {
+        app_.emplace(argc_, argv_);
+        app_->SetTitle(ApplicationTitle);
+        ui::TestHooks::SetPixelsPerInch(96);
+        SimDialogTest::SetUp();
+    }
+    void TearDown() override {
+        SimDialogTest::TearDown();
+        ui::TestHooks::SetPixelsPerInch(0);
+        app_.reset();
+    }
+
+    static uint8_t ExpectedFormType(CommandKind kind) {
+        switch (kind) {
+        case CommandKind::ScalarsEditor:
+        case CommandKind::PortRowEditor: return TConfigForm::ftEditor;
+        case CommandKind::Tabbed: return TConfigForm::ftPaged;
+        default: return TConfigForm::ftListView;
+        }
+    }
+
+    // Opens the command's dialog, checks it once its first read has been answered, and closes it.
+    void OpenAndClose(const MenuCommand& command, const CommandContext& context, const std::string& portHint = {}) {
+        SCOPED_TRACE(command.Handler);
+        MarkLog();
+        bool shown = false;
+        ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+            shown = true;
+            auto* dialog = dynamic_cast<TConfigForm*>(&form);
+            ASSERT_NE(dialog, nullptr);
+            const std::string expectedCaption =
+                portHint.empty() ? CommandDialogCaption(command, "127.0.0.1")
+                                 : PortRowEditorCaption(command, "127.0.0.1", portHint);
+            if (!expectedCaption.empty()) {
+                EXPECT_EQ(dialog->Caption(), expectedCaption);
+            }
+            EXPECT_EQ(dialog->FormType, ExpectedFormType(command.Kind));
+            const size_t requests = command.Kind == CommandKind::Tabbed ? command.Pages.size() : 1;
+            ASSERT_EQ(dialog->Requests.size(), requests);
+            const CommandTable& table = command.Kind == CommandKind::Tabbed ? command.Pages[0].Table : command.Table;
+            const NxSNMPVarList& vars = dialog->Requests[0]->Request.Vars;
+            if (command.Kind == CommandKind::PortRowEditor) {
+                EXPECT_EQ(vars.Kind, MVT_SV);
+                EXPECT_EQ(vars.KeyCount, 0);
+            } else {
+                EXPECT_EQ(vars.Kind, table.ListKind);
+                EXPECT_EQ(vars.KeyCount, table.KeyCount);
+            }
+            EXPECT_TRUE(RunUntil([&] {
+                return !dialog->Requests[0]->Busy && (!Pdus("GET").empty() || !Pdus("GETNEXT").empty());
+            }));
+            dialog->Close();
+        });
+        if (portHint.empty())
+            RunMenuCommand(command, context);
+        else
+            RunPortRowCommand(command, portHint, context);
+        EXPECT_TRUE(shown);
+    }
+};
+
+TEST_F(CommandDialogsTest, EveryGenericRowOpensItsDialogReadsTheSimulatorAndCloses) {
+    CommandContext context;
+    context.DeviceAddress = "127.0.0.1";
+    std::map<CommandKind, int> counted;
+    for (const MenuCommand& command : AllMenuCommands()) {
+        const bool generic = command.Kind == CommandKind::ScalarsEditor || command.Kind == CommandKind::TableList ||
+                             command.Kind == CommandKind::TableListAddDelete || command.Kind == CommandKind::Tabbed;
+        if (!generic) continue;
+        OpenAndClose(command, context);
+        ++counted[command.Kind];
+    }
+    for (const MenuCommand& command : PortPopupCommands()) {
+        OpenAndClose(command, context, "1.1");
+        ++counted[command.Kind];
+    }
+    const std::map<CommandKind, int> expected = {
+        {CommandKind::ScalarsEditor, 105}, {CommandKind::TableList, 153}, {CommandKind::TableListAddDelete, 71},
+        {CommandKind::Tabbed, 6},          {CommandKind::PortRowEditor, 2},
+    };
+    EXPECT_EQ(counted, expected);
+    for (const auto& [kind, count] : counted) std::printf("kind %d: %d rows\n", static_cast<int>(kind), count);
+    EXPECT_TRUE(boxes.Calls().empty()) << boxes.Calls().front().Text;
+    EXPECT_EQ(DefaultSNMPSecurity.Version, 0);
+}
+
+TEST_F(CommandDialogsTest, AV2cAtLeastDialogReadsWithSnmpV2cAndTheNextOneWithV1) {
+    CommandContext context;
+    context.DeviceAddress = "127.0.0.1";
+    DefaultSNMPSecurity.Version = 0;
+    OpenAndClose(*FindMenuCommand("IFXTable1Click"), context);
+    const std::vector<std::string> v2c = Pdus();
+    ASSERT_FALSE(v2c.empty());
+    OpenAndClose(*FindMenuCommand("PortInformation1Click"), context);
+    const std::vector<std::string> v1 = Pdus();
+    ASSERT_FALSE(v1.empty());
+    EXPECT_NE(v2c.front().find(" v2c "), std::string::npos) << v2c.front();
+    EXPECT_NE(v1.front().find(" v1 "), std::string::npos) << v1.front();
+    EXPECT_EQ(DefaultSNMPSecurity.Version, 0);
+}
+
+TEST_F(CommandDialogsTest, ATabbedDialogHasTheRowsPagesAndReadsAPageWhenItIsPicked) {
+    const MenuCommand& command = *FindMenuCommand("VLANTrunk1Click");
+    ASSERT_EQ(command.Kind, CommandKind::Tabbed);
+    ASSERT_GE(command.Pages.size(), 2u);
+    std::vector<std::string> captions;
+    bool secondPageRead = false;
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        ASSERT_NE(dialog.PageControl, nullptr);
+        for (int i = 0; i < dialog.PageControl->PageCount(); ++i)
+            captions.push_back(dialog.PageControl->Pages(i)->Caption());
+        EXPECT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus().empty(); }));
+        MarkLog();
+        dialog.PageControl->SetActivePageIndex(1);  // as the user picks the tab
+        if (dialog.PageControl->OnChange) dialog.PageControl->OnChange(dialog.PageControl);
+        secondPageRead = RunUntil([&] { return !dialog.Requests[1]->Busy && !Pdus().empty(); });
+        dialog.Close();
+    });
+    RunMenuCommand(command, DeviceContext());
+    std::vector<std::string> expected;
+    for (const CommandPage& page : command.Pages) expected.push_back(page.Caption);
+    EXPECT_EQ(captions, expected);
+    EXPECT_TRUE(secondPageRead);
+}
+
+TEST_F(CommandDialogsTest, APortRowEditorReadsThePortUnderThePopup) {
+    const MenuCommand& command = PortPopupCommands()[0];
+    std::vector<std::string> varbinds;
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        EXPECT_EQ(dialog.Caption(), std::string(command.Title) + ": 127.0.0.1 / Port 5");
+        EXPECT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus("GET").empty(); }));
+        if (!Pdus("GET").empty()) varbinds = simdialog::Varbinds(Pdus("GET").front());
+        dialog.Close();
+    });
+    RunPortRowCommand(command, "5.1", DeviceContext());
+    ASSERT_FALSE(varbinds.empty());
+    for (const std::string& varbind : varbinds) EXPECT_NE(varbind.find(".5.1="), std::string::npos) << varbind;
+}
+
+TEST_F(CommandDialogsTest, TheRmonSettingsDialogRunsTheMainWindowHookWhenItCloses) {
+    const MenuCommand& command = *FindMenuCommand("GlobalSettings9Click");
+    ASSERT_EQ(command.Extras.OnClose, MainWindowStep::RmonSettingFormClose);
+    std::vector<MainWindowStep> steps;
+    size_t stepsWhileOpen = 0;
+    CommandContext context = DeviceContext();
+    context.RunStep = [&](MainWindowStep step) { steps.push_back(step); };
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus().empty(); });
+        stepsWhileOpen = steps.size();
+        dialog.Close();
+    });
+    RunMenuCommand(command, context);
+    EXPECT_EQ(stepsWhileOpen, 0u);
+    EXPECT_EQ(steps, std::vector<MainWindowStep>{MainWindowStep::RmonSettingFormClose});
+}
+
+}  // namespace
