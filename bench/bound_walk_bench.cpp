@@ -127,15 +127,22 @@ int main(int argc, char** argv) {
     form.SetBounds(0, 0, 640, 480);
     form.Show();
 
+    // Alternating runs; the best of each counts, so that a busy machine shows less in the ratio.
     int plainRows = 0;
     int boundRows = 0;
+    double plain = 1e9;
+    double bound = 1e9;
     double stall = 0;
     WalkPlain(plainRows);  // warms the agent and the session
-    const double plain = WalkPlain(plainRows);
-    const double bound = WalkBound(form, boundRows, stall);
+    for (int run = 0; run < 3; ++run) {
+        plain = std::min(plain, WalkPlain(plainRows));
+        double runStall = 0;
+        bound = std::min(bound, WalkBound(form, boundRows, runStall));
+        stall = std::max(stall, runStall);
+    }
     std::printf("table: 5 columns + key, %d rows (list view: %d items)\n", plainRows, boundRows);
-    std::printf("plain request walk:       %8.1f ms\n", plain * 1000);
-    std::printf("walk into a list view:    %8.1f ms\n", bound * 1000);
+    std::printf("plain request walk:       %8.1f ms (best of 3)\n", plain * 1000);
+    std::printf("walk into a list view:    %8.1f ms (best of 3)\n", bound * 1000);
     std::printf("ratio bound / plain:      %8.2f (target <= 1.20)\n", bound / plain);
     std::printf("longest event-loop stall: %8.1f ms (target <= 100)\n", stall);
     return plainRows == kRows && boundRows == kRows ? 0 : 1;

@@ -3,7 +3,6 @@
 #include "Application.h"
 #include "Exception.h"
 #include "Form.h"
-#include "Menus.h"
 #include "Text.h"
 
 #include <QApplication>
@@ -50,8 +49,8 @@ private:
 Control::Control(Component* owner, QWidget* widget) : Component(owner), widget_(widget), bridge_(new EventBridge(this)) {
     widget_->installEventFilter(bridge_);
     widget_->setMouseTracking(true);
-    widget_->setContextMenuPolicy(Qt::NoContextMenu);
     widget_->setFocusPolicy(Qt::NoFocus);
+    widget_->setContextMenuPolicy(Qt::NoContextMenu);
     widget_->hide();
     width_ = widget_->width();
     height_ = widget_->height();
@@ -314,11 +313,9 @@ void Control::SendToBack() {
 
 void Control::Repaint() { widget_->repaint(); }
 
-ui::PopupMenu* Control::PopupMenu() const { return popupMenuLife_.expired() ? nullptr : popupMenu_; }
-
-void Control::SetPopupMenu(ui::PopupMenu* menu) {
+void Control::SetPopupMenu(Component* menu) {
     popupMenu_ = menu;
-    popupMenuLife_ = menu ? menu->LifeToken() : std::weak_ptr<void>();
+    popupLife_ = menu ? menu->LifeToken() : std::weak_ptr<void>();
     widget_->setContextMenuPolicy(menu ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
@@ -345,6 +342,13 @@ bool Control::WidgetEvent(QEvent* event) {
         if (clicked && !life.expired() && MouseReleaseClicks()) FireUser([&] { Click(); });
         break;
     }
+    case QEvent::ContextMenu: {
+        auto* provider = dynamic_cast<PopupProvider*>(PopupMenu());
+        if (!provider) break;
+        const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+        FireUser([&] { provider->ShowPopup(this, at.x(), at.y()); });
+        return true;
+    }
     case QEvent::MouseButtonDblClick:
         if (OnDblClick) FireUser([&] { OnDblClick(this); });
         break;
@@ -353,16 +357,6 @@ bool Control::WidgetEvent(QEvent* event) {
         if (OnMouseMove) FireUser([&] { OnMouseMove(this, p.x(), p.y()); });
         break;
     }
-    case QEvent::ContextMenu:
-        if (ui::PopupMenu* menu = PopupMenu()) {
-            const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
-            FireUser([&] {
-                menu->SetPopupComponent(this);
-                menu->Popup(at.x(), at.y());
-            });
-            return true;
-        }
-        break;
     case QEvent::FocusIn: {
         // Entering is per form: a window that gets the focus back does not enter its control again.
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;

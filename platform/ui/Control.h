@@ -45,9 +45,15 @@ namespace ui {
 class Control;
 class Form;
 class EventBridge;
-class PopupMenu;
 
 enum MouseButton { mbLeft, mbRight, mbMiddle };
+
+// Implemented by a popup menu component: shows itself for source at a screen position.
+class PopupProvider {
+public:
+    virtual ~PopupProvider() = default;
+    virtual void ShowPopup(Control* source, int screenX, int screenY) = 0;
+};
 using MouseEvent = std::function<void(Component* sender, MouseButton button, int x, int y)>;
 using MouseMoveEvent = std::function<void(Component* sender, int x, int y)>;
 
@@ -115,9 +121,9 @@ public:
     bool CanFocus() const;
     void SetFocus();
     bool Focused() const;
-    // The menu that opens when the user asks for a context menu on the control (right click), or null.
-    ui::PopupMenu* PopupMenu() const;
-    void SetPopupMenu(ui::PopupMenu* menu);
+    // The popup menu a right click (or the menu key) shows: a component that is a PopupProvider.
+    Component* PopupMenu() const { return popupLife_.expired() ? nullptr : popupMenu_; }
+    void SetPopupMenu(Component* menu);
     void BringToFront();
     void SendToBack();
     void Repaint();
@@ -176,8 +182,8 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool mousePressed_ = false;
-    ui::PopupMenu* popupMenu_ = nullptr;
-    std::weak_ptr<void> popupMenuLife_;
+    Component* popupMenu_ = nullptr;
+    std::weak_ptr<void> popupLife_;
 };
 
 }  // namespace ui

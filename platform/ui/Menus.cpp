@@ -214,6 +214,11 @@ void PopupMenu::SetPopupComponent(Control* control) {
     popupComponentLife_ = control ? control->LifeToken() : std::weak_ptr<void>();
 }
 
+void PopupMenu::ShowPopup(Control* source, int screenX, int screenY) {
+    SetPopupComponent(source);
+    Popup(screenX, screenY);
+}
+
 void PopupMenu::Popup(int x, int y) { MenuWidget()->popup(QPoint(x, y)); }
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 // items of the same parent with the same GroupIndex. OnClick fires for the user's choice and for
 // Click(); a change of Checked fires nothing.
 #include "Component.h"
+#include "Control.h"
 
 #include <memory>
 #include <string>
@@ -20,7 +21,6 @@ class QWidget;
 
 namespace ui {
 
-class Control;
 class Form;
 
 class MenuItem : public Component {
@@ -119,10 +119,12 @@ private:
 };
 
 // A menu that opens at a point, for a control (its PopupMenu) or by code.
-class PopupMenu : public Menu {
+class PopupMenu : public Menu, public PopupProvider {
 public:
     explicit PopupMenu(Component* owner);
     ~PopupMenu() override;
+    // Opens for source (a right click on a control whose PopupMenu this is).
+    void ShowPopup(Control* source, int screenX, int screenY) override;
     // The control the menu was last opened for, or null.
     Control* PopupComponent() const;
     void SetPopupComponent(Control* control);

@@ -6,6 +6,7 @@
 #include "NxRawOctets.h"
 #include "NxSNMPError.h"
 #include "NxUtils.h"
+#include "Shape.h"
 
 #include "Exception.h"
 

@@ -15,14 +15,14 @@
 #include <string>
 #include <vector>
 
-namespace ui { class Component; class Control; class Panel; class Timer; }
+namespace ui { class Component; class Control; class Panel; class Shape; class Timer; }
 
 // One LED: where its octets are and how it shows.
 struct NxLedBinding {
     int32_t VarIndex = 0;                 // the variable holding the LED octets
     int32_t StateIndex = 0;               // index of the LED's first octet in the variable's raw octets
     NxSNMPLedColorMapList* Map = nullptr; // not owned
-    ui::Control* Shape = nullptr;         // owned by the owner form
+    ui::Shape* Shape = nullptr;           // owned by the owner form
     uint8_t Blinking = 0;
     int32_t Colour = 0;
     std::weak_ptr<void> ShapeLife;
@@ -75,6 +75,6 @@ private:
 };
 
 // The shape of one LED: created for owner inside parent, filled and outlined in one colour.
-ui::Control* CreateLedShape(ui::Component* owner, ui::Control* parent, int shapeKind);
-void PaintLedShape(ui::Control* shape, int32_t colour);
-int32_t LedShapeColour(const ui::Control* shape);
+ui::Shape* CreateLedShape(ui::Component* owner, ui::Control* parent, int shapeKind);
+void PaintLedShape(ui::Shape* shape, int32_t colour);
+int32_t LedShapeColour(const ui::Shape* shape);

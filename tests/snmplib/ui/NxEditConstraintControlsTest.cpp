@@ -7,6 +7,7 @@
 #include "StdCtrls.h"
 #include "TestHooks.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -113,6 +114,40 @@ TEST_F(EditConstraintTest, ARefusedTextGoesBackToTheLastAcceptedOne) {
     Leave();
     EXPECT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(edit->Text(), "100");
+}
+
+TEST_F(EditConstraintTest, AnotherWindowTakingTheFocusRunsNoCheck) {
+    ShowAndActivate();
+    constraint->AddConstraint("%i{n1x10}", edit);
+    edit->SetFocus();
+    edit->SetText("99");
+    ui::MessageBoxRecorder boxes;
+    ui::Form window(nullptr);
+    window.SetBounds(300, 300, 200, 100);
+    window.Show();
+    QApplication::setActiveWindow(window.Widget());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(edit->Text(), "99");
+    window.Hide();
+}
+
+TEST_F(EditConstraintTest, TheChecksOwnMessageBoxNeverStartsAnotherCheck) {
+    ShowAndActivate();
+    constraint->AddConstraint("%i{n1x10}", edit);
+    constraint->AddConstraint("%s{l4n}", third);
+    edit->SetText("99");
+    int boxes = 0;
+    ui::TestHooks::SetMessageBoxHook([&](const ui::MessageBoxCall&) {
+        ++boxes;
+        third->SetFocus();  // focus wanders while the box is up
+        other->SetFocus();  // the empty third edit would refuse if it were checked now
+        return ui::mrOk;
+    });
+    Leave();
+    ui::TestHooks::SetMessageBoxHook(nullptr);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(edit->Focused());
 }
 
 TEST_F(EditConstraintTest, MarkerTextsAreNeitherFilteredNorChecked) {

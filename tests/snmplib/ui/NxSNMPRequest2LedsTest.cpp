@@ -6,6 +6,7 @@
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "ExtCtrls.h"
+#include "Shape.h"
 #include "TestHooks.h"
 
 namespace {
@@ -74,6 +75,8 @@ TEST_F(LedsTest, AddLedsPlacesShapesInTheDefaultColourAndTakesThePanelsBevels) {
     EXPECT_EQ(request->Leds[2]->Shape->Width(), 6);
     EXPECT_EQ(request->Leds[2]->Shape->Parent(), panel);
     EXPECT_EQ(Colour(0), kGrey);
+    EXPECT_EQ(request->Leds[0]->Shape->Pen().Color, kGrey);  // outline and fill alike
+    EXPECT_EQ(request->Leds[0]->Shape->Type(), ui::stRectangle);
     EXPECT_EQ(panel->BevelInner(), ui::bvNone);
     EXPECT_EQ(panel->BevelOuter(), ui::bvNone);
 }

@@ -1,0 +1,259 @@
+#include "PanelGeometry.h"
+
+#include "Exception.h"
+
+#include <map>
+#include <utility>
+
+namespace panels {
+namespace {
+
+struct LedSize {
+    int Width, Height, Start;
+};
+
+// What distinguishes the models; the layout below turns it into positions.
+struct ModelSpec {
+    const char* Model;
+    const char* ClassName;
+    int ClientWidth, ClientHeight;
+    int FrontPorts;
+    int FrontMedium;
+    int FirstCombo;                            // the four combo ports start here
+    std::vector<int> LedOnly;                  // ports with an LED and no button
+    LedMap LedOnlyMap;
+    int SystemLeds;                            // 3, or 5 on the PoE model
+    LedSize System;
+    std::vector<std::pair<int, int>> Rows;     // port ranges of LedPanel1..; empty: one panel per port
+    LedSize Row;
+    int Gap;
+    LedSize Combo;                             // Combo<k>Panel start; Port<q>Panel start below
+    int ComboPortStart;
+    LedSize LedOnlySize;
+    int ProbeMedium;
+    bool HasButtons;
+    int UnitPictureList;
+};
+
+const std::vector<ModelSpec>& Specs() {
+    static const std::vector<ModelSpec> specs = {
+        {"QSW-2327", "TPanelQSW2327Form", 800, 89, 24, mdCopper, 21, {25, 26, 27}, LedMap::OtherPort, 3,
+         {7, 7, 0}, {{1, 12}, {13, 20}}, {6, 6, 1}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2327G", "TPanelQSW2327GForm", 800, 90, 24, mdFibre, 21, {25, 26, 27}, LedMap::OtherPort, 3,
+         {7, 7, 0}, {{1, 8}, {9, 16}, {17, 20}}, {6, 6, 1}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2350", "TPanelQSW2350Form", 800, 90, 48, mdCopper, 45, {49, 50}, LedMap::OtherPort, 3,
+         {7, 7, 0}, {{1, 16}, {17, 32}, {33, 44}}, {6, 6, 0}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2126", "TPanelQSW2126Form", 800, 90, 24, mdCopper, 21, {25, 26}, LedMap::OtherPort, 3,
+         {6, 6, 1}, {{1, 12}, {13, 20}}, {6, 6, 1}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2127", "TPanelQSW2127Form", 800, 89, 24, mdCopper, 21, {25, 26, 27}, LedMap::OtherPort, 3,
+         {6, 6, 1}, {{1, 12}, {13, 20}}, {6, 6, 1}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2150", "TPanelQSW2150Form", 800, 90, 48, mdCopper, 45, {49, 50}, LedMap::OtherPort, 3,
+         {6, 6, 1}, {{1, 16}, {17, 32}, {33, 44}}, {6, 6, 0}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2126P", "TPanelQSW2126PForm", 800, 89, 24, mdCopper, 21, {25, 26}, LedMap::OtherPort, 5,
+         {6, 6, 1}, {{1, 12}, {13, 20}}, {6, 6, 1}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
+        {"QSW-2312G", "TPanelQSW2312GForm", 800, 90, 12, mdFibre, 9, {}, LedMap::OtherPort, 3,
+         {7, 7, 0}, {}, {6, 6, 0}, 7, {6, 6, 0}, 0, {6, 6, 0}, mdFibre, true, 0},
+        {"QSW-2312", "TPanelQSW2312Form", 791, 86, 12, mdCopper, 9, {}, LedMap::OtherPort, 3,
+         {7, 7, 0}, {}, {6, 6, 0}, 7, {6, 6, 0}, 0, {6, 6, 0}, mdFibre, true, 0},
+        {"QSW-2126G", "TPanelQSW2126GForm", 800, 90, 24, mdFibre, 21, {25, 26}, LedMap::Grey, 3,
+         {5, 5, 0}, {{1, 8}, {9, 16}, {17, 20}}, {6, 4, 1}, 10, {6, 4, 0}, 0, {5, 5, 0}, mdCopper, false, 2},
+    };
+    return specs;
+}
+
+const char* const SystemLedLabels[] = {"PWR", "CON", "RPS", "LINK", "PoE"};
+const char* const SystemLedPanels[] = {"PowerLedPanel", "ConsoleLedPanel", "RPSPanel", "LinkLedPanel", "POELedPanel"};
+
+int PortOctet(const ModelSpec& spec, int port) { return spec.SystemLeds + 2 * (port - 1); }
+
+LedGroup MakeGroup(const std::string& panel, LedMap map, const LedSize& size, int gap, int left, int top) {
+    LedGroup group;
+    group.Panel = panel;
+    group.Map = map;
+    group.Start = size.Start;
+    group.Gap = gap;
+    group.LedWidth = size.Width;
+    group.LedHeight = size.Height;
+    group.Bounds = {left, top, 0, 0};
+    return group;
+}
+
+void AddLed(LedGroup& group, int octet, int port) {
+    group.Octets.push_back(octet);
+    group.Ports.push_back(port);
+    const int count = static_cast<int>(group.Octets.size());
+    group.Bounds.Width = 2 * group.Start + count * group.LedWidth + (count - 1) * group.Gap;
+    group.Bounds.Height = group.LedHeight + (group.Start > 0 ? 1 : 0);
+}
+
+// Port grid: odd ports on the upper row, even ports below, columns in groups of six.
+struct GridLayout {
+    int Left, Pitch, GroupGap, ButtonWidth, ButtonHeight, UpperTop, LowerTop;
+    int ComboLeft, ComboPitch, ComboWidth;
+    int LedOnlyLeft;
+
+    Box PortBox(int index) const {  // index from 0 in grid order
+        const int column = index / 2;
+        const int left = Left + column * Pitch + (column / 6) * GroupGap;
+        return {left, index % 2 == 0 ? UpperTop : LowerTop, ButtonWidth, ButtonHeight};
+    }
+    Box ComboBox(int k) const {     // k from 0
+        return {ComboLeft + (k / 2) * ComboPitch, k % 2 == 0 ? UpperTop : LowerTop, ComboWidth, ButtonHeight};
+    }
+};
+
+GridLayout GridFor(int frontPorts) {
+    if (frontPorts >= 48) return {296, 18, 5, 16, 16, 22, 50, 750, 24, 22, 0};
+    if (frontPorts >= 24) return {300, 26, 8, 22, 18, 21, 53, 634, 30, 26, 708};
+    return {300, 32, 12, 26, 18, 21, 53, 520, 34, 28, 0};
+}
+
+// An LED panel beside a connector: above an upper-row connector, below a lower-row one.
+Box LedBesideConnector(const Box& connector, const GridLayout& grid, const LedGroup& group) {
+    const int top = connector.Top == grid.UpperTop ? connector.Top - group.Bounds.Height - 3
+                                                    : connector.Bottom() + 3;
+    // At the connector's left edge, so that its port number beside it stays readable.
+    return {connector.Left + 1, top, group.Bounds.Width, group.Bounds.Height};
+}
+
+PanelGeometry Layout(const ModelSpec& spec) {
+    PanelGeometry g;
+    g.Model = spec.Model;
+    g.ClassName = spec.ClassName;
+    g.ClientWidth = spec.ClientWidth;
+    g.ClientHeight = spec.ClientHeight;
+    g.SystemLedCount = spec.SystemLeds;
+    g.ProbeMedium = spec.ProbeMedium;
+    g.HasButtons = spec.HasButtons;
+    g.UnitPictureList = spec.UnitPictureList;
+    g.UnitPicturePanel = spec.UnitPictureList == 1;
+    if (spec.UnitPictureList == 1) g.UnitPicture = {12, 48, 26, 26};
+    if (spec.UnitPictureList == 2) g.UnitPicture = {16, 52, 17, 16};
+    if (spec.SystemLeds == 5) g.PoeToggle = {92, 60, 23, 23};
+
+    const GridLayout grid = GridFor(spec.FrontPorts);
+    const int otherMedium = spec.FrontMedium == mdCopper ? mdFibre : mdCopper;
+
+    // Connectors and buttons: the front ports, then the other connectors of the combo ports.
+    int button = 0;
+    for (int p = 1; p <= spec.FrontPorts; ++p)
+        g.Connectors.push_back({p, spec.FrontMedium, spec.HasButtons ? ++button : 0, grid.PortBox(p - 1)});
+    for (int k = 0; k < 4; ++k)
+        g.Connectors.push_back({spec.FirstCombo + k, otherMedium, spec.HasButtons ? ++button : 0, grid.ComboBox(k)});
+
+    // System LEDs: one column at the left.
+    for (int i = 0; i < spec.SystemLeds; ++i) {
+        LedGroup led = MakeGroup(SystemLedPanels[i], LedMap::System, spec.System, 0, 46, 9 + i * 14);
+        led.Label = SystemLedLabels[i];
+        AddLed(led, i, 0);
+        g.SystemLeds.push_back(led);
+    }
+
+    // Port LEDs: rows in the LED block, or one panel beside each connector.
+    if (!spec.Rows.empty()) {
+        for (size_t r = 0; r < spec.Rows.size(); ++r) {
+            LedGroup row = MakeGroup("LedPanel" + std::to_string(r + 1), LedMap::Port, spec.Row, spec.Gap, 92,
+                                     20 + static_cast<int>(r) * 22);
+            for (int p = spec.Rows[r].first; p <= spec.Rows[r].second; ++p) AddLed(row, PortOctet(spec, p), p);
+            g.PortLeds.push_back(row);
+        }
+    } else {
+        for (int p = 1; p < spec.FirstCombo; ++p) {
+            LedGroup led = MakeGroup("Port" + std::to_string(p) + "Panel", LedMap::Port, spec.Row, 0, 0, 0);
+            AddLed(led, PortOctet(spec, p), p);
+            led.Bounds = LedBesideConnector(g.Connectors[static_cast<size_t>(p - 1)].Bounds, grid, led);
+            g.PortLeds.push_back(led);
+        }
+    }
+
+    // Combo ports: an LED panel beside each of the two connectors.
+    for (int k = 0; k < 4; ++k) {
+        const int port = spec.FirstCombo + k;
+        ComboPort combo;
+        combo.Port = port;
+        combo.Octet = PortOctet(spec, port);
+        combo.ComboPanel = MakeGroup("Combo" + std::to_string(k + 1) + "Panel", LedMap::Port, spec.Combo, 0, 0, 0);
+        AddLed(combo.ComboPanel, combo.Octet, port);
+        combo.ComboPanel.Bounds = LedBesideConnector(grid.ComboBox(k), grid, combo.ComboPanel);
+        LedSize portSize = spec.Combo;
+        portSize.Start = spec.ComboPortStart;
+        combo.PortPanel = MakeGroup("Port" + std::to_string(port) + "Panel", LedMap::Port, portSize, 0, 0, 0);
+        AddLed(combo.PortPanel, combo.Octet, port);
+        combo.PortPanel.Bounds = LedBesideConnector(grid.PortBox(port - 1), grid, combo.PortPanel);
+        // The probed connector: fibre (Combo<k>Panel in the copper models, Port<q>Panel in the fibre ones);
+        // the copper connector, Combo<k>Panel, in the model that probes copper.
+        combo.ProbedIsComboPanel = spec.ProbeMedium == mdCopper || spec.FrontMedium == mdCopper;
+        g.Combos.push_back(combo);
+    }
+
+    // LED-only ports: beside the combo block (24-port models) or in the LED block (48-port models).
+    for (size_t i = 0; i < spec.LedOnly.size(); ++i) {
+        const int port = spec.LedOnly[i];
+        LedGroup led = MakeGroup("Port" + std::to_string(port) + "Panel", spec.LedOnlyMap, spec.LedOnlySize, 0, 0, 0);
+        AddLed(led, PortOctet(spec, port), port);
+        Box connector;
+        if (grid.LedOnlyLeft > 0) {
+            connector = {grid.LedOnlyLeft + static_cast<int>(i) * 30, 30, 26, 30};
+            led.Bounds.Left = connector.Left + (connector.Width - led.Bounds.Width) / 2;
+            led.Bounds.Top = 18;
+        } else {
+            connector = {248 + static_cast<int>(i) * 22, 66, 18, 14};
+            led.Bounds.Left = connector.Left + (connector.Width - led.Bounds.Width) / 2;
+            led.Bounds.Top = 57;
+        }
+        g.Connectors.push_back({port, 0, 0, connector});
+        g.LedOnlyPorts.push_back(led);
+    }
+
+    // Vent slots fill what is left at the right.
+    int usedRight = grid.ComboBox(3).Right();
+    for (const Connector& c : g.Connectors) usedRight = std::max(usedRight, c.Bounds.Right());
+    if (spec.ClientWidth - usedRight > 40) g.Vents.push_back({usedRight + 20, 14, spec.ClientWidth - usedRight - 32, spec.ClientHeight - 28});
+    return g;
+}
+
+}  // namespace
+
+std::string LedGroup::OctetList() const {
+    std::string text;
+    for (size_t i = 0; i < Octets.size(); ++i) text += (i ? "," : "") + std::to_string(Octets[i]);
+    return text;
+}
+
+int PanelGeometry::ButtonCount() const {
+    int count = 0;
+    for (const Connector& c : Connectors) count += c.Button > 0 ? 1 : 0;
+    return count;
+}
+
+const Connector& PanelGeometry::ButtonConnector(int button) const {
+    for (const Connector& c : Connectors)
+        if (c.Button == button) return c;
+    throw Exception("No port button " + std::to_string(button) + " on " + Model);
+}
+
+const std::vector<std::string>& PanelModelNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        for (const ModelSpec& spec : Specs()) list.push_back(spec.Model);
+        return list;
+    }();
+    return names;
+}
+
+const PanelGeometry& GeometryOf(const std::string& model) {
+    static const std::map<std::string, PanelGeometry> layouts = [] {
+        std::map<std::string, PanelGeometry> all;
+        for (const ModelSpec& spec : Specs()) all.emplace(spec.Model, Layout(spec));
+        return all;
+    }();
+    const auto found = layouts.find(model);
+    if (found == layouts.end()) throw Exception("No front panel for the model " + model);
+    return found->second;
+}
+
+std::string PortHint(int unit, int port, int medium) {
+    return std::to_string(GlobalPortNumber(unit, port)) + "." + std::to_string(medium);
+}
+
+}  // namespace panels

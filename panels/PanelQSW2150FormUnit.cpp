@@ -1,0 +1,3 @@
+#include "PanelQSW2150FormUnit.h"
+
+TPanelQSW2150Form::TPanelQSW2150Form(ui::Component* owner, TPanelHost& host) : TPanelForm(owner, host, "QSW-2150") {}

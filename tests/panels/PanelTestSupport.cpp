@@ -1,0 +1,72 @@
+#include "PanelTestSupport.h"
+
+#include "NxSNMPSession.h"
+#include "PanelPictures.h"
+#include "SnmpdAgent.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace paneltest {
+
+HostForm::HostForm() : ui::Form(nullptr) {
+    SetBounds(0, 0, 820, 400);
+    StatusBar = new ui::StatusBar(this);
+    StatusBar->SetParent(this);
+    StatusBar->SetAlign(ui::alBottom);
+    StatusBar->Panels().Add()->SetWidth(500);
+    StatusBar->Panels().Add();
+    imageList1 = new ui::ImageList(this);
+    imageList1->Add(panels::UnitPictures1());
+    imageList2 = new ui::ImageList(this);
+    imageList2->Add(panels::UnitPictures2());
+}
+
+std::unique_ptr<simtest::SimAgent> StartSim(const std::vector<std::string>& scenario) {
+    static testsupport::TempDir dir;
+    static int count = 0;
+    const std::string path = dir.file("scenario" + std::to_string(++count) + ".scn");
+    {
+        std::ofstream out(path);
+        for (const std::string& line : scenario) out << line << "\n";
+    }
+    auto sim = std::make_unique<simtest::SimAgent>(std::vector<std::string>{"--scenario", path});
+    static bool started = false;
+    if (!started) {
+        NxSNMPSessionStartup();
+        CreateGlobalSnmpSession(dir.path());
+        started = true;
+    }
+    DefaultSNMPDevice.Address = "127.0.0.1";
+    DefaultSNMPDevice.Port = static_cast<uint16_t>(sim->port());
+    DefaultSNMPSecurity.Version = 1;
+    DefaultSNMPSecurity.ReadCommunity = "tundra";
+    DefaultSNMPSecurity.WriteCommunity = "harbour";
+    DefaultSNMPTimeout = 100;
+    return sim;
+}
+
+bool RunUntil(const std::function<bool()>& done, int seconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < seconds * 1000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+void Pump(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+std::string OutputPath(const std::string& name) {
+    const char* binary = std::getenv("QSW_BINARY_DIR");
+    return std::string(binary ? binary : ".") + "/" + name;
+}
+
+}  // namespace paneltest
