@@ -98,6 +98,24 @@ TEST(TWaitingForm, RunsTheBuildOnceShownAndClosesItself) {
     }
 }
 
+TEST(TWaitingForm, WithoutStepsInItsOwnerItRunsTheMainFormsSteps) {
+    RecordingMainWindow main;
+    ui::Application& app = ui::Application::Instance();
+    ui::Form* previous = app.MainForm();
+    app.SetMainForm(&main);
+    {
+        TWaitingForm form(nullptr);
+        form.SetCaption("Initializing Panel");
+        form.ShowModal();
+    }
+    app.SetMainForm(previous);
+    ASSERT_FALSE(main.steps.empty());
+    EXPECT_EQ(main.steps.front(), "InitUnitInformation");
+
+    TWaitingForm alone(nullptr);  // no steps anywhere: it only closes
+    EXPECT_EQ(alone.ShowModal(), ui::mrCancel);
+}
+
 TEST(TWaitingForm, SecondActivationRunsNothing) {
     RecordingMainWindow main;
     TWaitingForm form(&main);
