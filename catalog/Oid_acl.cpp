@@ -1,67 +1,7 @@
 #include "Oid_acl.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L5Pairs[] = {NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L11Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "dst-mac-addr"), NxOptionPair::Int(3, "src-mac-addr"),
-    NxOptionPair::Int(4, "dst-src-mac-addr"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L13Pairs[] = {
-    NxOptionPair::Int(1, "any"), NxOptionPair::Int(2, "acl"), NxOptionPair::Int(3, "ipbind"),
-    NxOptionPair::Int(4, "other"), NxOptionPair::Int(5, "dhcp"), NxOptionPair::Int(6, "netbios"),
-    NxOptionPair::Int(7, "ext-netbios"), NxOptionPair::Int(8, "ismvlan"), NxOptionPair::Int(9, "dhcp-relay"),
-    NxOptionPair::Int(13, "zemo-upserver"), NxOptionPair::Int(14, "zemo-authentication"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L14Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "dst-ip-addr"), NxOptionPair::Int(3, "src-ip-addr"),
-    NxOptionPair::Int(4, "dst-src-ip-addr"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L15Pairs[] = {
-    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "icmp"), NxOptionPair::Int(3, "igmp"),
-    NxOptionPair::Int(4, "tcp"), NxOptionPair::Int(5, "udp"), NxOptionPair::Int(6, "protocolId"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L16Pairs[] = {
-    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "type"), NxOptionPair::Int(3, "code"),
-    NxOptionPair::Int(4, "type-code"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L17Pairs[] = {
-    NxOptionPair::Int(1, "enable"), NxOptionPair::Int(2, "disable"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L18Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "dst-addr"), NxOptionPair::Int(3, "src-addr"),
-    NxOptionPair::Int(4, "dst-src-addr"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L19Pairs[] = {
-    NxOptionPair::Int(1, "deny"), NxOptionPair::Int(2, "permit"), NxOptionPair::Int(3, "mirror"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L20Pairs[] = {NxOptionPair::Int(1, "deny"), NxOptionPair::Int(2, "permit"), NxOptionPair::End()};
-constexpr NxOptionPair L21Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "dst-ipv6-addr"), NxOptionPair::Int(3, "src-ipv6-addr"),
-    NxOptionPair::Int(4, "dst-src-ipv6-addr"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L22Pairs[] = {
-    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "tcp"), NxOptionPair::Int(3, "udp"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L23Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "tr-tcm"), NxOptionPair::Int(3, "sr-tcm"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L24Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "permit"), NxOptionPair::Int(3, "replace-dscp"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L25Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "permit"), NxOptionPair::Int(3, "replace-dscp"),
-    NxOptionPair::Int(4, "drop"), NxOptionPair::End(),
-};
 
 NxOptionList L5;
 NxOptionList L10;

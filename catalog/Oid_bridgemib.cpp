@@ -1,30 +1,7 @@
 #include "Oid_bridgemib.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L259Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "permanent"), NxOptionPair::Int(3, "dynamicGvrp"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L260Pairs[] = {
-    NxOptionPair::Int(1, "Active"), NxOptionPair::Int(2, "NotInService"), NxOptionPair::Int(3, "NotReady"),
-    NxOptionPair::Int(4, "CreateAndGo"), NxOptionPair::Int(5, "CreateAndWait"), NxOptionPair::Int(6, "Destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L261Pairs[] = {
-    NxOptionPair::Int(1, "admitAll"), NxOptionPair::Int(2, "admitOnlyVLANTagged"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L262Pairs[] = {
-    NxOptionPair::Int(1, "independent"), NxOptionPair::Int(2, "shared"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L263Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "invalid"), NxOptionPair::Int(3, "permanent"),
-    NxOptionPair::Int(4, "deleteOnReset"), NxOptionPair::Int(5, "deleteOnTimeout"), NxOptionPair::End(),
-};
 
 NxOptionList L9;
 NxOptionList L10;

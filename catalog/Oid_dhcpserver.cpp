@@ -1,36 +1,7 @@
 #include "Oid_dhcpserver.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L5Pairs[] = {NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L26Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L27Pairs[] = {
-    NxOptionPair::Int(1, "broadcast"), NxOptionPair::Int(2, "peer_to_peer"), NxOptionPair::Int(3, "mixed"),
-    NxOptionPair::Int(4, "hybid"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L28Pairs[] = {
-    NxOptionPair::Int(1, "predefined"), NxOptionPair::Int(2, "infinite"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L29Pairs[] = {
-    NxOptionPair::Int(1, "Ethernet"), NxOptionPair::Int(2, "IEEE802"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L30Pairs[] = {
-    NxOptionPair::Int(1, "ethernet"), NxOptionPair::Int(2, "iee802"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L31Pairs[] = {
-    NxOptionPair::Int(1, "manual"), NxOptionPair::Int(2, "automatic"), NxOptionPair::End(),
-};
 
 NxOptionList L5;
 NxOptionList L10;

@@ -1,16 +1,7 @@
 #include "Oid_dhcpv6server.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L5Pairs[] = {NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
 
 NxOptionList L5;
 NxOptionList L10;

@@ -1,19 +1,7 @@
 #include "Oid_dnsresolver.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L8Pairs[] = {NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L62Pairs[] = {
-    NxOptionPair::Int(1, "primary"), NxOptionPair::Int(2, "secondary"), NxOptionPair::End(),
-};
 
 NxOptionList L8;
 NxOptionList L10;

@@ -1,40 +1,7 @@
 #include "Oid_dot1x.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L5Pairs[] = {NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L39Pairs[] = {
-    NxOptionPair::Int(1, "initialize"), NxOptionPair::Int(2, "disconnected"), NxOptionPair::Int(3, "connecting"),
-    NxOptionPair::Int(4, "authenticating"), NxOptionPair::Int(5, "authenticated"), NxOptionPair::Int(6, "aborting"),
-    NxOptionPair::Int(7, "held"), NxOptionPair::Int(8, "forceAuth"), NxOptionPair::Int(9, "forceUnauth"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L40Pairs[] = {
-    NxOptionPair::Int(1, "request"), NxOptionPair::Int(2, "response"), NxOptionPair::Int(3, "success"),
-    NxOptionPair::Int(4, "fail"), NxOptionPair::Int(5, "timeout"), NxOptionPair::Int(6, "idle"),
-    NxOptionPair::Int(7, "initialize"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L41Pairs[] = {
-    NxOptionPair::Int(1, "authorized"), NxOptionPair::Int(2, "unauthorized"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L42Pairs[] = {
-    NxOptionPair::Int(1, "remoteAuthServer"), NxOptionPair::Int(2, "localAuthServer"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L43Pairs[] = {
-    NxOptionPair::Int(1, "supplicantLogoff"), NxOptionPair::Int(2, "portFailure"),
-    NxOptionPair::Int(3, "supplicantRestart"), NxOptionPair::Int(4, "reauthFailed"),
-    NxOptionPair::Int(5, "authControlForceUnauth"), NxOptionPair::Int(6, "portReInit"),
-    NxOptionPair::Int(7, "portAdminDisabled"), NxOptionPair::Int(999, "notTerminatedYet"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L63Pairs[] = {NxOptionPair::Int(0, "both"), NxOptionPair::Int(1, "in"), NxOptionPair::End()};
-constexpr NxOptionPair L64Pairs[] = {
-    NxOptionPair::Int(1, "forceUnauthorized"), NxOptionPair::Int(2, "auto"), NxOptionPair::Int(3, "forceAuthorized"),
-    NxOptionPair::End(),
-};
 
 NxOptionList L5;
 NxOptionList L9;

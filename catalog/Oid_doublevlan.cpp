@@ -1,15 +1,7 @@
 #include "Oid_doublevlan.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L60Pairs[] = {
-    NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "enabled"), NxOptionPair::End(),
-};
 
 NxOptionList L12;
 NxOptionList L60;

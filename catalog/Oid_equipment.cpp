@@ -1,44 +1,7 @@
 #include "Oid_equipment.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L51Pairs[] = {
-    NxOptionPair::Int(0, "other"), NxOptionPair::Int(1, "lowVoltage"), NxOptionPair::Int(2, "overCurrent"),
-    NxOptionPair::Int(3, "working"), NxOptionPair::Int(4, "fail"), NxOptionPair::Int(5, "connect"),
-    NxOptionPair::Int(6, "disconnect"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L52Pairs[] = {
-    NxOptionPair::Int(0, "other"), NxOptionPair::Int(1, "working"), NxOptionPair::Int(2, "fail"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L53Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "other"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L54Pairs[] = {
-    NxOptionPair::Int(1, "stand-alone"), NxOptionPair::Int(2, "duplex-chain"), NxOptionPair::Int(3, "duplex-ring"),
-    NxOptionPair::Int(4, "star"), NxOptionPair::Int(5, "unstable"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L55Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "auto"), NxOptionPair::Int(3, "stand-alone"),
-    NxOptionPair::Int(4, "master"), NxOptionPair::Int(5, "slave"), NxOptionPair::Int(6, "backup-master"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L56Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "auto"), NxOptionPair::Int(3, "user"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L57Pairs[] = {
-    NxOptionPair::Int(1, "exist"), NxOptionPair::Int(2, "no-exist"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L58Pairs[] = {
-    NxOptionPair::Int(1, "box-1"), NxOptionPair::Int(2, "box-2"), NxOptionPair::Int(3, "box-3"),
-    NxOptionPair::Int(4, "box-4"), NxOptionPair::Int(5, "box-5"), NxOptionPair::Int(6, "box-6"),
-    NxOptionPair::Int(7, "box-7"), NxOptionPair::Int(8, "box-8"), NxOptionPair::Int(9, "box-9"),
-    NxOptionPair::Int(10, "box-10"), NxOptionPair::Int(11, "box-11"), NxOptionPair::Int(12, "box-12"),
-    NxOptionPair::Int(13, "auto"), NxOptionPair::End(),
-};
 
 NxOptionList L10;
 NxOptionList L51;

@@ -1,38 +1,7 @@
 #include "Oid_filesystem.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L1Pairs[] = {
-    NxOptionPair::Int(0, "a"), NxOptionPair::Int(1, "b"), NxOptionPair::Int(2, "c"), NxOptionPair::Int(3, "d"),
-    NxOptionPair::Int(4, "e"), NxOptionPair::Int(5, "f"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L2Pairs[] = {
-    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "a"), NxOptionPair::Int(3, "b"), NxOptionPair::Int(4, "c"),
-    NxOptionPair::Int(5, "d"), NxOptionPair::Int(6, "e"), NxOptionPair::Int(7, "f"), NxOptionPair::Int(8, "g"),
-    NxOptionPair::Int(9, "h"), NxOptionPair::Int(10, "i"), NxOptionPair::Int(11, "j"), NxOptionPair::Int(12, "k"),
-    NxOptionPair::Int(13, "l"), NxOptionPair::Int(14, "m"), NxOptionPair::Int(15, "n"), NxOptionPair::Int(16, "o"),
-    NxOptionPair::Int(17, "p"), NxOptionPair::Int(18, "q"), NxOptionPair::Int(19, "r"), NxOptionPair::Int(20, "s"),
-    NxOptionPair::Int(21, "t"), NxOptionPair::Int(22, "u"), NxOptionPair::Int(23, "v"), NxOptionPair::Int(24, "w"),
-    NxOptionPair::Int(25, "x"), NxOptionPair::Int(26, "y"), NxOptionPair::Int(27, "z"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L3Pairs[] = {
-    NxOptionPair::Int(1, "a"), NxOptionPair::Int(2, "b"), NxOptionPair::Int(3, "c"), NxOptionPair::Int(4, "d"),
-    NxOptionPair::Int(5, "e"), NxOptionPair::Int(6, "f"), NxOptionPair::Int(7, "g"), NxOptionPair::Int(8, "h"),
-    NxOptionPair::Int(9, "i"), NxOptionPair::Int(10, "j"), NxOptionPair::Int(11, "k"), NxOptionPair::Int(12, "l"),
-    NxOptionPair::Int(13, "m"), NxOptionPair::Int(14, "n"), NxOptionPair::Int(15, "o"), NxOptionPair::Int(16, "p"),
-    NxOptionPair::Int(17, "q"), NxOptionPair::Int(18, "r"), NxOptionPair::Int(19, "s"), NxOptionPair::Int(20, "t"),
-    NxOptionPair::Int(21, "u"), NxOptionPair::Int(22, "v"), NxOptionPair::Int(23, "w"), NxOptionPair::Int(24, "x"),
-    NxOptionPair::Int(25, "y"), NxOptionPair::Int(26, "z"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L4Pairs[] = {NxOptionPair::Int(1, "dir"), NxOptionPair::Int(2, "file"), NxOptionPair::End()};
-constexpr NxOptionPair L5Pairs[] = {NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L6Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "upload"), NxOptionPair::Int(3, "download"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L7Pairs[] = {NxOptionPair::Int(0, "unknown"), NxOptionPair::Int(1, "ipv4"), NxOptionPair::End()};
-constexpr NxOptionPair L8Pairs[] = {NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
 
 NxOptionList L1;
 NxOptionList L2;

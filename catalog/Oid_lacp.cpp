@@ -1,8 +1,7 @@
 #include "Oid_lacp.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
 
 NxOptionList L9;
 

@@ -1,53 +1,7 @@
 #include "Oid_lldp.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
-constexpr NxOptionPair L96Pairs[] = {
-    NxOptionPair::Int(1, "pClassPSE"), NxOptionPair::Int(2, "pClassPD"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L97Pairs[] = {
-    NxOptionPair::Int(1, "txOnly"), NxOptionPair::Int(2, "rxOnly"), NxOptionPair::Int(3, "txAndrx"),
-    NxOptionPair::Int(4, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L98Pairs[] = {
-    NxOptionPair::Int(1, "chassisComponent"), NxOptionPair::Int(2, "interfaceAlias"),
-    NxOptionPair::Int(3, "portComponent"), NxOptionPair::Int(4, "macAddress"), NxOptionPair::Int(5, "networkAddress"),
-    NxOptionPair::Int(6, "interfaceName"), NxOptionPair::Int(7, "local"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L99Pairs[] = {
-    NxOptionPair::Int(1, "interfaceAlias"), NxOptionPair::Int(2, "portComponent"), NxOptionPair::Int(3, "macAddress"),
-    NxOptionPair::Int(4, "networkAddress"), NxOptionPair::Int(5, "interfaceName"),
-    NxOptionPair::Int(6, "agentCircuitId"), NxOptionPair::Int(7, "local"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L100Pairs[] = {
-    NxOptionPair::Int(0, "other"), NxOptionPair::Int(1, "IPv4"), NxOptionPair::Int(2, "IPv6"),
-    NxOptionPair::Int(3, "nsap"), NxOptionPair::Int(4, "hdlc"), NxOptionPair::Int(5, "bbn1822"),
-    NxOptionPair::Int(6, "all802"), NxOptionPair::Int(7, "e163"), NxOptionPair::Int(8, "e164"),
-    NxOptionPair::Int(9, "f69"), NxOptionPair::Int(10, "x121"), NxOptionPair::Int(11, "ipx"),
-    NxOptionPair::Int(12, "appleTalk"), NxOptionPair::Int(13, "decnetIV"), NxOptionPair::Int(14, "banyanVines"),
-    NxOptionPair::Int(15, "e164withNsap"), NxOptionPair::Int(16, "dns"), NxOptionPair::Int(17, "distinguishedName"),
-    NxOptionPair::Int(18, "asNumber"), NxOptionPair::Int(19, "xtpOverIPv4"), NxOptionPair::Int(20, "xtpOverIPv6"),
-    NxOptionPair::Int(21, "xtpNativeModeXTP"), NxOptionPair::Int(22, "fibreChannelWWPN"),
-    NxOptionPair::Int(23, "fibreChannelWWNN"), NxOptionPair::Int(24, "gwid"), NxOptionPair::Int(25, "afi"),
-    NxOptionPair::Int(65535, "reserved"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L101Pairs[] = {
-    NxOptionPair::Int(1, "unknown"), NxOptionPair::Int(2, "ifIndex"), NxOptionPair::Int(3, "systemPortNumber"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L102Pairs[] = {
-    NxOptionPair::Int(0, "other"), NxOptionPair::Int(1, "IPv4"), NxOptionPair::Int(2, "IPv6"),
-    NxOptionPair::Int(3, "nsap"), NxOptionPair::Int(4, "hdlc"), NxOptionPair::Int(5, "bbn1822"),
-    NxOptionPair::Int(6, "all802"), NxOptionPair::Int(7, "e163"), NxOptionPair::Int(8, "e164"),
-    NxOptionPair::Int(9, "f69"), NxOptionPair::Int(10, "x121"), NxOptionPair::Int(11, "ipx"),
-    NxOptionPair::Int(12, "appleTalk"), NxOptionPair::Int(13, "decnetIV"), NxOptionPair::Int(14, "banyanVines"),
-    NxOptionPair::Int(15, "e164withNsap"), NxOptionPair::Int(16, "dns"), NxOptionPair::Int(17, "distinguishedName"),
-    NxOptionPair::Int(18, "asNumber"), NxOptionPair::Int(19, "xtpOverIpv4"), NxOptionPair::Int(20, "xtpOverIpv6"),
-    NxOptionPair::Int(21, "xtpNativeModeXTP"), NxOptionPair::Int(22, "fibreChannelWWPN"),
-    NxOptionPair::Int(23, "fibreChannelWWNN"), NxOptionPair::Int(24, "gwid"), NxOptionPair::Int(25, "afi"),
-    NxOptionPair::Int(65535, "reserved"), NxOptionPair::End(),
-};
 
 NxOptionList L9;
 NxOptionList L96;

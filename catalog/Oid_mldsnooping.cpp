@@ -1,27 +1,7 @@
 #include "Oid_mldsnooping.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L86Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "enabled"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L103Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "querier"), NxOptionPair::Int(3, "non-querier"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L104Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "disable"), NxOptionPair::Int(3, "enable"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L105Pairs[] = {
-    NxOptionPair::Int(1, "version-1"), NxOptionPair::Int(2, "version-2"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L106Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "clear"), NxOptionPair::End(),
-};
 
 NxOptionList L10;
 NxOptionList L86;

@@ -1,65 +1,7 @@
 #include "Oid_ospfv3.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L107Pairs[] = {
-    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "plannedOnly"), NxOptionPair::Int(3, "plannedAndUnplanned"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L108Pairs[] = {
-    NxOptionPair::Int(1, "notRestarting"), NxOptionPair::Int(2, "plannedRestart"),
-    NxOptionPair::Int(3, "unplannedRestart"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L109Pairs[] = {
-    NxOptionPair::Int(1, "none"), NxOptionPair::Int(2, "inProgress"), NxOptionPair::Int(3, "completed"),
-    NxOptionPair::Int(4, "timedOut"), NxOptionPair::Int(5, "topologyChanged"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L110Pairs[] = {
-    NxOptionPair::Int(1, "doNotAdvertise"), NxOptionPair::Int(2, "advertise"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L111Pairs[] = {
-    NxOptionPair::Int(1, "importExternal"), NxOptionPair::Int(2, "importNoExternal"),
-    NxOptionPair::Int(3, "importNssa"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L112Pairs[] = {
-    NxOptionPair::Int(1, "noAreaSummary"), NxOptionPair::Int(2, "sendAreaSummary"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L113Pairs[] = {
-    NxOptionPair::Int(1, "broadcast"), NxOptionPair::Int(2, "nbma"), NxOptionPair::Int(3, "pointToPoint"),
-    NxOptionPair::Int(5, "pointToMultipoint"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L114Pairs[] = {
-    NxOptionPair::Int(1, "down"), NxOptionPair::Int(2, "loopback"), NxOptionPair::Int(3, "waiting"),
-    NxOptionPair::Int(4, "pointToPoint"), NxOptionPair::Int(5, "designatedRouter"),
-    NxOptionPair::Int(6, "backupDesignatedRouter"), NxOptionPair::Int(7, "otherDesignatedRouter"),
-    NxOptionPair::Int(8, "standby"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L115Pairs[] = {
-    NxOptionPair::Int(1, "down"), NxOptionPair::Int(4, "pointToPoint"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L116Pairs[] = {
-    NxOptionPair::Int(0, "unknown"), NxOptionPair::Int(1, "ipv4"), NxOptionPair::Int(2, "ipv6"),
-    NxOptionPair::Int(3, "ipv4z"), NxOptionPair::Int(4, "ipv6z"), NxOptionPair::Int(16, "dns"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L117Pairs[] = {
-    NxOptionPair::Int(1, "down"), NxOptionPair::Int(2, "attempt"), NxOptionPair::Int(3, "init"),
-    NxOptionPair::Int(4, "twoWay"), NxOptionPair::Int(5, "exchangeStart"), NxOptionPair::Int(6, "exchange"),
-    NxOptionPair::Int(7, "loading"), NxOptionPair::Int(8, "full"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L118Pairs[] = {NxOptionPair::Int(8195, "interAreaPrefixLsa"), NxOptionPair::End()};
-constexpr NxOptionPair L119Pairs[] = {NxOptionPair::Int(2, "ipv6"), NxOptionPair::End()};
-constexpr NxOptionPair L120Pairs[] = {
-    NxOptionPair::Int(1, "advertiseMatching"), NxOptionPair::Int(2, "doNotAdvertiseMatching"), NxOptionPair::End(),
-};
 
 NxOptionList L9;
 NxOptionList L10;

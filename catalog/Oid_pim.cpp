@@ -1,26 +1,7 @@
 #include "Oid_pim.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L121Pairs[] = {
-    NxOptionPair::Int(0, "other"), NxOptionPair::Int(1, "disabled"), NxOptionPair::Int(2, "enabled"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L122Pairs[] = {
-    NxOptionPair::Int(1, "dense"), NxOptionPair::Int(2, "sparse"), NxOptionPair::Int(3, "sparseDense"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L123Pairs[] = {
-    NxOptionPair::Int(1, "never"), NxOptionPair::Int(2, "immediately"), NxOptionPair::End(),
-};
 
 NxOptionList L10;
 NxOptionList L12;

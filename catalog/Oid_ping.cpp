@@ -1,39 +1,7 @@
 #include "Oid_ping.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L26Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L38Pairs[] = {
-    NxOptionPair::Int(0, "unknown"), NxOptionPair::Int(1, "IPv4"), NxOptionPair::Int(2, "IPv6"),
-    NxOptionPair::Int(16, "dns"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L60Pairs[] = {
-    NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "enabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L124Pairs[] = {
-    NxOptionPair::Int(1, "ipv4"), NxOptionPair::Int(2, "ipv6"), NxOptionPair::Int(16, "dns"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L125Pairs[] = {
-    NxOptionPair::Int(2, "volatile"), NxOptionPair::Int(3, "nonVolatile"), NxOptionPair::Int(4, "permanent"),
-    NxOptionPair::Int(5, "readOnly"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L126Pairs[] = {NxOptionPair::Int(1, "ipv4"), NxOptionPair::Int(2, "ipv6"), NxOptionPair::End()};
-constexpr NxOptionPair L127Pairs[] = {
-    NxOptionPair::Int(1, "IPv4"), NxOptionPair::Int(2, "IPv6"), NxOptionPair::Int(16, "dns"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L128Pairs[] = {
-    NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::Int(3, "auto"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L129Pairs[] = {
-    NxOptionPair::Int(0, "true"), NxOptionPair::Int(1, "false"), NxOptionPair::Int(2, "auto"), NxOptionPair::End(),
-};
 
 NxOptionList L9;
 NxOptionList L10;

@@ -1,29 +1,7 @@
 #include "Oid_poe.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L130Pairs[] = {
-    NxOptionPair::Int(1, "denyNextPort"), NxOptionPair::Int(2, "denyLowPriorityPort"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L131Pairs[] = {
-    NxOptionPair::Int(1, "power-limit"), NxOptionPair::Int(2, "auto"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L132Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "enable"), NxOptionPair::Int(3, "disable"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L133Pairs[] = {
-    NxOptionPair::Int(1, "critical"), NxOptionPair::Int(2, "high"), NxOptionPair::Int(3, "low"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L134Pairs[] = {
-    NxOptionPair::Int(1, "class0"), NxOptionPair::Int(2, "class1"), NxOptionPair::Int(3, "class2"),
-    NxOptionPair::Int(4, "class3"), NxOptionPair::Int(5, "user-defined"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L135Pairs[] = {
-    NxOptionPair::Int(1, "on"), NxOptionPair::Int(2, "off"), NxOptionPair::Int(3, "error"), NxOptionPair::End(),
-};
 
 NxOptionList L10;
 NxOptionList L130;

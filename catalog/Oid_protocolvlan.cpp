@@ -1,29 +1,7 @@
 #include "Oid_protocolvlan.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L136Pairs[] = {
-    NxOptionPair::Int(0, "dot1q-vlan"), NxOptionPair::Int(1, "protocol-ip"), NxOptionPair::Int(2, "protocol-rarp"),
-    NxOptionPair::Int(3, "protocol-ipx803dot3"), NxOptionPair::Int(4, "protocol-ipx802dot2"),
-    NxOptionPair::Int(5, "protocol-ipxSnap"), NxOptionPair::Int(6, "protocol-ipxEthernet2"),
-    NxOptionPair::Int(7, "protocol-appleTalk"), NxOptionPair::Int(8, "protocol-decLat"),
-    NxOptionPair::Int(9, "protocol-sna802dot2"), NxOptionPair::Int(10, "protocol-snaEthernet2"),
-    NxOptionPair::Int(11, "protocol-netBios"), NxOptionPair::Int(12, "protocol-xns"),
-    NxOptionPair::Int(13, "protocol-vines"), NxOptionPair::Int(14, "protocol-ipV6"),
-    NxOptionPair::Int(15, "protocol-arp"), NxOptionPair::Int(16, "protocol-userDefined"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L137Pairs[] = {
-    NxOptionPair::Int(1, "ethernet"), NxOptionPair::Int(2, "llc"), NxOptionPair::Int(3, "snap"),
-    NxOptionPair::Int(4, "all"), NxOptionPair::End(),
-};
 
 NxOptionList L10;
 NxOptionList L12;

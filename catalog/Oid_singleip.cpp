@@ -1,22 +1,7 @@
 #include "Oid_singleip.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L60Pairs[] = {
-    NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "enabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L168Pairs[] = {
-    NxOptionPair::Int(1, "cs"), NxOptionPair::Int(2, "cas"), NxOptionPair::Int(3, "ms"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L169Pairs[] = {
-    NxOptionPair::Int(1, "commander"), NxOptionPair::Int(2, "candidate"), NxOptionPair::Int(3, "member"),
-    NxOptionPair::End(),
-};
 
 NxOptionList L12;
 NxOptionList L60;

@@ -1,19 +1,7 @@
 #include "Oid_time.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L9Pairs[] = {NxOptionPair::Int(1, "true"), NxOptionPair::Int(2, "false"), NxOptionPair::End()};
-constexpr NxOptionPair L59Pairs[] = {
-    NxOptionPair::Int(0, "disable"), NxOptionPair::Int(1, "repeating"), NxOptionPair::Int(2, "annual"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L60Pairs[] = {
-    NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "enabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L61Pairs[] = {
-    NxOptionPair::Int(0, "system"), NxOptionPair::Int(1, "server1"), NxOptionPair::Int(2, "server2"),
-    NxOptionPair::End(),
-};
 
 NxOptionList L9;
 NxOptionList L59;

@@ -1,12 +1,7 @@
 #include "Oid_timerange.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
 
 NxOptionList L12;
 

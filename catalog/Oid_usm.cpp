@@ -1,24 +1,7 @@
 #include "Oid_usm.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L171Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "volatile"), NxOptionPair::Int(3, "nonVolatile"),
-    NxOptionPair::Int(4, "permanent"), NxOptionPair::Int(5, "readOnly"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L175Pairs[] = {
-    NxOptionPair::Str("1.3.6.1.6.3.10.1.1.1", "None"), NxOptionPair::Str("1.3.6.1.6.3.10.1.1.2", "MD5"),
-    NxOptionPair::Str("1.3.6.1.6.3.10.1.1.3", "SHA"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L176Pairs[] = {
-    NxOptionPair::Str("1.3.6.1.6.3.10.1.2.1", "None"), NxOptionPair::Str("1.3.6.1.6.3.10.1.2.2", "DES"),
-    NxOptionPair::End(),
-};
 
 NxOptionList L12;
 NxOptionList L171;

@@ -1,26 +1,7 @@
 #include "Oid_vacm.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L12Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "notInService"), NxOptionPair::Int(3, "notReady"),
-    NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(5, "createAndWait"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L171Pairs[] = {
-    NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "volatile"), NxOptionPair::Int(3, "nonVolatile"),
-    NxOptionPair::Int(4, "permanent"), NxOptionPair::Int(5, "readOnly"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L172Pairs[] = {
-    NxOptionPair::Int(1, "noAuthNoPriv"), NxOptionPair::Int(2, "authNoPriv"), NxOptionPair::Int(3, "authPriv"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L174Pairs[] = {
-    NxOptionPair::Int(1, "included"), NxOptionPair::Int(2, "excluded"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L177Pairs[] = {
-    NxOptionPair::Int(1, "exact"), NxOptionPair::Int(2, "prefix"), NxOptionPair::End(),
-};
 
 NxOptionList L12;
 NxOptionList L171;

@@ -1,29 +1,7 @@
 #include "Oid_webauth.h"
+#include "OptionPairs.h"
 
 namespace {
-
-constexpr NxOptionPair L8Pairs[] = {NxOptionPair::Int(1, "other"), NxOptionPair::Int(2, "start"), NxOptionPair::End()};
-constexpr NxOptionPair L10Pairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L26Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(4, "createAndGo"), NxOptionPair::Int(6, "destroy"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L45Pairs[] = {
-    NxOptionPair::Int(1, "local"), NxOptionPair::Int(2, "radius"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L60Pairs[] = {
-    NxOptionPair::Int(2, "disabled"), NxOptionPair::Int(3, "enabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair L159Pairs[] = {NxOptionPair::Int(1, "http"), NxOptionPair::Int(2, "https"), NxOptionPair::End()};
-constexpr NxOptionPair L164Pairs[] = {
-    NxOptionPair::Int(1, "authenticated"), NxOptionPair::Int(2, "authenticating"), NxOptionPair::Int(3, "blocked"),
-    NxOptionPair::End(),
-};
-constexpr NxOptionPair L165Pairs[] = {
-    NxOptionPair::Int(1, "active"), NxOptionPair::Int(2, "delete"), NxOptionPair::End(),
-};
 
 NxOptionList L8;
 NxOptionList L10;

@@ -8,10 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cstdio>
 #include <jpeglib.h>
 #include <map>
-#include <mutex>
 
 namespace panels {
 namespace {

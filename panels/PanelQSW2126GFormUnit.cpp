@@ -18,6 +18,7 @@ bool IsAbsent(const std::string& code) { return code == "0101"; }
 
 TPanelQSW2126GForm::TPanelQSW2126GForm(ui::Component* owner, TPanelHost& host)
     : TPanelForm(owner, host, "QSW-2126G") {
+    Image1->SetStretch(false);  // drawn at the view's size
     portspeedled = new ui::Label(this);
     portspeedled->SetName("portspeedled");
     portspeedled->SetParent(this);

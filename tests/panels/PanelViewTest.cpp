@@ -9,6 +9,7 @@
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"
 #include "PanelTestSupport.h"
+#include "Shape.h"
 #include "StdCtrls.h"
 
 #include <QPixmap>
@@ -257,6 +258,20 @@ TEST_F(PanelViewTest, PortPictureViewShowsPortStatesReadOnceAsHexText) {
     ASSERT_TRUE(host->imageList2->GetBitmap(1, one));
     EXPECT_EQ(view->Image2->Picture().Image().convertToFormat(QImage::Format_RGB32),
               one.Image().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(PanelViewTest, UnansweredPollLeavesTheLedsDarkAndReportsInTheStatusPanel) {
+    sim = StartSim(StandaloneScenario(2));
+    sim->control("drop 1.3.6.1.4.1.32473.11.70.7.2.1.1.6 2");  // the first poll and its resend
+    auto* view = Build<TPanelQSW2126Form>();
+    ASSERT_EQ(host->buttons.size(), 28u);
+    ASSERT_TRUE(RunUntil([&] { return !host->LedStatusPanel()->Text().empty(); }, 20));
+    const std::string status = host->LedStatusPanel()->Text();
+    EXPECT_EQ(status.rfind("Get: ", 0), 0u) << status;
+    EXPECT_EQ(status.find("Ok!"), std::string::npos) << status;
+    EXPECT_NE(status.find(" Request: Led Status. Receive at "), std::string::npos) << status;
+    EXPECT_EQ(Led(view->LedRequest, view->LedPanel("ConsoleLedPanel"))->Colour, Black);
+    EXPECT_EQ(Led(view->LedRequest, view->LedPanel("LedPanel1"))->Colour, Black);
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QMenu>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
-#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
