@@ -3,16 +3,33 @@
 #include "Application.h"
 #include "ComCtrls.h"
 #include "Dialogs.h"
+#include "Exception.h"
+#include "ExtCtrls.h"
 #include "HostRegistry.h"
+#include "ImageList.h"
+#include "ListView.h"
 #include "MainMenuData.h"
 #include "MenuProfile.h"
 #include "Menus.h"
 #include "ModuleStartup.h"
+#include "NxSNMPRequest2Edits.h"
+#include "NxSNMPRequest2Leds.h"
 #include "NxSNMPSession.h"
+#include "PanelFormFactory.h"
+#include "PanelPictures.h"
+#include "PanelQSW2126PFormUnit.h"
 #include "Program.h"
 #include "Screen.h"
+#include "ScrollBox.h"
+#include "StdCtrls.h"
+#include "WaitingFormUnit.h"
+
+#include <stdexcept>
 
 TMainForm* MainForm = nullptr;
+std::string StackModeText;
+int StackUnitCount = 0;
+ui::ListView* StackUnitListView = nullptr;
 
 namespace {
 
@@ -21,6 +38,60 @@ constexpr int DesignClientHeight = 156;
 constexpr int StartWidth = 800;
 constexpr int StatusBarHeight = 20;
 constexpr int StatusPanelWidth = 50;
+constexpr int LedPollInterval = 300;  // x 10 ms
+constexpr int ScrollFromPanelCount = 5;
+
+const char* const StackModeTable = "1.3.6.1.4.1.32473.12.11.1 (1 entries from \"Mode\")";
+const char* const UnitTable = "1.3.6.1.4.1.32473.12.11.1.9.4.1 (9 entries from \"ID\")";
+const char* const RmonStateTable = "1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"RMON State\")";
+const char* const StpVersionTable = "1.3.6.1.4.1.32473.12.15.1 (1 entries from \"STP Version\")";
+const char* const Dot1xStateTable = "1.0.8802.1.1.1.1.1";
+
+// Sub-items of a stack-unit row.
+enum UnitColumn { ucStartPort = 1, ucPortRange = 2, ucModelName = 6, ucExistState = 7 };
+
+std::string SubItem(const ui::ListItem& item, int index) {
+    const ui::Strings& cells = item.SubItems();
+    return index < cells.Count() ? cells[index] : std::string();
+}
+
+// A cell the views need as a number; raises Exception when it is none.
+int CellNumber(const std::string& text) {
+    try {
+        size_t used = 0;
+        const int value = std::stoi(text, &used);
+        if (used == text.size()) return value;
+    } catch (const std::exception&) {
+    }
+    throw Exception("'" + text + "' is not a valid integer value");
+}
+
+bool UnitPresent(const ui::ListItem& row) {
+    const std::string state = SubItem(row, ucExistState);
+    return state != "no-exist" && state != "(NOTDONE)";
+}
+
+// Clears Active, lets the answers still under way arrive, then frees the request. A blocking read under way is
+// further down this very call stack (a walk lets events run between rows): waiting for it would never end, so
+// the request is only stopped, and freed by a later call once that read has returned.
+void StopAndFree(NxSNMPRequest2Edits*& request) {
+    if (!request) return;
+    request->Request.Active = false;
+    if (request->Busy && request->Mode == NxSNMPRequest2Controls::ModeSync) return;
+    while (request->Busy) ui::Application::Instance().ProcessMessages();
+    delete request;
+    request = nullptr;
+}
+
+void SetItemsVisible(TMainForm& form, std::initializer_list<const char*> names, bool visible) {
+    for (const char* name : names)
+        if (ui::MenuItem* item = form.FindMenuItem(name)) item->SetVisible(visible);
+}
+
+void SetItemsEnabled(TMainForm& form, std::initializer_list<const char*> names, bool enabled) {
+    for (const char* name : names)
+        if (ui::MenuItem* item = form.FindMenuItem(name)) item->SetEnabled(enabled);
+}
 
 }  // namespace
 
@@ -40,6 +111,15 @@ TMainForm::TMainForm(ui::Component* owner) : ui::Form(owner) {
 }
 
 TMainForm::~TMainForm() {
+    // A window freed without its close step still stops the views and requests before their targets go.
+    ClosePanels();
+    FreeUnitRequest();
+    StopAndFree(StackModeRequest);
+    StopAndFree(RmonStateRequest);
+    StopAndFree(StpVersionRequest);
+    StopAndFree(Dot1xStateRequest);
+    if (StackUnitListView == UnitListView) StackUnitListView = nullptr;
+    SetStackState(nullptr);
     if (MainForm == this) MainForm = nullptr;
 }
 
@@ -61,6 +141,65 @@ void TMainForm::CreateComponents() {
     StatusBar->SetHeight(StatusBarHeight);
     StatusBar->SetAlign(ui::alBottom);
     StatusBar->Panels().Add()->SetWidth(StatusPanelWidth);
+
+    ScrollBox1 = new ui::ScrollBox(this);
+    ScrollBox1->SetName("ScrollBox1");
+    ScrollBox1->SetParent(this);
+    ScrollBox1->SetAlign(ui::alClient);
+    ScrollBox1->SetAutoScroll(false);
+    CreateHiddenTexts();
+    CreatePortPopup();
+
+    imageList1_ = new ui::ImageList(this);
+    imageList1_->SetName("ImageList1");
+    imageList1_->Add(panels::UnitPictures1());
+    imageList2_ = new ui::ImageList(this);
+    imageList2_->SetName("ImageList2");
+    imageList2_->Add(panels::UnitPictures2());
+
+    for (const char* name : {"RefreshPanel1", "RefreshPanel2"})
+        FindMenuItem(name)->OnClick = [this](ui::Component* sender) { RefreshPanel1Click(sender); };
+}
+
+// The device-state texts and the unit list: never shown, read by the menus, views and dialogs.
+void TMainForm::CreateHiddenTexts() {
+    auto hidden = [this](ui::Control* control, const char* name) {
+        control->SetName(name);
+        control->SetParent(ScrollBox1);
+        control->SetVisible(false);
+    };
+    ST_StackMode = new ui::Label(this);
+    hidden(ST_StackMode, "ST_StackMode");
+    ST_StackMode->SetCaption("ST_StackMode");
+    UnitListView = new ui::ListView(this);
+    hidden(UnitListView, "UnitListView");
+    ST_StackNum = new ui::StaticText(this);
+    hidden(ST_StackNum, "ST_StackNum");
+    ST_RmonState = new ui::StaticText(this);
+    hidden(ST_RmonState, "ST_RmonState");
+    PortInfoListView = new ui::ListView(this);
+    hidden(PortInfoListView, "PortInfoListView");
+    ST_STPVersion = new ui::StaticText(this);
+    hidden(ST_STPVersion, "ST_STPVersion");
+    ST_8021xStatus = new ui::StaticText(this);
+    hidden(ST_8021xStatus, "ST_8021xStatus");
+    for (ui::StaticText* text : {ST_StackNum, ST_RmonState, ST_STPVersion, ST_8021xStatus})
+        text->SetCaption(text->Name());
+}
+
+// The port buttons' shared popup; its two commands belong to the command tables.
+void TMainForm::CreatePortPopup() {
+    PortInfoPopupMenu = new ui::PopupMenu(this);
+    PortInfoPopupMenu->SetName("PortInfoPopupMenu");
+    const std::pair<const char*, const char*> items[] = {{"PortInformation2", "Port Information"},
+                                                         {"PortConfiguration1", "Port Configuration"}};
+    for (const auto& [name, caption] : items) {
+        auto* item = new ui::MenuItem(this);
+        item->SetName(name);
+        item->SetCaption(caption);
+        PortInfoPopupMenu->Items().Add(item);
+        menuItems_[name] = item;
+    }
 }
 
 // The menu as designed: every item enabled, some hidden.
@@ -120,9 +259,303 @@ void TMainForm::StartDevice() {
 }
 
 void TMainForm::FormCreate(ui::Component*) {
-    FirstInit = true;
+    firstInit_ = true;
     Activated = false;
-    SetCaption(DeviceSettingTexts[dsAddress]);
-    // A start that is ending (no command line) reads nothing from the device.
-    if (ui::Application::Instance().Terminated()) return;
+    OnActivate = [this](ui::Component* sender) { FormActivate(sender); };
+    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
+    SetStackState(this);
+    try {
+        SetCaption(DeviceSettingTexts[dsAddress]);
+        PanelFormList.clear();
+        portButtons_.clear();
+        ModelNames = {"QSW-2327", "QSW-2327G", "QSW-2350", "QSW-2126",  "QSW-2127",
+                      "QSW-2150", "QSW-2126P", "QSW-2312G", "QSW-2312", "QSW-2126G"};
+        // A start that is ending (no command line) reads nothing from the device.
+        if (ui::Application::Instance().Terminated()) return;
+        CreateStateRequests();
+        InitUnitInformation();
+        UpdateStackMenus();
+    } catch (const std::exception& error) {
+        ShowMainStatus(error.what());
+    }
+}
+
+// The three state requests; the menu steps read them.
+void TMainForm::CreateStateRequests() {
+    RmonStateRequest = NewStateRequest(RmonStateTable, ST_RmonState);
+    StpVersionRequest = NewStateRequest(StpVersionTable, ST_STPVersion);
+    Dot1xStateRequest = NewStateRequest(Dot1xStateTable, ST_8021xStatus);
+}
+
+NxSNMPRequest2Edits* TMainForm::NewStateRequest(const char* table, ui::StaticText* text) {
+    auto* request = new NxSNMPRequest2Edits(this);
+    try {
+        request->Request.Vars = NxSNMPVarList(PanelCatalogTable(table), SVT_SV, 0);
+        request->Mode = NxSNMPRequest2Controls::ModeSync;
+        request->BindStaticText(0, text);
+    } catch (...) {
+        delete request;
+        throw;
+    }
+    return request;
+}
+
+void TMainForm::ShowMainStatus(const std::string& text) { StatusBar->Panels()[0]->SetText(text); }
+
+ui::StatusPanel* TMainForm::LedStatusPanel() { return StatusBar->Panels()[0]; }
+
+std::string TMainForm::StackModeText() const { return ::StackModeText; }
+
+int TMainForm::StackUnitCount() const { return ::StackUnitCount; }
+
+std::vector<StackUnitRow> TMainForm::StackUnitRows() const {
+    std::vector<StackUnitRow> rows;
+    if (!StackUnitListView) return rows;
+    for (int i = 0; i < UnitListView->Items().Count(); ++i) {
+        const ui::ListItem& item = *UnitListView->Items()[i];
+        rows.push_back({item.Caption(), SubItem(item, ucStartPort), SubItem(item, ucModelName),
+                        SubItem(item, ucExistState)});
+    }
+    return rows;
+}
+
+bool TMainForm::InitUnitInformation() {
+    if (!UnitRequest) {
+        try {
+            auto* request = new NxSNMPRequest2Edits(this);
+            UnitRequest = request;
+            request->Request.Vars = NxSNMPVarList(PanelCatalogTable(UnitTable), MVT_FMV, 1);
+            request->Mode = NxSNMPRequest2Controls::ModeSync;
+            request->SetStatusPanel(StatusBar->Panels()[0]);
+            request->BindListView(UnitListView);
+        } catch (const std::exception&) {
+            FreeUnitRequest();
+            ShowMainStatus("Initial  Unit Information Failed");
+            return false;
+        }
+    }
+    if (!StackModeRequest) {
+        try {
+            auto* request = new NxSNMPRequest2Edits(this);
+            StackModeRequest = request;
+            request->Request.Vars = NxSNMPVarList(PanelCatalogTable(StackModeTable), SVT_SV, 0);
+            request->Mode = NxSNMPRequest2Controls::ModeSync;
+            request->SetStatusPanel(StatusBar->Panels()[0]);
+            request->BindControl(0, ST_StackMode);
+        } catch (const std::exception&) {
+            StopAndFree(StackModeRequest);
+            ShowMainStatus("Initial Stack Information Failed");
+            return false;
+        }
+    }
+    try {
+        StackModeRequest->Get();
+        ::StackModeText = ST_StackMode->Caption();
+        // A rebuild reads the rows again too, so that added and removed units show.
+        if (::StackUnitCount == 0 || !firstInit_) UnitRequest->Get();
+        ::StackUnitCount = UnitListView->Items().Count();
+        StackUnitListView = UnitListView;
+        while (UnitRequest->Busy) ui::Application::Instance().ProcessMessages();
+    } catch (const std::exception&) {
+        ShowMainStatus("Get Unit Information Failed");
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::FreeUnitRequest() { StopAndFree(UnitRequest); }
+
+void TMainForm::FormActivate(ui::Component*) {
+    if (Activated) return;
+    PanelCount = 0;
+    Activated = true;
+    ShowPanelBuild("Initializing Panel");
+}
+
+void TMainForm::RefreshPanel1Click(ui::Component*) {
+    if (ui::MessageBox(this, "Refresh panel may take a long time. Are you sure?",
+                       ui::Application::Instance().Title(), ui::mbOKCancel, ui::mtConfirmation) != ui::mrOk)
+        return;
+    firstInit_ = false;
+    ShowPanelBuild("");
+}
+
+// The waiting form runs the build steps on its activation and closes itself; an empty caption keeps its own.
+void TMainForm::ShowPanelBuild(const std::string& caption) {
+    WaitingForm = new TWaitingForm(this);
+    try {
+        if (!caption.empty()) WaitingForm->SetCaption(caption);
+        WaitingForm->ShowModal();
+    } catch (...) {
+        delete WaitingForm;
+        WaitingForm = nullptr;
+        throw;
+    }
+    delete WaitingForm;
+    WaitingForm = nullptr;
+    if (PanelCount >= ScrollFromPanelCount) ArrangeForScrolling();
+}
+
+void TMainForm::ArrangeForScrolling() {
+    ScrollBox1->SetAutoScroll(true);
+    SetTop(20);
+    SetHeight(500);
+    SetWidth(Width() + 20);
+    ScrollBox1->SetHeight(430);
+    ScrollBox1->SetWidth(ScrollBox1->Width() + 20);
+}
+
+void TMainForm::BuildPanels() {
+    PanelCount = 0;
+    LastPanel = nullptr;
+    if (ST_StackMode->Caption() != "enabled") {
+        CreateStandalonePanel();
+        return;
+    }
+    try {
+        for (int i = 0; i < UnitListView->Items().Count(); ++i) {
+            const ui::ListItem& row = *UnitListView->Items()[i];
+            if (!UnitPresent(row)) continue;
+            CellNumber(SubItem(row, ucStartPort));
+            CellNumber(SubItem(row, ucPortRange));
+            ++PanelCount;
+            CreateUnitPanel(SubItem(row, ucModelName), row.Caption());
+        }
+    } catch (const std::exception& error) {
+        ShowMainStatus(error.what());
+    }
+}
+
+void TMainForm::CreateUnitPanel(const std::string& model, const std::string& caption) {
+    bool known = false;
+    for (const std::string& name : ModelNames) known = known || name == model;
+    if (!known) return;
+    TPanelForm* view = NewPanelForm(model, this, *this);
+    if (!view) return;
+    const int height = view->ClientHeight();
+    const int width = view->ClientWidth();
+    try {
+        view->UnitNumber = CellNumber(caption);
+        view->InitPanelLeds();
+        if (model != "QSW-2126G") view->InitPortButtons();
+    } catch (...) {
+        delete view;
+        throw;
+    }
+    StartViewPolling(*view);
+    EmbedPanel(*view, height, width);
+}
+
+void TMainForm::CreateStandalonePanel() {
+    TPanelForm* view = new TPanelQSW2126PForm(this, *this);
+    const int height = view->ClientHeight();
+    const int width = view->ClientWidth();
+    try {
+        view->UnitNumber = 1;
+        view->InitPanelLeds();
+        view->InitPortButtons();
+    } catch (...) {
+        delete view;
+        throw;
+    }
+    StartViewPolling(*view);
+    ScrollBox1->SetAutoScroll(false);
+    EmbedPanel(*view, height, width);
+}
+
+void TMainForm::StartViewPolling(TPanelForm& view) {
+    if (!view.LedRequest) return;
+    try {
+        view.LedRequest->StartPolling(LedPollInterval);
+    } catch (const std::exception& error) {
+        view.LedRequest->ShowStatus(error.what());
+    }
+}
+
+// Places the view below the last one and grows the window to hold it.
+void TMainForm::EmbedPanel(TPanelForm& view, int height, int width) {
+    view.SetParent(ScrollBox1);
+    view.SetLeft(0);
+    ScrollBox1->SetAlign(ui::alNone);
+    if (LastPanel) {
+        view.SetTop(LastPanel->Top() + LastPanel->ClientHeight() + 1);
+        if (ClientWidth() < width + 3) SetClientWidth(width + 3);
+    } else {
+        view.SetTop(0);
+        SetClientWidth(width + 3);
+    }
+    LastPanel = &view;
+    SetClientHeight(view.Top() + height + StatusBar->Height() + static_cast<int>(PanelFormList.size()) + 3);
+    ScrollBox1->SetAlign(ui::alClient);
+    view.Show();
+    if (Width() < view.Width()) SetWidth(view.Width() + 4);
+    PanelFormList.push_back(&view);
+}
+
+void TMainForm::ClosePanels() {
+    for (TPanelForm* view : PanelFormList) {
+        view->Close();  // its close step stops its LED polling and waits for its requests
+        delete view;
+    }
+    PanelFormList.clear();
+    LastPanel = nullptr;
+}
+
+void TMainForm::AssignPortPopup() {
+    for (ui::SpeedButton* button : portButtons_) button->SetPopupMenu(PortInfoPopupMenu);
+}
+
+void TMainForm::SetPortButtonClick() {
+    for (ui::SpeedButton* button : portButtons_)
+        button->OnClick = [this, button](ui::Component*) { PortButtonClick(button); };
+}
+
+void TMainForm::PortButtonClick(ui::SpeedButton* button) {
+    for (ui::SpeedButton* other : portButtons_)
+        if (other != button) other->SetDown(false);
+}
+
+void TMainForm::ReleasePortButtons() {
+    for (ui::SpeedButton* button : portButtons_) button->SetDown(false);
+}
+
+void TMainForm::UpdateStackMenus() {
+    try {
+        if (StackModeRequest) StackModeRequest->Get();
+        const std::string mode = ST_StackMode->Caption();
+        if (mode == "enabled" || mode == "disabled") SetItemsVisible(*this, {"Unitinformation1", "UnitTable1"}, mode == "enabled");
+    } catch (const std::exception& error) {
+        ShowMainStatus(error.what());
+        SetItemsVisible(*this, {"Unitinformation1", "UnitTable1"}, false);
+    }
+}
+
+void TMainForm::UpdateRmonMenus() {
+    try {
+        if (RmonStateRequest) RmonStateRequest->Get();
+        const std::string state = ST_RmonState->Caption();
+        if (state == "enabled" || state == "disabled")
+            SetItemsEnabled(*this, {"Statistics1", "History1", "AlarmEvent1"}, state == "enabled");
+    } catch (const std::exception& error) {
+        ShowMainStatus(error.what());
+    }
+}
+
+void TMainForm::Update8021xMenus() {
+    try {
+        if (Dot1xStateRequest) Dot1xStateRequest->Get();
+        const std::string state = ST_8021xStatus->Caption();
+        if (state == "enabled" || state == "disabled") SetItemsEnabled(*this, {"Auth1"}, state == "enabled");
+    } catch (const std::exception& error) {
+        ShowMainStatus(error.what());
+    }
+}
+
+// Stops the unit-table request and every view (its LED polling and requests) while the window and its status
+// bar still exist; the views would otherwise go on polling into a freed window.
+void TMainForm::FormClose(ui::Component*, ui::CloseAction& action) {
+    FreeUnitRequest();
+    ClosePanels();
+    portButtons_.clear();
+    action = ui::caFree;
 }

@@ -9,6 +9,7 @@
 #include "Program.h"
 #include "SimProcess.h"
 #include "TestHooks.h"
+#include "WaitingFormUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -84,10 +85,17 @@ protected:
         int argc = static_cast<int>(texts.size());
 
         ui::Component alive(nullptr);  // work still queued after the start is dropped with it
-        ui::detail::Post(&alive, [&] {
+        // The window's creation and first activation read the switch and let events run meanwhile: the work
+        // waits until the window is shown and its views are built.
+        std::function<void()> runWhenShown = [&] {
+            if (MainForm && !ui::Application::Instance().Terminated() && (!MainForm->Visible() || WaitingForm)) {
+                ui::detail::Post(&alive, runWhenShown);
+                return;
+            }
             if (whileRunning) whileRunning();
             if (MainForm) MainForm->Close();
-        });
+        };
+        ui::detail::Post(&alive, runWhenShown);
         EXPECT_EQ(RunModule(argc, argv.data()), 0);
         EXPECT_EQ(MainForm, nullptr);
     }
