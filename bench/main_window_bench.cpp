@@ -1,0 +1,116 @@
+// The main window against the switch simulator: start-up to the first painted front panel (standalone switch),
+// then, with the three-unit stack polling its LEDs, resident memory and the CPU the polling costs.
+// Usage: main_window_bench [seconds of stack polling, default 300]
+#include "Application.h"
+#include "MainUnit.h"
+#include "PanelForm.h"
+#include "Program.h"
+#include "SimProcess.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void Pump(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+}
+
+// Settings file and registry pointing the module at the simulator.
+void PointAt(const simtest::SimAgent& sim, const std::string& dir) {
+    fs::create_directories(dir);
+    std::ofstream(dir + "/registry.ini") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\MibFile]\nPath=" << dir
+                                         << "/\n";
+    std::ofstream(dir + "/127.0.0.1.cfg") << "[Program Information]\nAgentPort=" << sim.port()
+                                          << "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+    setenv("VANTREL_REGISTRY", (dir + "/registry.ini").c_str(), 1);
+}
+
+struct Module {
+    int argc = 1;
+    char name[16] = "qsw2126p-mgr";
+    char* argv[2] = {name, nullptr};
+    ui::Application app{argc, argv};
+    ModuleUnits units{app};
+    TMainForm* form = nullptr;
+
+    Module() {
+        app.SetTitle(ApplicationTitle);
+        SetProgramArguments({"/I127.0.0.1", "/Rtundra", "/Wharbour"});
+        form = app.CreateForm<TMainForm>();
+        form->Show();
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 300;
+    QApplication qt(argc, argv);
+    testsupport::TempDir work;
+    fs::current_path(work.path());
+
+    {
+        simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn"});
+        PointAt(sim, work.file("standalone"));
+        QElapsedTimer timer;
+        timer.start();
+        Module module;
+        module.form->Widget()->grab();  // the first paint of the window with its view
+        std::printf("start-up to first painted front panel (standalone): %lld ms, %zu view(s)\n",
+                    static_cast<long long>(timer.elapsed()), module.form->PanelFormList.size());
+        module.form->Close();
+    }
+
+    simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/stack-3-units.scn"});
+    PointAt(sim, work.file("stack"));
+    Module module;
+    std::printf("three-unit stack: %zu views polling every 3 s\n", module.form->PanelFormList.size());
+    Pump(5000);
+    const long firstKb = ResidentKb();
+    const double cpuStart = CpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    long lastKb = firstKb;
+    for (int elapsed = 0; elapsed < seconds; elapsed += 60) {
+        Pump(std::min(60, seconds - elapsed) * 1000);
+        lastKb = ResidentKb();
+        std::printf("  after %3d s: resident %ld kB\n", std::min(elapsed + 60, seconds), lastKb);
+        std::fflush(stdout);
+    }
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const double cpu = CpuSeconds() - cpuStart;
+    std::printf("resident memory: %ld kB at start of polling, %ld kB at end (growth %ld kB)\n", firstKb, lastKb,
+                lastKb - firstKb);
+    std::printf("poll CPU: %.3f s over %.0f s = %.2f%% of one core\n", cpu, wall, 100.0 * cpu / wall);
+    module.form->Close();
+    return 0;
+}
