@@ -157,8 +157,13 @@ void TMainForm::CreateComponents() {
     imageList2_->SetName("ImageList2");
     imageList2_->Add(panels::UnitPictures2());
 
-    for (const char* name : {"RefreshPanel1", "RefreshPanel2"})
-        FindMenuItem(name)->OnClick = [this](ui::Component* sender) { RefreshPanel1Click(sender); };
+    // The command engine's main-window steps.
+    RefreshPanelStep = [this] { RefreshPanel1Click(this); };
+    UpdateRmonMenusStep = [this] { UpdateRmonMenus(); };
+    Update8021xMenusStep = [this] { Update8021xMenus(); };
+    StpVersionRereadStep = [this] {
+        if (StpVersionRequest) StpVersionRequest->Get();
+    };
 }
 
 // The device-state texts and the unit list: never shown, read by the menus, views and dialogs.
