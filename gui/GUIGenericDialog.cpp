@@ -61,10 +61,10 @@ void ApplySizeExtras(TConfigForm& dialog, const GenericDialogExtras& extras) {
     if (extras.FixedWidth) dialog.SetWidth(extras.FixedWidth);
 }
 
-void BuildPages(TConfigForm& dialog, const GenericDialogSpec& spec) {
+void BuildPages(TConfigForm& dialog, const GenericDialogSpec& recipe) {
     dialog.CreatePageControl();
-    for (const GenericPageSpec& page : spec.Pages) {
-        auto request = NewRequest(dialog, page.Table, spec.Extras.Timeout);
+    for (const GenericPageSpec& page : recipe.Pages) {
+        auto request = NewRequest(dialog, page.Table, recipe.Extras.Timeout);
         if (page.Table.Kind == SVT_SV || page.Table.Kind == MVT_SV) {
             dialog.AddEditorPage(page.Caption, request.release());
             continue;
@@ -81,21 +81,21 @@ void BuildPages(TConfigForm& dialog, const GenericDialogSpec& spec) {
 
 int ScaledSize(int designSize) { return static_cast<int>(ui::Screen::ScaleFactor() * designSize); }
 
-std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& spec) {
+std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& recipe) {
     auto dialog = std::make_unique<TConfigForm>(ui::Application::InstanceOrNull());
-    const GenericDialogExtras& extras = spec.Extras;
-    switch (spec.Kind) {
+    const GenericDialogExtras& extras = recipe.Extras;
+    switch (recipe.Kind) {
     case GenericDialogKind::ScalarsEditor:
     case GenericDialogKind::PortRowEditor: {
-        auto request = NewRequest(*dialog, spec.Table, extras.Timeout);
+        auto request = NewRequest(*dialog, recipe.Table, extras.Timeout);
         TSNMPEditorPanel* panel = dialog->CreateEditorPanel(request.release());
         ApplyEditorExtras(*panel, extras);
         break;
     }
     case GenericDialogKind::TableList:
     case GenericDialogKind::TableListAddDelete: {
-        auto request = NewRequest(*dialog, spec.Table, extras.Timeout);
-        const bool addDelete = spec.Kind == GenericDialogKind::TableListAddDelete;
+        auto request = NewRequest(*dialog, recipe.Table, extras.Timeout);
+        const bool addDelete = recipe.Kind == GenericDialogKind::TableListAddDelete;
         const int column = addDelete ? extras.RowStatusColumn : -1;
         TSNMPListViewPanel* panel = dialog->CreateListViewPanel(request.release(), column, addDelete ? CreateValue : "",
                                                                 column, addDelete ? DestroyValue : "");
@@ -104,11 +104,11 @@ std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& spec) {
     }
     case GenericDialogKind::Tabbed:
         if (extras.SizeBeforePages) ApplySizeExtras(*dialog, extras);
-        BuildPages(*dialog, spec);
+        BuildPages(*dialog, recipe);
         break;
     }
-    if (spec.Kind != GenericDialogKind::Tabbed || !extras.SizeBeforePages) ApplySizeExtras(*dialog, extras);
-    if (!spec.Caption.empty()) dialog->SetCaption(spec.Caption);
+    if (recipe.Kind != GenericDialogKind::Tabbed || !extras.SizeBeforePages) ApplySizeExtras(*dialog, extras);
+    if (!recipe.Caption.empty()) dialog->SetCaption(recipe.Caption);
     if (extras.OnClose) {
         TConfigForm* form = dialog.get();
         form->OnClose = [form, hook = extras.OnClose](ui::Component* sender, ui::CloseAction& action) {
@@ -119,7 +119,7 @@ std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& spec) {
     return dialog;
 }
 
-void ShowGenericDialog(const GenericDialogSpec& spec) {
-    std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(spec);
+void ShowGenericDialog(const GenericDialogSpec& recipe) {
+    std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(recipe);
     dialog->ShowModal();
 }

@@ -70,6 +70,6 @@ int ScaledSize(int designSize);
 
 // Assembles the dialog without showing it (its first read is pending). Raises Exception for a kind or table
 // that cannot make a dialog.
-std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& spec);
+std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& recipe);
 // Assembles the dialog, shows it modally and frees it.
-void ShowGenericDialog(const GenericDialogSpec& spec);
+void ShowGenericDialog(const GenericDialogSpec& recipe);

@@ -64,7 +64,7 @@ const std::vector<ModelSpec>& Specs() {
 const char* const SystemLedLabels[] = {"PWR", "CON", "RPS", "LINK", "PoE"};
 const char* const SystemLedPanels[] = {"PowerLedPanel", "ConsoleLedPanel", "RPSPanel", "LinkLedPanel", "POELedPanel"};
 
-int PortOctet(const ModelSpec& spec, int port) { return spec.SystemLeds + 2 * (port - 1); }
+int PortOctet(const ModelSpec& recipe, int port) { return recipe.SystemLeds + 2 * (port - 1); }
 
 LedGroup MakeGroup(const std::string& panel, LedMap map, const LedSize& size, int gap, int left, int top) {
     LedGroup group;
@@ -116,51 +116,51 @@ Box LedBesideConnector(const Box& connector, const GridLayout& grid, const LedGr
     return {connector.Left + 1, top, group.Bounds.Width, group.Bounds.Height};
 }
 
-PanelGeometry Layout(const ModelSpec& spec) {
+PanelGeometry Layout(const ModelSpec& recipe) {
     PanelGeometry g;
-    g.Model = spec.Model;
-    g.ClassName = spec.ClassName;
-    g.ClientWidth = spec.ClientWidth;
-    g.ClientHeight = spec.ClientHeight;
-    g.SystemLedCount = spec.SystemLeds;
-    g.ProbeMedium = spec.ProbeMedium;
-    g.HasButtons = spec.HasButtons;
-    g.UnitPictureList = spec.UnitPictureList;
-    g.UnitPicturePanel = spec.UnitPictureList == 1;
-    if (spec.UnitPictureList == 1) g.UnitPicture = {12, 48, 26, 26};
-    if (spec.UnitPictureList == 2) g.UnitPicture = {16, 52, 17, 16};
-    if (spec.SystemLeds == 5) g.PoeToggle = {92, 60, 23, 23};
+    g.Model = recipe.Model;
+    g.ClassName = recipe.ClassName;
+    g.ClientWidth = recipe.ClientWidth;
+    g.ClientHeight = recipe.ClientHeight;
+    g.SystemLedCount = recipe.SystemLeds;
+    g.ProbeMedium = recipe.ProbeMedium;
+    g.HasButtons = recipe.HasButtons;
+    g.UnitPictureList = recipe.UnitPictureList;
+    g.UnitPicturePanel = recipe.UnitPictureList == 1;
+    if (recipe.UnitPictureList == 1) g.UnitPicture = {12, 48, 26, 26};
+    if (recipe.UnitPictureList == 2) g.UnitPicture = {16, 52, 17, 16};
+    if (recipe.SystemLeds == 5) g.PoeToggle = {92, 60, 23, 23};
 
-    const GridLayout grid = GridFor(spec.FrontPorts);
-    const int otherMedium = spec.FrontMedium == mdCopper ? mdFibre : mdCopper;
+    const GridLayout grid = GridFor(recipe.FrontPorts);
+    const int otherMedium = recipe.FrontMedium == mdCopper ? mdFibre : mdCopper;
 
     // Connectors and buttons: the front ports, then the other connectors of the combo ports.
     int button = 0;
-    for (int p = 1; p <= spec.FrontPorts; ++p)
-        g.Connectors.push_back({p, spec.FrontMedium, spec.HasButtons ? ++button : 0, grid.PortBox(p - 1)});
+    for (int p = 1; p <= recipe.FrontPorts; ++p)
+        g.Connectors.push_back({p, recipe.FrontMedium, recipe.HasButtons ? ++button : 0, grid.PortBox(p - 1)});
     for (int k = 0; k < 4; ++k)
-        g.Connectors.push_back({spec.FirstCombo + k, otherMedium, spec.HasButtons ? ++button : 0, grid.ComboBox(k)});
+        g.Connectors.push_back({recipe.FirstCombo + k, otherMedium, recipe.HasButtons ? ++button : 0, grid.ComboBox(k)});
 
     // System LEDs: one column at the left.
-    for (int i = 0; i < spec.SystemLeds; ++i) {
-        LedGroup led = MakeGroup(SystemLedPanels[i], LedMap::System, spec.System, 0, 46, 9 + i * 14);
+    for (int i = 0; i < recipe.SystemLeds; ++i) {
+        LedGroup led = MakeGroup(SystemLedPanels[i], LedMap::System, recipe.System, 0, 46, 9 + i * 14);
         led.Label = SystemLedLabels[i];
         AddLed(led, i, 0);
         g.SystemLeds.push_back(led);
     }
 
     // Port LEDs: rows in the LED block, or one panel beside each connector.
-    if (!spec.Rows.empty()) {
-        for (size_t r = 0; r < spec.Rows.size(); ++r) {
-            LedGroup row = MakeGroup("LedPanel" + std::to_string(r + 1), LedMap::Port, spec.Row, spec.Gap, 92,
+    if (!recipe.Rows.empty()) {
+        for (size_t r = 0; r < recipe.Rows.size(); ++r) {
+            LedGroup row = MakeGroup("LedPanel" + std::to_string(r + 1), LedMap::Port, recipe.Row, recipe.Gap, 92,
                                      20 + static_cast<int>(r) * 22);
-            for (int p = spec.Rows[r].first; p <= spec.Rows[r].second; ++p) AddLed(row, PortOctet(spec, p), p);
+            for (int p = recipe.Rows[r].first; p <= recipe.Rows[r].second; ++p) AddLed(row, PortOctet(recipe, p), p);
             g.PortLeds.push_back(row);
         }
     } else {
-        for (int p = 1; p < spec.FirstCombo; ++p) {
-            LedGroup led = MakeGroup("Port" + std::to_string(p) + "Panel", LedMap::Port, spec.Row, 0, 0, 0);
-            AddLed(led, PortOctet(spec, p), p);
+        for (int p = 1; p < recipe.FirstCombo; ++p) {
+            LedGroup led = MakeGroup("Port" + std::to_string(p) + "Panel", LedMap::Port, recipe.Row, 0, 0, 0);
+            AddLed(led, PortOctet(recipe, p), p);
             led.Bounds = LedBesideConnector(g.Connectors[static_cast<size_t>(p - 1)].Bounds, grid, led);
             g.PortLeds.push_back(led);
         }
@@ -168,29 +168,29 @@ PanelGeometry Layout(const ModelSpec& spec) {
 
     // Combo ports: an LED panel beside each of the two connectors.
     for (int k = 0; k < 4; ++k) {
-        const int port = spec.FirstCombo + k;
+        const int port = recipe.FirstCombo + k;
         ComboPort combo;
         combo.Port = port;
-        combo.Octet = PortOctet(spec, port);
-        combo.ComboPanel = MakeGroup("Combo" + std::to_string(k + 1) + "Panel", LedMap::Port, spec.Combo, 0, 0, 0);
+        combo.Octet = PortOctet(recipe, port);
+        combo.ComboPanel = MakeGroup("Combo" + std::to_string(k + 1) + "Panel", LedMap::Port, recipe.Combo, 0, 0, 0);
         AddLed(combo.ComboPanel, combo.Octet, port);
         combo.ComboPanel.Bounds = LedBesideConnector(grid.ComboBox(k), grid, combo.ComboPanel);
-        LedSize portSize = spec.Combo;
-        portSize.Start = spec.ComboPortStart;
+        LedSize portSize = recipe.Combo;
+        portSize.Start = recipe.ComboPortStart;
         combo.PortPanel = MakeGroup("Port" + std::to_string(port) + "Panel", LedMap::Port, portSize, 0, 0, 0);
         AddLed(combo.PortPanel, combo.Octet, port);
         combo.PortPanel.Bounds = LedBesideConnector(grid.PortBox(port - 1), grid, combo.PortPanel);
         // The probed connector: fibre (Combo<k>Panel in the copper models, Port<q>Panel in the fibre ones);
         // the copper connector, Combo<k>Panel, in the model that probes copper.
-        combo.ProbedIsComboPanel = spec.ProbeMedium == mdCopper || spec.FrontMedium == mdCopper;
+        combo.ProbedIsComboPanel = recipe.ProbeMedium == mdCopper || recipe.FrontMedium == mdCopper;
         g.Combos.push_back(combo);
     }
 
     // LED-only ports: beside the combo block (24-port models) or in the LED block (48-port models).
-    for (size_t i = 0; i < spec.LedOnly.size(); ++i) {
-        const int port = spec.LedOnly[i];
-        LedGroup led = MakeGroup("Port" + std::to_string(port) + "Panel", spec.LedOnlyMap, spec.LedOnlySize, 0, 0, 0);
-        AddLed(led, PortOctet(spec, port), port);
+    for (size_t i = 0; i < recipe.LedOnly.size(); ++i) {
+        const int port = recipe.LedOnly[i];
+        LedGroup led = MakeGroup("Port" + std::to_string(port) + "Panel", recipe.LedOnlyMap, recipe.LedOnlySize, 0, 0, 0);
+        AddLed(led, PortOctet(recipe, port), port);
         Box connector;
         if (grid.LedOnlyLeft > 0) {
             connector = {grid.LedOnlyLeft + static_cast<int>(i) * 30, 30, 26, 30};
@@ -208,7 +208,7 @@ PanelGeometry Layout(const ModelSpec& spec) {
     // Vent slots fill what is left at the right.
     int usedRight = grid.ComboBox(3).Right();
     for (const Connector& c : g.Connectors) usedRight = std::max(usedRight, c.Bounds.Right());
-    if (spec.ClientWidth - usedRight > 40) g.Vents.push_back({usedRight + 20, 14, spec.ClientWidth - usedRight - 32, spec.ClientHeight - 28});
+    if (recipe.ClientWidth - usedRight > 40) g.Vents.push_back({usedRight + 20, 14, recipe.ClientWidth - usedRight - 32, recipe.ClientHeight - 28});
     return g;
 }
 
@@ -235,7 +235,7 @@ const Connector& PanelGeometry::ButtonConnector(int button) const {
 const std::vector<std::string>& PanelModelNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list;
-        for (const ModelSpec& spec : Specs()) list.push_back(spec.Model);
+        for (const ModelSpec& recipe : Specs()) list.push_back(recipe.Model);
         return list;
     }();
     return names;
@@ -244,7 +244,7 @@ const std::vector<std::string>& PanelModelNames() {
 const PanelGeometry& GeometryOf(const std::string& model) {
     static const std::map<std::string, PanelGeometry> layouts = [] {
         std::map<std::string, PanelGeometry> all;
-        for (const ModelSpec& spec : Specs()) all.emplace(spec.Model, Layout(spec));
+        for (const ModelSpec& recipe : Specs()) all.emplace(recipe.Model, Layout(recipe));
         return all;
     }();
     const auto found = layouts.find(model);

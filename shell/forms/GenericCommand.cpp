@@ -82,23 +82,23 @@ NxTextChecker TextCheckerNamed(const char* name) {
 GenericDialogSpec GenericDialogSpecFor(const GenericDialogRequest& request) {
     const MenuCommand& command = *request.Command;
     static const CommandContext noContext;
-    GenericDialogSpec spec;
-    spec.Caption = request.Caption;
-    spec.Kind = DialogKind(command.Kind);
-    spec.Extras = Extras(command.Extras, request.Context ? *request.Context : noContext);
+    GenericDialogSpec recipe;
+    recipe.Caption = request.Caption;
+    recipe.Kind = DialogKind(command.Kind);
+    recipe.Extras = Extras(command.Extras, request.Context ? *request.Context : noContext);
     if (command.Kind == CommandKind::Tabbed) {
         for (const CommandPage& page : command.Pages)
-            spec.Pages.push_back(
+            recipe.Pages.push_back(
                 {page.Caption ? page.Caption : "", TableRef(page.Table), page.RowStatusColumn, page.NoEdit, page.StopShown});
-        return spec;
+        return recipe;
     }
-    spec.Table = TableRef(command.Table);
+    recipe.Table = TableRef(command.Table);
     if (command.Kind == CommandKind::PortRowEditor) {
-        spec.Table.Kind = MVT_SV;
-        spec.Table.KeyCount = 0;
-        spec.Table.InstanceSuffix = request.PortHint;
+        recipe.Table.Kind = MVT_SV;
+        recipe.Table.KeyCount = 0;
+        recipe.Table.InstanceSuffix = request.PortHint;
     }
-    return spec;
+    return recipe;
 }
 
 void RunGenericCommandDialog(const GenericDialogRequest& request) { ShowGenericDialog(GenericDialogSpecFor(request)); }

@@ -131,40 +131,40 @@ TEST_F(ConfigFormTest, ClosingDuringALongWalkWaitsForItsLastAnswer) {
 }
 
 TEST_F(ConfigFormTest, AssemblyFromACommandSetsCaptionAndScaledSizes) {
-    GenericDialogSpec spec;
-    spec.Caption = "Static Binding: 127.0.0.1";
-    spec.Kind = GenericDialogKind::TableListAddDelete;
-    spec.Table = {FindCatalogTable(StaticBindings), MVT_UMV, 2, {}};
-    spec.Extras.RowStatusColumn = StaticBindingsStatus;
-    spec.Extras.Height = 450;
-    spec.Extras.NoEdit = true;
+    GenericDialogSpec recipe;
+    recipe.Caption = "Static Binding: 127.0.0.1";
+    recipe.Kind = GenericDialogKind::TableListAddDelete;
+    recipe.Table = {FindCatalogTable(StaticBindings), MVT_UMV, 2, {}};
+    recipe.Extras.RowStatusColumn = StaticBindingsStatus;
+    recipe.Extras.Height = 450;
+    recipe.Extras.NoEdit = true;
     {
-        std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(spec);
+        std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(recipe);
         EXPECT_EQ(dialog->Caption(), "Static Binding: 127.0.0.1");
         EXPECT_EQ(dialog->Height(), 450);
         EXPECT_EQ(dialog->FormType, TConfigForm::ftListView);
     }
     ui::TestHooks::SetPixelsPerInch(120);
-    std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(spec);
+    std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(recipe);
     EXPECT_EQ(dialog->Height(), 562);
 }
 
 TEST_F(ConfigFormTest, ShowGenericDialogReadsAndFreesEverything) {
-    GenericDialogSpec spec;
-    spec.Caption = "Spanning Tree: 127.0.0.1";
-    spec.Kind = GenericDialogKind::ScalarsEditor;
-    spec.Table = {FindCatalogTable(StpGroup), SVT_SV, 0, {}};
-    spec.Extras.EditWidthPlus = 50;
-    spec.Extras.OptionalRows = {1};
+    GenericDialogSpec recipe;
+    recipe.Caption = "Spanning Tree: 127.0.0.1";
+    recipe.Kind = GenericDialogKind::ScalarsEditor;
+    recipe.Table = {FindCatalogTable(StpGroup), SVT_SV, 0, {}};
+    recipe.Extras.EditWidthPlus = 50;
+    recipe.Extras.OptionalRows = {1};
     bool hookRan = false;
-    spec.Extras.OnClose = [&](TConfigForm& dialog) { hookRan = dialog.Requests.empty(); };
+    recipe.Extras.OnClose = [&](TConfigForm& dialog) { hookRan = dialog.Requests.empty(); };
     ui::TestHooks::RunInNextModal([&](ui::Form& form) {
         auto& dialog = dynamic_cast<TConfigForm&>(form);
         EXPECT_TRUE(WaitIdle(*dialog.Requests[0]));
         EXPECT_EQ(form.Caption(), "Spanning Tree: 127.0.0.1");
         form.Close();
     });
-    ShowGenericDialog(spec);
+    ShowGenericDialog(recipe);
     EXPECT_TRUE(hookRan);
     EXPECT_FALSE(Pdus("GET").empty());
 }

@@ -45,13 +45,13 @@ TEST_P(AlignTable, PlacesChildren) {
     parent->SetBounds(0, 0, 200, 100);
     parent->SetParent(form.get());
     std::vector<ui::Panel*> children;
-    for (const ChildSpec& spec : c.children) {
+    for (const ChildSpec& recipe : c.children) {
         auto* child = new ui::Panel(form.get());
         child->SetBevelOuter(ui::bvNone);
-        child->SetBounds(spec.left, spec.top, spec.width, spec.height);
-        child->SetVisible(spec.visible);
+        child->SetBounds(recipe.left, recipe.top, recipe.width, recipe.height);
+        child->SetVisible(recipe.visible);
         child->SetParent(parent);
-        child->SetAlign(spec.align);
+        child->SetAlign(recipe.align);
         children.push_back(child);
     }
     for (size_t i = 0; i < children.size(); ++i) {
