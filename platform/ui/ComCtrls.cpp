@@ -1,4 +1,5 @@
 #include "ComCtrls.h"
+#include "ControlHelpers.h"
 
 #include "Exception.h"
 #include "Text.h"
@@ -16,20 +17,8 @@ namespace ui {
 namespace {
 constexpr int pageBorder = 4;
 
-class SyncScope {
-public:
-    explicit SyncScope(int& depth) : depth_(depth) { ++depth_; }
-    ~SyncScope() { --depth_; }
-    SyncScope(const SyncScope&) = delete;
-    SyncScope& operator=(const SyncScope&) = delete;
-
-private:
-    int& depth_;
-};
-
-std::string IndexError(const char* what, int index) {
-    return std::string(what) + " index out of bounds (" + std::to_string(index) + ")";
-}
+using detail::IndexError;
+using detail::SyncScope;
 
 // The frame around the pages' display area.
 class PageFrame : public QWidget {

@@ -1,4 +1,5 @@
 #include "ListView.h"
+#include "ControlHelpers.h"
 
 #include "Exception.h"
 #include "Text.h"
@@ -15,21 +16,8 @@
 namespace ui {
 
 namespace {
-// Counts a nesting of code-made widget changes, so the widget's own signals know to stay quiet.
-class SyncScope {
-public:
-    explicit SyncScope(int& depth) : depth_(depth) { ++depth_; }
-    ~SyncScope() { --depth_; }
-    SyncScope(const SyncScope&) = delete;
-    SyncScope& operator=(const SyncScope&) = delete;
-
-private:
-    int& depth_;
-};
-
-std::string IndexError(const char* what, int index) {
-    return std::string(what) + " index out of bounds (" + std::to_string(index) + ")";
-}
+using detail::IndexError;
+using detail::SyncScope;
 }  // namespace
 
 // The widget's view of the items: every column, and the rows handed over so far.
