@@ -1,4 +1,5 @@
 #include "PanelTestSupport.h"
+#include "EventWait.h"
 
 #include "NxSNMPSession.h"
 #include "PanelPictures.h"
@@ -50,23 +51,10 @@ std::unique_ptr<simtest::SimAgent> StartSim(const std::vector<std::string>& scen
     return sim;
 }
 
-bool RunUntil(const std::function<bool()>& done, int seconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
+bool RunUntil(const std::function<bool()>& done, int seconds) { return testsupport::RunEventsUntil(done, seconds); }
 
-void Pump(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-}
+void Pump(int ms) { testsupport::PumpEvents(ms); }
 
-std::string OutputPath(const std::string& name) {
-    const char* binary = std::getenv("QSW_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/" + name;
-}
+std::string OutputPath(const std::string& name) { return testsupport::OutputPath(name); }
 
 }  // namespace paneltest

@@ -1,6 +1,7 @@
 // The main window against the switch simulator: device-state texts, the views of the stack units, the port buttons
 // acting as one group, "Refresh Panel", closing while the views poll, and a switch that does not answer.
 #include "Application.h"
+#include "EventWait.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
 #include "ListView.h"
@@ -71,18 +72,9 @@ std::vector<std::string> AddUnitThree() {
             "set " + entry + ".7.3 int 5",   "set " + entry + ".15.3 int 1"};
 }
 
-bool RunUntil(const std::function<bool()>& done, int seconds = 20) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
+bool RunUntil(const std::function<bool()>& done, int seconds = 20) { return testsupport::RunEventsUntil(done, seconds); }
 
-std::string OutputPath(const std::string& name) {
-    const char* binary = std::getenv("QSW_BINARY_DIR");
-    return std::string(binary ? binary : ".") + "/" + name;
-}
+std::string OutputPath(const std::string& name) { return testsupport::OutputPath(name); }
 
 void SaveScreenshot(TMainForm& form, const std::string& name) {
     QCoreApplication::processEvents();

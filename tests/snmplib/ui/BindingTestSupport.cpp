@@ -1,4 +1,5 @@
 #include "BindingTestSupport.h"
+#include "EventWait.h"
 
 #include "NxSNMPSession.h"
 #include "SnmpdAgent.h"
@@ -33,19 +34,9 @@ simtest::SimAgent& Sim() {
     return agent;
 }
 
-bool RunUntil(const std::function<bool()>& done, int seconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
+bool RunUntil(const std::function<bool()>& done, int seconds) { return testsupport::RunEventsUntil(done, seconds); }
 
-void Pump(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-}
+void Pump(int ms) { testsupport::PumpEvents(ms); }
 
 void FormTest::SetUp() {
     form = new ui::Form(nullptr);
