@@ -37,6 +37,13 @@ void LoadModuleMessageFiles(const std::string& moduleDirectory) {
     for (const MessageFile& file : files) LoadMessageFile(file.Table, JoinPath(moduleDirectory, file.Name));
 }
 
+std::string ReadHostProgramDirectory(host::Registry& registry) {
+    std::string directory;
+    if (registry.OpenKey(HostExePathKey, false)) directory = registry.ReadString(HostPathValue);
+    registry.CloseKey();
+    return directory;
+}
+
 std::string ReadConfigurationDirectory(host::Registry& registry) {
     std::string directory;
     if (registry.OpenKey(HostExePathKey, false))

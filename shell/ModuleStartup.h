@@ -32,6 +32,9 @@ std::string ModuleDirectory(const std::string& modulePath);
 // leaves its table as it is.
 void LoadModuleMessageFiles(const std::string& moduleDirectory);
 
+// The host's program directory (the ExePath key's "Path"), where its companion tools lie; empty when the key is missing.
+std::string ReadHostProgramDirectory(host::Registry& registry);
+
 // The host's "Path" followed by "../Conf/MBF/", replaced by the MibFile key's "Path" when that key opens;
 // empty when neither opens.
 std::string ReadConfigurationDirectory(host::Registry& registry);

@@ -117,7 +117,7 @@ void RunSpecial(const MenuCommand& command, const CommandContext& context) {
 
 void RunHostTool(const MenuCommand& command, const CommandContext& context) {
     if (command.PageOption == nullptr || context.SettingTexts == nullptr) return;
-    RunMibBrowser(command.PageOption, *context.SettingTexts, DefaultSNMPSecurity.Version);
+    RunMibBrowser(command.PageOption, *context.SettingTexts, DefaultSNMPSecurity.Version, context.ToolDirectories);
 }
 
 // The steps around any dialog: before, the SNMP version switch, after close.

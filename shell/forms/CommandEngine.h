@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 class Component;
@@ -20,6 +21,7 @@ struct CommandContext {
     float ScaleFactor = 1.0f;
     const DeviceSettingTextList* SettingTexts = nullptr;  // for the host tools
     std::string ModuleDirectory;                          // where the help file lies
+    std::vector<std::string> ToolDirectories;             // where the host tools are looked for first, in order
     std::function<void()> RefreshPanel;
     std::function<void(MainWindowStep)> RunStep;  // Update8021xMenus, StpVersionReread, RmonSettingFormClose
     std::function<void()> About;

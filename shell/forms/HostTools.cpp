@@ -9,6 +9,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace {
 
 ProcessLauncher& CurrentLauncher() {
@@ -73,9 +75,23 @@ ToolCommand BuildMibBrowserCommand(const std::string& pageOption, const DeviceSe
 
 void SetProcessLauncher(ProcessLauncher launcher) { CurrentLauncher() = std::move(launcher); }
 
-void RunMibBrowser(const std::string& pageOption, const DeviceSettingTextList& texts, uint8_t effectiveVersion) {
-    const ToolCommand command = BuildMibBrowserCommand(pageOption, texts, effectiveVersion);
-    if (!command.Program.empty()) Launch(command);
+std::string FindToolProgram(const std::string& tool, const std::vector<std::string>& directories) {
+    for (const std::string& directory : directories) {
+        if (directory.empty()) continue;
+        const std::filesystem::path candidate = std::filesystem::path(directory) / tool;
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error) && access(candidate.c_str(), X_OK) == 0)
+            return candidate.string();
+    }
+    return tool;
+}
+
+void RunMibBrowser(const std::string& pageOption, const DeviceSettingTextList& texts, uint8_t effectiveVersion,
+                   const std::vector<std::string>& toolDirectories) {
+    ToolCommand command = BuildMibBrowserCommand(pageOption, texts, effectiveVersion);
+    if (command.Program.empty()) return;
+    command.Program = FindToolProgram(command.Program, toolDirectories);
+    Launch(command);
 }
 
 std::string HelpFilePath(const std::string& moduleDirectory) {

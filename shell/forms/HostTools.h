@@ -25,8 +25,14 @@ using ProcessLauncher = std::function<bool(const ToolCommand& command)>;
 // Replaces the launcher (tests record the commands); an empty launcher restores the real one.
 void SetProcessLauncher(ProcessLauncher launcher);
 
-// Builds the tool's command and starts it. Any failure to start is ignored: the menu stays usable.
-void RunMibBrowser(const std::string& pageOption, const DeviceSettingTextList& texts, uint8_t effectiveVersion);
+// The program to start for a tool: the first directory holding an executable file of that name gives its path;
+// otherwise the bare name, which the system's program search resolves.
+std::string FindToolProgram(const std::string& tool, const std::vector<std::string>& directories);
+
+// Builds the tool's command, finds its program (directories first) and starts it. Any failure to start is ignored:
+// the menu stays usable.
+void RunMibBrowser(const std::string& pageOption, const DeviceSettingTextList& texts, uint8_t effectiveVersion,
+                   const std::vector<std::string>& toolDirectories = {});
 
 inline constexpr const char* HelpFileName = "QSW2100Series_100402.hlp";
 

@@ -23,31 +23,31 @@ void TMainForm::RunMainWindowStep(MainWindowStep step) {
     }
 }
 
-void TMainForm::RunCommand(const std::string& handler) {
-    const MenuCommand* command = FindMenuCommand(handler);
-    if (command == nullptr) return;
+CommandContext TMainForm::MakeCommandContext() {
     CommandContext context;
     context.MainWindow = this;
     context.DeviceAddress = DeviceAddressText;
     context.ScaleFactor = ScaleFactor;
     context.SettingTexts = &DeviceSettingTexts;
     context.ModuleDirectory = ModuleDirectory(ModulePath);
+    context.ToolDirectories = {HostProgramDirectory, context.ModuleDirectory};
     context.RefreshPanel = [this] { RunIfSet(RefreshPanelStep); };
     context.RunStep = [this](MainWindowStep step) { RunMainWindowStep(step); };
     context.About = [] { ShowAboutBox(&ui::Application::Instance()); };
+    return context;
+}
+
+void TMainForm::RunCommand(const std::string& handler) {
+    const MenuCommand* command = FindMenuCommand(handler);
+    if (command == nullptr) return;
     DialogCaption = command->Title ? CommandDialogCaption(*command, DeviceAddressText) : std::string();
-    RunMenuCommand(*command, context);
+    RunMenuCommand(*command, MakeCommandContext());
 }
 
 void TMainForm::RunPortCommand(const std::string& handler, const std::string& portHint) {
     for (const MenuCommand& command : PortPopupCommands()) {
         if (handler != command.Handler) continue;
-        CommandContext context;
-        context.MainWindow = this;
-        context.DeviceAddress = DeviceAddressText;
-        context.ScaleFactor = ScaleFactor;
-        context.RunStep = [this](MainWindowStep step) { RunMainWindowStep(step); };
-        RunPortRowCommand(command, portHint, context);
+        RunPortRowCommand(command, portHint, MakeCommandContext());
         return;
     }
 }

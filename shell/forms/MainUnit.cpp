@@ -10,6 +10,7 @@
 #include "ListView.h"
 #include "MainMenuData.h"
 #include "MenuProfile.h"
+#include "MenuStates.h"
 #include "Menus.h"
 #include "ModuleStartup.h"
 #include "NxSNMPRequest2Edits.h"
@@ -81,16 +82,6 @@ void StopAndFree(NxSNMPRequest2Edits*& request) {
     while (request->Busy) ui::Application::Instance().ProcessMessages();
     delete request;
     request = nullptr;
-}
-
-void SetItemsVisible(TMainForm& form, std::initializer_list<const char*> names, bool visible) {
-    for (const char* name : names)
-        if (ui::MenuItem* item = form.FindMenuItem(name)) item->SetVisible(visible);
-}
-
-void SetItemsEnabled(TMainForm& form, std::initializer_list<const char*> names, bool enabled) {
-    for (const char* name : names)
-        if (ui::MenuItem* item = form.FindMenuItem(name)) item->SetEnabled(enabled);
 }
 
 }  // namespace
@@ -248,6 +239,7 @@ void TMainForm::StartDevice() {
     }
     LoadModuleMessageFiles(ModuleDirectory(ModulePath));
     ConfigurationDirectory = ReadConfigurationDirectory(registry);
+    HostProgramDirectory = ReadHostProgramDirectory(registry);
 
     const std::vector<std::string>& arguments = ProgramArguments();
     if (arguments.empty()) {
@@ -524,37 +516,19 @@ void TMainForm::ReleasePortButtons() {
     for (ui::SpeedButton* button : portButtons_) button->SetDown(false);
 }
 
-void TMainForm::UpdateStackMenus() {
-    try {
-        if (StackModeRequest) StackModeRequest->Get();
-        const std::string mode = ST_StackMode->Caption();
-        if (mode == "enabled" || mode == "disabled") SetItemsVisible(*this, {"Unitinformation1", "UnitTable1"}, mode == "enabled");
-    } catch (const std::exception& error) {
-        ShowMainStatus(error.what());
-        SetItemsVisible(*this, {"Unitinformation1", "UnitTable1"}, false);
-    }
+// Reads one device state through its request (into the hidden text) and applies the state's menu rule.
+void TMainForm::UpdateStateMenus(DeviceStateRule rule, NxSNMPRequest2Edits* request, const ui::Label* text) {
+    UpdateDeviceStateMenus(*this, rule, [request, text] {
+        if (request) request->Get();
+        return text->Caption();
+    });
 }
 
-void TMainForm::UpdateRmonMenus() {
-    try {
-        if (RmonStateRequest) RmonStateRequest->Get();
-        const std::string state = ST_RmonState->Caption();
-        if (state == "enabled" || state == "disabled")
-            SetItemsEnabled(*this, {"Statistics1", "History1", "AlarmEvent1"}, state == "enabled");
-    } catch (const std::exception& error) {
-        ShowMainStatus(error.what());
-    }
-}
+void TMainForm::UpdateStackMenus() { UpdateStateMenus(DeviceStateRule::Stacking, StackModeRequest, ST_StackMode); }
 
-void TMainForm::Update8021xMenus() {
-    try {
-        if (Dot1xStateRequest) Dot1xStateRequest->Get();
-        const std::string state = ST_8021xStatus->Caption();
-        if (state == "enabled" || state == "disabled") SetItemsEnabled(*this, {"Auth1"}, state == "enabled");
-    } catch (const std::exception& error) {
-        ShowMainStatus(error.what());
-    }
-}
+void TMainForm::UpdateRmonMenus() { UpdateStateMenus(DeviceStateRule::Rmon, RmonStateRequest, ST_RmonState); }
+
+void TMainForm::Update8021xMenus() { UpdateStateMenus(DeviceStateRule::Dot1x, Dot1xStateRequest, ST_8021xStatus); }
 
 // Stops the unit-table request and every view (its LED polling and requests) while the window and its status
 // bar still exist; the views would otherwise go on polling into a freed window.

@@ -19,8 +19,10 @@
 #include <string>
 #include <vector>
 
+struct CommandContext;
 struct MainMenuItem;
 enum class MainWindowStep : uint8_t;
+enum class DeviceStateRule;
 class NxSNMPRequest2Edits;
 class TPanelForm;
 
@@ -56,6 +58,7 @@ public:
     // Where the start-up found the module and the per-device settings files.
     std::string ModulePath;
     std::string ConfigurationDirectory;
+    std::string HostProgramDirectory;  // the host's companion tools
 
     bool Activated = false;   // the first activation has run
     int PanelCount = 0;       // stack units for which a view was asked in the last build
@@ -129,6 +132,8 @@ public:
     void RunCommand(const std::string& handler);
     void RunPortCommand(const std::string& handler, const std::string& portHint);
     void RunMainWindowStep(MainWindowStep step);
+    // What a command takes from the window: address, scale, settings, directories and the window's steps.
+    CommandContext MakeCommandContext();
     // Main-window steps the commands call, supplied by the device-state views.
     std::function<void()> RefreshPanelStep, UpdateRmonMenusStep, Update8021xMenusStep, StpVersionRereadStep;
 
@@ -143,6 +148,7 @@ private:
     void StartViewPolling(TPanelForm& view);
     void EmbedPanel(TPanelForm& view, int height, int width);
     void FreeUnitRequest();
+    void UpdateStateMenus(DeviceStateRule rule, NxSNMPRequest2Edits* request, const ui::Label* text);
     void ShowMainStatus(const std::string& text);
     void CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data);
     void StartDevice();

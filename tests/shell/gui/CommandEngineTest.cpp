@@ -19,6 +19,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -78,6 +79,34 @@ TEST(HostToolCommand, ThePageOptionNamesTheProgramAndIsTheLastArgument) {
     EXPECT_EQ(command.Program, "Rmon");
     EXPECT_EQ(command.Arguments.back(), "/TRmon_AlarmEvent");
     EXPECT_EQ(BuildMibBrowserCommand("/TIFMib_LastChangeTable", Texts("1"), 1).Program, "IFMib");
+}
+
+void WriteExecutable(const std::string& path, bool executable = true) {
+    std::ofstream(path) << "#!/bin/sh\n";
+    fs::permissions(path, executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(HostToolCommand, TheProgramIsTakenFromTheFirstDirectoryThatHoldsIt) {
+    testsupport::TempDir dirs;
+    for (const char* dir : {"host", "module"}) fs::create_directories(dirs.file(dir));
+    WriteExecutable(dirs.file("host/MIB"));
+    WriteExecutable(dirs.file("module/MIB"));
+    WriteExecutable(dirs.file("module/Rmon"));
+    WriteExecutable(dirs.file("host/Bridge"), false);
+    fs::create_directories(dirs.file("host/IFMib"));  // a directory is no program
+    const std::vector<std::string> directories = {"", dirs.file("host"), dirs.file("module")};
+    struct Case {
+        const char* tool;
+        std::string program;
+    };
+    const Case cases[] = {
+        {"MIB", dirs.file("host/MIB")},
+        {"Rmon", dirs.file("module/Rmon")},
+        {"Bridge", "Bridge"},
+        {"IFMib", "IFMib"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FindToolProgram(c.tool, directories), c.program) << c.tool;
+    EXPECT_EQ(FindToolProgram("MIB", {}), "MIB");
 }
 
 // Records what the engine starts and shows, and restores every hook afterwards.
@@ -336,6 +365,11 @@ protected:
     void SetUp() override {
         EngineTest::SetUp();
         units_.emplace(*app_);
+        // The host's program directory holds one of its tools.
+        fs::create_directories(work.file("host"));
+        WriteExecutable(work.file("host/MIB"));
+        std::ofstream(work.file("registry.ini"))
+            << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\ExePath]\nPath=" << work.file("host") << "\n";
         SetProgramArguments({"/I10.0.0.1", "/Rpub lic"});
         form = app_->CreateForm<TMainForm>();
     }
@@ -368,7 +402,12 @@ TEST_F(MainWindowCommandTest, EveryMenuItemWithAHandlerRunsItsCommand) {
     EXPECT_GT(items, 390);
     form->FindMenuItem("Information3")->Click();
     ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0].Program, work.file("host/MIB"));
     EXPECT_EQ(launched[0].Arguments, (std::vector<std::string>{"/I10.0.0.1", "/Rpub lic", "/W", "/TMIB_Info"}));
+    // A tool the host's directory lacks is left to the system's program search.
+    form->FindMenuItem("PortTable1")->Click();
+    ASSERT_EQ(launched.size(), 2u);
+    EXPECT_EQ(launched[1].Program, "Bridge");
 }
 
 TEST_F(MainWindowCommandTest, DeviceStateRulesSetTheirItems) {

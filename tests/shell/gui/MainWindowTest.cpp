@@ -6,6 +6,7 @@
 #include "ExtCtrls.h"
 #include "ListView.h"
 #include "MainUnit.h"
+#include "MenuCommandTable.h"
 #include "Menus.h"
 #include "MessageTablesGuard.h"
 #include "NxSNMPRequest2Edits.h"
@@ -323,6 +324,41 @@ TEST_F(MainWindowTest, RefreshPanelAsksFirstAndReadsTheUnitTableAgain) {
     EXPECT_EQ(form->PanelFormList[1]->Top(), form->PanelFormList[0]->ClientHeight() + 1);
     EXPECT_FALSE(HasHint("65.1"));
     EXPECT_TRUE(HintsUnique());
+}
+
+// The steps the RMON and 802.1X settings dialogs run when they close read the switch again and set their items.
+TEST_F(MainWindowTest, MenuItemsFollowTheSwitchsStatesWhenTheyAreReadAgain) {
+    StartSim(ScenarioLines("standalone-qsw2126p.scn"));
+    StartModule();
+    const char* const rmonItems[] = {"Statistics1", "History1", "AlarmEvent1"};
+    const std::string rmonState = "set-rw 1.3.6.1.4.1.32473.11.70.7.2.1.2.4.0 int ";
+    const std::string dot1xState = "set-rw 1.0.8802.1.1.1.1.1.1.0 int ";
+    for (const char* item : rmonItems) ASSERT_TRUE(ItemEnabled(item)) << item;
+    ASSERT_FALSE(ItemEnabled("Auth1"));
+
+    ASSERT_EQ(sim->control(rmonState + "2"), "ok");
+    ASSERT_EQ(sim->control(dot1xState + "1"), "ok");
+    form->RunMainWindowStep(MainWindowStep::RmonSettingFormClose);
+    form->RunMainWindowStep(MainWindowStep::Update8021xMenus);
+    EXPECT_EQ(form->ST_RmonState->Caption(), "disabled");
+    for (const char* item : rmonItems) EXPECT_FALSE(ItemEnabled(item)) << item;
+    EXPECT_TRUE(ItemEnabled("Auth1"));
+
+    ASSERT_EQ(sim->control(rmonState + "3"), "ok");
+    ASSERT_EQ(sim->control(dot1xState + "2"), "ok");
+    form->RunMainWindowStep(MainWindowStep::RmonSettingFormClose);
+    form->RunMainWindowStep(MainWindowStep::Update8021xMenus);
+    for (const char* item : rmonItems) EXPECT_TRUE(ItemEnabled(item)) << item;
+    EXPECT_FALSE(ItemEnabled("Auth1"));
+
+    // Stacking switched on: the unit items show. An error answer leaves the last mode read, so the items stay.
+    ASSERT_EQ(sim->control("set-rw 1.3.6.1.4.1.32473.12.11.1.2.0 int 1"), "ok");
+    form->UpdateStackMenus();
+    EXPECT_TRUE(ItemVisible("Unitinformation1") && ItemVisible("UnitTable1"));
+    ASSERT_EQ(sim->control("error 1.3.6.1.4.1.32473.12.11.1.2 genErr 1"), "ok");
+    form->UpdateStackMenus();
+    EXPECT_EQ(form->ST_StackMode->Caption(), "enabled");
+    EXPECT_TRUE(ItemVisible("Unitinformation1") && ItemVisible("UnitTable1"));
 }
 
 TEST_F(MainWindowTest, ClosingDuringAPollStopsEveryViewBeforeItIsFreed) {
