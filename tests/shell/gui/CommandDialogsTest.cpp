@@ -29,6 +29,17 @@ int FirstListRows(const ui::Component& owner) {
     return -1;
 }
 
+// The first component of type T among those the owner holds, depth first.
+template <typename T>
+T* FindOwned(const ui::Component& owner) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        ui::Component* component = owner.Components(i);
+        if (auto* found = dynamic_cast<T*>(component)) return found;
+        if (T* found = FindOwned<T>(*component)) return found;
+    }
+    return nullptr;
+}
+
 // Lists whose walk against the simulator shows no row yet (a MAC-address key and a four-key table); their
 // reads are still answered. Kept apart so that any other empty list fails.
 bool ShowsNoRowsYet(const std::string& handler) {
@@ -203,6 +214,29 @@ TEST_F(CommandDialogsTest, TheRmonSettingsDialogRunsTheMainWindowHookWhenItClose
     RunMenuCommand(command, context);
     EXPECT_EQ(stepsWhileOpen, 0u);
     EXPECT_EQ(steps, std::vector<MainWindowStep>{MainWindowStep::RmonSettingFormClose});
+}
+
+TEST_F(CommandDialogsTest, AScalarsEditorWritesTheValuePickedToTheSwitch) {
+    const MenuCommand& command = *FindMenuCommand("QinQGlobalSettings1Click");
+    ASSERT_EQ(command.Kind, CommandKind::ScalarsEditor);
+    std::vector<std::string> sets;
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        ASSERT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy && !Pdus("GET").empty(); }));
+        auto* panel = FindOwned<TSNMPEditorPanel>(dialog);
+        ASSERT_NE(panel, nullptr);
+        auto* state = dynamic_cast<ui::ComboBox*>(panel->EditsPanel->Rows[0].Editor);
+        ASSERT_NE(state, nullptr);
+        state->SetItemIndex(state->Items().IndexOf("disabled"));
+        MarkLog();
+        panel->ButtonPanel->SetCheckedButton->Click();
+        sets = Pdus("SET");
+        dialog.Close();
+    });
+    RunMenuCommand(command, DeviceContext());
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(simdialog::Varbinds(sets[0]), std::vector<std::string>{"1.3.6.1.4.1.32473.12.57.1.1.0=INTEGER:2"});
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 }  // namespace
