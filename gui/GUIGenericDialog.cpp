@@ -31,7 +31,8 @@ void UseCharset(ui::Control& control, int charset) {
 void ApplyRowCharsets(TEditsPanel& rows, const GenericDialogExtras& extras) {
     if (extras.FontCharset == 0) return;
     for (int row : extras.CharsetRows)
-        if (row >= 0 && row < rows.RowCount()) UseCharset(*rows.Rows[static_cast<size_t>(row)].Editor, extras.FontCharset);
+        if (row >= 0 && row < rows.RowCount())
+            UseCharset(*rows.Rows[static_cast<size_t>(row)].Editor, extras.FontCharset);
 }
 
 // The state's option text, read once through a request of the dialog's own that is bound to a static text on no
@@ -50,7 +51,13 @@ std::string ReadStateText(TConfigForm& dialog, const GenericTableRef& table) {
     return text.Caption();
 }
 
+// True when the check's state reads "disabled"; false without a check or when the state cannot be read.
+bool StateReadsOff(TConfigForm& dialog, const GenericStateCheck& check) {
+    return check.Table.Table && ReadStateText(dialog, check.Table) == StateOffText;
+}
+
 void ShowPlainMessage(const std::string& text) {
+    if (text.empty()) return;
     const ui::Application* application = ui::Application::InstanceOrNull();
     ui::MessageBox(nullptr, text, application ? application->Title() : std::string(), ui::mbOK, ui::mtCustom);
 }
@@ -129,7 +136,7 @@ int ScaledSize(int designSize) { return static_cast<int>(ui::Screen::ScaleFactor
 std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& recipe) {
     auto dialog = std::make_unique<TConfigForm>(ui::Application::InstanceOrNull());
     const GenericDialogExtras& extras = recipe.Extras;
-    const bool stateOff = recipe.StateCheck.Table.Table && ReadStateText(*dialog, recipe.StateCheck.Table) == StateOffText;
+    const bool stateOff = StateReadsOff(*dialog, recipe.StateCheck);
     switch (recipe.Kind) {
     case GenericDialogKind::ScalarsEditor:
     case GenericDialogKind::PortRowEditor: {

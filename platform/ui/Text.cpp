@@ -36,12 +36,12 @@ std::optional<std::string> ToLatin1(const QString& text) {
 std::optional<QString> Decode(const std::string& bytes, const char* codec) {
     QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) return std::nullopt;
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QString text = decoder.decode(view);
     if (decoder.hasError()) return std::nullopt;
     QStringEncoder encoder(codec, QStringConverter::Flag::Stateless);
     const QByteArray back = encoder.encode(text);
-    if (encoder.hasError() || QByteArrayView(back) != QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())))
-        return std::nullopt;
+    if (encoder.hasError() || QByteArrayView(back) != view) return std::nullopt;
     return text;
 }
 
