@@ -53,8 +53,18 @@ struct GenericDialogExtras {
     int Wider = 0;                  // scaled
     int FixedWidth = 0;
     bool SizeBeforePages = false;
+    int FontCharset = 0;            // the list view and the editors of CharsetRows; 0 the default
+    std::vector<int> CharsetRows;
     // The dialog's close step replaced by a hook that runs the dialog's own first (hook gets the dialog).
     std::function<void(TConfigForm& dialog)> OnClose;
+};
+
+// A table read once, synchronously, before the dialog shows; it takes no part in the dialog. When its first
+// variable reads "disabled", OffMessage shows and the list offers no Edit. A state that cannot be read changes
+// nothing.
+struct GenericStateCheck {
+    GenericTableRef Table;  // Table.Table null: no check
+    std::string OffMessage;
 };
 
 struct GenericDialogSpec {
@@ -63,6 +73,7 @@ struct GenericDialogSpec {
     GenericTableRef Table;               // every kind but tabbed
     std::vector<GenericPageSpec> Pages;  // tabbed
     GenericDialogExtras Extras;
+    GenericStateCheck StateCheck;
 };
 
 // The whole part of the scale factor times a design size.

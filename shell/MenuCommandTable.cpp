@@ -954,6 +954,7 @@ constexpr MenuCommand kCommands[] = {
                  .Height = 450,
                  .Wider = 100,
                  .StateTable = {"1.3.6.1.4.1.32473.12.57.1", SVT_SV, 0},
+                 .StateOffMessage = "You should enable Q-in-Q before an edit action!",
                  .Other = kQinQPortTable1ClickOther}},
     {.Handler = "QinQPortRuleTable1Click",
      .MenuPath = "VLAN > Q-in-Q > Q-in-Q Port Rule Table\n",

@@ -94,8 +94,10 @@ struct CommandExtras {
     bool HiddenAtStart = false;
     bool InHiddenSubmenu = false;
     bool FollowsRmonState = false;  // enabled only while the RMON state reads "enabled"
-    // a table read once before the dialog opens (its state decides whether Edit is offered)
+    // a table read once before the dialog opens: when its first variable reads "disabled", this message shows
+    // before the dialog and Edit is not offered
     CommandTable StateTable{};
+    const char* StateOffMessage = nullptr;
     // rules not expressed by the fields above, word for word
     std::span<const char* const> Other{};
 };

@@ -245,10 +245,15 @@ void Control::SetColor(ui::Color color) {
     if (!ColorPaintsBase()) widget_->setAutoFillBackground(true);
 }
 
-ui::Font Control::Font() const { return FromQFont(widget_->font(), fontColor_); }
+ui::Font Control::Font() const {
+    ui::Font font = FromQFont(widget_->font(), fontColor_);
+    font.Charset = charset_;
+    return font;
+}
 
 void Control::SetFont(const ui::Font& font) {
     widget_->setFont(ToQFont(font, widget_->font()));
+    if (font.Charset != charset_) SetFontCharset(font.Charset);
     if (font.Color == fontColor_) return;
     fontColor_ = font.Color;
     QPalette palette = widget_->palette();

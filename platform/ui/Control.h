@@ -112,6 +112,8 @@ public:
     virtual void SetColor(ui::Color color);
     ui::Font Font() const;
     void SetFont(const ui::Font& font);
+    // The font's character set: how the control turns its text bytes into characters and back.
+    int FontCharset() const { return charset_; }
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
     const std::string& Hint() const { return hint_; }
@@ -148,6 +150,8 @@ protected:
     virtual void BoundsChanged() {}
     // Which background role the colour paints (the text area for edits, the window elsewhere).
     virtual bool ColorPaintsBase() const { return false; }
+    // Takes a new font character set; a control that shows text bytes shows them again in it.
+    virtual void SetFontCharset(int charset) { charset_ = charset; }
     // Size the widget takes for width_ x height_ (a form leaves its frame out).
     virtual void ApplyGeometry();
     virtual void ApplyVisibility();
@@ -178,6 +182,7 @@ private:
     bool enabled_ = true;
     ui::Color color_ = clBtnFace;
     int fontColor_ = clWindowText;
+    int charset_ = 0;
     bool tabStop_ = false;
     std::string hint_;
     bool showHint_ = false;

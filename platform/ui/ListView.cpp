@@ -31,8 +31,11 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= shown_) return {};
-        if (role == Qt::DisplayRole)
-            return ToQString(owner_.Items().items_[static_cast<size_t>(index.row())]->ColumnText(index.column()));
+        if (role == Qt::DisplayRole) {
+            const std::string text = owner_.Items().items_[static_cast<size_t>(index.row())]->ColumnText(index.column());
+            const int charset = owner_.FontCharset();
+            return charset == DefaultCharset ? ToQString(text) : ToQString(text, charset, nullptr);
+        }
         if (role == Qt::ToolTipRole && owner_.ShowHint() && !owner_.Hint().empty()) return PlainToolTip(owner_.Hint());
         return {};
     }
@@ -71,6 +74,10 @@ public:
         clear();
         shown_ = 0;
         endResetModel();
+    }
+    void AllRowsChanged() {
+        if (shown_ == 0 || columnCount({}) == 0) return;
+        emit dataChanged(index(0, 0), index(shown_ - 1, columnCount({}) - 1), {Qt::DisplayRole});
     }
     void RowChanged(int row) {
         if (row >= shown_ || columnCount({}) == 0) return;
@@ -325,6 +332,11 @@ void ListView::RowsCleared() {
 }
 
 void ListView::RowChanged(const ListItem& item) { model_->RowChanged(item.index_); }
+
+void ListView::SetFontCharset(int charset) {
+    Control::SetFontCharset(charset);
+    model_->AllRowsChanged();
+}
 
 void ListView::ColumnsChanged() {
     for (int i = 0; i < columns_.Count(); ++i) ApplyColumnWidth(*columns_.Item(i));

@@ -176,6 +176,7 @@ public:
 protected:
     bool WidgetEvent(QEvent* event) override;
     bool ColorPaintsBase() const override { return true; }
+    void SetFontCharset(int charset) override;
 
 private:
     friend class ListItem;

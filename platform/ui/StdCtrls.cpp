@@ -1,5 +1,6 @@
 #include "StdCtrls.h"
 
+#include "Exception.h"
 #include "Form.h"
 #include "Text.h"
 
@@ -41,18 +42,27 @@ Qt::Alignment ToQtAlignment(Alignment alignment) {
     }
 }
 
-// Refuses typing beyond the limit, as the platform's text limit does; longer text set by code stays.
+// Refuses typing beyond the limit, as the platform's text limit does (counted in bytes of the edit's character
+// set), and characters the character set has no bytes for; longer text set by code stays.
 class LengthLimit : public QValidator {
 public:
-    LengthLimit(QLineEdit* edit, const int& maxLength) : QValidator(edit), maxLength_(maxLength) {}
+    LengthLimit(QLineEdit* widget, const Edit& edit, const int& maxLength)
+        : QValidator(widget), edit_(edit), maxLength_(maxLength) {}
     State validate(QString& input, int&) const override {
-        if (maxLength_ > 0 && input.size() > maxLength_ && input.size() > length_) return Invalid;
+        const std::optional<std::string> bytes = edit_.BytesOf(input);
+        if (!bytes) return Invalid;
+        const auto length = static_cast<qsizetype>(bytes->size());
+        if (maxLength_ > 0 && length > maxLength_ && length > length_) return Invalid;
         return Acceptable;
     }
     // The length of the text as it stands, before the change being validated.
-    void Remember(qsizetype length) { length_ = length; }
+    void Remember(const QString& text) {
+        const std::optional<std::string> bytes = edit_.BytesOf(text);
+        length_ = bytes ? static_cast<qsizetype>(bytes->size()) : text.size();
+    }
 
 private:
+    const Edit& edit_;
     const int& maxLength_;
     qsizetype length_ = 0;
 };
@@ -150,14 +160,14 @@ void StaticText::AdjustSize() {
 Edit::Edit(Component* owner) : Control(owner, new QLineEdit) {
     QLineEdit* edit = LineEdit();
     edit->setMaxLength(std::numeric_limits<int>::max());
-    auto* limit = new LengthLimit(edit, maxLength_);
+    auto* limit = new LengthLimit(edit, *this, maxLength_);
     edit->setValidator(limit);
     edit->setFocusPolicy(Qt::StrongFocus);
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
     QObject::connect(edit, &QLineEdit::textChanged, SignalContext(), [this, limit](const QString& text) {
-        limit->Remember(text.size());
+        limit->Remember(text);
         if (codeChange_) return;
         FireUser([this] {
             if (OnChange) OnChange(this);
@@ -167,16 +177,46 @@ Edit::Edit(Component* owner) : Control(owner, new QLineEdit) {
 
 QLineEdit* Edit::LineEdit() const { return static_cast<QLineEdit*>(Widget()); }
 
-std::string Edit::Text() const { return FromQString(LineEdit()->text()); }
+std::string Edit::Text() const {
+    if (FontCharset() == DefaultCharset) return FromQString(LineEdit()->text());
+    std::optional<std::string> bytes = BytesOf(LineEdit()->text());
+    // Typing refuses such characters, so only code can have put them there; never hand on substitute bytes.
+    if (!bytes) throw Exception("The text holds characters that the edit's character set cannot write!");
+    return std::move(*bytes);
+}
+
+std::optional<std::string> Edit::BytesOf(const QString& text) const {
+    if (FontCharset() == DefaultCharset) return FromQString(text);
+    return FromQString(text, byteView_ ? DefaultCharset : FontCharset());
+}
 
 void Edit::SetText(const std::string& text) {
-    const QString value = ToQString(text);
-    if (value == LineEdit()->text()) return;
+    bool byteView = true;
+    const QString value = ToQString(text, FontCharset(), &byteView);
+    if (value == LineEdit()->text() && byteView == byteView_) return;
+    // In a character set the same characters may stand for other bytes in the other view: compare bytes.
+    const bool changed = FontCharset() == DefaultCharset || BytesOf(LineEdit()->text()) != text;
     {
         CodeChange change(codeChange_);
+        byteView_ = byteView;
         LineEdit()->setText(value);
     }
-    if (OnChange) OnChange(this);
+    if (changed && OnChange) OnChange(this);
+}
+
+void Edit::SetFontCharset(int charset) {
+    const std::string bytes = Text();
+    Control::SetFontCharset(charset);
+    ShowBytes(bytes);
+}
+
+// The same bytes shown again; the value has not changed, so no change event.
+void Edit::ShowBytes(const std::string& bytes) {
+    CodeChange change(codeChange_);
+    bool byteView = true;
+    const QString value = ToQString(bytes, FontCharset(), &byteView);
+    byteView_ = byteView;
+    LineEdit()->setText(value);
 }
 
 bool Edit::ReadOnly() const { return LineEdit()->isReadOnly(); }

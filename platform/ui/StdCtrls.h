@@ -5,9 +5,11 @@
 #include "Strings.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QComboBox;
+class QString;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -73,15 +75,21 @@ public:
     void SelectAll();
     int SelStart() const;
     void SetSelStart(int start);
+    // The bytes text stands for in this edit's character set (and view); none when a character has no byte form
+    // there. Typing such a character is refused.
+    std::optional<std::string> BytesOf(const QString& text) const;
 
     NotifyEvent OnChange;
 
 protected:
     bool ColorPaintsBase() const override { return true; }
+    void SetFontCharset(int charset) override;
 
 private:
     QLineEdit* LineEdit() const;
+    void ShowBytes(const std::string& bytes);
     int maxLength_ = 0;
+    bool byteView_ = true;  // the text shows its bytes one per character (the value is not in the character set)
     char passwordChar_ = 0;
     bool codeChange_ = false;
 };

@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTextDocument>
 
 namespace ui {
@@ -18,6 +20,63 @@ QString ToQString(const std::string& bytes) {
 std::string FromQString(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+namespace {
+
+const char* CodecName(int charset) { return charset == ShiftJisCharset ? "Shift_JIS" : nullptr; }
+
+std::optional<std::string> ToLatin1(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF) return std::nullopt;
+    return FromQString(text);
+}
+
+// Decodes only when the bytes read without error and encode back to themselves.
+std::optional<QString> Decode(const std::string& bytes, const char* codec) {
+    QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) return std::nullopt;
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QString text = decoder.decode(view);
+    if (decoder.hasError()) return std::nullopt;
+    QStringEncoder encoder(codec, QStringConverter::Flag::Stateless);
+    const QByteArray back = encoder.encode(text);
+    if (encoder.hasError() || QByteArrayView(back) != view) return std::nullopt;
+    return text;
+}
+
+// Encodes only when every character has a byte form that reads back as itself (no substitute bytes).
+std::optional<std::string> Encode(const QString& text, const char* codec) {
+    QStringEncoder encoder(codec, QStringConverter::Flag::Stateless);
+    if (!encoder.isValid()) return std::nullopt;
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) return std::nullopt;
+    QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
+    const QString back = decoder.decode(bytes);
+    if (decoder.hasError() || back != text) return std::nullopt;
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace
+
+bool CharsetAvailable(int charset) {
+    const char* codec = CodecName(charset);
+    return codec == nullptr || QStringDecoder(codec).isValid();
+}
+
+QString ToQString(const std::string& bytes, int charset, bool* byteView) {
+    const char* codec = CodecName(charset);
+    std::optional<QString> text;
+    if (codec && !bytes.empty()) text = Decode(bytes, codec);
+    const bool decoded = text.has_value() || (codec && bytes.empty() && CharsetAvailable(charset));
+    if (byteView) *byteView = !decoded;
+    return text ? *text : ToQString(bytes);
+}
+
+std::optional<std::string> FromQString(const QString& text, int charset) {
+    const char* codec = CodecName(charset);
+    if (!codec || !CharsetAvailable(charset)) return ToLatin1(text);
+    return Encode(text, codec);
 }
 
 QString PlainToolTip(const std::string& text) {

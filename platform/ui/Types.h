@@ -50,6 +50,7 @@ struct Font {
     bool Italic = false;
     bool Underline = false;
     bool StrikeOut = false;
+    int Charset = 0;  // how the control turns text bytes into characters: 0 one per byte, 128 Shift-JIS
 };
 
 struct Rect {

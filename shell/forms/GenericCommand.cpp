@@ -64,6 +64,8 @@ GenericDialogExtras Extras(const CommandExtras& row, const CommandContext& conte
     extras.Wider = row.Wider;
     extras.FixedWidth = row.FixedWidth;
     extras.SizeBeforePages = row.SizeBeforePages;
+    extras.FontCharset = row.FontCharset;
+    extras.CharsetRows.assign(row.CharsetRows.begin(), row.CharsetRows.end());
     if (row.OnClose != MainWindowStep::None && context.RunStep) {
         extras.OnClose = [step = row.OnClose, run = context.RunStep](TConfigForm&) { run(step); };
     }
@@ -93,6 +95,9 @@ GenericDialogSpec GenericDialogSpecFor(const GenericDialogRequest& request) {
         return recipe;
     }
     recipe.Table = TableRef(command.Table);
+    if (command.Extras.StateTable.Label)
+        recipe.StateCheck = {TableRef(command.Extras.StateTable),
+                             command.Extras.StateOffMessage ? command.Extras.StateOffMessage : ""};
     if (command.Kind == CommandKind::PortRowEditor) {
         recipe.Table.Kind = MVT_SV;
         recipe.Table.KeyCount = 0;

@@ -87,3 +87,27 @@ TEST_F(MenuCommandCatalog, RowsNamedByExtrasExistInTheirTables) {
             EXPECT_LT(row, entries);
     }
 }
+
+// Add and Delete exist exactly on the rows of that kind, and the column they write is a RowStatus column.
+TEST_F(MenuCommandCatalog, AddDeleteRowsAndOnlyThoseNameARowStatusColumn) {
+    int columns = 0;
+    for (const TableUse& use : AllTableUses()) {
+        if (use.RowStatusColumn < 0)
+            continue;
+        SCOPED_TRACE(use.Where);
+        ++columns;
+        MibObjectTable table = FindCatalogTable(use.Table.Label);
+        ASSERT_NE(table, nullptr);
+        const NxSNMPVar& column = table[use.RowStatusColumn];
+        const std::string caption = column.Caption;
+        EXPECT_TRUE(caption.find("Status") != std::string::npos || caption == "State") << caption;
+        ASSERT_NE(column.Options, nullptr);
+        EXPECT_EQ(column.Options->ValueToText("4"), "createAndGo");
+        EXPECT_EQ(column.Options->ValueToText("6"), "destroy");
+    }
+    for (const MenuCommand& c : AllMenuCommands()) {
+        SCOPED_TRACE(c.Handler);
+        EXPECT_EQ(c.Kind == CommandKind::TableListAddDelete, c.Extras.RowStatusColumn >= 0);
+    }
+    EXPECT_GT(columns, 0);
+}

@@ -383,6 +383,7 @@ TEST(MenuCommandTable, QinQPortTableReadsTheStateFirst) {
     EXPECT_STREQ(c->Extras.StateTable.Label, "1.3.6.1.4.1.32473.12.57.1");
     EXPECT_EQ(c->Extras.StateTable.ListKind, SVT_SV);
     EXPECT_FALSE(c->Extras.NoEdit);  // only while the state reads "disabled"
+    EXPECT_STREQ(c->Extras.StateOffMessage, "You should enable Q-in-Q before an edit action!");
     ASSERT_EQ(c->Extras.Formats.size(), 1u);
     EXPECT_STREQ(c->Extras.Formats[0].Checker, "NormalizeHexWordText");
     EXPECT_EQ(c->Extras.Height, 450);
