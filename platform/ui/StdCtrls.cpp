@@ -186,7 +186,6 @@ std::string Edit::Text() const {
 }
 
 std::optional<std::string> Edit::BytesOf(const QString& text) const {
-    if (FontCharset() == DefaultCharset) return FromQString(text);
     return FromQString(text, byteView_ ? DefaultCharset : FontCharset());
 }
 

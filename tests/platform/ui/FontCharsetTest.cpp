@@ -122,6 +122,11 @@ TEST_F(FontCharsetTest, TypingRefusesCharactersTheValueCannotWrite) {
     edit->SetText("\xff");
     Type(*edit, NihonText + "a");
     EXPECT_EQ(edit->Text(), "\xff" "a");
+
+    // The default set takes one byte per character: a character beyond it is refused, never written as "?".
+    auto* plain = Make<ui::Edit>();
+    Type(*plain, QString::fromUtf8("\xc3\xa9") + NihonText + "a");
+    EXPECT_EQ(plain->Text(), "\xe9" "a");
 }
 
 TEST_F(FontCharsetTest, TheLengthLimitCountsBytes) {
