@@ -14,6 +14,7 @@
 #include "SimProcess.h"
 #include "TestHooks.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -83,6 +84,9 @@ struct Module {
 
 // Polls for the given seconds, printing resident memory each minute, then the CPU the polling took.
 void MeasurePolling(int seconds) {
+    long wakes = 0;
+    const QMetaObject::Connection counting = QObject::connect(QAbstractEventDispatcher::instance(),
+                                                              &QAbstractEventDispatcher::awake, [&wakes] { ++wakes; });
     const long firstKb = ResidentKb();
     const double cpuStart = CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
@@ -95,9 +99,11 @@ void MeasurePolling(int seconds) {
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = CpuSeconds() - cpuStart;
+    QObject::disconnect(counting);
     std::printf("resident memory: %ld kB at start of polling, %ld kB at end (growth %ld kB)\n", firstKb, lastKb,
                 lastKb - firstKb);
-    std::printf("poll CPU: %.3f s over %.0f s = %.2f%% of one core\n", cpu, wall, 100.0 * cpu / wall);
+    std::printf("poll CPU: %.3f s over %.0f s = %.2f%% of one core; event loop woken %.1f times/s\n", cpu, wall,
+                100.0 * cpu / wall, wakes / wall);
     std::fflush(stdout);
 }
 
