@@ -1,14 +1,24 @@
 // The main window against the switch simulator: start-up to the first painted front panel (standalone switch),
-// then, with the three-unit stack polling its LEDs, resident memory and the CPU the polling costs.
-// Usage: main_window_bench [seconds of stack polling, default 300]
+// then, with the three-unit stack polling its LEDs, resident memory and the CPU the polling costs, before and after
+// a "v2c at least" dialog was opened and closed.
+// Usage: main_window_bench [seconds of each stack polling phase, default 300]
 #include "Application.h"
+#include "CommandEngine.h"
+#include "GUIConfigForm.h"
 #include "MainUnit.h"
+#include "MenuCommandTable.h"
+#include "NxSNMPRequest2Edits.h"
+#include "NxSNMPSession.h"
 #include "PanelForm.h"
 #include "Program.h"
 #include "SimProcess.h"
+#include "TestHooks.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 #include <sys/resource.h>
@@ -38,19 +48,21 @@ double CpuSeconds() {
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Runs the event loop for ms milliseconds, sleeping while nothing is due. (processEvents with a time limit never
+// waits: it drops WaitForMoreEvents, so a loop around it spins a core and measures itself.)
 void Pump(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
-// Settings file and registry pointing the module at the simulator.
-void PointAt(const simtest::SimAgent& sim, const std::string& dir) {
+// Settings file and registry pointing the module at the simulator, spoken to with the given SNMP version code.
+void PointAt(const simtest::SimAgent& sim, const std::string& dir, int version) {
     fs::create_directories(dir);
     std::ofstream(dir + "/registry.ini") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\MibFile]\nPath=" << dir
                                          << "/\n";
-    std::ofstream(dir + "/127.0.0.1.cfg") << "[Program Information]\nAgentPort=" << sim.port()
-                                          << "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
+    std::ofstream(dir + "/127.0.0.1.cfg") << "[Program Information]\nAgentPort=" << sim.port() << "\nVersion=" << version
+                                          << "\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
     setenv("VANTREL_REGISTRY", (dir + "/registry.ini").c_str(), 1);
 }
 
@@ -70,32 +82,11 @@ struct Module {
     }
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 300;
-    QApplication qt(argc, argv);
-    testsupport::TempDir work;
-    fs::current_path(work.path());
-
-    {
-        simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn"});
-        PointAt(sim, work.file("standalone"));
-        QElapsedTimer timer;
-        timer.start();
-        Module module;
-        module.form->Widget()->grab();  // the first paint of the window with its view
-        std::printf("start-up to first painted front panel (standalone): %lld ms, %zu view(s)\n",
-                    static_cast<long long>(timer.elapsed()), module.form->PanelFormList.size());
-        module.form->Close();
-    }
-
-    simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/stack-3-units.scn"});
-    PointAt(sim, work.file("stack"));
-    Module module;
-    std::printf("three-unit stack: %zu views polling every 3 s\n", module.form->PanelFormList.size());
-    Pump(5000);
+// Polls for the given seconds, printing resident memory each minute, then the CPU the polling took.
+void MeasurePolling(int seconds) {
+    long wakes = 0;
+    const QMetaObject::Connection counting = QObject::connect(QAbstractEventDispatcher::instance(),
+                                                              &QAbstractEventDispatcher::awake, [&wakes] { ++wakes; });
     const long firstKb = ResidentKb();
     const double cpuStart = CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
@@ -108,9 +99,67 @@ int main(int argc, char** argv) {
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const double cpu = CpuSeconds() - cpuStart;
+    QObject::disconnect(counting);
     std::printf("resident memory: %ld kB at start of polling, %ld kB at end (growth %ld kB)\n", firstKb, lastKb,
                 lastKb - firstKb);
-    std::printf("poll CPU: %.3f s over %.0f s = %.2f%% of one core\n", cpu, wall, 100.0 * cpu / wall);
+    std::printf("poll CPU: %.3f s over %.0f s = %.2f%% of one core; event loop woken %.1f times/s\n", cpu, wall,
+                100.0 * cpu / wall, wakes / wall);
+    std::fflush(stdout);
+}
+
+// A dialog of a "v2c at least" command (the device itself speaks SNMPv1), opened, read and closed: its requests
+// leave an SNMPv2c session in the pool beside the panel's SNMPv1 ones.
+void OpenAndCloseV2cDialog(Module& module) {
+    const MenuCommand* command = FindMenuCommand("IFXTable1Click");
+    CommandContext context;
+    context.MainWindow = module.form;
+    context.DeviceAddress = "127.0.0.1";
+    const size_t before = GlobalSnmpSession ? GlobalSnmpSession->sockets().size() : 0u;
+    bool read = false;
+    ui::TestHooks::RunInNextModal([&read](ui::Form& form) {
+        auto* dialog = dynamic_cast<TConfigForm*>(&form);
+        QElapsedTimer timer;
+        timer.start();
+        while (dialog && !dialog->Requests.empty() && dialog->Requests[0]->Busy && timer.elapsed() < 10000) Pump(20);
+        read = dialog && !dialog->Requests.empty() && !dialog->Requests[0]->Busy;
+        form.Close();
+    });
+    RunMenuCommand(*command, context);
+    std::printf("v2c dialog \"%s\" opened and closed (%s); session sockets in the pool: %zu before, %zu after\n",
+                command->Title, read ? "read" : "still reading", before,
+                GlobalSnmpSession ? GlobalSnmpSession->sockets().size() : 0u);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 300;
+    QApplication qt(argc, argv);
+    testsupport::TempDir work;
+    fs::current_path(work.path());
+
+    {
+        simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn"});
+        PointAt(sim, work.file("standalone"), 1);
+        QElapsedTimer timer;
+        timer.start();
+        Module module;
+        module.form->Widget()->grab();  // the first paint of the window with its view
+        std::printf("start-up to first painted front panel (standalone): %lld ms, %zu view(s)\n",
+                    static_cast<long long>(timer.elapsed()), module.form->PanelFormList.size());
+        module.form->Close();
+    }
+
+    simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/stack-3-units.scn"});
+    PointAt(sim, work.file("stack"), 0);  // SNMPv1: a "v2c at least" dialog adds a session
+    Module module;
+    std::printf("three-unit stack: %zu views polling every 3 s\n", module.form->PanelFormList.size());
+    Pump(5000);
+    MeasurePolling(seconds);
+    OpenAndCloseV2cDialog(module);
+    Pump(5000);
+    MeasurePolling(seconds);
     module.form->Close();
     return 0;
 }

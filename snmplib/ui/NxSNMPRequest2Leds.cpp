@@ -87,6 +87,8 @@ void NxSNMPRequest2Leds::Refresh() {
 void NxSNMPRequest2Leds::StartPolling(int n) {
     PollTimer->SetInterval(n * 10);
     PollTimer->SetEnabled(true);
+    // StopPolling stopped the paintings too: without them blinking LEDs would stay still after a restart.
+    BlinkTimer->SetEnabled(true);
     Refresh();
 }
 

@@ -51,7 +51,7 @@ public:
     void SetStateLayout(int32_t layout, int32_t singleLedCount);
     // Reads at once; an exception paints every LED in its default colour and is raised again.
     void Refresh();
-    // Polls every n x 10 ms, reading at once.
+    // Polls every n x 10 ms, reading at once; the blink paintings run again too.
     void StartPolling(int n);
     // Stops both timers and shows every LED in its default colour.
     void StopPolling();

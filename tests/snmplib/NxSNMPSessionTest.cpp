@@ -5,10 +5,17 @@
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <fstream>
@@ -151,5 +158,91 @@ TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
     runUntil([&] { return completed == 2; });
     EXPECT_EQ(completed, 2);
     EXPECT_EQ(maxDepth, 1);
+    NxSNMPSessionExit();
+}
+
+namespace {
+
+// Counts the read notifications Qt delivers to socket notifiers of the GUI thread.
+class SocketActivationCounter : public QObject {
+public:
+    SocketActivationCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~SocketActivationCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::SockAct) ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+// A dialog that reads with SNMPv2c opens a second pooled session beside the SNMPv1 one. When it closes before its
+// answers arrive, and when datagrams come that no exchange waits for, the pump must read and drop them all: idle, it
+// then sleeps between its ticks instead of being woken by a readable socket over and over.
+TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
+    app();
+    SnmpdAgent& agent = SnmpdAgent::shared();
+    NxSNMPSessionStartup();
+    TempDir dir;
+    CreateGlobalSnmpSession(dir.path());
+
+    snmp::Target v1;
+    v1.address = snmp::UdpAddress(agent.address(), agent.port());
+    v1.version = snmp::Version1;
+    v1.readCommunity = SnmpdAgent::ReadCommunity;
+    snmp::Target v2c = v1;
+    v2c.version = snmp::Version2c;
+    snmp::Pdu pdu;
+    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+
+    snmp::AsyncScope mainWindow;
+    int answered = 0;
+    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v1, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
+    int lateAnswers = 0;
+    {
+        snmp::AsyncScope dialog;
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v2c, dialog, [&](const snmp::AsyncResult&) { ++lateAnswers; }), 0);
+    }
+    runUntil([&] { return answered == 1 && GlobalSnmpSession->outstanding() == 0; });
+    ASSERT_EQ(answered, 1);
+    ASSERT_EQ(GlobalSnmpSession->outstanding(), 0);
+    EXPECT_EQ(lateAnswers, 0);
+    const std::vector<int> sockets = GlobalSnmpSession->sockets();
+    ASSERT_GE(sockets.size(), 2u);
+    EXPECT_EQ(static_cast<size_t>(GlobalSnmpEventProcessor->WatchedSocketCount()), sockets.size());
+
+    // A stray datagram on every session socket, with no exchange outstanding.
+    const int sender = ::socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(sender, 0);
+    for (int fd : sockets) {
+        sockaddr_in local{};
+        socklen_t length = sizeof local;
+        ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &length), 0);
+        local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        const char junk[] = {0x30, 0x03, 0x02, 0x01, 0x07};
+        EXPECT_EQ(::sendto(sender, junk, sizeof junk, 0, reinterpret_cast<sockaddr*>(&local), sizeof local),
+                  static_cast<ssize_t>(sizeof junk));
+    }
+    ::close(sender);
+
+    // Each turn waits for the next event. A socket wakes the pump at most once for its datagram; the rest are ticks.
+    SocketActivationCounter activations;
+    constexpr int Turns = 40;
+    for (int turn = 0; turn < Turns; ++turn)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_LE(activations.count, static_cast<int>(sockets.size()));
+    for (int fd : sockets) {
+        pollfd readable{fd, POLLIN, 0};
+        EXPECT_EQ(::poll(&readable, 1, 0), 0) << "socket " << fd << " still holds a datagram";
+    }
+
+    // The second session still serves.
+    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v2c, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
+    runUntil([&] { return answered == 2; });
+    EXPECT_EQ(answered, 2);
     NxSNMPSessionExit();
 }

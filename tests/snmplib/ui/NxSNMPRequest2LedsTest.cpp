@@ -196,6 +196,28 @@ TEST_F(LedsTest, PollingWritesTheLedStatusLineAndAFailedPollShowsDefaults) {
     Sim().control("clear");
 }
 
+TEST_F(LedsTest, PollingStartedAgainAfterAStopBlinksAgain) {
+    Connect();
+    Sim().control(std::string("set ") + kLedOid + ".0 hex 81");  // blinking green
+    request->AddLeds(0, "0", &portMap, panel, 1, 10, 0, 6, 6);
+    for (int start = 0; start < 2; ++start) {
+        SCOPED_TRACE(start);
+        request->StartPolling(300);
+        EXPECT_TRUE(request->BlinkTimer->Enabled());
+        ASSERT_TRUE(RunUntil([&] { return request->Leds[0]->Blinking != 0; }));
+        std::vector<int32_t> shown = {Colour(0)};
+        ASSERT_TRUE(RunUntil([&] {
+            if (Colour(0) != shown.back()) shown.push_back(Colour(0));
+            return request->BlinkCounter > request->BlinkLimit;
+        }));
+        EXPECT_GE(shown.size(), 3u);  // it flashed, and ends in its colour
+        EXPECT_EQ(Colour(0), 0x00FF00);
+        request->StopPolling();
+        EXPECT_EQ(Colour(0), kGrey);
+    }
+    Sim().control("clear");
+}
+
 TEST_F(LedsTest, APollTickWhileAReadingIsOutSendsNothing) {
     Connect();
     Sim().control(std::string("set ") + kLedOid + ".0 hex 02");
