@@ -5,6 +5,7 @@
 
 #include "Exception.h"
 #include "NxSNMPSession.h"
+#include "EventWait.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ template <typename Done>
 void RunUntil(Done done, int seconds = 10) {
     const auto end = Clock::now() + std::chrono::seconds(seconds);
     while (!done() && Clock::now() < end)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        testsupport::WaitForEvents(50);
 }
 
 double SecondsSince(Clock::time_point start) {

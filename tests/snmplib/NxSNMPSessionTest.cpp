@@ -2,6 +2,7 @@
 
 #include "BootCounter.h"
 #include "Exception.h"
+#include "EventWait.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ template <typename Done>
 void runUntil(Done done, int seconds = 10) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (!done() && std::chrono::steady_clock::now() < end)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        testsupport::WaitForEvents(50);
 }
 
 } // namespace

@@ -3,19 +3,30 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QObject>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
 
 namespace testsupport {
 
+// Runs what is due, or sleeps until something is or ms have passed. (processEvents with a time limit drops
+// WaitForMoreEvents and never sleeps, so a loop of it spins a core.)
+inline void WaitForEvents(int ms) {
+    QObject wake;
+    QTimer::singleShot(ms, &wake, [] {});
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // Lets events run until done() holds or the time is up; returns done().
 inline bool RunEventsUntil(const std::function<bool()>& done, int seconds) {
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        WaitForEvents(20);
     return done();
 }
 
@@ -23,7 +34,7 @@ inline bool RunEventsUntil(const std::function<bool()>& done, int seconds) {
 inline void PumpEvents(int ms) {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    while (timer.elapsed() < ms) WaitForEvents(static_cast<int>(std::max<qint64>(1, ms - timer.elapsed())));
 }
 
 // A file in the build directory, for screenshots a person looks at.

@@ -24,7 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
@@ -383,9 +382,7 @@ TEST_F(MainWindowTest, ClosingDuringAPollStopsEveryViewBeforeItIsFreed) {
     // The held answers arrive into nothing; the window's own status line is left alone.
     const std::string status = Status();
     ASSERT_EQ(sim->control("release"), "ok");
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    testsupport::PumpEvents(500);
     EXPECT_EQ(Status(), status);
 }
 
