@@ -43,6 +43,33 @@ std::vector<uint32_t> Counted(const std::string& bytes, bool withLength) {
     return arcs;
 }
 
+bool IsCounted(int32_t syntax) {
+    switch (syntax) {
+    case sxDisplayStr: case sxOctetStr: case sxBitStr: case sxBitList: case sxOpaque: case sxObjectId: return true;
+    default: return false;
+    }
+}
+
+// How many sub-identifiers a part of fixed size takes.
+size_t FixedArcs(int32_t syntax) {
+    switch (syntax) {
+    case sxIpAddress: case sxInetAddress: return 4;
+    case sxMacAddress: return 6;
+    case sxIpv6Address: return 16;
+    case sxCounter64: return 2;
+    case sxDateTime: return 11;
+    case sxNull: return 0;
+    default: return 1;
+    }
+}
+
+std::string OctetsOf(const std::vector<uint32_t>& arcs) {
+    std::string out;
+    for (uint32_t arc : arcs)
+        out += static_cast<char>(arc & 0xff);
+    return out;
+}
+
 } // namespace
 
 snmp::Value SeedValue(const ColumnDef& def, int row) {
@@ -102,6 +129,62 @@ std::vector<uint32_t> SeedIndexArcs(const IndexPart& part, int row, bool last) {
             return {static_cast<uint32_t>(Cycle(part.optionValues, row))};
         return {r};
     }
+}
+
+std::optional<std::vector<std::vector<uint32_t>>> SplitIndexArcs(const std::vector<IndexPart>& index,
+                                                                 const snmp::Oid& instance) {
+    const std::vector<uint32_t>& arcs = instance.arcs();
+    std::vector<std::vector<uint32_t>> parts;
+    size_t at = 0;
+    for (size_t i = 0; i < index.size(); ++i) {
+        const IndexPart& part = index[i];
+        const bool last = i + 1 == index.size();
+        size_t length = FixedArcs(part.syntax);
+        if (IsCounted(part.syntax)) {
+            if (last && part.implied) {
+                length = arcs.size() - at;
+            } else {
+                if (at >= arcs.size())
+                    return std::nullopt;
+                length = arcs[at++];
+            }
+        }
+        if (arcs.size() - at < length)
+            return std::nullopt;
+        parts.emplace_back(arcs.begin() + static_cast<std::ptrdiff_t>(at),
+                           arcs.begin() + static_cast<std::ptrdiff_t>(at + length));
+        at += length;
+    }
+    return parts;
+}
+
+snmp::Value IndexPartValue(int32_t syntax, const std::vector<uint32_t>& arcs) {
+    using snmp::Value;
+    using snmp::ValueType;
+    const uint32_t first = arcs.empty() ? 0 : arcs.front();
+    switch (syntax) {
+    case sxCounter: return Value::unsigned32(ValueType::Counter32, first);
+    case sxGauge: case sxUInteger: return Value::unsigned32(ValueType::Gauge32, first);
+    case sxTimeTicks: return Value::unsigned32(ValueType::TimeTicks, first);
+    case sxCounter64:
+        return Value::counter64(arcs.size() < 2 ? first : (uint64_t{arcs[0]} << 32) | arcs[1]);
+    case sxIpAddress: return Value::ipAddress(OctetsOf(arcs));
+    case sxObjectId: return Value::objectId(snmp::Oid(arcs));
+    case sxNull: return Value::null();
+    default:
+        if (ValueTypeOfSyntax(syntax) == ValueType::Integer)
+            return Value::integer(static_cast<int32_t>(first));
+        return Value::octets(OctetsOf(arcs), ValueTypeOfSyntax(syntax));
+    }
+}
+
+snmp::Value RowValue(const ColumnDef& def, const snmp::Oid& instance, int row) {
+    if (def.indexPart >= 0 && def.entry) {
+        const auto parts = SplitIndexArcs(def.entry->index, instance);
+        if (parts && static_cast<size_t>(def.indexPart) < parts->size())
+            return IndexPartValue(def.syntax, (*parts)[static_cast<size_t>(def.indexPart)]);
+    }
+    return SeedValue(def, row);
 }
 
 } // namespace sim

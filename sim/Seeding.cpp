@@ -11,7 +11,29 @@ namespace {
 
 using snmp::Oid;
 
-bool IsIndex(const SeedColumn& column) { return (column.access & ~implied) == notaccess; }
+bool IsNotAccessible(const SeedColumn& column) { return (column.access & ~implied) == notaccess; }
+
+// Which columns form the table's index: the leading columns the module reads as keys when they are more than
+// the not-accessible columns, else the not-accessible ones.
+std::vector<bool> IndexColumns(const SeedTable& table) {
+    std::vector<bool> index(table.columns.size());
+    const auto notAccessible = std::count_if(table.columns.begin(), table.columns.end(), IsNotAccessible);
+    const bool byKeys = table.kind != SVT_SV && table.keyCount > notAccessible;
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        index[i] = byKeys ? i < static_cast<size_t>(table.keyCount) : IsNotAccessible(table.columns[i]);
+    return index;
+}
+
+bool HasIndexColumns(const SeedTable& table) {
+    const std::vector<bool> index = IndexColumns(table);
+    return std::find(index.begin(), index.end(), true) != index.end();
+}
+
+bool SameIndex(const std::vector<IndexPart>& a, const std::vector<IndexPart>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const IndexPart& x, const IndexPart& y) {
+        return x.syntax == y.syntax && x.implied == y.implied;
+    });
+}
 
 bool IsBlank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
@@ -76,32 +98,35 @@ private:
         return oid;
     }
 
-    void addObject(const Oid& oid, const ColumnDef& def, int row) {
+    void addObject(const Oid& oid, const ColumnDef& def, const Oid& instance, int row) {
         if (mib_.find(oid))
             return;
         Object object;
-        object.value = SeedValue(def, row);
+        object.value = RowValue(def, instance, row);
         object.writable = def.writable;
         mib_.put(oid, std::move(object));
     }
 
     void seedScalars(const SeedTable& table) {
         for (const SeedColumn& column : table.columns) {
-            if (IsBlank(column.oid) || IsIndex(column))
+            if (IsBlank(column.oid) || IsNotAccessible(column))
                 continue;
             auto oid = usableOid(table, column);
             if (!oid || mib_.findDef(*oid))
                 continue;
             const ColumnDef& def = mib_.defineScalar(MakeDef(column, *oid));
-            addObject(Oid(*oid).append(0), def, 1);
+            addObject(Oid(*oid).append(0), def, Oid(), 1);
         }
     }
 
     std::vector<IndexPart> indexOf(const SeedTable& table) const {
         std::vector<IndexPart> index;
-        for (const SeedColumn& column : table.columns)
-            if (IsIndex(column))
+        const std::vector<bool> isIndex = IndexColumns(table);
+        for (size_t i = 0; i < table.columns.size(); ++i)
+            if (isIndex[i]) {
+                const SeedColumn& column = table.columns[i];
                 index.push_back({column.syntax, (column.access & implied) != 0, column.optionValues});
+            }
         if (index.empty())
             index.push_back({sxInteger, false, {}});  // rows numbered 1, 2, ...
         return index;
@@ -123,22 +148,31 @@ private:
 
     void seedTable(const SeedTable& table) {
         const std::vector<IndexPart> index = indexOf(table);
-        for (const SeedColumn& column : table.columns) {
-            if (IsBlank(column.oid) || IsIndex(column))
+        const std::vector<bool> isIndex = IndexColumns(table);
+        int indexPart = -1;
+        for (size_t i = 0; i < table.columns.size(); ++i) {
+            const SeedColumn& column = table.columns[i];
+            if (isIndex[i])
+                ++indexPart;
+            if (IsBlank(column.oid) || IsNotAccessible(column))
                 continue;
             auto oid = usableOid(table, column);
             if (!oid || mib_.findDef(*oid))
                 continue;
             Oid entryOid = *oid;
             entryOid.arcs().pop_back();
-            const bool newEntry = mib_.findEntry(entryOid) == nullptr;
-            const ColumnDef& def = mib_.defineColumn(MakeDef(column, *oid), entryOid, index);
+            const EntryDef* known = mib_.findEntry(entryOid);
+            ColumnDef made = MakeDef(column, *oid);
+            // A readable index column repeats its part of the instance, where the entry has this table's index.
+            if (isIndex[i] && (!known || SameIndex(known->index, index)))
+                made.indexPart = indexPart;
+            const ColumnDef& def = mib_.defineColumn(std::move(made), entryOid, index);
             // A column joining a known entry fills that entry's rows.
             auto& instances = instances_[entryOid];
-            if (newEntry)
+            if (!known)
                 instances = instancesOf(def.entry->index);
             for (size_t row = 0; row < instances.size(); ++row)
-                addObject(Oid(*oid).append(instances[row]), def, static_cast<int>(row + 1));
+                addObject(Oid(*oid).append(instances[row]), def, instances[row], static_cast<int>(row + 1));
         }
     }
 
@@ -151,7 +185,7 @@ private:
 int SeedOrder(const SeedTable& table) {
     if (table.kind == SVT_SV)
         return 0;
-    return std::any_of(table.columns.begin(), table.columns.end(), IsIndex) ? 1 : 2;
+    return HasIndexColumns(table) ? 1 : 2;
 }
 
 } // namespace

@@ -25,6 +25,10 @@ struct SeedTable {
     std::string label;
     NxVarListKind kind = MVT_FMV;
     std::vector<SeedColumn> columns;
+    // How many leading columns the module reads as keys. When that is more than the table's not-accessible
+    // columns, those leading columns are the index (readable ones answer their part of the instance);
+    // otherwise the not-accessible columns are.
+    int keyCount = 0;
 };
 
 struct SeedReport {

@@ -199,7 +199,8 @@ void SimMib::record(UndoLog& log, const Oid& oid) const {
 }
 
 void SimMib::createRow(UndoLog& log, const EntryDef& entry, const Oid& instance, int32_t status) {
-    // Columns get the values a seeded row would have, varied by the first index; the row status tells how it was created.
+    // Columns get the values a seeded row would have, varied by the first index (index columns their part of the
+    // instance); the row status tells how it was created.
     const int row = instance.empty() ? 1 : static_cast<int>(std::max<uint32_t>(1, instance.arcs().front() % 250));
     for (const ColumnDef* column : entry.columns) {
         Oid oid = Oid(column->oid).append(instance);
@@ -208,7 +209,7 @@ void SimMib::createRow(UndoLog& log, const EntryDef& entry, const Oid& instance,
         record(log, oid);
         Object object;
         object.writable = column->writable;
-        object.value = column->rowStatus ? Value::integer(status) : SeedValue(*column, row);
+        object.value = column->rowStatus ? Value::integer(status) : RowValue(*column, instance, row);
         put(oid, std::move(object));
     }
 }

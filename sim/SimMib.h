@@ -44,6 +44,7 @@ struct ColumnDef {
     std::vector<int32_t> optionValues;  // integer option list
     std::vector<snmp::Oid> optionOids;  // OID option list
     EntryDef* entry = nullptr;
+    int indexPart = -1;  // a readable index column: the part of its entry's index it repeats; else -1
 };
 
 struct EntryDef {

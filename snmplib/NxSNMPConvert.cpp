@@ -697,6 +697,7 @@ void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance) {
             key.LastOid = key.Oid + "." + rowInstance;
         rest = ParseIndex(vars, i, rest);
     }
+    vars.IndexRest = rest;
 }
 
 std::string JoinInstance(const NxSNMPVarList& vars) {
@@ -707,5 +708,12 @@ std::string JoinInstance(const NxSNMPVarList& vars) {
             instance += '.';
         instance += BuildIndex(vars, i);
     }
+    return instance;
+}
+
+std::string WriteInstance(const NxSNMPVarList& vars) {
+    std::string instance = JoinInstance(vars);
+    if (!vars.IndexRest.empty())
+        instance += (instance.empty() ? "" : ".") + vars.IndexRest;
     return instance;
 }

@@ -22,10 +22,12 @@ std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance);
 // syntax's zero index (0, 0.0.0.0, no octets), so that a cursor can be aimed before keys are known.
 std::string BuildIndex(const NxSNMPVarList& vars, int i);
 // Sets every key column from a row instance; a key column that is not read follows the row
-// with its LastOid.
+// with its LastOid. What the keys leave of the instance becomes the list's IndexRest.
 void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance);
 // The row instance made of the key columns' values.
 std::string JoinInstance(const NxSNMPVarList& vars);
+// The instance a write of the current row goes to: the key columns' values, then IndexRest.
+std::string WriteInstance(const NxSNMPVarList& vars);
 
 // Text forms shared with the raw octet conversions and the expressions.
 std::string TimeTicksText(uint32_t hundredths);

@@ -367,7 +367,8 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
             switch (Vars.Kind) {
             case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;
             case MVT_SV: vb.oid = OidOrRaise(base); break;
-            case MVT_FMV: case MVT_UMV: vb.oid = OidOrRaise(base + "." + JoinInstance()); break;
+            // The keys' values, then what they leave of the row's instance (a list with fewer keys than the index).
+            case MVT_FMV: case MVT_UMV: vb.oid = OidOrRaise(base + "." + WriteInstance(Vars)); break;
             default: RaiseNxSNMPError(NxErrBadListKind);
             }
             ValueToVb(i, vb);

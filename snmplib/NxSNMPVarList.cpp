@@ -43,6 +43,7 @@ void NxSNMPVarList::Assign(const NxSNMPVarList& other) {
     Clear();
     Kind = other.Kind;
     KeyCount = other.KeyCount;
+    IndexRest = other.IndexRest;
     Name = other.Name;
     Items.reserve(other.Items.size());
     for (const auto& item : other.Items)

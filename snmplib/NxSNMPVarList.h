@@ -50,6 +50,9 @@ public:
 
     std::string Instance;
     int32_t KeyCount = 0;
+    // The current row's instance after its key columns, dotted: a list read with fewer keys than its table's
+    // index keeps them here, so that a write reaches the row's whole instance. Copied with the values.
+    std::string IndexRest;
     NxVarListKind Kind = SVT_SV;
     std::string Name;
     std::vector<std::unique_ptr<NxSNMPVarItem>> Items;

@@ -316,6 +316,9 @@ void NxSNMPRequest2Edits::AddListItem() {
     if (!ListView) return;
     const std::vector<int> order = ColumnVariables(Request.Vars);
     ui::ListItem* item = ListView->Items().Add();
+    const auto row = static_cast<size_t>(item->Index());
+    if (rowIndexRests_.size() <= row) rowIndexRests_.resize(row + 1);
+    rowIndexRests_[row] = Request.Vars.IndexRest;
     for (size_t k = 0; k < order.size(); ++k) {
         const NxSNMPVarItem& variable = *Request.Vars.GetVar(order[k]);
         const std::string text =
@@ -328,6 +331,8 @@ void NxSNMPRequest2Edits::AddListItem() {
 void NxSNMPRequest2Edits::ListItemToData() {
     if (!ListView) return;
     const ui::ListItem* item = ListView->Selected();
+    const auto row = item ? static_cast<size_t>(item->Index()) : rowIndexRests_.size();
+    Request.Vars.IndexRest = row < rowIndexRests_.size() ? rowIndexRests_[row] : std::string();
     if (!item) return;
     const std::vector<int> order = ColumnVariables(Request.Vars);
     for (size_t k = 0; k < order.size(); ++k) {
@@ -352,6 +357,7 @@ void NxSNMPRequest2Edits::BeforeGet() {
     if (ListView) {
         BuildColumns();
         ListView->Items().Clear();
+        rowIndexRests_.clear();
     }
     if (OnBeforeGet) OnBeforeGet();
 }

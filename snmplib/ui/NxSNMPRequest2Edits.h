@@ -98,9 +98,10 @@ public:
 
     // Columns for the variables (hidden ones first, width 0), unless the list view has enough already.
     void BuildColumns();
-    // Appends a list-view row of the current values.
+    // Appends a list-view row of the current values (and keeps the row's IndexRest with it).
     void AddListItem();
-    // Copies the selected list-view row back into the variables.
+    // Copies the selected list-view row back into the variables, its IndexRest included; with no row selected
+    // IndexRest is emptied, so that a new row's instance is made of its keys alone.
     void ListItemToData();
     // Shows variable n (every variable for -1) in its bound controls.
     void DataToControls(int n);
@@ -131,6 +132,7 @@ private:
     void Release(NxControlBinding& binding);
     void ReleaseListView();
     void CheckVariable(int n) const;
+    std::vector<std::string> rowIndexRests_;  // the IndexRest of each list-view row the binding added, by row
     void ShowBinding(const NxControlBinding& binding);
     std::string ReadBinding(const NxControlBinding& binding, const NxSNMPVarItem& variable,
                             const std::string& current, bool& keep);

@@ -261,6 +261,40 @@ TEST_F(ListViewPanelTest, DeleteAsksFirstThenDestroysTheSelectedRow) {
     });
 }
 
+// A list read with fewer keys than its table's index (here the pool name of a pool-and-address index): each row
+// keeps the rest of its instance, so Edit and Delete write to the row's whole instance.
+TEST_F(ListViewPanelTest, ARowReadWithFewerKeysThanItsIndexIsWrittenAtItsWholeInstance) {
+    OpenList(StaticBindings, 1, StaticBindingsStatus);
+    RunDialog([&] {
+        ASSERT_EQ(List().Items().Count(), 3);
+        const std::string row2 = "4.114.111.119.50.10.0.0.2";  // "row2", 10.0.0.2
+        ui::MessageBoxRecorder boxes(ui::mrOk);  // answers Delete's question; a refused write shows here too
+        List().SetItemIndex(1);
+        List().Click();
+        MarkLog();
+        InRowDialog(panel_->ButtonPanel->EditButton, [&](ui::Form&, TSNMPPanel& rowPanel) {
+            EditOf(2)->SetText("0000DEADBEEF");
+            Rows().Rows[2].CheckBox->SetChecked(true);
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+        });
+        std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u) << Status();
+        EXPECT_THAT(Varbinds(sets[0]), ::testing::ElementsAre(HasSubstr("1.3.6.1.4.1.32473.12.38.3.3.1.3." + row2 + "=")));
+        EXPECT_TRUE(ListHas("0000DEADBEEF"));
+        for (const ui::MessageBoxCall& call : boxes.Calls()) ADD_FAILURE() << call.Text;
+        // The last row walked is not the one selected: Delete still takes the selected row's instance.
+        List().SetItemIndex(1);
+        List().Click();
+        MarkLog();
+        panel_->ButtonPanel->DeleteButton->Click();
+        sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u) << Status();
+        EXPECT_THAT(Varbinds(sets[0]), ::testing::ElementsAre(std::string(StatusColumnOid) + "." + row2 + "=INTEGER:6"));
+        EXPECT_EQ(List().Items().Count(), 2);
+        EXPECT_FALSE(ListHas("0000DEADBEEF"));
+    });
+}
+
 TEST_F(ListViewPanelTest, WhileAWalkIsHeldRefreshIsIgnoredAndStopEndsIt) {
     OpenList(StaticBindings, 2, StaticBindingsStatus);
     RunDialog([&] {

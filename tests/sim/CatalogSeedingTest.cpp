@@ -103,30 +103,45 @@ TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
     EXPECT_TRUE(mib_->find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
 }
 
-// The project's own index and value conversions read every seeded row of every catalogue table.
+int LeadingNotAccessible(MibObjectTable table) {
+    int count = 0;
+    while (table[count].Oid && (table[count].Access & ~implied) == notaccess)
+        ++count;
+    return count;
+}
+
+// The project's own index and value conversions read every seeded row of every catalogue table, with the keys
+// the module's commands read it with (the leading not-accessible columns for a table no command names). A
+// readable key column answers what its part of the instance says.
 TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
     CatalogStartup();
     int rows = 0;
+    int readableKeys = 0;
     for (const CatalogTable& table : AllCatalogTables()) {
-        if (table.Kind != MVT_FMV)
+        if (table.Kind == SVT_SV)
             continue;
-        int keys = 0;
-        while (table.Table[keys].Oid && (table.Table[keys].Access & ~implied) == notaccess)
-            ++keys;
+        const int commandKeys = CommandKeyCount(table.Label);
+        const int keys = commandKeys > 0 ? commandKeys : LeadingNotAccessible(table.Table);
         NxSNMPVarList vars(table.Table, MVT_FMV, keys);
-        for (int column = keys; column < vars.GetCount(); ++column) {
-            if (Blank(vars.GetVar(column)->Oid))
+        for (int column = 0; column < vars.GetCount(); ++column) {
+            if (Blank(vars.GetVar(column)->Oid) || !vars.IsReadable(column))
                 continue;
             const Oid columnOid = O(vars.GetVar(column)->Oid);
             for (auto it = mib_->objects().upper_bound(columnOid);
                  it != mib_->objects().end() && it->first.startsWith(columnOid); ++it) {
                 const std::string instance = InstanceBelow(it->first, columnOid).toString();
                 try {
+                    VbToValue(vars, column, {it->first, it->second.value});
+                    const std::string answered = vars.GetVar(column)->Value;
                     if (keys > 0) {
                         SplitInstance(vars, instance);
-                        EXPECT_EQ(JoinInstance(vars), instance) << table.Label << " " << vars.GetVar(column)->Oid;
+                        const std::string joined = JoinInstance(vars);
+                        EXPECT_EQ(instance.substr(0, joined.size()), joined) << table.Label << " " << it->first.toString();
                     }
-                    VbToValue(vars, column, {it->first, it->second.value});
+                    if (column < keys) {
+                        EXPECT_EQ(answered, vars.GetVar(column)->Value) << table.Label << " " << it->first.toString();
+                        ++readableKeys;
+                    }
                     ++rows;
                 } catch (const Exception& error) {
                     ADD_FAILURE() << table.Label << " " << it->first.toString() << ": " << error.Message;
@@ -136,6 +151,28 @@ TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
     }
     CatalogExit();
     EXPECT_GT(rows, 1000);
+    EXPECT_GT(readableKeys, 20);
+}
+
+// The tables whose commands read more keys than the catalogue has not-accessible columns take their leading
+// columns as the index.
+TEST_F(CatalogSeeding, CommandsKeyCountsShapeTheInstances) {
+    struct Case { const char* column; const char* instance; };
+    const Case cases[] = {
+        // State Table: PAE MAC Address and PAE Port Number, both read-only.
+        {"1.3.6.1.4.1.32473.12.3.6.1.1.3", "0.80.67.0.0.1.1"},
+        // Update Server Table: IP Address, Mask (not accessible), Protocol and Port (read-only).
+        {"1.3.6.1.4.1.32473.12.39.1.19.1.5", "10.0.0.1.10.0.0.1.1.1"},
+        // RIP2 Routing Information: a read-only IP Address.
+        {"1.3.6.1.2.1.23.2.1.2", "10.0.0.1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_TRUE(mib_->find(O(c.column).append(O(c.instance)))) << c.column << "." << c.instance;
+    EXPECT_EQ(CommandKeyCount("1.3.6.1.4.1.32473.12.39.1.19.1"), 4);
+    EXPECT_EQ(CommandKeyCount("no such label"), 0);
+    // The read-only key columns answer their part of the instance.
+    EXPECT_EQ(mib_->get(O("1.3.6.1.4.1.32473.12.3.6.1.1.1.0.80.67.0.0.2.2"), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
+    EXPECT_EQ(mib_->get(O("1.3.6.1.4.1.32473.12.39.1.19.1.4.10.0.0.3.10.0.0.3.3.3"), 0)->asInt32(), 3);
 }
 
 } // namespace

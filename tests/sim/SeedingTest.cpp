@@ -66,6 +66,69 @@ TEST(Seeding, IndexValuesFitTheIndexSyntaxes) {
     }
 }
 
+// A table whose readers take more leading columns as keys than it has not-accessible columns: those leading
+// columns form the index, and the readable ones answer their part of the instance.
+TEST(Seeding, KeyCountBeyondTheNotAccessibleColumnsMakesTheLeadingColumnsTheIndex) {
+    struct Case {
+        const char* what;
+        std::vector<SeedColumn> columns;
+        int keyCount;
+        std::vector<std::string> instances;  // of the last column
+    };
+    const std::vector<Case> cases = {
+        {"two read-only keys", {Col(E + "9.1.1.1", sxMacAddress, readonly), Col(E + "9.1.1.2", sxInteger, readonly)}, 2,
+         {"0.80.67.0.0.1.1", "0.80.67.0.0.2.2", "0.80.67.0.0.3.3"}},
+        {"two not-accessible and two read-only keys",
+         {Col(E + "9.1.1.1", sxIpAddress, notaccess), Col(E + "9.1.1.2", sxIpAddress, notaccess),
+          Col(E + "9.1.1.3", sxInteger, readonly, {1, 2, 3}, {"all", "tcp", "udp"}), Col(E + "9.1.1.4", sxInteger, readonly)},
+         4, {"10.0.0.1.10.0.0.1.1.1", "10.0.0.2.10.0.0.2.2.2", "10.0.0.3.10.0.0.3.3.3"}},
+        {"a read-only string key", {Col(E + "9.1.1.1", sxDisplayStr, readonly)}, 1,
+         {"4.114.111.119.49", "4.114.111.119.50", "4.114.111.119.51"}},
+        {"fewer keys than not-accessible columns: the index stays",
+         {Col(E + "9.1.1.1", sxInteger, notaccess), Col(E + "9.1.1.2", sxGauge, notaccess)}, 1, {"1.1", "2.2", "3.3"}},
+        {"no key count and no index column: rows numbered", {Col(E + "9.1.1.1", sxInteger, readonly)}, 0, {"1", "2", "3"}},
+    };
+    for (const Case& c : cases) {
+        SeedTable table{"test", MVT_FMV, c.columns, c.keyCount};
+        table.columns.push_back(Col(E + "9.1.1.9", sxInteger, readwrite));
+        SimMib mib;
+        EXPECT_TRUE(SeedTables(mib, {table}).problems.empty()) << c.what;
+        EXPECT_EQ(InstancesOf(mib, E + "9.1.1.9"), c.instances) << c.what;
+        // Every served column has the same rows.
+        for (const SeedColumn& column : c.columns) {
+            if (column.access != notaccess) {
+                EXPECT_EQ(InstancesOf(mib, column.oid), c.instances) << c.what << " " << column.oid;
+            }
+        }
+    }
+}
+
+TEST(Seeding, ReadableKeyColumnsAnswerTheirPartOfTheInstanceAlsoInCreatedRows) {
+    const SeedTable table{"servers", MVT_UMV, {
+        Col(E + "9.1.1.1", sxIpAddress, notaccess),
+        Col(E + "9.1.1.2", sxDisplayStr, readonly),
+        Col(E + "9.1.1.3", sxCounter, readonly),
+        Col(E + "9.1.1.4", sxMacAddress, readonly),
+        Col(E + "9.1.1.5", sxInteger, readwrite, kRowStatusValues, kRowStatusTexts)}, 4};
+    SimMib mib;
+    SeedTables(mib, {table});
+    const std::string row2 = "10.0.0.2.4.114.111.119.50.2.0.80.67.0.0.2";
+    EXPECT_EQ(mib.get(O(E + "9.1.1.2." + row2), 0)->bytes, "row2");
+    EXPECT_EQ(mib.get(O(E + "9.1.1.3." + row2), 0)->type, ValueType::Counter32);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.3." + row2), 0)->asUInt32(), 2u);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.4." + row2), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
+    const std::string created = "192.168.1.9.2.104.105.77.0.1.2.3.4.5";
+    const std::vector<snmp::VarBind> set = {{O(E + "9.1.1.5." + created), snmp::Value::integer(CreateAndGo)}};
+    ASSERT_EQ(mib.checkSet(set), std::vector<int>{NoError});
+    mib.applySet(set);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.2." + created), 0)->bytes, "hi");
+    EXPECT_EQ(mib.get(O(E + "9.1.1.3." + created), 0)->asUInt32(), 77u);
+    EXPECT_EQ(mib.get(O(E + "9.1.1.4." + created), 0)->bytes, std::string("\x00\x01\x02\x03\x04\x05", 6));
+    // An instance too short for the index: the key columns take seeded values.
+    ASSERT_TRUE(mib.addRow(O(E + "9.1.1"), O("10.0.0.7")));
+    EXPECT_TRUE(mib.find(O(E + "9.1.1.2.10.0.0.7")));
+}
+
 TEST(Seeding, ValuesFitSyntaxAndOptionList) {
     SeedTable table{"test", MVT_FMV, {
         Col(E + "9.1.1.1", sxInteger, notaccess),

@@ -352,6 +352,33 @@ TEST(NxSNMPIndex, ImpliedStringKeyTakesTheRestOfTheRow) {
     EXPECT_EQ(JoinInstance(list), "3.112.117.98.108.105.99");
 }
 
+// A list read with fewer keys than its table's index: the keys take the front of the row's instance, and the
+// rest is kept for writes, which go to the whole instance.
+TEST(NxSNMPIndex, FewerKeysThanTheIndexKeepTheRestOfTheInstanceForWrites) {
+    struct Case { int keys; const char* instance; const char* joined; const char* rest; };
+    const Case cases[] = {
+        {3, "7.10.1.1.1.3.97.98.99", "7.10.1.1.1.3.97.98.99", ""},
+        {2, "7.10.1.1.1.3.97.98.99", "7.10.1.1.1", "3.97.98.99"},
+        {1, "7.10.1.1.1.3.97.98.99", "7", "10.1.1.1.3.97.98.99"},
+        {0, "7.10.1.1.1.3.97.98.99", "", "7.10.1.1.1.3.97.98.99"},
+    };
+    for (const Case& c : cases) {
+        NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxIpAddress, notaccess}, {sxDisplayStr, notaccess},
+                                       {sxInteger, readwrite}}, c.keys);
+        SplitInstance(list, c.instance);
+        EXPECT_EQ(JoinInstance(list), c.joined) << c.keys;
+        EXPECT_EQ(list.IndexRest, c.rest) << c.keys;
+        EXPECT_EQ(WriteInstance(list), c.instance) << c.keys;
+    }
+    // A changed key moves the write; the rest stays with the row.
+    NxSNMPVarList list = MakeList({{sxInteger, notaccess}, {sxInteger, notaccess}, {sxInteger, readwrite}}, 1);
+    SplitInstance(list, "4.5");
+    list.GetVar(0)->Value = "6";
+    EXPECT_EQ(WriteInstance(list), "6.5");
+    list.IndexRest.clear();
+    EXPECT_EQ(WriteInstance(list), "6");
+}
+
 // Instances shorter than their key columns need raise -514 and never read past their end.
 TEST(NxSNMPIndex, ShortInstancesRaise514) {
     struct Case { int syntax; bool lastImplied; const char* instance; };

@@ -701,6 +701,24 @@ TEST(RequestReplyStep, AgentThatWalksBackwardsEndsTheWalk) {
     EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.9", "1.3.6.1.9.1.3.9"}), ReplyProbe::ReplyOutcome::Finished);
 }
 
+TEST(RequestReplyStep, ASetOfARowReadWithFewerKeysThanItsIndexGoesToTheWholeInstance) {
+    static const NxSNMPVar Table[] = {
+        {"1.3.6.1.9.1.1", "Area", sxInteger, notaccess},
+        {"1.3.6.1.9.1.2", "Router", sxGauge, notaccess},
+        {"1.3.6.1.9.1.3", "Cost", sxInteger, readwrite},
+        {},
+    };
+    struct SetProbe : ReplyProbe {
+        using NxSNMPRequest::BuildPdu;
+    } probe;
+    probe.Vars = NxSNMPVarList(Table, MVT_FMV, 1);
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.3.4.77"}), ReplyProbe::ReplyOutcome::Row);
+    EXPECT_EQ(Values(probe.Vars), (Row{"4", "", "5"}));
+    const snmp::Pdu set = probe.BuildPdu(NxSNMPRequest::ModeSet);
+    ASSERT_EQ(set.varbinds.size(), 1u);
+    EXPECT_EQ(set.varbinds[0].oid.toString(), "1.3.6.1.9.1.3.4.77");
+}
+
 TEST(RequestReplyStep, ShortReplyReadsAsTheCursorWithoutValue) {
     ReplyProbe probe;
     probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);

@@ -31,9 +31,12 @@ TEST(NxSNMPVarList, AssignKeepsInstanceAndCopyStartsEmpty) {
     EXPECT_EQ(list.Instance, "5");
     EXPECT_EQ(list.GetCount(), 2);
     list.GetVar(1)->Value = "x";
+    list.IndexRest = "9.9";
     NxSNMPVarList copy(list);
     EXPECT_EQ(copy.Instance, "");
     EXPECT_EQ(copy.GetVar(1)->Value, "x");
+    // What a row's keys leave of its instance is run-time state of the row, copied with the values.
+    EXPECT_EQ(copy.IndexRest, "9.9");
 }
 
 TEST(NxSNMPVarList, EmptyOidTextDoesNotEndTheTable) {

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "NxSNMPConvert.h"
+
+#include <gmock/gmock.h>
+
 #include <map>
 #include <optional>
 
@@ -19,17 +23,7 @@ CommandContext DeviceContext() {
     return context;
 }
 
-// The rows the dialog's first list view shows, found among the components the dialog owns; -1 without a list.
-int FirstListRows(const ui::Component& owner) {
-    for (int i = 0; i < owner.ComponentCount(); ++i) {
-        const ui::Component* component = owner.Components(i);
-        if (const auto* list = dynamic_cast<const ui::ListView*>(component)) return list->Items().Count();
-        if (const int rows = FirstListRows(*component); rows >= 0) return rows;
-    }
-    return -1;
-}
-
-// The first component of type T among those the owner holds, depth first.
+// The first component of type T among those owner owns (at any depth), or null.
 template <typename T>
 T* FindOwned(const ui::Component& owner) {
     for (int i = 0; i < owner.ComponentCount(); ++i) {
@@ -40,10 +34,14 @@ T* FindOwned(const ui::Component& owner) {
     return nullptr;
 }
 
-// Lists whose walk against the simulator shows no row yet (a MAC-address key and a four-key table); their
-// reads are still answered. Kept apart so that any other empty list fails.
-bool ShowsNoRowsYet(const std::string& handler) {
-    return handler == "StateTable1Click" || handler == "UpdateServerTable1Click";
+// The rows the dialog's first list view shows, found among the components the dialog owns; -1 without a list.
+int FirstListRows(const ui::Component& owner) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        const ui::Component* component = owner.Components(i);
+        if (const auto* list = dynamic_cast<const ui::ListView*>(component)) return list->Items().Count();
+        if (const int rows = FirstListRows(*component); rows >= 0) return rows;
+    }
+    return -1;
 }
 
 class CommandDialogsTest : public simdialog::SimDialogTest {
@@ -64,6 +62,24 @@ protected:
         SimDialogTest::TearDown();
         ui::TestHooks::SetPixelsPerInch(0);
         app_.reset();
+    }
+
+    // Picks every page of a paged dialog as the user does and checks that each list page shows seeded rows.
+    void ExpectEveryListPageShowsRows(TConfigForm& dialog) {
+        ASSERT_NE(dialog.PageControl, nullptr);
+        for (int i = 0; i < dialog.PageControl->PageCount(); ++i) {
+            SCOPED_TRACE(dialog.PageControl->Pages(i)->Caption());
+            NxSNMPRequest2Edits& request = *dialog.Requests[static_cast<size_t>(i)];
+            if (i > 0) {
+                MarkLog();
+                dialog.PageControl->SetActivePageIndex(i);
+                if (dialog.PageControl->OnChange) dialog.PageControl->OnChange(dialog.PageControl);
+                EXPECT_TRUE(RunUntil([&] { return !request.Busy && !Pdus().empty(); }));
+            }
+            if (request.ListView) {
+                EXPECT_GT(request.ListView->Items().Count(), 0) << "no seeded rows shown";
+            }
+        }
     }
 
     static uint8_t ExpectedFormType(CommandKind kind) {
@@ -105,9 +121,10 @@ protected:
             EXPECT_TRUE(RunUntil([&] {
                 return !dialog->Requests[0]->Busy && (!Pdus("GET").empty() || !Pdus("GETNEXT").empty());
             }));
-            if (dialog->FormType == TConfigForm::ftListView && !ShowsNoRowsYet(command.Handler)) {
+            if (dialog->FormType == TConfigForm::ftListView) {
                 EXPECT_GT(FirstListRows(*dialog), 0) << "no seeded rows shown";
             }
+            if (command.Kind == CommandKind::Tabbed) ExpectEveryListPageShowsRows(*dialog);
             dialog->Close();
         });
         if (portHint.empty())
@@ -237,6 +254,106 @@ TEST_F(CommandDialogsTest, AScalarsEditorWritesTheValuePickedToTheSwitch) {
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(simdialog::Varbinds(sets[0]), std::vector<std::string>{"1.3.6.1.4.1.32473.12.57.1.1.0=INTEGER:2"});
     EXPECT_TRUE(boxes.Calls().empty());
+}
+
+// Commands that read fewer keys than their table's index: the list shows the seeded rows, and a selected row
+// keeps the rest of its instance, so that a write of it goes to the row's whole instance.
+TEST_F(CommandDialogsTest, ARowReadWithFewerKeysThanItsIndexKeepsItsWholeInstance) {
+    struct Case { const char* handler; const char* row2; int keys; };
+    const Case cases[] = {
+        // Time Mark, Local Port Number, Index, OUI (counted octets), Subtype, Index: five keys read.
+        {"OrgDefineInfoTable1Click", "2.2.2.1.2.2.2", 5},
+        // Index, Instance ID, Type, Router ID, LS ID: four keys read.
+        {"LinkLSDBTable1Click", "2.2.2.2.2", 4},
+        {"VirtualLinkLSDBTable1Click", "2.2.2.2.2", 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        const MenuCommand& command = *FindMenuCommand(c.handler);
+        ASSERT_EQ(command.Table.KeyCount, c.keys);
+        int rows = -1;
+        std::string joined, written;
+        ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+            auto& dialog = dynamic_cast<TConfigForm&>(form);
+            NxSNMPRequest2Edits& request = *dialog.Requests[0];
+            EXPECT_TRUE(RunUntil([&] { return !request.Busy && !Pdus("GETNEXT").empty(); }));
+            rows = request.ListView->Items().Count();
+            if (rows > 1) {
+                request.ListView->SetItemIndex(1);
+                request.ListView->Click();
+                joined = JoinInstance(request.Request.Vars);
+                written = WriteInstance(request.Request.Vars);
+            }
+            dialog.Close();
+        });
+        RunMenuCommand(command, DeviceContext());
+        EXPECT_EQ(rows, 3);
+        EXPECT_EQ(written, c.row2);
+        EXPECT_LT(joined.size(), written.size());
+    }
+}
+
+// The Update Server Table is read with four keys: IP Address and Mask (not accessible), Protocol and Port
+// (read-only). Add and Delete write the RowStatus column (4, "Status") of the whole four-key instance, and the
+// new row's Protocol and Port read back from its instance.
+TEST_F(CommandDialogsTest, TheUpdateServerTablesAddAndDeleteWriteTheFourKeyInstance) {
+    const MenuCommand& command = *FindMenuCommand("UpdateServerTable1Click");
+    ASSERT_EQ(command.Extras.RowStatusColumn, 4);
+    const std::string status = "1.3.6.1.4.1.32473.12.39.1.19.1.5.";
+    const std::string added = "192.168.5.1.255.255.255.0.2.8080";
+    std::vector<std::string> addSets, deleteSets;
+    int rowsAfterAdd = -1, rowsAfterDelete = -1;
+    std::vector<std::string> addedRow;
+    ui::MessageBoxRecorder answers(ui::mrOk);
+    ui::TestHooks::RunInNextModal([&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        NxSNMPRequest2Edits& request = *dialog.Requests[0];
+        auto* panel = FindOwned<TSNMPListViewPanel>(dialog);
+        ASSERT_NE(panel, nullptr);
+        ui::ListView& list = *request.ListView;
+        EXPECT_TRUE(RunUntil([&] { return !request.Busy && list.Items().Count() == 3; }));
+        TEditsPanel& rows = *panel->EditsPanel;
+        auto editOf = [&](int row) { return dynamic_cast<ui::Edit*>(rows.Rows[static_cast<size_t>(row)].Editor); };
+        auto comboOf = [&](int row) { return dynamic_cast<ui::ComboBox*>(rows.Rows[static_cast<size_t>(row)].Editor); };
+        MarkLog();
+        ui::TestHooks::RunInNextModal([&](ui::Form& rowDialog) {
+            ASSERT_NE(editOf(0), nullptr);
+            ASSERT_NE(comboOf(2), nullptr);
+            editOf(0)->SetText("192.168.5.1");
+            editOf(1)->SetText("255.255.255.0");
+            comboOf(2)->SetItemIndex(comboOf(2)->Items().IndexOf("tcp"));
+            editOf(3)->SetText("8080");
+            EXPECT_EQ(comboOf(4)->Text(), "createAndGo");
+            panel->ButtonPanel->SetCheckedButton->Click();
+            if (rowDialog.Visible() && rowDialog.ModalResult() == ui::mrNone) rowDialog.Close();
+        });
+        panel->ButtonPanel->AddButton->Click();
+        EXPECT_TRUE(RunUntil([&] { return !request.Busy; }));
+        addSets = Pdus("SET");
+        rowsAfterAdd = list.Items().Count();
+        for (int i = 0; i < rowsAfterAdd; ++i)
+            if (list.Items()[i]->ColumnText(0) == "192.168.5.1")
+                for (int column = 0; column < 4; ++column) addedRow.push_back(list.Items()[i]->ColumnText(column));
+        for (int i = 0; i < rowsAfterAdd; ++i)
+            if (list.Items()[i]->ColumnText(0) == "192.168.5.1") list.SetItemIndex(i);
+        list.Click();
+        MarkLog();
+        panel->ButtonPanel->DeleteButton->Click();
+        EXPECT_TRUE(RunUntil([&] { return !request.Busy; }));
+        deleteSets = Pdus("SET");
+        rowsAfterDelete = list.Items().Count();
+        dialog.Close();
+    });
+    RunMenuCommand(command, DeviceContext());
+    ASSERT_EQ(addSets.size(), 1u);
+    EXPECT_THAT(simdialog::Varbinds(addSets[0]), ::testing::Contains(status + added + "=INTEGER:4"));
+    EXPECT_EQ(rowsAfterAdd, 4);
+    EXPECT_EQ(addedRow, (std::vector<std::string>{"192.168.5.1", "255.255.255.0", "tcp", "8080"}));
+    ASSERT_EQ(deleteSets.size(), 1u);
+    EXPECT_THAT(simdialog::Varbinds(deleteSets[0]), ::testing::ElementsAre(status + added + "=INTEGER:6"));
+    EXPECT_EQ(rowsAfterDelete, 3);
+    ASSERT_EQ(answers.Calls().size(), 1u);
+    EXPECT_EQ(answers.Calls()[0].Text, "Are you sure to delete it?");
 }
 
 }  // namespace
