@@ -3,6 +3,8 @@
 #include "Application.h"
 #include "Catalog.h"
 
+#include "UnrecordedBoxes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     ui::Application app(argc, argv);
     app.SetTitle("QSW2126P");
     CatalogStartup();
+    testsupport::FailOnUnrecordedMessageBoxes();
     const int result = RUN_ALL_TESTS();
     CatalogExit();
     return result;

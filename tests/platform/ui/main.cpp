@@ -1,6 +1,8 @@
 // The GUI tests share one application object; widgets run on Qt's offscreen platform.
 #include "Application.h"
 
+#include "UnrecordedBoxes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,5 +12,6 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     ui::Application app(argc, argv);
     app.SetTitle("QSW2126P");
+    testsupport::FailOnUnrecordedMessageBoxes();
     return RUN_ALL_TESTS();
 }
