@@ -103,7 +103,7 @@ struct GridLayout {
 };
 
 GridLayout GridFor(int frontPorts) {
-    if (frontPorts >= 48) return {296, 18, 5, 16, 16, 22, 50, 750, 24, 22, 0};
+    if (frontPorts >= 48) return {296, 17, 5, 16, 16, 22, 50, 728, 26, 22, 0};
     if (frontPorts >= 24) return {300, 26, 8, 22, 18, 21, 53, 634, 30, 26, 708};
     return {300, 32, 12, 26, 18, 21, 53, 520, 34, 28, 0};
 }
