@@ -1,38 +1,17 @@
 // Every generic command row opened for real against the switch simulator.
-#include "Application.h"
-#include "CommandEngine.h"
+#include "CommandDialogFixture.h"
 #include "GUIConfigForm.h"
 #include "GenericCommand.h"
-#include "Program.h"
-#include "SimDialogFixture.h"
-
-#include <gtest/gtest.h>
-
 #include "NxSNMPConvert.h"
 
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
 
 namespace {
 
-CommandContext DeviceContext() {
-    CommandContext context;
-    context.DeviceAddress = "127.0.0.1";
-    return context;
-}
-
-// The first component of type T among those owner owns (at any depth), or null.
-template <typename T>
-T* FindOwned(const ui::Component& owner) {
-    for (int i = 0; i < owner.ComponentCount(); ++i) {
-        ui::Component* component = owner.Components(i);
-        if (auto* found = dynamic_cast<T*>(component)) return found;
-        if (T* found = FindOwned<T>(*component)) return found;
-    }
-    return nullptr;
-}
+using namespace commandtest;
 
 // The rows the dialog's first list view shows, found among the components the dialog owns; -1 without a list.
 int FirstListRows(const ui::Component& owner) {
@@ -44,25 +23,9 @@ int FirstListRows(const ui::Component& owner) {
     return -1;
 }
 
-class CommandDialogsTest : public simdialog::SimDialogTest {
+class CommandDialogsTest : public CommandDialogTest {
 protected:
-    int argc_ = 1;
-    char name_[16] = "qsw2126p-mgr";
-    char* argv_[2] = {name_, nullptr};
-    std::optional<ui::Application> app_;
     ui::MessageBoxRecorder boxes;
-
-    void SetUp() override {
-        app_.emplace(argc_, argv_);
-        app_->SetTitle(ApplicationTitle);
-        ui::TestHooks::SetPixelsPerInch(96);
-        SimDialogTest::SetUp();
-    }
-    void TearDown() override {
-        SimDialogTest::TearDown();
-        ui::TestHooks::SetPixelsPerInch(0);
-        app_.reset();
-    }
 
     // Picks every page of a paged dialog as the user does and checks that each list page shows seeded rows.
     void ExpectEveryListPageShowsRows(TConfigForm& dialog) {

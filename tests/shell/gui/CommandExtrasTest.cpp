@@ -1,11 +1,8 @@
 // The command extras that go beyond sizes and buttons, opened for real against the switch simulator: the state
 // read before the Q-in-Q port table, the Shift-JIS page elements, and the one-off rules of single rows.
-#include "Application.h"
-#include "CommandEngine.h"
+#include "CommandDialogFixture.h"
 #include "GUIConfigForm.h"
 #include "GenericCommand.h"
-#include "Program.h"
-#include "SimDialogFixture.h"
 #include "Text.h"
 
 #include <QApplication>
@@ -22,27 +19,12 @@
 
 namespace {
 
+using namespace commandtest;
+
 constexpr const char* QinQState = "1.3.6.1.4.1.32473.12.57.1.1";
 constexpr const char* QinQOffMessage = "You should enable Q-in-Q before an edit action!";
 constexpr const char* PageTitleColumn = "1.3.6.1.4.1.32473.12.39.4.2.1.2";
 const std::string Nihon = "\x93\xfa\x96\x7b";  // 日本 in Shift-JIS
-
-CommandContext DeviceContext() {
-    CommandContext context;
-    context.DeviceAddress = "127.0.0.1";
-    return context;
-}
-
-// The first component of type T that owner holds, however deep.
-template <class T>
-T* FindOwned(const ui::Component& owner) {
-    for (int i = 0; i < owner.ComponentCount(); ++i) {
-        ui::Component* component = owner.Components(i);
-        if (auto* found = dynamic_cast<T*>(component)) return found;
-        if (T* found = FindOwned<T>(*component)) return found;
-    }
-    return nullptr;
-}
 
 QTableView* ViewOf(ui::ListView& list) { return static_cast<QTableView*>(list.Widget()); }
 
@@ -81,24 +63,8 @@ int ColumnCaptioned(const ui::ListView& list, const std::string& caption) {
     return -1;
 }
 
-class CommandExtrasTest : public simdialog::SimDialogTest {
+class CommandExtrasTest : public CommandDialogTest {
 protected:
-    int argc_ = 1;
-    char name_[16] = "qsw2126p-mgr";
-    char* argv_[2] = {name_, nullptr};
-    std::optional<ui::Application> app_;
-
-    void SetUp() override {
-        app_.emplace(argc_, argv_);
-        app_->SetTitle(ApplicationTitle);
-        ui::TestHooks::SetPixelsPerInch(96);
-        SimDialogTest::SetUp();
-    }
-    void TearDown() override {
-        SimDialogTest::TearDown();
-        ui::TestHooks::SetPixelsPerInch(0);
-        app_.reset();
-    }
 
     // Runs the command; inside its dialog, once the first read has ended, runs check.
     void InDialog(const char* handler, const std::function<void(TConfigForm&)>& check) {
