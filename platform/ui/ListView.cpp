@@ -36,7 +36,8 @@ public:
             const int charset = owner_.FontCharset();
             return charset == DefaultCharset ? ToQString(text) : ToQString(text, charset, nullptr);
         }
-        if (role == Qt::ToolTipRole && owner_.ShowHint() && !owner_.Hint().empty()) return PlainToolTip(owner_.Hint());
+        if (role == Qt::ToolTipRole && owner_.ShowHint() && !owner_.Hint().empty())
+            return PlainToolTip(owner_.Hint(), owner_.FontCharset());
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {

@@ -79,9 +79,9 @@ std::optional<std::string> FromQString(const QString& text, int charset) {
     return Encode(text, codec);
 }
 
-QString PlainToolTip(const std::string& text) {
+QString PlainToolTip(const std::string& text, int charset) {
     if (text.empty()) return QString();
-    return Qt::convertFromPlainText(ToQString(text), Qt::WhiteSpacePre);
+    return Qt::convertFromPlainText(ToQString(text, charset, nullptr), Qt::WhiteSpacePre);
 }
 
 namespace {

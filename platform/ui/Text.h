@@ -30,7 +30,7 @@ QString ToQString(const std::string& bytes, int charset, bool* byteView);
 std::optional<std::string> FromQString(const QString& text, int charset);
 
 // A tool tip that Qt shows literally, never as rich text.
-QString PlainToolTip(const std::string& text);
+QString PlainToolTip(const std::string& text, int charset = DefaultCharset);
 
 QColor ToQColor(int color);
 QFont ToQFont(const Font& font, const QFont& base);

@@ -153,6 +153,10 @@ TEST_F(FontCharsetTest, AListViewShowsItsRowsInTheCharset) {
     EXPECT_EQ(shown(0), NihonText);
     EXPECT_EQ(shown(1), QString::fromLatin1("\x81\x20"));
     EXPECT_EQ(list->Items()[0]->Caption(), Nihon);
+    // The row's hint reads in the same characters.
+    list->SetShowHint(true);
+    list->SetHint(Nihon);
+    EXPECT_TRUE(view->model()->index(0, 0).data(Qt::ToolTipRole).toString().contains(NihonText));
 }
 
 }  // namespace
