@@ -10,6 +10,7 @@
 #include "MenuStates.h"
 #include "Menus.h"
 #include "MessageTablesGuard.h"
+#include "ModuleWorkspace.h"
 #include "NxSNMPSession.h"
 #include "Program.h"
 #include "SnmpdAgent.h"
@@ -112,9 +113,7 @@ TEST(HostToolCommand, TheProgramIsTakenFromTheFirstDirectoryThatHoldsIt) {
 // Records what the engine starts and shows, and restores every hook afterwards.
 class EngineTest : public ::testing::Test {
 protected:
-    testsupport::TempDir work;
-    fs::path previousDirectory = fs::current_path();
-    std::optional<std::string> previousRegistry;
+    ModuleWorkspace work;
     ui::MessageBoxRecorder boxes;
     MessageTablesGuard messageTables;
     std::vector<ToolCommand> launched;
@@ -133,9 +132,6 @@ protected:
     void SetUp() override {
         app_.emplace(argc_, argv_);
         app_->SetTitle(ApplicationTitle);
-        fs::current_path(work.path());
-        if (const char* value = std::getenv("VANTREL_REGISTRY")) previousRegistry = value;
-        setenv("VANTREL_REGISTRY", work.file("registry.ini").c_str(), 1);
         ui::TestHooks::SetPixelsPerInch(96);
         SetProcessLauncher([this](const ToolCommand& command) {
             launched.push_back(command);
@@ -152,11 +148,6 @@ protected:
         DefaultSNMPSecurity.Version = savedVersion;
         ui::TestHooks::SetPixelsPerInch(0);
         SetProgramArguments({});
-        if (previousRegistry)
-            setenv("VANTREL_REGISTRY", previousRegistry->c_str(), 1);
-        else
-            unsetenv("VANTREL_REGISTRY");
-        fs::current_path(previousDirectory);
         app_.reset();
     }
 

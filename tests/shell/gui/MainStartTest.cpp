@@ -5,6 +5,7 @@
 #include "MenuProfile.h"
 #include "Menus.h"
 #include "MessageTablesGuard.h"
+#include "ModuleWorkspace.h"
 #include "NxSNMPRequest.h"
 #include "Program.h"
 #include "SimProcess.h"
@@ -20,7 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <set>
 
 namespace {
@@ -45,26 +45,16 @@ const NxSNMPVar SystemDescription[] = {
 // registry file.
 class MainStartTest : public ::testing::Test {
 protected:
-    testsupport::TempDir work;
-    fs::path previousDirectory = fs::current_path();
-    std::optional<std::string> previousRegistry;
+    ModuleWorkspace work;
     ui::MessageBoxRecorder boxes;
     MessageTablesGuard messageTables;
 
     void SetUp() override {
-        fs::current_path(work.path());
-        if (const char* value = std::getenv("VANTREL_REGISTRY")) previousRegistry = value;
-        setenv("VANTREL_REGISTRY", work.file("registry.ini").c_str(), 1);
         ui::TestHooks::SetPixelsPerInch(96);
     }
     void TearDown() override {
         ui::TestHooks::SetPixelsPerInch(0);
         SetProgramArguments({});
-        if (previousRegistry)
-            setenv("VANTREL_REGISTRY", previousRegistry->c_str(), 1);
-        else
-            unsetenv("VANTREL_REGISTRY");
-        fs::current_path(previousDirectory);
     }
 
     void WriteRegistry(const std::string& text) { WriteFile(work.file("registry.ini"), text); }

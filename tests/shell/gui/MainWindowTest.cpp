@@ -9,6 +9,7 @@
 #include "MenuCommandTable.h"
 #include "Menus.h"
 #include "MessageTablesGuard.h"
+#include "ModuleWorkspace.h"
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"
 #include "PanelQSW2126PFormUnit.h"
@@ -31,7 +32,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 
 namespace {
@@ -92,9 +92,7 @@ NxLedBinding* Led(NxSNMPRequest2Leds* request, ui::Panel* panel, size_t i) {
 // simulator's port.
 class MainWindowTest : public ::testing::Test {
 protected:
-    testsupport::TempDir work;
-    fs::path previousDirectory = fs::current_path();
-    std::optional<std::string> previousRegistry;
+    ModuleWorkspace work;
     ui::MessageBoxRecorder boxes{ui::mrOk};
     MessageTablesGuard messageTables;
     std::unique_ptr<simtest::SimAgent> sim;
@@ -106,9 +104,6 @@ protected:
     TMainForm* form = nullptr;
 
     void SetUp() override {
-        fs::current_path(work.path());
-        if (const char* value = std::getenv("VANTREL_REGISTRY")) previousRegistry = value;
-        setenv("VANTREL_REGISTRY", work.file("registry.ini").c_str(), 1);
         ui::TestHooks::SetPixelsPerInch(96);
     }
     void TearDown() override {
@@ -118,11 +113,6 @@ protected:
         sim.reset();
         ui::TestHooks::SetPixelsPerInch(0);
         SetProgramArguments({});
-        if (previousRegistry)
-            setenv("VANTREL_REGISTRY", previousRegistry->c_str(), 1);
-        else
-            unsetenv("VANTREL_REGISTRY");
-        fs::current_path(previousDirectory);
     }
 
     void StartSim(const std::vector<std::string>& scenario) {

@@ -1,0 +1,35 @@
+#pragma once
+// A test's own directory as the current one (the boot-counter file and relative message files go there) and its own
+// host registry file; both are put back when the workspace ends.
+#include "SnmpdAgent.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class ModuleWorkspace {
+public:
+    ModuleWorkspace() : previousDirectory_(std::filesystem::current_path()) {
+        if (const char* value = std::getenv("VANTREL_REGISTRY")) previousRegistry_ = value;
+        std::filesystem::current_path(dir_.path());
+        setenv("VANTREL_REGISTRY", dir_.file("registry.ini").c_str(), 1);
+    }
+    ~ModuleWorkspace() {
+        if (previousRegistry_)
+            setenv("VANTREL_REGISTRY", previousRegistry_->c_str(), 1);
+        else
+            unsetenv("VANTREL_REGISTRY");
+        std::filesystem::current_path(previousDirectory_);
+    }
+    ModuleWorkspace(const ModuleWorkspace&) = delete;
+    ModuleWorkspace& operator=(const ModuleWorkspace&) = delete;
+
+    const std::string& path() const { return dir_.path(); }
+    std::string file(const std::string& name) const { return dir_.file(name); }
+
+private:
+    testsupport::TempDir dir_;
+    std::filesystem::path previousDirectory_;
+    std::optional<std::string> previousRegistry_;
+};
