@@ -401,7 +401,7 @@ struct Session::Impl {
                 sendAgain(id);
                 return;
             }
-            r.reason = r.result = result::Timeout;
+            r.reason = r.result = it->second.pooled ? silenceResult(*it->second.pooled) : result::Timeout;
             clearValues(r.pdu);
             break;
         case NETSNMP_CALLBACK_OP_SEC_ERROR:
@@ -470,6 +470,15 @@ struct Session::Impl {
             r.agent = it->second.agent;
             complete(it, std::move(r));
         }
+    }
+
+    // What an exchange that got no answer means. An agent that answered the engine discovery of an authPriv session
+    // but none of its requests could not decrypt them (a wrong privacy password), which it does not report.
+    static int silenceResult(const Pooled& pooled) {
+        if (pooled.key.version != Version3 || pooled.key.securityLevel != AuthPriv || pooled.answered)
+            return result::Timeout;
+        const netsnmp_session* s = snmp_sess_session(pooled.sessp);
+        return s && s->securityEngineIDLen > 0 ? result::UsmDecryptionError : result::Timeout;
     }
 
     static int securityResult(netsnmp_session* session) {
@@ -750,7 +759,7 @@ int exchangeOnce(Session::Impl& impl, PduType type, Pdu& pdu, const Target& targ
         copyResponse(response, pdu);
         outcome = pdu.errorStatus;
     } else {
-        outcome = status == STAT_TIMEOUT ? result::Timeout : Session::Impl::sessionError(pooled->sessp);
+        outcome = status == STAT_TIMEOUT ? Session::Impl::silenceResult(*pooled) : Session::Impl::sessionError(pooled->sessp);
         if (outcome == result::Success)
             outcome = result::Error;
         clearValues(pdu);

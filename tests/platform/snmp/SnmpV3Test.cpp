@@ -140,10 +140,14 @@ TEST_F(SnmpV3Test, RightPasswordWorksAfterAWrongOne) {
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0].result, 0);
     }
-    // And the wrong one fails again: the good keys did not stick either.
+    // And the wrong one fails again: the good keys did not stick either. The agent leaves what it cannot decrypt
+    // unanswered, after answering the engine discovery: a decryption error, not a time-out.
     ASSERT_EQ(registerUser(user, user.authPassword, "wrong-priv-pass"), 0);
     Pdu wrongPriv = pduOf(SysDescr, Value::null(), AuthPriv);
-    EXPECT_NE(session_.get(wrongPriv, target), 0);
+    EXPECT_EQ(session_.get(wrongPriv, target), result::UsmDecryptionError);
+    const auto results = getAsync(target, AuthPriv);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].result, result::UsmDecryptionError);
 }
 
 TEST_F(SnmpV3Test, UnregisteredUserAndBadProtocolsFailBeforeSending) {
