@@ -25,7 +25,13 @@ constexpr auto kDestructorWait = std::chrono::milliseconds(6000);
 constexpr int kSocketWaitMs = 5;
 constexpr NxSNMPErrorCode kInvalidOid = -417;
 constexpr NxSNMPErrorCode kInternalError = -403;
-constexpr int kInconsistentValue = 12;  // the agent's error status
+// The agent's error status for a create on an existing row: inconsistentValue, in SNMPv1 badValue.
+constexpr int kInconsistentValue = 12;
+constexpr int kBadValue = 3;
+
+bool RefusedAsExisting(int answer, uint8_t version) {
+    return answer == kInconsistentValue || (answer == kBadValue && version == snmp::Version1);
+}
 
 snmp::Session& Session() {
     if (!GlobalSnmpSession)
@@ -552,7 +558,7 @@ bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std:
     const snmp::Pdu sent = pdu;
     bool resent = false;
     int answer = SendSet(pdu, target, resent);
-    if (resent && answer == kInconsistentValue && RowsCreatedAfterAll(sent, sentVars, target))
+    if (resent && RefusedAsExisting(answer, Security.Version) && RowsCreatedAfterAll(sent, sentVars, target))
         answer = snmp::result::Success;
     const NxSNMPError mapped = MapSnmpResult(answer);
     LastCode = mapped.Code;
@@ -644,7 +650,7 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         }
     }
     int answer = result.result;
-    if (call.IsSet && call.Resent && answer == kInconsistentValue) {
+    if (call.IsSet && call.Resent && RefusedAsExisting(answer, Security.Version)) {
         try {
             if (RowsCreatedAfterAll(call.Sent, call.SentVars, call.Target))
                 answer = snmp::result::Success;
