@@ -185,6 +185,7 @@ void TPanelForm::ProbeComboPorts() {
 }
 
 void TPanelForm::RunComboProbe() {
+    if (!host_.SwitchAnswers()) return;  // no combo port counts as linked
     {
         ComboProbeRequest = new NxSNMPRequest2Edits(this);
         ComboProbeRequest->Request.Vars = NxSNMPVarList(PanelCatalogTable(LinkStatusTable), MVT_SV, 0);

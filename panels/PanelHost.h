@@ -22,4 +22,6 @@ public:
     virtual std::vector<ui::SpeedButton*>& PortButtonList() = 0;
     // The stacking mode read from the switch ("enabled", "disabled" or "other").
     virtual std::string StackModeText() const = 0;
+    // False while the switch has given no answer as the views are built: they then wait for no read.
+    virtual bool SwitchAnswers() const { return true; }
 };

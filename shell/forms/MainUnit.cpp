@@ -355,24 +355,20 @@ bool TMainForm::InitUnitInformation() {
             return false;
         }
     }
-    // A switch that gave no answer is not asked again read after read while the window comes up.
-    if (deviceSilent_) {
-        ShowMainStatus(SilentDeviceStatus());
-        return false;
-    }
     try {
-        StackModeRequest->Get();
-        if (GaveNoAnswer(StackModeRequest->Request.LastCode)) {
-            deviceSilent_ = true;
-            ShowMainStatus(SilentDeviceStatus());
-            return false;
+        // A switch that gave no answer is not asked again read after read while the window comes up: the views are
+        // built as for an unreadable stacking mode, and their LED polling finds the switch once it answers.
+        if (!deviceSilent_) {
+            StackModeRequest->Get();
+            deviceSilent_ = GaveNoAnswer(StackModeRequest->Request.LastCode);
         }
         ::StackModeText = ST_StackMode->Caption();
         // A rebuild reads the rows again too, so that added and removed units show.
-        if (::StackUnitCount == 0 || !firstInit_) UnitRequest->Get();
+        if (!deviceSilent_ && (::StackUnitCount == 0 || !firstInit_)) UnitRequest->Get();
         ::StackUnitCount = UnitListView->Items().Count();
         StackUnitListView = UnitListView;
         while (UnitRequest->Busy) ui::Application::Instance().ProcessMessages();
+        if (deviceSilent_) ShowMainStatus(SilentDeviceStatus());
     } catch (const std::exception&) {
         ShowMainStatus("Get Unit Information Failed");
         return false;

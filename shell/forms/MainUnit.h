@@ -123,6 +123,7 @@ public:
     ui::ImageList* ImageList2() override { return imageList2_; }
     std::vector<ui::SpeedButton*>& PortButtonList() override { return portButtons_; }
     std::string StackModeText() const override;
+    bool SwitchAnswers() const override { return !deviceSilent_; }
 
     // The stack state the port selector reads.
     int StackUnitCount() const override;

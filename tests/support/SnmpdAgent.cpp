@@ -234,14 +234,6 @@ std::string SnmpdAgent::log() const {
 SilentUdpPort::SilentUdpPort() { fd_ = boundLoopbackSocket(port_); }
 SilentUdpPort::~SilentUdpPort() { close(fd_); }
 
-int SilentUdpPort::received() {
-    int count = 0;
-    char buffer[2048];
-    while (recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) >= 0)
-        ++count;
-    return count;
-}
-
 TempDir::TempDir() : path_(makeTempDir("qsw-test-")) {}
 TempDir::~TempDir() {
     std::error_code ec;

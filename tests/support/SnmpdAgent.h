@@ -63,8 +63,6 @@ public:
     SilentUdpPort(const SilentUdpPort&) = delete;
     SilentUdpPort& operator=(const SilentUdpPort&) = delete;
     uint16_t port() const { return port_; }
-    // Datagrams that arrived since the last call (they are read and dropped).
-    int received();
 
 private:
     int fd_ = -1;
