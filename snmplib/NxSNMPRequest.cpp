@@ -641,9 +641,8 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         again.Resent = 1;
         snmp::Target target = call.Target;
         target.retries = 0;
-        bool sent = false;
-        const NxSNMPError failed = SendAsync(snmp::PduType::Set, call.Sent, target, sent, again);
-        (void)failed;
+        bool sent = true;  // SendAsync clears it on a failure
+        SendAsync(snmp::PduType::Set, call.Sent, target, sent, again);
         if (sent) {
             --PendingCount;  // this exchange ends here; the new one carries on
             return;

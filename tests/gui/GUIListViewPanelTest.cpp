@@ -210,6 +210,31 @@ TEST_F(ListViewPanelTest, AnAddWhoseAnswerWasLostIsReportedCreated) {
                   "ok");
 }
 
+// The same for an asynchronous write: the request sends the retry itself and checks the row before reporting.
+TEST_F(ListViewPanelTest, AnAsynchronousCreateWhoseAnswerWasLostIsReportedCreated) {
+    std::unique_ptr<NxSNMPRequest2Edits> request(NewRequest(nullptr, ExcludedRanges, MVT_UMV, 2));
+    request->Mode = NxSNMPRequest2Controls::ModeAsync;
+    NxSNMPVarList& vars = request->Request.Vars;
+    vars.GetVar(0)->Value = "10.7.7.1";
+    vars.GetVar(1)->Value = "10.7.7.9";
+    vars.GetVar(2)->Value = "createAndGo";
+    NxSNMPError seen;
+    seen.Code = 1;
+    bool done = false;
+    request->OnSetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) {
+        seen = result;
+        done = true;
+    };
+    MarkLog();
+    ASSERT_EQ(Control("drop 1.3.6.1.4.1.32473.12.38.3.1.1.3 1"), "ok");
+    request->Set(false, false);
+    ASSERT_TRUE(RunUntil([&] { return done; }));
+    EXPECT_EQ(seen.Code, 0) << seen.Message;
+    EXPECT_EQ(Pdus("SET").size(), 2u);
+    for (int column = 1; column <= 3; ++column)
+        EXPECT_EQ(Control("remove 1.3.6.1.4.1.32473.12.38.3.1.1." + std::to_string(column) + ".10.7.7.1.10.7.7.9"), "ok");
+}
+
 TEST_F(ListViewPanelTest, EditChangesARowAndNeverOffersCreateOrDestroy) {
     OpenList(StaticBindings, 2, StaticBindingsStatus);
     RunDialog([&] {
