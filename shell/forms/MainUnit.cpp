@@ -111,6 +111,7 @@ TMainForm::~TMainForm() {
     StopAndFree(Dot1xStateRequest);
     if (StackUnitListView == UnitListView) StackUnitListView = nullptr;
     SetStackState(nullptr);
+    SetDeviceWindow(nullptr);
     if (MainForm == this) MainForm = nullptr;
 }
 
@@ -261,6 +262,7 @@ void TMainForm::FormCreate(ui::Component*) {
     OnActivate = [this](ui::Component* sender) { FormActivate(sender); };
     OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
     SetStackState(this);
+    SetDeviceWindow(this);
     try {
         SetCaption(DeviceSettingTexts[dsAddress]);
         PanelFormList.clear();
@@ -314,6 +316,21 @@ std::vector<StackUnitRow> TMainForm::StackUnitRows() const {
                         SubItem(item, ucExistState)});
     }
     return rows;
+}
+
+std::string TMainForm::DeviceAddress() const { return DeviceAddressText; }
+
+std::string TMainForm::StpVersion() const { return ST_STPVersion->Caption(); }
+
+void TMainForm::SetStpVersion(const std::string& text) { ST_STPVersion->SetCaption(text); }
+
+bool TMainForm::RereadStpVersion() { return StpVersionRequest && StpVersionRequest->Get(); }
+
+bool TMainForm::RereadUnitTable() {
+    if (!UnitRequest) return false;
+    const bool read = UnitRequest->Get();
+    ::StackUnitCount = UnitListView->Items().Count();
+    return read;
 }
 
 bool TMainForm::InitUnitInformation() {

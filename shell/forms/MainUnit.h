@@ -7,6 +7,7 @@
 // STP and 802.1X states in hidden texts), builds one front-panel view per present stack unit inside the
 // "Initializing Panel" waiting form on its first activation, and rebuilds them on "Refresh Panel".
 #include "DeviceStartup.h"
+#include "DeviceWindow.h"
 #include "Form.h"
 #include "PanelHost.h"
 #include "StackState.h"
@@ -45,7 +46,7 @@ extern std::string StackModeText;
 extern int StackUnitCount;
 extern ui::ListView* StackUnitListView;
 
-class TMainForm : public ui::Form, public PanelBuildSteps, public TPanelHost, public StackState {
+class TMainForm : public ui::Form, public PanelBuildSteps, public TPanelHost, public StackState, public DeviceWindow {
 public:
     explicit TMainForm(ui::Component* owner);
     ~TMainForm() override;
@@ -127,6 +128,13 @@ public:
     // The stack state the port selector reads.
     int StackUnitCount() const override;
     std::vector<StackUnitRow> StackUnitRows() const override;
+
+    // What the dedicated dialogs read and change of the window.
+    std::string DeviceAddress() const override;
+    std::string StpVersion() const override;
+    void SetStpVersion(const std::string& text) override;
+    bool RereadStpVersion() override;
+    bool RereadUnitTable() override;
 
     // Menu commands: every item's OnClick runs the command of its handler (MainCommands.cpp).
     void RunCommand(const std::string& handler);

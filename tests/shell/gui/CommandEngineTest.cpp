@@ -174,9 +174,42 @@ bool OpensGenericDialog(CommandKind kind) {
            kind == CommandKind::TableListAddDelete || kind == CommandKind::Tabbed;
 }
 
+// While it lives every registered dedicated dialog is replaced by a form that records its class and closes at once;
+// the registered entries come back afterwards.
+class RegisteredDialogProbe {
+public:
+    RegisteredDialogProbe() {
+        for (const MenuCommand& command : AllMenuCommands()) {
+            const DedicatedDialogEntry* entry = FindDedicatedDialog(command.FormClass);
+            if (command.Kind != CommandKind::DedicatedDialog || !entry || saved_.count(command.FormClass)) continue;
+            saved_[command.FormClass] = *entry;
+            const DedicatedFormClass* formClass = command.FormClass;
+            RegisterDedicatedDialog(formClass, [this, formClass](ui::Component* owner) {
+                opened.push_back(formClass);
+                auto* form = new ui::Form(owner);
+                ui::TestHooks::RunInNextModal([](ui::Form& shown) { shown.Close(); });
+                return form;
+            });
+        }
+    }
+    ~RegisteredDialogProbe() {
+        for (const auto& [formClass, entry] : saved_) RegisterDedicatedDialog(formClass, entry.Create, entry.Publish);
+    }
+    RegisteredDialogProbe(const RegisteredDialogProbe&) = delete;
+    RegisteredDialogProbe& operator=(const RegisteredDialogProbe&) = delete;
+
+    bool Registered(const DedicatedFormClass* formClass) const { return saved_.count(formClass) != 0; }
+    std::vector<const DedicatedFormClass*> opened;
+
+private:
+    std::map<const DedicatedFormClass*, DedicatedDialogEntry> saved_;
+};
+
+// Rows whose form class an area has registered open their form; the others say they are not available yet.
 TEST_F(EngineTest, EveryRowRunsByItsKind) {
     std::map<CommandKind, int> counted;
     const CommandContext context = Context();
+    RegisteredDialogProbe registered;
     for (const MenuCommand& command : AllMenuCommands()) {
         SCOPED_TRACE(command.Handler);
         ++counted[command.Kind];
@@ -206,7 +239,15 @@ TEST_F(EngineTest, EveryRowRunsByItsKind) {
             EXPECT_EQ(launched.back().Arguments.back(), command.PageOption);
             break;
         case CommandKind::DedicatedDialog:
+            if (registered.Registered(command.FormClass)) {
+                ASSERT_FALSE(registered.opened.empty());
+                EXPECT_EQ(registered.opened.back(), command.FormClass);
+                EXPECT_EQ(boxes.Calls().size(), boxesBefore);
+                break;
+            }
+            [[fallthrough]];
         case CommandKind::DialogFunction:
+            if (command.Kind == CommandKind::DialogFunction && FindDialogFunction(command.Function)) break;
             ASSERT_EQ(boxes.Calls().size(), boxesBefore + 1);
             EXPECT_EQ(boxes.Calls().back().Text, NotAvailableText(command));
             EXPECT_EQ(boxes.Calls().back().Caption, "QSW2126P");
@@ -323,6 +364,9 @@ TEST_F(EngineTest, DedicatedDialogPointerNamesTheOpenFormOnlyWhileItLives) {
         context.MainWindow = &mainWindow;
         ui::Component* owner = nullptr;
         std::string caption;
+        const DedicatedDialogEntry* registered = FindDedicatedDialog(command.FormClass);
+        const std::optional<DedicatedDialogEntry> saved =
+            registered ? std::optional<DedicatedDialogEntry>(*registered) : std::nullopt;
         RegisterDedicatedDialog(command.FormClass, [&](ui::Component* formOwner) {
             owner = formOwner;
             auto* form = new ProbeForm(formOwner, 0);
@@ -335,6 +379,7 @@ TEST_F(EngineTest, DedicatedDialogPointerNamesTheOpenFormOnlyWhileItLives) {
         });
         RunMenuCommand(command, context);
         UnregisterDedicatedDialog(command.FormClass);
+        if (saved) RegisterDedicatedDialog(command.FormClass, saved->Create, saved->Publish);
         EXPECT_EQ(owner, &mainWindow);  // owner main window
         EXPECT_EQ(caption, std::string(command.Title) + ": 10.0.0.1");
         EXPECT_NE(ProbeForm::seenByPointer, nullptr);
