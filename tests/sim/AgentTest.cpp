@@ -25,6 +25,7 @@ using snmp::ValueType;
 const std::string SysDescr = "1.3.6.1.2.1.1.1.0";
 const std::string SysContact = "1.3.6.1.2.1.1.4.0";
 const std::string SysName = "1.3.6.1.2.1.1.5.0";
+const std::string SysLocation = "1.3.6.1.2.1.1.6.0";
 const std::string UnitTable = "1.3.6.1.4.1.32473.12.11.1.9.4.1";
 const std::string StpVersion = "1.3.6.1.4.1.32473.12.15.1.2.0";
 // A catalogue table with a plain integer index and a RowStatus column (.24).
@@ -283,6 +284,37 @@ TEST_F(SimAgentTest, InjectedErrorsAndDroppedReplies) {
     EXPECT_EQ(agent.control("hold 1.3.x"), "error: hold needs an OID prefix");
     EXPECT_EQ(agent.control("set " + SysName + " str renamed"), "ok");
     EXPECT_EQ(Adapter(agent).get(SysName)->bytes, "renamed");
+}
+
+// Some agents refuse a create or a read-only object with noError and an exception value in the varbind.
+TEST_F(SimAgentTest, InjectedExceptionsAnswerNoErrorAndWriteNothing) {
+    Adapter adapter(agent);
+    const std::string name = adapter.get(SysName)->bytes;
+    const std::string location = adapter.get(SysLocation)->bytes;
+    ASSERT_EQ(agent.control("error " + SysName + " noSuchInstance"), "ok");
+    ToolResult get = Tool("snmpget", ReadArgs("v2c"), agent, {SysName, SysContact});
+    EXPECT_EQ(get.status, 0) << get.err;
+    EXPECT_NE(get.out.find(".1.3.6.1.2.1.1.5.0 = No Such Instance"), std::string::npos) << get.out;
+    EXPECT_NE(get.out.find(".1.3.6.1.2.1.1.4.0 = STRING"), std::string::npos) << get.out;
+
+    ToolResult set = Tool("snmpset", WriteArgs("v2c"), agent, {SysName, "s", "refused", SysContact, "s", "written"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find(".1.3.6.1.2.1.1.5.0 = No Such Instance"), std::string::npos) << set.out;
+    EXPECT_NE(set.out.find(".1.3.6.1.2.1.1.4.0 = STRING: \"written\""), std::string::npos) << set.out;
+    ASSERT_EQ(agent.control("clear"), "ok");
+    EXPECT_EQ(adapter.get(SysName)->bytes, name) << "the refused varbind was not written";
+    EXPECT_EQ(adapter.get(SysContact)->bytes, "written");
+
+    // A walk passes the rule by; SNMPv1 has no exceptions and gets noSuchName.
+    ASSERT_EQ(agent.control("error 1.3.6.1.2.1.1 noSuchObject"), "ok");
+    EXPECT_EQ(adapter.walk("1.3.6.1.2.1.1").size(), 7u);
+    Adapter v1(agent, snmp::Version1);
+    EXPECT_EQ(v1.set({{O(SysLocation), Value::octets("x")}}), sim::NoSuchName);
+    Pdu pdu;
+    pdu.varbinds.push_back({O(SysLocation), Value::null()});
+    EXPECT_EQ(v1.session.get(pdu, v1.target), sim::NoSuchName);
+    ASSERT_EQ(agent.control("clear"), "ok");
+    EXPECT_EQ(adapter.get(SysLocation)->bytes, location);
 }
 
 TEST_F(SimAgentTest, AWalkOfEverythingReturnsEveryObjectOfTheMib) {
