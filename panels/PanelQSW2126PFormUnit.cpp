@@ -147,8 +147,8 @@ void TPanelQSW2126PForm::TogglePoeLedMode() {
             ModeRequest().Set(true, true);
             RefreshPoeLedMode();
         }
-    } catch (const Exception& e) {
-        Note(e.Message);
+    } catch (const std::exception& e) {
+        Note(e.what());
     }
     toggling_ = false;
     if (!closed_) Timer1->SetEnabled(true);

@@ -86,7 +86,8 @@ protected:
         std::vector<std::string> found;
         const std::vector<std::string> log = sim->pduLog();
         for (size_t i = mark; i < log.size(); ++i)
-            if (log[i].rfind(kind + " ", 0) == 0 && log[i].find(PoeModeOid) != std::string::npos) found.push_back(log[i]);
+            if (log[i].rfind(kind + " ", 0) == 0 && log[i].find(PoeModeOid) != std::string::npos)
+                found.push_back(log[i]);
         return found;
     }
     static bool ShowsPoeSet(TPanelQSW2126PForm* view) {

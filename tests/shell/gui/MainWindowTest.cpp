@@ -1,5 +1,6 @@
 // The main window against the switch simulator: device-state texts, the views of the stack units, the port buttons
-// acting as one group, the port popup, "Refresh Panel", closing while the views poll, and a switch that does not answer.
+// acting as one group, the port popup, "Refresh Panel", closing while the views poll, and a switch that does not
+// answer.
 #include "Application.h"
 #include "CommandDialogFixture.h"
 #include "EventWait.h"
@@ -176,7 +177,8 @@ protected:
     std::vector<std::string> PickFromPortPopup(ui::SpeedButton* button, const std::string& caption,
                                                const ui::TestHooks::ModalDriver& driver) {
         const size_t mark = sim->pduLog().size();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(3, 3), button->Widget()->mapToGlobal(QPoint(3, 3)));
+        const QPoint at(3, 3);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, button->Widget()->mapToGlobal(at));
         QCoreApplication::sendEvent(button->Widget(), &rightClick);
         EXPECT_EQ(form->PortInfoPopupMenu->PopupComponent(), button);
         ui::MenuItem* item = form->PortInfoPopupMenu->Items().Find(caption);
@@ -342,7 +344,8 @@ TEST_F(MainWindowTest, PortPopupOpensTheRowEditorOfTheClickedPortAndWritesOnlyTh
     std::vector<std::string> reads;
     for (const std::string& line : log)
         if (line.rfind("GET ", 0) == 0 && line.find(information) != std::string::npos)
-            for (const std::string& varbind : simdialog::Varbinds(line)) reads.push_back(varbind.substr(0, varbind.find('=')));
+            for (const std::string& varbind : simdialog::Varbinds(line))
+                reads.push_back(varbind.substr(0, varbind.find('=')));
     EXPECT_EQ(reads, (std::vector<std::string>{information + "3.69.1", information + "4.69.1", information + "5.69.1",
                                                information + "6.69.1", information + "7.69.1"}));
 
