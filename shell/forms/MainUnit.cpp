@@ -188,14 +188,20 @@ void TMainForm::CreateHiddenTexts() {
 void TMainForm::CreatePortPopup() {
     PortInfoPopupMenu = new ui::PopupMenu(this);
     PortInfoPopupMenu->SetName("PortInfoPopupMenu");
-    const std::pair<const char*, const char*> items[] = {{"PortInformation2", "Port Information"},
-                                                         {"PortConfiguration1", "Port Configuration"}};
-    for (const auto& [name, caption] : items) {
+    struct PopupItem {
+        const char* Name;
+        const char* Caption;
+        void (TMainForm::*Click)(ui::Component*);
+    };
+    const PopupItem items[] = {{"PortInformation2", "Port Information", &TMainForm::PortInformation2Click},
+                               {"PortConfiguration1", "Port Configuration", &TMainForm::PortConfiguration1Click}};
+    for (const PopupItem& entry : items) {
         auto* item = new ui::MenuItem(this);
-        item->SetName(name);
-        item->SetCaption(caption);
+        item->SetName(entry.Name);
+        item->SetCaption(entry.Caption);
+        item->OnClick = [this, click = entry.Click](ui::Component* sender) { (this->*click)(sender); };
         PortInfoPopupMenu->Items().Add(item);
-        menuItems_[name] = item;
+        menuItems_[entry.Name] = item;
     }
 }
 
@@ -531,6 +537,19 @@ void TMainForm::PortButtonClick(ui::SpeedButton* button) {
 
 void TMainForm::ReleasePortButtons() {
     for (ui::SpeedButton* button : portButtons_) button->SetDown(false);
+}
+
+void TMainForm::PortInformation2Click(ui::Component*) { RunPortPopupCommand("PortInformation2Click"); }
+
+void TMainForm::PortConfiguration1Click(ui::Component*) { RunPortPopupCommand("PortConfiguration1Click"); }
+
+// The button under the popup (none once its view was closed) is selected and its port's row editor opens.
+void TMainForm::RunPortPopupCommand(const std::string& handler) {
+    auto* button = dynamic_cast<ui::SpeedButton*>(PortInfoPopupMenu->PopupComponent());
+    if (!button) return;
+    ReleasePortButtons();
+    button->SetDown(true);
+    RunPortCommand(handler, button->Hint());
 }
 
 // Reads one device state through its request (into the hidden text) and applies the state's menu rule.
