@@ -7,6 +7,9 @@
 
 #include <gmock/gmock.h>
 
+#include <QFontMetrics>
+#include <QWidget>
+
 #include <algorithm>
 #include <chrono>
 
@@ -124,6 +127,23 @@ TEST_F(ListViewPanelTest, TableOpensFillsAndRefreshes) {
         List().Click();
         EXPECT_FALSE(buttons.DeleteButton->Enabled());
         EXPECT_EQ(EditOf(2)->Text(), "");
+    });
+}
+
+TEST_F(ListViewPanelTest, ColumnsAreAsWideAsTheirWidestValueOfTheFirstRows) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        List().FlushRows();
+        ASSERT_GT(List().Items().Count(), 0);
+        const QFontMetrics metrics(List().Widget()->font());
+        for (int c = 0; c < List().Columns().Count(); ++c) {
+            const int width = List().Columns()[c]->Width();
+            if (width == 0) continue;  // a hidden column
+            for (int i = 0; i < List().Items().Count(); ++i) {
+                const std::string text = List().Items()[i]->ColumnText(c);
+                EXPECT_GE(width, metrics.horizontalAdvance(QString::fromStdString(text))) << c << " " << text;
+            }
+        }
     });
 }
 
