@@ -18,6 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,6 +31,14 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// A key pressed and released on a control, as the keyboard delivers it.
+void PressKey(ui::Control& control, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(control.Widget(), &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(control.Widget(), &release);
+}
 
 DeviceSettingTextList Texts(const std::string& version) {
     DeviceSettingTextList texts;
@@ -446,8 +457,10 @@ TEST_F(MainWindowCommandTest, AboutShowsTheReleaseAndShiftAltF3TheBuild) {
             EXPECT_EQ(about.Caption(), "About QSW-2126P Module");
             EXPECT_EQ(about.AboutLabel->Caption(), "Vantrel QSW-2126P Management Module");
             for (ui::Image* image : about.ModelImages) EXPECT_EQ(image->Visible(), image == about.Image2126P);
-            about.BT_OkKeyDown(about.BT_Ok, VK_F3, true, false);  // Shift alone does nothing
-            if (pressF3) about.BT_OkKeyDown(about.BT_Ok, VK_F3, true, true);
+            about.BT_Ok->SetFocus();
+            PressKey(*about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier);  // Shift alone does nothing
+            EXPECT_EQ(about.VersionLabel->Caption(), AboutReleaseVersion);
+            if (pressF3) PressKey(*about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
             versions.push_back(about.VersionLabel->Caption());
             about.BT_Ok->Click();
         });
