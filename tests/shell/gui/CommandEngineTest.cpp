@@ -11,6 +11,7 @@
 #include "Menus.h"
 #include "MessageTablesGuard.h"
 #include "ModuleWorkspace.h"
+#include "NxSNMPRequest2Edits.h"
 #include "NxSNMPSession.h"
 #include "Program.h"
 #include "SnmpdAgent.h"
@@ -410,6 +411,27 @@ TEST_F(MainWindowCommandTest, EveryMenuItemWithAHandlerRunsItsCommand) {
     form->FindMenuItem("PortTable1")->Click();
     ASSERT_EQ(launched.size(), 2u);
     EXPECT_EQ(launched[1].Program, "Bridge");
+}
+
+TEST_F(MainWindowCommandTest, AFailedStpVersionRereadIsShownAndTheCommandGoesOn) {
+    ASSERT_NE(form->StpVersionRequest, nullptr);
+    form->StpVersionRequest->Request.Vars.GetVar(0)->Oid = "no object";  // the re-read raises
+    int commands = 0;
+    for (const MainMenuItem* item : AllMainMenuItems()) {
+        if (!item->HasCommand()) continue;
+        const MenuCommand* command = FindMenuCommand(item->Handler);
+        if (command == nullptr || command->Kind != CommandKind::TableList ||
+            command->Extras.Before != MainWindowStep::StpVersionReread)
+            continue;
+        SCOPED_TRACE(item->Name);
+        ++commands;
+        form->StatusBar->Panels()[0]->SetText("");
+        const size_t before = dialogs.size();
+        form->FindMenuItem(item->Name)->Click();
+        EXPECT_FALSE(form->StatusBar->Panels()[0]->Text().empty());
+        EXPECT_EQ(dialogs.size(), before + 1);
+    }
+    EXPECT_GT(commands, 0);
 }
 
 TEST_F(MainWindowCommandTest, DeviceStateRulesSetTheirItems) {
