@@ -350,6 +350,8 @@ void Control::SetPopupMenu(Component* menu) {
     widget_->setContextMenuPolicy(menu ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
+int Control::FittingHeight() const { return widget_->minimumSizeHint().height(); }
+
 void Control::Click() {
     if (OnClick) OnClick(this);
 }

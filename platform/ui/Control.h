@@ -132,6 +132,8 @@ public:
     // The popup menu a right click (or the menu key) shows: a component that is a PopupProvider.
     Component* PopupMenu() const { return popupLife_.expired() ? nullptr : popupMenu_; }
     void SetPopupMenu(Component* menu);
+    // The least height that shows the control's text whole in its font (frame included).
+    int FittingHeight() const;
     void BringToFront();
     void SendToBack();
     void Repaint();
