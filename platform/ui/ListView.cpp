@@ -6,11 +6,11 @@
 
 #include <QAbstractTableModel>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QStyle>
+#include <QAbstractItemDelegate>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -366,16 +366,19 @@ void ListView::FitColumnsToRows() {
     fittedRows_ = std::min(model_->Shown(), FitRowCount);
     QTableView* view = View();
     QHeaderView* header = view->horizontalHeader();
-    const QFontMetrics metrics(view->font());
-    // The cell's text margins, as the item delegate draws them, and the grid line.
-    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 1;
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.font = view->font();
+    option.fontMetrics = view->fontMetrics();
+    const int gridLine = view->showGrid() ? 1 : 0;
     for (int c = 0; c < columns_.Count(); ++c) {
         ListColumn& column = *columns_.Item(c);
         if (column.width_ == 0 || column.userSized_) continue;
         int wanted = header->sectionSizeHint(c);
         for (int row = from; row < fittedRows_ && wanted < FitWidthLimit; ++row) {
-            const QString text = model_->data(model_->index(row, c), Qt::DisplayRole).toString();
-            wanted = std::max(wanted, metrics.horizontalAdvance(text) + margins);
+            // As wide as the cell's text, margins included, is drawn without eliding.
+            const int cell = view->itemDelegate()->sizeHint(option, model_->index(row, c)).width() + gridLine;
+            wanted = std::max(wanted, cell);
         }
         wanted = std::min(wanted, FitWidthLimit);
         if (header->sectionSize(c) < wanted) {
