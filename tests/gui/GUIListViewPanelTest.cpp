@@ -2,6 +2,7 @@
 // RowStatus column, and what happens while the simulator holds a walk.
 #include "GUIListViewPanel.h"
 #include "SimDialogFixture.h"
+#include "EventWait.h"
 
 #include "Exception.h"
 
@@ -150,6 +151,7 @@ TEST_F(ListViewPanelTest, ColumnsAreAsWideAsTheirWidestValueOfTheFirstRows) {
                 EXPECT_GE(width, needed) << c << " " << List().Items()[i]->ColumnText(c);
             }
         }
+        testsupport::SaveDocsPicture(*dialog_->Widget(), "generic-dialog.png");
     });
 }
 

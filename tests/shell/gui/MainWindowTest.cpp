@@ -274,6 +274,7 @@ TEST_F(MainWindowTest, ThreeUnitStackGetsOneViewPerPresentUnitAndOnePortGroup) {
 
     ASSERT_TRUE(RunUntil([&] { return Status().find("Led Status") != std::string::npos; })) << Status();
     SaveScreenshot(*form, "mainwindow-stack-3-units.png");
+    testsupport::SaveDocsPicture(*form->Widget(), "main-window-stack.png");
 }
 
 TEST_F(MainWindowTest, RefreshPanelAsksFirstAndReadsTheUnitTableAgain) {
