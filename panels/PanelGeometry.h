@@ -34,6 +34,7 @@ struct Connector {
     int Medium = mdCopper;
     int Button = 0;            // SpeedButton number (1-based); 0 for a connector without a button
     Box Bounds;
+    Box Label;                 // where its port number is printed; empty for a module slot (it prints its own)
 };
 
 // A combo port: one LED that shows at one of its two connectors.

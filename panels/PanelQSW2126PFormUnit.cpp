@@ -59,7 +59,6 @@ TPanelQSW2126PForm::TPanelQSW2126PForm(ui::Component* owner, TPanelHost& host)
 
 TPanelQSW2126PForm::~TPanelQSW2126PForm() {
     if (Timer1) Timer1->SetEnabled(false);
-    StopAndFree(PoeLedRequest);
     StopAndFree(PoeModeRequest);
 }
 
@@ -82,18 +81,16 @@ void TPanelQSW2126PForm::InitPanelLeds() {
         cmbxPOE->SetItemIndex(-1);
     }
     try {
+        // Both LED sets show the one LED string: one request reads it per cycle and paints both.
         LedRequest = NewLedRequest().release();
-        PoeLedRequest = NewLedRequest().release();
         AddSystemAndPortLeds(*LedRequest, "", false);
-        AddSystemAndPortLeds(*PoeLedRequest, PoeSuffix, true);
+        AddSystemAndPortLeds(*LedRequest, PoeSuffix, true);
         AddComboLeds(*LedRequest, "");
-        AddComboLeds(*PoeLedRequest, PoeSuffix);
+        AddComboLeds(*LedRequest, PoeSuffix);
         AddLedOnlyLeds(*LedRequest, "");
-        AddLedOnlyLeds(*PoeLedRequest, PoeSuffix);
+        AddLedOnlyLeds(*LedRequest, PoeSuffix);
         LedRequest->SetStatusPanel(Host().LedStatusPanel());
         LedRequest->Request.Vars.Name = " Led Status";
-        PoeLedRequest->Request.Vars.Name = " Led Status";
-        PoeLedRequest->StartPolling(300);
         LedRequest->StartPolling(300);
         RefreshPoeLedMode();
         Timer1->SetEnabled(true);
@@ -180,8 +177,6 @@ void TPanelQSW2126PForm::Note(const std::string& message) { Memo1->Lines().Add(m
 void TPanelQSW2126PForm::FormClose(ui::Component*, ui::CloseAction& action) {
     if (LedRequest) LedRequest->StopPolling();
     StopAndFree(LedRequest);
-    if (PoeLedRequest) PoeLedRequest->StopPolling();
-    StopAndFree(PoeLedRequest);
     StopAndFree(ComboProbeRequest);
     StopAndFree(PoeModeRequest);
     closed_ = true;

@@ -24,7 +24,6 @@ public:
     void Image3Click(ui::Component* sender);
     void Timer1Timer(ui::Component* sender);
 
-    NxSNMPRequest2Leds* PoeLedRequest = nullptr;
     NxSNMPRequest2Edits* PoeModeRequest = nullptr;
     ui::ComboBox* cmbxPOE = nullptr;
     ui::Image* Image3 = nullptr;

@@ -154,7 +154,11 @@ void TMainForm::CreateComponents() {
     UpdateRmonMenusStep = [this] { UpdateRmonMenus(); };
     Update8021xMenusStep = [this] { Update8021xMenus(); };
     StpVersionRereadStep = [this] {
-        if (StpVersionRequest) StpVersionRequest->Get();
+        try {
+            if (StpVersionRequest) StpVersionRequest->Get();
+        } catch (const std::exception& error) {
+            ShowMainStatus(error.what());  // the command goes on
+        }
     };
 }
 

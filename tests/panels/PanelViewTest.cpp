@@ -195,6 +195,19 @@ TEST_F(PanelViewTest, StackedUnitReadsItsProbesAndLedsAtItsOwnInstances) {
               three.Image().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(PanelViewTest, PoeViewReadsItsLedStringOncePerCycleForBothSets) {
+    sim = StartSim(StandaloneScenario(1));
+    auto* view = Build<TPanelQSW2126PForm>();
+    ASSERT_TRUE(RunUntil([&] { return Led(view->LedRequest, view->LedPanel("LedPanel1_Poe"), 6)->Colour == Orange; }));
+    EXPECT_EQ(Led(view->LedRequest, view->LedPanel("LedPanel1"), 6)->Colour, Black);
+    int pollTimers = 0;
+    for (int i = 0; i < view->ComponentCount(); ++i) {
+        auto* timer = dynamic_cast<ui::Timer*>(view->Components(i));
+        if (timer && timer->Enabled() && timer->Interval() == 3000) ++pollTimers;
+    }
+    EXPECT_EQ(pollTimers, 1);
+}
+
 TEST_F(PanelViewTest, PoeModeEnabledShowsThePoeSetAndAClickTurnsItOff) {
     sim = StartSim(StandaloneScenario(1));
     auto* view = Build<TPanelQSW2126PForm>();
@@ -204,7 +217,7 @@ TEST_F(PanelViewTest, PoeModeEnabledShowsThePoeSetAndAClickTurnsItOff) {
     EXPECT_FALSE(view->LedPanel("LedPanel1")->Visible());
     EXPECT_TRUE(view->LedPanel("Port26Panel_Poe")->Visible());
     // Port 7 reports state 0: orange in the PoE set, black in the normal one.
-    ASSERT_TRUE(RunUntil([&] { return Led(view->PoeLedRequest, view->LedPanel("LedPanel1_Poe"), 6)->Colour == Orange; }));
+    ASSERT_TRUE(RunUntil([&] { return Led(view->LedRequest, view->LedPanel("LedPanel1_Poe"), 6)->Colour == Orange; }));
     EXPECT_EQ(Led(view->LedRequest, view->LedPanel("LedPanel1"), 6)->Colour, Black);
 
     view->Image3->Click();

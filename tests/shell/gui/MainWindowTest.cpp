@@ -310,6 +310,7 @@ TEST_F(MainWindowTest, ThreeUnitStackGetsOneViewPerPresentUnitAndOnePortGroup) {
 
     ASSERT_TRUE(RunUntil([&] { return Status().find("Led Status") != std::string::npos; })) << Status();
     SaveScreenshot(*form, "mainwindow-stack-3-units.png");
+    testsupport::SaveDocsPicture(*form->Widget(), "main-window-stack.png");
 }
 
 // The port popup as the user works it, on a copper port of unit 2 and on the fibre connector of a unit-1 combo port:
