@@ -375,6 +375,7 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
             request.Set(false, false, "", nullptr);
         }
     } catch (const std::exception& error) {
+        request.StatusTemplate = StatusTemplateSet;
         request.ShowStatus(error.what());
     }
     for (int i = 0; i < rows.RowCount(); ++i)
