@@ -163,11 +163,13 @@ private:
     void FreeUnitRequest();
     void UpdateStateMenus(DeviceStateRule rule, NxSNMPRequest2Edits* request, const ui::Label* text);
     void ShowMainStatus(const std::string& text);
+    std::string SilentDeviceStatus() const;
     void CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data);
     void StartDevice();
 
     std::map<std::string, ui::MenuItem*> menuItems_;
     bool firstInit_ = false;
+    bool deviceSilent_ = false;  // the switch gave no answer during this build of the window: ask no more
     std::vector<ui::SpeedButton*> portButtons_;
     ui::ImageList* imageList1_ = nullptr;
     ui::ImageList* imageList2_ = nullptr;

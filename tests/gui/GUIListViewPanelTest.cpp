@@ -215,6 +215,29 @@ TEST_F(ListViewPanelTest, ARefusedAddShowsItsMessageAndLeavesTheListUnchanged) {
     });
 }
 
+// The agent creates the row but its answer is lost; the retry meets the row (SNMPv1 badValue, inconsistentValue
+// otherwise), which a read of the row status shows to be the one just created.
+TEST_F(ListViewPanelTest, AnAddWhoseAnswerWasLostIsReportedCreated) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        ui::MessageBoxRecorder boxes;
+        MarkLog();
+        ASSERT_EQ(Control(std::string("drop ") + StatusColumnOid + " 1"), "ok");
+        InRowDialog(panel_->ButtonPanel->AddButton, [&](ui::Form& form, TSNMPPanel& rowPanel) {
+            TypeBinding("lost", "10.9.8.6", "00A0C9112244");
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_EQ(form.ModalResult(), ui::mrCancel);  // closed by its Set
+        });
+        EXPECT_EQ(Pdus("SET").size(), 2u);  // the first try and the retry
+        EXPECT_TRUE(boxes.Calls().empty()) << (boxes.Calls().empty() ? "" : boxes.Calls()[0].Text);
+        EXPECT_TRUE(ListHas("10.9.8.6"));
+    });
+    // The other tests find the table as seeded.
+    for (int column = 1; column <= 5; ++column)
+        EXPECT_EQ(Control("remove 1.3.6.1.4.1.32473.12.38.3.3.1." + std::to_string(column) + ".4.108.111.115.116.10.9.8.6"),
+                  "ok");
+}
+
 TEST_F(ListViewPanelTest, EditChangesARowAndNeverOffersCreateOrDestroy) {
     OpenList(StaticBindings, 2, StaticBindingsStatus);
     RunDialog([&] {
