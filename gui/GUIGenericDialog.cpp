@@ -113,9 +113,9 @@ void ApplySizeExtras(TConfigForm& dialog, const GenericDialogExtras& extras) {
     if (extras.FixedWidth) dialog.SetWidth(extras.FixedWidth);
 }
 
-void BuildPages(TConfigForm& dialog, const GenericDialogSpec& recipe) {
+void BuildPages(TConfigForm& dialog, const GenericDialogRecipe& recipe) {
     dialog.CreatePageControl();
-    for (const GenericPageSpec& page : recipe.Pages) {
+    for (const GenericPageRecipe& page : recipe.Pages) {
         auto request = NewRequest(dialog, page.Table, recipe.Extras.Timeout);
         if (page.Table.Kind == SVT_SV || page.Table.Kind == MVT_SV) {
             dialog.AddEditorPage(page.Caption, request.release());
@@ -133,7 +133,7 @@ void BuildPages(TConfigForm& dialog, const GenericDialogSpec& recipe) {
 
 int ScaledSize(int designSize) { return static_cast<int>(ui::Screen::ScaleFactor() * designSize); }
 
-std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& recipe) {
+std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogRecipe& recipe) {
     auto dialog = std::make_unique<TConfigForm>(ui::Application::InstanceOrNull());
     const GenericDialogExtras& extras = recipe.Extras;
     const bool stateOff = StateReadsOff(*dialog, recipe.StateCheck);
@@ -177,7 +177,7 @@ std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& recipe)
     return dialog;
 }
 
-void ShowGenericDialog(const GenericDialogSpec& recipe) {
+void ShowGenericDialog(const GenericDialogRecipe& recipe) {
     std::unique_ptr<TConfigForm> dialog = BuildGenericDialog(recipe);
     dialog->ShowModal();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Builds a generic dialog from one command's description: its table(s), kind, key count, caption and extras,
-// and shows it modally. The command engine turns a MenuCommandTable row into a GenericDialogSpec.
+// and shows it modally. The command engine turns a MenuCommandTable row into a GenericDialogRecipe.
 #include "GUIConfigForm.h"
 #include "NxSNMPVar.h"
 #include "NxValueCheckControls.h"
@@ -25,7 +25,7 @@ struct GenericRowFormat {
     NxTextChecker Checker = nullptr;  // with a checker the format goes to the list-view panel's row dialogs
 };
 
-struct GenericPageSpec {
+struct GenericPageRecipe {
     std::string Caption;
     GenericTableRef Table;
     int RowStatusColumn = -1;  // Add ("createAndGo") and Delete ("destroy"); -1 none
@@ -67,11 +67,11 @@ struct GenericStateCheck {
     std::string OffMessage;
 };
 
-struct GenericDialogSpec {
+struct GenericDialogRecipe {
     std::string Caption;  // title, separator and device address, or empty to leave it unset
     GenericDialogKind Kind = GenericDialogKind::ScalarsEditor;
     GenericTableRef Table;               // every kind but tabbed
-    std::vector<GenericPageSpec> Pages;  // tabbed
+    std::vector<GenericPageRecipe> Pages;  // tabbed
     GenericDialogExtras Extras;
     GenericStateCheck StateCheck;
 };
@@ -81,6 +81,6 @@ int ScaledSize(int designSize);
 
 // Assembles the dialog without showing it (its first read is pending). Raises Exception for a kind or table
 // that cannot make a dialog.
-std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogSpec& recipe);
+std::unique_ptr<TConfigForm> BuildGenericDialog(const GenericDialogRecipe& recipe);
 // Assembles the dialog, shows it modally and frees it.
-void ShowGenericDialog(const GenericDialogSpec& recipe);
+void ShowGenericDialog(const GenericDialogRecipe& recipe);

@@ -41,7 +41,7 @@ std::optional<int> ParseInteger(const std::string& text) {
     return value;
 }
 
-// A start port that is not a number fails as the class library's text conversion does.
+// A start port that is not a number raises the integer conversion's error.
 int StartPortNumber(const std::string& text) {
     if (const auto number = ParseInteger(text)) return *number;
     throw Exception("'" + text + "' is not a valid integer value");

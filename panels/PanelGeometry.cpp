@@ -13,7 +13,7 @@ struct LedSize {
 };
 
 // What distinguishes the models; the layout below turns it into positions.
-struct ModelSpec {
+struct ModelLayout {
     const char* Model;
     const char* ClassName;
     int ClientWidth, ClientHeight;
@@ -35,8 +35,8 @@ struct ModelSpec {
     int UnitPictureList;
 };
 
-const std::vector<ModelSpec>& Specs() {
-    static const std::vector<ModelSpec> specs = {
+const std::vector<ModelLayout>& ModelLayouts() {
+    static const std::vector<ModelLayout> models = {
         {"QSW-2327", "TPanelQSW2327Form", 800, 89, 24, mdCopper, 21, {25, 26, 27}, LedMap::OtherPort, 3,
          {7, 7, 0}, {{1, 12}, {13, 20}}, {6, 6, 1}, 7, {6, 6, 0}, 1, {6, 6, 1}, mdFibre, true, 1},
         {"QSW-2327G", "TPanelQSW2327GForm", 800, 90, 24, mdFibre, 21, {25, 26, 27}, LedMap::OtherPort, 3,
@@ -58,13 +58,13 @@ const std::vector<ModelSpec>& Specs() {
         {"QSW-2126G", "TPanelQSW2126GForm", 800, 90, 24, mdFibre, 21, {25, 26}, LedMap::Grey, 3,
          {5, 5, 0}, {{1, 8}, {9, 16}, {17, 20}}, {6, 4, 1}, 10, {6, 4, 0}, 0, {5, 5, 0}, mdCopper, false, 2},
     };
-    return specs;
+    return models;
 }
 
 const char* const SystemLedLabels[] = {"PWR", "CON", "RPS", "LINK", "PoE"};
 const char* const SystemLedPanels[] = {"PowerLedPanel", "ConsoleLedPanel", "RPSPanel", "LinkLedPanel", "POELedPanel"};
 
-int PortOctet(const ModelSpec& recipe, int port) { return recipe.SystemLeds + 2 * (port - 1); }
+int PortOctet(const ModelLayout& recipe, int port) { return recipe.SystemLeds + 2 * (port - 1); }
 
 LedGroup MakeGroup(const std::string& panel, LedMap map, const LedSize& size, int gap, int left, int top) {
     LedGroup group;
@@ -116,7 +116,7 @@ Box LedBesideConnector(const Box& connector, const GridLayout& grid, const LedGr
     return {connector.Left + 1, top, group.Bounds.Width, group.Bounds.Height};
 }
 
-PanelGeometry Layout(const ModelSpec& recipe) {
+PanelGeometry Layout(const ModelLayout& recipe) {
     PanelGeometry g;
     g.Model = recipe.Model;
     g.ClassName = recipe.ClassName;
@@ -235,7 +235,7 @@ const Connector& PanelGeometry::ButtonConnector(int button) const {
 const std::vector<std::string>& PanelModelNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> list;
-        for (const ModelSpec& recipe : Specs()) list.push_back(recipe.Model);
+        for (const ModelLayout& recipe : ModelLayouts()) list.push_back(recipe.Model);
         return list;
     }();
     return names;
@@ -244,7 +244,7 @@ const std::vector<std::string>& PanelModelNames() {
 const PanelGeometry& GeometryOf(const std::string& model) {
     static const std::map<std::string, PanelGeometry> layouts = [] {
         std::map<std::string, PanelGeometry> all;
-        for (const ModelSpec& recipe : Specs()) all.emplace(recipe.Model, Layout(recipe));
+        for (const ModelLayout& recipe : ModelLayouts()) all.emplace(recipe.Model, Layout(recipe));
         return all;
     }();
     const auto found = layouts.find(model);

@@ -60,6 +60,6 @@ void ApplyCommandLineArgument(const std::string& argument, const std::string& co
 void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& configDirectory,
                       DeviceDefaults& defaults, DeviceSettingTextList& texts);
 
-// The class library's integer conversion: optional blanks and sign, decimal digits or "$" / "0x" hexadecimal,
+// Text to integer: optional blanks and sign, decimal digits or "$" / "0x" hexadecimal,
 // 32 bits. Raises Exception "'text' is not a valid integer value" for anything else.
 int32_t StrToInt(const std::string& text);

@@ -20,6 +20,19 @@ const std::pair<const char*, int> kStatusNames[] = {
     {"authorizationError", AuthorizationError}, {"notWritable", NotWritable}, {"inconsistentName", InconsistentName},
 };
 
+const std::pair<const char*, snmp::ValueType> kExceptionNames[] = {
+    {"noSuchObject", snmp::ValueType::NoSuchObject}, {"noSuchInstance", snmp::ValueType::NoSuchInstance},
+};
+
+std::optional<Injection> InjectionFromText(std::string_view text) {
+    for (const auto& [name, exception] : kExceptionNames)
+        if (text == name)
+            return Injection{NoError, exception};
+    if (auto status = ErrorStatusFromText(text))
+        return Injection{*status, snmp::ValueType::None};
+    return std::nullopt;
+}
+
 std::optional<int> Count(std::string_view word) {
     int n = 0;
     auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
@@ -101,9 +114,9 @@ CommandResult TestControls::execute(std::string_view line, SimMib& mib) {
     }
     if (command == "error") {
         auto prefix = Prefix(NextWord(rest));
-        auto status = ErrorStatusFromText(NextWord(rest));
-        if (!prefix || !status)
-            return Fail("error needs an OID prefix and an error status");
+        auto injection = InjectionFromText(NextWord(rest));
+        if (!prefix || !injection)
+            return Fail("error needs an OID prefix and an error status or exception");
         int remaining = -1;
         if (std::string_view count = NextWord(rest); !count.empty()) {
             auto n = Count(count);
@@ -111,7 +124,7 @@ CommandResult TestControls::execute(std::string_view line, SimMib& mib) {
                 return Fail("the error count must be a number above 0");
             remaining = *n;
         }
-        errors_.push_back({*prefix, *status, remaining});
+        errors_.push_back({*prefix, *injection, remaining});
         return Ok();
     }
     if (command == "drop") {
@@ -158,14 +171,14 @@ bool TestControls::takeDrop(const std::vector<Oid>& oids) {
     return false;
 }
 
-std::optional<int> TestControls::takeError(const Oid& oid) {
+std::optional<Injection> TestControls::takeError(const Oid& oid, bool exceptions) {
     for (auto it = errors_.begin(); it != errors_.end(); ++it) {
-        if (!oid.startsWith(it->prefix))
+        if (!oid.startsWith(it->prefix) || (!exceptions && it->injection.isException()))
             continue;
-        const int status = it->status;
+        const Injection injection = it->injection;
         if (it->remaining > 0 && --it->remaining == 0)
             errors_.erase(it);
-        return status;
+        return injection;
     }
     return std::nullopt;
 }

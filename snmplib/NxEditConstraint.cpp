@@ -43,7 +43,7 @@ bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) !=
 
 [[noreturn]] void BadFormat() { RaiseNxSNMPError(NxErrBadEditFormat); }
 
-// The class library's real format: up to 15 significant digits, fixed unless the value is very large or small
+// Real number text: up to 15 significant digits, fixed unless the value is very large or small
 // (1 -> "1", 4094 -> "4094", 1.7976931348623157E+308 -> "1.79769313486232E308").
 std::string RealText(double value) {
     if (value == 0) return "0";

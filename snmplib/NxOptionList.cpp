@@ -21,7 +21,7 @@ bool BeginsWith(const std::string& text, const std::string& prefix, bool caseSen
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix, caseSensitive);
 }
 
-// The class library's text-to-integer conversion: optional blanks, sign, decimal or "$"/"0x" hex.
+// Text to integer: optional blanks, sign, decimal or "$"/"0x" hex.
 bool TextToInt32(const std::string& text, int32_t& out) {
     size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')

@@ -60,7 +60,7 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
-// Enumerations keep the component library's value names, so "alClient" reads the same everywhere.
+// Enumerations use short prefixed value names ("alClient", "bsDialog") that read the same in every form.
 enum Align { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum Alignment { taLeftJustify, taRightJustify, taCenter };
 enum BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };

@@ -81,10 +81,10 @@ NxTextChecker TextCheckerNamed(const char* name) {
     return nullptr;
 }
 
-GenericDialogSpec GenericDialogSpecFor(const GenericDialogRequest& request) {
+GenericDialogRecipe GenericDialogRecipeFor(const GenericDialogRequest& request) {
     const MenuCommand& command = *request.Command;
     static const CommandContext noContext;
-    GenericDialogSpec recipe;
+    GenericDialogRecipe recipe;
     recipe.Caption = request.Caption;
     recipe.Kind = DialogKind(command.Kind);
     recipe.Extras = Extras(command.Extras, request.Context ? *request.Context : noContext);
@@ -106,4 +106,4 @@ GenericDialogSpec GenericDialogSpecFor(const GenericDialogRequest& request) {
     return recipe;
 }
 
-void RunGenericCommandDialog(const GenericDialogRequest& request) { ShowGenericDialog(GenericDialogSpecFor(request)); }
+void RunGenericCommandDialog(const GenericDialogRequest& request) { ShowGenericDialog(GenericDialogRecipeFor(request)); }

@@ -5,7 +5,7 @@
 
 // The description of a scalars editor, table list (with or without Add/Delete), tabbed or port row editor row.
 // Raises Exception for a table label the catalogue does not hold or a checker the module does not know.
-GenericDialogSpec GenericDialogSpecFor(const GenericDialogRequest& request);
+GenericDialogRecipe GenericDialogRecipeFor(const GenericDialogRequest& request);
 
 // The engine's runner: builds, shows and frees the dialog of a request.
 void RunGenericCommandDialog(const GenericDialogRequest& request);

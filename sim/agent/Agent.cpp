@@ -30,6 +30,7 @@ using snmp::VarBind;
 
 constexpr const char* kAppName = "qswsim";
 constexpr const char* kPduMark = "qswsim-pdu";
+constexpr const char* kRefusedMark = "qswsim-refused";  // a SET's varbind answered with an exception value
 constexpr size_t kMaxCommandLength = 64 * 1024;
 
 volatile std::sig_atomic_t g_stop = 0;
@@ -187,14 +188,26 @@ void SetError(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request
     netsnmp_set_request_error(reqinfo, request, status);
 }
 
+int ExceptionType(ValueType exception) {
+    return exception == ValueType::NoSuchObject ? SNMP_NOSUCHOBJECT : SNMP_NOSUCHINSTANCE;
+}
+
+// An injected status, or an exception value in place of the object's (SNMPv1: noSuchName).
+void SetInjected(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Injection& injected) {
+    if (injected.isException())
+        netsnmp_set_request_error(reqinfo, request, ExceptionType(injected.exception));
+    else
+        SetError(reqinfo, request, injected.status);
+}
+
 void AnswerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
     for (netsnmp_request_info* request = requests; request; request = request->next) {
         if (request->processed)
             continue;
         netsnmp_variable_list* vb = request->requestvb;
         const Oid name = ToOid(vb->name, vb->name_length);
-        if (auto status = g_state.controls->takeError(name)) {
-            SetError(reqinfo, request, *status);
+        if (auto injected = g_state.controls->takeError(name)) {
+            SetInjected(reqinfo, request, *injected);
             continue;
         }
         if (auto value = g_state.mib->get(name, NowMs()))
@@ -212,8 +225,8 @@ void AnswerGetNext(const Oid& root, netsnmp_agent_request_info* reqinfo, netsnmp
         auto found = g_state.mib->next(ToOid(vb->name, vb->name_length), request->inclusive != 0, root, NowMs());
         if (!found)
             continue;  // the agent asks the next registration
-        if (auto status = g_state.controls->takeError(found->oid)) {
-            SetError(reqinfo, request, *status);
+        if (auto injected = g_state.controls->takeError(found->oid, false)) {
+            SetError(reqinfo, request, injected->status);
             continue;
         }
         std::vector<oid> name = FromOid(found->oid);
@@ -222,11 +235,14 @@ void AnswerGetNext(const Oid& root, netsnmp_agent_request_info* reqinfo, netsnmp
     }
 }
 
+bool Refused(netsnmp_request_info* request) { return netsnmp_request_get_list_data(request, kRefusedMark) != nullptr; }
+
+// The varbinds a SET writes. A varbind that the check turned into an exception value is answered, not written.
 std::vector<VarBind> SetVarbinds(netsnmp_request_info* requests, std::vector<netsnmp_request_info*>& order,
                                  std::vector<bool>& convertible) {
     std::vector<VarBind> varbinds;
     for (netsnmp_request_info* request = requests; request; request = request->next) {
-        if (request->processed)
+        if (request->processed || Refused(request))
             continue;
         const netsnmp_variable_list* vb = request->requestvb;
         auto value = ToValue(vb);
@@ -241,15 +257,35 @@ std::string UndoName(const netsnmp_handler_registration* reginfo) {
     return std::string("qswsim-undo-") + reginfo->handlerName;
 }
 
+// Varbinds of a SET under an exception rule are refused without an error: they answer the exception value
+// (SNMPv1: noSuchName) and the rest of the request is checked and written without them.
+bool RefuseInjected(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
+    for (netsnmp_request_info* request = requests; request; request = request->next) {
+        if (request->processed)
+            continue;
+        netsnmp_variable_list* vb = request->requestvb;
+        const std::optional<Injection> injected = g_state.controls->takeError(ToOid(vb->name, vb->name_length));
+        if (!injected)
+            continue;
+        if (!injected->isException() || RequestPdu(reqinfo)->version == SNMP_VERSION_1) {
+            SetError(reqinfo, request, injected->isException() ? NoSuchName : injected->status);
+            return false;
+        }
+        snmp_set_var_typed_value(vb, static_cast<u_char>(ExceptionType(injected->exception)), nullptr, 0);
+        netsnmp_request_add_list_data(request, netsnmp_create_data_list(kRefusedMark, &g_state, nullptr));
+    }
+    return true;
+}
+
 void CheckSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
+    if (!RefuseInjected(reqinfo, requests))
+        return;
     std::vector<netsnmp_request_info*> order;
     std::vector<bool> convertible;
     const std::vector<VarBind> varbinds = SetVarbinds(requests, order, convertible);
     const std::vector<int> statuses = g_state.mib->checkSet(varbinds);
     for (size_t i = 0; i < order.size(); ++i) {
-        int status = convertible[i] ? statuses[i] : WrongType;
-        if (auto injected = g_state.controls->takeError(varbinds[i].oid))
-            status = *injected;
+        const int status = convertible[i] ? statuses[i] : WrongType;
         if (status != NoError) {
             SetError(reqinfo, order[i], status);
             return;

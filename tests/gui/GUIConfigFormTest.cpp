@@ -131,7 +131,7 @@ TEST_F(ConfigFormTest, ClosingDuringALongWalkWaitsForItsLastAnswer) {
 }
 
 TEST_F(ConfigFormTest, AssemblyFromACommandSetsCaptionAndScaledSizes) {
-    GenericDialogSpec recipe;
+    GenericDialogRecipe recipe;
     recipe.Caption = "Static Binding: 127.0.0.1";
     recipe.Kind = GenericDialogKind::TableListAddDelete;
     recipe.Table = {FindCatalogTable(StaticBindings), MVT_UMV, 2, {}};
@@ -150,7 +150,7 @@ TEST_F(ConfigFormTest, AssemblyFromACommandSetsCaptionAndScaledSizes) {
 }
 
 TEST_F(ConfigFormTest, ShowGenericDialogReadsAndFreesEverything) {
-    GenericDialogSpec recipe;
+    GenericDialogRecipe recipe;
     recipe.Caption = "Spanning Tree: 127.0.0.1";
     recipe.Kind = GenericDialogKind::ScalarsEditor;
     recipe.Table = {FindCatalogTable(StpGroup), SVT_SV, 0, {}};

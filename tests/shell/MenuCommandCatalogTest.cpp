@@ -1,6 +1,7 @@
 #include "Catalog.h"
 #include "MenuCommandTable.h"
 #include "NxOptionList.h"
+#include "TableKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,19 @@ TEST(MenuCommandCatalogLabels, EveryLabelNamesACatalogueTable) {
         if (FindCatalogTable(label) == nullptr)
             unresolved.push_back(label);
     EXPECT_TRUE(unresolved.empty()) << ::testing::PrintToString(unresolved);
+}
+
+// The catalogue's key counts, which the simulator seeds by, cover every command that reads a table with keys.
+TEST(MenuCommandCatalogLabels, TheCatalogueKeyCountsCoverEveryCommand) {
+    for (const TableUse& use : AllTableUses()) {
+        if (use.Table.KeyCount > 0) {
+            EXPECT_GE(TableKeyCountOf(use.Table.Label), use.Table.KeyCount) << use.Where << " " << use.Table.Label;
+        }
+    }
+    for (const TableKeyCount& entry : TableKeyCounts()) {
+        EXPECT_NE(FindCatalogTable(entry.Label), nullptr) << entry.Label;
+        EXPECT_GT(entry.Keys, 0) << entry.Label;
+    }
 }
 
 TEST_F(MenuCommandCatalog, RowsNamedByExtrasExistInTheirTables) {

@@ -1,4 +1,5 @@
 // qswsim as a real agent: net-snmp's own tools and the project's SNMP adapter talk to it over UDP.
+#include "AgentClient.h"
 #include "SimProcess.h"
 
 #include "CatalogSource.h"
@@ -14,7 +15,14 @@
 
 namespace {
 
+using simtest::Adapter;
+using simtest::Contains;
+using simtest::Names;
+using simtest::O;
+using simtest::ReadArgs;
 using simtest::RunProgram;
+using simtest::Tool;
+using simtest::WriteArgs;
 using simtest::SimAgent;
 using simtest::ToolResult;
 using snmp::Oid;
@@ -25,96 +33,11 @@ using snmp::ValueType;
 const std::string SysDescr = "1.3.6.1.2.1.1.1.0";
 const std::string SysContact = "1.3.6.1.2.1.1.4.0";
 const std::string SysName = "1.3.6.1.2.1.1.5.0";
+const std::string SysLocation = "1.3.6.1.2.1.1.6.0";
 const std::string UnitTable = "1.3.6.1.4.1.32473.12.11.1.9.4.1";
 const std::string StpVersion = "1.3.6.1.4.1.32473.12.15.1.2.0";
 // A catalogue table with a plain integer index and a RowStatus column (.24).
 const std::string MstpTable = "1.3.6.1.4.1.32473.12.15.2.3.1";
-
-Oid O(const std::string& text) { return *Oid::parse(text); }
-
-std::vector<std::string> ReadArgs(const std::string& version) {
-    if (version == "v3-SHA")
-        return {"-v3", "-l", "authPriv", "-u", SimAgent::AdminUser, "-a", "SHA", "-A", SimAgent::AuthPass, "-x", "DES", "-X", SimAgent::PrivPass};
-    if (version == "v3-MD5")
-        return {"-v3", "-l", "authPriv", "-u", SimAgent::Md5User, "-a", "MD5", "-A", SimAgent::AuthPass, "-x", "DES", "-X", SimAgent::PrivPass};
-    return {version == "v1" ? "-v1" : "-v2c", "-c", "tundra"};
-}
-
-std::vector<std::string> WriteArgs(const std::string& version) {
-    if (version.rfind("v3", 0) == 0)
-        return ReadArgs(version);
-    return {version == "v1" ? "-v1" : "-v2c", "-c", "harbour"};
-}
-
-ToolResult Tool(const std::string& tool, std::vector<std::string> credentials, const SimAgent& agent,
-                const std::vector<std::string>& args) {
-    std::vector<std::string> argv = {"/usr/bin/" + tool, "-On", "-t", "5", "-r", "1"};
-    argv.insert(argv.end(), credentials.begin(), credentials.end());
-    argv.push_back(agent.endpoint());
-    argv.insert(argv.end(), args.begin(), args.end());
-    return RunProgram(argv);
-}
-
-// The project's SNMP adapter against the simulator.
-class Adapter {
-public:
-    Adapter(const SimAgent& agent, uint8_t version = snmp::Version2c) {
-        target.address = snmp::UdpAddress("127.0.0.1", static_cast<uint16_t>(agent.port()));
-        target.version = version;
-        target.timeout = 500;
-        target.retries = 1;
-        target.readCommunity = "tundra";
-        target.writeCommunity = "harbour";
-    }
-
-    // Every varbind under the prefix, walked with GET-NEXT.
-    std::vector<snmp::VarBind> walk(const std::string& prefix) {
-        std::vector<snmp::VarBind> rows;
-        const Oid root = O(prefix);
-        Oid cursor = root;
-        while (true) {
-            Pdu pdu;
-            pdu.varbinds.push_back({cursor, Value::null()});
-            if (session.getNext(pdu, target) != 0 || pdu.varbinds.empty())
-                break;
-            const snmp::VarBind& vb = pdu.varbinds.front();
-            if (!vb.oid.startsWith(root) || vb.value.isException())
-                break;
-            rows.push_back(vb);
-            cursor = vb.oid;
-        }
-        return rows;
-    }
-
-    std::optional<Value> get(const std::string& oid) {
-        Pdu pdu;
-        pdu.varbinds.push_back({O(oid), Value::null()});
-        if (session.get(pdu, target) != 0 || pdu.varbinds.size() != 1 || pdu.varbinds[0].value.isException())
-            return std::nullopt;
-        return pdu.varbinds[0].value;
-    }
-
-    // The result of a SET: 0 or the agent's error status; errorIndex receives the failed varbind's position.
-    int set(std::vector<snmp::VarBind> varbinds, int* errorIndex = nullptr) {
-        Pdu pdu;
-        pdu.varbinds = std::move(varbinds);
-        int result = session.set(pdu, target);
-        if (errorIndex)
-            *errorIndex = pdu.errorIndex;
-        return result;
-    }
-
-    int status = -1;
-    snmp::Session session{status};
-    snmp::Target target;
-};
-
-std::vector<std::string> Names(const std::vector<snmp::VarBind>& rows) {
-    std::vector<std::string> names;
-    for (const snmp::VarBind& vb : rows)
-        names.push_back(vb.oid.toString());
-    return names;
-}
 
 // A PDU log line with its request ID, which the tool chooses, left out.
 std::string WithoutRequestId(const std::string& line) {
@@ -125,9 +48,6 @@ std::string WithoutRequestId(const std::string& line) {
     return line.substr(0, start) + (end == std::string::npos ? "" : line.substr(end));
 }
 
-bool Contains(const std::vector<std::string>& names, const std::string& name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
 
 class SimAgentTest : public ::testing::Test {
 protected:
@@ -283,6 +203,37 @@ TEST_F(SimAgentTest, InjectedErrorsAndDroppedReplies) {
     EXPECT_EQ(agent.control("hold 1.3.x"), "error: hold needs an OID prefix");
     EXPECT_EQ(agent.control("set " + SysName + " str renamed"), "ok");
     EXPECT_EQ(Adapter(agent).get(SysName)->bytes, "renamed");
+}
+
+// Some agents refuse a create or a read-only object with noError and an exception value in the varbind.
+TEST_F(SimAgentTest, InjectedExceptionsAnswerNoErrorAndWriteNothing) {
+    Adapter adapter(agent);
+    const std::string name = adapter.get(SysName)->bytes;
+    const std::string location = adapter.get(SysLocation)->bytes;
+    ASSERT_EQ(agent.control("error " + SysName + " noSuchInstance"), "ok");
+    ToolResult get = Tool("snmpget", ReadArgs("v2c"), agent, {SysName, SysContact});
+    EXPECT_EQ(get.status, 0) << get.err;
+    EXPECT_NE(get.out.find(".1.3.6.1.2.1.1.5.0 = No Such Instance"), std::string::npos) << get.out;
+    EXPECT_NE(get.out.find(".1.3.6.1.2.1.1.4.0 = STRING"), std::string::npos) << get.out;
+
+    ToolResult set = Tool("snmpset", WriteArgs("v2c"), agent, {SysName, "s", "refused", SysContact, "s", "written"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find(".1.3.6.1.2.1.1.5.0 = No Such Instance"), std::string::npos) << set.out;
+    EXPECT_NE(set.out.find(".1.3.6.1.2.1.1.4.0 = STRING: \"written\""), std::string::npos) << set.out;
+    ASSERT_EQ(agent.control("clear"), "ok");
+    EXPECT_EQ(adapter.get(SysName)->bytes, name) << "the refused varbind was not written";
+    EXPECT_EQ(adapter.get(SysContact)->bytes, "written");
+
+    // A walk passes the rule by; SNMPv1 has no exceptions and gets noSuchName.
+    ASSERT_EQ(agent.control("error 1.3.6.1.2.1.1 noSuchObject"), "ok");
+    EXPECT_EQ(adapter.walk("1.3.6.1.2.1.1").size(), 7u);
+    Adapter v1(agent, snmp::Version1);
+    EXPECT_EQ(v1.set({{O(SysLocation), Value::octets("x")}}), sim::NoSuchName);
+    Pdu pdu;
+    pdu.varbinds.push_back({O(SysLocation), Value::null()});
+    EXPECT_EQ(v1.session.get(pdu, v1.target), sim::NoSuchName);
+    ASSERT_EQ(agent.control("clear"), "ok");
+    EXPECT_EQ(adapter.get(SysLocation)->bytes, location);
 }
 
 TEST_F(SimAgentTest, AWalkOfEverythingReturnsEveryObjectOfTheMib) {

@@ -49,17 +49,37 @@ TEST(TestControls, ErrorsAndDropsAreUsedUpByTheirCount) {
     TestControls controls;
     controls.execute("error 1.3.6.1.2.1.1.5 notWritable 2", mib);
     controls.execute("drop 1.3.6.1.2.1.1.6", mib);
-    EXPECT_FALSE(controls.takeError(O("1.3.6.1.2.1.1.4.0")));
-    EXPECT_EQ(controls.takeError(O("1.3.6.1.2.1.1.5.0")), NotWritable);
-    EXPECT_EQ(controls.takeError(O("1.3.6.1.2.1.1.5.0")), NotWritable);
-    EXPECT_FALSE(controls.takeError(O("1.3.6.1.2.1.1.5.0")));
+    auto status = [&](const char* oid) {
+        auto injected = controls.takeError(O(oid));
+        return injected ? std::optional<int>(injected->status) : std::nullopt;
+    };
+    EXPECT_FALSE(status("1.3.6.1.2.1.1.4.0"));
+    EXPECT_EQ(status("1.3.6.1.2.1.1.5.0"), NotWritable);
+    EXPECT_EQ(status("1.3.6.1.2.1.1.5.0"), NotWritable);
+    EXPECT_FALSE(status("1.3.6.1.2.1.1.5.0"));
     EXPECT_TRUE(controls.takeDrop({O("1.3.6.1.2.1.1.6.0")}));
     EXPECT_FALSE(controls.takeDrop({O("1.3.6.1.2.1.1.6.0")}));
     controls.execute("error 1.3.6.1.2.1.1 genErr", mib);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(controls.takeError(O("1.3.6.1.2.1.1.1.0")), GenErr);
+        EXPECT_EQ(status("1.3.6.1.2.1.1.1.0"), GenErr);
     controls.execute("clear", mib);
     EXPECT_FALSE(controls.takeError(O("1.3.6.1.2.1.1.1.0")));
+}
+
+TEST(TestControls, ExceptionRulesAnswerNoErrorAndSkipGetNext) {
+    SimMib mib;
+    TestControls controls;
+    ASSERT_TRUE(controls.execute("error 1.3.6.1.4.1.32473.12 noSuchInstance 2", mib).ok);
+    ASSERT_TRUE(controls.execute("error 1.3.6.1.4.1.32473.11 noSuchObject", mib).ok);
+    EXPECT_FALSE(controls.takeError(O("1.3.6.1.4.1.32473.12.1.0"), false)) << "a GET-NEXT passes it by, uncounted";
+    for (int i = 0; i < 2; ++i) {
+        auto injected = controls.takeError(O("1.3.6.1.4.1.32473.12.1.0"));
+        ASSERT_TRUE(injected);
+        EXPECT_EQ(injected->status, NoError);
+        EXPECT_EQ(injected->exception, snmp::ValueType::NoSuchInstance);
+    }
+    EXPECT_FALSE(controls.takeError(O("1.3.6.1.4.1.32473.12.1.0")));
+    EXPECT_EQ(controls.takeError(O("1.3.6.1.4.1.32473.11.9.0"))->exception, snmp::ValueType::NoSuchObject);
 }
 
 TEST(TestControls, Version1GetsItsOwnErrorStatuses) {

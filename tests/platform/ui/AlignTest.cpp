@@ -18,7 +18,7 @@ void PrintTo(const Rect& r, std::ostream* os) {
 
 namespace {
 
-struct ChildSpec {
+struct ChildLayout {
     ui::Align align;
     int left, top, width, height;
     bool visible;
@@ -28,7 +28,7 @@ struct ChildSpec {
 struct AlignCase {
     std::string name;
     ui::BevelCut bevel;  // of the 200 x 100 parent panel
-    std::vector<ChildSpec> children;
+    std::vector<ChildLayout> children;
 };
 
 void PrintTo(const AlignCase& c, std::ostream* os) { *os << c.name; }
@@ -45,7 +45,7 @@ TEST_P(AlignTable, PlacesChildren) {
     parent->SetBounds(0, 0, 200, 100);
     parent->SetParent(form.get());
     std::vector<ui::Panel*> children;
-    for (const ChildSpec& recipe : c.children) {
+    for (const ChildLayout& recipe : c.children) {
         auto* child = new ui::Panel(form.get());
         child->SetBevelOuter(ui::bvNone);
         child->SetBounds(recipe.left, recipe.top, recipe.width, recipe.height);
