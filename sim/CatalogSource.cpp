@@ -31,9 +31,9 @@ SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
 }
 
 void NoteKeys(std::map<std::string, int>& keys, const CommandTable& table) {
-    if (!table.Label)
+    if (!table.Catalog)
         return;
-    int& count = keys[table.Label];
+    int& count = keys[table.Catalog->Label];
     count = std::max(count, table.KeyCount);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The command rows of each top menu, one unit per menu; MenuCommandTable joins them in menu-bar order.
 // Each span lists its menu's commands top to bottom and lives as long as the program.
+#include "CatalogTables.h"
 #include "MenuCommandTable.h"
 
 std::span<const MenuCommand> ConfigurationMenuCommands();
