@@ -1,6 +1,7 @@
 #include "Catalog.h"
 #include "MenuCommandTable.h"
 #include "NxOptionList.h"
+#include "TableKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,19 @@ protected:
 TEST(MenuCommandCatalogLabels, EveryTableIsTheCatalogueTableOfItsLabel) {
     for (const CatalogTable* table : MenuCommandCatalogTables())
         EXPECT_EQ(FindCatalogTable(table->Label), table->Table) << table->Label;
+}
+
+// The catalogue's key counts, which the simulator seeds by, cover every command that reads a table with keys.
+TEST(MenuCommandCatalogLabels, TheCatalogueKeyCountsCoverEveryCommand) {
+    for (const TableUse& use : AllTableUses()) {
+        if (use.Table.KeyCount > 0) {
+            EXPECT_GE(TableKeyCountOf(use.Table.Label()), use.Table.KeyCount) << use.Where << " " << use.Table.Label();
+        }
+    }
+    for (const TableKeyCount& entry : TableKeyCounts()) {
+        EXPECT_NE(FindCatalogTable(entry.Label), nullptr) << entry.Label;
+        EXPECT_GT(entry.Keys, 0) << entry.Label;
+    }
 }
 
 TEST_F(MenuCommandCatalog, RowsNamedByExtrasExistInTheirTables) {
