@@ -8,7 +8,7 @@ constexpr MenuCommand kCommands[] = {
      .MenuPath = "RMON > Global Settings",
      .Title = "RMON Global Settings",
      .Kind = CommandKind::ScalarsEditor,
-     .Table = {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"RMON State\")", SVT_SV, 0},
+     .Table = {&Oid_switch::E_11_70_7_2_1_2_A, SVT_SV, 0},
      .Extras = {.OnClose = MainWindowStep::RmonSettingFormClose}},
     {.Handler = "Statistics1Click",
      .MenuPath = "RMON > Statistics",
@@ -38,12 +38,12 @@ constexpr MenuCommand kCommands[] = {
      .MenuPath = "RMON > Probe Configuration > Net Configuration",
      .Title = "RMON Probe Net Configuration Table",
      .Kind = CommandKind::TableList,
-     .Table = {"1.3.6.1.2.1.16.19.11.1", MVT_FMV, 0}},
+     .Table = {&Oid_rmon::Mib2_16_19_11_1, MVT_FMV, 0}},
     {.Handler = "NetDefaultGateway1Click",
      .MenuPath = "RMON > Probe Configuration > Net Default Gateway",
      .Title = "RMON Probe Net Default Gateway Settings",
      .Kind = CommandKind::ScalarsEditor,
-     .Table = {"1.3.6.1.2.1.16.19 (1 entries from \"Default Gateway\")", SVT_SV, 0}},
+     .Table = {&Oid_rmon::Mib2_16_19_B, SVT_SV, 0}},
 };
 
 }  // namespace

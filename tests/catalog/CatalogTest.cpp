@@ -37,7 +37,8 @@ TEST(Catalog, ModulesHoldTheirTablesEntriesAndLists) {
         EXPECT_EQ(static_cast<int>(module.Tables.size()), expected.Tables);
         int entries = 0;
         std::set<const NxOptionList*> used;
-        for (const CatalogTable& table : module.Tables) {
+        for (const CatalogTable* entry : module.Tables) {
+            const CatalogTable& table = *entry;
             EXPECT_STREQ(table.Module, module.Name);
             entries += EntryCount(table.Table);
             for (const NxSNMPVar* var = table.Table; var->Oid != nullptr; ++var)
@@ -191,11 +192,11 @@ TEST_F(CatalogRunning, EveryOptionReferenceResolvesToABuiltListOfItsModule) {
     for (const CatalogModule* module : CatalogModules()) {
         SCOPED_TRACE(module->Name);
         std::set<const NxOptionList*> referenced;
-        for (const CatalogTable& table : module->Tables)
-            for (const NxSNMPVar* var = table.Table; var->Oid != nullptr; ++var)
+        for (const CatalogTable* table : module->Tables)
+            for (const NxSNMPVar* var = table->Table; var->Oid != nullptr; ++var)
                 if (var->Options != nullptr) {
-                    EXPECT_NE(ListNumberOf(*module, var->Options), 0) << table.Label << " " << var->Caption;
-                    EXPECT_GT(var->Options->Count(), 0) << table.Label << " " << var->Caption;
+                    EXPECT_NE(ListNumberOf(*module, var->Options), 0) << table->Label << " " << var->Caption;
+                    EXPECT_GT(var->Options->Count(), 0) << table->Label << " " << var->Caption;
                     referenced.insert(var->Options);
                 }
         for (const CatalogOptionListDef& def : module->OptionLists)

@@ -240,9 +240,9 @@ TEST_F(EngineTest, EveryRowRunsByItsKind) {
                       std::string(command.Title) + command.Extras.CaptionSeparator + "10.0.0.1");
             if (command.Kind == CommandKind::Tabbed) {
                 EXPECT_FALSE(command.Pages.empty());
-                for (const CommandPage& page : command.Pages) EXPECT_NE(FindCatalogTable(page.Table.Label), nullptr);
+                for (const CommandPage& page : command.Pages) EXPECT_NE(FindCatalogTable(page.Table.Label()), nullptr);
             } else {
-                EXPECT_NE(FindCatalogTable(command.Table.Label), nullptr);
+                EXPECT_NE(FindCatalogTable(command.Table.Label()), nullptr);
             }
             EXPECT_EQ(command.Kind == CommandKind::TableListAddDelete, command.Extras.RowStatusColumn >= 0);
             break;
