@@ -204,6 +204,10 @@ void RaiseNxSNMPError(int code) {
     throw Exception(NxSNMPErrorText(code), code);
 }
 
+std::string NamedErrorText(const std::string& message, const std::string& subject) {
+    return subject.empty() ? message : message + " (" + subject + ")";
+}
+
 namespace {
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }

@@ -78,6 +78,8 @@ std::string NxSNMPErrorText(int code);
 
 // Throws Exception(text of code, code).
 [[noreturn]] void RaiseNxSNMPError(int code);
+// The same error naming what it is about: "text (subject)". Gives the message such an error carries.
+std::string NamedErrorText(const std::string& message, const std::string& subject);
 
 // Replaces a table by the non-empty lines of a text file. A missing file or one without a non-empty line leaves the
 // table as it is; indexes beyond the file's lines keep their current texts.

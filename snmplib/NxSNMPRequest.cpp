@@ -16,6 +16,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -261,6 +262,7 @@ bool NxSNMPRequest::ColumnEnded(int i, const std::string& column, const std::str
 
 void NxSNMPRequest::ResetWalk() {
     ended_.assign(static_cast<size_t>(Vars.GetCount()), 0);
+    absent_.clear();
     lastRowInstance_.clear();
 }
 
@@ -271,41 +273,68 @@ std::string NxSNMPRequest::BaseOid(int i) const {
 
 NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule) {
     const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && EndsWalkAtNoSuchName();
+    // What each readable column received; a column without an instance of its own has ended.
+    struct Received {
+        int Var;
+        snmp::VarBind Vb;
+        bool Ended;
+        std::optional<snmp::Oid> Instance;
+    };
+    std::vector<Received> received;
     size_t j = 0;
     size_t ended = 0;
-    std::string rowInstance;
-    bool haveRow = false;
     for (int i = 0; i < Vars.GetCount(); ++i) {
         if (!Vars.IsReadable(i))
             continue;
-        NxSNMPVarItem& var = *Vars.GetVar(i);
+        const NxSNMPVarItem& var = *Vars.GetVar(i);
         const std::string column = BaseOid(i);
         // A reply short of varbinds: the missing ones read as the request's own cursor without value.
-        const snmp::VarBind vb = j < reply.varbinds.size()
-                                     ? reply.varbinds[j]
-                                     : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? column : var.LastOid), {}};
-        const std::string received = vb.oid.toString();
+        snmp::VarBind vb = j < reply.varbinds.size()
+                               ? reply.varbinds[j]
+                               : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? column : var.LastOid), {}};
+        ++j;
         if (endOfMibRule) {
             // SNMPv1 answers the GET-NEXT past the last object with noSuchName for the request's own OID.
-            if (var.LastOid == received)
+            if (var.LastOid == vb.oid.toString())
                 return ReplyOutcome::EndOfMib;
             if (rule == ReplyRule::AsyncGet)
                 return ReplyOutcome::ErrorStop;
             Report(ErrorOf(code));
         }
-        if (ColumnEnded(i, column, received)) {
+        const bool columnEnded = ColumnEnded(i, column, vb.oid.toString());
+        Received r{i, std::move(vb), columnEnded, std::nullopt};
+        if (!r.Ended && IsTableKind()) {
+            std::string instance;
+            if (InstanceWithin(column, r.Vb.oid, instance))
+                r.Instance = snmp::Oid::parse(instance);
+        }
+        received.push_back(std::move(r));
+    }
+    // The row is the lowest instance the columns reached: a column that lacks it (a sparse table) has no value
+    // in this row and waits for its own next instance.
+    std::optional<snmp::Oid> row;
+    for (const Received& r : received)
+        if (r.Instance && (!row || *r.Instance < *row))
+            row = r.Instance;
+    const std::string rowInstance = row ? row->toString() : std::string();
+    absent_.assign(static_cast<size_t>(Vars.GetCount()), 0);
+    for (const Received& r : received) {
+        NxSNMPVarItem& var = *Vars.GetVar(r.Var);
+        const std::string column = BaseOid(r.Var);
+        if (r.Ended) {
             ++ended;
             var.Value = kNotDone;
             // Re-aimed at the last row delivered, so that it stays with the rows the other columns deliver.
             var.LastOid = lastRowInstance_.empty() ? column : column + "." + lastRowInstance_;
+        } else if (IsTableKind() && r.Instance && *r.Instance != *row) {
+            // Its cursor stays: the next step brings the same later instance again. A cursor aimed at another
+            // column's instance could make an agent skip this column's rows.
+            var.Value.clear();
+            absent_[static_cast<size_t>(r.Var)] = 1;
         } else {
-            VbToValue(i, vb);
-            var.LastOid = received;
-            // The row's instance comes only from a varbind still inside its own column.
-            if (!haveRow && IsTableKind())
-                haveRow = InstanceWithin(column, vb.oid, rowInstance);
+            VbToValue(r.Var, r.Vb);
+            var.LastOid = r.Vb.oid.toString();
         }
-        ++j;
     }
     if (ended == j)
         return ReplyOutcome::Finished;
@@ -313,11 +342,16 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         SplitInstance(rowInstance);
         lastRowInstance_ = rowInstance;
     }
-    // Values of a failed exchange are no values: no expression runs over them.
+    // Values of a failed exchange are no values: no expression runs over them, nor over a cell the row lacks.
     if (code == 0)
         for (int i = 0; i < Vars.GetCount(); ++i)
-            PostProcess(i, true);
+            if (!IsAbsent(i))
+                PostProcess(i, true);
     return IsTableKind() ? ReplyOutcome::Row : ReplyOutcome::Finished;
+}
+
+bool NxSNMPRequest::IsAbsent(int i) const {
+    return i >= 0 && static_cast<size_t>(i) < absent_.size() && absent_[static_cast<size_t>(i)] != 0;
 }
 
 // ------------------------------------------------------------------------------------------------ building
@@ -371,6 +405,9 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
             vb.oid = OidOrRaise(var.LastOid.empty() ? base : var.LastOid);
         } else {
             if ((IsTableKind() && i < Vars.KeyCount) || !Vars.IsSettable(i))
+                continue;
+            // A cell the row lacks keeps lacking it.
+            if (IsNoValueText(var.Syntax, var.Options ? var.Options->TextToValue(var.Value) : var.Value))
                 continue;
             switch (Vars.Kind) {
             case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;

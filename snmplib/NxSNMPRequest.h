@@ -96,6 +96,8 @@ public:
 
     void SplitInstance(const std::string& rowInstance);
     std::string JoinInstance();
+    // Whether the last row read lacks variable i (a sparse table): its Value is empty and was not received.
+    bool IsAbsent(int i) const;
 
 protected:
     enum class ReplyRule { None, BlockingGet, AsyncGet };  // whether the SNMPv1 end-of-MIB rule applies, and how
@@ -133,5 +135,6 @@ private:
     snmp::AsyncScope scope_;
     std::vector<uint8_t> ended_;      // columns that ended in the current walk stay ended
     std::string lastRowInstance_;     // instance of the last row delivered, where ended columns are re-aimed
+    std::vector<uint8_t> absent_;     // columns the last row delivered has no value in
     std::vector<int> sentVars_;       // the variable of each varbind of the last SET PDU built
 };

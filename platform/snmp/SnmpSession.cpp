@@ -815,12 +815,12 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
     const int reqid = snmp_sess_async_send(pooled->sessp, request, &Impl::onLibraryEvent,
                                            reinterpret_cast<void*>(static_cast<uintptr_t>(id)));
     if (reqid != 0)
-        return result::Success;
+        return accepted();
 
     snmp_free_pdu(request);
     auto still = impl_->calls.find(id);
     if (still == impl_->calls.end())
-        return result::Success;  // completed inside the send: the completion is queued
+        return accepted();  // completed inside the send: the completion is queued
     const int failure = Impl::sessionError(pooled->sessp);
     if (failure == result::Timeout) {
         // SNMPv3 discovery timed out inside the send: the exchange ends as a time-out like any other.
@@ -830,12 +830,18 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
         clearValues(r.pdu);
         r.agent = target.address;
         impl_->complete(still, std::move(r));
-        return result::Success;
+        return accepted();
     }
     --pooled->outstanding;
     --still->second.scope->pending;
     impl_->calls.erase(still);
     return failure == result::Success ? result::Error : failure;
+}
+
+int Session::accepted() {
+    if (exchangeStarted_)
+        exchangeStarted_();
+    return result::Success;
 }
 
 int Session::processPendingEvents() {

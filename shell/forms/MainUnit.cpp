@@ -115,6 +115,7 @@ TMainForm::~TMainForm() {
     StopAndFree(Dot1xStateRequest);
     if (StackUnitListView == UnitListView) StackUnitListView = nullptr;
     SetStackState(nullptr);
+    SetDeviceWindow(nullptr);
     if (MainForm == this) MainForm = nullptr;
 }
 
@@ -157,7 +158,11 @@ void TMainForm::CreateComponents() {
     UpdateRmonMenusStep = [this] { UpdateRmonMenus(); };
     Update8021xMenusStep = [this] { Update8021xMenus(); };
     StpVersionRereadStep = [this] {
-        if (StpVersionRequest) StpVersionRequest->Get();
+        try {
+            if (StpVersionRequest) StpVersionRequest->Get();
+        } catch (const std::exception& error) {
+            ShowMainStatus(error.what());  // the command goes on
+        }
     };
 }
 
@@ -191,14 +196,20 @@ void TMainForm::CreateHiddenTexts() {
 void TMainForm::CreatePortPopup() {
     PortInfoPopupMenu = new ui::PopupMenu(this);
     PortInfoPopupMenu->SetName("PortInfoPopupMenu");
-    const std::pair<const char*, const char*> items[] = {{"PortInformation2", "Port Information"},
-                                                         {"PortConfiguration1", "Port Configuration"}};
-    for (const auto& [name, caption] : items) {
+    struct PopupItem {
+        const char* Name;
+        const char* Caption;
+        void (TMainForm::*Click)(ui::Component*);
+    };
+    const PopupItem items[] = {{"PortInformation2", "Port Information", &TMainForm::PortInformation2Click},
+                               {"PortConfiguration1", "Port Configuration", &TMainForm::PortConfiguration1Click}};
+    for (const PopupItem& entry : items) {
         auto* item = new ui::MenuItem(this);
-        item->SetName(name);
-        item->SetCaption(caption);
+        item->SetName(entry.Name);
+        item->SetCaption(entry.Caption);
+        item->OnClick = [this, click = entry.Click](ui::Component* sender) { (this->*click)(sender); };
         PortInfoPopupMenu->Items().Add(item);
-        menuItems_[name] = item;
+        menuItems_[entry.Name] = item;
     }
 }
 
@@ -270,6 +281,7 @@ void TMainForm::FormCreate(ui::Component*) {
     OnActivate = [this](ui::Component* sender) { FormActivate(sender); };
     OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
     SetStackState(this);
+    SetDeviceWindow(this);
     try {
         SetCaption(DeviceSettingTexts[dsAddress]);
         PanelFormList.clear();
@@ -323,6 +335,21 @@ std::vector<StackUnitRow> TMainForm::StackUnitRows() const {
                         SubItem(item, ucExistState)});
     }
     return rows;
+}
+
+std::string TMainForm::DeviceAddress() const { return DeviceAddressText; }
+
+std::string TMainForm::StpVersion() const { return ST_STPVersion->Caption(); }
+
+void TMainForm::SetStpVersion(const std::string& text) { ST_STPVersion->SetCaption(text); }
+
+bool TMainForm::RereadStpVersion() { return StpVersionRequest && StpVersionRequest->Get(); }
+
+bool TMainForm::RereadUnitTable() {
+    if (!UnitRequest) return false;
+    const bool read = UnitRequest->Get();
+    ::StackUnitCount = UnitListView->Items().Count();
+    return read;
 }
 
 bool TMainForm::InitUnitInformation() {
@@ -537,6 +564,19 @@ void TMainForm::PortButtonClick(ui::SpeedButton* button) {
 
 void TMainForm::ReleasePortButtons() {
     for (ui::SpeedButton* button : portButtons_) button->SetDown(false);
+}
+
+void TMainForm::PortInformation2Click(ui::Component*) { RunPortPopupCommand("PortInformation2Click"); }
+
+void TMainForm::PortConfiguration1Click(ui::Component*) { RunPortPopupCommand("PortConfiguration1Click"); }
+
+// The button under the popup (none once its view was closed) is selected and its port's row editor opens.
+void TMainForm::RunPortPopupCommand(const std::string& handler) {
+    auto* button = dynamic_cast<ui::SpeedButton*>(PortInfoPopupMenu->PopupComponent());
+    if (!button) return;
+    ReleasePortButtons();
+    button->SetDown(true);
+    RunPortCommand(handler, button->Hint());
 }
 
 // Reads one device state through its request (into the hidden text) and applies the state's menu rule.

@@ -7,7 +7,9 @@
 //
 // Everything runs on the GUI thread; asynchronous answers arrive from the SNMP event pump, one at a time.
 // One read at a time: a Get while this object's previous read still runs is refused (it returns false and leaves
-// the running read alone), since both would walk the same variables and cursors.
+// the running read alone), since both would walk the same variables and cursors. An asynchronous Get asked for
+// while SETs of this object are in flight is held back until the last of them has answered (Busy stays set),
+// so a read after a write sees what the write did.
 #include "NxSNMPRequest.h"
 
 #include <cstdint>
@@ -82,6 +84,8 @@ public:
 
     // Whether a read of this object is still under way (an asynchronous walk included).
     bool Reading() const { return reading_; }
+    // Ends one write step that left by an exception (the write guard's work).
+    void EndWriteStep() { WriteEnded(); }
 
 protected:
     virtual void BeforeGet() {}
@@ -113,7 +117,8 @@ private:
     bool RowLimitReached() { return ++walkRows_ >= MaxRows && MaxRows > 0; }
     void ReadEnded();
     void WriteEnded();
-    void UpdateBusy() { Busy = (reading_ || writing_) ? 1 : 0; }
+    void StartHeldGet();
+    void UpdateBusy() { Busy = (reading_ || writing_ > 0 || getHeld_) ? 1 : 0; }
     void ShowFailure(const std::string& message);
 
     static void AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList* vars);
@@ -122,7 +127,8 @@ private:
     void SetDone(const NxSNMPError& result);
 
     bool reading_ = false;    // a Get runs (for an asynchronous walk: until its last answer)
+    int writing_ = 0;         // Sets under way (asynchronous: until their answers)
+    bool getHeld_ = false;    // a Get waits for the SETs in flight
     int32_t walkRows_ = 0;    // rows the agent delivered in the walk under way
-    bool writing_ = false;    // a Set runs (asynchronous: until its answer)
     std::shared_ptr<int> life_ = std::make_shared<int>(0);  // lets a completion see that a callback freed us
 };

@@ -2,10 +2,15 @@
 // RowStatus column, and what happens while the simulator holds a walk.
 #include "GUIListViewPanel.h"
 #include "SimDialogFixture.h"
+#include "EventWait.h"
 
 #include "Exception.h"
 
 #include <gmock/gmock.h>
+
+#include <QAbstractItemDelegate>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 
 #include <algorithm>
 #include <chrono>
@@ -124,6 +129,29 @@ TEST_F(ListViewPanelTest, TableOpensFillsAndRefreshes) {
         List().Click();
         EXPECT_FALSE(buttons.DeleteButton->Enabled());
         EXPECT_EQ(EditOf(2)->Text(), "");
+    });
+}
+
+TEST_F(ListViewPanelTest, ColumnsAreAsWideAsTheirWidestValueOfTheFirstRows) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        List().FlushRows();
+        ASSERT_GT(List().Items().Count(), 0);
+        // Qt's own measure of the cell a text needs (margins included) to show without "...".
+        auto* view = static_cast<QTableView*>(List().Widget());
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font = view->font();
+        option.fontMetrics = view->fontMetrics();
+        for (int c = 0; c < List().Columns().Count(); ++c) {
+            const int width = List().Columns()[c]->Width();
+            if (width == 0) continue;  // a hidden column
+            for (int i = 0; i < List().Items().Count(); ++i) {
+                const int needed = view->itemDelegate()->sizeHint(option, view->model()->index(i, c)).width();
+                EXPECT_GE(width, needed) << c << " " << List().Items()[i]->ColumnText(c);
+            }
+        }
+        testsupport::SaveDocsPicture(*dialog_->Widget(), "generic-dialog.png");
     });
 }
 
