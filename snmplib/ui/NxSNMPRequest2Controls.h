@@ -9,7 +9,8 @@
 // One read at a time: a Get while this object's previous read still runs is refused (it returns false and leaves
 // the running read alone), since both would walk the same variables and cursors. An asynchronous Get asked for
 // while SETs of this object are in flight is held back until the last of them has answered (Busy stays set),
-// so a read after a write sees what the write did.
+// so a read after a write sees what the write did. A walk ends after MaxRows rows when that is set; a blocking
+// walk also ends when its owner form, shown modally, is closed between two rows.
 #include "NxSNMPRequest.h"
 
 #include <cstdint>
