@@ -344,6 +344,11 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
     } else if (auto* combo = dynamic_cast<ui::ComboBox*>(first)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
         list->SelectComboBox(*combo, text);
+        // A value its list lacks is shown as itself (its number), and given back unchanged.
+        if (combo->ItemIndex() < 0 && !text.empty() && text != kNull) {
+            if (combo->Items().IndexOf(text) < 0) combo->Items().Add(text);
+            combo->SetItemIndex(combo->Items().IndexOf(text));
+        }
     } else if (auto* radio = dynamic_cast<ui::RadioGroup*>(first)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
         list->SelectRadioGroup(*radio, text);

@@ -184,6 +184,23 @@ TEST_F(EditsTest, OptionControlsAndCheckBoxesShowTheValueAndGiveItBack) {
     EXPECT_EQ(Value(0), "enabled");
 }
 
+TEST_F(EditsTest, AValueOutsideItsOptionListShowsAsItsNumberAndDoesNotBlockTheWrite) {
+    request->Request.Vars = NxSNMPVarList(kOneState, SVT_SV, 0);
+    Value(0) = "7";  // the agent answered a value the list lacks
+    auto* combo = Make<ui::ComboBox>();
+    request->BindComboBox(0, combo);
+    request->DataToControls(-1);
+    EXPECT_EQ(combo->Text(), "7");
+    request->ControlsToData(-1);
+    EXPECT_EQ(Value(0), "7");
+    combo->SetItemIndex(1);
+    request->ControlsToData(-1);
+    EXPECT_EQ(Value(0), "disabled");
+    Value(0) = "enabled";
+    request->DataToControls(-1);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+}
+
 TEST_F(EditsTest, ANoneSelectedComboBoxRefusesToGiveAValue) {
     Use(kOneState, "(NULL)");
     auto* combo = Make<ui::ComboBox>();
