@@ -358,6 +358,7 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     // Only the marks set here are taken back: a variable the catalogue marks invalid stays invalid.
     std::set<int> leftOut;
     bool refused = false;
+    bool written = false;
     try {
         CopySelectedRow(request);
         for (int i = 0; i < rows.RowCount(); ++i) {
@@ -374,7 +375,7 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
                            ui::mbOK, ui::mtWarning);
         } else {
             request.ControlsToData(-1);
-            request.Set(false, false, "", nullptr);
+            written = request.Set(false, false, "", nullptr);
         }
     } catch (const std::exception& error) {
         request.StatusTemplate = StatusTemplateSet;
@@ -383,7 +384,8 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     for (int i : leftOut) vars.GetVar(i)->Access &= ~invalid;
     request.Mode = savedMode;
     auto* button = dynamic_cast<ui::Control*>(sender);
-    if (!refused && button && button->Tag() == 1) {
+    // A row dialog whose write failed stays open with the values typed.
+    if (written && button && button->Tag() == 1) {
         if (ui::Form* dialog = HostFormOf(button)) dialog->Close();
     }
 }
