@@ -26,6 +26,13 @@ constexpr auto kDestructorWait = std::chrono::milliseconds(6000);
 constexpr int kSocketWaitMs = 5;
 constexpr NxSNMPErrorCode kInvalidOid = -417;
 constexpr NxSNMPErrorCode kInternalError = -403;
+// The agent's error status for a create on an existing row: inconsistentValue, in SNMPv1 badValue.
+constexpr int kInconsistentValue = 12;
+constexpr int kBadValue = 3;
+
+bool RefusedAsExisting(int answer, uint8_t version) {
+    return answer == kInconsistentValue || (answer == kBadValue && version == snmp::Version1);
+}
 
 snmp::Session& Session() {
     if (!GlobalSnmpSession)
@@ -286,7 +293,7 @@ NxSNMPError NxSNMPRequest::ExceptionError(const snmp::Pdu& reply) const {
 }
 
 NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule) {
-    const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && IsTableKind();
+    const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && EndsWalkAtNoSuchName();
     // What each readable column received; a column without an instance of its own has ended.
     struct Received {
         int Var;
@@ -406,6 +413,7 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
     if (mode == ModeFirstGet)
         ResetWalk();
     pduVars_.clear();
+    sentVars_.clear();
     for (int i = 0; i < Vars.GetCount(); ++i) {
         NxSNMPVarItem& var = *Vars.GetVar(i);
         const std::string base = BaseOid(i);
@@ -441,6 +449,7 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
                 // A value that cannot be sent names its variable; nothing is sent.
                 throw Exception(NamedErrorText(e.Message, var.Caption), e.HelpContext);
             }
+            sentVars_.push_back(i);
         }
         pduVars_.push_back(i);
         pdu.varbinds.push_back(std::move(vb));
@@ -483,14 +492,16 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
     }
     const int result = type == snmp::PduType::Get ? Session().get(pdu, target) : Session().getNext(pdu, target);
     const NxSNMPError mapped = MapSnmpResult(result);
+    LastCode = mapped.Code;
     if (mapped.Code != 0) {
         ok = false;
-        if (!(mapped.Code == NxErrNoSuchName && IsTableKind()))
+        if (!(mapped.Code == NxErrNoSuchName && EndsWalkAtNoSuchName()))
             Report(mapped);
     } else if (!IsTableKind()) {
         // An answer without error whose values are exceptions (noSuchObject, ...) is no value.
         if (const NxSNMPError missing = ExceptionError(pdu); missing.Code != 0) {
             ok = false;
+            LastCode = missing.Code;
             Report(missing);
         }
     }
@@ -550,6 +561,62 @@ void NxSNMPRequest::MarkForSet(const std::string& indexList, const std::vector<s
         PostProcess(i, false);
 }
 
+std::string NxSNMPRequest::NameRefused(const std::string& text, int32_t errorIndex,
+                                       const std::vector<int>& sentVars) const {
+    if (errorIndex < 1 || static_cast<size_t>(errorIndex) > sentVars.size())
+        return text;
+    const int i = sentVars[static_cast<size_t>(errorIndex - 1)];
+    if (i >= Vars.GetCount())
+        return text;
+    const NxSNMPVarItem& var = *Vars.GetVar(i);
+    return text + " (" + (var.Caption.empty() ? var.Oid : var.Caption) + ")";
+}
+
+int NxSNMPRequest::SendSet(snmp::Pdu& pdu, snmp::Target target, bool& resent) {
+    const snmp::Pdu request = pdu;
+    const int tries = std::max(target.retries, 0) + 1;
+    target.retries = 0;
+    int answer = snmp::result::Timeout;
+    for (int t = 0; t < tries && answer == snmp::result::Timeout; ++t) {
+        resent = t > 0;
+        pdu = request;
+        answer = Session().set(pdu, target);
+    }
+    return answer;
+}
+
+bool NxSNMPRequest::RowsCreatedAfterAll(const snmp::Pdu& sent, const std::vector<int>& sentVars,
+                                        snmp::Target target) {
+    snmp::Pdu status;
+    status.securityLevel = sent.securityLevel;
+    status.contextName = sent.contextName;
+    status.contextEngineId = sent.contextEngineId;
+    std::vector<int32_t> expected;
+    for (size_t j = 0; j < sent.varbinds.size() && j < sentVars.size(); ++j) {
+        const NxSNMPVarItem& var = *Vars.GetVar(sentVars[j]);
+        const snmp::Value& value = sent.varbinds[j].value;
+        if (!var.Options || value.type != snmp::ValueType::Integer)
+            continue;
+        const std::string meaning = var.Options->ValueToText(std::to_string(value.asInt32()));
+        if (meaning != "createAndGo" && meaning != "createAndWait")
+            continue;
+        status.varbinds.push_back({sent.varbinds[j].oid, {}});
+        expected.push_back(value.asInt32());
+    }
+    if (status.varbinds.empty() || Session().get(status, target) != snmp::result::Success)
+        return false;
+    for (size_t k = 0; k < status.varbinds.size(); ++k) {
+        const snmp::Value& now = status.varbinds[k].value;
+        if (now.type != snmp::ValueType::Integer)
+            return false;
+        // createAndGo leaves an active row (1), createAndWait one not in service (2) or not ready (3).
+        const int32_t state = now.asInt32();
+        if (expected[k] == 4 ? state != 1 : state != 2 && state != 3)
+            return false;
+    }
+    return true;
+}
+
 bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std::string& indexList,
                         const std::vector<std::string>* values) {
     ok = true;
@@ -568,15 +635,25 @@ bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std:
         target = PrepareTarget();
         pdu = BuildPdu(ModeSet);
     }
-    NxSNMPError mapped = MapSnmpResult(Session().set(pdu, target));
+    const std::vector<int> sentVars = sentVars_;
+    const snmp::Pdu sent = pdu;
+    bool resent = false;
+    int answer = SendSet(pdu, target, resent);
+    if (resent && RefusedAsExisting(answer, Security.Version) && RowsCreatedAfterAll(sent, sentVars, target))
+        answer = snmp::result::Success;
+    NxSNMPError mapped = MapSnmpResult(answer);
     // Some agents refuse a write without an error status, answering exception values instead.
-    if (mapped.Code == 0)
-        mapped = ExceptionError(pdu);
+    const NxSNMPError missing = mapped.Code == 0 ? ExceptionError(pdu) : Success();
+    if (missing.Code != 0)
+        mapped = missing;
+    LastCode = mapped.Code;
     result.Code = mapped.Code;
     result.Message = mapped.Message;
+    result.ErrorIndex = pdu.errorIndex;
     if (mapped.Code != 0) {
         ok = false;
         result.Serial = ++Serial;
+        result.Message = missing.Code != 0 ? missing.Message : NameRefused(mapped.Message, pdu.errorIndex, sentVars);
     }
     if (!readBack)
         return false;
@@ -603,6 +680,11 @@ NxSNMPError NxSNMPRequest::SetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
     call.Request = this;
     call.ReadBack = readBack ? 1 : 0;
     call.IsSet = 1;
+    call.SentVars = sentVars_;
+    call.Sent = pdu;
+    call.Target = target;
+    call.TriesLeft = target.retries;
+    target.retries = 0;
     call.Callback = callback;
     call.Context = context;
     return SendAsync(snmp::PduType::Set, pdu, target, ok, call);
@@ -638,11 +720,35 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         --PendingCount;
         return;
     }
-    NxSNMPError error = MapSnmpResult(result.result);
-    error.ErrorIndex = result.pdu.errorIndex;
+    if (call.IsSet && result.result == snmp::result::Timeout && call.TriesLeft > 0 && Active) {
+        NxAsyncCall again = call;
+        --again.TriesLeft;
+        again.Resent = 1;
+        snmp::Target target = call.Target;
+        target.retries = 0;
+        bool sent = false;
+        const NxSNMPError failed = SendAsync(snmp::PduType::Set, call.Sent, target, sent, again);
+        (void)failed;
+        if (sent) {
+            --PendingCount;  // this exchange ends here; the new one carries on
+            return;
+        }
+    }
+    int answer = result.result;
+    if (call.IsSet && call.Resent && RefusedAsExisting(answer, Security.Version)) {
+        try {
+            if (RowsCreatedAfterAll(call.Sent, call.SentVars, call.Target))
+                answer = snmp::result::Success;
+        } catch (const std::exception&) {
+        }
+    }
+    NxSNMPError error = MapSnmpResult(answer);
+    error.ErrorIndex = answer == snmp::result::Success ? 0 : result.pdu.errorIndex;
+    if (call.IsSet && error.Code != 0)
+        error.Message = NameRefused(error.Message, error.ErrorIndex, call.SentVars);
     error.AgentAddress = result.agent.host();
     error.AgentPort = result.agent.port();
-    const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && IsTableKind();
+    const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && EndsWalkAtNoSuchName();
     // A write or a scalar read answered without error but with exception values failed.
     NxSNMPError missing;
     if (error.Code == 0 && (call.IsSet || !IsTableKind()))

@@ -41,6 +41,7 @@ struct NxControlBinding {
     NxOptionList* Options = nullptr;  // given to the binding call; null: the variable's own for a whole binding
     int32_t Count = 0;                // number of controls
     std::vector<int32_t> Bits;        // check-box bit numbers (bit 0: the top bit of the first octet); else empty
+    bool MissingBitsClear = false;    // bits beyond a shorter value show clear (port lists) instead of raising -519
     std::vector<ui::Control*> Controls;
     std::vector<ui::NotifyEvent> SavedEvents;  // the hooked event each control had; empty for edits and labels
     std::vector<std::weak_ptr<void>> ControlLives;
@@ -82,6 +83,7 @@ public:
                   NxTextChecker checker = nullptr);
     // Check box i shows bit i of the bit-number list ("0,1,2,3"). BindCheckBoxes takes at most eight.
     void BindCheckBoxes(int n, const std::string& bitNumbers, const std::vector<ui::CheckBox*>& checkBoxes);
+    // A port list: bits beyond a shorter value show clear; reading back writes every listed bit's octet.
     void BindCheckBoxList(int n, const std::string& bitNumbers, const std::vector<ui::CheckBox*>& checkBoxes);
     void BindPartControl(int n, int32_t offset, int32_t partSyntax, NxOptionList* options, ui::ComboBox* comboBox);
     void BindPartEdit(int n, int32_t offset, int32_t partSyntax, NxOptionList* options, const std::string& format,

@@ -329,9 +329,12 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
         label->SetCaption(text);
     } else if (dynamic_cast<ui::CheckBox*>(first)) {
         if (binding.HasBits()) {
-            for (int32_t i = 0; i < binding.Count; ++i)
+            for (int32_t i = 0; i < binding.Count; ++i) {
+                const int32_t bit = binding.Bits[static_cast<size_t>(i)];
+                const bool beyond = bit >= 0 && static_cast<size_t>(bit) / 8 >= octets.size();
                 ShowChecked(static_cast<ui::CheckBox*>(binding.Controls[static_cast<size_t>(i)]),
-                            BitOf(octets, binding.Bits[static_cast<size_t>(i)]));
+                            beyond && binding.MissingBitsClear ? false : BitOf(octets, bit));
+            }
         } else if (list) {
             int index = list->IndexOfText(text);
             if (index < 0) index = list->IndexOfValue(text);

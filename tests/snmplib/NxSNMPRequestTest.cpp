@@ -577,7 +577,9 @@ TEST_F(RequestTest, FailedSetReportsInItsRecordAndRestoresTheMarks) {
     EXPECT_FALSE(r->Set(ok, result, false, "4", &lines));
     EXPECT_FALSE(ok);
     EXPECT_EQ(result.Code, -117);
-    EXPECT_EQ(result.Message, "(SNMP) Cannot create/set variable, Not Writable!");
+    // The message names the variable the agent refused, found by the error index as asynchronously.
+    EXPECT_EQ(result.Message, "(SNMP) Cannot create/set variable, Not Writable! (Services)");
+    EXPECT_EQ(result.ErrorIndex, 1);
     EXPECT_EQ(result.Serial, 1u);
     EXPECT_TRUE(ReportedErrors.empty());
     for (int i = 0; i < 3; ++i)
@@ -596,6 +598,19 @@ TEST_F(RequestTest, FailedSetReportsInItsRecordAndRestoresTheMarks) {
     EXPECT_EQ(r->Vars.GetVar(1)->Access, readwrite);
     EXPECT_EQ(r->Vars.GetVar(3)->Access, readonly | invalid);
     EXPECT_EQ(r->Vars.GetVar(4)->Value, "");
+
+    // Three varbinds, the third refused: blocking and asynchronous name the same variable.
+    const std::vector<std::string> three{"qsw contact", "qsw name", "72"};
+    EXPECT_FALSE(r->Set(ok, result, false, "0,1,4", &three));
+    EXPECT_EQ(result.ErrorIndex, 3);
+    EXPECT_EQ(result.Message, "(SNMP) Cannot create/set variable, Not Writable! (Services)");
+    AsyncWalk done;
+    done.request = r.get();
+    r->SetAsync(ok, &AsyncWalk::Step, &done, false, "0,1,4", &three);
+    ASSERT_TRUE(ok);
+    RunUntil([&] { return done.done; });
+    EXPECT_EQ(done.last.ErrorIndex, 3);
+    EXPECT_EQ(done.last.Message, result.Message);
 }
 
 TEST_F(RequestTest, RowCreatedWithCreateAndGoAndRemovedWithDestroy) {
