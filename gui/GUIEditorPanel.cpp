@@ -359,6 +359,7 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     // before (a dialog that pre-marks rows relies on that).
     const auto unticked = [&rows](int i) { return !rows.Rows[static_cast<size_t>(i)].CheckBox->Checked(); };
     bool refused = false;
+    bool written = false;
     try {
         CopySelectedRow(request);
         for (int i = 0; i < rows.RowCount(); ++i) {
@@ -372,7 +373,7 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
                            ui::mbOK, ui::mtWarning);
         } else {
             request.ControlsToData(-1);
-            request.Set(false, false, "", nullptr);
+            written = request.Set(false, false, "", nullptr);
         }
     } catch (const std::exception& error) {
         request.StatusTemplate = StatusTemplateSet;
@@ -382,7 +383,8 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
         if (unticked(i)) vars.GetVar(i)->Access &= ~invalid;
     request.Mode = savedMode;
     auto* button = dynamic_cast<ui::Control*>(sender);
-    if (!refused && button && button->Tag() == 1) {
+    // A row dialog whose write failed stays open with the values typed.
+    if (written && button && button->Tag() == 1) {
         if (ui::Form* dialog = HostFormOf(button)) dialog->Close();
     }
 }

@@ -84,7 +84,8 @@ public:
     void SetEditWidth(int width);
     void SetVarFormat(int index, const std::string& format);
 
-    // Writes the ticked rows with one synchronous SET. A sender tagged 1 (a row dialog's Set) closes its dialog.
+    // Writes the ticked rows with one synchronous SET. A sender tagged 1 (a row dialog's Set) closes its dialog
+    // once the write succeeded; a failed one leaves it open with the values typed.
     void SetCheckedClick(ui::Component* sender);
     void CheckAllClick(ui::Component* sender);
     void ClearChecksClick(ui::Component* sender);

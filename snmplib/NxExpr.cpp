@@ -36,6 +36,8 @@ size_t MatchingParen(const std::string& text, size_t open) {
     return npos;
 }
 
+constexpr int kMaxNesting = 200;
+
 // Recursive descent over + - * / with unary signs and parentheses.
 class Arithmetic {
 public:
@@ -64,15 +66,20 @@ private:
 
     double Factor() {
         SkipBlanks();
-        if (Accept('-')) return -Factor();
-        if (Accept('+')) return Factor();
-        if (Accept('(')) {
-            double v = Expression();
+        // Nesting (parentheses, unary signs) deeper than the limit is refused before the stack runs out.
+        if (++depth_ > kMaxNesting) RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+        double v;
+        if (Accept('-')) v = -Factor();
+        else if (Accept('+')) v = Factor();
+        else if (Accept('(')) {
+            v = Expression();
             SkipBlanks();
             Accept(')');
-            return v;
+        } else {
+            v = Number();
         }
-        return Number();
+        --depth_;
+        return v;
     }
 
     // A real read from here, as atof reads it; "NOW" is the current date-time number; anything else counts 0.
@@ -102,7 +109,18 @@ private:
 
     const std::string& s_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
+
+// Parentheses nested deeper, or more "!", than the limit: refused in one pass before any recursion.
+void RequireBooleanNesting(const std::string& text) {
+    int depth = 0, bangs = 0;
+    for (char c : text) {
+        if (c == '(' && ++depth > kMaxNesting) RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+        if (c == ')' && depth > 0) --depth;
+        if (c == '!' && ++bangs > kMaxNesting) RaiseNxSNMPError(NxErrBadSyntaxInExpression);
+    }
+}
 
 } // namespace
 
@@ -146,7 +164,9 @@ bool CompareExpr(const std::string& text) {
     }
 }
 
-bool EvalBoolean(const std::string& text) {
+namespace {
+
+bool BooleanOf(const std::string& text) {
     size_t q1 = text.find('"');
     size_t q2 = q1 == npos ? npos : text.find('"', q1 + 1);
     auto inQuotes = [&](size_t p) { return q2 != npos && p > q1 && p < q2; };
@@ -156,17 +176,24 @@ bool EvalBoolean(const std::string& text) {
     if (open != npos) {
         size_t close = MatchingParen(text, open);
         if (usable(open) && usable(close)) {
-            bool inner = EvalBoolean(text.substr(open + 1, close - open - 1));
-            return EvalBoolean(text.substr(0, open) + (inner ? "true" : "false") + text.substr(close + 1));
+            bool inner = BooleanOf(text.substr(open + 1, close - open - 1));
+            return BooleanOf(text.substr(0, open) + (inner ? "true" : "false") + text.substr(close + 1));
         }
     }
     size_t bar = text.find('|');
-    if (usable(bar)) return EvalBoolean(text.substr(0, bar)) || EvalBoolean(text.substr(bar + 1));
+    if (usable(bar)) return BooleanOf(text.substr(0, bar)) || BooleanOf(text.substr(bar + 1));
     size_t amp = text.find('&');
-    if (usable(amp)) return EvalBoolean(text.substr(0, amp)) && EvalBoolean(text.substr(amp + 1));
+    if (usable(amp)) return BooleanOf(text.substr(0, amp)) && BooleanOf(text.substr(amp + 1));
     size_t bang = text.find('!');
-    if (usable(bang)) return !EvalBoolean(text.substr(1));
+    if (usable(bang)) return !BooleanOf(text.substr(1));
     return CompareExpr(text);
+}
+
+} // namespace
+
+bool EvalBoolean(const std::string& text) {
+    RequireBooleanNesting(text);
+    return BooleanOf(text);
 }
 
 double EvalArithmetic(const std::string& text) {

@@ -333,11 +333,16 @@ std::string ShownText(const NxSNMPVarItem& var, std::string text) {
 
 // --- Index columns -------------------------------------------------------------------------------
 
+// Sub-identifiers that stand for octets; one over 255 is no octet: the row's instance does not fit its keys
+// (cutting it would show, and write, another row).
 std::string OctetsOfArcs(const Arcs& o, size_t from, size_t count) {
     std::string octets;
     octets.reserve(count);
-    for (size_t k = from; k < from + count; ++k)
-        octets += static_cast<char>(o[k] & 0xFF);
+    for (size_t k = from; k < from + count; ++k) {
+        if (o[k] > 0xFF)
+            Raise(NxErrBadKeyCount);
+        octets += static_cast<char>(o[k]);
+    }
     return octets;
 }
 
@@ -399,7 +404,11 @@ std::string IndexText(int32_t syntax, IndexReader& r, bool lastOrImplied) {
     const Arcs& o = r.o;
     switch (syntax) {
     case sxBoolean:
-        return r.Fixed(1, [&] { return std::string(o[0] != 0 ? "true" : "false"); });
+        return r.Fixed(1, [&] {
+            if (o[0] > 0xFF)
+                Raise(NxErrBadKeyCount);
+            return std::string(o[0] != 0 ? "true" : "false");
+        });
     case sxInteger:
         return r.Fixed(1, [&] { return std::to_string(static_cast<int32_t>(o[0])); });
     case sxBitStr: case sxOctetStr: case sxOpaque: case sxBitList: {

@@ -56,6 +56,14 @@ NxSNMPError ErrorOf(NxSNMPErrorCode code) {
 
 NxSNMPError Success() { return ErrorOf(0); }
 
+// Nothing was sent: the request is not active.
+NxSNMPError InactiveError() {
+    NxSNMPError e;
+    e.Code = NxErrUnknown;
+    e.Message = SnmpStopText;
+    return e;
+}
+
 // A real truncated toward zero, held within 64 bits.
 int64_t Truncated(double r) {
     if (std::isnan(r))
@@ -271,6 +279,19 @@ std::string NxSNMPRequest::BaseOid(int i) const {
     return Vars.Instance.empty() ? var.Oid : var.Oid + "." + Vars.Instance;
 }
 
+NxSNMPError NxSNMPRequest::ExceptionError(const snmp::Pdu& reply) const {
+    for (size_t j = 0; j < reply.varbinds.size(); ++j) {
+        if (!reply.varbinds[j].value.isException())
+            continue;
+        const std::string name = j < pduVars_.size() ? Vars.GetVar(pduVars_[j])->Caption : reply.varbinds[j].oid.toString();
+        NxSNMPError error = ErrorOf(NxErrNoSuchName);
+        error.Message = NamedErrorText(error.Message, name.empty() ? reply.varbinds[j].oid.toString() : name);
+        error.ErrorIndex = static_cast<int32_t>(j + 1);
+        return error;
+    }
+    return Success();
+}
+
 NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule) {
     const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && EndsWalkAtNoSuchName();
     // What each readable column received; a column without an instance of its own has ended.
@@ -331,6 +352,11 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
             // column's instance could make an agent skip this column's rows.
             var.Value.clear();
             absent_[static_cast<size_t>(r.Var)] = 1;
+        } else if (!IsTableKind() && r.Vb.value.isException()) {
+            // An object the agent lacks shows nothing (the exchange reports it).
+            var.Value.clear();
+            var.LastOid = r.Vb.oid.toString();
+            absent_[static_cast<size_t>(r.Var)] = 1;
         } else {
             VbToValue(r.Var, r.Vb);
             var.LastOid = r.Vb.oid.toString();
@@ -386,6 +412,7 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
     pdu.contextEngineId = Scope.ContextEngineID;
     if (mode == ModeFirstGet)
         ResetWalk();
+    pduVars_.clear();
     sentVars_.clear();
     for (int i = 0; i < Vars.GetCount(); ++i) {
         NxSNMPVarItem& var = *Vars.GetVar(i);
@@ -409,16 +436,22 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
             // A cell the row lacks keeps lacking it.
             if (IsNoValueText(var.Syntax, var.Options ? var.Options->TextToValue(var.Value) : var.Value))
                 continue;
-            switch (Vars.Kind) {
-            case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;
-            case MVT_SV: vb.oid = OidOrRaise(base); break;
-            // The keys' values, then what they leave of the row's instance (a list with fewer keys than the index).
-            case MVT_FMV: case MVT_UMV: vb.oid = OidOrRaise(base + "." + WriteInstance(Vars)); break;
-            default: RaiseNxSNMPError(NxErrBadListKind);
+            try {
+                switch (Vars.Kind) {
+                case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;
+                case MVT_SV: vb.oid = OidOrRaise(base); break;
+                // The keys' values, then what they leave of the row's instance (fewer keys than the index).
+                case MVT_FMV: case MVT_UMV: vb.oid = OidOrRaise(base + "." + WriteInstance(Vars)); break;
+                default: RaiseNxSNMPError(NxErrBadListKind);
+                }
+                ValueToVb(i, vb);
+            } catch (const Exception& e) {
+                // A value that cannot be sent names its variable; nothing is sent.
+                throw Exception(NamedErrorText(e.Message, var.Caption), e.HelpContext);
             }
-            ValueToVb(i, vb);
             sentVars_.push_back(i);
         }
+        pduVars_.push_back(i);
         pdu.varbinds.push_back(std::move(vb));
     }
     return pdu;
@@ -435,6 +468,7 @@ bool NxSNMPRequest::ReadOperation(snmp::PduType& type) const {
 
 NxSNMPError NxSNMPRequest::Report(NxSNMPError error) {
     error.Serial = ++Serial;
+    LastError = error;
     if (OnError)
         OnError(&error);
     return error;
@@ -463,6 +497,13 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
         ok = false;
         if (!(mapped.Code == NxErrNoSuchName && EndsWalkAtNoSuchName()))
             Report(mapped);
+    } else if (!IsTableKind()) {
+        // An answer without error whose values are exceptions (noSuchObject, ...) is no value.
+        if (const NxSNMPError missing = ExceptionError(pdu); missing.Code != 0) {
+            ok = false;
+            LastCode = missing.Code;
+            Report(missing);
+        }
     }
     switch (ReplyStep(pdu, mapped.Code, ReplyRule::BlockingGet)) {
     case ReplyOutcome::Row:
@@ -581,6 +622,9 @@ bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std:
     ok = true;
     if (!Active) {
         ok = false;
+        const NxSNMPError inactive = InactiveError();
+        result.Code = inactive.Code;
+        result.Message = inactive.Message;
         return false;
     }
     snmp::Target target;
@@ -597,7 +641,11 @@ bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std:
     int answer = SendSet(pdu, target, resent);
     if (resent && RefusedAsExisting(answer, Security.Version) && RowsCreatedAfterAll(sent, sentVars, target))
         answer = snmp::result::Success;
-    const NxSNMPError mapped = MapSnmpResult(answer);
+    NxSNMPError mapped = MapSnmpResult(answer);
+    // Some agents refuse a write without an error status, answering exception values instead.
+    const NxSNMPError missing = mapped.Code == 0 ? ExceptionError(pdu) : Success();
+    if (missing.Code != 0)
+        mapped = missing;
     LastCode = mapped.Code;
     result.Code = mapped.Code;
     result.Message = mapped.Message;
@@ -605,7 +653,7 @@ bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std:
     if (mapped.Code != 0) {
         ok = false;
         result.Serial = ++Serial;
-        result.Message = NameRefused(mapped.Message, pdu.errorIndex, sentVars);
+        result.Message = missing.Code != 0 ? missing.Message : NameRefused(mapped.Message, pdu.errorIndex, sentVars);
     }
     if (!readBack)
         return false;
@@ -617,7 +665,7 @@ NxSNMPError NxSNMPRequest::SetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
     ok = true;
     if (!Active) {
         ok = false;
-        return Success();
+        return InactiveError();
     }
     snmp::Target target;
     snmp::Pdu pdu;
@@ -700,6 +748,10 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
     error.AgentAddress = result.agent.host();
     error.AgentPort = result.agent.port();
     const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && EndsWalkAtNoSuchName();
+    // A write or a scalar read answered without error but with exception values failed.
+    NxSNMPError missing;
+    if (error.Code == 0 && (call.IsSet || !IsTableKind()))
+        missing = ExceptionError(result.pdu);
     try {
         if ((error.Code == 0 && call.ReadBack) || walkEnd) {
             switch (ReplyStep(result.pdu, error.Code, call.IsSet ? ReplyRule::None : ReplyRule::AsyncGet)) {
@@ -715,6 +767,12 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
                 break;
             }
         } else {
+            error.Finished = 1;
+        }
+        if (missing.Code != 0) {
+            error.Code = missing.Code;
+            error.Message = missing.Message;
+            error.ErrorIndex = missing.ErrorIndex;
             error.Finished = 1;
         }
     } catch (const Exception& e) {

@@ -15,6 +15,9 @@
 
 class NxSNMPRequest;
 
+// The text of an operation refused because its request is not active: nothing was sent.
+inline constexpr const char* SnmpStopText = "Stop, SNMP Request is not active.";
+
 // Receives every error of a blocking Get and every failed send.
 using NxSNMPErrorProc = void (*)(NxSNMPError* error);
 // Completion of an asynchronous exchange: the caller's context, the result, the request's variables.
@@ -60,6 +63,7 @@ public:
     int32_t PendingCount = 0;    // asynchronous exchanges whose completion has not run yet
     uint64_t Serial = 0;         // counts the errors of blocking exchanges and of sends
     NxSNMPErrorCode LastCode = 0;  // what the last blocking exchange ended with: 0, or its error code
+    NxSNMPError LastError;       // the last error counted in Serial
 
     // Copies the device defaults (agent, scope, security, time-out).
     void LoadDefaults();
@@ -83,7 +87,8 @@ public:
     // The same step sent asynchronously. Gives the send's result: code 0 when the exchange is on its way (or
     // nothing was sent because the request is inactive, ok then 0), otherwise the failure, also passed to OnError.
     NxSNMPError GetAsync(bool& ok, NxSNMPAsyncProc callback, void* context, bool first);
-    // One blocking SET of the settable variables; with an index list ("0,2") only those, their values taken from
+    // One blocking SET of the settable variables (an inactive request sends nothing and gives ok 0 and the stop
+    // text; an answer without error but with exception values is a noSuchName failure naming the variable); with an index list ("0,2") only those, their values taken from
     // values (one line per listed index) when given. The variables' marks and values are restored afterwards,
     // whatever the outcome. The result record receives the exchange's code and text.
     bool Set(bool& ok, NxSNMPError& result, bool readBack, const std::string& indexList,
@@ -96,7 +101,8 @@ public:
 
     void SplitInstance(const std::string& rowInstance);
     std::string JoinInstance();
-    // Whether the last row read lacks variable i (a sparse table): its Value is empty and was not received.
+    // Whether the last row read lacks variable i (a sparse table, or an object a scalar read found missing): its
+    // Value is empty and was not received.
     bool IsAbsent(int i) const;
 
 protected:
@@ -123,6 +129,9 @@ private:
                           NxAsyncCall call);
     void MarkForSet(const std::string& indexList, const std::vector<std::string>* values);
     std::string ExpressionOperand(int n, bool quote);
+    // The first exception value (noSuchObject, noSuchInstance, endOfMibView) of a reply as a noSuchName error
+    // naming its variable; code 0 when there is none.
+    NxSNMPError ExceptionError(const snmp::Pdu& reply) const;
     void WaitForPending();
     // Sends a blocking SET, trying again on time-outs; resent tells whether it went out more than once.
     int SendSet(snmp::Pdu& pdu, snmp::Target target, bool& resent);
@@ -136,5 +145,6 @@ private:
     std::vector<uint8_t> ended_;      // columns that ended in the current walk stay ended
     std::string lastRowInstance_;     // instance of the last row delivered, where ended columns are re-aimed
     std::vector<uint8_t> absent_;     // columns the last row delivered has no value in
+    std::vector<int> pduVars_;        // the variable of each varbind of the last PDU built
     std::vector<int> sentVars_;       // the variable of each varbind of the last SET PDU built
 };

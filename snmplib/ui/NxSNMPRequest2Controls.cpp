@@ -219,6 +219,7 @@ bool NxSNMPRequest2Controls::GetBlocking() {
     UpdateBusy();
     RunningGuard guard(reading_, *this, [](NxSNMPRequest2Controls& self) { self.UpdateBusy(); });
     bool ok = false;
+    const uint64_t serial = Request.Serial;
     if (IsTableList()) {
         // A step that delivers a row with an error ends the walk: its values are not the row's.
         for (bool first = true; Request.Get(ok, first) && ok; first = false) {
@@ -229,12 +230,15 @@ bool NxSNMPRequest2Controls::GetBlocking() {
         }
     } else {
         Request.Get(ok, true);
-        if (ok) TestRow();
+        if (ok || HasAbsentValues()) TestRow();
     }
     AfterGet();
     guard.Release();
     ReadEnded();
-    if (ok && HasStatusTarget()) ShowStatus(NxSNMPErrorText(0));
+    // A read that failed (a walk cut short included) shows its error, never "Ok!". An SNMPv1 walk's end is no
+    // error: it is not counted.
+    const bool failed = Request.Serial != serial;
+    if (HasStatusTarget()) ShowStatus(failed ? Request.LastError.Message : NxSNMPErrorText(0));
     return ok;
 }
 
@@ -290,8 +294,16 @@ void NxSNMPRequest2Controls::AsyncGetDone(void* context, NxSNMPError* result, Nx
     }
 }
 
+bool NxSNMPRequest2Controls::HasAbsentValues() const {
+    for (int i = 0; i < Request.Vars.GetCount(); ++i)
+        if (Request.IsAbsent(i)) return true;
+    return false;
+}
+
 void NxSNMPRequest2Controls::GetDone(const NxSNMPError& result) {
     if (result.Code != 0) {
+        // Scalars some of which the agent lacks: the others are shown, the missing ones empty.
+        if (!IsTableList() && HasAbsentValues()) TestRow();
         ReadEnded();
         StatusTemplate = StatusTemplateGet;
         if (OnGetResult) {
@@ -363,7 +375,10 @@ bool NxSNMPRequest2Controls::SetBlocking(const std::string& indexList, const std
     AfterSet();
     guard.Release();
     WriteEnded();
-    if (!ok && !Request.Active) return false;  // an inactive request sent nothing: nothing to report
+    if (!ok && !Request.Active) {
+        ShowStatus(result.Message);  // an inactive request sent nothing: never a success
+        return false;
+    }
     if (ok && !HasStatusTarget()) return true;
     if (ok) ShowStatus(NxSNMPErrorText(0));
     else ReportSetError(result);
@@ -376,7 +391,8 @@ bool NxSNMPRequest2Controls::SetAsynchronous(const std::string& indexList, const
     UpdateBusy();
     if (!Request.Active) {
         WriteEnded();
-        return true;
+        ShowStatus(SnmpStopText);  // nothing was sent: never a success
+        return false;
     }
     WriteGuard guard(*this);
     bool ok = false;

@@ -30,7 +30,6 @@ using NxSNMPResultEvent = std::function<void(NxSNMPRequest2Controls* sender, con
 // Where status lines go; the kind is decided when a line is written.
 using NxStatusTarget = std::variant<std::monostate, ui::Memo*, ui::StatusBar*, ui::StatusPanel*>;
 
-inline constexpr const char* SnmpStopText = "Stop, SNMP Request is not active.";
 
 class NxSNMPRequest2Controls {
     // First, so it outlives Request: answers that arrive while Request's destructor waits find it set.
@@ -120,6 +119,7 @@ private:
     void WriteEnded();
     void StartHeldGet();
     void UpdateBusy() { Busy = (reading_ || writing_ > 0 || getHeld_) ? 1 : 0; }
+    bool HasAbsentValues() const;
     void ShowFailure(const std::string& message);
 
     static void AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList* vars);

@@ -376,9 +376,20 @@ void NxSNMPRequest2Edits::RowReceived() {
 }
 
 void NxSNMPRequest2Edits::ControlsToRequest() {
-    for (int i = 0; i < Request.Vars.GetCount(); ++i) Request.Vars.GetVar(i)->Value.clear();
+    // Without a list view the values last read are what part and bit controls are laid over.
+    lastRead_.clear();
+    for (int i = 0; i < Request.Vars.GetCount(); ++i) {
+        if (!ListView) lastRead_.push_back(Request.Vars.GetVar(i)->Value);
+        Request.Vars.GetVar(i)->Value.clear();
+    }
     if (ListView) ListItemToData();
-    ControlsToData(-1);
+    try {
+        ControlsToData(-1);
+    } catch (...) {
+        lastRead_.clear();
+        throw;
+    }
+    lastRead_.clear();
 }
 
 void NxSNMPRequest2Edits::AfterGet() {

@@ -140,5 +140,6 @@ private:
     void ReadVariable(int i, NxSNMPVarItem& variable);
     bool EditsLeftEmpty(int i) const;
     std::string ReadBinding(const NxControlBinding& binding, const NxSNMPVarItem& variable,
-                            const std::string& current);
+                            const std::string& current, const std::string& currentOctets);
+    std::vector<std::string> lastRead_;  // the values before a write from the controls emptied them (no list view)
 };

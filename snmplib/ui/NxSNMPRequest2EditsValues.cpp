@@ -347,6 +347,11 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
     } else if (auto* combo = dynamic_cast<ui::ComboBox*>(first)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
         list->SelectComboBox(*combo, text);
+        // A value its list lacks is shown as itself (its number), and given back unchanged.
+        if (combo->ItemIndex() < 0 && !text.empty() && text != kNull) {
+            if (combo->Items().IndexOf(text) < 0) combo->Items().Add(text);
+            combo->SetItemIndex(combo->Items().IndexOf(text));
+        }
     } else if (auto* radio = dynamic_cast<ui::RadioGroup*>(first)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
         list->SelectRadioGroup(*radio, text);
@@ -389,6 +394,13 @@ bool NxSNMPRequest2Edits::EditsLeftEmpty(int i) const {
 }
 
 void NxSNMPRequest2Edits::ReadVariable(int i, NxSNMPVarItem& variable) {
+    // The value the controls are laid over: the one given, else the one last read (a write from the controls
+    // empties the values first), so that octets and bits no control shows keep what the device has.
+    const bool hasBinding =
+        std::any_of(Bindings.begin(), Bindings.end(), [i](const auto& binding) { return binding->VarIndex == i; });
+    if (!hasBinding) return;
+    if (variable.Value.empty() && static_cast<size_t>(i) < lastRead_.size())
+        variable.Value = lastRead_[static_cast<size_t>(i)];
     // A value the row lacks (a sparse table) left empty stays without value and is not written.
     const std::string wire = variable.Options ? variable.Options->TextToValue(variable.Value) : variable.Value;
     if (IsNoValueText(variable.Syntax, wire) && EditsLeftEmpty(i)) return;
@@ -399,7 +411,7 @@ void NxSNMPRequest2Edits::ReadVariable(int i, NxSNMPVarItem& variable) {
         if (binding.VarIndex != i) continue;
         if (!bound && variable.Syntax == sxDisplayStr) octets.clear();  // its parts are laid out anew
         bound = true;
-        WritePart(octets, binding.Offset, ReadBinding(binding, variable, variable.Value));
+        WritePart(octets, binding.Offset, ReadBinding(binding, variable, variable.Value, octets));
     }
     if (!bound) return;
     variable.Value = RawToText(octets, variable.Syntax);
@@ -408,7 +420,7 @@ void NxSNMPRequest2Edits::ReadVariable(int i, NxSNMPVarItem& variable) {
 
 // The octets one binding's controls give for its part; a text that is not of the part's syntax raises -518.
 std::string NxSNMPRequest2Edits::ReadBinding(const NxControlBinding& binding, const NxSNMPVarItem& variable,
-                                             const std::string& current) {
+                                             const std::string& current, const std::string& currentOctets) {
     const NxOptionList* list = binding.Options;
     if (!binding.IsPart(variable.Syntax) && !list) list = variable.Options;
     ui::Control* first = binding.Controls.front();
@@ -417,7 +429,8 @@ std::string NxSNMPRequest2Edits::ReadBinding(const NxControlBinding& binding, co
         part = label->Caption();
     } else if (dynamic_cast<ui::CheckBox*>(first)) {
         if (binding.HasBits()) {
-            std::string octets;
+            // Only the bound bits change; the others keep the value the controls are laid over.
+            std::string octets = currentOctets;
             for (int32_t i = 0; i < binding.Count; ++i) {
                 const int32_t bit = binding.Bits[static_cast<size_t>(i)];
                 const size_t octet = static_cast<size_t>(std::max(bit, 0)) / 8;

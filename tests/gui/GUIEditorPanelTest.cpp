@@ -180,6 +180,20 @@ TEST_F(EditorPanelTest, TypedTextThatIsNoNumberOfItsRangeIsRefusedWithItsRowName
     });
 }
 
+TEST_F(EditorPanelTest, ObjectsTheAgentLacksShowEmptyRowsAndTheStatusNamesTheMissingOne) {
+    ASSERT_EQ(Control("error 1.3.6.1.4.1.32473.12.15.1.3 noSuchObject"), "ok");
+    DefaultSNMPSecurity.Version = snmp::Version2c;  // SNMPv1 has no exception values
+    TSNMPEditorPanel* panel = OpenEditor(StpGroup);
+    RunDialog([&] {
+        EXPECT_EQ(EditOf(panel, 1)->Text(), "");
+        EXPECT_NE(EditOf(panel, 2)->Text(), "");  // the objects it has are shown
+        const std::string status = StatusText(panel);
+        EXPECT_EQ(status.find("Ok!"), std::string::npos) << status;
+        EXPECT_NE(status.find(NxSNMPErrorText(NxErrNoSuchName) + " (Max Age[600-4000])"), std::string::npos)
+            << status;
+    });
+}
+
 TEST_F(EditorPanelTest, ARefusedSetIsReportedAndTheMarksAreRestored) {
     TSNMPEditorPanel* panel = OpenEditor(StpGroup);
     RunDialog([&] {

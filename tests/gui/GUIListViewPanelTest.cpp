@@ -215,6 +215,31 @@ TEST_F(ListViewPanelTest, ARefusedAddShowsItsMessageAndLeavesTheListUnchanged) {
     });
 }
 
+TEST_F(ListViewPanelTest, AnAddAnsweredWithAnExceptionValueFailsAndKeepsItsDialogOpenWithTheValuesTyped) {
+    DefaultSNMPSecurity.Version = snmp::Version2c;  // SNMPv1 has no exception values
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        const int before = List().Items().Count();
+        // The agent answers noError, the RowStatus varbind noSuchInstance: nothing was created.
+        ASSERT_EQ(Control(std::string("error ") + StatusColumnOid + " noSuchInstance 1"), "ok");
+        ui::MessageBoxRecorder boxes;
+        MarkLog();
+        InRowDialog(panel_->ButtonPanel->AddButton, [&](ui::Form& form, TSNMPPanel& rowPanel) {
+            TypeBinding("refused", "10.9.8.6", "00A0C9112244");
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_EQ(form.ModalResult(), ui::mrNone);  // still open
+            EXPECT_EQ(EditOf(0)->Text(), "refused");
+            EXPECT_EQ(EditOf(2)->Text(), "00A0C9112244");
+            ASSERT_EQ(boxes.Calls().size(), 1u);
+            const std::string status = request_->Request.Vars.GetVar(StaticBindingsStatus)->Caption;
+            EXPECT_EQ(boxes.Calls()[0].Text, NxSNMPErrorText(NxErrNoSuchName) + " (" + status + ")");
+        });
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_EQ(List().Items().Count(), before);
+        EXPECT_FALSE(ListHas("10.9.8.6"));
+    });
+}
+
 // The agent creates the row but its answer is lost; the retry meets the row (SNMPv1 badValue, inconsistentValue
 // otherwise), which a read of the row status shows to be the one just created.
 TEST_F(ListViewPanelTest, AnAddWhoseAnswerWasLostIsReportedCreated) {

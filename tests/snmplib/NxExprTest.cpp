@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 TEST(NxExpr, StripQuotesAndReplaceAll) {
     EXPECT_EQ(StripQuotes("\"abc\""), "abc");
     EXPECT_EQ(StripQuotes("\""), "");
@@ -63,4 +66,22 @@ TEST(NxExpr, ScanSpan) {
     EXPECT_EQ(ScanSpan("12ab", 5, "0123456789"), 0u);
     EXPECT_EQ(ScanSpan("12ab", 0, "0123456789"), 0u);
     EXPECT_EQ(ScanSpan("a123", 2, "0123456789"), 4u);
+}
+
+TEST(NxExpr, NestingBeyondTheLimitIsRefusedInsteadOfOverflowingTheStack) {
+    auto code = [](const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const Exception& e) {
+            return e.HelpContext;
+        }
+        return 0;
+    };
+    const std::string deep(60000, '(');
+    EXPECT_EQ(code([&] { EvalArithmetic(deep + "1"); }), -513);
+    EXPECT_EQ(code([&] { EvalArithmetic(std::string(60000, '-') + "1"); }), -513);
+    EXPECT_EQ(code([&] { EvalBoolean(deep + "1=1"); }), -513);
+    EXPECT_EQ(code([&] { EvalBoolean(std::string(60000, '!') + "1=1"); }), -513);
+    EXPECT_DOUBLE_EQ(EvalArithmetic(std::string(50, '(') + "2" + std::string(50, ')') + "*3"), 6);
+    EXPECT_TRUE(EvalBoolean(std::string(50, '(') + "1=1" + std::string(50, ')')));
 }

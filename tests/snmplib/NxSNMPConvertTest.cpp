@@ -300,7 +300,6 @@ TEST(NxSNMPIndex, IndexFormsThatReadOneWay) {
         {sxNull, notaccess, "5", "(NULL)", "5"},
         {sxInetAddress, notaccess, "4.10.1.2.3", "10.1.2.3", ""},  // with a length prefix
         {sxInetAddress, notaccess, "1.2.3.4.5.6", "010203040506", ""},
-        {sxOctetStr, notaccess, "1.300", "2C", ""},              // an octet is the low eight bits
         {sxDisplayStr, notaccess, "1.97.98", "a", "98"},
         {sxIpv6Address, notaccess | implied, "254.128", "FE80", ""},  // builds no index: fewer than 16 octets
     };
@@ -308,6 +307,29 @@ TEST(NxSNMPIndex, IndexFormsThatReadOneWay) {
         NxSNMPVarList list = MakeList({{c.syntax, c.access}}, 1);
         EXPECT_EQ(ParseIndex(list, 0, c.instance), c.rest) << c.instance;
         EXPECT_EQ(list.GetVar(0)->Value, c.value) << c.instance;
+    }
+}
+
+TEST(NxSNMPIndex, SubIdentifiersOverAnOctetAreNoKeyOfAnOctetSyntax) {
+    // Cut to their low eight bits they would name another row: the instance does not fit its keys.
+    struct Case { int syntax; int access; const char* instance; };
+    const Case cases[] = {
+        {sxOctetStr, notaccess, "1.300"},
+        {sxMacAddress, notaccess, "1.300.301.302.303.304"},
+        {sxDisplayStr, notaccess, "2.97.356"},
+        {sxDisplayStr, notaccess | implied, "97.356"},
+        {sxIpv6Address, notaccess, "254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.341"},
+        {sxBoolean, notaccess, "257"},
+        {sxDateTime, notaccess, "7.218.4.19.13.5.0.0.299.8.0"},
+    };
+    for (const Case& c : cases) {
+        NxSNMPVarList list = MakeList({{c.syntax, c.access}}, 1);
+        try {
+            ParseIndex(list, 0, c.instance);
+            ADD_FAILURE() << c.instance << " must be refused";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.HelpContext, -514) << c.instance;
+        }
     }
 }
 

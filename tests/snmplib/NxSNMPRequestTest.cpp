@@ -305,10 +305,18 @@ TEST_F(RequestTest, InactiveRequestSendsNothing) {
     r->GetAsync(ok, &AsyncWalk::Step, nullptr, true);
     EXPECT_FALSE(ok);
     EXPECT_EQ(r->PendingCount, 0);
+    // A write that sends nothing never reads as a success.
     NxSNMPError result;
     ok = true;
     EXPECT_FALSE(r->Set(ok, result, false, ""));
     EXPECT_FALSE(ok);
+    EXPECT_NE(result.Code, 0);
+    EXPECT_EQ(result.Message, SnmpStopText);
+    ok = true;
+    const NxSNMPError sent = r->SetAsync(ok, &AsyncWalk::Step, nullptr, false, "");
+    EXPECT_FALSE(ok);
+    EXPECT_NE(sent.Code, 0);
+    EXPECT_EQ(r->PendingCount, 0);
     EXPECT_EQ(r->Vars.GetVar(0)->LastOid, "");
 }
 
@@ -541,8 +549,8 @@ TEST_F(RequestTest, SetWithAnIndexListSendsOnlyThoseAndRestoresTheMarks) {
     auto r = MakeRequest(SystemWritable, SVT_SV, 0, snmp::Version2c);
     bool ok = false;
     ASSERT_FALSE(r->Get(ok, true));
-    ASSERT_TRUE(ok);
     const std::string name = r->Vars.GetVar(1)->Value;
+    ASSERT_FALSE(name.empty());
     r->Vars.GetVar(1)->Value = "must-not-be-sent";
 
     const std::vector<std::string> lines{"ops-contact", "lab-2"};

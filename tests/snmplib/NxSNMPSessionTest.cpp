@@ -57,6 +57,7 @@ void runUntil(Done done, int seconds = 10) {
 
 TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
     app();
+    NxSNMPSessionExit();  // a module not yet started, whatever ran before in this process
     NxSNMPSessionStartup();
     EXPECT_EQ(DefaultSNMPDevice.Address, "");
     EXPECT_EQ(DefaultSNMPTimeout, 0);

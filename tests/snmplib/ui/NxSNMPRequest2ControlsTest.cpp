@@ -270,7 +270,7 @@ TEST_F(Request2ControlsTest, TimeOutGoesToTheResultCallbackInsteadOfTheStatus) {
     EXPECT_EQ(panel->Text(), "");
 }
 
-TEST_F(Request2ControlsTest, SynchronousGetFailureReturnsFalseWithoutAMessage) {
+TEST_F(Request2ControlsTest, SynchronousGetFailureReturnsFalseAndShowsItsErrorWithoutAMessageBox) {
     UseScalars();
     request->Mode = NxSNMPRequest2Controls::ModeSync;
     request->SetStatusPanel(panel);
@@ -279,7 +279,70 @@ TEST_F(Request2ControlsTest, SynchronousGetFailureReturnsFalseWithoutAMessage) {
     EXPECT_FALSE(request->Get());
     EXPECT_FALSE(request->Busy);
     EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(panel->Text(), "");
+    EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrTimeout) + " Receive at TIME.");
+}
+
+TEST_F(Request2ControlsTest, ASynchronousWalkCutShortByAnErrorShowsTheErrorNotOk) {
+    UseTable();
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    request->SetStatusPanel(panel);
+    Sim().control(std::string("error ") + kTableRoot + ".3.3 genErr");
+    EXPECT_FALSE(request->Get());
+    EXPECT_EQ(request->rows.size(), 2u);
+    EXPECT_EQ(panel->Text().find("Ok!"), std::string::npos) << panel->Text();
+    EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(-105) + " Receive at TIME.");
+}
+
+TEST_F(Request2ControlsTest, ScalarsTheAgentLacksShowEmptyAndTheReadNamesTheMissingObject) {
+    UseScalars();
+    request->SetStatusPanel(panel);
+    ASSERT_EQ(Sim().control(std::string("remove ") + kScalarRoot + ".3.0"), "ok");
+    for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        request->Mode = mode;
+        request->rows.clear();
+        panel->SetText("");
+        ui::MessageBoxRecorder boxes;
+        request->Get();
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_EQ(request->rows.size(), 1u);
+        EXPECT_EQ(request->rows[0][0], "core-7");
+        EXPECT_EQ(request->rows[0][2], "");  // never "(NULL)"
+        EXPECT_EQ(request->rows[0][4], "0:02:03.45");
+        EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrNoSuchName) + " (Address) Receive at TIME.");
+        EXPECT_TRUE(boxes.Calls().empty());
+    }
+}
+
+TEST_F(Request2ControlsTest, ASetAnsweredWithExceptionValuesFailsNamingTheObjectNotWritten) {
+    UseScalars();
+    request->SetStatusPanel(panel);
+    NxSNMPVarList& vars = request->Request.Vars;
+    for (int i = 1; i < vars.GetCount(); ++i) vars.GetVar(i)->Access |= invalid;
+    const std::string expected = NxSNMPErrorText(NxErrNoSuchName) + " (Name)";
+    for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        request->Mode = mode;
+        request->steps.clear();
+        ASSERT_EQ(Sim().control(std::string("error ") + kScalarRoot + ".1 noSuchInstance 1"), "ok");
+        vars.GetVar(0)->Value = "edge-9";
+        ui::MessageBoxRecorder boxes;
+        const bool sent = request->Set(false, false);
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(sent, mode == NxSNMPRequest2Controls::ModeAsync);  // asynchronous: on its way
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].Text, expected);
+        EXPECT_EQ(panel->Text().find("Ok!"), std::string::npos) << panel->Text();
+    }
+    NxSNMPError seen;
+    request->OnSetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) { seen = result; };
+    ASSERT_EQ(Sim().control(std::string("error ") + kScalarRoot + ".1 noSuchObject 1"), "ok");
+    request->steps.clear();
+    ASSERT_TRUE(request->Set(false, false));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(seen.Code, NxErrNoSuchName);
+    EXPECT_EQ(seen.Message, expected);
+    EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeSet"}));
 }
 
 TEST_F(Request2ControlsTest, ClearingActiveStopsTheWalkAfterTheRowInFlight) {
@@ -309,11 +372,16 @@ TEST_F(Request2ControlsTest, AnInactiveRequestSendsNothing) {
     EXPECT_TRUE(request->Get());
     EXPECT_FALSE(request->Busy);
     EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));
-    EXPECT_TRUE(request->Set(false, false));
+    // A write that sends nothing is never a success, blocking or not.
+    EXPECT_FALSE(request->Set(false, false));
     EXPECT_FALSE(request->Busy);
+    EXPECT_EQ(Timeless(panel->Text()), "Set: Stop, SNMP Request is not active. Receive at TIME.");
+    panel->SetText("");
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    EXPECT_FALSE(request->Set(false, false));
+    EXPECT_EQ(Timeless(panel->Text()), "Set: Stop, SNMP Request is not active. Receive at TIME.");
     Pump(100);
     EXPECT_EQ(Sim().pduLog().size(), before);
-    EXPECT_EQ(panel->Text(), "");
 }
 
 TEST_F(Request2ControlsTest, AnyOtherModePreparesAndSendsNothing) {

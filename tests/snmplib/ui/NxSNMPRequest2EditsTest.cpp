@@ -184,6 +184,23 @@ TEST_F(EditsTest, OptionControlsAndCheckBoxesShowTheValueAndGiveItBack) {
     EXPECT_EQ(Value(0), "enabled");
 }
 
+TEST_F(EditsTest, AValueOutsideItsOptionListShowsAsItsNumberAndDoesNotBlockTheWrite) {
+    request->Request.Vars = NxSNMPVarList(kOneState, SVT_SV, 0);
+    Value(0) = "7";  // the agent answered a value the list lacks
+    auto* combo = Make<ui::ComboBox>();
+    request->BindComboBox(0, combo);
+    request->DataToControls(-1);
+    EXPECT_EQ(combo->Text(), "7");
+    request->ControlsToData(-1);
+    EXPECT_EQ(Value(0), "7");
+    combo->SetItemIndex(1);
+    request->ControlsToData(-1);
+    EXPECT_EQ(Value(0), "disabled");
+    Value(0) = "enabled";
+    request->DataToControls(-1);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+}
+
 TEST_F(EditsTest, ANoneSelectedComboBoxRefusesToGiveAValue) {
     Use(kOneState, "(NULL)");
     auto* combo = Make<ui::ComboBox>();
@@ -517,6 +534,7 @@ TEST_F(EditsAgentTest, TypedTextsAreSentAsTypedOrRefusedWithNothingSent) {
         {2, edits[2], "10.1.2.3", "IPADDRESS:10.1.2.3"},
         {2, edits[2], "10.1.2.300", nullptr},
         {2, edits[2], "1.2.3.4.5", nullptr},
+        {3, octet, "255", "HEX:01FF"},  // the octet no control shows keeps its value
         {3, octet, "300", nullptr},
         {4, big, "18446744073709551615", "COUNTER64:18446744073709551615"},
         {4, big, "18446744073709551616", nullptr},
@@ -541,6 +559,40 @@ TEST_F(EditsAgentTest, TypedTextsAreSentAsTypedOrRefusedWithNothingSent) {
             EXPECT_NE(e.Message.find(kTyped[c.var].Caption), std::string::npos) << e.Message;
         }
         EXPECT_EQ(Sim().pduLog().size(), before) << c.typed;
+    }
+}
+
+TEST_F(EditsAgentTest, BoxesBoundToSomeBitsOfAMaskLeaveTheOtherBitsAsRead) {
+    const std::string scalars = kScalarRoot, rows = kTableRoot;
+    // Unit 2's ports are bits 8 to 15; unit 1's (bits 0 to 7) and the rest come back as read.
+    std::vector<ui::CheckBox*> unit2;
+    for (int i = 0; i < 8; ++i) unit2.push_back(Make<ui::CheckBox>(20 * i));
+    struct Case {
+        const NxSNMPVar* table;
+        NxVarListKind kind;
+        int var;
+        std::string sent;
+    };
+    const Case cases[] = {
+        {ScalarTable, SVT_SV, 5, scalars + ".6.0=HEX:F0C00000"},
+        {RowTable, MVT_FMV, 4, rows + ".5.1=HEX:F0C00000"},
+    };
+    for (const Case& c : cases) {
+        request = std::make_unique<NxSNMPRequest2Edits>(form);
+        request->Request.Vars = NxSNMPVarList(c.table, c.kind, c.kind == SVT_SV ? 0 : 1);
+        request->Mode = NxSNMPRequest2Controls::ModeSync;
+        if (c.kind != SVT_SV) request->BindListView(Make<ui::ListView>(200), true);
+        request->BindCheckBoxList(c.var, "8,9,10,11,12,13,14,15", unit2);
+        ASSERT_TRUE(request->Get());
+        if (request->ListView) request->ListView->SetItemIndex(0);
+        EXPECT_TRUE(unit2[0]->Checked());
+        EXPECT_FALSE(unit2[1]->Checked());
+        unit2[1]->SetChecked(true);
+        const size_t before = Sim().pduLog().size();
+        ASSERT_TRUE(request->Set(false, true, std::to_string(c.var)));
+        const std::vector<std::string> log = Sim().pduLog();
+        ASSERT_EQ(log.size(), before + 1);
+        EXPECT_NE(log.back().find(c.sent), std::string::npos) << c.sent << " in " << log.back();
     }
 }
 
