@@ -3,6 +3,7 @@
 #include "BootCounter.h"
 #include "Exception.h"
 #include "EventWait.h"
+#include "CoreApp.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -27,15 +28,6 @@ using testsupport::TempDir;
 
 namespace {
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "snmplib_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* instance =
-        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
-    return *instance;
-}
-
 std::string readAll(const std::string& path) {
     std::ifstream in(path);
     std::ostringstream out;
@@ -56,7 +48,7 @@ void runUntil(Done done, int seconds = 10) {
 } // namespace
 
 TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
-    app();
+    testsupport::CoreApp();
     NxSNMPSessionStartup();
     EXPECT_EQ(DefaultSNMPDevice.Address, "");
     EXPECT_EQ(DefaultSNMPTimeout, 0);
@@ -97,7 +89,7 @@ TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
 }
 
 TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
-    app();
+    testsupport::CoreApp();
     NxSNMPSessionStartup();
     DefaultSNMPDevice.Address = "marker";
     TempDir dir;
@@ -114,7 +106,7 @@ TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
 }
 
 TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
-    app();
+    testsupport::CoreApp();
     SnmpdAgent& agent = SnmpdAgent::shared();
     NxSNMPSessionStartup();
     TempDir dir;
@@ -184,7 +176,7 @@ protected:
 // answers arrive, and when datagrams come that no exchange waits for, the pump must read and drop them all: idle, it
 // then sleeps between its ticks instead of being woken by a readable socket over and over.
 TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
-    app();
+    testsupport::CoreApp();
     SnmpdAgent& agent = SnmpdAgent::shared();
     NxSNMPSessionStartup();
     TempDir dir;
