@@ -265,7 +265,7 @@ constinit const NxSNMPVar E_12_87_1_1_1[] = {
 constinit const NxSNMPVar E_12_78_1[] = {
     {"1.3.6.1.4.1.32473.12.78.1.1", "Admin State", sxInteger, readwrite, &L10},
     {"1.3.6.1.4.1.32473.12.78.1.2", "Trap State", sxInteger, readwrite, &L10},
-    {"1.3.6.1.4.1.32473.12.78.1.2", "Log State", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.78.1.2", "Log State", sxInteger, readonly, &L10},  // shares Trap State's object
     {},
 };
 

@@ -13,7 +13,7 @@ constexpr MenuCommand kUnlistedCommands[] = {
      .MenuPath = "",
      .Title = "IP Static Route",
      .Kind = CommandKind::DedicatedDialog,
-     .FormClass = "TIpStaticRouteForm",
+     .FormClass = &ipsystemforms::TIpStaticRouteForm,
      .InstancePointer = "IpStaticRouteForm"},
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every command of the main menu as one static row: what it opens and how it departs from its kind.
 #include "Catalog.h"
+#include "DedicatedFormClass.h"
 #include "NxSNMPVar.h"
 
 #include <span>
@@ -118,6 +119,11 @@ struct CommandExtras {
     std::span<const char* const> Other{};
 };
 
+// The About box's form class, which the shell itself holds.
+namespace shellforms {
+inline constexpr DedicatedFormClass TAboutForm{"TAboutForm"};
+}
+
 struct MenuCommand {
     const char* Handler = nullptr;   // TMainForm handler, e.g. "Auth1Click"
     const char* MenuPath = nullptr;  // exact captions joined by " > "; "" for a handler no item calls
@@ -125,7 +131,7 @@ struct MenuCommand {
     CommandKind Kind = CommandKind::NoAction;
     CommandTable Table{};                  // generic kinds
     std::span<const CommandPage> Pages{};  // tabbed
-    const char* FormClass = nullptr;    // dedicated dialog, or About
+    const DedicatedFormClass* FormClass = nullptr;  // dedicated dialog (an area's form class), or About
     const char* InstancePointer = nullptr;
     const char* Function = nullptr;     // dialog function
     const char* PageOption = nullptr;   // host tool, "/T" + tool + "_" + page

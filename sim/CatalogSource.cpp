@@ -1,6 +1,8 @@
 #include "CatalogSource.h"
 
+#include "ExtraTables.h"
 #include "NxOptionList.h"
+#include "StatusColumns.h"
 #include "TableKeys.h"
 
 #include <string>
@@ -14,6 +16,7 @@ SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
     column.caption = record.Caption ? record.Caption : "";
     column.syntax = record.Syntax;
     column.access = record.Access;
+    column.status = StatusRuleOf(column.oid);
     if (const NxOptionList* options = record.Options) {
         for (int i = 0; i < options->Count(); ++i) {
             const NxOptionList::Pair& pair = options->GetPair(i);
@@ -46,6 +49,16 @@ std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& ta
     for (const CatalogTable& table : tables)
         seeds.push_back(SeedTableFromCatalog(table));
     return seeds;
+}
+
+SeedReport SeedServedTables(SimMib& mib, int rows) {
+    // The option lists are read while the catalogue is started; the MIB keeps copies of what it needs.
+    CatalogStartup();
+    std::vector<SeedTable> tables = SeedTablesFromCatalog(AllCatalogTables());
+    CatalogExit();
+    for (SeedTable& table : ExtraTables())
+        tables.push_back(std::move(table));
+    return SeedTables(mib, tables, rows);
 }
 
 } // namespace sim

@@ -10,6 +10,9 @@
 
 namespace sim {
 
+// Seeds every table the simulator serves: the catalogue's (started and ended around it) and the extra tables.
+SeedReport SeedServedTables(SimMib& mib, int rows = 3);
+
 SeedTable SeedTableFromCatalog(const CatalogTable& table);
 std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& tables);
 

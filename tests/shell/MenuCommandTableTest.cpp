@@ -132,7 +132,7 @@ TEST(MenuCommandTable, EveryMenuCommandMatchesItsMenuItem) {
     ASSERT_NE(unreachable, nullptr);
     EXPECT_STREQ(unreachable->MenuPath, "");
     EXPECT_STREQ(unreachable->Title, "IP Static Route");
-    EXPECT_STREQ(unreachable->FormClass, FindMenuCommand("IPStaticRoutingtable1Click")->FormClass);
+    EXPECT_EQ(unreachable->FormClass, FindMenuCommand("IPStaticRoutingtable1Click")->FormClass);
     EXPECT_EQ(FindMenuCommand("NoSuchItem1Click"), nullptr);
 }
 
@@ -178,7 +178,8 @@ TEST(MenuCommandTable, EachKindCarriesWhatItsRecipeNeeds) {
             EXPECT_TRUE(x.Formats.empty() && x.OptionalRows.empty() && !x.NoEdit && !x.NoEditButton && !x.NoAdd);
         }
         if (c.Kind == CommandKind::DedicatedDialog) {
-            std::string form = c.FormClass;
+            ASSERT_NE(c.FormClass, nullptr);
+            std::string form = c.FormClass->Name;
             ASSERT_EQ(form[0], 'T');
             if (x.NoInstancePointer)
                 EXPECT_EQ(c.InstancePointer, nullptr);
@@ -246,7 +247,8 @@ TEST(MenuCommandTable, SpecialCommands) {
     ASSERT_TRUE(help && about && refresh);
     EXPECT_EQ(help->Special, SpecialCommand::Help);
     EXPECT_EQ(about->Special, SpecialCommand::About);
-    EXPECT_STREQ(about->FormClass, "TAboutForm");
+    EXPECT_EQ(about->FormClass, &shellforms::TAboutForm);
+    EXPECT_STREQ(about->FormClass->Name, "TAboutForm");
     EXPECT_STREQ(about->InstancePointer, "AboutForm");
     EXPECT_EQ(refresh->Special, SpecialCommand::RefreshPanel);
 }

@@ -237,11 +237,9 @@ TEST_F(SimAgentTest, InjectedExceptionsAnswerNoErrorAndWriteNothing) {
 }
 
 TEST_F(SimAgentTest, AWalkOfEverythingReturnsEveryObjectOfTheMib) {
-    // The same MIB as the agent builds: catalogue, system group, default scenario.
+    // The same MIB as the agent builds: catalogue and extra tables, system group, default scenario.
     sim::SimMib mib;
-    CatalogStartup();
-    sim::SeedTables(mib, sim::SeedTablesFromCatalog(AllCatalogTables()));
-    CatalogExit();
+    sim::SeedServedTables(mib);
     sim::SeedSystemGroup(mib, "x");
     sim::LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn");
 
