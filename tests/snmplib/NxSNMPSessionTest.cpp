@@ -249,7 +249,7 @@ TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
 // The 20 ms timer runs only while an exchange is outstanding: it wakes for a send, delivers answers and time-outs,
 // and stops when the last completion has run.
 TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
-    app();
+    testsupport::CoreApp();
     SnmpdAgent& agent = SnmpdAgent::shared();
     NxSNMPSessionStartup();
     TempDir dir;
