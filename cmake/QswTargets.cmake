@@ -14,17 +14,29 @@ function(qsw_layer name)
   endif()
 endfunction()
 
-# qsw_test_suite(name [OWN_MAIN] DEPS ...): one GoogleTest executable of every .cpp in the calling folder.
+# qsw_test_suite(name [OWN_MAIN | GUI_MAIN] [LABEL unit|gui|agent] DEPS ...): one GoogleTest executable of every
+# .cpp in the calling folder. GUI_MAIN links the shared GUI main (one application object, offscreen platform).
+# The label lets `ctest -L unit` run the quick suites alone; by default GUI_MAIN suites are "gui", others "unit".
 function(qsw_test_suite name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;GUI_MAIN" "LABEL" "DEPS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
-  if(NOT ARG_OWN_MAIN)
+  if(ARG_GUI_MAIN)
+    target_link_libraries(${name} PRIVATE qsw_test_gui_main)
+  elseif(NOT ARG_OWN_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  if(NOT ARG_LABEL)
+    if(ARG_GUI_MAIN OR ARG_OWN_MAIN)
+      set(ARG_LABEL gui)
+    else()
+      set(ARG_LABEL unit)
+    endif()
   endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QSW_SOURCE_DIR=${PROJECT_SOURCE_DIR};QSW_BINARY_DIR=${PROJECT_BINARY_DIR}"
+               LABELS ${ARG_LABEL}
     DISCOVERY_TIMEOUT 60)
 endfunction()

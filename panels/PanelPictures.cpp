@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <jpeglib.h>
 #include <map>
 
 namespace panels {
@@ -155,37 +154,6 @@ void DrawPoeToggleSeat(QPainter& p, const PanelGeometry& g) {
     p.drawText(QPoint(g.PoeToggle.Right() + 4, g.PoeToggle.Top + 14), "PoE LED mode");
 }
 
-// Writes a JPEG into a growing memory block.
-struct JpegSink {
-    jpeg_destination_mgr manager{};
-    std::string bytes;
-    unsigned char buffer[4096];
-};
-
-void InitSink(j_compress_ptr cinfo) {
-    auto* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
-    sink->manager.next_output_byte = sink->buffer;
-    sink->manager.free_in_buffer = sizeof sink->buffer;
-}
-
-boolean EmptySink(j_compress_ptr cinfo) {
-    auto* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
-    sink->bytes.append(reinterpret_cast<const char*>(sink->buffer), sizeof sink->buffer);
-    InitSink(cinfo);
-    return TRUE;
-}
-
-void TermSink(j_compress_ptr cinfo) {
-    auto* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
-    sink->bytes.append(reinterpret_cast<const char*>(sink->buffer), sizeof sink->buffer - sink->manager.free_in_buffer);
-}
-
-[[noreturn]] void JpegFailed(j_common_ptr cinfo) {
-    char text[JMSG_LENGTH_MAX];
-    (*cinfo->err->format_message)(cinfo, text);
-    throw Exception(std::string("JPEG encoding failed: ") + text);
-}
-
 }  // namespace
 
 QImage DrawFrontPanel(const PanelGeometry& g) {
@@ -203,44 +171,11 @@ QImage DrawFrontPanel(const PanelGeometry& g) {
     return image;
 }
 
-std::string EncodeJpeg(const QImage& source, int quality) {
-    const QImage image = source.convertToFormat(QImage::Format_RGB888);
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr error{};
-    cinfo.err = jpeg_std_error(&error);
-    error.error_exit = JpegFailed;
-    JpegSink sink;
-    try {
-        jpeg_create_compress(&cinfo);
-        sink.manager.init_destination = InitSink;
-        sink.manager.empty_output_buffer = EmptySink;
-        sink.manager.term_destination = TermSink;
-        cinfo.dest = &sink.manager;
-        cinfo.image_width = static_cast<JDIMENSION>(image.width());
-        cinfo.image_height = static_cast<JDIMENSION>(image.height());
-        cinfo.input_components = 3;
-        cinfo.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&cinfo);
-        jpeg_set_quality(&cinfo, quality, TRUE);
-        jpeg_start_compress(&cinfo, TRUE);
-        while (cinfo.next_scanline < cinfo.image_height) {
-            JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
-            jpeg_write_scanlines(&cinfo, &row, 1);
-        }
-        jpeg_finish_compress(&cinfo);
-    } catch (...) {
-        jpeg_destroy_compress(&cinfo);
-        throw;
-    }
-    jpeg_destroy_compress(&cinfo);
-    return sink.bytes;
-}
-
 const QImage& FrontPanelPicture(const std::string& model) {
     static std::map<std::string, QImage> pictures;
     auto found = pictures.find(model);
     if (found == pictures.end())
-        found = pictures.emplace(model, ui::DecodeJpeg(EncodeJpeg(DrawFrontPanel(GeometryOf(model))))).first;
+        found = pictures.emplace(model, ui::DecodeJpeg(ui::EncodeJpeg(DrawFrontPanel(GeometryOf(model))))).first;
     return found->second;
 }
 

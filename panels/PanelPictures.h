@@ -15,8 +15,6 @@ namespace panels {
 QImage DrawFrontPanel(const PanelGeometry& geometry);
 // The front panel as the views show it: drawn, encoded as JPEG and decoded; made once per model.
 const QImage& FrontPanelPicture(const std::string& model);
-// JPEG bytes of an image (libjpeg, baseline).
-std::string EncodeJpeg(const QImage& image, int quality = 90);
 
 // Glyph of a port button for its medium, as large as the button.
 ui::Bitmap PortGlyph(int medium, int width, int height);

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-namespace ui { class ComboBox; class RadioGroup; }  // platform/ui
 
 // One static source entry. Kind 1 uses IntValue; kinds 2 and 3 use StrValue. A table ends with Text == nullptr.
 struct NxOptionPair {
@@ -49,12 +48,6 @@ public:
     int IndexOfValue(const std::string& value) const;
     std::string ValueToText(const std::string& value) const;
     std::string TextToValue(const std::string& text) const;
-
-    // The control halves live with the component layer (snmplib UI library).
-    void FillComboBox(ui::ComboBox& comboBox) const;
-    void SelectComboBox(ui::ComboBox& comboBox, const std::string& value) const;
-    void FillRadioGroup(ui::RadioGroup& radioGroup) const;
-    void SelectRadioGroup(ui::RadioGroup& radioGroup, const std::string& value) const;
 
 private:
     int32_t kind_ = KindInteger;

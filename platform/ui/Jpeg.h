@@ -1,5 +1,5 @@
 #pragma once
-// JPEG pictures, decoded with libjpeg. Failures raise Exception with a message that says what is wrong.
+// JPEG pictures, decoded and encoded with libjpeg. Failures raise Exception with a message that says what is wrong.
 #include <QImage>
 #include <string>
 
@@ -10,6 +10,9 @@ namespace ui {
 QImage DecodeJpeg(const std::string& bytes);
 // Reads and decodes a JPEG file; a missing or unreadable file raises Exception too.
 QImage LoadJpegFile(const std::string& path);
+
+// Encodes a picture as a baseline colour JPEG stream; quality 1..100. Raises Exception when libjpeg fails.
+std::string EncodeJpeg(const QImage& image, int quality = 90);
 
 // Pictures above this many pixels are refused rather than decoded.
 inline constexpr long long MaxJpegPixels = 64LL * 1024 * 1024;

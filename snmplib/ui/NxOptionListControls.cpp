@@ -1,6 +1,4 @@
-// The control halves of the option lists: combo boxes and radio groups show the display texts in pair order,
-// so item i stands for pair i.
-#include "NxOptionList.h"
+#include "NxOptionListControls.h"
 
 #include "StdCtrls.h"
 
@@ -25,14 +23,14 @@ void Select(const NxOptionList& list, Control& control, const std::string& value
 
 }  // namespace
 
-void NxOptionList::FillComboBox(ui::ComboBox& comboBox) const { Fill(*this, comboBox); }
+void FillComboBox(const NxOptionList& list, ui::ComboBox& comboBox) { Fill(list, comboBox); }
 
-void NxOptionList::SelectComboBox(ui::ComboBox& comboBox, const std::string& value) const {
-    Select(*this, comboBox, value);
+void SelectComboBox(const NxOptionList& list, ui::ComboBox& comboBox, const std::string& value) {
+    Select(list, comboBox, value);
 }
 
-void NxOptionList::FillRadioGroup(ui::RadioGroup& radioGroup) const { Fill(*this, radioGroup); }
+void FillRadioGroup(const NxOptionList& list, ui::RadioGroup& radioGroup) { Fill(list, radioGroup); }
 
-void NxOptionList::SelectRadioGroup(ui::RadioGroup& radioGroup, const std::string& value) const {
-    Select(*this, radioGroup, value);
+void SelectRadioGroup(const NxOptionList& list, ui::RadioGroup& radioGroup, const std::string& value) {
+    Select(list, radioGroup, value);
 }

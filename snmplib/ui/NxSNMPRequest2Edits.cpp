@@ -1,5 +1,6 @@
 // The binding records, the binding calls, the list-view binding and the steps of a read and a write.
 #include "NxSNMPRequest2Edits.h"
+#include "NxOptionListControls.h"
 
 #include "ExtCtrls.h"
 #include "ListView.h"
@@ -115,12 +116,12 @@ NxControlBinding& NxSNMPRequest2Edits::AddBinding(int n, int32_t offset, int32_t
     if (!list && offset == 0 && syntax == variable.Syntax) list = variable.Options;
     if (auto* combo = dynamic_cast<ui::ComboBox*>(control)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
-        list->FillComboBox(*combo);
+        FillComboBox(*list, *combo);
         // A prefix list would need a second control for the rest of the text; no binding call supplies one.
         if (list->Kind() == NxOptionList::KindPrefix) RaiseNxSNMPError(NxErrTooFewControls);
     } else if (auto* radio = dynamic_cast<ui::RadioGroup*>(control)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
-        list->FillRadioGroup(*radio);
+        FillRadioGroup(*list, *radio);
     }
     auto binding = std::make_unique<NxControlBinding>();
     binding->VarIndex = n;

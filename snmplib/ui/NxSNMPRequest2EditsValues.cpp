@@ -2,6 +2,7 @@
 // split over several controls: a part of an octet string in a combo box, the bits of a mask in check boxes, the
 // parts of an address in several edits.
 #include "NxSNMPRequest2Edits.h"
+#include "NxOptionListControls.h"
 
 #include "NxDateTime.h"
 #include "NxOptionList.h"
@@ -346,7 +347,7 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
         }
     } else if (auto* combo = dynamic_cast<ui::ComboBox*>(first)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
-        list->SelectComboBox(*combo, text);
+        SelectComboBox(*list, *combo, text);
         // A value its list lacks is shown as itself (its number), and given back unchanged.
         if (combo->ItemIndex() < 0 && !text.empty() && text != kNull) {
             if (combo->Items().IndexOf(text) < 0) combo->Items().Add(text);
@@ -354,7 +355,7 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
         }
     } else if (auto* radio = dynamic_cast<ui::RadioGroup*>(first)) {
         if (!list) RaiseNxSNMPError(NxErrNoOptionList);
-        list->SelectRadioGroup(*radio, text);
+        SelectRadioGroup(*list, *radio, text);
     } else if (auto* edit = dynamic_cast<ui::Edit*>(first)) {
         if (binding.Count > 1) ShowInEdits(EditsOf(binding), binding.Syntax, octets, text);
         else edit->SetText(variable.Syntax == sxBitList ? PortListText(variable.Value, false) : text);

@@ -1,5 +1,6 @@
 // The model tables: button hints per model and unit, the LED octet lists handed to the LED request, and a layout
 // in which every button and LED panel lies inside the view and no two buttons overlap.
+#include "Jpeg.h"
 #include "PanelGeometry.h"
 #include "PanelPictures.h"
 
@@ -135,7 +136,7 @@ TEST(PanelPictures, FrontPanelsSurviveTheJpegRoundTrip) {
         EXPECT_EQ(picture.width(), GeometryOf(model).ClientWidth) << model;
         EXPECT_EQ(picture.height(), GeometryOf(model).ClientHeight) << model;
     }
-    EXPECT_EQ(panels::EncodeJpeg(panels::DrawFrontPanel(GeometryOf("QSW-2126"))).substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(ui::EncodeJpeg(panels::DrawFrontPanel(GeometryOf("QSW-2126"))).substr(0, 2), "\xFF\xD8");
     EXPECT_EQ(panels::UnitPictures1().Width(), 14 * 16);
     EXPECT_EQ(panels::UnitPictures2().Width(), 12 * 16);
 }

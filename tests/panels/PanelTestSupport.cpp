@@ -1,6 +1,7 @@
 #include "PanelTestSupport.h"
 #include "EventWait.h"
 
+#include "Catalog.h"
 #include "NxSNMPSession.h"
 #include "PanelPictures.h"
 #include "SnmpdAgent.h"
@@ -8,9 +9,23 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
+
+namespace {
+
+// The views read the catalogue's LED colour maps: built once around all tests.
+class CatalogEnvironment : public testing::Environment {
+public:
+    void SetUp() override { CatalogStartup(); }
+    void TearDown() override { CatalogExit(); }
+};
+
+testing::Environment* const catalogEnvironment = testing::AddGlobalTestEnvironment(new CatalogEnvironment);
+
+}  // namespace
 
 namespace paneltest {
 

@@ -270,13 +270,13 @@ TEST_F(SimAgentTest, ItListensOnLoopbackOnlyAndStopsCleanly) {
 }
 
 TEST(SimAgentStart, BadOptionsAndScenariosStopItWithAMessage) {
-    ToolResult option = RunProgram({QSWSIM_PATH, "--listen", "0.0.0.0"});
+    ToolResult option = RunProgram({simtest::SimulatorPath(), "--listen", "0.0.0.0"});
     EXPECT_EQ(option.status, 2);
     EXPECT_NE(option.err.find("qswsim: unknown option --listen"), std::string::npos) << option.err;
     testsupport::TempDir dir;
     const std::string scenario = dir.file("bad.scn");
     std::ofstream(scenario) << "set 1.3.6.1.2.1.1.5.0 str fine\nled 1.3.6.1.4.1.32473.11.70.7.2.1.1.6.0 100 2 2 2\n";
-    ToolResult bad = RunProgram({QSWSIM_PATH, "--scenario", scenario, "--no-catalogue"});
+    ToolResult bad = RunProgram({simtest::SimulatorPath(), "--scenario", scenario, "--no-catalogue"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find(scenario + ":2: an LED frame needs \"/\" between the system LEDs and the ports"), std::string::npos) << bad.err;
 }

@@ -6,6 +6,7 @@
 #include "Exception.h"
 #include "NxSNMPSession.h"
 #include "EventWait.h"
+#include "CoreApp.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -29,20 +30,11 @@ namespace {
 using Row = std::vector<std::string>;
 using Clock = std::chrono::steady_clock;
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "snmplib_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* instance =
-        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
-    return *instance;
-}
-
 // One session per test process, aimed at the shared snmpd.
 void StartSession() {
     static bool started = false;
     if (!started) {
-        app();
+        testsupport::CoreApp();
         static TempDir dir;
         NxSNMPSessionStartup();
         CreateGlobalSnmpSession(dir.path());

@@ -3,6 +3,7 @@
 #include "BootCounter.h"
 #include "Exception.h"
 #include "EventWait.h"
+#include "CoreApp.h"
 #include "SnmpdAgent.h"
 
 #include <QCoreApplication>
@@ -27,15 +28,6 @@ using testsupport::TempDir;
 
 namespace {
 
-QCoreApplication& app() {
-    static int argc = 1;
-    static char name[] = "snmplib_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* instance =
-        QCoreApplication::instance() ? QCoreApplication::instance() : new QCoreApplication(argc, argv);
-    return *instance;
-}
-
 std::string readAll(const std::string& path) {
     std::ifstream in(path);
     std::ostringstream out;
@@ -56,7 +48,7 @@ void runUntil(Done done, int seconds = 10) {
 } // namespace
 
 TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
-    app();
+    testsupport::CoreApp();
     NxSNMPSessionExit();  // a module not yet started, whatever ran before in this process
     NxSNMPSessionStartup();
     EXPECT_EQ(DefaultSNMPDevice.Address, "");
@@ -98,7 +90,7 @@ TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
 }
 
 TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
-    app();
+    testsupport::CoreApp();
     NxSNMPSessionStartup();
     DefaultSNMPDevice.Address = "marker";
     TempDir dir;
@@ -115,7 +107,7 @@ TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
 }
 
 TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
-    app();
+    testsupport::CoreApp();
     SnmpdAgent& agent = SnmpdAgent::shared();
     NxSNMPSessionStartup();
     TempDir dir;
@@ -185,7 +177,7 @@ protected:
 // answers arrive, and when datagrams come that no exchange waits for, the pump must read and drop them all: idle, it
 // then sleeps between its ticks instead of being woken by a readable socket over and over.
 TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
-    app();
+    testsupport::CoreApp();
     SnmpdAgent& agent = SnmpdAgent::shared();
     NxSNMPSessionStartup();
     TempDir dir;
@@ -258,7 +250,7 @@ TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
 // The 20 ms timer runs only while an exchange is outstanding: it wakes for a send, delivers answers and time-outs,
 // and stops when the last completion has run.
 TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
-    app();
+    testsupport::CoreApp();
     SnmpdAgent& agent = SnmpdAgent::shared();
     NxSNMPSessionStartup();
     TempDir dir;

@@ -1,5 +1,6 @@
 // Option lists on combo boxes and radio groups, and the value checkers on controls.
 #include "NxOptionList.h"
+#include "NxOptionListControls.h"
 #include "NxValueCheckControls.h"
 
 #include "BindingTestSupport.h"
@@ -20,16 +21,16 @@ protected:
 TEST_F(OptionListControlsTest, ComboBoxShowsTheTextsInPairOrderAndSelectsByTextOrValue) {
     auto* combo = Make<ui::ComboBox>();
     combo->Items().Add("stale");
-    states.FillComboBox(*combo);
+    FillComboBox(states, *combo);
     EXPECT_EQ(combo->Items().ToVector(), (std::vector<std::string>{"enabled", "disabled"}));
     for (const char* value : {"enabled", "1", "ENABLED"}) {
         combo->SetItemIndex(-1);
-        states.SelectComboBox(*combo, value);
+        SelectComboBox(states, *combo, value);
         EXPECT_EQ(combo->ItemIndex(), 0) << value;
     }
-    states.SelectComboBox(*combo, "2");
+    SelectComboBox(states, *combo, "2");
     EXPECT_EQ(combo->ItemIndex(), 1);
-    states.SelectComboBox(*combo, "7");
+    SelectComboBox(states, *combo, "7");
     EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
@@ -37,14 +38,14 @@ TEST_F(OptionListControlsTest, RadioGroupIsFilledAndSelectedWithOneClickPerChang
     auto* radio = Make<ui::RadioGroup>();
     int clicks = 0;
     radio->OnClick = [&](ui::Component*) { ++clicks; };
-    states.FillRadioGroup(*radio);
+    FillRadioGroup(states, *radio);
     EXPECT_EQ(radio->Items().ToVector(), (std::vector<std::string>{"enabled", "disabled"}));
-    states.SelectRadioGroup(*radio, "2");
+    SelectRadioGroup(states, *radio, "2");
     EXPECT_EQ(radio->ItemIndex(), 1);
     EXPECT_EQ(clicks, 1);
-    states.SelectRadioGroup(*radio, "disabled");
+    SelectRadioGroup(states, *radio, "disabled");
     EXPECT_EQ(clicks, 1);
-    states.SelectRadioGroup(*radio, "nothing");
+    SelectRadioGroup(states, *radio, "nothing");
     EXPECT_EQ(radio->ItemIndex(), -1);
 }
 
@@ -53,7 +54,7 @@ TEST_F(OptionListControlsTest, AnEmptyListLeavesTheComboBoxEmpty) {
     NxOptionList empty(none, NxOptionList::KindInteger);
     auto* combo = Make<ui::ComboBox>();
     combo->Items().Add("stale");
-    empty.FillComboBox(*combo);
+    FillComboBox(empty, *combo);
     EXPECT_EQ(combo->Items().Count(), 0);
 }
 

@@ -1,6 +1,7 @@
 #include "SimProcess.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -81,8 +82,14 @@ ToolResult RunProgram(const std::vector<std::string>& argv) {
     return result;
 }
 
+std::string SimulatorPath() {
+    if (const char* path = std::getenv("QSWSIM_PATH"); path && *path) return path;
+    if (const char* binary = std::getenv("QSW_BINARY_DIR"); binary && *binary) return std::string(binary) + "/sim/qswsim";
+    return std::string(QSW_DEFAULT_BINARY_DIR) + "/sim/qswsim";  // a benchmark started by hand
+}
+
 SimAgent::SimAgent(std::vector<std::string> extraArgs) {
-    std::vector<std::string> argv = {QSWSIM_PATH, "--port", "0", "--port-file", dir_.file("port"),
+    std::vector<std::string> argv = {SimulatorPath(), "--port", "0", "--port-file", dir_.file("port"),
                                      "--pdu-log", dir_.file("pdu.log"), "--control", dir_.file("control"),
                                      "--user", std::string(AdminUser) + ":SHA:" + AuthPass + ":DES:" + PrivPass,
                                      "--user", std::string(Md5User) + ":MD5:" + AuthPass + ":DES:" + PrivPass};

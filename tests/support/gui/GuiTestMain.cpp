@@ -1,4 +1,4 @@
-// The GUI tests share one application object; widgets run on Qt's offscreen platform.
+// The main of the GUI suites: one application object for all tests; widgets run on Qt's offscreen platform.
 #include "Application.h"
 
 #include "UnrecordedBoxes.h"

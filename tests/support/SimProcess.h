@@ -32,6 +32,10 @@ private:
     bool done_ = false;
 };
 
+// The simulator's program: $QSWSIM_PATH, else $QSW_BINARY_DIR/sim/qswsim (ctest sets QSW_BINARY_DIR for every
+// suite), else the simulator of the build this library belongs to.
+std::string SimulatorPath();
+
 // Runs a program to its end.
 ToolResult RunProgram(const std::vector<std::string>& argv);
 
