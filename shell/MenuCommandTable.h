@@ -1,5 +1,7 @@
 #pragma once
 // Every command of the main menu as one static row: what it opens and how it departs from its kind.
+#include "Catalog.h"
+#include "DedicatedFormClass.h"
 #include "NxSNMPVar.h"
 
 #include <span>
@@ -30,16 +32,31 @@ enum class MainWindowStep : uint8_t {
 
 // A catalogue table read through one variable list.
 struct CommandTable {
-    const char* Label = nullptr;   // catalogue label, exactly as the catalogue names it; nullptr: none
+    const CatalogTable* Catalog = nullptr;  // one of the catalogue modules' named tables; nullptr: none
     NxVarListKind ListKind = SVT_SV;
     int KeyCount = 0;
+
+    const char* Label() const { return Catalog ? Catalog->Label : nullptr; }
+};
+
+// The text checker an editor row's text must satisfy, named after the checker function the dialog runs.
+enum class TextCheck : uint8_t {
+    None,
+    CheckIpText,
+    CheckMulticastIpText,
+    CheckIpv6HexText,
+    CheckMacText,
+    CheckMulticastMacText,
+    CheckUnicastMacText,
+    CheckNetmaskText,
+    NormalizeHexWordText,
 };
 
 // An edit-constraint format for one row (0-based variable index) of the editor.
 struct RowFormat {
     int Row;
     const char* Format;
-    const char* Checker;     // text checker that must accept the row's text; nullptr: none
+    TextCheck Checker;       // text checker that must accept the row's text
     const char* RowCaption;  // the variable's caption where the command names it; nullptr: not named
 };
 
@@ -102,6 +119,11 @@ struct CommandExtras {
     std::span<const char* const> Other{};
 };
 
+// The About box's form class, which the shell itself holds.
+namespace shellforms {
+inline constexpr DedicatedFormClass TAboutForm{"TAboutForm"};
+}
+
 struct MenuCommand {
     const char* Handler = nullptr;   // TMainForm handler, e.g. "Auth1Click"
     const char* MenuPath = nullptr;  // exact captions joined by " > "; "" for a handler no item calls
@@ -109,7 +131,7 @@ struct MenuCommand {
     CommandKind Kind = CommandKind::NoAction;
     CommandTable Table{};                  // generic kinds
     std::span<const CommandPage> Pages{};  // tabbed
-    const char* FormClass = nullptr;    // dedicated dialog, or About
+    const DedicatedFormClass* FormClass = nullptr;  // dedicated dialog (an area's form class), or About
     const char* InstancePointer = nullptr;
     const char* Function = nullptr;     // dialog function
     const char* PageOption = nullptr;   // host tool, "/T" + tool + "_" + page
@@ -126,5 +148,5 @@ const MenuCommand* FindMenuCommand(std::string_view handler);
 // The two commands of the port buttons' popup menu (PortInfoPopupMenu); MenuPath is the item's caption.
 std::span<const MenuCommand> PortPopupCommands();
 
-// Every catalogue label the commands name: tables, pages and state tables.
-std::span<const char* const> MenuCommandTableLabels();
+// Every catalogue table the commands name: tables, pages and state tables.
+std::span<const CatalogTable* const> MenuCommandCatalogTables();

@@ -26,19 +26,9 @@ GenericDialogRunner& CurrentRunner() {
     return runner;
 }
 
-std::map<std::string, DedicatedDialogFactory>& DedicatedFactories() {
-    static std::map<std::string, DedicatedDialogFactory> factories;
-    return factories;
-}
-
 std::map<std::string, ui::Form*>& InstancePointers() {
     static std::map<std::string, ui::Form*> pointers;
     return pointers;
-}
-
-std::map<std::string, DialogFunction>& DialogFunctions() {
-    static std::map<std::string, DialogFunction> functions;
-    return functions;
 }
 
 void RunStep(const CommandContext& context, MainWindowStep step) {
@@ -62,10 +52,13 @@ void RunGenericDialog(const GenericDialogRequest& request) {
 // freed form, so it is cleared whether or not the row keeps it.
 class InstancePointerScope {
 public:
-    InstancePointerScope(const char* name, ui::Form* form) : name_(name ? name : "") {
+    InstancePointerScope(const char* name, const InstancePointerSetter* publish, ui::Form* form)
+        : name_(name ? name : ""), publish_(publish && *publish ? publish : nullptr) {
         if (!name_.empty()) InstancePointers()[name_] = form;
+        if (publish_) (*publish_)(form);
     }
     ~InstancePointerScope() {
+        if (publish_) (*publish_)(nullptr);
         if (!name_.empty()) InstancePointers().erase(name_);
     }
     InstancePointerScope(const InstancePointerScope&) = delete;
@@ -73,20 +66,22 @@ public:
 
 private:
     std::string name_;
+    const InstancePointerSetter* publish_;
 };
 
 void RunDedicatedDialog(const MenuCommand& command, const CommandContext& context) {
-    const auto factory = DedicatedFactories().find(command.FormClass ? command.FormClass : "");
-    if (factory == DedicatedFactories().end()) {
+    const DedicatedDialogEntry* entry = FindDedicatedDialog(command.FormClass);
+    if (!entry) {
         ShowNotAvailable(command);
         return;
     }
     ui::Component* owner = command.Extras.OwnerMainWindow && context.MainWindow
                                ? context.MainWindow
                                : static_cast<ui::Component*>(&ui::Application::Instance());
-    std::unique_ptr<ui::Form> form(factory->second(owner));
+    std::unique_ptr<ui::Form> form(entry->Create(owner));
     if (!form) return;
-    const InstancePointerScope pointer(command.Extras.NoInstancePointer ? nullptr : command.InstancePointer,
+    const bool kept = !command.Extras.NoInstancePointer;
+    const InstancePointerScope pointer(kept ? command.InstancePointer : nullptr, kept ? &entry->Publish : nullptr,
                                        form.get());
     form->SetCaption(CommandDialogCaption(command, context.DeviceAddress));
     form->ShowModal();
@@ -94,12 +89,12 @@ void RunDedicatedDialog(const MenuCommand& command, const CommandContext& contex
 }
 
 void RunDialogFunction(const MenuCommand& command, const CommandContext& context) {
-    const auto function = DialogFunctions().find(command.Function ? command.Function : "");
-    if (function == DialogFunctions().end()) {
+    const DialogFunction* function = FindDialogFunction(command.Function ? command.Function : "");
+    if (!function) {
         ShowNotAvailable(command);
         return;
     }
-    function->second(context.DeviceAddress, context.ScaleFactor);
+    (*function)(context.DeviceAddress, context.ScaleFactor);
 }
 
 void RunSpecial(const MenuCommand& command, const CommandContext& context) {
@@ -159,22 +154,10 @@ V2cAtLeastScope::~V2cAtLeastScope() {
 
 void SetGenericDialogRunner(GenericDialogRunner runner) { CurrentRunner() = std::move(runner); }
 
-void RegisterDedicatedDialog(const std::string& formClass, DedicatedDialogFactory factory) {
-    DedicatedFactories()[formClass] = std::move(factory);
-}
-
-void UnregisterDedicatedDialog(const std::string& formClass) { DedicatedFactories().erase(formClass); }
-
 ui::Form* DedicatedDialogInstance(const std::string& instancePointer) {
     const auto found = InstancePointers().find(instancePointer);
     return found == InstancePointers().end() ? nullptr : found->second;
 }
-
-void RegisterDialogFunction(const std::string& name, DialogFunction function) {
-    DialogFunctions()[name] = std::move(function);
-}
-
-void UnregisterDialogFunction(const std::string& name) { DialogFunctions().erase(name); }
 
 std::string NotAvailableText(const MenuCommand& command) {
     const char* name = command.Title ? command.Title : command.MenuPath;

@@ -2,6 +2,7 @@
 // Runs a menu command by its kind: generic dialogs, dedicated dialogs and dialog functions, host tools, the special
 // commands and the ones that do nothing. Each command's dialog lives exactly as long as the command.
 #include "DeviceStartup.h"
+#include "DialogRegistry.h"
 #include "MenuCommandTable.h"
 
 #include <cstdint>
@@ -60,17 +61,10 @@ using GenericDialogRunner = std::function<void(const GenericDialogRequest& reque
 // Replaces the runner (tests record the requests); an empty one restores the generic dialog.
 void SetGenericDialogRunner(GenericDialogRunner runner);
 
-// Dedicated dialogs by form class; a class with no factory shows the "not available yet" message.
-using DedicatedDialogFactory = std::function<ui::Form*(ui::Component* owner)>;
-void RegisterDedicatedDialog(const std::string& formClass, DedicatedDialogFactory factory);
-void UnregisterDedicatedDialog(const std::string& formClass);
+// Dedicated dialogs and dialog functions come from the registry (DialogRegistry.h); a form class or function
+// that no area registered shows the "not available yet" message.
 // The form a global instance pointer names while its dialog is open, else null.
 ui::Form* DedicatedDialogInstance(const std::string& instancePointer);
-
-// Dialog functions by name; the DDM functions get the device address and the scale factor.
-using DialogFunction = std::function<void(const std::string& deviceAddress, float scaleFactor)>;
-void RegisterDialogFunction(const std::string& name, DialogFunction function);
-void UnregisterDialogFunction(const std::string& name);
 
 // The message of a command whose dialog is not in the module yet.
 std::string NotAvailableText(const MenuCommand& command);

@@ -7,6 +7,7 @@
 // STP and 802.1X states in hidden texts), builds one front-panel view per present stack unit inside the
 // "Initializing Panel" waiting form on its first activation, and rebuilds them on "Refresh Panel".
 #include "DeviceStartup.h"
+#include "DeviceWindow.h"
 #include "Form.h"
 #include "PanelHost.h"
 #include "StackState.h"
@@ -45,7 +46,7 @@ extern std::string StackModeText;
 extern int StackUnitCount;
 extern ui::ListView* StackUnitListView;
 
-class TMainForm : public ui::Form, public PanelBuildSteps, public TPanelHost, public StackState {
+class TMainForm : public ui::Form, public PanelBuildSteps, public TPanelHost, public StackState, public DeviceWindow {
 public:
     explicit TMainForm(ui::Component* owner);
     ~TMainForm() override;
@@ -114,6 +115,10 @@ public:
     void CreateUnitPanel(const std::string& model, const std::string& caption);
     void PortButtonClick(ui::SpeedButton* button);
     void ReleasePortButtons();
+    // The port popup's two commands: the button the popup was opened on becomes the one selected port, and the
+    // row editor of that port (its hint is the row instance) opens.
+    void PortInformation2Click(ui::Component* sender);
+    void PortConfiguration1Click(ui::Component* sender);
     // "Refresh Panel": asks, then closes and rebuilds the views inside the waiting form.
     void RefreshPanel1Click(ui::Component* sender);
 
@@ -128,6 +133,13 @@ public:
     int StackUnitCount() const override;
     std::vector<StackUnitRow> StackUnitRows() const override;
 
+    // What the dedicated dialogs read and change of the window.
+    std::string DeviceAddress() const override;
+    std::string StpVersion() const override;
+    void SetStpVersion(const std::string& text) override;
+    bool RereadStpVersion() override;
+    bool RereadUnitTable() override;
+
     // Menu commands: every item's OnClick runs the command of its handler (MainCommands.cpp).
     void RunCommand(const std::string& handler);
     void RunPortCommand(const std::string& handler, const std::string& portHint);
@@ -141,6 +153,7 @@ private:
     void CreateComponents();
     void CreateHiddenTexts();
     void CreatePortPopup();
+    void RunPortPopupCommand(const std::string& handler);
     void CreateStateRequests();
     NxSNMPRequest2Edits* NewStateRequest(const char* table, ui::StaticText* text);
     void ShowPanelBuild(const std::string& caption);
@@ -150,11 +163,13 @@ private:
     void FreeUnitRequest();
     void UpdateStateMenus(DeviceStateRule rule, NxSNMPRequest2Edits* request, const ui::Label* text);
     void ShowMainStatus(const std::string& text);
+    std::string SilentDeviceStatus() const;
     void CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data);
     void StartDevice();
 
     std::map<std::string, ui::MenuItem*> menuItems_;
     bool firstInit_ = false;
+    bool deviceSilent_ = false;  // the switch gave no answer during this build of the window: ask no more
     std::vector<ui::SpeedButton*> portButtons_;
     ui::ImageList* imageList1_ = nullptr;
     ui::ImageList* imageList2_ = nullptr;

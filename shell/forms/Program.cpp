@@ -1,9 +1,13 @@
 #include "Program.h"
 
+#include "AclDialogs.h"
 #include "Application.h"
 #include "Catalog.h"
+#include "IpSystemDialogs.h"
+#include "L2Dialogs.h"
 #include "MainUnit.h"
 #include "NxSNMPSession.h"
+#include "SecurityDialogs.h"
 
 #include <iostream>
 
@@ -11,11 +15,24 @@ namespace {
 
 std::vector<std::string> programArguments;
 
+// Each dialog area registers its forms once, however many times the units start.
+void RegisterDialogAreas() {
+    static const bool registered = [] {
+        RegisterL2Dialogs();
+        RegisterAclDialogs();
+        RegisterSecurityDialogs();
+        RegisterIpSystemDialogs();
+        return true;
+    }();
+    (void)registered;
+}
+
 }  // namespace
 
 ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
     NxSNMPSessionStartup();
     CatalogStartup();
+    RegisterDialogAreas();
 }
 
 ModuleUnits::~ModuleUnits() {

@@ -10,8 +10,8 @@ class Application;
 
 inline constexpr const char* ApplicationTitle = "QSW2126P";
 
-// The library's and the catalogue's start-up steps, run before the first form exists; the destructor frees the
-// application's forms, then runs their exit steps in reverse order.
+// The library's and the catalogue's start-up steps and the dialog areas' registrations, run before the first form
+// exists; the destructor frees the application's forms, then runs their exit steps in reverse order.
 class ModuleUnits {
 public:
     explicit ModuleUnits(ui::Application& app);

@@ -13,7 +13,7 @@ constexpr MenuCommand kCommands[] = {
      .MenuPath = "Help > About",
      .Title = nullptr,
      .Kind = CommandKind::Special,
-     .FormClass = "TAboutForm",
+     .FormClass = &shellforms::TAboutForm,
      .InstancePointer = "AboutForm",
      .Special = SpecialCommand::About},
 };

@@ -14,6 +14,22 @@
 
 namespace {
 
+// Ends a write when its step leaves by an exception.
+class WriteGuard {
+public:
+    explicit WriteGuard(NxSNMPRequest2Controls& owner) : owner_(owner) {}
+    ~WriteGuard() {
+        if (armed_) owner_.EndWriteStep();
+    }
+    WriteGuard(const WriteGuard&) = delete;
+    WriteGuard& operator=(const WriteGuard&) = delete;
+    void Release() { armed_ = false; }
+
+private:
+    NxSNMPRequest2Controls& owner_;
+    bool armed_ = true;
+};
+
 // Clears a running flag when a step leaves by an exception.
 class RunningGuard {
 public:
@@ -148,17 +164,51 @@ void NxSNMPRequest2Controls::ReadEnded() {
 }
 
 void NxSNMPRequest2Controls::WriteEnded() {
-    writing_ = false;
+    if (writing_ > 0) --writing_;
     UpdateBusy();
+}
+
+// A Get asked for while a SET was in flight starts once the last SET has answered; one asked for after Stop
+// ends at once as a stopped walk, so a dialog waiting for its walk's end is not left waiting.
+void NxSNMPRequest2Controls::StartHeldGet() {
+    if (!getHeld_ || writing_ > 0) return;
+    getHeld_ = false;
+    UpdateBusy();
+    if (Request.Active) {
+        try {
+            Get();
+        } catch (...) {
+            // A read that cannot start (a local failure) ends like a failed walk.
+            NxSNMPError failed;
+            failed.Code = NxErrUnknown;
+            failed.Message = MessageOf(std::current_exception());
+            StatusTemplate = StatusTemplateGet;
+            ShowFailure(failed.Message);
+            if (OnGetResult) OnGetResult(this, failed);
+        }
+        return;
+    }
+    reading_ = true;
+    UpdateBusy();
+    NxSNMPError stopped;
+    stopped.Message = SnmpStopText;
+    StopWalk(stopped);
 }
 
 // ------------------------------------------------------------------------------------------------ get
 
 bool NxSNMPRequest2Controls::Get() {
     if (reading_) return false;
+    if (writing_ > 0 && Mode == ModeAsync) {
+        // Read after the SET's answer: a walk sent now could see the row before the SET changed it.
+        getHeld_ = true;
+        UpdateBusy();
+        return true;
+    }
     StatusTemplate = StatusTemplateGet;
     BeforeGet();
     RowCount = 0;
+    walkRows_ = 0;
     if (Mode == ModeSync) return GetBlocking();
     if (Mode == ModeAsync) return GetAsynchronous();
     return true;
@@ -171,7 +221,12 @@ bool NxSNMPRequest2Controls::GetBlocking() {
     bool ok = false;
     if (IsTableList()) {
         // A step that delivers a row with an error ends the walk: its values are not the row's.
-        for (bool first = true; Request.Get(ok, first) && ok; first = false) TestRow();
+        for (bool first = true; Request.Get(ok, first) && ok; first = false) {
+            TestRow();
+            // A modal form closed between two rows waits for the walk to return: it ends here.
+            if (RowLimitReached() || (OwnerForm && OwnerForm->Modal() && OwnerForm->ModalResult() != ui::mrNone))
+                break;
+        }
     } else {
         Request.Get(ok, true);
         if (ok) TestRow();
@@ -227,7 +282,11 @@ void NxSNMPRequest2Controls::AsyncGetDone(void* context, NxSNMPError* result, Nx
         if (life.expired()) return;
         self->ReadEnded();
         self->StatusTemplate = StatusTemplateGet;
-        self->ShowFailure(MessageOf(std::current_exception()));
+        NxSNMPError failed;
+        failed.Code = NxErrUnknown;
+        failed.Message = MessageOf(std::current_exception());
+        self->ShowFailure(failed.Message);
+        if (self->OnGetResult) self->OnGetResult(self, failed);
     }
 }
 
@@ -235,8 +294,13 @@ void NxSNMPRequest2Controls::GetDone(const NxSNMPError& result) {
     if (result.Code != 0) {
         ReadEnded();
         StatusTemplate = StatusTemplateGet;
-        if (OnGetResult) OnGetResult(this, result);
-        else GetFailed(result);
+        if (OnGetResult) {
+            // The handler takes over the walk's end, not its report: the status keeps no stale "Ok!".
+            if (HasStatusTarget()) ShowStatus(result.Message);
+            OnGetResult(this, result);
+        } else {
+            GetFailed(result);
+        }
         return;
     }
     if (!IsTableList()) {
@@ -249,7 +313,8 @@ void NxSNMPRequest2Controls::GetDone(const NxSNMPError& result) {
         return;
     }
     TestRow();
-    if (Request.Active) SendNextStep(false);
+    if (RowLimitReached()) EndWalk(result);
+    else if (Request.Active) SendNextStep(false);
     else StopWalk(result);
 }
 
@@ -289,9 +354,9 @@ bool NxSNMPRequest2Controls::Set(bool refreshAfter, bool fromControls, const std
 }
 
 bool NxSNMPRequest2Controls::SetBlocking(const std::string& indexList, const std::vector<std::string>* values) {
-    writing_ = true;
+    ++writing_;
     UpdateBusy();
-    RunningGuard guard(writing_, *this, [](NxSNMPRequest2Controls& self) { self.UpdateBusy(); });
+    WriteGuard guard(*this);
     NxSNMPError result;
     bool ok = false;
     Request.Set(ok, result, false, indexList, values);
@@ -307,13 +372,13 @@ bool NxSNMPRequest2Controls::SetBlocking(const std::string& indexList, const std
 }
 
 bool NxSNMPRequest2Controls::SetAsynchronous(const std::string& indexList, const std::vector<std::string>* values) {
-    writing_ = true;
+    ++writing_;
     UpdateBusy();
     if (!Request.Active) {
         WriteEnded();
         return true;
     }
-    RunningGuard guard(writing_, *this, [](NxSNMPRequest2Controls& self) { self.UpdateBusy(); });
+    WriteGuard guard(*this);
     bool ok = false;
     const NxSNMPError sent =
         Request.SetAsync(ok, &NxSNMPRequest2Controls::AsyncSetDone, this, false, indexList, values);
@@ -326,8 +391,10 @@ bool NxSNMPRequest2Controls::SetAsynchronous(const std::string& indexList, const
 void NxSNMPRequest2Controls::SetSendFailed(const NxSNMPError& result) {
     WriteEnded();
     StatusTemplate = StatusTemplateSet;
+    std::weak_ptr<int> life = life_;
     if (OnSetResult) OnSetResult(this, result);
     else SetFinished(result);
+    if (!life.expired()) StartHeldGet();
 }
 
 void NxSNMPRequest2Controls::AsyncSetDone(void* context, NxSNMPError* result, NxSNMPVarList*) {
@@ -340,6 +407,7 @@ void NxSNMPRequest2Controls::AsyncSetDone(void* context, NxSNMPError* result, Nx
         if (life.expired()) return;
         self->WriteEnded();
         self->ShowFailure(MessageOf(std::current_exception()));
+        if (!life.expired()) self->StartHeldGet();
     }
 }
 
@@ -347,8 +415,10 @@ void NxSNMPRequest2Controls::SetDone(const NxSNMPError& result) {
     if (result.Code != 0) {
         WriteEnded();
         StatusTemplate = StatusTemplateSet;
+        std::weak_ptr<int> life = life_;
         if (OnSetResult) OnSetResult(this, result);
         else SetFinished(result);
+        if (!life.expired()) StartHeldGet();
         return;
     }
     AfterSet();
@@ -359,4 +429,5 @@ void NxSNMPRequest2Controls::SetDone(const NxSNMPError& result) {
     else SetFinished(result);
     if (life.expired()) return;  // the callback freed this object
     if (IsTableList() && RefreshAfterSet) Get();
+    StartHeldGet();
 }

@@ -7,7 +7,9 @@
 //
 // Everything runs on the GUI thread; asynchronous answers arrive from the SNMP event pump, one at a time.
 // One read at a time: a Get while this object's previous read still runs is refused (it returns false and leaves
-// the running read alone), since both would walk the same variables and cursors.
+// the running read alone), since both would walk the same variables and cursors. An asynchronous Get asked for
+// while SETs of this object are in flight is held back until the last of them has answered (Busy stays set),
+// so a read after a write sees what the write did.
 #include "NxSNMPRequest.h"
 
 #include <cstdint>
@@ -51,6 +53,7 @@ public:
     uint8_t Busy = 0;             // a Get or Set is under way (read it; the object keeps it)
     ui::Form* OwnerForm;
     int32_t RowCount = 0;         // rows (or scalar sets) handed to RowReceived during the last Get
+    int32_t MaxRows = 0;          // a walk ends after this many rows from the agent, filtered or not (0: no limit)
     NxStatusTarget StatusTarget;
     int32_t StatusTemplate = StatusTemplateGet;
     uint8_t RefreshAfterSet = 1;  // a table is read again after a successful Set
@@ -81,6 +84,8 @@ public:
 
     // Whether a read of this object is still under way (an asynchronous walk included).
     bool Reading() const { return reading_; }
+    // Ends one write step that left by an exception (the write guard's work).
+    void EndWriteStep() { WriteEnded(); }
 
 protected:
     virtual void BeforeGet() {}
@@ -108,9 +113,12 @@ private:
     void SetSendFailed(const NxSNMPError& result);
     void EndWalk(const NxSNMPError& result);
     void StopWalk(const NxSNMPError& result);
+    // Counts one delivered row; true when the walk has read as many as MaxRows allows.
+    bool RowLimitReached() { return ++walkRows_ >= MaxRows && MaxRows > 0; }
     void ReadEnded();
     void WriteEnded();
-    void UpdateBusy() { Busy = (reading_ || writing_) ? 1 : 0; }
+    void StartHeldGet();
+    void UpdateBusy() { Busy = (reading_ || writing_ > 0 || getHeld_) ? 1 : 0; }
     void ShowFailure(const std::string& message);
 
     static void AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList* vars);
@@ -119,6 +127,8 @@ private:
     void SetDone(const NxSNMPError& result);
 
     bool reading_ = false;    // a Get runs (for an asynchronous walk: until its last answer)
-    bool writing_ = false;    // a Set runs (asynchronous: until its answer)
+    int writing_ = 0;         // Sets under way (asynchronous: until their answers)
+    bool getHeld_ = false;    // a Get waits for the SETs in flight
+    int32_t walkRows_ = 0;    // rows the agent delivered in the walk under way
     std::shared_ptr<int> life_ = std::make_shared<int>(0);  // lets a completion see that a callback freed us
 };

@@ -204,6 +204,8 @@ void NxSNMPRequest2Edits::BindCheckBoxes(int n, const std::string& bitNumbers,
 void NxSNMPRequest2Edits::BindCheckBoxList(int n, const std::string& bitNumbers,
                                            const std::vector<ui::CheckBox*>& checkBoxes) {
     AddBitBinding(n, bitNumbers, checkBoxes, checkBoxes.size());
+    // A port list the agent sends shorter than the selector's octets shows its missing ports unticked.
+    if (!Bindings.empty() && Bindings.back()->VarIndex == n) Bindings.back()->MissingBitsClear = true;
 }
 
 // Check box i shows bit number i of the list; a list longer than the boxes given (or than maxBits) raises -522.

@@ -41,6 +41,7 @@ struct NxControlBinding {
     NxOptionList* Options = nullptr;  // given to the binding call; null: the variable's own for a whole binding
     int32_t Count = 0;                // number of controls
     std::vector<int32_t> Bits;        // check-box bit numbers (bit 0: the top bit of the first octet); else empty
+    bool MissingBitsClear = false;    // bits beyond a shorter value show clear (port lists) instead of raising -519
     std::vector<ui::Control*> Controls;
     std::vector<ui::NotifyEvent> SavedEvents;  // the hooked event each control had; empty for edits and labels
     std::vector<std::weak_ptr<void>> ControlLives;
@@ -82,6 +83,7 @@ public:
                   NxTextChecker checker = nullptr);
     // Check box i shows bit i of the bit-number list ("0,1,2,3"). BindCheckBoxes takes at most eight.
     void BindCheckBoxes(int n, const std::string& bitNumbers, const std::vector<ui::CheckBox*>& checkBoxes);
+    // A port list: bits beyond a shorter value show clear; reading back writes every listed bit's octet.
     void BindCheckBoxList(int n, const std::string& bitNumbers, const std::vector<ui::CheckBox*>& checkBoxes);
     void BindPartControl(int n, int32_t offset, int32_t partSyntax, NxOptionList* options, ui::ComboBox* comboBox);
     void BindPartEdit(int n, int32_t offset, int32_t partSyntax, NxOptionList* options, const std::string& format,
@@ -105,7 +107,8 @@ public:
     void ListItemToData();
     // Shows variable n (every variable for -1) in its bound controls.
     void DataToControls(int n);
-    // Reads the controls bound to variable n (every settable variable for -1) back into the value texts.
+    // Reads the controls bound to variable n (every settable variable for -1) back into the value texts. A text
+    // that is not of its syntax or outside its range raises -518 naming the variable's caption.
     void ControlsToData(int n);
 
 protected:
@@ -134,6 +137,8 @@ private:
     void CheckVariable(int n) const;
     std::vector<std::string> rowIndexRests_;  // the IndexRest of each list-view row the binding added, by row
     void ShowBinding(const NxControlBinding& binding);
+    void ReadVariable(int i, NxSNMPVarItem& variable);
+    bool EditsLeftEmpty(int i) const;
     std::string ReadBinding(const NxControlBinding& binding, const NxSNMPVarItem& variable,
-                            const std::string& current, bool& keep);
+                            const std::string& current);
 };

@@ -1,0 +1,6 @@
+#include "AclDialogs.h"
+
+#include "AclFormClasses.h"
+#include "DialogRegistry.h"
+
+void RegisterAclDialogs() {}

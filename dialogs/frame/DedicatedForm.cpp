@@ -1,0 +1,251 @@
+#include "DedicatedForm.h"
+
+#include "Application.h"
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
+#include "ListView.h"
+#include "Screen.h"
+#include "Splitter.h"
+#include "StackingPortUitFormUnit.h"
+#include "StdCtrls.h"
+
+namespace {
+
+constexpr int ButtonPanelWidth = 96;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+constexpr int ButtonGap = 8;
+constexpr int StatusPanelWidth = 50;
+constexpr int EditorLabelWidth = 8;  // pixels per label character
+
+}  // namespace
+
+int ScaledDialogSize(int designSize) {
+    if (ui::Screen::PixelsPerInch() == 96) return designSize;
+    return static_cast<int>(designSize * 1.25);
+}
+
+TDedicatedForm::TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling)
+    : ui::Form(owner) {
+    SetBorderStyle(ui::bsSizeable);
+    SetPosition(ui::poMainFormCenter);
+    const bool scaled = scaling == Scaling::Scaled;
+    SetBounds(Left(), Top(), scaled ? ScaledDialogSize(designWidth) : designWidth,
+              scaled ? ScaledDialogSize(designHeight) : designHeight);
+    BuildStatusBar();
+    OnCloseQuery = [this](ui::Component* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+    OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
+}
+
+TDedicatedForm::~TDedicatedForm() {
+    // A dialog freed without closing still stops its requests before their controls go.
+    ui::CloseAction action = ui::caHide;
+    if (!closed_) FormClose(this, action);
+}
+
+// ------------------------------------------------------------------------------------------------ controls
+
+void TDedicatedForm::BuildStatusBar() {
+    StatusBar1 = new ui::StatusBar(this);
+    StatusBar1->SetName("StatusBar1");
+    StatusBar1->SetParent(this);
+    StatusBar1->SetAlign(ui::alBottom);
+    StatusBar1->SetSimplePanel(false);
+    StatusBar1->Panels().Add()->SetWidth(StatusPanelWidth);
+}
+
+void TDedicatedForm::BuildButtonPanel(const std::string& countName) {
+    Panel1 = new ui::Panel(this);
+    Panel1->SetName("Panel1");
+    Panel1->SetParent(this);
+    Panel1->SetWidth(ButtonPanelWidth);
+    Panel1->SetAlign(ui::alRight);
+    RowCountText = new ui::StaticText(this);
+    RowCountText->SetName(countName);
+    RowCountText->SetParent(Panel1);
+    RowCountText->SetAutoSize(false);
+    RowCountText->SetBorderStyle(ui::sbsSunken);
+    RowCountText->SetAlignment(ui::taCenter);
+    RowCountText->SetBounds((ButtonPanelWidth - ButtonWidth) / 2, ButtonGap, ButtonWidth, 17);
+    nextButtonTop_ = ButtonGap + 17 + ButtonGap;
+}
+
+ui::Button* TDedicatedForm::NewPanelButton(const std::string& name, const std::string& caption,
+                                           std::function<void()> click) {
+    auto* button = new ui::Button(this);
+    button->SetName(name);
+    button->SetParent(Panel1);
+    button->SetCaption(caption);
+    button->SetBounds((ButtonPanelWidth - ButtonWidth) / 2, nextButtonTop_, ButtonWidth, ButtonHeight);
+    nextButtonTop_ += ButtonHeight + ButtonGap;
+    button->OnClick = [click = std::move(click)](ui::Component*) { click(); };
+    return button;
+}
+
+void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight, bool withPages,
+                                    int editorRowHeight) {
+    TableList = new ui::ListView(this);
+    TableList->SetName(listName);
+    TableList->SetParent(this);
+    TableList->SetHeight(listHeight);
+    TableList->SetAlign(ui::alTop);
+    Splitter1 = new ui::Splitter(this);
+    Splitter1->SetParent(this);
+    Splitter1->SetTop(listHeight);
+    Splitter1->SetAlign(ui::alTop);
+    EditorPanel = new ui::Panel(this);
+    EditorPanel->SetParent(this);
+    EditorPanel->SetBevelOuter(ui::bvNone);
+    EditorPanel->SetAlign(ui::alClient);
+    if (!withPages) return;
+    PageControl1 = new ui::PageControl(this);
+    PageControl1->SetName("PageControl1");
+    PageControl1->SetParent(EditorPanel);
+    PageControl1->SetBounds(0, editorRowHeight, EditorPanel->Width(),
+                            std::max(EditorPanel->Height() - editorRowHeight, 100));
+    PageControl1->SetAlign(ui::alBottom);
+}
+
+int TDedicatedForm::NextEditorLeft(int width) {
+    const int left = nextEditorLeft_;
+    nextEditorLeft_ += width + ButtonGap;
+    return left;
+}
+
+namespace {
+
+template <typename T>
+T* NewLabelled(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& label,
+               int labelLeft, int width) {
+    auto* caption = new ui::Label(owner);
+    caption->SetParent(parent);
+    caption->SetCaption(label);
+    caption->SetBounds(labelLeft, 12, static_cast<int>(label.size()) * EditorLabelWidth, 15);
+    auto* control = new T(owner);
+    control->SetName(name);
+    control->SetParent(parent);
+    control->SetBounds(labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4, 8, width, 21);
+    return control;
+}
+
+}  // namespace
+
+ui::Edit* TDedicatedForm::NewEditorEdit(const std::string& name, const std::string& label, int width) {
+    const int left = NextEditorLeft(static_cast<int>(label.size()) * EditorLabelWidth + 4 + width);
+    return NewLabelled<ui::Edit>(this, EditorPanel, name, label, left, width);
+}
+
+ui::StaticText* TDedicatedForm::NewEditorText(const std::string& name, const std::string& label, int width) {
+    const int left = NextEditorLeft(static_cast<int>(label.size()) * EditorLabelWidth + 4 + width);
+    auto* text = NewLabelled<ui::StaticText>(this, EditorPanel, name, label, left, width);
+    text->SetAutoSize(false);
+    text->SetBorderStyle(ui::sbsSunken);
+    return text;
+}
+
+ui::ComboBox* TDedicatedForm::NewEditorCombo(const std::string& name, const std::string& label, int width) {
+    const int left = NextEditorLeft(static_cast<int>(label.size()) * EditorLabelWidth + 4 + width);
+    auto* combo = NewLabelled<ui::ComboBox>(this, EditorPanel, name, label, left, width);
+    combo->SetStyle(ui::csDropDownList);
+    return combo;
+}
+
+DialogTable& TDedicatedForm::AddTable() {
+    tables_.push_back(std::make_unique<DialogTable>(*this, StatusPanel0()));
+    return *tables_.back();
+}
+
+ui::StatusPanel* TDedicatedForm::StatusPanel0() const {
+    return StatusBar1 && StatusBar1->Panels().Count() > 0 ? StatusBar1->Panels()[0] : nullptr;
+}
+
+// ------------------------------------------------------------------------------------------------ port pages
+
+TStackingPortUitForm* TDedicatedForm::AddPortPage(const std::string& caption) {
+    if (PortIndexList.empty()) PortIndexList = GetAllPortList();
+    auto* selector = new TStackingPortUitForm(this);
+    PortSelectors.push_back(selector);
+    AddStackPortTab(caption, selector, PageControl1);
+    return selector;
+}
+
+void TDedicatedForm::BindPorts(DialogRequest& request, int column, TStackingPortUitForm* selector) {
+    request.BindCheckBoxList(column, PortIndexList, selector->PortCheckBoxes);
+}
+
+// ------------------------------------------------------------------------------------------------ row steps
+
+void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits) {
+    keyEdits_ = std::move(keyEdits);
+    TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
+    table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
+}
+
+void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus) {
+    clearedEdits_ = std::move(edits);
+    clearedRowStatus_ = rowStatus;
+}
+
+void TDedicatedForm::ShowRowCount() {
+    if (RowCountText && TableList) RowCountText->SetCaption(std::to_string(TableList->Items().Count()));
+}
+
+void TDedicatedForm::ResetRowButtons() {
+    if (SetButton) SetButton->SetEnabled(false);
+    if (DeleteButton) DeleteButton->SetEnabled(false);
+    if (AddButton) AddButton->SetEnabled(true);
+}
+
+void TDedicatedForm::ClearEditors() {
+    for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAllPorts();
+    for (ui::Edit* edit : clearedEdits_) edit->SetText("");
+    if (clearedRowStatus_) clearedRowStatus_->SetItemIndex(-1);
+}
+
+void TDedicatedForm::LockKeyEdits(bool locked) {
+    for (ui::Edit* edit : keyEdits_) {
+        edit->SetEnabled(!locked);
+        edit->SetColor(locked ? ui::clMenu : ui::clWindow);
+    }
+}
+
+void TDedicatedForm::RowSelected(bool selected) {
+    if (selected) {
+        if (SetButton) SetButton->SetEnabled(true);
+        if (DeleteButton) DeleteButton->SetEnabled(true);
+        if (AddButton) AddButton->SetEnabled(false);
+    } else {
+        ClearEditors();
+        ResetRowButtons();
+    }
+    LockKeyEdits(selected);
+}
+
+void TDedicatedForm::RefreshTables(DialogTable& table) {
+    if (!table.Complete()) return;
+    for (const auto& other : tables_)
+        if (other.get() != &table) other->Reread();
+    table.Reread();
+    ShowRowCount();
+    ClearEditors();
+    ResetRowButtons();
+}
+
+// ------------------------------------------------------------------------------------------------ closing
+
+void TDedicatedForm::RefuseCloseWhileIncomplete(DialogTable& table) { closeGuard_ = &table; }
+
+void TDedicatedForm::FormCloseQuery(ui::Component*, bool& canClose) {
+    if (!closeGuard_ || closeGuard_->Complete()) return;
+    ShowMessage(this, GetDataNotCompleteText);
+    canClose = false;
+}
+
+void TDedicatedForm::FormClose(ui::Component*, ui::CloseAction&) {
+    if (closed_) return;
+    closed_ = true;
+    if (TableList) TableList->ClearSelection();
+    for (TStackingPortUitForm* selector : PortSelectors) delete selector;
+    PortSelectors.clear();
+    for (auto& table : tables_) table->Close();
+}

@@ -1,0 +1,124 @@
+#pragma once
+// TDedicatedForm: the frame every dedicated dialog is a form of. It does, once, what all of them share:
+// - construction: the design size, x1.25 (fraction cut off) when the screen does not run at 96 dots per inch,
+//   unless the dialog does not scale;
+// - the standard controls: the button panel Panel1 on the right with its sunken, centred row count, the list view
+//   above a splitter and the editor panel, the page control for the port pages, and StatusBar1 with one panel
+//   (width 50) that receives every status line and every caught exception;
+// - port pages: one stack-unit port selector per port-list column, one tab per present unit (64 or 768 boxes);
+// - the row-table steps: row count, Set/Delete/Add button states on selection, key edits locked while a row is
+//   selected, the editors cleared, Refresh of every table (the table request last, skipped while busy);
+// - closing: a close query that refuses while the first table's walk is incomplete (where the dialog asks for
+//   one), then the selection cleared, the port selectors freed and every request stopped, waited for and freed.
+//
+// A dialog builds its controls in its constructor (the frame's builders give the standard ones), calls DoCreate
+// at its end, and opens its tables in its FormCreate; its handlers hold its own Part's rules and call the steps
+// here. Tables are closed in the order they were added, so add the table request first.
+#include "DialogTable.h"
+#include "Form.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TStackingPortUitForm;
+namespace ui {
+class Button;
+class Edit;
+class ListView;
+class PageControl;
+class Panel;
+class Splitter;
+class StaticText;
+class StatusBar;
+}  // namespace ui
+
+// The design-time size made for the screen: x1.25, fraction cut off, off 96 dots per inch.
+int ScaledDialogSize(int designSize);
+
+class TDedicatedForm : public ui::Form {
+public:
+    ~TDedicatedForm() override;
+
+    // The frame's controls (the dialog gives them its resource names).
+    ui::Panel* Panel1 = nullptr;
+    ui::StaticText* RowCountText = nullptr;
+    ui::ListView* TableList = nullptr;
+    ui::Splitter* Splitter1 = nullptr;
+    ui::Panel* EditorPanel = nullptr;
+    ui::PageControl* PageControl1 = nullptr;
+    ui::StatusBar* StatusBar1 = nullptr;
+
+    // The row buttons whose states the frame sets (null where the dialog has none).
+    ui::Button* SetButton = nullptr;
+    ui::Button* AddButton = nullptr;
+    ui::Button* DeleteButton = nullptr;
+
+    // The port index list of the selectors' bindings ("0,...,63", or up to 767 when stacked).
+    std::string PortIndexList;
+    std::vector<TStackingPortUitForm*> PortSelectors;
+
+protected:
+    enum class Scaling : uint8_t { Scaled, Unscaled };
+    TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling = Scaling::Scaled);
+
+    // Builders of the standard controls (StatusBar1 is built by the constructor).
+    // Panel1 on the right with the row count text at its top (named countName).
+    void BuildButtonPanel(const std::string& countName);
+    // A button of Panel1, below the previous ones.
+    ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
+                               std::function<void()> click);
+    // The list view (named listName) at the top of the client area, the splitter and the editor panel below it;
+    // withPages adds PageControl1 filling the editor panel under its first editorRowHeight pixels.
+    void BuildTableArea(const std::string& listName, int listHeight, bool withPages, int editorRowHeight = 40);
+    // A labelled edit or a labelled combo box on the editor panel's row, left to right.
+    ui::Edit* NewEditorEdit(const std::string& name, const std::string& label, int width);
+    ui::StaticText* NewEditorText(const std::string& name, const std::string& label, int width);
+    ui::ComboBox* NewEditorCombo(const std::string& name, const std::string& label, int width);
+
+    // A table of the dialog, closed with it (in the order added).
+    DialogTable& AddTable();
+    ui::StatusPanel* StatusPanel0() const;
+
+    // Port pages: the index list (once), then a selector on a tab of PageControl1 captioned caption.
+    TStackingPortUitForm* AddPortPage(const std::string& caption);
+    void BindPorts(DialogRequest& request, int column, TStackingPortUitForm* selector);
+
+    // The row table's wiring: the list's change event writes the row count, the request's selection step sets
+    // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected.
+    void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
+    // The editors emptied by ClearEditors, besides every port selector.
+    void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
+
+    void ShowRowCount();
+    // Set and Delete disabled, Add enabled.
+    void ResetRowButtons();
+    // Every port selector unchecked, the registered edits and the RowStatus box emptied.
+    void ClearEditors();
+    // Refresh of a row table: nothing while the flag of table is false; else every other table re-read unless
+    // busy, then table (unless busy); row count, editors cleared, row buttons reset.
+    void RefreshTables(DialogTable& table);
+
+    // The close query refuses while this table's flag is false, with "Get data not complete".
+    void RefuseCloseWhileIncomplete(DialogTable& table);
+
+    // The frame's close steps; a dialog's FormClose runs them after its own.
+    void FormCloseQuery(ui::Component* sender, bool& canClose);
+    void FormClose(ui::Component* sender, ui::CloseAction& action);
+
+private:
+    void BuildStatusBar();
+    void RowSelected(bool selected);
+    void LockKeyEdits(bool locked);
+    int NextEditorLeft(int width);
+
+    std::vector<std::unique_ptr<DialogTable>> tables_;
+    DialogTable* closeGuard_ = nullptr;
+    std::vector<ui::Edit*> keyEdits_;
+    std::vector<ui::Edit*> clearedEdits_;
+    ui::ComboBox* clearedRowStatus_ = nullptr;
+    int nextButtonTop_ = 0;
+    int nextEditorLeft_ = 8;
+    bool closed_ = false;
+};

@@ -1,0 +1,141 @@
+#include "DialogTable.h"
+
+#include "Application.h"
+#include "Catalog.h"
+#include "ComCtrls.h"
+#include "Dialogs.h"
+#include "Exception.h"
+#include "Form.h"
+#include "NxOptionList.h"
+#include "StdCtrls.h"
+
+void DialogRequest::ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) {
+    NxSNMPRequest2Edits::ListViewSelectItem(sender, item, selected);
+    if (OnRowSelected && !Destroying) OnRowSelected(item, selected);
+}
+
+void ShowMessage(ui::Control* owner, const std::string& text) {
+    const ui::Application* app = ui::Application::InstanceOrNull();
+    ui::MessageBox(owner, text, app ? app->Title() : std::string(), ui::mbOK, ui::mtCustom);
+}
+
+DialogTable::DialogTable(ui::Form& form, ui::StatusPanel* statusPanel) : form_(form), statusPanel_(statusPanel) {}
+
+DialogTable::~DialogTable() { Close(); }
+
+bool DialogTable::Open(const char* label, NxVarListKind kind, int keyCount,
+                       const std::function<void(DialogRequest&)>& bind) {
+    return Open(label, kind, keyCount, bind, Options{});
+}
+
+bool DialogTable::Open(const char* label, NxVarListKind kind, int keyCount,
+                       const std::function<void(DialogRequest&)>& bind, Options options) {
+    options_ = options;
+    complete_ = !options_.KeepsFlag;
+    try {
+        request_ = std::make_unique<DialogRequest>(&form_);
+        request_->SetStatusPanel(statusPanel_);
+        MibObjectTable table = FindCatalogTable(label ? label : "");
+        if (!table) throw Exception(std::string("No MIB object table ") + (label ? label : ""));
+        request_->Request.Vars = NxSNMPVarList(table, kind, keyCount);
+        if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
+        if (bind) bind(*request_);
+        if (options_.Synchronous) request_->Mode = NxSNMPRequest2Controls::ModeSync;
+        if (options_.KeepsFlag) request_->OnGetResult = [this](NxSNMPRequest2Controls*, const NxSNMPError&) { GetEnded(); };
+        if (options_.FirstGet) Get();
+    } catch (const Exception& error) {
+        complete_ = true;
+        ShowError(error.Message);
+        return false;
+    }
+    return true;
+}
+
+void DialogTable::GetEnded() { complete_ = true; }
+
+bool DialogTable::Get() {
+    if (options_.KeepsFlag && request_->Mode == NxSNMPRequest2Controls::ModeAsync) complete_ = false;
+    request_->Request.Active = 1;
+    return request_->Get();
+}
+
+bool DialogTable::PassGuard(const std::string& message) const {
+    if (request_ && complete_ && !request_->Busy) return true;
+    ShowMessage(&form_, message);
+    return false;
+}
+
+bool DialogTable::Reread() {
+    if (!request_ || request_->Busy) return false;
+    try {
+        Get();
+    } catch (const Exception& error) {
+        complete_ = true;
+        ShowError(error.Message);
+        return false;
+    }
+    return true;
+}
+
+void DialogTable::Stop() {
+    if (request_) request_->Request.Active = 0;
+}
+
+void DialogTable::SetRowStatus(int column, ui::ComboBox* combo) {
+    rowStatusColumn_ = column;
+    rowStatusCombo_ = combo;
+}
+
+void DialogTable::SelectRowStatus(int value) {
+    if (!rowStatusCombo_ || rowStatusColumn_ < 0 || rowStatusColumn_ >= Vars().GetCount()) return;
+    const NxOptionList* options = Vars().GetVar(rowStatusColumn_)->Options;
+    const int index = options ? options->IndexOfValue(std::to_string(value)) : -1;
+    rowStatusCombo_->SetItemIndex(index);
+}
+
+void DialogTable::Write(const std::function<void()>& sets) {
+    if (!request_) return;
+    complete_ = !options_.KeepsFlag;
+    request_->Request.Active = 1;
+    try {
+        sets();
+        Get();
+    } catch (const Exception& error) {
+        complete_ = true;
+        ShowError(error.Message);
+    }
+}
+
+void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
+
+void DialogTable::Send(const std::vector<int>& leftOut) {
+    AccessScope access(Vars());
+    access.LeaveOut(leftOut);
+    request_->Set(false, true);
+}
+
+void DialogTable::AddRow(std::initializer_list<int> leftOut) {
+    SelectRowStatus(4);  // createAndGo
+    Write([&] { Send(leftOut); });
+}
+
+void DialogTable::DeleteRow() {
+    SelectRowStatus(6);  // destroy
+    Write([&] {
+        AccessScope access(Vars());
+        access.LeaveOutAllBut({rowStatusColumn_});
+        request_->Set(false, true);
+    });
+}
+
+void DialogTable::ShowError(const std::string& message) {
+    if (options_.Errors == ErrorText::Template && request_) request_->ShowStatus(message);
+    else if (statusPanel_) statusPanel_->SetText(message);
+}
+
+void DialogTable::Close() {
+    if (!request_) return;
+    request_->Request.Active = 0;
+    while (request_->Busy) ui::Application::Instance().ProcessMessages();
+    request_.reset();
+}

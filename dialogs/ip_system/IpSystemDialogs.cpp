@@ -1,0 +1,6 @@
+#include "IpSystemDialogs.h"
+
+#include "IpSystemFormClasses.h"
+#include "DialogRegistry.h"
+
+void RegisterIpSystemDialogs() {}

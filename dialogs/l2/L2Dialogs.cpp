@@ -1,0 +1,7 @@
+#include "L2Dialogs.h"
+
+#include "DialogRegistry.h"
+#include "L2FormClasses.h"
+#include "VlanStaticFormUnit.h"
+
+void RegisterL2Dialogs() { RegisterDedicatedForm(l2forms::TVlanStaticForm, &VlanStaticForm); }

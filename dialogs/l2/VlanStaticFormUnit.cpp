@@ -1,0 +1,101 @@
+#include "VlanStaticFormUnit.h"
+
+#include "ListView.h"
+#include "StdCtrls.h"
+
+TVlanStaticForm* VlanStaticForm = nullptr;
+
+namespace {
+
+constexpr const char* StaticVlanTable = "1.3.6.1.2.1.17.7.1.4 (6 entries from \"VLAN ID\")";
+constexpr const char* NextFreeIndexTable = "1.3.6.1.2.1.17.7.1.4 (1 entries from \"Next Free Local VLAN Index\")";
+
+enum Column { VlanId, VlanName, Egress, ForbiddenEgress, Untagged, RowStatus };
+
+}  // namespace
+
+TVlanStaticForm::TVlanStaticForm(ui::Component* owner)
+    : TDedicatedForm(owner, 674, 587), StaticTable(AddTable()), NextFreeIndex(AddTable()) {
+    SetName("VlanStaticForm");
+    BuildButtonPanel("ST_Count2");
+    ST_Count2 = RowCountText;
+    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
+    SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
+    AddBtn = AddButton = NewPanelButton("AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
+    DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
+    btnStop = NewPanelButton("btnStop", "Stop", [this] { btnStopClick(btnStop); });
+    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    BuildTableArea("LV_dot1qVlanStaticEntry", 220, true);
+    LV_dot1qVlanStaticEntry = TableList;
+    ED_VLANID = NewEditorEdit("ED_VLANID", "VLAN ID", 50);
+    ED_VLANName = NewEditorEdit("ED_VLANName", "VLAN Name", 120);
+    NextFreeLocalVlanIndex = NewEditorText("NextFreeLocalVlanIndex", "Next Free Local VLAN Index", 50);
+    Status = NewEditorCombo("Status", "Status", 100);
+    Status->Hide();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    DoCreate();
+}
+
+void TVlanStaticForm::FormCreate(ui::Component*) {
+    EgressPorts = AddPortPage("Egress Ports");
+    ForbiddenEgressPorts = AddPortPage("Forbidden Egress Ports");
+    UntaggedPorts = AddPortPage("Untagged Ports");
+    StaticTable.Open(StaticVlanTable, MVT_UMV, 1, [this](DialogRequest& request) {
+        request.BindListView(LV_dot1qVlanStaticEntry, true);
+        request.BindEdit(VlanId, "%i{n1x4094l4}", ED_VLANID);
+        request.BindEdit(VlanName, "%s", ED_VLANName);
+        BindPorts(request, Egress, EgressPorts);
+        BindPorts(request, ForbiddenEgress, ForbiddenEgressPorts);
+        BindPorts(request, Untagged, UntaggedPorts);
+        request.BindComboBox(RowStatus, Status);
+    });
+    if (StaticTable.Opened()) {
+        StaticTable.SetRowStatus(RowStatus, Status);
+        FollowRows(StaticTable, {ED_VLANID});
+    }
+    ClearsEditors({ED_VLANID, ED_VLANName}, Status);
+    RefuseCloseWhileIncomplete(StaticTable);
+    ShowRowCount();
+    DialogTable::Options scalar;
+    scalar.KeepsFlag = false;
+    scalar.Synchronous = true;
+    NextFreeIndex.Open(NextFreeIndexTable, SVT_SV, 0,
+                       [this](DialogRequest& request) { request.BindStaticText(0, NextFreeLocalVlanIndex); }, scalar);
+    ResetRowButtons();
+}
+
+void TVlanStaticForm::RefreshBtnClick(ui::Component*) { RefreshTables(StaticTable); }
+
+void TVlanStaticForm::AddBtnClick(ui::Component*) {
+    if (!StaticTable.PassGuard()) return;
+    if (ED_VLANID->Text().empty()) return ShowMessage(this, "Please input VLAN ID.");
+    if (ED_VLANName->Text().empty()) return ShowMessage(this, "Please input VLAN Name.");
+    // A new VLAN gets its forbidden ports afterwards, with Set.
+    StaticTable.AddRow({ForbiddenEgress});
+    ClearEditors();
+}
+
+void TVlanStaticForm::SetBtnClick(ui::Component*) {
+    if (!LV_dot1qVlanStaticEntry->Selected()) return;
+    if (!StaticTable.Complete()) return ShowMessage(this, "Get data not complete.");
+    if (!StaticTable.PassGuard()) return;
+    // Egress and untagged first, so that a port moved to forbidden leaves egress before it is forbidden.
+    StaticTable.Write([this] {
+        StaticTable.Send({ForbiddenEgress});
+        StaticTable.Send({Egress, Untagged});
+    });
+    ClearEditors();
+    ResetRowButtons();
+}
+
+void TVlanStaticForm::DeleteBtnClick(ui::Component*) {
+    if (!StaticTable.PassGuard()) return;
+    StaticTable.DeleteRow();
+    ShowRowCount();
+    ClearEditors();
+    ResetRowButtons();
+}
+
+void TVlanStaticForm::btnStopClick(ui::Component*) { StaticTable.Stop(); }
+
+void TVlanStaticForm::btnCloseClick(ui::Component*) { Close(); }

@@ -1,0 +1,6 @@
+#include "SecurityDialogs.h"
+
+#include "SecurityFormClasses.h"
+#include "DialogRegistry.h"
+
+void RegisterSecurityDialogs() {}

@@ -1,0 +1,80 @@
+#pragma once
+// Dedicated dialogs against the switch simulator, opened as the user opens them: through their menu command, with
+// every area registered. A test drives the dialog inside its modal loop; steps that must run after the modal loop
+// has handled a close (a refused close, say) are queued with Then.
+#include "AclDialogs.h"
+#include "CommandEngine.h"
+#include "IpSystemDialogs.h"
+#include "L2Dialogs.h"
+#include "MenuCommandTable.h"
+#include "SecurityDialogs.h"
+#include "SimDialogFixture.h"
+#include "StackStateScope.h"
+
+#include <QTimer>
+
+#include <functional>
+#include <string>
+
+namespace dialogtest {
+
+inline CommandContext DeviceContext() {
+    CommandContext context;
+    context.DeviceAddress = "127.0.0.1";
+    return context;
+}
+
+// The first component of type T among those owner holds, however deep.
+template <typename T>
+T* FindOwned(const ui::Component& owner) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        ui::Component* component = owner.Components(i);
+        if (auto* found = dynamic_cast<T*>(component)) return found;
+        if (T* found = FindOwned<T>(*component)) return found;
+    }
+    return nullptr;
+}
+
+class DedicatedDialogTest : public simdialog::SimDialogTest {
+protected:
+    static void SetUpTestSuite() {
+        SimDialogTest::SetUpTestSuite();
+        RegisterL2Dialogs();
+        RegisterAclDialogs();
+        RegisterSecurityDialogs();
+        RegisterIpSystemDialogs();
+    }
+    void SetUp() override {
+        ui::TestHooks::SetPixelsPerInch(96);
+        SimDialogTest::SetUp();
+    }
+    void TearDown() override {
+        SimDialogTest::TearDown();
+        ui::TestHooks::SetPixelsPerInch(0);
+    }
+
+    // Runs the menu command of handler; driver gets the dialog inside its modal loop. The dialog is closed
+    // afterwards unless the driver (or a step it queued) closed it.
+    template <typename Form>
+    void RunCommand(const char* handler, const std::function<void(Form&)>& driver) {
+        const MenuCommand* command = FindMenuCommand(handler);
+        ASSERT_NE(command, nullptr) << handler;
+        bool ran = false;
+        ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+            ran = true;
+            auto* form = dynamic_cast<Form*>(&shown);
+            ASSERT_NE(form, nullptr);
+            driver(*form);
+            Then([&shown, life = shown.LifeToken()] {
+                if (!life.expired()) shown.Close();
+            });
+        });
+        RunMenuCommand(*command, DeviceContext());
+        EXPECT_TRUE(ran);
+    }
+
+    // Runs step once the modal loop has handled what is pending (a close query included).
+    static void Then(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+};
+
+}  // namespace dialogtest
