@@ -154,6 +154,27 @@ TEST_F(DialogTables, PayloadMasksAreCreatedAndDestroyedThroughTheirRowStatus) {
     EXPECT_EQ(adapter.walk(mask + ".8").size(), 3u);
 }
 
+// Octet strings that dialogs decode part by part have the length their object has; numbers lie in their range.
+TEST_F(DialogTables, SeedsAreShapedLikeRealValues) {
+    struct Case { const char* what; std::string oid; std::string bytes; };
+    const Case cases[] = {
+        {"time capacity", "1.3.6.1.4.1.32473.12.10.1.0", "\xe0"},
+        {"repeating summer-time start", "1.3.6.1.4.1.32473.12.10.12.3.0", std::string("\xff\x00\x01\x03\x02\x00", 6)},
+        {"annual summer-time end", "1.3.6.1.4.1.32473.12.10.12.6.0", std::string("\x1c\x0a\x03\x00", 4)},
+        {"SSL cipher suites", "1.3.6.1.4.1.32473.12.7.1.2.0", "\xf0"},
+        {"LLDP capabilities supported", "1.0.8802.1.1.2.1.3.5.0", std::string("\x28\x00", 2)},
+    };
+    for (const Case& c : cases) {
+        const auto value = adapter.get(c.oid);
+        ASSERT_TRUE(value) << c.what;
+        EXPECT_EQ(value->bytes, c.bytes) << c.what;
+    }
+    const int32_t offset = adapter.get("1.3.6.1.4.1.32473.12.10.12.2.0")->asInt32();
+    EXPECT_GE(offset, 30);
+    EXPECT_LE(offset, 120);
+    EXPECT_EQ(adapter.get("1.3.6.1.2.1.17.7.1.4.3.1.2.1")->bytes.size(), 8u) << "a standalone port list";
+}
+
 const std::string UnitTable = "1.3.6.1.4.1.32473.12.11.1.9.4.1";
 const std::string StaticVlanEgress = "1.3.6.1.2.1.17.7.1.4.3.1.2";
 
