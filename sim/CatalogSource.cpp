@@ -2,6 +2,7 @@
 
 #include "ExtraTables.h"
 #include "NxOptionList.h"
+#include "ShapedSeeds.h"
 #include "StatusColumns.h"
 #include "TableKeys.h"
 
@@ -17,6 +18,7 @@ SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
     column.syntax = record.Syntax;
     column.access = record.Access;
     column.status = StatusRuleOf(column.oid);
+    column.seeds = ShapedSeedsOf(column.oid);
     if (const NxOptionList* options = record.Options) {
         for (int i = 0; i < options->Count(); ++i) {
             const NxOptionList::Pair& pair = options->GetPair(i);

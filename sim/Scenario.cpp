@@ -299,6 +299,13 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         return ApplyLed(mib, rest);
     if (directive == "rows")
         return ApplyRows(mib, rest);
+    if (directive == "port-lists") {
+        auto octets = Number<uint32_t>(NextWord(rest));
+        if (!octets || *octets == 0 || *octets > 1024)
+            return "port-lists needs a number of octets from 1 to 1024";
+        mib.resizePortLists(*octets);
+        return {};
+    }
     if (directive == "remove") {
         std::string error;
         auto oid = ParseOid(NextWord(rest), error);
@@ -307,7 +314,7 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         mib.removeSubtree(*oid);
         return {};
     }
-    return "unknown directive " + Quote(directive) + " (set, set-rw, remove, rows, led)";
+    return "unknown directive " + Quote(directive) + " (set, set-rw, remove, rows, led, port-lists)";
 }
 
 void LoadScenarioFile(SimMib& mib, const std::string& path) {

@@ -12,6 +12,8 @@
 //                             one more frame of a front-panel LED string; frames follow each other
 //                             every PERIOD-MS. SYSTEM-OCTETS are numbers; each PORT is its colour
 //                             state (0-7), with "b" appended when it blinks, or "-" when absent.
+//   port-lists OCTETS         every port list (bit-string column) of the MIB, and of rows created later,
+//                             has this many octets: 8 standalone (64 ports), 96 stacked (12 units of 64)
 // TYPE is int, str, hex, oid, ip, counter, gauge, ticks or counter64. A str value is the rest of the
 // line, or a text in double quotes; a hex value is octets written in hexadecimal, spaces and colons allowed.
 #include "SimMib.h"

@@ -97,9 +97,12 @@ snmp::Value SeedValue(const ColumnDef& def, int row) {
     case sxInetAddress: return Value::octets(Bytes({10, 0, 1, row}));
     case sxDisplayStr: return Value::octets(SeedText(def, row));
     case sxDateTime: return Value::octets(Bytes({0x07, 0xea, 1, 1, 0, 0, 0, 0}));
-    case sxOctetStr: case sxBitStr: case sxBitList: case sxNsapAddr:
+    case sxOctetStr: case sxBitStr: case sxBitList: case sxNsapAddr: {
         // A port or VLAN bit mask: one port set per row.
-        return Value::octets(Bytes({0x80 >> ((row - 1) % 8), 0, 0, 0, 0, 0, 0, 0}));
+        std::string mask(def.octets > 0 ? def.octets : 8, '\0');
+        mask[0] = static_cast<char>(0x80 >> ((row - 1) % 8));
+        return Value::octets(mask);
+    }
     case sxOpaque: return Value::octets(Bytes({row}), ValueType::Opaque);
     case sxObjectId:
         if (!def.optionOids.empty())

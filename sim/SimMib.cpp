@@ -263,6 +263,19 @@ void SimMib::destroyRow(UndoLog& log, const EntryDef& entry, const Oid& instance
     }
 }
 
+void SimMib::resizePortLists(size_t octets) {
+    for (auto& [oid, def] : defs_) {
+        if (def->syntax != sxBitStr && def->syntax != sxBitList)
+            continue;
+        def->octets = octets;
+        for (auto it = objects_.upper_bound(oid); it != objects_.end() && it->first.startsWith(oid); ++it) {
+            it->second.value.bytes.resize(octets, '\0');
+            for (snmp::Value& frame : it->second.frames)
+                frame.bytes.resize(octets, '\0');
+        }
+    }
+}
+
 bool SimMib::addRow(const Oid& entryOid, const Oid& instance) {
     const EntryDef* entry = findEntry(entryOid);
     if (!entry)

@@ -50,6 +50,7 @@ struct ColumnDef {
     bool rowStatus = false;
     std::optional<StatusRule> status;  // a status column that creates and removes rows
     std::vector<snmp::Value> seeds;    // seeded values of rows 1, 2, ... (cycled); empty: by the syntax
+    size_t octets = 0;                 // a port list's length; 0: the standalone 8
     std::vector<int32_t> optionValues;  // integer option list
     std::vector<snmp::Oid> optionOids;  // OID option list
     EntryDef* entry = nullptr;
@@ -104,6 +105,9 @@ public:
     using UndoLog = std::vector<std::pair<snmp::Oid, std::optional<Object>>>;
     UndoLog applySet(const std::vector<snmp::VarBind>& varbinds);
     void undo(const UndoLog& log);
+
+    // Every port list (bit-string column) gets this many octets, padded with zeros or cut; so do later rows.
+    void resizePortLists(size_t octets);
 
     // Creates the row's missing columns with seeded values (RowStatus active). False when no such entry is known.
     bool addRow(const snmp::Oid& entryOid, const snmp::Oid& instance);

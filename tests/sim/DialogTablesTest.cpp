@@ -154,4 +154,72 @@ TEST_F(DialogTables, PayloadMasksAreCreatedAndDestroyedThroughTheirRowStatus) {
     EXPECT_EQ(adapter.walk(mask + ".8").size(), 3u);
 }
 
+// Octet strings that dialogs decode part by part have the length their object has; numbers lie in their range.
+TEST_F(DialogTables, SeedsAreShapedLikeRealValues) {
+    struct Case { const char* what; std::string oid; std::string bytes; };
+    const Case cases[] = {
+        {"time capacity", "1.3.6.1.4.1.32473.12.10.1.0", "\xe0"},
+        {"repeating summer-time start", "1.3.6.1.4.1.32473.12.10.12.3.0", std::string("\xff\x00\x01\x03\x02\x00", 6)},
+        {"annual summer-time end", "1.3.6.1.4.1.32473.12.10.12.6.0", std::string("\x1c\x0a\x03\x00", 4)},
+        {"SSL cipher suites", "1.3.6.1.4.1.32473.12.7.1.2.0", "\xf0"},
+        {"LLDP capabilities supported", "1.0.8802.1.1.2.1.3.5.0", std::string("\x28\x00", 2)},
+    };
+    for (const Case& c : cases) {
+        const auto value = adapter.get(c.oid);
+        ASSERT_TRUE(value) << c.what;
+        EXPECT_EQ(value->bytes, c.bytes) << c.what;
+    }
+    const int32_t offset = adapter.get("1.3.6.1.4.1.32473.12.10.12.2.0")->asInt32();
+    EXPECT_GE(offset, 30);
+    EXPECT_LE(offset, 120);
+    EXPECT_EQ(adapter.get("1.3.6.1.2.1.17.7.1.4.3.1.2.1")->bytes.size(), 8u) << "a standalone port list";
+}
+
+const std::string UnitTable = "1.3.6.1.4.1.32473.12.11.1.9.4.1";
+const std::string StaticVlanEgress = "1.3.6.1.2.1.17.7.1.4.3.1.2";
+
+SimAgent ScenarioAgent(const std::string& scenario) {
+    return SimAgent({"--scenario", std::string(QSWSIM_SCENARIOS) + "/" + scenario});
+}
+
+TEST(StackScenarios, TwelveUnitsWithOneAbsentAndPortListsOf96Octets) {
+    SimAgent agent = ScenarioAgent("stack-12-units.scn");
+    Adapter adapter(agent);
+    EXPECT_EQ(adapter.get("1.3.6.1.4.1.32473.12.11.1.2.0")->asInt32(), 1) << "stacking enabled";
+    const auto exist = adapter.walk(UnitTable + ".15");
+    ASSERT_EQ(exist.size(), 12u);
+    for (size_t unit = 1; unit <= 12; ++unit) {
+        EXPECT_EQ(exist[unit - 1].value.asInt32(), unit == 7 ? 2 : 1) << unit;
+        EXPECT_EQ(adapter.get(UnitTable + ".3." + std::to_string(unit))->asInt32(), int((unit - 1) * 64 + 1)) << unit;
+    }
+    EXPECT_EQ(adapter.get(UnitTable + ".9.7")->bytes, "");
+    EXPECT_EQ(adapter.get(UnitTable + ".9.12")->bytes, "QSW-2150");
+    EXPECT_EQ(adapter.get(UnitTable + ".5.3")->bytes.size(), 3u + 2 * 50) << "QSW-2350 LEDs";
+
+    const auto egress = adapter.walk(StaticVlanEgress);
+    ASSERT_FALSE(egress.empty());
+    for (const snmp::VarBind& vb : egress)
+        EXPECT_EQ(vb.value.bytes.size(), 96u) << vb.oid.toString();
+    // A row created later has a port list of the same length.
+    const std::string status = "1.3.6.1.2.1.17.7.1.4.3.1.5.100";
+    ASSERT_EQ(adapter.set({{O(status), Value::integer(sim::CreateAndGo)}}), 0);
+    EXPECT_EQ(adapter.get(StaticVlanEgress + ".100")->bytes.size(), 96u);
+    // The port popup has rows on the last unit (ports 705 to 752).
+    EXPECT_TRUE(adapter.get("1.3.6.1.4.1.32473.11.70.7.2.3.2.1.4.752.1"));
+}
+
+TEST(StackScenarios, AQsw2126GUnitWithItsLedColumn) {
+    SimAgent agent = ScenarioAgent("stack-qsw2126g.scn");
+    Adapter adapter(agent);
+    EXPECT_EQ(adapter.get(UnitTable + ".9.2")->bytes, "QSW-2126G");
+    EXPECT_EQ(adapter.walk(UnitTable + ".15").size(), 2u);
+    const auto leds = adapter.get(UnitTable + ".5.2");
+    ASSERT_TRUE(leds);
+    EXPECT_EQ(leds->bytes.size(), 3u + 2 * 26) << "three system LEDs and two octets per port";
+    // The view reads its combo ports' copper side (ports 21-24 of unit 2: 85-88, medium 1).
+    for (int port = 85; port <= 88; ++port)
+        EXPECT_EQ(adapter.get("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5." + std::to_string(port) + ".1")->asInt32(), 3) << port;
+    EXPECT_EQ(adapter.walk(StaticVlanEgress).front().value.bytes.size(), 96u);
+}
+
 } // namespace

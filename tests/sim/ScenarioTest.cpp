@@ -121,7 +121,9 @@ TEST(Scenario, BadLinesSayWhatIsWrong) {
     SimMib mib;
     struct Case { const char* line; const char* message; };
     const Case cases[] = {
-        {"sett 1.3.6 int 1", "unknown directive \"sett\" (set, set-rw, remove, rows, led)"},
+        {"sett 1.3.6 int 1", "unknown directive \"sett\" (set, set-rw, remove, rows, led, port-lists)"},
+        {"port-lists 0", "port-lists needs a number of octets from 1 to 1024"},
+        {"port-lists many", "port-lists needs a number of octets from 1 to 1024"},
         {"set 1.3.x int 1", "\"1.3.x\" is no OID"},
         {"set 1.3.6 integer 1", "unknown value type \"integer\" (int, str, hex, oid, ip, counter, gauge, ticks, counter64)"},
         {"set 1.3.6 int one", "\"one\" is no integer"},
