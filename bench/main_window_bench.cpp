@@ -1,7 +1,9 @@
-// The main window against the switch simulator: start-up to the first painted front panel (standalone switch),
-// then, with the three-unit stack polling its LEDs, resident memory and the CPU the polling costs, before and after
-// a "v2c at least" dialog was opened and closed.
-// Usage: main_window_bench [seconds of each stack polling phase, default 300]
+// The main window against the switch simulator: the whole process's start-up (exec to the first painted front
+// panel, standalone switch; under the X server of DISPLAY when there is one, else offscreen), the start-up inside
+// the process, then, with a three-unit stack (every unit present) polling its LEDs, resident memory, the CPU the
+// polling costs and the event loop's wake-ups, before and after a "v2c at least" dialog was opened and closed.
+// Usage: main_window_bench [seconds of each stack polling phase, default 300] [start-up runs, default 5]
+#include "BenchSupport.h"
 #include "Application.h"
 #include "CommandEngine.h"
 #include "GUIConfigForm.h"
@@ -40,12 +42,6 @@ long ResidentKb() {
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
     return -1;
-}
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Runs the event loop for ms milliseconds, sleeping while nothing is due. (processEvents with a time limit never
@@ -88,7 +84,7 @@ void MeasurePolling(int seconds) {
     const QMetaObject::Connection counting = QObject::connect(QAbstractEventDispatcher::instance(),
                                                               &QAbstractEventDispatcher::awake, [&wakes] { ++wakes; });
     const long firstKb = ResidentKb();
-    const double cpuStart = CpuSeconds();
+    const double cpuStart = bench::CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
     long lastKb = firstKb;
     for (int elapsed = 0; elapsed < seconds; elapsed += 60) {
@@ -98,7 +94,7 @@ void MeasurePolling(int seconds) {
         std::fflush(stdout);
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    const double cpu = CpuSeconds() - cpuStart;
+    const double cpu = bench::CpuSeconds() - cpuStart;
     QObject::disconnect(counting);
     std::printf("resident memory: %ld kB at start of polling, %ld kB at end (growth %ld kB)\n", firstKb, lastKb,
                 lastKb - firstKb);
@@ -130,31 +126,92 @@ void OpenAndCloseV2cDialog(Module& module) {
                 GlobalSnmpSession ? GlobalSnmpSession->sockets().size() : 0u);
 }
 
+// The three-unit stack with its third unit present too (a QSW-2126P), so that every unit polls its LEDs.
+std::string WriteStackScenario(const std::string& path) {
+    std::ifstream in(std::string(QSWSIM_SCENARIOS) + "/stack-3-units.scn");
+    std::ofstream out(path);
+    out << in.rdbuf();
+    const std::string unit = "1.3.6.1.4.1.32473.12.11.1.9.4.1.";
+    out << "\n# Unit 3 present: a QSW-2126P slave, its port 5 blinking.\n"
+        << "set " << unit << "2.3 hex 00:50:43:21:26:03\n"
+        << "set " << unit << "4.3 int 26\n"
+        << "set " << unit << "7.3 int 5\n"
+        << "set " << unit << "8.3 str 1.00.012\n"
+        << "set " << unit << "9.3 str QSW-2126P\n"
+        << "set " << unit << "15.3 int 1\n"
+        << "led " << unit << "5.3 4000 2 2 0 3 2 / 3 0 0 0 3b 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+    for (int port = 149; port <= 152; ++port)
+        out << "set 1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5." << port << ".2 int 3\n";
+    return path;
+}
+
+// Child mode: the module's start-up in a fresh process; prints the milliseconds since the parent's steady clock
+// reading startNs (the steady clock is the system's monotonic clock, shared by both processes).
+int StartupChild(long long startNs, const std::string& workDir) {
+    int argc = 1;
+    char name[] = "main_window_bench";
+    char* argv[] = {name, nullptr};
+    QApplication qt(argc, argv);
+    fs::current_path(workDir);
+    Module module;
+    module.form->Widget()->grab();
+    const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                              std::chrono::steady_clock::now().time_since_epoch()).count();
+    std::printf("%.3f %zu\n", (now - startNs) / 1e6, module.form->PanelFormList.size());
+    std::fflush(stdout);
+    module.form->Close();
+    return 0;
+}
+
+// Runs the start-up child; its milliseconds from spawn to the first painted panel, or -1.
+double WholeProcessStartup(const std::string& self, const std::string& workDir) {
+    const long long startNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                  std::chrono::steady_clock::now().time_since_epoch()).count();
+    const std::string out = workDir + "/startup.out";
+    const std::string command = "'" + self + "' --startup-child " + std::to_string(startNs) + " '" + workDir +
+                                "' > '" + out + "'";
+    if (std::system(command.c_str()) != 0) return -1;
+    std::ifstream in(out);
+    double ms = -1;
+    in >> ms;
+    return ms;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (argc == 4 && std::string(argv[1]) == "--startup-child") return StartupChild(std::atoll(argv[2]), argv[3]);
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 300;
+    const int startupRuns = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const std::string self = fs::canonical("/proc/self/exe").string();
     QApplication qt(argc, argv);
     testsupport::TempDir work;
     fs::current_path(work.path());
+    std::printf("load at start: %s; platform %s\n", bench::LoadAverage().c_str(),
+                QApplication::platformName().toStdString().c_str());
 
     {
         simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn"});
         PointAt(sim, work.file("standalone"), 1);
+        bench::Series whole;
+        for (int r = 0; r < startupRuns; ++r) whole.Add(WholeProcessStartup(self, work.file("standalone")));
+        std::printf("whole-process start-up, exec to first painted front panel (standalone), %d runs:\n", startupRuns);
+        bench::PrintSeries("min / median / max", whole, 1, "ms");
         QElapsedTimer timer;
         timer.start();
         Module module;
         module.form->Widget()->grab();  // the first paint of the window with its view
-        std::printf("start-up to first painted front panel (standalone): %lld ms, %zu view(s)\n",
+        std::printf("start-up inside the process to first painted front panel (standalone): %lld ms, %zu view(s)\n",
                     static_cast<long long>(timer.elapsed()), module.form->PanelFormList.size());
         module.form->Close();
     }
 
-    simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/stack-3-units.scn"});
+    simtest::SimAgent sim({"--scenario", WriteStackScenario(work.file("stack-3-present.scn"))});
     PointAt(sim, work.file("stack"), 0);  // SNMPv1: a "v2c at least" dialog adds a session
     Module module;
-    std::printf("three-unit stack: %zu views polling every 3 s\n", module.form->PanelFormList.size());
+    std::printf("three-unit stack, every unit present: %zu views polling every 3 s\n",
+                module.form->PanelFormList.size());
     Pump(5000);
     MeasurePolling(seconds);
     OpenAndCloseV2cDialog(module);

@@ -1,39 +1,7 @@
 #include "Catalog.h"
 
 #include "CatalogModule.h"
-#include "Oid_acl.h"
-#include "Oid_bridgemib.h"
-#include "Oid_dhcpserver.h"
-#include "Oid_dhcpv6server.h"
-#include "Oid_dnsresolver.h"
-#include "Oid_dot1x.h"
-#include "Oid_doublevlan.h"
-#include "Oid_equipment.h"
-#include "Oid_filesystem.h"
-#include "Oid_ip.h"
-#include "Oid_lacp.h"
-#include "Oid_lldp.h"
-#include "Oid_mba.h"
-#include "Oid_mldsnooping.h"
-#include "Oid_ospfv3.h"
-#include "Oid_pim.h"
-#include "Oid_ping.h"
-#include "Oid_poe.h"
-#include "Oid_protocolvlan.h"
-#include "Oid_radius.h"
-#include "Oid_rmon.h"
-#include "Oid_security.h"
-#include "Oid_sflow.h"
-#include "Oid_singleip.h"
-#include "Oid_snmpv3.h"
-#include "Oid_subnetvlan.h"
-#include "Oid_supervlan.h"
-#include "Oid_switch.h"
-#include "Oid_time.h"
-#include "Oid_timerange.h"
-#include "Oid_usm.h"
-#include "Oid_vacm.h"
-#include "Oid_webauth.h"
+#include "CatalogTables.h"
 
 #include <algorithm>
 #include <ranges>
@@ -83,7 +51,8 @@ std::span<const CatalogModule* const> CatalogModules() { return Modules; }
 const std::vector<CatalogTable>& AllCatalogTables() {
     static const std::vector<CatalogTable> tables = [] {
         std::vector<CatalogTable> all;
-        for (const CatalogModule* module : Modules) all.insert(all.end(), module->Tables.begin(), module->Tables.end());
+        for (const CatalogModule* module : Modules)
+            for (const CatalogTable* table : module->Tables) all.push_back(*table);
         return all;
     }();
     return tables;
@@ -91,8 +60,8 @@ const std::vector<CatalogTable>& AllCatalogTables() {
 
 MibObjectTable FindCatalogTable(std::string_view label) {
     for (const CatalogModule* module : Modules)
-        for (const CatalogTable& table : module->Tables)
-            if (label == table.Label) return table.Table;
+        for (const CatalogTable* table : module->Tables)
+            if (label == table->Label) return table->Table;
     return nullptr;
 }
 

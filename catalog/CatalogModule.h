@@ -16,7 +16,7 @@ struct CatalogOptionListDef {
 
 struct CatalogModule {
     const char* Name;
-    std::span<const CatalogTable> Tables;
+    std::span<const CatalogTable* const> Tables;  // the module's named tables, in module order
     std::span<const CatalogOptionListDef> OptionLists;  // in declaration (construction) order
     void (*Startup)();
     void (*Exit)();

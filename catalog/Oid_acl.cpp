@@ -444,35 +444,72 @@ constinit const NxSNMPVar E_12_9_6[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.9.2.1.1", "Oid_acl", E_12_9_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.2.2.1", "Oid_acl", E_12_9_2_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.3.1.1", "Oid_acl", E_12_9_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.3.2.1", "Oid_acl", E_12_9_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.5.2.3.1", "Oid_acl", E_11_5_2_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.2.4.1", "Oid_acl", E_12_9_2_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.3.4.1", "Oid_acl", E_12_9_3_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.1 (1 entries from \"Global State\")", "Oid_acl", E_12_9_1_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.9.4.1.1", "Oid_acl", E_12_9_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.5.1.1", "Oid_acl", E_12_9_5_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.4.2.1", "Oid_acl", E_12_9_4_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.5.2.1", "Oid_acl", E_12_9_5_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.4.3.1", "Oid_acl", E_12_9_4_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.5.3.1", "Oid_acl", E_12_9_5_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.2", "Oid_acl", E_12_9_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.9.4", "Oid_acl", E_12_9_4, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.9.2.6.1 (2 entries from \"Profile ID\" to \"Ethernet Type\")", "Oid_acl", E_12_9_2_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.2.7.1", "Oid_acl", E_12_9_2_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.3.5.1", "Oid_acl", E_12_9_3_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.3.6.1", "Oid_acl", E_12_9_3_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.4.4.1", "Oid_acl", E_12_9_4_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.5.4.1", "Oid_acl", E_12_9_5_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.2.8.1", "Oid_acl", E_12_9_2_8_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.3.7.1", "Oid_acl", E_12_9_3_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.1 (2 entries from \"Used Rule Entries\")", "Oid_acl", E_12_9_1_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.9.3.8.1", "Oid_acl", E_12_9_3_8_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.6.1.1", "Oid_acl", E_12_9_6_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.9.6", "Oid_acl", E_12_9_6, SVT_SV},
+}  // namespace
+
+namespace Oid_acl {
+
+constinit const CatalogTable E_12_9_2_1_1 = {"1.3.6.1.4.1.32473.12.9.2.1.1", "Oid_acl", ::E_12_9_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_9_2_2_1 = {"1.3.6.1.4.1.32473.12.9.2.2.1", "Oid_acl", ::E_12_9_2_2_1, MVT_FMV};
+constinit const CatalogTable E_12_9_3_1_1 = {"1.3.6.1.4.1.32473.12.9.3.1.1", "Oid_acl", ::E_12_9_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_9_3_2_1 = {"1.3.6.1.4.1.32473.12.9.3.2.1", "Oid_acl", ::E_12_9_3_2_1, MVT_FMV};
+constinit const CatalogTable E_11_5_2_3_1 = {"1.3.6.1.4.1.32473.11.5.2.3.1", "Oid_acl", ::E_11_5_2_3_1, MVT_FMV};
+constinit const CatalogTable E_12_9_2_4_1 = {"1.3.6.1.4.1.32473.12.9.2.4.1", "Oid_acl", ::E_12_9_2_4_1, MVT_FMV};
+constinit const CatalogTable E_12_9_3_4_1 = {"1.3.6.1.4.1.32473.12.9.3.4.1", "Oid_acl", ::E_12_9_3_4_1, MVT_FMV};
+constinit const CatalogTable E_12_9_1_A = {"1.3.6.1.4.1.32473.12.9.1 (1 entries from \"Global State\")", "Oid_acl", ::E_12_9_1_A, SVT_SV};
+constinit const CatalogTable E_12_9_4_1_1 = {"1.3.6.1.4.1.32473.12.9.4.1.1", "Oid_acl", ::E_12_9_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_9_5_1_1 = {"1.3.6.1.4.1.32473.12.9.5.1.1", "Oid_acl", ::E_12_9_5_1_1, MVT_FMV};
+constinit const CatalogTable E_12_9_4_2_1 = {"1.3.6.1.4.1.32473.12.9.4.2.1", "Oid_acl", ::E_12_9_4_2_1, MVT_FMV};
+constinit const CatalogTable E_12_9_5_2_1 = {"1.3.6.1.4.1.32473.12.9.5.2.1", "Oid_acl", ::E_12_9_5_2_1, MVT_FMV};
+constinit const CatalogTable E_12_9_4_3_1 = {"1.3.6.1.4.1.32473.12.9.4.3.1", "Oid_acl", ::E_12_9_4_3_1, MVT_FMV};
+constinit const CatalogTable E_12_9_5_3_1 = {"1.3.6.1.4.1.32473.12.9.5.3.1", "Oid_acl", ::E_12_9_5_3_1, MVT_FMV};
+constinit const CatalogTable E_12_9_2 = {"1.3.6.1.4.1.32473.12.9.2", "Oid_acl", ::E_12_9_2, SVT_SV};
+constinit const CatalogTable E_12_9_4 = {"1.3.6.1.4.1.32473.12.9.4", "Oid_acl", ::E_12_9_4, SVT_SV};
+constinit const CatalogTable E_12_9_2_6_1 = {"1.3.6.1.4.1.32473.12.9.2.6.1 (2 entries from \"Profile ID\" to \"Ethernet Type\")", "Oid_acl", ::E_12_9_2_6_1, MVT_FMV};
+constinit const CatalogTable E_12_9_2_7_1 = {"1.3.6.1.4.1.32473.12.9.2.7.1", "Oid_acl", ::E_12_9_2_7_1, MVT_FMV};
+constinit const CatalogTable E_12_9_3_5_1 = {"1.3.6.1.4.1.32473.12.9.3.5.1", "Oid_acl", ::E_12_9_3_5_1, MVT_FMV};
+constinit const CatalogTable E_12_9_3_6_1 = {"1.3.6.1.4.1.32473.12.9.3.6.1", "Oid_acl", ::E_12_9_3_6_1, MVT_FMV};
+constinit const CatalogTable E_12_9_4_4_1 = {"1.3.6.1.4.1.32473.12.9.4.4.1", "Oid_acl", ::E_12_9_4_4_1, MVT_FMV};
+constinit const CatalogTable E_12_9_5_4_1 = {"1.3.6.1.4.1.32473.12.9.5.4.1", "Oid_acl", ::E_12_9_5_4_1, MVT_FMV};
+constinit const CatalogTable E_12_9_2_8_1 = {"1.3.6.1.4.1.32473.12.9.2.8.1", "Oid_acl", ::E_12_9_2_8_1, MVT_FMV};
+constinit const CatalogTable E_12_9_3_7_1 = {"1.3.6.1.4.1.32473.12.9.3.7.1", "Oid_acl", ::E_12_9_3_7_1, MVT_FMV};
+constinit const CatalogTable E_12_9_1_B = {"1.3.6.1.4.1.32473.12.9.1 (2 entries from \"Used Rule Entries\")", "Oid_acl", ::E_12_9_1_B, SVT_SV};
+constinit const CatalogTable E_12_9_3_8_1 = {"1.3.6.1.4.1.32473.12.9.3.8.1", "Oid_acl", ::E_12_9_3_8_1, MVT_FMV};
+constinit const CatalogTable E_12_9_6_1_1 = {"1.3.6.1.4.1.32473.12.9.6.1.1", "Oid_acl", ::E_12_9_6_1_1, MVT_FMV};
+constinit const CatalogTable E_12_9_6 = {"1.3.6.1.4.1.32473.12.9.6", "Oid_acl", ::E_12_9_6, SVT_SV};
+
+}  // namespace Oid_acl
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_acl::E_12_9_2_1_1,
+    &Oid_acl::E_12_9_2_2_1,
+    &Oid_acl::E_12_9_3_1_1,
+    &Oid_acl::E_12_9_3_2_1,
+    &Oid_acl::E_11_5_2_3_1,
+    &Oid_acl::E_12_9_2_4_1,
+    &Oid_acl::E_12_9_3_4_1,
+    &Oid_acl::E_12_9_1_A,
+    &Oid_acl::E_12_9_4_1_1,
+    &Oid_acl::E_12_9_5_1_1,
+    &Oid_acl::E_12_9_4_2_1,
+    &Oid_acl::E_12_9_5_2_1,
+    &Oid_acl::E_12_9_4_3_1,
+    &Oid_acl::E_12_9_5_3_1,
+    &Oid_acl::E_12_9_2,
+    &Oid_acl::E_12_9_4,
+    &Oid_acl::E_12_9_2_6_1,
+    &Oid_acl::E_12_9_2_7_1,
+    &Oid_acl::E_12_9_3_5_1,
+    &Oid_acl::E_12_9_3_6_1,
+    &Oid_acl::E_12_9_4_4_1,
+    &Oid_acl::E_12_9_5_4_1,
+    &Oid_acl::E_12_9_2_8_1,
+    &Oid_acl::E_12_9_3_7_1,
+    &Oid_acl::E_12_9_1_B,
+    &Oid_acl::E_12_9_3_8_1,
+    &Oid_acl::E_12_9_6_1_1,
+    &Oid_acl::E_12_9_6,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -170,28 +170,58 @@ constinit const NxSNMPVar Mib2_17_7_1_D[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.2.1.17.4 (4 entries from \"Index\" to \"HC Port In Discards\")", "Oid_bridgemib", Mib2_17_4_A, MVT_FMV},
-    {"1.3.6.1.2.1.17.4 (4 entries from \"Index\" to \"In Overflow Discards\")", "Oid_bridgemib", Mib2_17_4_B, MVT_FMV},
-    {"1.3.6.1.2.1.17 (2 entries from \"Port Number\")", "Oid_bridgemib", Mib2_17_A, MVT_FMV},
-    {"1.3.6.1.2.1.17.6.1.1 (1 entries from \"Device Capabilities\")", "Oid_bridgemib", Mib2_17_6_1_1_A, SVT_SV},
-    {"1.3.6.1.2.1.17.6.1.1 (1 entries from \"Traffic Classes Enabled\")", "Oid_bridgemib", Mib2_17_6_1_1_B, SVT_SV},
-    {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Port Number Traffic Classes\")", "Oid_bridgemib", Mib2_17_B, MVT_FMV},
-    {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Regenerated User Priority\")", "Oid_bridgemib", Mib2_17_C, MVT_FMV},
-    {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Mapped Traffic Class\")", "Oid_bridgemib", Mib2_17_D, MVT_FMV},
-    {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Port Outbound Access Priority\")", "Oid_bridgemib", Mib2_17_E, MVT_FMV},
-    {"1.3.6.1.2.1.17 (4 entries from \"Port Number\")", "Oid_bridgemib", Mib2_17_F, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.1", "Oid_bridgemib", Mib2_17_7_1_1, SVT_SV},
-    {"1.3.6.1.2.1.17.7.1.2.1.1", "Oid_bridgemib", Mib2_17_7_1_2_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1 (4 entries from \"VLAN ID\" to \"GMRP Learnt Ports\")", "Oid_bridgemib", Mib2_17_7_1_A, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1 (4 entries from \"VLAN ID\" to \"Forbidden Ports\")", "Oid_bridgemib", Mib2_17_7_1_B, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.4.2.1", "Oid_bridgemib", Mib2_17_7_1_4_2_1, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.4 (6 entries from \"VLAN ID\")", "Oid_bridgemib", Mib2_17_7_1_4_A, MVT_FMV},
-    {"1.3.6.1.2.1.17 (7 entries from \"Port Number\")", "Oid_bridgemib", Mib2_17_G, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.4 (1 entries from \"VLAN Number Deletes\")", "Oid_bridgemib", Mib2_17_7_1_4_B, SVT_SV},
-    {"1.3.6.1.2.1.17.7.1.4 (1 entries from \"Next Free Local VLAN Index\")", "Oid_bridgemib", Mib2_17_7_1_4_C, SVT_SV},
-    {"1.3.6.1.2.1.17.7.1 (5 entries from \"Index\" to \"Status\", second \"MAC Address\")", "Oid_bridgemib", Mib2_17_7_1_C, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1 (5 entries from \"Index\" to \"Status\", second \"Unicast Address\")", "Oid_bridgemib", Mib2_17_7_1_D, MVT_FMV},
+}  // namespace
+
+namespace Oid_bridgemib {
+
+constinit const CatalogTable Mib2_17_4_A = {"1.3.6.1.2.1.17.4 (4 entries from \"Index\" to \"HC Port In Discards\")", "Oid_bridgemib", ::Mib2_17_4_A, MVT_FMV};
+constinit const CatalogTable Mib2_17_4_B = {"1.3.6.1.2.1.17.4 (4 entries from \"Index\" to \"In Overflow Discards\")", "Oid_bridgemib", ::Mib2_17_4_B, MVT_FMV};
+constinit const CatalogTable Mib2_17_A = {"1.3.6.1.2.1.17 (2 entries from \"Port Number\")", "Oid_bridgemib", ::Mib2_17_A, MVT_FMV};
+constinit const CatalogTable Mib2_17_6_1_1_A = {"1.3.6.1.2.1.17.6.1.1 (1 entries from \"Device Capabilities\")", "Oid_bridgemib", ::Mib2_17_6_1_1_A, SVT_SV};
+constinit const CatalogTable Mib2_17_6_1_1_B = {"1.3.6.1.2.1.17.6.1.1 (1 entries from \"Traffic Classes Enabled\")", "Oid_bridgemib", ::Mib2_17_6_1_1_B, SVT_SV};
+constinit const CatalogTable Mib2_17_B = {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Port Number Traffic Classes\")", "Oid_bridgemib", ::Mib2_17_B, MVT_FMV};
+constinit const CatalogTable Mib2_17_C = {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Regenerated User Priority\")", "Oid_bridgemib", ::Mib2_17_C, MVT_FMV};
+constinit const CatalogTable Mib2_17_D = {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Mapped Traffic Class\")", "Oid_bridgemib", ::Mib2_17_D, MVT_FMV};
+constinit const CatalogTable Mib2_17_E = {"1.3.6.1.2.1.17 (3 entries from \"Port Number\" to \"Port Outbound Access Priority\")", "Oid_bridgemib", ::Mib2_17_E, MVT_FMV};
+constinit const CatalogTable Mib2_17_F = {"1.3.6.1.2.1.17 (4 entries from \"Port Number\")", "Oid_bridgemib", ::Mib2_17_F, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_1 = {"1.3.6.1.2.1.17.7.1.1", "Oid_bridgemib", ::Mib2_17_7_1_1, SVT_SV};
+constinit const CatalogTable Mib2_17_7_1_2_1_1 = {"1.3.6.1.2.1.17.7.1.2.1.1", "Oid_bridgemib", ::Mib2_17_7_1_2_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_A = {"1.3.6.1.2.1.17.7.1 (4 entries from \"VLAN ID\" to \"GMRP Learnt Ports\")", "Oid_bridgemib", ::Mib2_17_7_1_A, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_B = {"1.3.6.1.2.1.17.7.1 (4 entries from \"VLAN ID\" to \"Forbidden Ports\")", "Oid_bridgemib", ::Mib2_17_7_1_B, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_4_2_1 = {"1.3.6.1.2.1.17.7.1.4.2.1", "Oid_bridgemib", ::Mib2_17_7_1_4_2_1, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_4_A = {"1.3.6.1.2.1.17.7.1.4 (6 entries from \"VLAN ID\")", "Oid_bridgemib", ::Mib2_17_7_1_4_A, MVT_FMV};
+constinit const CatalogTable Mib2_17_G = {"1.3.6.1.2.1.17 (7 entries from \"Port Number\")", "Oid_bridgemib", ::Mib2_17_G, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_4_B = {"1.3.6.1.2.1.17.7.1.4 (1 entries from \"VLAN Number Deletes\")", "Oid_bridgemib", ::Mib2_17_7_1_4_B, SVT_SV};
+constinit const CatalogTable Mib2_17_7_1_4_C = {"1.3.6.1.2.1.17.7.1.4 (1 entries from \"Next Free Local VLAN Index\")", "Oid_bridgemib", ::Mib2_17_7_1_4_C, SVT_SV};
+constinit const CatalogTable Mib2_17_7_1_C = {"1.3.6.1.2.1.17.7.1 (5 entries from \"Index\" to \"Status\", second \"MAC Address\")", "Oid_bridgemib", ::Mib2_17_7_1_C, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_D = {"1.3.6.1.2.1.17.7.1 (5 entries from \"Index\" to \"Status\", second \"Unicast Address\")", "Oid_bridgemib", ::Mib2_17_7_1_D, MVT_FMV};
+
+}  // namespace Oid_bridgemib
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_bridgemib::Mib2_17_4_A,
+    &Oid_bridgemib::Mib2_17_4_B,
+    &Oid_bridgemib::Mib2_17_A,
+    &Oid_bridgemib::Mib2_17_6_1_1_A,
+    &Oid_bridgemib::Mib2_17_6_1_1_B,
+    &Oid_bridgemib::Mib2_17_B,
+    &Oid_bridgemib::Mib2_17_C,
+    &Oid_bridgemib::Mib2_17_D,
+    &Oid_bridgemib::Mib2_17_E,
+    &Oid_bridgemib::Mib2_17_F,
+    &Oid_bridgemib::Mib2_17_7_1_1,
+    &Oid_bridgemib::Mib2_17_7_1_2_1_1,
+    &Oid_bridgemib::Mib2_17_7_1_A,
+    &Oid_bridgemib::Mib2_17_7_1_B,
+    &Oid_bridgemib::Mib2_17_7_1_4_2_1,
+    &Oid_bridgemib::Mib2_17_7_1_4_A,
+    &Oid_bridgemib::Mib2_17_G,
+    &Oid_bridgemib::Mib2_17_7_1_4_B,
+    &Oid_bridgemib::Mib2_17_7_1_4_C,
+    &Oid_bridgemib::Mib2_17_7_1_C,
+    &Oid_bridgemib::Mib2_17_7_1_D,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

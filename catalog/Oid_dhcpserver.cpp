@@ -87,15 +87,32 @@ constinit const NxSNMPVar E_12_38_3_4_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.38.1", "Oid_dhcpserver", E_12_38_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.38.3.1.1", "Oid_dhcpserver", E_12_38_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.38.3.2.1.1", "Oid_dhcpserver", E_12_38_3_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.38.3.2.2.1", "Oid_dhcpserver", E_12_38_3_2_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.38.3.2.3.1", "Oid_dhcpserver", E_12_38_3_2_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.38.3.2.4.1", "Oid_dhcpserver", E_12_38_3_2_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.38.3.3.1", "Oid_dhcpserver", E_12_38_3_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.38.3.4.1", "Oid_dhcpserver", E_12_38_3_4_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_dhcpserver {
+
+constinit const CatalogTable E_12_38_1 = {"1.3.6.1.4.1.32473.12.38.1", "Oid_dhcpserver", ::E_12_38_1, SVT_SV};
+constinit const CatalogTable E_12_38_3_1_1 = {"1.3.6.1.4.1.32473.12.38.3.1.1", "Oid_dhcpserver", ::E_12_38_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_38_3_2_1_1 = {"1.3.6.1.4.1.32473.12.38.3.2.1.1", "Oid_dhcpserver", ::E_12_38_3_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_38_3_2_2_1 = {"1.3.6.1.4.1.32473.12.38.3.2.2.1", "Oid_dhcpserver", ::E_12_38_3_2_2_1, MVT_FMV};
+constinit const CatalogTable E_12_38_3_2_3_1 = {"1.3.6.1.4.1.32473.12.38.3.2.3.1", "Oid_dhcpserver", ::E_12_38_3_2_3_1, MVT_FMV};
+constinit const CatalogTable E_12_38_3_2_4_1 = {"1.3.6.1.4.1.32473.12.38.3.2.4.1", "Oid_dhcpserver", ::E_12_38_3_2_4_1, MVT_FMV};
+constinit const CatalogTable E_12_38_3_3_1 = {"1.3.6.1.4.1.32473.12.38.3.3.1", "Oid_dhcpserver", ::E_12_38_3_3_1, MVT_FMV};
+constinit const CatalogTable E_12_38_3_4_1 = {"1.3.6.1.4.1.32473.12.38.3.4.1", "Oid_dhcpserver", ::E_12_38_3_4_1, MVT_FMV};
+
+}  // namespace Oid_dhcpserver
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_dhcpserver::E_12_38_1,
+    &Oid_dhcpserver::E_12_38_3_1_1,
+    &Oid_dhcpserver::E_12_38_3_2_1_1,
+    &Oid_dhcpserver::E_12_38_3_2_2_1,
+    &Oid_dhcpserver::E_12_38_3_2_3_1,
+    &Oid_dhcpserver::E_12_38_3_2_4_1,
+    &Oid_dhcpserver::E_12_38_3_3_1,
+    &Oid_dhcpserver::E_12_38_3_4_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

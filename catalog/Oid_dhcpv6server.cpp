@@ -64,14 +64,30 @@ constinit const NxSNMPVar E_12_90_1_5_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.90.1.1", "Oid_dhcpv6server", E_12_90_1_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.90.1.1.2.1", "Oid_dhcpv6server", E_12_90_1_1_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.90.1.2.1.1", "Oid_dhcpv6server", E_12_90_1_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.90.1.2.2.1", "Oid_dhcpv6server", E_12_90_1_2_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.90.1.3.1", "Oid_dhcpv6server", E_12_90_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.90.1.4.1", "Oid_dhcpv6server", E_12_90_1_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.90.1.5.1", "Oid_dhcpv6server", E_12_90_1_5_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_dhcpv6server {
+
+constinit const CatalogTable E_12_90_1_1 = {"1.3.6.1.4.1.32473.12.90.1.1", "Oid_dhcpv6server", ::E_12_90_1_1, SVT_SV};
+constinit const CatalogTable E_12_90_1_1_2_1 = {"1.3.6.1.4.1.32473.12.90.1.1.2.1", "Oid_dhcpv6server", ::E_12_90_1_1_2_1, MVT_FMV};
+constinit const CatalogTable E_12_90_1_2_1_1 = {"1.3.6.1.4.1.32473.12.90.1.2.1.1", "Oid_dhcpv6server", ::E_12_90_1_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_90_1_2_2_1 = {"1.3.6.1.4.1.32473.12.90.1.2.2.1", "Oid_dhcpv6server", ::E_12_90_1_2_2_1, MVT_FMV};
+constinit const CatalogTable E_12_90_1_3_1 = {"1.3.6.1.4.1.32473.12.90.1.3.1", "Oid_dhcpv6server", ::E_12_90_1_3_1, MVT_FMV};
+constinit const CatalogTable E_12_90_1_4_1 = {"1.3.6.1.4.1.32473.12.90.1.4.1", "Oid_dhcpv6server", ::E_12_90_1_4_1, MVT_FMV};
+constinit const CatalogTable E_12_90_1_5_1 = {"1.3.6.1.4.1.32473.12.90.1.5.1", "Oid_dhcpv6server", ::E_12_90_1_5_1, MVT_FMV};
+
+}  // namespace Oid_dhcpv6server
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_dhcpv6server::E_12_90_1_1,
+    &Oid_dhcpv6server::E_12_90_1_1_2_1,
+    &Oid_dhcpv6server::E_12_90_1_2_1_1,
+    &Oid_dhcpv6server::E_12_90_1_2_2_1,
+    &Oid_dhcpv6server::E_12_90_1_3_1,
+    &Oid_dhcpv6server::E_12_90_1_4_1,
+    &Oid_dhcpv6server::E_12_90_1_5_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -46,12 +46,26 @@ constinit const NxSNMPVar E_12_85_1_4_2_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.85.1", "Oid_dnsresolver", E_12_85_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.85.1.3.1.1", "Oid_dnsresolver", E_12_85_1_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.85.1.3.2.1", "Oid_dnsresolver", E_12_85_1_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.85.1.4.1.1", "Oid_dnsresolver", E_12_85_1_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.85.1.4.2.1", "Oid_dnsresolver", E_12_85_1_4_2_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_dnsresolver {
+
+constinit const CatalogTable E_12_85_1 = {"1.3.6.1.4.1.32473.12.85.1", "Oid_dnsresolver", ::E_12_85_1, SVT_SV};
+constinit const CatalogTable E_12_85_1_3_1_1 = {"1.3.6.1.4.1.32473.12.85.1.3.1.1", "Oid_dnsresolver", ::E_12_85_1_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_85_1_3_2_1 = {"1.3.6.1.4.1.32473.12.85.1.3.2.1", "Oid_dnsresolver", ::E_12_85_1_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_85_1_4_1_1 = {"1.3.6.1.4.1.32473.12.85.1.4.1.1", "Oid_dnsresolver", ::E_12_85_1_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_85_1_4_2_1 = {"1.3.6.1.4.1.32473.12.85.1.4.2.1", "Oid_dnsresolver", ::E_12_85_1_4_2_1, MVT_FMV};
+
+}  // namespace Oid_dnsresolver
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_dnsresolver::E_12_85_1,
+    &Oid_dnsresolver::E_12_85_1_3_1_1,
+    &Oid_dnsresolver::E_12_85_1_3_2_1,
+    &Oid_dnsresolver::E_12_85_1_4_1_1,
+    &Oid_dnsresolver::E_12_85_1_4_2_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -116,16 +116,34 @@ constinit const NxSNMPVar E_12_30_1_C[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.0.8802.1.1.1.1.1", "Oid_dot1x", Ieee8802_1_1_1_1_1, SVT_SV},
-    {"1.0.8802.1.1.1.1.1.2.1", "Oid_dot1x", Ieee8802_1_1_1_1_1_2_1, MVT_FMV},
-    {"1.0.8802.1.1.1.1 (14 entries from \"Port Number\")", "Oid_dot1x", Ieee8802_1_1_1_1_A, MVT_FMV},
-    {"1.0.8802.1.1.1.1 (13 entries from \"Port Number\" to \"Last EAPOL Frame Source\")", "Oid_dot1x", Ieee8802_1_1_1_1_B, MVT_FMV},
-    {"1.0.8802.1.1.1.1 (19 entries from \"Port Number\")", "Oid_dot1x", Ieee8802_1_1_1_1_C, MVT_FMV},
-    {"1.0.8802.1.1.1.1 (10 entries from \"Port Number\")", "Oid_dot1x", Ieee8802_1_1_1_1_D, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.30.1 (2 entries from \"Name\")", "Oid_dot1x", E_12_30_1_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.30.1 (1 entries from \"VLAN Name\")", "Oid_dot1x", E_12_30_1_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.30.1 (1 entries from \"Delete State\")", "Oid_dot1x", E_12_30_1_C, SVT_SV},
+}  // namespace
+
+namespace Oid_dot1x {
+
+constinit const CatalogTable Ieee8802_1_1_1_1_1 = {"1.0.8802.1.1.1.1.1", "Oid_dot1x", ::Ieee8802_1_1_1_1_1, SVT_SV};
+constinit const CatalogTable Ieee8802_1_1_1_1_1_2_1 = {"1.0.8802.1.1.1.1.1.2.1", "Oid_dot1x", ::Ieee8802_1_1_1_1_1_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_1_1_A = {"1.0.8802.1.1.1.1 (14 entries from \"Port Number\")", "Oid_dot1x", ::Ieee8802_1_1_1_1_A, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_1_1_B = {"1.0.8802.1.1.1.1 (13 entries from \"Port Number\" to \"Last EAPOL Frame Source\")", "Oid_dot1x", ::Ieee8802_1_1_1_1_B, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_1_1_C = {"1.0.8802.1.1.1.1 (19 entries from \"Port Number\")", "Oid_dot1x", ::Ieee8802_1_1_1_1_C, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_1_1_D = {"1.0.8802.1.1.1.1 (10 entries from \"Port Number\")", "Oid_dot1x", ::Ieee8802_1_1_1_1_D, MVT_FMV};
+constinit const CatalogTable E_12_30_1_A = {"1.3.6.1.4.1.32473.12.30.1 (2 entries from \"Name\")", "Oid_dot1x", ::E_12_30_1_A, SVT_SV};
+constinit const CatalogTable E_12_30_1_B = {"1.3.6.1.4.1.32473.12.30.1 (1 entries from \"VLAN Name\")", "Oid_dot1x", ::E_12_30_1_B, SVT_SV};
+constinit const CatalogTable E_12_30_1_C = {"1.3.6.1.4.1.32473.12.30.1 (1 entries from \"Delete State\")", "Oid_dot1x", ::E_12_30_1_C, SVT_SV};
+
+}  // namespace Oid_dot1x
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_dot1x::Ieee8802_1_1_1_1_1,
+    &Oid_dot1x::Ieee8802_1_1_1_1_1_2_1,
+    &Oid_dot1x::Ieee8802_1_1_1_1_A,
+    &Oid_dot1x::Ieee8802_1_1_1_1_B,
+    &Oid_dot1x::Ieee8802_1_1_1_1_C,
+    &Oid_dot1x::Ieee8802_1_1_1_1_D,
+    &Oid_dot1x::E_12_30_1_A,
+    &Oid_dot1x::E_12_30_1_B,
+    &Oid_dot1x::E_12_30_1_C,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -31,10 +31,22 @@ constinit const NxSNMPVar SnmpModules_10_2_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.28.1", "Oid_doublevlan", E_12_28_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.28.3.1.1", "Oid_doublevlan", E_12_28_3_1_1, MVT_FMV},
-    {"1.3.6.1.6.3.10.2.1", "Oid_doublevlan", SnmpModules_10_2_1, SVT_SV},
+}  // namespace
+
+namespace Oid_doublevlan {
+
+constinit const CatalogTable E_12_28_1 = {"1.3.6.1.4.1.32473.12.28.1", "Oid_doublevlan", ::E_12_28_1, SVT_SV};
+constinit const CatalogTable E_12_28_3_1_1 = {"1.3.6.1.4.1.32473.12.28.3.1.1", "Oid_doublevlan", ::E_12_28_3_1_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_10_2_1 = {"1.3.6.1.6.3.10.2.1", "Oid_doublevlan", ::SnmpModules_10_2_1, SVT_SV};
+
+}  // namespace Oid_doublevlan
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_doublevlan::E_12_28_1,
+    &Oid_doublevlan::E_12_28_3_1_1,
+    &Oid_doublevlan::SnmpModules_10_2_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -120,17 +120,36 @@ constinit const NxSNMPVar Mib2_11[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.11.1.6.1", "Oid_equipment", E_12_11_1_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.11.1.7.1", "Oid_equipment", E_12_11_1_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.11.1 (4 entries from \"Capacity\")", "Oid_equipment", E_12_11_1_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.11.1.9", "Oid_equipment", E_12_11_1_9, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.11.1 (1 entries from \"Mode\")", "Oid_equipment", E_12_11_1_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.11.1.9.4.1 (14 entries from \"Management ID\")", "Oid_equipment", E_12_11_1_9_4_1_A, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.11.1.9.4.1 (9 entries from \"ID\")", "Oid_equipment", E_12_11_1_9_4_1_B, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.1 (1 entries from \"Management Front Panel Led Status\")", "Oid_equipment", E_11_70_7_2_1_1, MVT_SV},
-    {"1.3.6.1.4.1.32473.12.11.1.9.4.1 (1 entries from \"Management Front Panel Led Status\")", "Oid_equipment", E_12_11_1_9_4_1_C, MVT_SV},
-    {"1.3.6.1.2.1.11", "Oid_equipment", Mib2_11, SVT_SV},
+}  // namespace
+
+namespace Oid_equipment {
+
+constinit const CatalogTable E_12_11_1_6_1 = {"1.3.6.1.4.1.32473.12.11.1.6.1", "Oid_equipment", ::E_12_11_1_6_1, MVT_FMV};
+constinit const CatalogTable E_12_11_1_7_1 = {"1.3.6.1.4.1.32473.12.11.1.7.1", "Oid_equipment", ::E_12_11_1_7_1, MVT_FMV};
+constinit const CatalogTable E_12_11_1_A = {"1.3.6.1.4.1.32473.12.11.1 (4 entries from \"Capacity\")", "Oid_equipment", ::E_12_11_1_A, SVT_SV};
+constinit const CatalogTable E_12_11_1_9 = {"1.3.6.1.4.1.32473.12.11.1.9", "Oid_equipment", ::E_12_11_1_9, SVT_SV};
+constinit const CatalogTable E_12_11_1_B = {"1.3.6.1.4.1.32473.12.11.1 (1 entries from \"Mode\")", "Oid_equipment", ::E_12_11_1_B, SVT_SV};
+constinit const CatalogTable E_12_11_1_9_4_1_A = {"1.3.6.1.4.1.32473.12.11.1.9.4.1 (14 entries from \"Management ID\")", "Oid_equipment", ::E_12_11_1_9_4_1_A, MVT_FMV};
+constinit const CatalogTable E_12_11_1_9_4_1_B = {"1.3.6.1.4.1.32473.12.11.1.9.4.1 (9 entries from \"ID\")", "Oid_equipment", ::E_12_11_1_9_4_1_B, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.1.1 (1 entries from \"Management Front Panel Led Status\")", "Oid_equipment", ::E_11_70_7_2_1_1, MVT_SV};
+constinit const CatalogTable E_12_11_1_9_4_1_C = {"1.3.6.1.4.1.32473.12.11.1.9.4.1 (1 entries from \"Management Front Panel Led Status\")", "Oid_equipment", ::E_12_11_1_9_4_1_C, MVT_SV};
+constinit const CatalogTable Mib2_11 = {"1.3.6.1.2.1.11", "Oid_equipment", ::Mib2_11, SVT_SV};
+
+}  // namespace Oid_equipment
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_equipment::E_12_11_1_6_1,
+    &Oid_equipment::E_12_11_1_7_1,
+    &Oid_equipment::E_12_11_1_A,
+    &Oid_equipment::E_12_11_1_9,
+    &Oid_equipment::E_12_11_1_B,
+    &Oid_equipment::E_12_11_1_9_4_1_A,
+    &Oid_equipment::E_12_11_1_9_4_1_B,
+    &Oid_equipment::E_11_70_7_2_1_1,
+    &Oid_equipment::E_12_11_1_9_4_1_C,
+    &Oid_equipment::Mib2_11,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

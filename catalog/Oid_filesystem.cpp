@@ -106,17 +106,36 @@ constinit const NxSNMPVar E_12_82_1_3_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.14.2.1.1", "Oid_filesystem", E_12_14_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.14.2.3", "Oid_filesystem", E_12_14_2_3, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.14.2.4.1", "Oid_filesystem", E_12_14_2_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.14.3.3.2.1", "Oid_filesystem", E_12_14_3_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.14.4.1", "Oid_filesystem", E_12_14_4_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.14.4.2", "Oid_filesystem", E_12_14_4_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.14.5", "Oid_filesystem", E_12_14_5, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.82.1.1.1", "Oid_filesystem", E_12_82_1_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.82.1.2.1", "Oid_filesystem", E_12_82_1_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.82.1.3.1", "Oid_filesystem", E_12_82_1_3_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_filesystem {
+
+constinit const CatalogTable E_12_14_2_1_1 = {"1.3.6.1.4.1.32473.12.14.2.1.1", "Oid_filesystem", ::E_12_14_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_14_2_3 = {"1.3.6.1.4.1.32473.12.14.2.3", "Oid_filesystem", ::E_12_14_2_3, SVT_SV};
+constinit const CatalogTable E_12_14_2_4_1 = {"1.3.6.1.4.1.32473.12.14.2.4.1", "Oid_filesystem", ::E_12_14_2_4_1, MVT_FMV};
+constinit const CatalogTable E_12_14_3_3_2_1 = {"1.3.6.1.4.1.32473.12.14.3.3.2.1", "Oid_filesystem", ::E_12_14_3_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_14_4_1 = {"1.3.6.1.4.1.32473.12.14.4.1", "Oid_filesystem", ::E_12_14_4_1, SVT_SV};
+constinit const CatalogTable E_12_14_4_2 = {"1.3.6.1.4.1.32473.12.14.4.2", "Oid_filesystem", ::E_12_14_4_2, SVT_SV};
+constinit const CatalogTable E_12_14_5 = {"1.3.6.1.4.1.32473.12.14.5", "Oid_filesystem", ::E_12_14_5, SVT_SV};
+constinit const CatalogTable E_12_82_1_1_1 = {"1.3.6.1.4.1.32473.12.82.1.1.1", "Oid_filesystem", ::E_12_82_1_1_1, MVT_FMV};
+constinit const CatalogTable E_12_82_1_2_1 = {"1.3.6.1.4.1.32473.12.82.1.2.1", "Oid_filesystem", ::E_12_82_1_2_1, MVT_FMV};
+constinit const CatalogTable E_12_82_1_3_1 = {"1.3.6.1.4.1.32473.12.82.1.3.1", "Oid_filesystem", ::E_12_82_1_3_1, MVT_FMV};
+
+}  // namespace Oid_filesystem
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_filesystem::E_12_14_2_1_1,
+    &Oid_filesystem::E_12_14_2_3,
+    &Oid_filesystem::E_12_14_2_4_1,
+    &Oid_filesystem::E_12_14_3_3_2_1,
+    &Oid_filesystem::E_12_14_4_1,
+    &Oid_filesystem::E_12_14_4_2,
+    &Oid_filesystem::E_12_14_5,
+    &Oid_filesystem::E_12_82_1_1_1,
+    &Oid_filesystem::E_12_82_1_2_1,
+    &Oid_filesystem::E_12_82_1_3_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

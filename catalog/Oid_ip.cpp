@@ -405,46 +405,94 @@ constinit const NxSNMPVar E_11_70_7_3_9[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.2.1.15.3.1", "Oid_ip", Mib2_15_3_1, MVT_FMV},
-    {"1.3.6.1.2.1.15.6.1", "Oid_ip", Mib2_15_6_1, MVT_FMV},
-    {"1.3.6.1.2.1.10.131.1.1.1.1", "Oid_ip", Mib2_10_131_1_1_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.10.131.1.1.3.1", "Oid_ip", Mib2_10_131_1_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.84.1", "Oid_ip", E_12_84_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.84.1.4.1", "Oid_ip", E_12_84_1_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.84.1.3.1", "Oid_ip", E_12_84_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.83", "Oid_ip", E_12_83, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.83.6.1", "Oid_ip", E_12_83_6_1, MVT_FMV},
-    {"1.3.6.1.2.1.4.24", "Oid_ip", Mib2_4_24, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.26.3.1.1", "Oid_ip", E_12_26_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.26.3.2.1", "Oid_ip", E_12_26_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.26.4.1.1", "Oid_ip", E_12_26_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.26.4", "Oid_ip", E_12_26_4, SVT_SV},
-    {"1.3.6.1.2.1.23.1", "Oid_ip", Mib2_23_1, SVT_SV},
-    {"1.3.6.1.2.1.23.2.1 (5 entries from \"IP Address\")", "Oid_ip", Mib2_23_2_1, MVT_FMV},
-    {"1.3.6.1.2.1.23.3.1", "Oid_ip", Mib2_23_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.1.8.1", "Oid_ip", E_11_70_7_3_2_1_8_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.15", "Oid_ip", E_11_70_7_3_15, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.1.1", "Oid_ip", E_11_70_7_3_1_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.1", "Oid_ip", E_11_70_7_3_2_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.1.4.1", "Oid_ip", E_11_70_7_3_2_1_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.1.5.1", "Oid_ip", E_11_70_7_3_2_1_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.1.3.1", "Oid_ip", E_11_70_7_3_2_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.2.1.1", "Oid_ip", E_11_70_7_3_2_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.5.1 (6 entries from \"Route Destination\")", "Oid_ip", E_11_70_7_3_2_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2.6.1.1", "Oid_ip", E_11_70_7_3_2_6_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1", "Oid_ip", E_11_70_7_3_3_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1.4.1", "Oid_ip", E_11_70_7_3_3_1_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1.8", "Oid_ip", E_11_70_7_3_3_1_8, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1.8.3.1", "Oid_ip", E_11_70_7_3_3_1_8_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1.8.4.1", "Oid_ip", E_11_70_7_3_3_1_8_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1.9", "Oid_ip", E_11_70_7_3_3_1_9, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.1.9.4.1", "Oid_ip", E_11_70_7_3_3_1_9_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.2", "Oid_ip", E_11_70_7_3_3_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.3.2.6.1", "Oid_ip", E_11_70_7_3_3_2_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.5.1", "Oid_ip", E_11_70_7_3_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.2", "Oid_ip", E_11_70_7_3_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.3.9", "Oid_ip", E_11_70_7_3_9, SVT_SV},
+}  // namespace
+
+namespace Oid_ip {
+
+constinit const CatalogTable Mib2_15_3_1 = {"1.3.6.1.2.1.15.3.1", "Oid_ip", ::Mib2_15_3_1, MVT_FMV};
+constinit const CatalogTable Mib2_15_6_1 = {"1.3.6.1.2.1.15.6.1", "Oid_ip", ::Mib2_15_6_1, MVT_FMV};
+constinit const CatalogTable Mib2_10_131_1_1_1_1 = {"1.3.6.1.2.1.10.131.1.1.1.1", "Oid_ip", ::Mib2_10_131_1_1_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_10_131_1_1_3_1 = {"1.3.6.1.2.1.10.131.1.1.3.1", "Oid_ip", ::Mib2_10_131_1_1_3_1, MVT_FMV};
+constinit const CatalogTable E_12_84_1 = {"1.3.6.1.4.1.32473.12.84.1", "Oid_ip", ::E_12_84_1, SVT_SV};
+constinit const CatalogTable E_12_84_1_4_1 = {"1.3.6.1.4.1.32473.12.84.1.4.1", "Oid_ip", ::E_12_84_1_4_1, MVT_FMV};
+constinit const CatalogTable E_12_84_1_3_1 = {"1.3.6.1.4.1.32473.12.84.1.3.1", "Oid_ip", ::E_12_84_1_3_1, MVT_FMV};
+constinit const CatalogTable E_12_83 = {"1.3.6.1.4.1.32473.12.83", "Oid_ip", ::E_12_83, SVT_SV};
+constinit const CatalogTable E_12_83_6_1 = {"1.3.6.1.4.1.32473.12.83.6.1", "Oid_ip", ::E_12_83_6_1, MVT_FMV};
+constinit const CatalogTable Mib2_4_24 = {"1.3.6.1.2.1.4.24", "Oid_ip", ::Mib2_4_24, SVT_SV};
+constinit const CatalogTable E_12_26_3_1_1 = {"1.3.6.1.4.1.32473.12.26.3.1.1", "Oid_ip", ::E_12_26_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_26_3_2_1 = {"1.3.6.1.4.1.32473.12.26.3.2.1", "Oid_ip", ::E_12_26_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_26_4_1_1 = {"1.3.6.1.4.1.32473.12.26.4.1.1", "Oid_ip", ::E_12_26_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_26_4 = {"1.3.6.1.4.1.32473.12.26.4", "Oid_ip", ::E_12_26_4, SVT_SV};
+constinit const CatalogTable Mib2_23_1 = {"1.3.6.1.2.1.23.1", "Oid_ip", ::Mib2_23_1, SVT_SV};
+constinit const CatalogTable Mib2_23_2_1 = {"1.3.6.1.2.1.23.2.1 (5 entries from \"IP Address\")", "Oid_ip", ::Mib2_23_2_1, MVT_FMV};
+constinit const CatalogTable Mib2_23_3_1 = {"1.3.6.1.2.1.23.3.1", "Oid_ip", ::Mib2_23_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2_1_8_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.1.8.1", "Oid_ip", ::E_11_70_7_3_2_1_8_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_15 = {"1.3.6.1.4.1.32473.11.70.7.3.15", "Oid_ip", ::E_11_70_7_3_15, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_1_1 = {"1.3.6.1.4.1.32473.11.70.7.3.1.1", "Oid_ip", ::E_11_70_7_3_1_1, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_2_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.1", "Oid_ip", ::E_11_70_7_3_2_1, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_2_1_4_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.1.4.1", "Oid_ip", ::E_11_70_7_3_2_1_4_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2_1_5_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.1.5.1", "Oid_ip", ::E_11_70_7_3_2_1_5_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2_1_3_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.1.3.1", "Oid_ip", ::E_11_70_7_3_2_1_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2_2_1_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.2.1.1", "Oid_ip", ::E_11_70_7_3_2_2_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2_5_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.5.1 (6 entries from \"Route Destination\")", "Oid_ip", ::E_11_70_7_3_2_5_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2_6_1_1 = {"1.3.6.1.4.1.32473.11.70.7.3.2.6.1.1", "Oid_ip", ::E_11_70_7_3_2_6_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_3_1 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1", "Oid_ip", ::E_11_70_7_3_3_1, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_3_1_4_1 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1.4.1", "Oid_ip", ::E_11_70_7_3_3_1_4_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_3_1_8 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1.8", "Oid_ip", ::E_11_70_7_3_3_1_8, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_3_1_8_3_1 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1.8.3.1", "Oid_ip", ::E_11_70_7_3_3_1_8_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_3_1_8_4_1 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1.8.4.1", "Oid_ip", ::E_11_70_7_3_3_1_8_4_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_3_1_9 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1.9", "Oid_ip", ::E_11_70_7_3_3_1_9, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_3_1_9_4_1 = {"1.3.6.1.4.1.32473.11.70.7.3.3.1.9.4.1", "Oid_ip", ::E_11_70_7_3_3_1_9_4_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_3_2 = {"1.3.6.1.4.1.32473.11.70.7.3.3.2", "Oid_ip", ::E_11_70_7_3_3_2, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_3_2_6_1 = {"1.3.6.1.4.1.32473.11.70.7.3.3.2.6.1", "Oid_ip", ::E_11_70_7_3_3_2_6_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_5_1 = {"1.3.6.1.4.1.32473.11.70.7.3.5.1", "Oid_ip", ::E_11_70_7_3_5_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_3_2 = {"1.3.6.1.4.1.32473.11.70.7.3.2", "Oid_ip", ::E_11_70_7_3_2, SVT_SV};
+constinit const CatalogTable E_11_70_7_3_9 = {"1.3.6.1.4.1.32473.11.70.7.3.9", "Oid_ip", ::E_11_70_7_3_9, SVT_SV};
+
+}  // namespace Oid_ip
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_ip::Mib2_15_3_1,
+    &Oid_ip::Mib2_15_6_1,
+    &Oid_ip::Mib2_10_131_1_1_1_1,
+    &Oid_ip::Mib2_10_131_1_1_3_1,
+    &Oid_ip::E_12_84_1,
+    &Oid_ip::E_12_84_1_4_1,
+    &Oid_ip::E_12_84_1_3_1,
+    &Oid_ip::E_12_83,
+    &Oid_ip::E_12_83_6_1,
+    &Oid_ip::Mib2_4_24,
+    &Oid_ip::E_12_26_3_1_1,
+    &Oid_ip::E_12_26_3_2_1,
+    &Oid_ip::E_12_26_4_1_1,
+    &Oid_ip::E_12_26_4,
+    &Oid_ip::Mib2_23_1,
+    &Oid_ip::Mib2_23_2_1,
+    &Oid_ip::Mib2_23_3_1,
+    &Oid_ip::E_11_70_7_3_2_1_8_1,
+    &Oid_ip::E_11_70_7_3_15,
+    &Oid_ip::E_11_70_7_3_1_1,
+    &Oid_ip::E_11_70_7_3_2_1,
+    &Oid_ip::E_11_70_7_3_2_1_4_1,
+    &Oid_ip::E_11_70_7_3_2_1_5_1,
+    &Oid_ip::E_11_70_7_3_2_1_3_1,
+    &Oid_ip::E_11_70_7_3_2_2_1_1,
+    &Oid_ip::E_11_70_7_3_2_5_1,
+    &Oid_ip::E_11_70_7_3_2_6_1_1,
+    &Oid_ip::E_11_70_7_3_3_1,
+    &Oid_ip::E_11_70_7_3_3_1_4_1,
+    &Oid_ip::E_11_70_7_3_3_1_8,
+    &Oid_ip::E_11_70_7_3_3_1_8_3_1,
+    &Oid_ip::E_11_70_7_3_3_1_8_4_1,
+    &Oid_ip::E_11_70_7_3_3_1_9,
+    &Oid_ip::E_11_70_7_3_3_1_9_4_1,
+    &Oid_ip::E_11_70_7_3_3_2,
+    &Oid_ip::E_11_70_7_3_3_2_6_1,
+    &Oid_ip::E_11_70_7_3_5_1,
+    &Oid_ip::E_11_70_7_3_2,
+    &Oid_ip::E_11_70_7_3_9,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -61,11 +61,24 @@ constinit const NxSNMPVar Mib2_15[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.4.1.1.1.1", "Oid_lacp", E_12_4_1_1_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.4.1.1", "Oid_lacp", E_12_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.4.1.2.1.1", "Oid_lacp", E_12_4_1_2_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.15", "Oid_lacp", Mib2_15, SVT_SV},
+}  // namespace
+
+namespace Oid_lacp {
+
+constinit const CatalogTable E_12_4_1_1_1_1 = {"1.3.6.1.4.1.32473.12.4.1.1.1.1", "Oid_lacp", ::E_12_4_1_1_1_1, MVT_FMV};
+constinit const CatalogTable E_12_4_1_1 = {"1.3.6.1.4.1.32473.12.4.1.1", "Oid_lacp", ::E_12_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_4_1_2_1_1 = {"1.3.6.1.4.1.32473.12.4.1.2.1.1", "Oid_lacp", ::E_12_4_1_2_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_15 = {"1.3.6.1.2.1.15", "Oid_lacp", ::Mib2_15, SVT_SV};
+
+}  // namespace Oid_lacp
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_lacp::E_12_4_1_1_1_1,
+    &Oid_lacp::E_12_4_1_1,
+    &Oid_lacp::E_12_4_1_2_1_1,
+    &Oid_lacp::Mib2_15,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

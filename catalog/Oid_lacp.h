@@ -5,3 +5,11 @@
 void Oid_lacpStartup();
 void Oid_lacpExit();
 extern const CatalogModule Oid_lacpModule;
+
+// The module's tables, each named after its variable list and commented with its label.
+namespace Oid_lacp {
+extern const CatalogTable E_12_4_1_1_1_1;  // 1.3.6.1.4.1.32473.12.4.1.1.1.1
+extern const CatalogTable E_12_4_1_1;  // 1.3.6.1.4.1.32473.12.4.1.1
+extern const CatalogTable E_12_4_1_2_1_1;  // 1.3.6.1.4.1.32473.12.4.1.2.1.1
+extern const CatalogTable Mib2_15;  // 1.3.6.1.2.1.15
+}  // namespace Oid_lacp

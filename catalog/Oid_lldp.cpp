@@ -309,41 +309,84 @@ constinit const NxSNMPVar Ieee8802_1_1_2_1_4_4_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.0.8802.1.1.2.1.5.32962.1.1.1.1 (2 entries from \"Port Number\" to \"TX Enabled\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_1_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.1.2.1 (3 entries from \"Port Number\" to \"VLAN Name TX\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_1_2_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.1.3.1 (3 entries from \"Port Number\" to \"Protocol VLAN TX\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_1_3_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.1.4.1 (3 entries from \"Port Number\" to \"Protocol TX\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_1_4_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.2.1.1 (2 entries from \"Port Number\" to \"Port VLAN ID\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_2_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.2.2.1 (4 entries from \"Port Number\" to \"Enabled\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_2_2_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.2.3.1 (3 entries from \"Port Number\" to \"VLAN Name\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_2_3_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.2.4.1 (3 entries from \"Port Number\" to \"Protocol ID\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_2_4_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.3.1.1 (4 entries from \"Time Mark\" to \"Port VLAN ID\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_3_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.3.2.1 (6 entries from \"Time Mark\" to \"VLAN Enabled\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_3_2_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.3.3.1 (5 entries from \"Time Mark\" to \"VLAN Name\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_3_3_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.32962.1.3.4.1 (5 entries from \"Time Mark\" to \"Protocol ID\")", "Oid_lldp", Ieee8802_1_1_2_1_5_32962_1_3_4_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.1.1.1 (2 entries from \"Port Number\" to \"TLVs TX Enable\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_1_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.2.1.1 (5 entries from \"Local Port Number\" to \"Port Operational MAU Type\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_2_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.2.2.1 (7 entries from \"Local Port Number\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_2_2_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.2.3.1 (3 entries from \"Local Port Number\" to \"Link Aggregation Port ID\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_2_3_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.2.4.1 (2 entries from \"Local Port Number\" to \"Max Frame Size\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_2_4_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.3.1.1 (7 entries from \"Time Mark\" to \"Port Operational MAU Type\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_3_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.3.2.1 (9 entries from \"Time Mark\" to \"Power Class\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_3_2_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.3.3.1 (5 entries from \"Time Mark\" to \"Link Aggregation Port ID\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_3_3_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.5.4623.1.3.4.1 (4 entries from \"Time Mark\" to \"Remote Max Frame Size\")", "Oid_lldp", Ieee8802_1_1_2_1_5_4623_1_3_4_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.1 (5 entries from \"Message TX Interval\" to \"Notification Interval\")", "Oid_lldp", Ieee8802_1_1_2_1_1, SVT_SV},
-    {"1.0.8802.1.1.2.1.1.6.1 (4 entries from \"Port Number\" to \"TLVs TX Enable\")", "Oid_lldp", Ieee8802_1_1_2_1_1_6_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.1.7.1 (3 entries from \"Management Address Subtype\" to \"Configuration Management Address Ports TX Enable\")", "Oid_lldp", Ieee8802_1_1_2_1_1_7_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.2 (5 entries from \"Last Change Time\" to \"Ageouts\")", "Oid_lldp", Ieee8802_1_1_2_1_2, SVT_SV},
-    {"1.0.8802.1.1.2.1.2.6.1 (2 entries from \"Port Number\" to \"Total Frames\")", "Oid_lldp", Ieee8802_1_1_2_1_2_6_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.2.7.1 (7 entries from \"Number\" to \"Port Ageouts Total\")", "Oid_lldp", Ieee8802_1_1_2_1_2_7_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.3 (6 entries from \"Chassis ID Subtype\" to \"System Capabilities Enabled\")", "Oid_lldp", Ieee8802_1_1_2_1_3, SVT_SV},
-    {"1.0.8802.1.1.2.1.3.7.1 (4 entries from \"Number\" to \"Description\")", "Oid_lldp", Ieee8802_1_1_2_1_3_7_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.3.8.1 (6 entries from \"Subtype\" to \"OID\")", "Oid_lldp", Ieee8802_1_1_2_1_3_8_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.4.1.1 (12 entries from \"Time Mark\" to \"System Capabilities Enabled\")", "Oid_lldp", Ieee8802_1_1_2_1_4_1_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.4.2.1 (8 entries from \"Time Mark\" to \"OID\")", "Oid_lldp", Ieee8802_1_1_2_1_4_2_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.4.3.1 (5 entries from \"Time Mark\" to \"Information\")", "Oid_lldp", Ieee8802_1_1_2_1_4_3_1, MVT_FMV},
-    {"1.0.8802.1.1.2.1.4.4.1 (7 entries from \"Time Mark\" to \"Information\")", "Oid_lldp", Ieee8802_1_1_2_1_4_4_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_lldp {
+
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_1_1_1 = {"1.0.8802.1.1.2.1.5.32962.1.1.1.1 (2 entries from \"Port Number\" to \"TX Enabled\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_1_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_1_2_1 = {"1.0.8802.1.1.2.1.5.32962.1.1.2.1 (3 entries from \"Port Number\" to \"VLAN Name TX\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_1_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_1_3_1 = {"1.0.8802.1.1.2.1.5.32962.1.1.3.1 (3 entries from \"Port Number\" to \"Protocol VLAN TX\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_1_3_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_1_4_1 = {"1.0.8802.1.1.2.1.5.32962.1.1.4.1 (3 entries from \"Port Number\" to \"Protocol TX\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_1_4_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_2_1_1 = {"1.0.8802.1.1.2.1.5.32962.1.2.1.1 (2 entries from \"Port Number\" to \"Port VLAN ID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_2_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_2_2_1 = {"1.0.8802.1.1.2.1.5.32962.1.2.2.1 (4 entries from \"Port Number\" to \"Enabled\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_2_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_2_3_1 = {"1.0.8802.1.1.2.1.5.32962.1.2.3.1 (3 entries from \"Port Number\" to \"VLAN Name\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_2_3_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_2_4_1 = {"1.0.8802.1.1.2.1.5.32962.1.2.4.1 (3 entries from \"Port Number\" to \"Protocol ID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_2_4_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_3_1_1 = {"1.0.8802.1.1.2.1.5.32962.1.3.1.1 (4 entries from \"Time Mark\" to \"Port VLAN ID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_3_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_3_2_1 = {"1.0.8802.1.1.2.1.5.32962.1.3.2.1 (6 entries from \"Time Mark\" to \"VLAN Enabled\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_3_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_3_3_1 = {"1.0.8802.1.1.2.1.5.32962.1.3.3.1 (5 entries from \"Time Mark\" to \"VLAN Name\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_3_3_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_32962_1_3_4_1 = {"1.0.8802.1.1.2.1.5.32962.1.3.4.1 (5 entries from \"Time Mark\" to \"Protocol ID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_32962_1_3_4_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_1_1_1 = {"1.0.8802.1.1.2.1.5.4623.1.1.1.1 (2 entries from \"Port Number\" to \"TLVs TX Enable\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_1_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_2_1_1 = {"1.0.8802.1.1.2.1.5.4623.1.2.1.1 (5 entries from \"Local Port Number\" to \"Port Operational MAU Type\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_2_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_2_2_1 = {"1.0.8802.1.1.2.1.5.4623.1.2.2.1 (7 entries from \"Local Port Number\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_2_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_2_3_1 = {"1.0.8802.1.1.2.1.5.4623.1.2.3.1 (3 entries from \"Local Port Number\" to \"Link Aggregation Port ID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_2_3_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_2_4_1 = {"1.0.8802.1.1.2.1.5.4623.1.2.4.1 (2 entries from \"Local Port Number\" to \"Max Frame Size\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_2_4_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_3_1_1 = {"1.0.8802.1.1.2.1.5.4623.1.3.1.1 (7 entries from \"Time Mark\" to \"Port Operational MAU Type\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_3_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_3_2_1 = {"1.0.8802.1.1.2.1.5.4623.1.3.2.1 (9 entries from \"Time Mark\" to \"Power Class\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_3_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_3_3_1 = {"1.0.8802.1.1.2.1.5.4623.1.3.3.1 (5 entries from \"Time Mark\" to \"Link Aggregation Port ID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_3_3_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_5_4623_1_3_4_1 = {"1.0.8802.1.1.2.1.5.4623.1.3.4.1 (4 entries from \"Time Mark\" to \"Remote Max Frame Size\")", "Oid_lldp", ::Ieee8802_1_1_2_1_5_4623_1_3_4_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_1 = {"1.0.8802.1.1.2.1.1 (5 entries from \"Message TX Interval\" to \"Notification Interval\")", "Oid_lldp", ::Ieee8802_1_1_2_1_1, SVT_SV};
+constinit const CatalogTable Ieee8802_1_1_2_1_1_6_1 = {"1.0.8802.1.1.2.1.1.6.1 (4 entries from \"Port Number\" to \"TLVs TX Enable\")", "Oid_lldp", ::Ieee8802_1_1_2_1_1_6_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_1_7_1 = {"1.0.8802.1.1.2.1.1.7.1 (3 entries from \"Management Address Subtype\" to \"Configuration Management Address Ports TX Enable\")", "Oid_lldp", ::Ieee8802_1_1_2_1_1_7_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_2 = {"1.0.8802.1.1.2.1.2 (5 entries from \"Last Change Time\" to \"Ageouts\")", "Oid_lldp", ::Ieee8802_1_1_2_1_2, SVT_SV};
+constinit const CatalogTable Ieee8802_1_1_2_1_2_6_1 = {"1.0.8802.1.1.2.1.2.6.1 (2 entries from \"Port Number\" to \"Total Frames\")", "Oid_lldp", ::Ieee8802_1_1_2_1_2_6_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_2_7_1 = {"1.0.8802.1.1.2.1.2.7.1 (7 entries from \"Number\" to \"Port Ageouts Total\")", "Oid_lldp", ::Ieee8802_1_1_2_1_2_7_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_3 = {"1.0.8802.1.1.2.1.3 (6 entries from \"Chassis ID Subtype\" to \"System Capabilities Enabled\")", "Oid_lldp", ::Ieee8802_1_1_2_1_3, SVT_SV};
+constinit const CatalogTable Ieee8802_1_1_2_1_3_7_1 = {"1.0.8802.1.1.2.1.3.7.1 (4 entries from \"Number\" to \"Description\")", "Oid_lldp", ::Ieee8802_1_1_2_1_3_7_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_3_8_1 = {"1.0.8802.1.1.2.1.3.8.1 (6 entries from \"Subtype\" to \"OID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_3_8_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_4_1_1 = {"1.0.8802.1.1.2.1.4.1.1 (12 entries from \"Time Mark\" to \"System Capabilities Enabled\")", "Oid_lldp", ::Ieee8802_1_1_2_1_4_1_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_4_2_1 = {"1.0.8802.1.1.2.1.4.2.1 (8 entries from \"Time Mark\" to \"OID\")", "Oid_lldp", ::Ieee8802_1_1_2_1_4_2_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_4_3_1 = {"1.0.8802.1.1.2.1.4.3.1 (5 entries from \"Time Mark\" to \"Information\")", "Oid_lldp", ::Ieee8802_1_1_2_1_4_3_1, MVT_FMV};
+constinit const CatalogTable Ieee8802_1_1_2_1_4_4_1 = {"1.0.8802.1.1.2.1.4.4.1 (7 entries from \"Time Mark\" to \"Information\")", "Oid_lldp", ::Ieee8802_1_1_2_1_4_4_1, MVT_FMV};
+
+}  // namespace Oid_lldp
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_1_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_1_2_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_1_3_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_1_4_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_2_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_2_2_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_2_3_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_2_4_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_3_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_3_2_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_3_3_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_32962_1_3_4_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_1_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_2_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_2_2_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_2_3_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_2_4_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_3_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_3_2_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_3_3_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_5_4623_1_3_4_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_1_6_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_1_7_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_2,
+    &Oid_lldp::Ieee8802_1_1_2_1_2_6_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_2_7_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_3,
+    &Oid_lldp::Ieee8802_1_1_2_1_3_7_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_3_8_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_4_1_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_4_2_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_4_3_1,
+    &Oid_lldp::Ieee8802_1_1_2_1_4_4_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

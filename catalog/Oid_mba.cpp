@@ -247,31 +247,64 @@ constinit const NxSNMPVar E_12_3_8_1_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.3.11.1.1", "Oid_mba", E_12_3_11_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.11", "Oid_mba", E_12_3_11, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.3.11.2.1", "Oid_mba", E_12_3_11_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.55.1", "Oid_mba", E_12_55_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.3.1", "Oid_mba", E_12_3_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.3.2.4.1", "Oid_mba", E_12_3_2_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.6.1.1", "Oid_mba", E_12_3_6_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.6.2.1 (14 entries from \"MAC Address\")", "Oid_mba", E_12_3_6_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.6.3.1", "Oid_mba", E_12_3_6_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.6.4.1", "Oid_mba", E_12_3_6_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.35.1 (4 entries from \"State\")", "Oid_mba", E_12_35_1_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.35.1 (2 entries from \"VLAN Name\")", "Oid_mba", E_12_35_1_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.35.1 (1 entries from \"Delete State\")", "Oid_mba", E_12_35_1_C, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.35.1 (1 entries from \"VLAN Name\")", "Oid_mba", E_12_35_1_D, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.35.2.1.1", "Oid_mba", E_12_35_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.35.3.1.1", "Oid_mba", E_12_35_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.35.4.1.1", "Oid_mba", E_12_35_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.35.1 (3 entries from \"Max User\")", "Oid_mba", E_12_35_1_E, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.3.7", "Oid_mba", E_12_3_7, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.3.10", "Oid_mba", E_12_3_10, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.3.10.3.1", "Oid_mba", E_12_3_10_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.10.4.1", "Oid_mba", E_12_3_10_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.9.1.1", "Oid_mba", E_12_3_9_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.3.8.1.1", "Oid_mba", E_12_3_8_1_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_mba {
+
+constinit const CatalogTable E_12_3_11_1_1 = {"1.3.6.1.4.1.32473.12.3.11.1.1", "Oid_mba", ::E_12_3_11_1_1, MVT_FMV};
+constinit const CatalogTable E_12_3_11 = {"1.3.6.1.4.1.32473.12.3.11", "Oid_mba", ::E_12_3_11, SVT_SV};
+constinit const CatalogTable E_12_3_11_2_1 = {"1.3.6.1.4.1.32473.12.3.11.2.1", "Oid_mba", ::E_12_3_11_2_1, MVT_FMV};
+constinit const CatalogTable E_12_55_1 = {"1.3.6.1.4.1.32473.12.55.1", "Oid_mba", ::E_12_55_1, SVT_SV};
+constinit const CatalogTable E_12_3_1 = {"1.3.6.1.4.1.32473.12.3.1", "Oid_mba", ::E_12_3_1, SVT_SV};
+constinit const CatalogTable E_12_3_2_4_1 = {"1.3.6.1.4.1.32473.12.3.2.4.1", "Oid_mba", ::E_12_3_2_4_1, MVT_FMV};
+constinit const CatalogTable E_12_3_6_1_1 = {"1.3.6.1.4.1.32473.12.3.6.1.1", "Oid_mba", ::E_12_3_6_1_1, MVT_FMV};
+constinit const CatalogTable E_12_3_6_2_1 = {"1.3.6.1.4.1.32473.12.3.6.2.1 (14 entries from \"MAC Address\")", "Oid_mba", ::E_12_3_6_2_1, MVT_FMV};
+constinit const CatalogTable E_12_3_6_3_1 = {"1.3.6.1.4.1.32473.12.3.6.3.1", "Oid_mba", ::E_12_3_6_3_1, MVT_FMV};
+constinit const CatalogTable E_12_3_6_4_1 = {"1.3.6.1.4.1.32473.12.3.6.4.1", "Oid_mba", ::E_12_3_6_4_1, MVT_FMV};
+constinit const CatalogTable E_12_35_1_A = {"1.3.6.1.4.1.32473.12.35.1 (4 entries from \"State\")", "Oid_mba", ::E_12_35_1_A, SVT_SV};
+constinit const CatalogTable E_12_35_1_B = {"1.3.6.1.4.1.32473.12.35.1 (2 entries from \"VLAN Name\")", "Oid_mba", ::E_12_35_1_B, SVT_SV};
+constinit const CatalogTable E_12_35_1_C = {"1.3.6.1.4.1.32473.12.35.1 (1 entries from \"Delete State\")", "Oid_mba", ::E_12_35_1_C, SVT_SV};
+constinit const CatalogTable E_12_35_1_D = {"1.3.6.1.4.1.32473.12.35.1 (1 entries from \"VLAN Name\")", "Oid_mba", ::E_12_35_1_D, SVT_SV};
+constinit const CatalogTable E_12_35_2_1_1 = {"1.3.6.1.4.1.32473.12.35.2.1.1", "Oid_mba", ::E_12_35_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_35_3_1_1 = {"1.3.6.1.4.1.32473.12.35.3.1.1", "Oid_mba", ::E_12_35_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_35_4_1_1 = {"1.3.6.1.4.1.32473.12.35.4.1.1", "Oid_mba", ::E_12_35_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_35_1_E = {"1.3.6.1.4.1.32473.12.35.1 (3 entries from \"Max User\")", "Oid_mba", ::E_12_35_1_E, SVT_SV};
+constinit const CatalogTable E_12_3_7 = {"1.3.6.1.4.1.32473.12.3.7", "Oid_mba", ::E_12_3_7, SVT_SV};
+constinit const CatalogTable E_12_3_10 = {"1.3.6.1.4.1.32473.12.3.10", "Oid_mba", ::E_12_3_10, SVT_SV};
+constinit const CatalogTable E_12_3_10_3_1 = {"1.3.6.1.4.1.32473.12.3.10.3.1", "Oid_mba", ::E_12_3_10_3_1, MVT_FMV};
+constinit const CatalogTable E_12_3_10_4_1 = {"1.3.6.1.4.1.32473.12.3.10.4.1", "Oid_mba", ::E_12_3_10_4_1, MVT_FMV};
+constinit const CatalogTable E_12_3_9_1_1 = {"1.3.6.1.4.1.32473.12.3.9.1.1", "Oid_mba", ::E_12_3_9_1_1, MVT_FMV};
+constinit const CatalogTable E_12_3_8_1_1 = {"1.3.6.1.4.1.32473.12.3.8.1.1", "Oid_mba", ::E_12_3_8_1_1, MVT_FMV};
+
+}  // namespace Oid_mba
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_mba::E_12_3_11_1_1,
+    &Oid_mba::E_12_3_11,
+    &Oid_mba::E_12_3_11_2_1,
+    &Oid_mba::E_12_55_1,
+    &Oid_mba::E_12_3_1,
+    &Oid_mba::E_12_3_2_4_1,
+    &Oid_mba::E_12_3_6_1_1,
+    &Oid_mba::E_12_3_6_2_1,
+    &Oid_mba::E_12_3_6_3_1,
+    &Oid_mba::E_12_3_6_4_1,
+    &Oid_mba::E_12_35_1_A,
+    &Oid_mba::E_12_35_1_B,
+    &Oid_mba::E_12_35_1_C,
+    &Oid_mba::E_12_35_1_D,
+    &Oid_mba::E_12_35_2_1_1,
+    &Oid_mba::E_12_35_3_1_1,
+    &Oid_mba::E_12_35_4_1_1,
+    &Oid_mba::E_12_35_1_E,
+    &Oid_mba::E_12_3_7,
+    &Oid_mba::E_12_3_10,
+    &Oid_mba::E_12_3_10_3_1,
+    &Oid_mba::E_12_3_10_4_1,
+    &Oid_mba::E_12_3_9_1_1,
+    &Oid_mba::E_12_3_8_1_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

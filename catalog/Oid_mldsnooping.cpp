@@ -78,14 +78,30 @@ constinit const NxSNMPVar SnmpModules_11_2_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.34", "Oid_mldsnooping", E_12_34, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.34.3.2.1", "Oid_mldsnooping", E_12_34_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.34.3.4.1", "Oid_mldsnooping", E_12_34_3_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.34.3.5.1", "Oid_mldsnooping", E_12_34_3_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.34.3.7.1", "Oid_mldsnooping", E_12_34_3_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.34.3.8.1", "Oid_mldsnooping", E_12_34_3_8_1, MVT_FMV},
-    {"1.3.6.1.6.3.11.2.1", "Oid_mldsnooping", SnmpModules_11_2_1, SVT_SV},
+}  // namespace
+
+namespace Oid_mldsnooping {
+
+constinit const CatalogTable E_12_34 = {"1.3.6.1.4.1.32473.12.34", "Oid_mldsnooping", ::E_12_34, SVT_SV};
+constinit const CatalogTable E_12_34_3_2_1 = {"1.3.6.1.4.1.32473.12.34.3.2.1", "Oid_mldsnooping", ::E_12_34_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_34_3_4_1 = {"1.3.6.1.4.1.32473.12.34.3.4.1", "Oid_mldsnooping", ::E_12_34_3_4_1, MVT_FMV};
+constinit const CatalogTable E_12_34_3_5_1 = {"1.3.6.1.4.1.32473.12.34.3.5.1", "Oid_mldsnooping", ::E_12_34_3_5_1, MVT_FMV};
+constinit const CatalogTable E_12_34_3_7_1 = {"1.3.6.1.4.1.32473.12.34.3.7.1", "Oid_mldsnooping", ::E_12_34_3_7_1, MVT_FMV};
+constinit const CatalogTable E_12_34_3_8_1 = {"1.3.6.1.4.1.32473.12.34.3.8.1", "Oid_mldsnooping", ::E_12_34_3_8_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_11_2_1 = {"1.3.6.1.6.3.11.2.1", "Oid_mldsnooping", ::SnmpModules_11_2_1, SVT_SV};
+
+}  // namespace Oid_mldsnooping
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_mldsnooping::E_12_34,
+    &Oid_mldsnooping::E_12_34_3_2_1,
+    &Oid_mldsnooping::E_12_34_3_4_1,
+    &Oid_mldsnooping::E_12_34_3_5_1,
+    &Oid_mldsnooping::E_12_34_3_7_1,
+    &Oid_mldsnooping::E_12_34_3_8_1,
+    &Oid_mldsnooping::SnmpModules_11_2_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

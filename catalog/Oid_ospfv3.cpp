@@ -199,18 +199,38 @@ constinit const NxSNMPVar Mib2_191_1_13_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.2.1.191.1.1", "Oid_ospfv3", Mib2_191_1_1, SVT_SV},
-    {"1.3.6.1.2.1.191.1.2.1", "Oid_ospfv3", Mib2_191_1_2_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.3.1", "Oid_ospfv3", Mib2_191_1_3_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.4.1", "Oid_ospfv3", Mib2_191_1_4_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.5.1", "Oid_ospfv3", Mib2_191_1_5_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.7.1", "Oid_ospfv3", Mib2_191_1_7_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.8.1", "Oid_ospfv3", Mib2_191_1_8_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.9.1", "Oid_ospfv3", Mib2_191_1_9_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.11.1", "Oid_ospfv3", Mib2_191_1_11_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.12.1", "Oid_ospfv3", Mib2_191_1_12_1, MVT_FMV},
-    {"1.3.6.1.2.1.191.1.13.1", "Oid_ospfv3", Mib2_191_1_13_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_ospfv3 {
+
+constinit const CatalogTable Mib2_191_1_1 = {"1.3.6.1.2.1.191.1.1", "Oid_ospfv3", ::Mib2_191_1_1, SVT_SV};
+constinit const CatalogTable Mib2_191_1_2_1 = {"1.3.6.1.2.1.191.1.2.1", "Oid_ospfv3", ::Mib2_191_1_2_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_3_1 = {"1.3.6.1.2.1.191.1.3.1", "Oid_ospfv3", ::Mib2_191_1_3_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_4_1 = {"1.3.6.1.2.1.191.1.4.1", "Oid_ospfv3", ::Mib2_191_1_4_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_5_1 = {"1.3.6.1.2.1.191.1.5.1", "Oid_ospfv3", ::Mib2_191_1_5_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_7_1 = {"1.3.6.1.2.1.191.1.7.1", "Oid_ospfv3", ::Mib2_191_1_7_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_8_1 = {"1.3.6.1.2.1.191.1.8.1", "Oid_ospfv3", ::Mib2_191_1_8_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_9_1 = {"1.3.6.1.2.1.191.1.9.1", "Oid_ospfv3", ::Mib2_191_1_9_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_11_1 = {"1.3.6.1.2.1.191.1.11.1", "Oid_ospfv3", ::Mib2_191_1_11_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_12_1 = {"1.3.6.1.2.1.191.1.12.1", "Oid_ospfv3", ::Mib2_191_1_12_1, MVT_FMV};
+constinit const CatalogTable Mib2_191_1_13_1 = {"1.3.6.1.2.1.191.1.13.1", "Oid_ospfv3", ::Mib2_191_1_13_1, MVT_FMV};
+
+}  // namespace Oid_ospfv3
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_ospfv3::Mib2_191_1_1,
+    &Oid_ospfv3::Mib2_191_1_2_1,
+    &Oid_ospfv3::Mib2_191_1_3_1,
+    &Oid_ospfv3::Mib2_191_1_4_1,
+    &Oid_ospfv3::Mib2_191_1_5_1,
+    &Oid_ospfv3::Mib2_191_1_7_1,
+    &Oid_ospfv3::Mib2_191_1_8_1,
+    &Oid_ospfv3::Mib2_191_1_9_1,
+    &Oid_ospfv3::Mib2_191_1_11_1,
+    &Oid_ospfv3::Mib2_191_1_12_1,
+    &Oid_ospfv3::Mib2_191_1_13_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

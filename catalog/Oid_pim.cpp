@@ -80,17 +80,36 @@ constinit const NxSNMPVar Mib2_80_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.52.1", "Oid_pim", E_12_52_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.52.2.3.1", "Oid_pim", E_12_52_2_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.52.3.1", "Oid_pim", E_12_52_3_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.52.3.1.3.1", "Oid_pim", E_12_52_3_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.52.3.2", "Oid_pim", E_12_52_3_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.52.3.2.4.1", "Oid_pim", E_12_52_3_2_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.52.3.4", "Oid_pim", E_12_52_3_4, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.52.3.5.1", "Oid_pim", E_12_52_3_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.52.3.6.1", "Oid_pim", E_12_52_3_6_1, MVT_FMV},
-    {"1.3.6.1.2.1.80.1", "Oid_pim", Mib2_80_1, SVT_SV},
+}  // namespace
+
+namespace Oid_pim {
+
+constinit const CatalogTable E_12_52_1 = {"1.3.6.1.4.1.32473.12.52.1", "Oid_pim", ::E_12_52_1, SVT_SV};
+constinit const CatalogTable E_12_52_2_3_1 = {"1.3.6.1.4.1.32473.12.52.2.3.1", "Oid_pim", ::E_12_52_2_3_1, MVT_FMV};
+constinit const CatalogTable E_12_52_3_1 = {"1.3.6.1.4.1.32473.12.52.3.1", "Oid_pim", ::E_12_52_3_1, SVT_SV};
+constinit const CatalogTable E_12_52_3_1_3_1 = {"1.3.6.1.4.1.32473.12.52.3.1.3.1", "Oid_pim", ::E_12_52_3_1_3_1, MVT_FMV};
+constinit const CatalogTable E_12_52_3_2 = {"1.3.6.1.4.1.32473.12.52.3.2", "Oid_pim", ::E_12_52_3_2, SVT_SV};
+constinit const CatalogTable E_12_52_3_2_4_1 = {"1.3.6.1.4.1.32473.12.52.3.2.4.1", "Oid_pim", ::E_12_52_3_2_4_1, MVT_FMV};
+constinit const CatalogTable E_12_52_3_4 = {"1.3.6.1.4.1.32473.12.52.3.4", "Oid_pim", ::E_12_52_3_4, SVT_SV};
+constinit const CatalogTable E_12_52_3_5_1 = {"1.3.6.1.4.1.32473.12.52.3.5.1", "Oid_pim", ::E_12_52_3_5_1, MVT_FMV};
+constinit const CatalogTable E_12_52_3_6_1 = {"1.3.6.1.4.1.32473.12.52.3.6.1", "Oid_pim", ::E_12_52_3_6_1, MVT_FMV};
+constinit const CatalogTable Mib2_80_1 = {"1.3.6.1.2.1.80.1", "Oid_pim", ::Mib2_80_1, SVT_SV};
+
+}  // namespace Oid_pim
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_pim::E_12_52_1,
+    &Oid_pim::E_12_52_2_3_1,
+    &Oid_pim::E_12_52_3_1,
+    &Oid_pim::E_12_52_3_1_3_1,
+    &Oid_pim::E_12_52_3_2,
+    &Oid_pim::E_12_52_3_2_4_1,
+    &Oid_pim::E_12_52_3_4,
+    &Oid_pim::E_12_52_3_5_1,
+    &Oid_pim::E_12_52_3_6_1,
+    &Oid_pim::Mib2_80_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

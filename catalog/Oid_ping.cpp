@@ -139,14 +139,30 @@ constinit const NxSNMPVar E_12_15_2_4_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.2.1.80.1.2.1", "Oid_ping", Mib2_80_1_2_1, MVT_FMV},
-    {"1.3.6.1.2.1.80.1.3.1", "Oid_ping", Mib2_80_1_3_1, MVT_FMV},
-    {"1.3.6.1.2.1.81.1", "Oid_ping", Mib2_81_1, SVT_SV},
-    {"1.3.6.1.2.1.81.1.2.1", "Oid_ping", Mib2_81_1_2_1, MVT_FMV},
-    {"1.3.6.1.2.1.81.1.3.1", "Oid_ping", Mib2_81_1_3_1, MVT_FMV},
-    {"1.3.6.1.2.1.81.1.5.1", "Oid_ping", Mib2_81_1_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.15.2.4.1 (14 entries from \"Index\")", "Oid_ping", E_12_15_2_4_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_ping {
+
+constinit const CatalogTable Mib2_80_1_2_1 = {"1.3.6.1.2.1.80.1.2.1", "Oid_ping", ::Mib2_80_1_2_1, MVT_FMV};
+constinit const CatalogTable Mib2_80_1_3_1 = {"1.3.6.1.2.1.80.1.3.1", "Oid_ping", ::Mib2_80_1_3_1, MVT_FMV};
+constinit const CatalogTable Mib2_81_1 = {"1.3.6.1.2.1.81.1", "Oid_ping", ::Mib2_81_1, SVT_SV};
+constinit const CatalogTable Mib2_81_1_2_1 = {"1.3.6.1.2.1.81.1.2.1", "Oid_ping", ::Mib2_81_1_2_1, MVT_FMV};
+constinit const CatalogTable Mib2_81_1_3_1 = {"1.3.6.1.2.1.81.1.3.1", "Oid_ping", ::Mib2_81_1_3_1, MVT_FMV};
+constinit const CatalogTable Mib2_81_1_5_1 = {"1.3.6.1.2.1.81.1.5.1", "Oid_ping", ::Mib2_81_1_5_1, MVT_FMV};
+constinit const CatalogTable E_12_15_2_4_1 = {"1.3.6.1.4.1.32473.12.15.2.4.1 (14 entries from \"Index\")", "Oid_ping", ::E_12_15_2_4_1, MVT_FMV};
+
+}  // namespace Oid_ping
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_ping::Mib2_80_1_2_1,
+    &Oid_ping::Mib2_80_1_3_1,
+    &Oid_ping::Mib2_81_1,
+    &Oid_ping::Mib2_81_1_2_1,
+    &Oid_ping::Mib2_81_1_3_1,
+    &Oid_ping::Mib2_81_1_5_1,
+    &Oid_ping::E_12_15_2_4_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

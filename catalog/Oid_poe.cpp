@@ -56,12 +56,26 @@ constinit const NxSNMPVar E_12_24_4_1_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.24.1", "Oid_poe", E_12_24_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.24.2.1.1 (8 entries from \"Box ID\")", "Oid_poe", E_12_24_2_1_1_A, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.24.2.1.1 (1 entries from \"Led State\")", "Oid_poe", E_12_24_2_1_1_B, MVT_SV},
-    {"1.3.6.1.4.1.32473.12.24.3.1.1", "Oid_poe", E_12_24_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.24.4.1.1", "Oid_poe", E_12_24_4_1_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_poe {
+
+constinit const CatalogTable E_12_24_1 = {"1.3.6.1.4.1.32473.12.24.1", "Oid_poe", ::E_12_24_1, SVT_SV};
+constinit const CatalogTable E_12_24_2_1_1_A = {"1.3.6.1.4.1.32473.12.24.2.1.1 (8 entries from \"Box ID\")", "Oid_poe", ::E_12_24_2_1_1_A, MVT_FMV};
+constinit const CatalogTable E_12_24_2_1_1_B = {"1.3.6.1.4.1.32473.12.24.2.1.1 (1 entries from \"Led State\")", "Oid_poe", ::E_12_24_2_1_1_B, MVT_SV};
+constinit const CatalogTable E_12_24_3_1_1 = {"1.3.6.1.4.1.32473.12.24.3.1.1", "Oid_poe", ::E_12_24_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_24_4_1_1 = {"1.3.6.1.4.1.32473.12.24.4.1.1", "Oid_poe", ::E_12_24_4_1_1, MVT_FMV};
+
+}  // namespace Oid_poe
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_poe::E_12_24_1,
+    &Oid_poe::E_12_24_2_1_1_A,
+    &Oid_poe::E_12_24_2_1_1_B,
+    &Oid_poe::E_12_24_3_1_1,
+    &Oid_poe::E_12_24_4_1_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -19,8 +19,18 @@ constinit const NxSNMPVar E_12_16_1_1_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.16.1.1.1", "Oid_protocolvlan", E_12_16_1_1_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_protocolvlan {
+
+constinit const CatalogTable E_12_16_1_1_1 = {"1.3.6.1.4.1.32473.12.16.1.1.1", "Oid_protocolvlan", ::E_12_16_1_1_1, MVT_FMV};
+
+}  // namespace Oid_protocolvlan
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_protocolvlan::E_12_16_1_1_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

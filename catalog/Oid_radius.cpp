@@ -50,11 +50,24 @@ constinit const NxSNMPVar Mib2_67_1_2_1_1_3_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.2.1.67.2.2.1.1", "Oid_radius", Mib2_67_2_2_1_1, SVT_SV},
-    {"1.3.6.1.2.1.67.2.2.1.1.3.1", "Oid_radius", Mib2_67_2_2_1_1_3_1, MVT_FMV},
-    {"1.3.6.1.2.1.67.1.2.1.1", "Oid_radius", Mib2_67_1_2_1_1, SVT_SV},
-    {"1.3.6.1.2.1.67.1.2.1.1.3.1", "Oid_radius", Mib2_67_1_2_1_1_3_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_radius {
+
+constinit const CatalogTable Mib2_67_2_2_1_1 = {"1.3.6.1.2.1.67.2.2.1.1", "Oid_radius", ::Mib2_67_2_2_1_1, SVT_SV};
+constinit const CatalogTable Mib2_67_2_2_1_1_3_1 = {"1.3.6.1.2.1.67.2.2.1.1.3.1", "Oid_radius", ::Mib2_67_2_2_1_1_3_1, MVT_FMV};
+constinit const CatalogTable Mib2_67_1_2_1_1 = {"1.3.6.1.2.1.67.1.2.1.1", "Oid_radius", ::Mib2_67_1_2_1_1, SVT_SV};
+constinit const CatalogTable Mib2_67_1_2_1_1_3_1 = {"1.3.6.1.2.1.67.1.2.1.1.3.1", "Oid_radius", ::Mib2_67_1_2_1_1_3_1, MVT_FMV};
+
+}  // namespace Oid_radius
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_radius::Mib2_67_2_2_1_1,
+    &Oid_radius::Mib2_67_2_2_1_1_3_1,
+    &Oid_radius::Mib2_67_1_2_1_1,
+    &Oid_radius::Mib2_67_1_2_1_1_3_1,
 };
 
 }  // namespace

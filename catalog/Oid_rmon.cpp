@@ -26,10 +26,22 @@ constinit const NxSNMPVar Mib2_16_19_B[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.2.1.16.19 (4 entries from \"Capabilities\")", "Oid_rmon", Mib2_16_19_A, SVT_SV},
-    {"1.3.6.1.2.1.16.19.11.1", "Oid_rmon", Mib2_16_19_11_1, MVT_FMV},
-    {"1.3.6.1.2.1.16.19 (1 entries from \"Default Gateway\")", "Oid_rmon", Mib2_16_19_B, SVT_SV},
+}  // namespace
+
+namespace Oid_rmon {
+
+constinit const CatalogTable Mib2_16_19_A = {"1.3.6.1.2.1.16.19 (4 entries from \"Capabilities\")", "Oid_rmon", ::Mib2_16_19_A, SVT_SV};
+constinit const CatalogTable Mib2_16_19_11_1 = {"1.3.6.1.2.1.16.19.11.1", "Oid_rmon", ::Mib2_16_19_11_1, MVT_FMV};
+constinit const CatalogTable Mib2_16_19_B = {"1.3.6.1.2.1.16.19 (1 entries from \"Default Gateway\")", "Oid_rmon", ::Mib2_16_19_B, SVT_SV};
+
+}  // namespace Oid_rmon
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_rmon::Mib2_16_19_A,
+    &Oid_rmon::Mib2_16_19_11_1,
+    &Oid_rmon::Mib2_16_19_B,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -44,11 +44,24 @@ constinit const NxSNMPVar E_12_36_1_6_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.36.1", "Oid_sflow", E_12_36_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.36.1.4.1", "Oid_sflow", E_12_36_1_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.36.1.5.1", "Oid_sflow", E_12_36_1_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.36.1.6.1", "Oid_sflow", E_12_36_1_6_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_sflow {
+
+constinit const CatalogTable E_12_36_1 = {"1.3.6.1.4.1.32473.12.36.1", "Oid_sflow", ::E_12_36_1, SVT_SV};
+constinit const CatalogTable E_12_36_1_4_1 = {"1.3.6.1.4.1.32473.12.36.1.4.1", "Oid_sflow", ::E_12_36_1_4_1, MVT_FMV};
+constinit const CatalogTable E_12_36_1_5_1 = {"1.3.6.1.4.1.32473.12.36.1.5.1", "Oid_sflow", ::E_12_36_1_5_1, MVT_FMV};
+constinit const CatalogTable E_12_36_1_6_1 = {"1.3.6.1.4.1.32473.12.36.1.6.1", "Oid_sflow", ::E_12_36_1_6_1, MVT_FMV};
+
+}  // namespace Oid_sflow
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_sflow::E_12_36_1,
+    &Oid_sflow::E_12_36_1_4_1,
+    &Oid_sflow::E_12_36_1_5_1,
+    &Oid_sflow::E_12_36_1_6_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -72,14 +72,30 @@ constinit const NxSNMPVar E_12_8_6_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.8.1.1", "Oid_singleip", E_12_8_1_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.8.1.2", "Oid_singleip", E_12_8_1_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.8.1.3.1", "Oid_singleip", E_12_8_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.8.1.4.1", "Oid_singleip", E_12_8_1_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.8.1.5.1", "Oid_singleip", E_12_8_1_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.8.1.6.1", "Oid_singleip", E_12_8_1_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.8.6.1", "Oid_singleip", E_12_8_6_1, SVT_SV},
+}  // namespace
+
+namespace Oid_singleip {
+
+constinit const CatalogTable E_12_8_1_1 = {"1.3.6.1.4.1.32473.12.8.1.1", "Oid_singleip", ::E_12_8_1_1, SVT_SV};
+constinit const CatalogTable E_12_8_1_2 = {"1.3.6.1.4.1.32473.12.8.1.2", "Oid_singleip", ::E_12_8_1_2, SVT_SV};
+constinit const CatalogTable E_12_8_1_3_1 = {"1.3.6.1.4.1.32473.12.8.1.3.1", "Oid_singleip", ::E_12_8_1_3_1, MVT_FMV};
+constinit const CatalogTable E_12_8_1_4_1 = {"1.3.6.1.4.1.32473.12.8.1.4.1", "Oid_singleip", ::E_12_8_1_4_1, MVT_FMV};
+constinit const CatalogTable E_12_8_1_5_1 = {"1.3.6.1.4.1.32473.12.8.1.5.1", "Oid_singleip", ::E_12_8_1_5_1, MVT_FMV};
+constinit const CatalogTable E_12_8_1_6_1 = {"1.3.6.1.4.1.32473.12.8.1.6.1", "Oid_singleip", ::E_12_8_1_6_1, MVT_FMV};
+constinit const CatalogTable E_12_8_6_1 = {"1.3.6.1.4.1.32473.12.8.6.1", "Oid_singleip", ::E_12_8_6_1, SVT_SV};
+
+}  // namespace Oid_singleip
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_singleip::E_12_8_1_1,
+    &Oid_singleip::E_12_8_1_2,
+    &Oid_singleip::E_12_8_1_3_1,
+    &Oid_singleip::E_12_8_1_4_1,
+    &Oid_singleip::E_12_8_1_5_1,
+    &Oid_singleip::E_12_8_1_6_1,
+    &Oid_singleip::E_12_8_6_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -79,14 +79,30 @@ constinit const NxSNMPVar SnmpModules_13_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.6.3.12.1.2.1", "Oid_snmpv3", SnmpModules_12_1_2_1, MVT_FMV},
-    {"1.3.6.1.6.3.12.1.3.1", "Oid_snmpv3", SnmpModules_12_1_3_1, MVT_FMV},
-    {"1.3.6.1.6.3.18.1.1.1", "Oid_snmpv3", SnmpModules_18_1_1_1, MVT_FMV},
-    {"1.3.6.1.6.3 (3 entries from \"Name\")", "Oid_snmpv3", SnmpModules_A, MVT_FMV},
-    {"1.3.6.1.6.3.13.1.1.1", "Oid_snmpv3", SnmpModules_13_1_1_1, MVT_FMV},
-    {"1.3.6.1.6.3 (4 entries from \"Target Params Name\")", "Oid_snmpv3", SnmpModules_B, MVT_FMV},
-    {"1.3.6.1.6.3.13.1", "Oid_snmpv3", SnmpModules_13_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_snmpv3 {
+
+constinit const CatalogTable SnmpModules_12_1_2_1 = {"1.3.6.1.6.3.12.1.2.1", "Oid_snmpv3", ::SnmpModules_12_1_2_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_12_1_3_1 = {"1.3.6.1.6.3.12.1.3.1", "Oid_snmpv3", ::SnmpModules_12_1_3_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_18_1_1_1 = {"1.3.6.1.6.3.18.1.1.1", "Oid_snmpv3", ::SnmpModules_18_1_1_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_A = {"1.3.6.1.6.3 (3 entries from \"Name\")", "Oid_snmpv3", ::SnmpModules_A, MVT_FMV};
+constinit const CatalogTable SnmpModules_13_1_1_1 = {"1.3.6.1.6.3.13.1.1.1", "Oid_snmpv3", ::SnmpModules_13_1_1_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_B = {"1.3.6.1.6.3 (4 entries from \"Target Params Name\")", "Oid_snmpv3", ::SnmpModules_B, MVT_FMV};
+constinit const CatalogTable SnmpModules_13_1 = {"1.3.6.1.6.3.13.1", "Oid_snmpv3", ::SnmpModules_13_1, MVT_FMV};
+
+}  // namespace Oid_snmpv3
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_snmpv3::SnmpModules_12_1_2_1,
+    &Oid_snmpv3::SnmpModules_12_1_3_1,
+    &Oid_snmpv3::SnmpModules_18_1_1_1,
+    &Oid_snmpv3::SnmpModules_A,
+    &Oid_snmpv3::SnmpModules_13_1_1_1,
+    &Oid_snmpv3::SnmpModules_B,
+    &Oid_snmpv3::SnmpModules_13_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

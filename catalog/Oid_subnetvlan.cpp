@@ -30,10 +30,22 @@ constinit const NxSNMPVar E_12_75_3_3_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.75.3.2.1", "Oid_subnetvlan", E_12_75_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.75.3.1.1", "Oid_subnetvlan", E_12_75_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.75.3.3.1", "Oid_subnetvlan", E_12_75_3_3_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_subnetvlan {
+
+constinit const CatalogTable E_12_75_3_2_1 = {"1.3.6.1.4.1.32473.12.75.3.2.1", "Oid_subnetvlan", ::E_12_75_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_75_3_1_1 = {"1.3.6.1.4.1.32473.12.75.3.1.1", "Oid_subnetvlan", ::E_12_75_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_75_3_3_1 = {"1.3.6.1.4.1.32473.12.75.3.3.1", "Oid_subnetvlan", ::E_12_75_3_3_1, MVT_FMV};
+
+}  // namespace Oid_subnetvlan
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_subnetvlan::E_12_75_3_2_1,
+    &Oid_subnetvlan::E_12_75_3_1_1,
+    &Oid_subnetvlan::E_12_75_3_3_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -44,11 +44,24 @@ constinit const NxSNMPVar SnmpModules_12_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.91.1.1.1", "Oid_supervlan", E_12_91_1_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.91.1.2.1", "Oid_supervlan", E_12_91_1_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.91.1.3.1", "Oid_supervlan", E_12_91_1_3_1, MVT_FMV},
-    {"1.3.6.1.6.3.12.1", "Oid_supervlan", SnmpModules_12_1, SVT_SV},
+}  // namespace
+
+namespace Oid_supervlan {
+
+constinit const CatalogTable E_12_91_1_1_1 = {"1.3.6.1.4.1.32473.12.91.1.1.1", "Oid_supervlan", ::E_12_91_1_1_1, MVT_FMV};
+constinit const CatalogTable E_12_91_1_2_1 = {"1.3.6.1.4.1.32473.12.91.1.2.1", "Oid_supervlan", ::E_12_91_1_2_1, MVT_FMV};
+constinit const CatalogTable E_12_91_1_3_1 = {"1.3.6.1.4.1.32473.12.91.1.3.1", "Oid_supervlan", ::E_12_91_1_3_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_12_1 = {"1.3.6.1.6.3.12.1", "Oid_supervlan", ::SnmpModules_12_1, SVT_SV};
+
+}  // namespace Oid_supervlan
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_supervlan::E_12_91_1_1_1,
+    &Oid_supervlan::E_12_91_1_2_1,
+    &Oid_supervlan::E_12_91_1_3_1,
+    &Oid_supervlan::SnmpModules_12_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -265,7 +265,7 @@ constinit const NxSNMPVar E_12_87_1_1_1[] = {
 constinit const NxSNMPVar E_12_78_1[] = {
     {"1.3.6.1.4.1.32473.12.78.1.1", "Admin State", sxInteger, readwrite, &L10},
     {"1.3.6.1.4.1.32473.12.78.1.2", "Trap State", sxInteger, readwrite, &L10},
-    {"1.3.6.1.4.1.32473.12.78.1.2", "Log State", sxInteger, readwrite, &L10},
+    {"1.3.6.1.4.1.32473.12.78.1.2", "Log State", sxInteger, readonly, &L10},  // shares Trap State's object
     {},
 };
 
@@ -1285,136 +1285,274 @@ constinit const NxSNMPVar E_11_70_7_2_1_2_C[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.58.1.1.1", "Oid_switch", E_12_58_1_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.15.1 (10 entries from \"STP Version\")", "Oid_switch", E_12_15_1_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.15.1 (9 entries from \"Version\")", "Oid_switch", E_12_15_1_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.15.2", "Oid_switch", E_12_15_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.15.2.3.1", "Oid_switch", E_12_15_2_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.15.2.5.1", "Oid_switch", E_12_15_2_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.77.3.2.1", "Oid_switch", E_12_77_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.87.1.1.1", "Oid_switch", E_12_87_1_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.78.1", "Oid_switch", E_12_78_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.78.3.1.1", "Oid_switch", E_12_78_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.76.1", "Oid_switch", E_12_76_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.76.3.1.1", "Oid_switch", E_12_76_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.62.3.1.1", "Oid_switch", E_12_62_3_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.2", "Oid_switch", Mib2_17_7_1_2, MVT_FMV},
-    {"1.3.6.1.2.1.17.2.15.1 (10 entries from \"Port\" to \"Forward Transitions\")", "Oid_switch", Mib2_17_2_15_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.15.1 (1 entries from \"STP Version\")", "Oid_switch", E_12_15_1_C, SVT_SV},
-    {"1.3.6.1.2.1.17 (3 entries from \"Number of Ports\")", "Oid_switch", Mib2_17, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.1.2.1", "Oid_switch", E_12_1_1_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.1", "Oid_switch", E_12_1_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.1.8.1", "Oid_switch", E_12_1_1_8_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.1.9.1", "Oid_switch", E_12_1_1_9_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.1.10.1", "Oid_switch", E_12_1_1_10_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.12.2", "Oid_switch", E_12_1_2_12_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.2.12.2.4.1", "Oid_switch", E_12_1_2_12_2_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.10.1.1", "Oid_switch", E_12_1_2_10_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.10", "Oid_switch", E_12_1_2_10, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.2", "Oid_switch", E_12_1_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.2.1.1", "Oid_switch", E_12_1_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.13.1", "Oid_switch", E_12_1_2_13_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.1", "Oid_switch", E_12_1_2_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.2.7.1", "Oid_switch", E_12_1_2_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.8", "Oid_switch", E_12_1_2_8, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.2.8.1.1", "Oid_switch", E_12_1_2_8_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.8.4.1", "Oid_switch", E_12_1_2_8_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.9", "Oid_switch", E_12_1_2_9, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.3", "Oid_switch", E_12_1_3, SVT_SV},
-    {"1.3.6.1.2.1 (20 entries from \"Interface Index\")", "Oid_switch", Mib2, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.25.1", "Oid_switch", E_12_25_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.25.3.1.1", "Oid_switch", E_12_25_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.4", "Oid_switch", E_12_1_4, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.12", "Oid_switch", E_12_12, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.12.3", "Oid_switch", E_12_12_3, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.12.4", "Oid_switch", E_12_12_4, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.12.4.2", "Oid_switch", E_12_12_4_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.12.2.1", "Oid_switch", E_12_12_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.81.3.1.1", "Oid_switch", E_12_81_3_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.10.7 (2 entries from \"Index\")", "Oid_switch", Mib2_10_7_A, MVT_FMV},
-    {"1.3.6.1.2.1.10.7.9.1", "Oid_switch", Mib2_10_7_9_1, MVT_SV},
-    {"1.3.6.1.2.1.10.7 (3 entries from \"Index\")", "Oid_switch", Mib2_10_7_B, MVT_FMV},
-    {"1.3.6.1.2.1.10.7.10.1", "Oid_switch", Mib2_10_7_10_1, MVT_SV},
-    {"1.3.6.1.2.1.10.7.2.1", "Oid_switch", Mib2_10_7_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.11", "Oid_switch", E_12_1_2_11, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.1.2.11.2.1", "Oid_switch", E_12_1_2_11_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.11.3.1", "Oid_switch", E_12_1_2_11_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.2.12", "Oid_switch", E_12_1_2_12, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.60.1", "Oid_switch", E_12_60_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.60.2", "Oid_switch", E_12_60_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.60.3.1.1", "Oid_switch", E_12_60_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.37.1.1.1", "Oid_switch", E_12_37_1_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.37.1.2.1", "Oid_switch", E_12_37_1_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.37.1", "Oid_switch", E_12_37_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.37.2.1.1", "Oid_switch", E_12_37_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.37.3.1.1", "Oid_switch", E_12_37_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.37.4.1.1", "Oid_switch", E_12_37_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.57.1", "Oid_switch", E_12_57_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.57.3.1.1", "Oid_switch", E_12_57_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.57.3.2.1", "Oid_switch", E_12_57_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.57.3.3.1", "Oid_switch", E_12_57_3_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.57.4.1.1", "Oid_switch", E_12_57_4_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.57.4.2.1", "Oid_switch", E_12_57_4_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.68.1", "Oid_switch", E_12_68_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.68.2", "Oid_switch", E_12_68_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.68.3.1.1", "Oid_switch", E_12_68_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.56.3.2.1", "Oid_switch", E_12_56_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.8.1 (5 entries from \"Index\")", "Oid_switch", E_11_70_7_2_3_8_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.9.1 (5 entries from \"Index\")", "Oid_switch", E_11_70_7_2_3_9_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.1.1.6", "Oid_switch", E_12_1_1_6, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"RMON State\")", "Oid_switch", E_11_70_7_2_1_2_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"Spanning Tree Algorithm\")", "Oid_switch", E_11_70_7_2_1_2_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.3", "Oid_switch", E_11_70_7_2_1_3, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2 (16 entries from \"IGMP Snooping\")", "Oid_switch", E_11_70_7_2_A, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.2.13", "Oid_switch", E_11_70_7_2_1_2_13, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.2.14", "Oid_switch", E_11_70_7_2_1_2_14, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2 (3 entries from \"Supported VLAN\")", "Oid_switch", E_11_70_7_2_B, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.8.1 (4 entries from \"VLAN ID\" to \"Port Member\")", "Oid_switch", E_11_70_7_2_11_8_1_A, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.2.1.1", "Oid_switch", E_11_70_7_2_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.15.1.1 (6 entries from \"Index\")", "Oid_switch", E_11_70_7_2_15_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.15.2.1", "Oid_switch", E_11_70_7_2_15_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.19.1.1", "Oid_switch", E_11_70_7_2_19_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.5.1.1", "Oid_switch", Mib2_17_7_1_5_1_1, MVT_FMV},
-    {"1.3.6.1.2.1.17.7.1.5.2.1", "Oid_switch", Mib2_17_7_1_5_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (7 entries from \"Index\")", "Oid_switch", E_11_70_7_2_3_1_1_A, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (5 entries from \"Unit ID\")", "Oid_switch", E_11_70_7_2_3_1_1_B, MVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (1 entries from \"Link Status\")", "Oid_switch", E_11_70_7_2_3_1_1_C, MVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.2.1 (10 entries from \"Port Index\")", "Oid_switch", E_11_70_7_2_3_2_1_A, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3.2.1 (8 entries from \"Unit Index\")", "Oid_switch", E_11_70_7_2_3_2_1_B, MVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.3", "Oid_switch", E_11_70_7_2_3, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.9", "Oid_switch", E_11_70_7_2_9, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.9.5.1", "Oid_switch", E_11_70_7_2_9_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.9.3.1", "Oid_switch", E_11_70_7_2_9_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.7.1.1", "Oid_switch", E_11_70_7_2_7_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.7.2", "Oid_switch", E_11_70_7_2_7_2, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.17.1.1", "Oid_switch", E_11_70_7_2_17_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.17", "Oid_switch", E_11_70_7_2_17, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.18.1", "Oid_switch", E_11_70_7_2_18_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.18.2.1.1", "Oid_switch", E_11_70_7_2_18_2_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.24", "Oid_switch", E_11_70_7_2_24, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.24.2.1", "Oid_switch", E_11_70_7_2_24_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.6", "Oid_switch", E_11_70_7_2_6, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.6.1.1", "Oid_switch", E_11_70_7_2_6_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.6.2.1", "Oid_switch", E_11_70_7_2_6_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.6.3.1", "Oid_switch", E_11_70_7_2_6_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.6.4.1", "Oid_switch", E_11_70_7_2_6_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.3.1", "Oid_switch", E_11_70_7_2_11_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.4.1", "Oid_switch", E_11_70_7_2_11_4_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.6.1", "Oid_switch", E_11_70_7_2_11_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.5.1", "Oid_switch", E_11_70_7_2_11_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.7.1", "Oid_switch", E_11_70_7_2_11_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.8.1 (4 entries from \"VLAN ID\" to \"Status\")", "Oid_switch", E_11_70_7_2_11_8_1_B, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.11.1", "Oid_switch", E_11_70_7_2_11_11_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.20.1", "Oid_switch", E_11_70_7_2_11_20_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.11.16.1", "Oid_switch", E_11_70_7_2_11_16_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.14.1.1", "Oid_switch", E_11_70_7_2_14_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.1 (4 entries from \"Total Number Of Port\")", "Oid_switch", E_11_70_7_2_1_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.1.3.1", "Oid_switch", E_11_70_7_2_1_1_3_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.6.7.1", "Oid_switch", E_11_70_7_2_6_7_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.10.5.1", "Oid_switch", E_11_70_7_2_10_5_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.9.6.1", "Oid_switch", E_11_70_7_2_9_6_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"State\")", "Oid_switch", E_11_70_7_2_1_2_C, SVT_SV},
+}  // namespace
+
+namespace Oid_switch {
+
+constinit const CatalogTable E_12_58_1_1_1 = {"1.3.6.1.4.1.32473.12.58.1.1.1", "Oid_switch", ::E_12_58_1_1_1, MVT_FMV};
+constinit const CatalogTable E_12_15_1_A = {"1.3.6.1.4.1.32473.12.15.1 (10 entries from \"STP Version\")", "Oid_switch", ::E_12_15_1_A, SVT_SV};
+constinit const CatalogTable E_12_15_1_B = {"1.3.6.1.4.1.32473.12.15.1 (9 entries from \"Version\")", "Oid_switch", ::E_12_15_1_B, SVT_SV};
+constinit const CatalogTable E_12_15_2 = {"1.3.6.1.4.1.32473.12.15.2", "Oid_switch", ::E_12_15_2, SVT_SV};
+constinit const CatalogTable E_12_15_2_3_1 = {"1.3.6.1.4.1.32473.12.15.2.3.1", "Oid_switch", ::E_12_15_2_3_1, MVT_FMV};
+constinit const CatalogTable E_12_15_2_5_1 = {"1.3.6.1.4.1.32473.12.15.2.5.1", "Oid_switch", ::E_12_15_2_5_1, MVT_FMV};
+constinit const CatalogTable E_12_77_3_2_1 = {"1.3.6.1.4.1.32473.12.77.3.2.1", "Oid_switch", ::E_12_77_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_87_1_1_1 = {"1.3.6.1.4.1.32473.12.87.1.1.1", "Oid_switch", ::E_12_87_1_1_1, MVT_FMV};
+constinit const CatalogTable E_12_78_1 = {"1.3.6.1.4.1.32473.12.78.1", "Oid_switch", ::E_12_78_1, SVT_SV};
+constinit const CatalogTable E_12_78_3_1_1 = {"1.3.6.1.4.1.32473.12.78.3.1.1", "Oid_switch", ::E_12_78_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_76_1 = {"1.3.6.1.4.1.32473.12.76.1", "Oid_switch", ::E_12_76_1, SVT_SV};
+constinit const CatalogTable E_12_76_3_1_1 = {"1.3.6.1.4.1.32473.12.76.3.1.1", "Oid_switch", ::E_12_76_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_62_3_1_1 = {"1.3.6.1.4.1.32473.12.62.3.1.1", "Oid_switch", ::E_12_62_3_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_2 = {"1.3.6.1.2.1.17.7.1.2", "Oid_switch", ::Mib2_17_7_1_2, MVT_FMV};
+constinit const CatalogTable Mib2_17_2_15_1 = {"1.3.6.1.2.1.17.2.15.1 (10 entries from \"Port\" to \"Forward Transitions\")", "Oid_switch", ::Mib2_17_2_15_1, MVT_FMV};
+constinit const CatalogTable E_12_15_1_C = {"1.3.6.1.4.1.32473.12.15.1 (1 entries from \"STP Version\")", "Oid_switch", ::E_12_15_1_C, SVT_SV};
+constinit const CatalogTable Mib2_17 = {"1.3.6.1.2.1.17 (3 entries from \"Number of Ports\")", "Oid_switch", ::Mib2_17, SVT_SV};
+constinit const CatalogTable E_12_1_1_2_1 = {"1.3.6.1.4.1.32473.12.1.1.2.1", "Oid_switch", ::E_12_1_1_2_1, MVT_FMV};
+constinit const CatalogTable E_12_1_1 = {"1.3.6.1.4.1.32473.12.1.1", "Oid_switch", ::E_12_1_1, SVT_SV};
+constinit const CatalogTable E_12_1_1_8_1 = {"1.3.6.1.4.1.32473.12.1.1.8.1", "Oid_switch", ::E_12_1_1_8_1, MVT_FMV};
+constinit const CatalogTable E_12_1_1_9_1 = {"1.3.6.1.4.1.32473.12.1.1.9.1", "Oid_switch", ::E_12_1_1_9_1, MVT_FMV};
+constinit const CatalogTable E_12_1_1_10_1 = {"1.3.6.1.4.1.32473.12.1.1.10.1", "Oid_switch", ::E_12_1_1_10_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_12_2 = {"1.3.6.1.4.1.32473.12.1.2.12.2", "Oid_switch", ::E_12_1_2_12_2, SVT_SV};
+constinit const CatalogTable E_12_1_2_12_2_4_1 = {"1.3.6.1.4.1.32473.12.1.2.12.2.4.1", "Oid_switch", ::E_12_1_2_12_2_4_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_10_1_1 = {"1.3.6.1.4.1.32473.12.1.2.10.1.1", "Oid_switch", ::E_12_1_2_10_1_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_10 = {"1.3.6.1.4.1.32473.12.1.2.10", "Oid_switch", ::E_12_1_2_10, SVT_SV};
+constinit const CatalogTable E_12_1_2 = {"1.3.6.1.4.1.32473.12.1.2", "Oid_switch", ::E_12_1_2, SVT_SV};
+constinit const CatalogTable E_12_1_2_1_1 = {"1.3.6.1.4.1.32473.12.1.2.1.1", "Oid_switch", ::E_12_1_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_13_1 = {"1.3.6.1.4.1.32473.12.1.2.13.1", "Oid_switch", ::E_12_1_2_13_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_1 = {"1.3.6.1.4.1.32473.12.1.2.1", "Oid_switch", ::E_12_1_2_1, SVT_SV};
+constinit const CatalogTable E_12_1_2_7_1 = {"1.3.6.1.4.1.32473.12.1.2.7.1", "Oid_switch", ::E_12_1_2_7_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_8 = {"1.3.6.1.4.1.32473.12.1.2.8", "Oid_switch", ::E_12_1_2_8, SVT_SV};
+constinit const CatalogTable E_12_1_2_8_1_1 = {"1.3.6.1.4.1.32473.12.1.2.8.1.1", "Oid_switch", ::E_12_1_2_8_1_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_8_4_1 = {"1.3.6.1.4.1.32473.12.1.2.8.4.1", "Oid_switch", ::E_12_1_2_8_4_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_9 = {"1.3.6.1.4.1.32473.12.1.2.9", "Oid_switch", ::E_12_1_2_9, SVT_SV};
+constinit const CatalogTable E_12_1_3 = {"1.3.6.1.4.1.32473.12.1.3", "Oid_switch", ::E_12_1_3, SVT_SV};
+constinit const CatalogTable Mib2 = {"1.3.6.1.2.1 (20 entries from \"Interface Index\")", "Oid_switch", ::Mib2, MVT_FMV};
+constinit const CatalogTable E_12_25_1 = {"1.3.6.1.4.1.32473.12.25.1", "Oid_switch", ::E_12_25_1, SVT_SV};
+constinit const CatalogTable E_12_25_3_1_1 = {"1.3.6.1.4.1.32473.12.25.3.1.1", "Oid_switch", ::E_12_25_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_1_4 = {"1.3.6.1.4.1.32473.12.1.4", "Oid_switch", ::E_12_1_4, SVT_SV};
+constinit const CatalogTable E_12_12 = {"1.3.6.1.4.1.32473.12.12", "Oid_switch", ::E_12_12, SVT_SV};
+constinit const CatalogTable E_12_12_3 = {"1.3.6.1.4.1.32473.12.12.3", "Oid_switch", ::E_12_12_3, SVT_SV};
+constinit const CatalogTable E_12_12_4 = {"1.3.6.1.4.1.32473.12.12.4", "Oid_switch", ::E_12_12_4, SVT_SV};
+constinit const CatalogTable E_12_12_4_2 = {"1.3.6.1.4.1.32473.12.12.4.2", "Oid_switch", ::E_12_12_4_2, SVT_SV};
+constinit const CatalogTable E_12_12_2_1 = {"1.3.6.1.4.1.32473.12.12.2.1", "Oid_switch", ::E_12_12_2_1, MVT_FMV};
+constinit const CatalogTable E_12_81_3_1_1 = {"1.3.6.1.4.1.32473.12.81.3.1.1", "Oid_switch", ::E_12_81_3_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_10_7_A = {"1.3.6.1.2.1.10.7 (2 entries from \"Index\")", "Oid_switch", ::Mib2_10_7_A, MVT_FMV};
+constinit const CatalogTable Mib2_10_7_9_1 = {"1.3.6.1.2.1.10.7.9.1", "Oid_switch", ::Mib2_10_7_9_1, MVT_SV};
+constinit const CatalogTable Mib2_10_7_B = {"1.3.6.1.2.1.10.7 (3 entries from \"Index\")", "Oid_switch", ::Mib2_10_7_B, MVT_FMV};
+constinit const CatalogTable Mib2_10_7_10_1 = {"1.3.6.1.2.1.10.7.10.1", "Oid_switch", ::Mib2_10_7_10_1, MVT_SV};
+constinit const CatalogTable Mib2_10_7_2_1 = {"1.3.6.1.2.1.10.7.2.1", "Oid_switch", ::Mib2_10_7_2_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_11 = {"1.3.6.1.4.1.32473.12.1.2.11", "Oid_switch", ::E_12_1_2_11, SVT_SV};
+constinit const CatalogTable E_12_1_2_11_2_1 = {"1.3.6.1.4.1.32473.12.1.2.11.2.1", "Oid_switch", ::E_12_1_2_11_2_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_11_3_1 = {"1.3.6.1.4.1.32473.12.1.2.11.3.1", "Oid_switch", ::E_12_1_2_11_3_1, MVT_FMV};
+constinit const CatalogTable E_12_1_2_12 = {"1.3.6.1.4.1.32473.12.1.2.12", "Oid_switch", ::E_12_1_2_12, SVT_SV};
+constinit const CatalogTable E_12_60_1 = {"1.3.6.1.4.1.32473.12.60.1", "Oid_switch", ::E_12_60_1, SVT_SV};
+constinit const CatalogTable E_12_60_2 = {"1.3.6.1.4.1.32473.12.60.2", "Oid_switch", ::E_12_60_2, SVT_SV};
+constinit const CatalogTable E_12_60_3_1_1 = {"1.3.6.1.4.1.32473.12.60.3.1.1", "Oid_switch", ::E_12_60_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_37_1_1_1 = {"1.3.6.1.4.1.32473.12.37.1.1.1", "Oid_switch", ::E_12_37_1_1_1, MVT_FMV};
+constinit const CatalogTable E_12_37_1_2_1 = {"1.3.6.1.4.1.32473.12.37.1.2.1", "Oid_switch", ::E_12_37_1_2_1, MVT_FMV};
+constinit const CatalogTable E_12_37_1 = {"1.3.6.1.4.1.32473.12.37.1", "Oid_switch", ::E_12_37_1, SVT_SV};
+constinit const CatalogTable E_12_37_2_1_1 = {"1.3.6.1.4.1.32473.12.37.2.1.1", "Oid_switch", ::E_12_37_2_1_1, MVT_FMV};
+constinit const CatalogTable E_12_37_3_1_1 = {"1.3.6.1.4.1.32473.12.37.3.1.1", "Oid_switch", ::E_12_37_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_37_4_1_1 = {"1.3.6.1.4.1.32473.12.37.4.1.1", "Oid_switch", ::E_12_37_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_57_1 = {"1.3.6.1.4.1.32473.12.57.1", "Oid_switch", ::E_12_57_1, SVT_SV};
+constinit const CatalogTable E_12_57_3_1_1 = {"1.3.6.1.4.1.32473.12.57.3.1.1", "Oid_switch", ::E_12_57_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_57_3_2_1 = {"1.3.6.1.4.1.32473.12.57.3.2.1", "Oid_switch", ::E_12_57_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_57_3_3_1 = {"1.3.6.1.4.1.32473.12.57.3.3.1", "Oid_switch", ::E_12_57_3_3_1, MVT_FMV};
+constinit const CatalogTable E_12_57_4_1_1 = {"1.3.6.1.4.1.32473.12.57.4.1.1", "Oid_switch", ::E_12_57_4_1_1, MVT_FMV};
+constinit const CatalogTable E_12_57_4_2_1 = {"1.3.6.1.4.1.32473.12.57.4.2.1", "Oid_switch", ::E_12_57_4_2_1, MVT_FMV};
+constinit const CatalogTable E_12_68_1 = {"1.3.6.1.4.1.32473.12.68.1", "Oid_switch", ::E_12_68_1, SVT_SV};
+constinit const CatalogTable E_12_68_2 = {"1.3.6.1.4.1.32473.12.68.2", "Oid_switch", ::E_12_68_2, SVT_SV};
+constinit const CatalogTable E_12_68_3_1_1 = {"1.3.6.1.4.1.32473.12.68.3.1.1", "Oid_switch", ::E_12_68_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_56_3_2_1 = {"1.3.6.1.4.1.32473.12.56.3.2.1", "Oid_switch", ::E_12_56_3_2_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_3_8_1 = {"1.3.6.1.4.1.32473.11.70.7.2.3.8.1 (5 entries from \"Index\")", "Oid_switch", ::E_11_70_7_2_3_8_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_3_9_1 = {"1.3.6.1.4.1.32473.11.70.7.2.3.9.1 (5 entries from \"Index\")", "Oid_switch", ::E_11_70_7_2_3_9_1, MVT_FMV};
+constinit const CatalogTable E_12_1_1_6 = {"1.3.6.1.4.1.32473.12.1.1.6", "Oid_switch", ::E_12_1_1_6, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_1_2_A = {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"RMON State\")", "Oid_switch", ::E_11_70_7_2_1_2_A, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_1_2_B = {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"Spanning Tree Algorithm\")", "Oid_switch", ::E_11_70_7_2_1_2_B, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_1_3 = {"1.3.6.1.4.1.32473.11.70.7.2.1.3", "Oid_switch", ::E_11_70_7_2_1_3, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_A = {"1.3.6.1.4.1.32473.11.70.7.2 (16 entries from \"IGMP Snooping\")", "Oid_switch", ::E_11_70_7_2_A, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_1_2_13 = {"1.3.6.1.4.1.32473.11.70.7.2.1.2.13", "Oid_switch", ::E_11_70_7_2_1_2_13, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_1_2_14 = {"1.3.6.1.4.1.32473.11.70.7.2.1.2.14", "Oid_switch", ::E_11_70_7_2_1_2_14, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_B = {"1.3.6.1.4.1.32473.11.70.7.2 (3 entries from \"Supported VLAN\")", "Oid_switch", ::E_11_70_7_2_B, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_11_8_1_A = {"1.3.6.1.4.1.32473.11.70.7.2.11.8.1 (4 entries from \"VLAN ID\" to \"Port Member\")", "Oid_switch", ::E_11_70_7_2_11_8_1_A, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_2_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.2.1.1", "Oid_switch", ::E_11_70_7_2_2_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_15_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.15.1.1 (6 entries from \"Index\")", "Oid_switch", ::E_11_70_7_2_15_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_15_2_1 = {"1.3.6.1.4.1.32473.11.70.7.2.15.2.1", "Oid_switch", ::E_11_70_7_2_15_2_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_19_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.19.1.1", "Oid_switch", ::E_11_70_7_2_19_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_5_1_1 = {"1.3.6.1.2.1.17.7.1.5.1.1", "Oid_switch", ::Mib2_17_7_1_5_1_1, MVT_FMV};
+constinit const CatalogTable Mib2_17_7_1_5_2_1 = {"1.3.6.1.2.1.17.7.1.5.2.1", "Oid_switch", ::Mib2_17_7_1_5_2_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_3_1_1_A = {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (7 entries from \"Index\")", "Oid_switch", ::E_11_70_7_2_3_1_1_A, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_3_1_1_B = {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (5 entries from \"Unit ID\")", "Oid_switch", ::E_11_70_7_2_3_1_1_B, MVT_SV};
+constinit const CatalogTable E_11_70_7_2_3_1_1_C = {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1 (1 entries from \"Link Status\")", "Oid_switch", ::E_11_70_7_2_3_1_1_C, MVT_SV};
+constinit const CatalogTable E_11_70_7_2_3_2_1_A = {"1.3.6.1.4.1.32473.11.70.7.2.3.2.1 (10 entries from \"Port Index\")", "Oid_switch", ::E_11_70_7_2_3_2_1_A, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_3_2_1_B = {"1.3.6.1.4.1.32473.11.70.7.2.3.2.1 (8 entries from \"Unit Index\")", "Oid_switch", ::E_11_70_7_2_3_2_1_B, MVT_SV};
+constinit const CatalogTable E_11_70_7_2_3 = {"1.3.6.1.4.1.32473.11.70.7.2.3", "Oid_switch", ::E_11_70_7_2_3, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_9 = {"1.3.6.1.4.1.32473.11.70.7.2.9", "Oid_switch", ::E_11_70_7_2_9, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_9_5_1 = {"1.3.6.1.4.1.32473.11.70.7.2.9.5.1", "Oid_switch", ::E_11_70_7_2_9_5_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_9_3_1 = {"1.3.6.1.4.1.32473.11.70.7.2.9.3.1", "Oid_switch", ::E_11_70_7_2_9_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_7_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.7.1.1", "Oid_switch", ::E_11_70_7_2_7_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_7_2 = {"1.3.6.1.4.1.32473.11.70.7.2.7.2", "Oid_switch", ::E_11_70_7_2_7_2, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_17_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.17.1.1", "Oid_switch", ::E_11_70_7_2_17_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_17 = {"1.3.6.1.4.1.32473.11.70.7.2.17", "Oid_switch", ::E_11_70_7_2_17, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_18_1 = {"1.3.6.1.4.1.32473.11.70.7.2.18.1", "Oid_switch", ::E_11_70_7_2_18_1, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_18_2_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.18.2.1.1", "Oid_switch", ::E_11_70_7_2_18_2_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_24 = {"1.3.6.1.4.1.32473.11.70.7.2.24", "Oid_switch", ::E_11_70_7_2_24, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_24_2_1 = {"1.3.6.1.4.1.32473.11.70.7.2.24.2.1", "Oid_switch", ::E_11_70_7_2_24_2_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_6 = {"1.3.6.1.4.1.32473.11.70.7.2.6", "Oid_switch", ::E_11_70_7_2_6, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_6_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.6.1.1", "Oid_switch", ::E_11_70_7_2_6_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_6_2_1 = {"1.3.6.1.4.1.32473.11.70.7.2.6.2.1", "Oid_switch", ::E_11_70_7_2_6_2_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_6_3_1 = {"1.3.6.1.4.1.32473.11.70.7.2.6.3.1", "Oid_switch", ::E_11_70_7_2_6_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_6_4_1 = {"1.3.6.1.4.1.32473.11.70.7.2.6.4.1", "Oid_switch", ::E_11_70_7_2_6_4_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_3_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.3.1", "Oid_switch", ::E_11_70_7_2_11_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_4_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.4.1", "Oid_switch", ::E_11_70_7_2_11_4_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_6_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.6.1", "Oid_switch", ::E_11_70_7_2_11_6_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_5_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.5.1", "Oid_switch", ::E_11_70_7_2_11_5_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_7_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.7.1", "Oid_switch", ::E_11_70_7_2_11_7_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_8_1_B = {"1.3.6.1.4.1.32473.11.70.7.2.11.8.1 (4 entries from \"VLAN ID\" to \"Status\")", "Oid_switch", ::E_11_70_7_2_11_8_1_B, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_11_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.11.1", "Oid_switch", ::E_11_70_7_2_11_11_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_20_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.20.1", "Oid_switch", ::E_11_70_7_2_11_20_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_11_16_1 = {"1.3.6.1.4.1.32473.11.70.7.2.11.16.1", "Oid_switch", ::E_11_70_7_2_11_16_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_14_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.14.1.1", "Oid_switch", ::E_11_70_7_2_14_1_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_1_1 = {"1.3.6.1.4.1.32473.11.70.7.2.1.1 (4 entries from \"Total Number Of Port\")", "Oid_switch", ::E_11_70_7_2_1_1, SVT_SV};
+constinit const CatalogTable E_11_70_7_2_1_1_3_1 = {"1.3.6.1.4.1.32473.11.70.7.2.1.1.3.1", "Oid_switch", ::E_11_70_7_2_1_1_3_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_6_7_1 = {"1.3.6.1.4.1.32473.11.70.7.2.6.7.1", "Oid_switch", ::E_11_70_7_2_6_7_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_10_5_1 = {"1.3.6.1.4.1.32473.11.70.7.2.10.5.1", "Oid_switch", ::E_11_70_7_2_10_5_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_9_6_1 = {"1.3.6.1.4.1.32473.11.70.7.2.9.6.1", "Oid_switch", ::E_11_70_7_2_9_6_1, MVT_FMV};
+constinit const CatalogTable E_11_70_7_2_1_2_C = {"1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"State\")", "Oid_switch", ::E_11_70_7_2_1_2_C, SVT_SV};
+
+}  // namespace Oid_switch
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_switch::E_12_58_1_1_1,
+    &Oid_switch::E_12_15_1_A,
+    &Oid_switch::E_12_15_1_B,
+    &Oid_switch::E_12_15_2,
+    &Oid_switch::E_12_15_2_3_1,
+    &Oid_switch::E_12_15_2_5_1,
+    &Oid_switch::E_12_77_3_2_1,
+    &Oid_switch::E_12_87_1_1_1,
+    &Oid_switch::E_12_78_1,
+    &Oid_switch::E_12_78_3_1_1,
+    &Oid_switch::E_12_76_1,
+    &Oid_switch::E_12_76_3_1_1,
+    &Oid_switch::E_12_62_3_1_1,
+    &Oid_switch::Mib2_17_7_1_2,
+    &Oid_switch::Mib2_17_2_15_1,
+    &Oid_switch::E_12_15_1_C,
+    &Oid_switch::Mib2_17,
+    &Oid_switch::E_12_1_1_2_1,
+    &Oid_switch::E_12_1_1,
+    &Oid_switch::E_12_1_1_8_1,
+    &Oid_switch::E_12_1_1_9_1,
+    &Oid_switch::E_12_1_1_10_1,
+    &Oid_switch::E_12_1_2_12_2,
+    &Oid_switch::E_12_1_2_12_2_4_1,
+    &Oid_switch::E_12_1_2_10_1_1,
+    &Oid_switch::E_12_1_2_10,
+    &Oid_switch::E_12_1_2,
+    &Oid_switch::E_12_1_2_1_1,
+    &Oid_switch::E_12_1_2_13_1,
+    &Oid_switch::E_12_1_2_1,
+    &Oid_switch::E_12_1_2_7_1,
+    &Oid_switch::E_12_1_2_8,
+    &Oid_switch::E_12_1_2_8_1_1,
+    &Oid_switch::E_12_1_2_8_4_1,
+    &Oid_switch::E_12_1_2_9,
+    &Oid_switch::E_12_1_3,
+    &Oid_switch::Mib2,
+    &Oid_switch::E_12_25_1,
+    &Oid_switch::E_12_25_3_1_1,
+    &Oid_switch::E_12_1_4,
+    &Oid_switch::E_12_12,
+    &Oid_switch::E_12_12_3,
+    &Oid_switch::E_12_12_4,
+    &Oid_switch::E_12_12_4_2,
+    &Oid_switch::E_12_12_2_1,
+    &Oid_switch::E_12_81_3_1_1,
+    &Oid_switch::Mib2_10_7_A,
+    &Oid_switch::Mib2_10_7_9_1,
+    &Oid_switch::Mib2_10_7_B,
+    &Oid_switch::Mib2_10_7_10_1,
+    &Oid_switch::Mib2_10_7_2_1,
+    &Oid_switch::E_12_1_2_11,
+    &Oid_switch::E_12_1_2_11_2_1,
+    &Oid_switch::E_12_1_2_11_3_1,
+    &Oid_switch::E_12_1_2_12,
+    &Oid_switch::E_12_60_1,
+    &Oid_switch::E_12_60_2,
+    &Oid_switch::E_12_60_3_1_1,
+    &Oid_switch::E_12_37_1_1_1,
+    &Oid_switch::E_12_37_1_2_1,
+    &Oid_switch::E_12_37_1,
+    &Oid_switch::E_12_37_2_1_1,
+    &Oid_switch::E_12_37_3_1_1,
+    &Oid_switch::E_12_37_4_1_1,
+    &Oid_switch::E_12_57_1,
+    &Oid_switch::E_12_57_3_1_1,
+    &Oid_switch::E_12_57_3_2_1,
+    &Oid_switch::E_12_57_3_3_1,
+    &Oid_switch::E_12_57_4_1_1,
+    &Oid_switch::E_12_57_4_2_1,
+    &Oid_switch::E_12_68_1,
+    &Oid_switch::E_12_68_2,
+    &Oid_switch::E_12_68_3_1_1,
+    &Oid_switch::E_12_56_3_2_1,
+    &Oid_switch::E_11_70_7_2_3_8_1,
+    &Oid_switch::E_11_70_7_2_3_9_1,
+    &Oid_switch::E_12_1_1_6,
+    &Oid_switch::E_11_70_7_2_1_2_A,
+    &Oid_switch::E_11_70_7_2_1_2_B,
+    &Oid_switch::E_11_70_7_2_1_3,
+    &Oid_switch::E_11_70_7_2_A,
+    &Oid_switch::E_11_70_7_2_1_2_13,
+    &Oid_switch::E_11_70_7_2_1_2_14,
+    &Oid_switch::E_11_70_7_2_B,
+    &Oid_switch::E_11_70_7_2_11_8_1_A,
+    &Oid_switch::E_11_70_7_2_2_1_1,
+    &Oid_switch::E_11_70_7_2_15_1_1,
+    &Oid_switch::E_11_70_7_2_15_2_1,
+    &Oid_switch::E_11_70_7_2_19_1_1,
+    &Oid_switch::Mib2_17_7_1_5_1_1,
+    &Oid_switch::Mib2_17_7_1_5_2_1,
+    &Oid_switch::E_11_70_7_2_3_1_1_A,
+    &Oid_switch::E_11_70_7_2_3_1_1_B,
+    &Oid_switch::E_11_70_7_2_3_1_1_C,
+    &Oid_switch::E_11_70_7_2_3_2_1_A,
+    &Oid_switch::E_11_70_7_2_3_2_1_B,
+    &Oid_switch::E_11_70_7_2_3,
+    &Oid_switch::E_11_70_7_2_9,
+    &Oid_switch::E_11_70_7_2_9_5_1,
+    &Oid_switch::E_11_70_7_2_9_3_1,
+    &Oid_switch::E_11_70_7_2_7_1_1,
+    &Oid_switch::E_11_70_7_2_7_2,
+    &Oid_switch::E_11_70_7_2_17_1_1,
+    &Oid_switch::E_11_70_7_2_17,
+    &Oid_switch::E_11_70_7_2_18_1,
+    &Oid_switch::E_11_70_7_2_18_2_1_1,
+    &Oid_switch::E_11_70_7_2_24,
+    &Oid_switch::E_11_70_7_2_24_2_1,
+    &Oid_switch::E_11_70_7_2_6,
+    &Oid_switch::E_11_70_7_2_6_1_1,
+    &Oid_switch::E_11_70_7_2_6_2_1,
+    &Oid_switch::E_11_70_7_2_6_3_1,
+    &Oid_switch::E_11_70_7_2_6_4_1,
+    &Oid_switch::E_11_70_7_2_11_3_1,
+    &Oid_switch::E_11_70_7_2_11_4_1,
+    &Oid_switch::E_11_70_7_2_11_6_1,
+    &Oid_switch::E_11_70_7_2_11_5_1,
+    &Oid_switch::E_11_70_7_2_11_7_1,
+    &Oid_switch::E_11_70_7_2_11_8_1_B,
+    &Oid_switch::E_11_70_7_2_11_11_1,
+    &Oid_switch::E_11_70_7_2_11_20_1,
+    &Oid_switch::E_11_70_7_2_11_16_1,
+    &Oid_switch::E_11_70_7_2_14_1_1,
+    &Oid_switch::E_11_70_7_2_1_1,
+    &Oid_switch::E_11_70_7_2_1_1_3_1,
+    &Oid_switch::E_11_70_7_2_6_7_1,
+    &Oid_switch::E_11_70_7_2_10_5_1,
+    &Oid_switch::E_11_70_7_2_9_6_1,
+    &Oid_switch::E_11_70_7_2_1_2_C,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -42,11 +42,24 @@ constinit const NxSNMPVar E_12_10_11[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.10", "Oid_time", E_12_10, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.10.10", "Oid_time", E_12_10_10, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.10.12", "Oid_time", E_12_10_12, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.10.11", "Oid_time", E_12_10_11, SVT_SV},
+}  // namespace
+
+namespace Oid_time {
+
+constinit const CatalogTable E_12_10 = {"1.3.6.1.4.1.32473.12.10", "Oid_time", ::E_12_10, SVT_SV};
+constinit const CatalogTable E_12_10_10 = {"1.3.6.1.4.1.32473.12.10.10", "Oid_time", ::E_12_10_10, SVT_SV};
+constinit const CatalogTable E_12_10_12 = {"1.3.6.1.4.1.32473.12.10.12", "Oid_time", ::E_12_10_12, SVT_SV};
+constinit const CatalogTable E_12_10_11 = {"1.3.6.1.4.1.32473.12.10.11", "Oid_time", ::E_12_10_11, SVT_SV};
+
+}  // namespace Oid_time
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_time::E_12_10,
+    &Oid_time::E_12_10_10,
+    &Oid_time::E_12_10_12,
+    &Oid_time::E_12_10_11,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -24,9 +24,20 @@ constinit const NxSNMPVar SnmpModules_15_1_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.50.3.1.1", "Oid_timerange", E_12_50_3_1_1, MVT_FMV},
-    {"1.3.6.1.6.3.15.1.1", "Oid_timerange", SnmpModules_15_1_1, SVT_SV},
+}  // namespace
+
+namespace Oid_timerange {
+
+constinit const CatalogTable E_12_50_3_1_1 = {"1.3.6.1.4.1.32473.12.50.3.1.1", "Oid_timerange", ::E_12_50_3_1_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_15_1_1 = {"1.3.6.1.6.3.15.1.1", "Oid_timerange", ::SnmpModules_15_1_1, SVT_SV};
+
+}  // namespace Oid_timerange
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_timerange::E_12_50_3_1_1,
+    &Oid_timerange::SnmpModules_15_1_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -25,8 +25,18 @@ constinit const NxSNMPVar SnmpModules_15_1_2_2_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.6.3.15.1.2.2.1", "Oid_usm", SnmpModules_15_1_2_2_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_usm {
+
+constinit const CatalogTable SnmpModules_15_1_2_2_1 = {"1.3.6.1.6.3.15.1.2.2.1", "Oid_usm", ::SnmpModules_15_1_2_2_1, MVT_FMV};
+
+}  // namespace Oid_usm
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_usm::SnmpModules_15_1_2_2_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -42,10 +42,22 @@ constinit const NxSNMPVar SnmpModules_16_1_5_2_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.6.3.16.1.2.1", "Oid_vacm", SnmpModules_16_1_2_1, MVT_FMV},
-    {"1.3.6.1.6.3.16.1", "Oid_vacm", SnmpModules_16_1, MVT_FMV},
-    {"1.3.6.1.6.3.16.1.5.2.1", "Oid_vacm", SnmpModules_16_1_5_2_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_vacm {
+
+constinit const CatalogTable SnmpModules_16_1_2_1 = {"1.3.6.1.6.3.16.1.2.1", "Oid_vacm", ::SnmpModules_16_1_2_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_16_1 = {"1.3.6.1.6.3.16.1", "Oid_vacm", ::SnmpModules_16_1, MVT_FMV};
+constinit const CatalogTable SnmpModules_16_1_5_2_1 = {"1.3.6.1.6.3.16.1.5.2.1", "Oid_vacm", ::SnmpModules_16_1_5_2_1, MVT_FMV};
+
+}  // namespace Oid_vacm
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_vacm::SnmpModules_16_1_2_1,
+    &Oid_vacm::SnmpModules_16_1,
+    &Oid_vacm::SnmpModules_16_1_5_2_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -56,11 +56,24 @@ constinit const NxSNMPVar E_12_27_2_2_1[] = {
     {},
 };
 
-constinit const CatalogTable Tables[] = {
-    {"1.3.6.1.4.1.32473.12.27.1", "Oid_webauth", E_12_27_1, SVT_SV},
-    {"1.3.6.1.4.1.32473.12.27.3.1.1", "Oid_webauth", E_12_27_3_1_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.27.3.2.1", "Oid_webauth", E_12_27_3_2_1, MVT_FMV},
-    {"1.3.6.1.4.1.32473.12.27.2.2.1", "Oid_webauth", E_12_27_2_2_1, MVT_FMV},
+}  // namespace
+
+namespace Oid_webauth {
+
+constinit const CatalogTable E_12_27_1 = {"1.3.6.1.4.1.32473.12.27.1", "Oid_webauth", ::E_12_27_1, SVT_SV};
+constinit const CatalogTable E_12_27_3_1_1 = {"1.3.6.1.4.1.32473.12.27.3.1.1", "Oid_webauth", ::E_12_27_3_1_1, MVT_FMV};
+constinit const CatalogTable E_12_27_3_2_1 = {"1.3.6.1.4.1.32473.12.27.3.2.1", "Oid_webauth", ::E_12_27_3_2_1, MVT_FMV};
+constinit const CatalogTable E_12_27_2_2_1 = {"1.3.6.1.4.1.32473.12.27.2.2.1", "Oid_webauth", ::E_12_27_2_2_1, MVT_FMV};
+
+}  // namespace Oid_webauth
+
+namespace {
+
+constinit const CatalogTable* const Tables[] = {
+    &Oid_webauth::E_12_27_1,
+    &Oid_webauth::E_12_27_3_1_1,
+    &Oid_webauth::E_12_27_3_2_1,
+    &Oid_webauth::E_12_27_2_2_1,
 };
 
 constinit const CatalogOptionListDef OptionLists[] = {

@@ -159,10 +159,17 @@ void TConfigForm::Dispatch(ui::Message& message) {
 }
 
 void TConfigForm::FormClose(ui::Component*, ui::CloseAction&) {
+    std::vector<std::unique_ptr<NxSNMPRequest2Edits>> reading;
     for (auto& request : Requests) {
         request->Request.Active = 0;
+        // A blocking read under way lies further down this very call stack (a walk lets events run between rows):
+        // waiting for it would never end. Stopped, it ends at its next step; it goes with the form.
+        if (request->Busy && request->Mode == NxSNMPRequest2Controls::ModeSync) {
+            reading.push_back(std::move(request));
+            continue;
+        }
         while (request->Busy) ui::Application::Instance().ProcessMessages();
         request.reset();
     }
-    Requests.clear();
+    Requests = std::move(reading);
 }

@@ -37,7 +37,8 @@ public:
     // Reads the current request (the active page's on a paged form).
     void Refresh();
     void Dispatch(ui::Message& message) override;
-    // Stops every request, waits for its last answer and frees it.
+    // Stops every request, waits for its last answer and frees it; a blocking read under way (this call then runs
+    // between two of its rows) is only stopped, and freed with the form.
     void FormClose(ui::Component* sender, ui::CloseAction& action);
 
     uint8_t FormType = ftNone;

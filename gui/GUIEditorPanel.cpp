@@ -355,17 +355,15 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     NxSNMPVarList& vars = request.Request.Vars;
     const uint8_t savedMode = request.Mode;
     request.Mode = NxSNMPRequest2Controls::ModeSync;
-    // Only the marks set here are taken back: a variable the catalogue marks invalid stays invalid.
-    std::set<int> leftOut;
+    // Every unticked row is left out of this write and loses the mark afterwards, also a mark a dialog set
+    // before (a dialog that pre-marks rows relies on that).
+    const auto unticked = [&rows](int i) { return !rows.Rows[static_cast<size_t>(i)].CheckBox->Checked(); };
     bool refused = false;
     try {
         CopySelectedRow(request);
         for (int i = 0; i < rows.RowCount(); ++i) {
             NxSNMPVarItem* var = vars.GetVar(i);
-            if (!rows.Rows[static_cast<size_t>(i)].CheckBox->Checked() && !(var->Access & invalid)) {
-                var->Access |= invalid;
-                leftOut.insert(i);
-            }
+            if (unticked(i)) var->Access |= invalid;
             if (!(var->Access & invalid) && rows.IsRowEmpty(i) && i != 17) refused = true;
         }
         if (refused) {
@@ -377,9 +375,11 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
             request.Set(false, false, "", nullptr);
         }
     } catch (const std::exception& error) {
+        request.StatusTemplate = StatusTemplateSet;
         request.ShowStatus(error.what());
     }
-    for (int i : leftOut) vars.GetVar(i)->Access &= ~invalid;
+    for (int i = 0; i < rows.RowCount(); ++i)
+        if (unticked(i)) vars.GetVar(i)->Access &= ~invalid;
     request.Mode = savedMode;
     auto* button = dynamic_cast<ui::Control*>(sender);
     if (!refused && button && button->Tag() == 1) {

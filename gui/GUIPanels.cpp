@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -13,6 +14,7 @@ TCtrlBtnPanel::TCtrlBtnPanel(ui::Component* owner) : ui::Panel(owner) {
     RowCounter->SetCaption("0");
     RowCounter->SetAlignment(ui::taCenter);
     RowCounter->SetBorderStyle(ui::sbsSunken);
+    RowCounter->SetHeight(std::max(RowCounter->Height(), RowCounter->FittingHeight()));
     SamplesLabel = new ui::Label(this);
     SamplesLabel->SetParent(this);
     SamplesLabel->SetCaption("Samples");
@@ -55,7 +57,8 @@ void TCtrlBtnPanel::ArrangeButtons() {
         control->SetBounds(MarginLeft, top, ButtonWidth, control->Height());
         if (control->Visible()) top = control->Top() + control->Height() + ButtonGap;
     }
-    SetHeight(CloseButton->Top() + CloseButton->Height() + 10);
+    SetHeight(ArrangedHeight());
+    if (OnArranged) OnArranged(this);
 }
 
 // Pictures in the working directory replace the captions; the first one that fails to load ends the
@@ -84,6 +87,7 @@ void TCtrlBtnPanel::LoadButtonPictures() {
 }
 
 TMsgPanel::TMsgPanel(ui::Component* owner) : ui::Panel(owner) {
+    SetBevelOuter(ui::bvNone);  // the status bar takes the whole 20 pixels
     SetHeight(20);
     StatusBar = new ui::StatusBar(this);
     StatusBar->SetParent(this);

@@ -12,8 +12,13 @@ class TCtrlBtnPanel : public ui::Panel {
 public:
     explicit TCtrlBtnPanel(ui::Component* owner);
 
-    // Stacks the controls of LayoutList from MarginTop down; a hidden control takes no room.
+    // Stacks the controls of LayoutList from MarginTop down; a hidden control takes no room. Runs OnArranged.
     void ArrangeButtons();
+    // The height the stacked controls need: Close's bottom plus 10. Aligned right, the column itself may be
+    // stretched or squeezed to its parent's height.
+    int ArrangedHeight() const { return CloseButton->Top() + CloseButton->Height() + 10; }
+    // Set by the panel that holds the column, to grow with it.
+    ui::NotifyEvent OnArranged;
 
     ui::StaticText* RowCounter;
     ui::Label* SamplesLabel;

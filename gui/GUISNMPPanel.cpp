@@ -35,6 +35,7 @@ TSNMPPanel::TSNMPPanel(ui::Component* owner, TMsgPanel* sharedMessagePanel, NxSN
     ButtonPanel->CloseButton->OnClick = [this](ui::Component* sender) { CloseClick(sender); };
     ButtonPanel->StopButton->OnClick = [this](ui::Component* sender) { StopClick(sender); };
     ButtonPanel->SetAlign(ui::alRight);
+    ButtonPanel->OnArranged = [this](ui::Component*) { FitButtonColumn(); };
     ButtonSplitter = new ui::Splitter(this);
     ButtonSplitter->SetParent(this);
     ButtonSplitter->SetWidth(3);
@@ -63,8 +64,17 @@ void TSNMPPanel::SetClientControl(ui::Control* control) {
     if (Width() != width) SetWidth(width);
     const int height = control->Height() + ownMessageHeight;
     if (Height() != height) SetHeight(height);
-    if (Height() < ButtonPanel->Height()) SetHeight(ButtonPanel->Height() + ownMessageHeight);
+    FitButtonColumn();
     control->SetAlign(ui::alClient);
+}
+
+// Never lower than the button column and the own message panel; the host form grows along.
+void TSNMPPanel::FitButtonColumn() {
+    if (!ClientControl) return;
+    const int needed = ButtonPanel->ArrangedHeight() + (MessagePanel ? MessagePanel->Height() : 0);
+    if (Height() >= needed) return;
+    SetHeight(needed);
+    if (HostForm) PlaceOnForm(HostForm);
 }
 
 void TSNMPPanel::PlaceOnForm(ui::Form* form) {

@@ -18,6 +18,8 @@ public:
     void SetClientControl(ui::Control* control);
     // Makes form the panel's host and grows its client area to the panel, at most 800 x 550.
     void PlaceOnForm(ui::Form* form);
+    // Grows the panel (and its host form) to the button column's arranged height plus the own message panel.
+    void FitButtonColumn();
 
     void RefreshClick(ui::Component* sender);
     void CloseClick(ui::Component* sender);

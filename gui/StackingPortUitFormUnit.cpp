@@ -41,12 +41,6 @@ std::optional<int> ParseInteger(const std::string& text) {
     return value;
 }
 
-// A start port that is not a number raises the integer conversion's error.
-int StartPortNumber(const std::string& text) {
-    if (const auto number = ParseInteger(text)) return *number;
-    throw Exception("'" + text + "' is not a valid integer value");
-}
-
 bool DeviceInfoFilePresent() {
     std::error_code error;
     return std::filesystem::exists("DeviceInfo.ini", error);
@@ -170,7 +164,8 @@ void FillStackPortPicker(TStackingPortUitForm* selector, ui::TabSheet* sheet) {
     for (size_t i = 0; i < shown; ++i) {
         const StackUnitRow& row = rows[i];
         if (row.Presence == "no-exist") continue;
-        selector->ShowUnitPage(row.UnitId, row.ModelName, StartPortNumber(row.StartPort),
+        // The start port is not used for the page; one that is not a number does not stop the later units.
+        selector->ShowUnitPage(row.UnitId, row.ModelName, ParseInteger(row.StartPort).value_or(0),
                                GetPortCountOfModel(row.ModelName), StackPortColumns);
     }
 }

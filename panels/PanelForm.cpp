@@ -23,6 +23,10 @@ const char* const UnitLedTable =
 // Shown in the probe's label until an answer arrives.
 const char* const ProbeLabelDesignText = "ST_ComboPortLinkStatus";
 
+// ImageList2 holds the numbers 12, 1, 2, ..., 11: unit n is picture n modulo 12. A unit beyond 12 has no picture
+// (-1), rather than the picture of another unit's number.
+int UnitPicture2Index(int unit) { return unit >= 1 && unit <= 12 ? unit % 12 : -1; }
+
 }  // namespace
 
 MibObjectTable PanelCatalogTable(const char* label) {
@@ -270,7 +274,7 @@ void TPanelForm::InitPortButtons() {
 void TPanelForm::DrawUnitPicture() {
     ui::ImageList* list = geometry_.UnitPictureList == 2 ? Host().ImageList2() : Host().ImageList1();
     if (!Image2 || !list) return;
-    const int index = geometry_.UnitPictureList == 2 ? UnitNumber : UnitNumber - 1;
+    const int index = geometry_.UnitPictureList == 2 ? UnitPicture2Index(UnitNumber) : UnitNumber - 1;
     ui::Bitmap picture;
     QImage blank(list->Width(), list->Height(), QImage::Format_RGB32);
     blank.fill(Qt::black);

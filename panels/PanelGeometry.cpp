@@ -108,12 +108,53 @@ GridLayout GridFor(int frontPorts) {
     return {300, 32, 12, 26, 18, 21, 53, 520, 34, 28, 0};
 }
 
-// An LED panel beside a connector: above an upper-row connector, below a lower-row one.
+constexpr int LabelHeight = 9;     // a port number in the 7-point print
+constexpr int LabelMinWidth = 14;  // "45F"
+constexpr int LabelOverhang = 4;   // a label may reach this far past its connector on each side
+
+// The port number's place over an upper-row connector, or under a lower-row one.
+Box LabelBox(const Box& connector, bool upper) {
+    return {connector.Left - LabelOverhang, upper ? connector.Top - LabelHeight - 1 : connector.Bottom() + 1,
+            connector.Width + 2 * LabelOverhang, LabelHeight};
+}
+
+// Whether the port number still fits beside an LED at the connector's left edge.
+bool LabelFitsBesideLed(const Box& connector, const LedGroup& group) {
+    return connector.Width + LabelOverhang - (group.Bounds.Width + 1) >= LabelMinWidth;
+}
+
+// An LED panel beside a connector: above an upper-row connector, below a lower-row one. At the connector's left
+// edge with the port number to its right; where the connector is too narrow for both, beyond the port number.
 Box LedBesideConnector(const Box& connector, const GridLayout& grid, const LedGroup& group) {
-    const int top = connector.Top == grid.UpperTop ? connector.Top - group.Bounds.Height - 3
-                                                    : connector.Bottom() + 3;
-    // At the connector's left edge, so that its port number beside it stays readable.
-    return {connector.Left + 1, top, group.Bounds.Width, group.Bounds.Height};
+    const bool upper = connector.Top == grid.UpperTop;
+    const int width = group.Bounds.Width, height = group.Bounds.Height;
+    if (LabelFitsBesideLed(connector, group))
+        return {connector.Left + 1, upper ? connector.Top - height - 3 : connector.Bottom() + 3, width, height};
+    const Box label = LabelBox(connector, upper);
+    return {connector.Left + (connector.Width - width) / 2, upper ? label.Top - height - 1 : label.Bottom() + 1,
+            width, height};
+}
+
+// Port numbers: over or under the connector, to the right of an LED that shares the place.
+void PlaceLabels(PanelGeometry& g) {
+    std::vector<Box> leds;
+    for (const LedGroup& led : g.PortLeds) leds.push_back(led.Bounds);
+    for (const ComboPort& combo : g.Combos) {
+        leds.push_back(combo.ComboPanel.Bounds);
+        leds.push_back(combo.PortPanel.Bounds);
+    }
+    for (Connector& c : g.Connectors) {
+        if (c.Medium == 0) continue;
+        Box label = LabelBox(c.Bounds, c.Bounds.Top < g.ClientHeight / 2 - 4);
+        for (const Box& led : leds) {
+            const bool shares = led.Left < label.Right() && label.Left < led.Right() && led.Top < label.Bottom() &&
+                                label.Top < led.Bottom();
+            if (!shares) continue;
+            const int left = led.Right() + 1;
+            label = {left, label.Top, label.Right() - left, label.Height};
+        }
+        c.Label = label;
+    }
 }
 
 PanelGeometry Layout(const ModelLayout& recipe) {
@@ -137,9 +178,9 @@ PanelGeometry Layout(const ModelLayout& recipe) {
     // Connectors and buttons: the front ports, then the other connectors of the combo ports.
     int button = 0;
     for (int p = 1; p <= recipe.FrontPorts; ++p)
-        g.Connectors.push_back({p, recipe.FrontMedium, recipe.HasButtons ? ++button : 0, grid.PortBox(p - 1)});
+        g.Connectors.push_back({p, recipe.FrontMedium, recipe.HasButtons ? ++button : 0, grid.PortBox(p - 1), {}});
     for (int k = 0; k < 4; ++k)
-        g.Connectors.push_back({recipe.FirstCombo + k, otherMedium, recipe.HasButtons ? ++button : 0, grid.ComboBox(k)});
+        g.Connectors.push_back({recipe.FirstCombo + k, otherMedium, recipe.HasButtons ? ++button : 0, grid.ComboBox(k), {}});
 
     // System LEDs: one column at the left.
     for (int i = 0; i < recipe.SystemLeds; ++i) {
@@ -201,9 +242,11 @@ PanelGeometry Layout(const ModelLayout& recipe) {
             led.Bounds.Left = connector.Left + (connector.Width - led.Bounds.Width) / 2;
             led.Bounds.Top = 57;
         }
-        g.Connectors.push_back({port, 0, 0, connector});
+        g.Connectors.push_back({port, 0, 0, connector, {}});
         g.LedOnlyPorts.push_back(led);
     }
+
+    PlaceLabels(g);
 
     // Vent slots fill what is left at the right.
     int usedRight = grid.ComboBox(3).Right();

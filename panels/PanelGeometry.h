@@ -34,6 +34,7 @@ struct Connector {
     int Medium = mdCopper;
     int Button = 0;            // SpeedButton number (1-based); 0 for a connector without a button
     Box Bounds;
+    Box Label;                 // where its port number is printed; empty for a module slot (it prints its own)
 };
 
 // A combo port: one LED that shows at one of its two connectors.
@@ -52,7 +53,7 @@ struct PanelGeometry {
     int SystemLedCount = 3;     // single-octet LEDs at the start of the LED string
     int ProbeMedium = mdFibre;
     bool HasButtons = true;
-    int UnitPictureList = 1;    // 1: ImageList1 (picture unit - 1); 2: ImageList2 (picture unit); 0: none
+    int UnitPictureList = 1;    // 1: ImageList1 (picture unit - 1); 2: ImageList2 (unit modulo 12); 0: none
     Box UnitPicture;            // Panel1 (Image2 inside it), or Image2 itself without a panel
     bool UnitPicturePanel = true;
     Box PoeToggle;              // Image3 of the PoE model; empty elsewhere

@@ -113,20 +113,6 @@ void DrawModuleSlot(QPainter& p, const QRect& r, int port) {
     p.drawText(r.adjusted(0, r.height() - 9, 0, 0), Qt::AlignCenter, QString::number(port));
 }
 
-// Whether an LED panel sits right above or below the connector.
-bool HasLedBeside(const PanelGeometry& g, const Connector& c) {
-    auto near = [&](const LedGroup& led) {
-        return led.Bounds.Left >= c.Bounds.Left && led.Bounds.Left < c.Bounds.Right() &&
-               (led.Bounds.Bottom() <= c.Bounds.Top + 1 ? c.Bounds.Top - led.Bounds.Bottom() < 12
-                                                        : led.Bounds.Top - c.Bounds.Bottom() < 12 && led.Bounds.Top >= c.Bounds.Bottom());
-    };
-    for (const ComboPort& combo : g.Combos)
-        if (near(combo.ComboPanel) || near(combo.PortPanel)) return true;
-    for (const LedGroup& led : g.PortLeds)
-        if (led.Panel.rfind("LedPanel", 0) != 0 && near(led)) return true;
-    return false;
-}
-
 void DrawConnectors(QPainter& p, const PanelGeometry& g) {
     for (const Connector& c : g.Connectors) {
         const QRect r = ToRect(c.Bounds);
@@ -134,14 +120,10 @@ void DrawConnectors(QPainter& p, const PanelGeometry& g) {
         else if (c.Medium == mdCopper) DrawRj45(p, r);
         else DrawSfp(p, r);
         if (c.Medium == 0) continue;
-        // Port number: above the upper row, below the lower row.
+        // Port number: above the upper row, below the lower row, beside an LED that shares the place.
         p.setPen(Print);
         p.setFont(SmallFont(7));
-        const bool upper = c.Bounds.Top < g.ClientHeight / 2 - 4;
-        const QRect label = upper ? QRect(r.left() - 4, r.top() - 10, r.width() + 8, 9)
-                                  : QRect(r.left() - 4, r.bottom() + 2, r.width() + 8, 9);
-        p.drawText(label, HasLedBeside(g, c) ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter,
-                   QString::number(c.Port) + (c.Medium == mdFibre ? "F" : ""));
+        p.drawText(ToRect(c.Label), Qt::AlignCenter, QString::number(c.Port) + (c.Medium == mdFibre ? "F" : ""));
     }
 }
 

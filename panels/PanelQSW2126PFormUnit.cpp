@@ -1,20 +1,17 @@
 #include "PanelQSW2126PFormUnit.h"
 
+#include "Application.h"
 #include "Catalog.h"
 #include "Exception.h"
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"
 #include "StdCtrls.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 const char* const PoeLedModeTable = "1.3.6.1.4.1.32473.12.24.2.1.1 (1 entries from \"Led State\")";
 const char* const PoeSuffix = "_Poe";
 constexpr int PoeModeIntervalMs = 2000;
-constexpr int ToggleSettleMs = 500;
 
 ui::Bitmap PoeTogglePicture() {
     QImage image(23, 23, QImage::Format_RGB32);
@@ -62,7 +59,6 @@ TPanelQSW2126PForm::TPanelQSW2126PForm(ui::Component* owner, TPanelHost& host)
 
 TPanelQSW2126PForm::~TPanelQSW2126PForm() {
     if (Timer1) Timer1->SetEnabled(false);
-    StopAndFree(PoeLedRequest);
     StopAndFree(PoeModeRequest);
 }
 
@@ -72,6 +68,7 @@ void TPanelQSW2126PForm::StartPoeModeRequest() {
     PoeModeRequest->Request.Vars.Instance = std::to_string(UnitNumber);
     PoeModeRequest->BindComboBox(0, cmbxPOE);
     PoeModeRequest->SetStatusMemo(Memo1);
+    PoeModeRequest->OnAfterGet = [this] { ++modeReads_; };
     PoeModeRequest->Get();
 }
 
@@ -84,18 +81,16 @@ void TPanelQSW2126PForm::InitPanelLeds() {
         cmbxPOE->SetItemIndex(-1);
     }
     try {
+        // Both LED sets show the one LED string: one request reads it per cycle and paints both.
         LedRequest = NewLedRequest().release();
-        PoeLedRequest = NewLedRequest().release();
         AddSystemAndPortLeds(*LedRequest, "", false);
-        AddSystemAndPortLeds(*PoeLedRequest, PoeSuffix, true);
+        AddSystemAndPortLeds(*LedRequest, PoeSuffix, true);
         AddComboLeds(*LedRequest, "");
-        AddComboLeds(*PoeLedRequest, PoeSuffix);
+        AddComboLeds(*LedRequest, PoeSuffix);
         AddLedOnlyLeds(*LedRequest, "");
-        AddLedOnlyLeds(*PoeLedRequest, PoeSuffix);
+        AddLedOnlyLeds(*LedRequest, PoeSuffix);
         LedRequest->SetStatusPanel(Host().LedStatusPanel());
         LedRequest->Request.Vars.Name = " Led Status";
-        PoeLedRequest->Request.Vars.Name = " Led Status";
-        PoeLedRequest->StartPolling(300);
         LedRequest->StartPolling(300);
         RefreshPoeLedMode();
         Timer1->SetEnabled(true);
@@ -128,20 +123,43 @@ void TPanelQSW2126PForm::ShowLedSet(bool poe) {
     for (const panels::LedGroup& group : Geometry().LedOnlyPorts) show(group);
 }
 
+// Flips the mode the switch reports now: a refresh read still under way is let finish, the mode is read again and
+// the value of that answer is flipped and written. A failed read writes nothing: the mode is not known. The waits
+// let events run, so the window keeps painting and the view may be closed meanwhile. The 2-second refresh runs
+// again on every path but a close.
 void TPanelQSW2126PForm::TogglePoeLedMode() {
+    if (toggling_) return;  // a click while the toggle waits
+    const std::weak_ptr<void> life = LifeToken();
+    toggling_ = true;
+    Timer1->SetEnabled(false);
     try {
-        Timer1->SetEnabled(false);
-        if (!PoeModeRequest) throw Exception("The PoE LED mode cannot be read.");
-        PoeModeRequest->Get();
-        std::this_thread::sleep_for(std::chrono::milliseconds(ToggleSettleMs));
-        cmbxPOE->SetItemIndex(cmbxPOE->ItemIndex() != 0 ? 0 : 1);
-        PoeModeRequest->Set(true, true);
-        RefreshPoeLedMode();
-        Timer1->SetEnabled(true);
-    } catch (const Exception& e) {
-        // The timer stays off until the view is built again.
-        Note(e.Message);
+        WaitWhileModeRead(life);
+        if (life.expired()) return;
+        const unsigned readsBefore = modeReads_;
+        ModeRequest().Get();
+        WaitWhileModeRead(life);
+        if (life.expired()) return;
+        if (modeReads_ != readsBefore) {
+            cmbxPOE->SetItemIndex(cmbxPOE->ItemIndex() != 0 ? 0 : 1);
+            ModeRequest().Set(true, true);
+            RefreshPoeLedMode();
+        }
+    } catch (const std::exception& e) {
+        Note(e.what());
     }
+    toggling_ = false;
+    if (!closed_) Timer1->SetEnabled(true);
+}
+
+NxSNMPRequest2Edits& TPanelQSW2126PForm::ModeRequest() const {
+    if (!PoeModeRequest) throw Exception("The PoE LED mode cannot be read.");
+    return *PoeModeRequest;
+}
+
+// Processes events while the mode request reads; returns at once when the view is freed meanwhile.
+void TPanelQSW2126PForm::WaitWhileModeRead(const std::weak_ptr<void>& life) const {
+    while (!life.expired() && PoeModeRequest && PoeModeRequest->Reading())
+        ui::Application::Instance().ProcessMessages();
 }
 
 void TPanelQSW2126PForm::Image3Click(ui::Component*) { TogglePoeLedMode(); }
@@ -159,10 +177,9 @@ void TPanelQSW2126PForm::Note(const std::string& message) { Memo1->Lines().Add(m
 void TPanelQSW2126PForm::FormClose(ui::Component*, ui::CloseAction& action) {
     if (LedRequest) LedRequest->StopPolling();
     StopAndFree(LedRequest);
-    if (PoeLedRequest) PoeLedRequest->StopPolling();
-    StopAndFree(PoeLedRequest);
     StopAndFree(ComboProbeRequest);
     StopAndFree(PoeModeRequest);
+    closed_ = true;
     Timer1->SetEnabled(false);
     action = ui::caFree;
 }

@@ -43,6 +43,17 @@ bool FileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+// Whether the settings file is there to be read. A name that is there but is no regular file (a FIFO would block
+// the start) raises Exception naming it, as a settings file that cannot be read does.
+bool SettingsFileFound(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) return false;
+    if (!std::filesystem::is_regular_file(status))
+        throw Exception("The settings file " + path + " is not a regular file");
+    return true;
+}
+
 // A device address names its settings file, so it must not reach into another directory.
 void CheckAddress(const std::string& address) {
     if (address.find_first_of("/\\") != std::string::npos)
@@ -252,7 +263,7 @@ void ApplyCommandLineArgument(const std::string& argument, const std::string& co
     }
 
     // Each further argument starts again from the settings file.
-    if (const std::string path = DeviceConfigFilePath(configDirectory, texts[dsAddress]); FileExists(path))
+    if (const std::string path = DeviceConfigFilePath(configDirectory, texts[dsAddress]); SettingsFileFound(path))
         ApplyDeviceConfigFile(path, defaults, texts);
 
     const bool v3 = V3OptionsCount(defaults, texts);
@@ -263,6 +274,19 @@ void ApplyCommandLineArgument(const std::string& argument, const std::string& co
         option.Apply(argument.substr(at + 2), argument, defaults, texts);
         return;
     }
+}
+
+std::string SilentDeviceText(const NxSNMPDevice& device, uint8_t version, const std::string& configDirectory,
+                             const std::string& addressText) {
+    const std::string versionName = version == 0   ? "SNMPv1"
+                                    : version == 1 ? "SNMPv2c"
+                                    : version == 3 ? "SNMPv3"
+                                                   : "SNMP version " + std::to_string(version);
+    std::string text = "The switch at " + device.Address + ":" + std::to_string(device.Port) + " (" + versionName +
+                       ") does not answer.";
+    if (const std::string path = DeviceConfigFilePath(configDirectory, addressText); !FileExists(path))
+        text += " No settings file " + path + " was found.";
+    return text;
 }
 
 void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& configDirectory,

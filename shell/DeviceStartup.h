@@ -60,6 +60,11 @@ void ApplyCommandLineArgument(const std::string& argument, const std::string& co
 void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& configDirectory,
                       DeviceDefaults& defaults, DeviceSettingTextList& texts);
 
+// The status line for a switch that gave no answer: the agent and version asked, and the settings file looked for
+// when none was found there (the port then is the default or an option's).
+std::string SilentDeviceText(const NxSNMPDevice& device, uint8_t version, const std::string& configDirectory,
+                             const std::string& addressText);
+
 // Text to integer: optional blanks and sign, decimal digits or "$" / "0x" hexadecimal,
 // 32 bits. Raises Exception "'text' is not a valid integer value" for anything else.
 int32_t StrToInt(const std::string& text);

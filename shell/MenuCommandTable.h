@@ -1,5 +1,6 @@
 #pragma once
 // Every command of the main menu as one static row: what it opens and how it departs from its kind.
+#include "Catalog.h"
 #include "DedicatedFormClass.h"
 #include "NxSNMPVar.h"
 
@@ -31,16 +32,31 @@ enum class MainWindowStep : uint8_t {
 
 // A catalogue table read through one variable list.
 struct CommandTable {
-    const char* Label = nullptr;   // catalogue label, exactly as the catalogue names it; nullptr: none
+    const CatalogTable* Catalog = nullptr;  // one of the catalogue modules' named tables; nullptr: none
     NxVarListKind ListKind = SVT_SV;
     int KeyCount = 0;
+
+    const char* Label() const { return Catalog ? Catalog->Label : nullptr; }
+};
+
+// The text checker an editor row's text must satisfy, named after the checker function the dialog runs.
+enum class TextCheck : uint8_t {
+    None,
+    CheckIpText,
+    CheckMulticastIpText,
+    CheckIpv6HexText,
+    CheckMacText,
+    CheckMulticastMacText,
+    CheckUnicastMacText,
+    CheckNetmaskText,
+    NormalizeHexWordText,
 };
 
 // An edit-constraint format for one row (0-based variable index) of the editor.
 struct RowFormat {
     int Row;
     const char* Format;
-    const char* Checker;     // text checker that must accept the row's text; nullptr: none
+    TextCheck Checker;       // text checker that must accept the row's text
     const char* RowCaption;  // the variable's caption where the command names it; nullptr: not named
 };
 
@@ -132,5 +148,5 @@ const MenuCommand* FindMenuCommand(std::string_view handler);
 // The two commands of the port buttons' popup menu (PortInfoPopupMenu); MenuPath is the item's caption.
 std::span<const MenuCommand> PortPopupCommands();
 
-// Every catalogue label the commands name: tables, pages and state tables.
-std::span<const char* const> MenuCommandTableLabels();
+// Every catalogue table the commands name: tables, pages and state tables.
+std::span<const CatalogTable* const> MenuCommandCatalogTables();

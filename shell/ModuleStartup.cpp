@@ -1,5 +1,6 @@
 #include "ModuleStartup.h"
 
+#include "Exception.h"
 #include "HostRegistry.h"
 #include "NxSNMPError.h"
 #include "NxUtils.h"
@@ -26,7 +27,7 @@ std::string ModuleDirectory(const std::string& modulePath) {
     return modulePath.substr(0, modulePath.size() - ModuleFileNameLength);
 }
 
-void LoadModuleMessageFiles(const std::string& moduleDirectory) {
+std::vector<std::string> LoadModuleMessageFiles(const std::string& moduleDirectory) {
     // The order is the order of the tables' start-up.
     const MessageFile files[] = {
         {"errmsg/common.err", CommonErrorMessages},      {"errmsg/snmp.err", SnmpErrorMessages},
@@ -34,7 +35,15 @@ void LoadModuleMessageFiles(const std::string& moduleDirectory) {
         {"errmsg/snmpclass.err", SnmpClassErrorMessages}, {"errmsg/nxsnmp.err", NxSNMPErrorMessages},
         {"errmsg/snmp.msg", SnmpStatusTemplates},
     };
-    for (const MessageFile& file : files) LoadMessageFile(file.Table, JoinPath(moduleDirectory, file.Name));
+    std::vector<std::string> refused;
+    for (const MessageFile& file : files) {
+        try {
+            LoadMessageFile(file.Table, JoinPath(moduleDirectory, file.Name));
+        } catch (const Exception& error) {
+            refused.push_back(error.Message);
+        }
+    }
+    return refused;
 }
 
 std::string ReadHostProgramDirectory(host::Registry& registry) {

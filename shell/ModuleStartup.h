@@ -2,6 +2,7 @@
 // What the module takes from the host at start-up: its registered path (and from it the directory of its
 // message files) and the host's configuration directory, where the per-device settings files lie.
 #include <string>
+#include <vector>
 
 namespace host {
 class Registry;
@@ -29,8 +30,8 @@ ModuleKey ReadModuleKey(host::Registry& registry);
 std::string ModuleDirectory(const std::string& modulePath);
 
 // Loads the seven message files from the module directory, each replacing its message table; a missing file
-// leaves its table as it is.
-void LoadModuleMessageFiles(const std::string& moduleDirectory);
+// leaves its table as it is. Gives the message for each file refused (one that is not a regular file).
+std::vector<std::string> LoadModuleMessageFiles(const std::string& moduleDirectory);
 
 // The host's program directory (the ExePath key's "Path"), where its companion tools lie; empty when the key is missing.
 std::string ReadHostProgramDirectory(host::Registry& registry);

@@ -1,10 +1,10 @@
 #include "CatalogSource.h"
 
-#include "MenuCommandTable.h"
+#include "ExtraTables.h"
 #include "NxOptionList.h"
+#include "StatusColumns.h"
+#include "TableKeys.h"
 
-#include <algorithm>
-#include <map>
 #include <string>
 
 namespace sim {
@@ -16,6 +16,7 @@ SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
     column.caption = record.Caption ? record.Caption : "";
     column.syntax = record.Syntax;
     column.access = record.Access;
+    column.status = StatusRuleOf(column.oid);
     if (const NxOptionList* options = record.Options) {
         for (int i = 0; i < options->Count(); ++i) {
             const NxOptionList::Pair& pair = options->GetPair(i);
@@ -30,45 +31,13 @@ SeedColumn ColumnFromRecord(const NxSNMPVar& record) {
     return column;
 }
 
-void NoteKeys(std::map<std::string, int>& keys, const CommandTable& table) {
-    if (!table.Label)
-        return;
-    int& count = keys[table.Label];
-    count = std::max(count, table.KeyCount);
-}
-
-// The largest key count any menu command, tabbed page, state table or port popup command reads each label with.
-const std::map<std::string, int>& KeyCountsOfCommands() {
-    static const std::map<std::string, int> keys = [] {
-        std::map<std::string, int> found;
-        auto note = [&](std::span<const MenuCommand> commands) {
-            for (const MenuCommand& command : commands) {
-                NoteKeys(found, command.Table);
-                for (const CommandPage& page : command.Pages)
-                    NoteKeys(found, page.Table);
-                NoteKeys(found, command.Extras.StateTable);
-            }
-        };
-        note(AllMenuCommands());
-        note(PortPopupCommands());
-        return found;
-    }();
-    return keys;
-}
-
 } // namespace
-
-int CommandKeyCount(const std::string& label) {
-    const auto& keys = KeyCountsOfCommands();
-    auto it = keys.find(label);
-    return it == keys.end() ? 0 : it->second;
-}
 
 SeedTable SeedTableFromCatalog(const CatalogTable& table) {
     SeedTable seed;
     seed.label = table.Label ? table.Label : "";
     seed.kind = table.Kind;
-    seed.keyCount = CommandKeyCount(seed.label);
+    seed.keyCount = TableKeyCountOf(seed.label);
     for (MibObjectTable record = table.Table; record && record->Oid; ++record)
         seed.columns.push_back(ColumnFromRecord(*record));
     return seed;
@@ -80,6 +49,16 @@ std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& ta
     for (const CatalogTable& table : tables)
         seeds.push_back(SeedTableFromCatalog(table));
     return seeds;
+}
+
+SeedReport SeedServedTables(SimMib& mib, int rows) {
+    // The option lists are read while the catalogue is started; the MIB keeps copies of what it needs.
+    CatalogStartup();
+    std::vector<SeedTable> tables = SeedTablesFromCatalog(AllCatalogTables());
+    CatalogExit();
+    for (SeedTable& table : ExtraTables())
+        tables.push_back(std::move(table));
+    return SeedTables(mib, tables, rows);
 }
 
 } // namespace sim

@@ -1,6 +1,6 @@
 #pragma once
 // Reads the project's MIB object catalogue into table descriptions for seeding, each with the key count the
-// module's commands read it with (the menu command table is the one place that says so).
+// module reads it with (TableKeys).
 #include "Seeding.h"
 
 #include "Catalog.h"
@@ -10,8 +10,8 @@
 
 namespace sim {
 
-// The largest key count a command, tabbed page, state table or port popup command reads this label with; 0 for none.
-int CommandKeyCount(const std::string& label);
+// Seeds every table the simulator serves: the catalogue's (started and ended around it) and the extra tables.
+SeedReport SeedServedTables(SimMib& mib, int rows = 3);
 
 SeedTable SeedTableFromCatalog(const CatalogTable& table);
 std::vector<SeedTable> SeedTablesFromCatalog(const std::vector<CatalogTable>& tables);

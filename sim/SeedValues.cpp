@@ -78,6 +78,10 @@ snmp::Value SeedValue(const ColumnDef& def, int row) {
     const auto r = static_cast<uint32_t>(row);
     if (def.rowStatus)
         return Value::integer(Active);
+    if (def.status)
+        return Value::integer(def.status->create);
+    if (!def.seeds.empty())
+        return def.seeds[static_cast<size_t>(row - 1) % def.seeds.size()];
     switch (def.syntax) {
     case sxInteger:
     case sxBoolean:

@@ -63,6 +63,8 @@ ColumnDef MakeDef(const SeedColumn& column, const Oid& oid) {
     def.type = ValueTypeOfSyntax(column.syntax);
     def.writable = (column.access & writeonly) != 0;
     def.rowStatus = IsRowStatus(column);
+    def.status = column.status;
+    def.seeds = column.seeds;
     def.optionValues = column.optionValues;
     for (const std::string& text : column.optionOids)
         if (auto parsed = Oid::parse(text); parsed && !parsed->empty())

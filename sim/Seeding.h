@@ -5,6 +5,7 @@
 
 #include "NxSNMPVar.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct SeedColumn {
     std::vector<int32_t> optionValues;      // an integer option list
     std::vector<std::string> optionTexts;   // its display texts, in the same order
     std::vector<std::string> optionOids;    // an OID option list
+    std::optional<StatusRule> status;       // a status column that creates and removes rows
+    std::vector<snmp::Value> seeds;         // the values of rows 1, 2, ... (cycled); empty: by the syntax
 };
 
 struct SeedTable {

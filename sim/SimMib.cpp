@@ -133,16 +133,60 @@ bool SimMib::rowExists(const EntryDef& entry, const Oid& instance) const {
     });
 }
 
+namespace {
+
+// What a varbind does to its row: create it (with the status the row then reads), remove it, or neither.
+enum class RowChange { None, Create, Remove };
+
+RowChange ChangeOf(const ColumnDef* def, const Value& value) {
+    if (!def || !def->entry || value.type != ValueType::Integer)
+        return RowChange::None;
+    const int32_t status = value.asInt32();
+    if (def->rowStatus)
+        return status == CreateAndGo || status == CreateAndWait ? RowChange::Create
+               : status == Destroy                             ? RowChange::Remove
+                                                               : RowChange::None;
+    if (def->status)
+        return status == def->status->create ? RowChange::Create
+               : status == def->status->remove ? RowChange::Remove
+                                               : RowChange::None;
+    return RowChange::None;
+}
+
+} // namespace
+
 bool SimMib::rowCreatedBy(const EntryDef& entry, const Oid& instance, const std::vector<VarBind>& all) const {
     for (const VarBind& vb : all) {
         const ColumnDef* def = typeOf(vb.oid);
-        if (!def || def->entry != &entry || !def->rowStatus || vb.value.type != ValueType::Integer)
-            continue;
-        const int32_t status = vb.value.asInt32();
-        if ((status == CreateAndGo || status == CreateAndWait) && InstanceBelow(vb.oid, def->oid) == instance)
+        if (def && def->entry == &entry && ChangeOf(def, vb.value) == RowChange::Create &&
+            InstanceBelow(vb.oid, def->oid) == instance)
             return true;
     }
     return false;
+}
+
+int SimMib::checkRowStatus(const ColumnDef&, int32_t status, bool rowThere) const {
+    if (rowThere) {
+        if (status == CreateAndGo || status == CreateAndWait)
+            return InconsistentValue;  // the row exists already
+        if (status != Active && status != NotInService && status != Destroy)
+            return WrongValue;
+        return NoError;
+    }
+    if (status == CreateAndGo || status == CreateAndWait || status == Destroy)
+        return NoError;  // destroying a missing row changes nothing
+    if (status < Active || status > Destroy || status == NotReady)
+        return WrongValue;
+    return InconsistentValue;
+}
+
+int SimMib::checkStatusColumn(const ColumnDef& def, int32_t status, bool rowThere) const {
+    if (!def.optionValues.empty() &&
+        std::find(def.optionValues.begin(), def.optionValues.end(), status) == def.optionValues.end())
+        return WrongValue;
+    if (rowThere || status == def.status->create || status == def.status->remove)
+        return NoError;  // removing a missing row changes nothing
+    return InconsistentValue;
 }
 
 int SimMib::checkOne(const VarBind& vb, const std::vector<VarBind>& all) const {
@@ -153,13 +197,10 @@ int SimMib::checkOne(const VarBind& vb, const std::vector<VarBind>& all) const {
             return NotWritable;
         if (vb.value.type != object->value.type)
             return WrongType;
-        if (def && def->rowStatus) {
-            const int32_t status = vb.value.asInt32();
-            if (status == CreateAndGo || status == CreateAndWait)
-                return InconsistentValue;  // the row exists already
-            if (status != Active && status != NotInService && status != Destroy)
-                return WrongValue;
-        }
+        if (def && def->rowStatus)
+            return checkRowStatus(*def, vb.value.asInt32(), true);
+        if (def && def->status && def->entry)
+            return checkStatusColumn(*def, vb.value.asInt32(), true);
         return NoError;
     }
     if (!def || !def->entry)
@@ -172,14 +213,10 @@ int SimMib::checkOne(const VarBind& vb, const std::vector<VarBind>& all) const {
     if (instance.empty())
         return NoCreation;
     const bool rowThere = rowExists(*def->entry, instance);
-    if (def->rowStatus) {
-        const int32_t status = vb.value.asInt32();
-        if (status == CreateAndGo || status == CreateAndWait || status == Destroy)
-            return NoError;  // destroying a missing row changes nothing
-        if (status < Active || status > Destroy || status == NotReady)
-            return WrongValue;
-        return rowThere ? NoError : InconsistentValue;
-    }
+    if (def->rowStatus)
+        return checkRowStatus(*def, vb.value.asInt32(), rowThere);
+    if (def->status)
+        return checkStatusColumn(*def, vb.value.asInt32(), rowThere);
     if (rowThere || rowCreatedBy(*def->entry, instance, all))
         return NoError;
     return NoCreation;
@@ -209,7 +246,9 @@ void SimMib::createRow(UndoLog& log, const EntryDef& entry, const Oid& instance,
         record(log, oid);
         Object object;
         object.writable = column->writable;
-        object.value = column->rowStatus ? Value::integer(status) : RowValue(*column, instance, row);
+        object.value = column->rowStatus ? Value::integer(status)
+                       : column->status  ? Value::integer(column->status->create)
+                                         : RowValue(*column, instance, row);
         put(oid, std::move(object));
     }
 }
@@ -235,21 +274,21 @@ bool SimMib::addRow(const Oid& entryOid, const Oid& instance) {
 
 SimMib::UndoLog SimMib::applySet(const std::vector<VarBind>& varbinds) {
     UndoLog log;
-    auto rowStatusOf = [&](const VarBind& vb) -> const ColumnDef* {
-        const ColumnDef* def = typeOf(vb.oid);
-        return def && def->rowStatus && def->entry ? def : nullptr;
-    };
-    // Rows come into being first, so that the request's own column values land on them.
+    // Rows come into being first, so that the request's own column values land on them; removals come last.
     for (const VarBind& vb : varbinds) {
-        const ColumnDef* def = rowStatusOf(vb);
-        const int32_t status = vb.value.asInt32();
-        if (def && (status == CreateAndGo || status == CreateAndWait) && !find(vb.oid))
-            createRow(log, *def->entry, InstanceBelow(vb.oid, def->oid), status == CreateAndGo ? Active : NotInService);
+        const ColumnDef* def = typeOf(vb.oid);
+        if (ChangeOf(def, vb.value) == RowChange::Create && !find(vb.oid)) {
+            const Oid instance = InstanceBelow(vb.oid, def->oid);
+            if (!rowExists(*def->entry, instance))
+                createRow(log, *def->entry, instance, vb.value.asInt32() == CreateAndWait ? NotInService : Active);
+        }
     }
     for (const VarBind& vb : varbinds) {
-        const ColumnDef* def = rowStatusOf(vb);
-        const int32_t status = vb.value.asInt32();
-        if (def && (status == CreateAndGo || status == CreateAndWait || status == Destroy))
+        const ColumnDef* def = typeOf(vb.oid);
+        const RowChange change = ChangeOf(def, vb.value);
+        if (def && def->rowStatus && change != RowChange::None)
+            continue;
+        if (change == RowChange::Remove)
             continue;
         record(log, vb.oid);
         Object* object = find(vb.oid);
@@ -258,15 +297,14 @@ SimMib::UndoLog SimMib::applySet(const std::vector<VarBind>& varbinds) {
             object->frames.clear();
             continue;
         }
-        const ColumnDef* column = typeOf(vb.oid);
         Object created;
-        created.writable = column && column->writable;
+        created.writable = def && def->writable;
         created.value = vb.value;
         put(vb.oid, std::move(created));
     }
     for (const VarBind& vb : varbinds) {
-        const ColumnDef* def = rowStatusOf(vb);
-        if (def && vb.value.asInt32() == Destroy)
+        const ColumnDef* def = typeOf(vb.oid);
+        if (ChangeOf(def, vb.value) == RowChange::Remove)
             destroyRow(log, *def->entry, InstanceBelow(vb.oid, def->oid));
     }
     return log;

@@ -33,6 +33,13 @@ struct IndexPart {
 
 struct EntryDef;
 
+// A status column of a table without RowStatus that creates and removes its rows: writing `create` to a new
+// instance creates the row, writing `remove` removes it.
+struct StatusRule {
+    int32_t create = 0;
+    int32_t remove = 0;
+};
+
 // An object type: a scalar (entry is null, instance .0) or a column of a table entry.
 struct ColumnDef {
     snmp::Oid oid;
@@ -41,6 +48,8 @@ struct ColumnDef {
     snmp::ValueType type = snmp::ValueType::Integer;
     bool writable = false;
     bool rowStatus = false;
+    std::optional<StatusRule> status;  // a status column that creates and removes rows
+    std::vector<snmp::Value> seeds;    // seeded values of rows 1, 2, ... (cycled); empty: by the syntax
     std::vector<int32_t> optionValues;  // integer option list
     std::vector<snmp::Oid> optionOids;  // OID option list
     EntryDef* entry = nullptr;
@@ -105,6 +114,8 @@ public:
 private:
     snmp::Value valueAt(const Object& object, int64_t nowMs) const;
     int checkOne(const snmp::VarBind& vb, const std::vector<snmp::VarBind>& all) const;
+    int checkRowStatus(const ColumnDef& def, int32_t status, bool rowThere) const;
+    int checkStatusColumn(const ColumnDef& def, int32_t status, bool rowThere) const;
     bool rowCreatedBy(const EntryDef& entry, const snmp::Oid& instance, const std::vector<snmp::VarBind>& all) const;
     void record(UndoLog& log, const snmp::Oid& oid) const;
     void createRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance, int32_t status);

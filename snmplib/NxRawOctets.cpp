@@ -13,29 +13,6 @@ namespace {
 
 constexpr const char* kNull = "(NULL)";
 
-// ---- numbers as C's atol reads them (blanks, sign, leading digits), without overflow ----
-
-int64_t ReadDecimal(const std::string& text, size_t from = 0) {
-    size_t i = from;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    uint64_t v = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        v = v > (UINT64_MAX - 9) / 10 ? UINT64_MAX : v * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (v > static_cast<uint64_t>(INT64_MAX)) v = static_cast<uint64_t>(INT64_MAX);
-    return negative ? -static_cast<int64_t>(v) : static_cast<int64_t>(v);
-}
-
-uint64_t ReadUnsigned64(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    if (i < text.size() && text[i] == '+') ++i;
-    uint64_t v = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) v = v * 10 + static_cast<uint64_t>(text[i] - '0');
-    return v;
-}
-
 // ---- byte order ----
 
 std::string LittleEndian(uint64_t v, size_t width) {
@@ -93,6 +70,17 @@ std::string DateTimeNumberTextOrRaise(double v) {
     return *text;
 }
 
+bool BooleanOrRaise(const std::string& text) {
+    if (text != "true" && text != "false") RaiseNxSNMPError(NxErrBadPartValue);
+    return text == "true";
+}
+
+std::string DateAndTimeOctetsOrRaise(const std::string& text) {
+    NxDateTime dt(std::string{});
+    if (!dt.Parse(text)) RaiseNxSNMPError(NxErrBadPartValue);
+    return dt.ToOctets();
+}
+
 // ---- hex ----
 
 int HexDigitValue(char c) {
@@ -114,12 +102,6 @@ std::vector<std::string> SplitAt(const std::string& text, char delimiter) {
     return parts;
 }
 
-std::string DottedOctets(const std::string& text) {
-    std::string out;
-    for (const std::string& part : SplitAt(text, '.')) out += static_cast<char>(ReadDecimal(part) & 0xFF);
-    return out;
-}
-
 std::string DottedDecimal(const std::string& o, size_t count) {
     std::string out;
     for (size_t i = 0; i < count; ++i) out += (i ? "." : "") + std::to_string(static_cast<uint8_t>(o[i]));
@@ -129,7 +111,7 @@ std::string DottedDecimal(const std::string& o, size_t count) {
 std::string ObjectIdOctets(const std::string& text) {
     std::string out;
     for (const std::string& part : SplitAt(text, '.'))
-        if (!part.empty()) out += LittleEndian(static_cast<uint32_t>(ReadDecimal(part)), 4);
+        if (!part.empty()) out += LittleEndian(static_cast<uint64_t>(DecimalInRange(part, 0, UINT32_MAX)), 4);
     return out;
 }
 
@@ -179,27 +161,29 @@ const char* BoolText(uint64_t v) { return v ? "true" : "false"; }
 std::string TextToRaw(const std::string& text, int32_t syntax) {
     RequireForm(syntax);
     if (text == kNull) return {};
-    const bool isTrue = text == "true";
+    constexpr int64_t kUInt32Max = UINT32_MAX;
     switch (syntax) {
-    case sxBoolean: return LittleEndian(isTrue ? 1 : 0, 4);
-    case sxInteger: return LittleEndian(static_cast<uint32_t>(ReadDecimal(text)), 4);
+    case sxBoolean: return LittleEndian(BooleanOrRaise(text) ? 1 : 0, 4);
+    case sxInteger: return LittleEndian(static_cast<uint32_t>(DecimalInRange(text, INT32_MIN, INT32_MAX)), 4);
     case sxBitStr: case sxOctetStr: case sxOpaque: case sxBitList: case sxMacAddress: case sxIpv6Address:
         return OctetsFromHex(text);
     case sxNull: return {};
     case sxObjectId: return ObjectIdOctets(text);
-    case sxIpAddress: case sxNsapAddr: return DottedOctets(text);
-    case sxCounter: case sxGauge: case sxUInteger: return LittleEndian(static_cast<uint32_t>(ReadDecimal(text)), 4);
+    case sxIpAddress: case sxNsapAddr: return IPv4OctetsOrRaise(text);
+    case sxCounter: case sxGauge: case sxUInteger: return LittleEndian(static_cast<uint64_t>(DecimalInRange(text, 0, kUInt32Max)), 4);
     case sxTimeTicks: return LittleEndian(TimeTicksFromText(text), 4);
-    case sxCounter64: return LittleEndian(ReadUnsigned64(text), 8);
+    case sxCounter64: return LittleEndian(Unsigned64OrRaise(text), 8);
     case sxDouble: return DoubleOctets(RealOrRaise(text));
-    case sxDateTime: return NxDateTime(text).ToOctets();
+    case sxDateTime: return DateAndTimeOctetsOrRaise(text);
     case sxBcDateTime: return DoubleOctets(DateTimeNumberOrRaise(text));
     case sxDisplayStr: return text;
-    case sxInetAddress: return text.size() <= 16 ? DottedOctets(text) : OctetsFromHex(text);
-    case sxBool8: return std::string(1, isTrue ? '\1' : '\0');
-    case sxInt8: case sxUInt8: return LittleEndian(static_cast<uint64_t>(ReadDecimal(text)), 1);
-    case sxBool16: return BigEndian(isTrue ? 1 : 0, 2);
-    default: return BigEndian(static_cast<uint64_t>(ReadDecimal(text)), 2);  // int16, uint16
+    case sxInetAddress: return text.size() <= 16 ? IPv4OctetsOrRaise(text) : OctetsFromHex(text);
+    case sxBool8: return std::string(1, BooleanOrRaise(text) ? '\1' : '\0');
+    case sxInt8: return LittleEndian(static_cast<uint64_t>(DecimalInRange(text, INT8_MIN, INT8_MAX)), 1);
+    case sxUInt8: return LittleEndian(static_cast<uint64_t>(DecimalInRange(text, 0, UINT8_MAX)), 1);
+    case sxBool16: return BigEndian(BooleanOrRaise(text) ? 1 : 0, 2);
+    case sxInt16: return BigEndian(static_cast<uint64_t>(DecimalInRange(text, INT16_MIN, INT16_MAX)), 2);
+    default: return BigEndian(static_cast<uint64_t>(DecimalInRange(text, 0, UINT16_MAX)), 2);  // uint16
     }
 }
 
@@ -277,11 +261,19 @@ namespace {
 constexpr size_t kMaxPortListText = 255;
 constexpr size_t kMaxRangeEnd = 7;
 
-// A port number from 1 to ports, read as atol reads it; nothing for anything else.
+// A port number from 1 to ports, the whole item (blanks around it allowed); nothing for anything else.
 std::optional<size_t> PortNumber(const std::string& item, size_t ports) {
-    int64_t n = ReadDecimal(item);
-    if (n < 1 || static_cast<uint64_t>(n) > ports) return std::nullopt;
-    return static_cast<size_t>(n);
+    size_t from = 0, to = item.size();
+    while (from < to && std::isspace(static_cast<unsigned char>(item[from]))) ++from;
+    while (to > from && std::isspace(static_cast<unsigned char>(item[to - 1]))) --to;
+    if (from == to || to - from > kMaxRangeEnd) return std::nullopt;
+    size_t n = 0;
+    for (size_t i = from; i < to; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(item[i]))) return std::nullopt;
+        n = n * 10 + static_cast<size_t>(item[i] - '0');
+    }
+    if (n < 1 || n > ports) return std::nullopt;
+    return n;
 }
 
 } // namespace

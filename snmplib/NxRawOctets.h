@@ -7,7 +7,8 @@
 
 // Octets travel in std::string, as in the SNMP value model.
 
-// The raw octets of a value text by its syntax. "(NULL)" gives no octets. Raises -511 for a syntax without a raw form.
+// The raw octets of a value text by its syntax. "(NULL)" gives no octets. Numbers and addresses are read whole and
+// within their syntax's range: any other text raises -518. Raises -511 for a syntax without a raw form.
 std::string TextToRaw(const std::string& valueText, int32_t syntax);
 
 // The value text of raw octets by syntax. No octets give "(NULL)" (the empty text for a display string).

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -77,8 +78,8 @@ T DecimalOrRaise(std::string_view text) {
     return *value;
 }
 
-// The C library's atol: blanks, sign, leading digits; 0 when there are none. Clamped far
-// below overflow so that sums of time-ticks parts stay exact.
+// The C library's atol: blanks, sign, leading digits; 0 when there are none. Held at a limit far
+// below overflow, so that a sum of time-ticks parts never wraps and one beyond 32 bits is refused.
 int64_t LeadingNumber(std::string_view text) {
     constexpr int64_t kLimit = 1'000'000'000'000;
     size_t p = 0;
@@ -89,7 +90,7 @@ int64_t LeadingNumber(std::string_view text) {
         negative = text[p++] == '-';
     int64_t value = 0;
     for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p)
-        value = value >= kLimit ? kLimit : value * 10 + (text[p] - '0');
+        value = std::min(kLimit, value * 10 + (text[p] - '0'));
     return negative ? -value : value;
 }
 
@@ -564,6 +565,19 @@ void RequireKeyColumns(const NxSNMPVarList& vars) {
 
 } // namespace
 
+// --- Strict readings -----------------------------------------------------------------------------
+
+int64_t DecimalInRange(std::string_view text, int64_t min, int64_t max) {
+    const int64_t value = DecimalOrRaise<int64_t>(text);
+    if (value < min || value > max)
+        Raise(NxErrBadPartValue);
+    return value;
+}
+
+uint64_t Unsigned64OrRaise(std::string_view text) { return DecimalOrRaise<uint64_t>(text); }
+
+std::string IPv4OctetsOrRaise(std::string_view text) { return IPv4OrRaise(text); }
+
 // --- Text forms ----------------------------------------------------------------------------------
 
 std::string TimeTicksText(uint32_t hundredths) {
@@ -662,6 +676,10 @@ void ValueToVb(const NxSNMPVarList& vars, int i, snmp::VarBind& vb) {
     RequireKnownSyntax(var.Syntax);
     const std::string text = WireText(var);
     vb.value = text == kNull ? Value::null() : ValueFromText(var.Syntax, text);
+}
+
+bool IsNoValueText(int32_t syntax, const std::string& text) {
+    return text.empty() && syntax != sxDisplayStr && !IsHexSyntax(syntax);
 }
 
 std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance) {

@@ -15,6 +15,10 @@ void VbToValue(NxSNMPVarList& vars, int i, const snmp::VarBind& vb);
 // Variable i's Value text (option display text mapped back first) -> the varbind's value.
 void ValueToVb(const NxSNMPVarList& vars, int i, snmp::VarBind& vb);
 
+// Whether a value text stands for no value at all: the empty text of a syntax whose text form is never empty
+// (a cell a sparse table row lacks). Such a value is not written.
+bool IsNoValueText(int32_t syntax, const std::string& text);
+
 // Sets key column i's Value from the front of instance (dotted sub-identifiers) and returns
 // the sub-identifiers that remain, dotted.
 std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance);
@@ -28,6 +32,13 @@ void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance);
 std::string JoinInstance(const NxSNMPVarList& vars);
 // The instance a write of the current row goes to: the key columns' values, then IndexRest.
 std::string WriteInstance(const NxSNMPVarList& vars);
+
+// Strict readings of typed texts, shared with the raw octet conversions: the whole text (blanks around it
+// allowed) must be a number within [min, max], or a dotted IPv4 address of four parts of 0 to 255; anything else
+// raises -518.
+int64_t DecimalInRange(std::string_view text, int64_t min, int64_t max);
+uint64_t Unsigned64OrRaise(std::string_view text);
+std::string IPv4OctetsOrRaise(std::string_view text);
 
 // Text forms shared with the raw octet conversions and the expressions.
 std::string TimeTicksText(uint32_t hundredths);

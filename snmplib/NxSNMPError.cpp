@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 
+#include <filesystem>
 #include <fstream>
 
 NxMessageTable::NxMessageTable(std::initializer_list<const char*> texts) {
@@ -203,6 +204,10 @@ void RaiseNxSNMPError(int code) {
     throw Exception(NxSNMPErrorText(code), code);
 }
 
+std::string NamedErrorText(const std::string& message, const std::string& subject) {
+    return subject.empty() ? message : message + " (" + subject + ")";
+}
+
 namespace {
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -215,6 +220,10 @@ bool HasText(const std::string& line) {
 
 // The non-empty lines of a file, each without its line end. A line is read whole, however long.
 bool ReadMessageLines(const std::string& path, std::vector<std::string>& lines) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw Exception("The message file " + path + " is not a regular file: its texts are not loaded.");
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::string line;

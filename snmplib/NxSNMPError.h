@@ -14,6 +14,7 @@ enum : NxSNMPErrorCode {
     NxErrBadEditFormat = -2,
     NxErrNoSuchName = -102,
     NxErrTimeout = -405,
+    NxErrTransportFailed = -422,
     NxErrCreateSession = -506,
     NxErrLoadBootCounter = -507,
     NxErrSaveBootCounter = -508,
@@ -77,7 +78,10 @@ std::string NxSNMPErrorText(int code);
 
 // Throws Exception(text of code, code).
 [[noreturn]] void RaiseNxSNMPError(int code);
+// The same error naming what it is about: "text (subject)". Gives the message such an error carries.
+std::string NamedErrorText(const std::string& message, const std::string& subject);
 
 // Replaces a table by the non-empty lines of a text file. A missing file or one without a non-empty line leaves the
 // table as it is; indexes beyond the file's lines keep their current texts.
+// A path that is there but no regular file (a FIFO would block) raises Exception naming it; the table stays.
 void LoadMessageFile(NxMessageTable& table, const std::string& path);

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -25,6 +26,13 @@ constexpr auto kDestructorWait = std::chrono::milliseconds(6000);
 constexpr int kSocketWaitMs = 5;
 constexpr NxSNMPErrorCode kInvalidOid = -417;
 constexpr NxSNMPErrorCode kInternalError = -403;
+// The agent's error status for a create on an existing row: inconsistentValue, in SNMPv1 badValue.
+constexpr int kInconsistentValue = 12;
+constexpr int kBadValue = 3;
+
+bool RefusedAsExisting(int answer, uint8_t version) {
+    return answer == kInconsistentValue || (answer == kBadValue && version == snmp::Version1);
+}
 
 snmp::Session& Session() {
     if (!GlobalSnmpSession)
@@ -254,6 +262,7 @@ bool NxSNMPRequest::ColumnEnded(int i, const std::string& column, const std::str
 
 void NxSNMPRequest::ResetWalk() {
     ended_.assign(static_cast<size_t>(Vars.GetCount()), 0);
+    absent_.clear();
     lastRowInstance_.clear();
 }
 
@@ -263,42 +272,69 @@ std::string NxSNMPRequest::BaseOid(int i) const {
 }
 
 NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule) {
-    const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && IsTableKind();
+    const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && EndsWalkAtNoSuchName();
+    // What each readable column received; a column without an instance of its own has ended.
+    struct Received {
+        int Var;
+        snmp::VarBind Vb;
+        bool Ended;
+        std::optional<snmp::Oid> Instance;
+    };
+    std::vector<Received> received;
     size_t j = 0;
     size_t ended = 0;
-    std::string rowInstance;
-    bool haveRow = false;
     for (int i = 0; i < Vars.GetCount(); ++i) {
         if (!Vars.IsReadable(i))
             continue;
-        NxSNMPVarItem& var = *Vars.GetVar(i);
+        const NxSNMPVarItem& var = *Vars.GetVar(i);
         const std::string column = BaseOid(i);
         // A reply short of varbinds: the missing ones read as the request's own cursor without value.
-        const snmp::VarBind vb = j < reply.varbinds.size()
-                                     ? reply.varbinds[j]
-                                     : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? column : var.LastOid), {}};
-        const std::string received = vb.oid.toString();
+        snmp::VarBind vb = j < reply.varbinds.size()
+                               ? reply.varbinds[j]
+                               : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? column : var.LastOid), {}};
+        ++j;
         if (endOfMibRule) {
             // SNMPv1 answers the GET-NEXT past the last object with noSuchName for the request's own OID.
-            if (var.LastOid == received)
+            if (var.LastOid == vb.oid.toString())
                 return ReplyOutcome::EndOfMib;
             if (rule == ReplyRule::AsyncGet)
                 return ReplyOutcome::ErrorStop;
             Report(ErrorOf(code));
         }
-        if (ColumnEnded(i, column, received)) {
+        const bool columnEnded = ColumnEnded(i, column, vb.oid.toString());
+        Received r{i, std::move(vb), columnEnded, std::nullopt};
+        if (!r.Ended && IsTableKind()) {
+            std::string instance;
+            if (InstanceWithin(column, r.Vb.oid, instance))
+                r.Instance = snmp::Oid::parse(instance);
+        }
+        received.push_back(std::move(r));
+    }
+    // The row is the lowest instance the columns reached: a column that lacks it (a sparse table) has no value
+    // in this row and waits for its own next instance.
+    std::optional<snmp::Oid> row;
+    for (const Received& r : received)
+        if (r.Instance && (!row || *r.Instance < *row))
+            row = r.Instance;
+    const std::string rowInstance = row ? row->toString() : std::string();
+    absent_.assign(static_cast<size_t>(Vars.GetCount()), 0);
+    for (const Received& r : received) {
+        NxSNMPVarItem& var = *Vars.GetVar(r.Var);
+        const std::string column = BaseOid(r.Var);
+        if (r.Ended) {
             ++ended;
             var.Value = kNotDone;
             // Re-aimed at the last row delivered, so that it stays with the rows the other columns deliver.
             var.LastOid = lastRowInstance_.empty() ? column : column + "." + lastRowInstance_;
+        } else if (IsTableKind() && r.Instance && *r.Instance != *row) {
+            // Its cursor stays: the next step brings the same later instance again. A cursor aimed at another
+            // column's instance could make an agent skip this column's rows.
+            var.Value.clear();
+            absent_[static_cast<size_t>(r.Var)] = 1;
         } else {
-            VbToValue(i, vb);
-            var.LastOid = received;
-            // The row's instance comes only from a varbind still inside its own column.
-            if (!haveRow && IsTableKind())
-                haveRow = InstanceWithin(column, vb.oid, rowInstance);
+            VbToValue(r.Var, r.Vb);
+            var.LastOid = r.Vb.oid.toString();
         }
-        ++j;
     }
     if (ended == j)
         return ReplyOutcome::Finished;
@@ -306,11 +342,16 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         SplitInstance(rowInstance);
         lastRowInstance_ = rowInstance;
     }
-    // Values of a failed exchange are no values: no expression runs over them.
+    // Values of a failed exchange are no values: no expression runs over them, nor over a cell the row lacks.
     if (code == 0)
         for (int i = 0; i < Vars.GetCount(); ++i)
-            PostProcess(i, true);
+            if (!IsAbsent(i))
+                PostProcess(i, true);
     return IsTableKind() ? ReplyOutcome::Row : ReplyOutcome::Finished;
+}
+
+bool NxSNMPRequest::IsAbsent(int i) const {
+    return i >= 0 && static_cast<size_t>(i) < absent_.size() && absent_[static_cast<size_t>(i)] != 0;
 }
 
 // ------------------------------------------------------------------------------------------------ building
@@ -345,6 +386,7 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
     pdu.contextEngineId = Scope.ContextEngineID;
     if (mode == ModeFirstGet)
         ResetWalk();
+    sentVars_.clear();
     for (int i = 0; i < Vars.GetCount(); ++i) {
         NxSNMPVarItem& var = *Vars.GetVar(i);
         const std::string base = BaseOid(i);
@@ -364,6 +406,9 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
         } else {
             if ((IsTableKind() && i < Vars.KeyCount) || !Vars.IsSettable(i))
                 continue;
+            // A cell the row lacks keeps lacking it.
+            if (IsNoValueText(var.Syntax, var.Options ? var.Options->TextToValue(var.Value) : var.Value))
+                continue;
             switch (Vars.Kind) {
             case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;
             case MVT_SV: vb.oid = OidOrRaise(base); break;
@@ -372,6 +417,7 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
             default: RaiseNxSNMPError(NxErrBadListKind);
             }
             ValueToVb(i, vb);
+            sentVars_.push_back(i);
         }
         pdu.varbinds.push_back(std::move(vb));
     }
@@ -412,9 +458,10 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
     }
     const int result = type == snmp::PduType::Get ? Session().get(pdu, target) : Session().getNext(pdu, target);
     const NxSNMPError mapped = MapSnmpResult(result);
+    LastCode = mapped.Code;
     if (mapped.Code != 0) {
         ok = false;
-        if (!(mapped.Code == NxErrNoSuchName && IsTableKind()))
+        if (!(mapped.Code == NxErrNoSuchName && EndsWalkAtNoSuchName()))
             Report(mapped);
     }
     switch (ReplyStep(pdu, mapped.Code, ReplyRule::BlockingGet)) {
@@ -473,6 +520,62 @@ void NxSNMPRequest::MarkForSet(const std::string& indexList, const std::vector<s
         PostProcess(i, false);
 }
 
+std::string NxSNMPRequest::NameRefused(const std::string& text, int32_t errorIndex,
+                                       const std::vector<int>& sentVars) const {
+    if (errorIndex < 1 || static_cast<size_t>(errorIndex) > sentVars.size())
+        return text;
+    const int i = sentVars[static_cast<size_t>(errorIndex - 1)];
+    if (i >= Vars.GetCount())
+        return text;
+    const NxSNMPVarItem& var = *Vars.GetVar(i);
+    return text + " (" + (var.Caption.empty() ? var.Oid : var.Caption) + ")";
+}
+
+int NxSNMPRequest::SendSet(snmp::Pdu& pdu, snmp::Target target, bool& resent) {
+    const snmp::Pdu request = pdu;
+    const int tries = std::max(target.retries, 0) + 1;
+    target.retries = 0;
+    int answer = snmp::result::Timeout;
+    for (int t = 0; t < tries && answer == snmp::result::Timeout; ++t) {
+        resent = t > 0;
+        pdu = request;
+        answer = Session().set(pdu, target);
+    }
+    return answer;
+}
+
+bool NxSNMPRequest::RowsCreatedAfterAll(const snmp::Pdu& sent, const std::vector<int>& sentVars,
+                                        snmp::Target target) {
+    snmp::Pdu status;
+    status.securityLevel = sent.securityLevel;
+    status.contextName = sent.contextName;
+    status.contextEngineId = sent.contextEngineId;
+    std::vector<int32_t> expected;
+    for (size_t j = 0; j < sent.varbinds.size() && j < sentVars.size(); ++j) {
+        const NxSNMPVarItem& var = *Vars.GetVar(sentVars[j]);
+        const snmp::Value& value = sent.varbinds[j].value;
+        if (!var.Options || value.type != snmp::ValueType::Integer)
+            continue;
+        const std::string meaning = var.Options->ValueToText(std::to_string(value.asInt32()));
+        if (meaning != "createAndGo" && meaning != "createAndWait")
+            continue;
+        status.varbinds.push_back({sent.varbinds[j].oid, {}});
+        expected.push_back(value.asInt32());
+    }
+    if (status.varbinds.empty() || Session().get(status, target) != snmp::result::Success)
+        return false;
+    for (size_t k = 0; k < status.varbinds.size(); ++k) {
+        const snmp::Value& now = status.varbinds[k].value;
+        if (now.type != snmp::ValueType::Integer)
+            return false;
+        // createAndGo leaves an active row (1), createAndWait one not in service (2) or not ready (3).
+        const int32_t state = now.asInt32();
+        if (expected[k] == 4 ? state != 1 : state != 2 && state != 3)
+            return false;
+    }
+    return true;
+}
+
 bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std::string& indexList,
                         const std::vector<std::string>* values) {
     ok = true;
@@ -488,12 +591,21 @@ bool NxSNMPRequest::Set(bool& ok, NxSNMPError& result, bool readBack, const std:
         target = PrepareTarget();
         pdu = BuildPdu(ModeSet);
     }
-    const NxSNMPError mapped = MapSnmpResult(Session().set(pdu, target));
+    const std::vector<int> sentVars = sentVars_;
+    const snmp::Pdu sent = pdu;
+    bool resent = false;
+    int answer = SendSet(pdu, target, resent);
+    if (resent && RefusedAsExisting(answer, Security.Version) && RowsCreatedAfterAll(sent, sentVars, target))
+        answer = snmp::result::Success;
+    const NxSNMPError mapped = MapSnmpResult(answer);
+    LastCode = mapped.Code;
     result.Code = mapped.Code;
     result.Message = mapped.Message;
+    result.ErrorIndex = pdu.errorIndex;
     if (mapped.Code != 0) {
         ok = false;
         result.Serial = ++Serial;
+        result.Message = NameRefused(mapped.Message, pdu.errorIndex, sentVars);
     }
     if (!readBack)
         return false;
@@ -520,6 +632,11 @@ NxSNMPError NxSNMPRequest::SetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
     call.Request = this;
     call.ReadBack = readBack ? 1 : 0;
     call.IsSet = 1;
+    call.SentVars = sentVars_;
+    call.Sent = pdu;
+    call.Target = target;
+    call.TriesLeft = target.retries;
+    target.retries = 0;
     call.Callback = callback;
     call.Context = context;
     return SendAsync(snmp::PduType::Set, pdu, target, ok, call);
@@ -555,11 +672,35 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         --PendingCount;
         return;
     }
-    NxSNMPError error = MapSnmpResult(result.result);
-    error.ErrorIndex = result.pdu.errorIndex;
+    if (call.IsSet && result.result == snmp::result::Timeout && call.TriesLeft > 0 && Active) {
+        NxAsyncCall again = call;
+        --again.TriesLeft;
+        again.Resent = 1;
+        snmp::Target target = call.Target;
+        target.retries = 0;
+        bool sent = false;
+        const NxSNMPError failed = SendAsync(snmp::PduType::Set, call.Sent, target, sent, again);
+        (void)failed;
+        if (sent) {
+            --PendingCount;  // this exchange ends here; the new one carries on
+            return;
+        }
+    }
+    int answer = result.result;
+    if (call.IsSet && call.Resent && RefusedAsExisting(answer, Security.Version)) {
+        try {
+            if (RowsCreatedAfterAll(call.Sent, call.SentVars, call.Target))
+                answer = snmp::result::Success;
+        } catch (const std::exception&) {
+        }
+    }
+    NxSNMPError error = MapSnmpResult(answer);
+    error.ErrorIndex = answer == snmp::result::Success ? 0 : result.pdu.errorIndex;
+    if (call.IsSet && error.Code != 0)
+        error.Message = NameRefused(error.Message, error.ErrorIndex, call.SentVars);
     error.AgentAddress = result.agent.host();
     error.AgentPort = result.agent.port();
-    const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && IsTableKind();
+    const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && EndsWalkAtNoSuchName();
     try {
         if ((error.Code == 0 && call.ReadBack) || walkEnd) {
             switch (ReplyStep(result.pdu, error.Code, call.IsSet ? ReplyRule::None : ReplyRule::AsyncGet)) {

@@ -26,6 +26,12 @@ struct NxAsyncCall {
     NxSNMPRequest* Request = nullptr;
     uint8_t ReadBack = 1;   // 1 for gets; the caller's choice for sets
     uint8_t IsSet = 0;      // a SET's noSuchName is an error, never the end of a walk
+    std::vector<int> SentVars;  // a SET's variable of each varbind, to name the one the agent refused
+    // A SET is tried again by the request itself, so that it knows when the agent may have seen it before.
+    snmp::Pdu Sent;
+    snmp::Target Target;
+    int32_t TriesLeft = 0;
+    uint8_t Resent = 0;
     NxSNMPAsyncProc Callback = nullptr;
     void* Context = nullptr;
 };
@@ -53,6 +59,7 @@ public:
     uint8_t Active = 1;          // while 0 no exchange is started
     int32_t PendingCount = 0;    // asynchronous exchanges whose completion has not run yet
     uint64_t Serial = 0;         // counts the errors of blocking exchanges and of sends
+    NxSNMPErrorCode LastCode = 0;  // what the last blocking exchange ended with: 0, or its error code
 
     // Copies the device defaults (agent, scope, security, time-out).
     void LoadDefaults();
@@ -89,6 +96,8 @@ public:
 
     void SplitInstance(const std::string& rowInstance);
     std::string JoinInstance();
+    // Whether the last row read lacks variable i (a sparse table): its Value is empty and was not received.
+    bool IsAbsent(int i) const;
 
 protected:
     enum class ReplyRule { None, BlockingGet, AsyncGet };  // whether the SNMPv1 end-of-MIB rule applies, and how
@@ -103,6 +112,8 @@ protected:
 
 private:
     bool IsTableKind() const { return Vars.Kind == MVT_FMV || Vars.Kind == MVT_UMV; }
+    // SNMPv1 answers the GET-NEXT past the last object with noSuchName; in SNMPv2c and SNMPv3 it is an error.
+    bool EndsWalkAtNoSuchName() const { return IsTableKind() && Security.Version == snmp::Version1; }
     bool ReadOperation(snmp::PduType& type) const;
     std::string BaseOid(int i) const;
     bool ColumnEnded(int i, const std::string& column, const std::string& received);
@@ -113,8 +124,17 @@ private:
     void MarkForSet(const std::string& indexList, const std::vector<std::string>* values);
     std::string ExpressionOperand(int n, bool quote);
     void WaitForPending();
+    // Sends a blocking SET, trying again on time-outs; resent tells whether it went out more than once.
+    int SendSet(snmp::Pdu& pdu, snmp::Target target, bool& resent);
+    // After a resent SET answered inconsistentValue: whether the rows it creates (createAndGo, createAndWait) exist
+    // now, i.e. the first try created them and only its answer was lost.
+    bool RowsCreatedAfterAll(const snmp::Pdu& sent, const std::vector<int>& sentVars, snmp::Target target);
+    // The text of a refused SET with the name of the variable at the agent's error index (counted from 1).
+    std::string NameRefused(const std::string& text, int32_t errorIndex, const std::vector<int>& sentVars) const;
 
     snmp::AsyncScope scope_;
     std::vector<uint8_t> ended_;      // columns that ended in the current walk stay ended
     std::string lastRowInstance_;     // instance of the last row delivered, where ended columns are re-aimed
+    std::vector<uint8_t> absent_;     // columns the last row delivered has no value in
+    std::vector<int> sentVars_;       // the variable of each varbind of the last SET PDU built
 };

@@ -45,19 +45,35 @@ _SnmpEventProcessor::~_SnmpEventProcessor() {
     Stop();
     notifiers_.clear();
     timer_.reset();
-    if (GlobalSnmpSession)
+    if (GlobalSnmpSession) {
         GlobalSnmpSession->setSocketsChangedHandler(nullptr);
+        GlobalSnmpSession->setExchangeStartedHandler(nullptr);
+    }
 }
 
 int _SnmpEventProcessor::Interval() const { return timer_->interval(); }
 
+bool _SnmpEventProcessor::IsTimerActive() const { return timer_->isActive(); }
+
+bool _SnmpEventProcessor::HasWork() const { return GlobalSnmpSession && GlobalSnmpSession->outstanding() > 0; }
+
 void _SnmpEventProcessor::Start() {
     started_ = true;
-    if (GlobalSnmpSession)
+    if (GlobalSnmpSession) {
         GlobalSnmpSession->setSocketsChangedHandler([this] {
-            if (!ticking_)
+            if (!ticking_) {
                 WatchSockets();
+                return;
+            }
+            // A notifier must not be deleted inside its own activation: off now, rebuilt after the tick.
+            socketsChanged_ = true;
+            SetNotifiersEnabled(false);
         });
+        GlobalSnmpSession->setExchangeStartedHandler([this] {
+            if (started_ && !ticking_ && !timer_->isActive())
+                timer_->start();
+        });
+    }
     if (!ticking_)
         Resume();
 }
@@ -65,17 +81,15 @@ void _SnmpEventProcessor::Start() {
 void _SnmpEventProcessor::Stop() {
     started_ = false;
     timer_->stop();
-    for (auto& n : notifiers_)
-        n->setEnabled(false);
+    SetNotifiersEnabled(false);
 }
 
 void _SnmpEventProcessor::Tick() {
-    if (ticking_)
+    if (ticking_) {
+        Pause();  // a nested message loop inside a completion: stay quiet until the outer tick ends
         return;
+    }
     ticking_ = true;
-    timer_->stop();
-    for (auto& n : notifiers_)
-        n->setEnabled(false);
     try {
         if (GlobalSnmpSession)
             GlobalSnmpSession->processPendingEvents();
@@ -84,19 +98,42 @@ void _SnmpEventProcessor::Tick() {
             OnException(std::current_exception());
     }
     ticking_ = false;
-    if (started_)
+    if (!started_)
+        return;
+    if (paused_ || socketsChanged_) {
         Resume();
+    } else if (!HasWork()) {
+        timer_->stop();
+    } else if (!timer_->isActive()) {
+        timer_->start();
+    }
+}
+
+void _SnmpEventProcessor::Pause() {
+    paused_ = true;
+    timer_->stop();
+    SetNotifiersEnabled(false);
 }
 
 void _SnmpEventProcessor::Resume() {
+    paused_ = false;
     WatchSockets();
+    SetNotifiersEnabled(true);
+    if (HasWork())
+        timer_->start();
+    else
+        timer_->stop();
+}
+
+void _SnmpEventProcessor::SetNotifiersEnabled(bool enabled) {
     for (auto& n : notifiers_)
-        n->setEnabled(true);
-    timer_->start();
+        if (n->isEnabled() != enabled)
+            n->setEnabled(enabled);
 }
 
 // One read notifier per session socket, rebuilt when the session's sockets change.
 void _SnmpEventProcessor::WatchSockets() {
+    socketsChanged_ = false;
     const std::vector<int> sockets = GlobalSnmpSession ? GlobalSnmpSession->sockets() : std::vector<int>{};
     if (sockets == watched_)
         return;
@@ -104,7 +141,7 @@ void _SnmpEventProcessor::WatchSockets() {
     watched_ = sockets;
     for (int fd : sockets) {
         auto n = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd), QSocketNotifier::Read);
-        n->setEnabled(started_ && !ticking_);
+        n->setEnabled(started_ && !ticking_ && !paused_);
         QObject::connect(n.get(), &QSocketNotifier::activated, [this] { Tick(); });
         notifiers_.push_back(std::move(n));
     }

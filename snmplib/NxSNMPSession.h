@@ -38,9 +38,10 @@ struct NxSNMPSecurity {
     int32_t PrivProtocol = 0;   // 1 none, 2 DES
 };
 
-// The event pump: every 20 ms while started, and as soon as a session socket is readable, one Tick delivers what
-// is pending. Ticks never nest: the timer and the socket notifiers are off while a tick (and any nested message
-// loop a completion runs) is in progress.
+// The event pump: every 20 ms while an exchange is outstanding, and as soon as a session socket is readable, one
+// Tick delivers what is pending. With nothing outstanding the timer is off and the pump sleeps until the session
+// accepts the next exchange. Ticks never nest: a tick that finds another in progress (a completion running a nested
+// message loop) turns the timer and the socket notifiers off until the outer tick ends.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor();  // timer created stopped, interval 20 ms
@@ -52,6 +53,7 @@ public:
     void Stop();
     bool IsStarted() const { return started_; }
     bool IsTicking() const { return ticking_; }
+    bool IsTimerActive() const;  // the 20 ms timer runs: started, not inside a tick, an exchange outstanding
     int Interval() const;
     int WatchedSocketCount() const { return static_cast<int>(notifiers_.size()); }
 
@@ -63,13 +65,18 @@ public:
 
 private:
     void WatchSockets();
+    void Pause();
     void Resume();
+    void SetNotifiersEnabled(bool enabled);
+    bool HasWork() const;
 
     std::unique_ptr<QTimer> timer_;
     std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
     std::vector<int> watched_;
     bool started_ = false;
     bool ticking_ = false;
+    bool paused_ = false;        // timer and notifiers turned off inside a tick
+    bool socketsChanged_ = false; // inside a tick: the notifiers are rebuilt when it ends
 };
 
 // The session; null until CreateGlobalSnmpSession, never destroyed afterwards.

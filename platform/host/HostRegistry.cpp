@@ -82,6 +82,14 @@ Registry::Registry() : Registry(RegistryFilePath()) {}
 
 Registry::Registry(std::string filePath) : filePath_(std::move(filePath)) {}
 
+std::string Registry::Refusal() const {
+    std::error_code error;
+    if (filePath_.empty() || !std::filesystem::exists(filePath_, error)) return "";
+    if (!std::filesystem::is_regular_file(filePath_, error))
+        return "The registry file " + filePath_ + " is not a regular file: it is not read.";
+    return "";
+}
+
 bool Registry::OpenKey(const std::string& key, bool canCreate) {
     CloseKey();
     std::optional<Values> values;
@@ -108,8 +116,10 @@ bool Registry::ReadSection(const std::string& section, std::optional<Values>& va
     values.reset();
     std::error_code error;
     if (filePath_.empty() || !std::filesystem::exists(filePath_, error)) return true;  // an empty registry
+    // Checked before opening: a FIFO would block the open.
+    if (!std::filesystem::is_regular_file(filePath_, error)) return false;
     std::ifstream in(filePath_, std::ios::binary);
-    if (!in || !std::filesystem::is_regular_file(filePath_, error)) return false;
+    if (!in) return false;
 
     bool inSection = false;
     std::string line;

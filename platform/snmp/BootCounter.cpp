@@ -1,5 +1,9 @@
 #include "BootCounter.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +30,22 @@ bool matchLine(const char* line, const std::string& encoded, uint32_t* count) {
     return true;
 }
 
+// The file for reading when it is a regular one; a FIFO or a device would block or never end.
+File openRegular(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
+    File file(fdopen(fd, "r"));
+    if (!file)
+        close(fd);
+    return file;
+}
+
 } // namespace
 
 std::string encodeEngineId(const std::string& engineId) {
@@ -40,7 +60,7 @@ std::string encodeEngineId(const std::string& engineId) {
 
 int getBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots) {
     boots = 0;
-    File file(std::fopen(path.c_str(), "r"));
+    File file = openRegular(path);
     if (!file)
         return BootCounterOpenError;
     const std::string encoded = encodeEngineId(engineId);
@@ -55,27 +75,27 @@ int getBootCounter(const std::string& path, const std::string& engineId, uint32_
 }
 
 int saveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots) {
-    if (std::FILE* probe = std::fopen(path.c_str(), "r")) {
-        std::fclose(probe);
-    } else {
-        File created(std::fopen(path.c_str(), "w"));
-        if (!created)
-            return BootCounterCreateError;
-    }
-    File in(std::fopen(path.c_str(), "r"));
-    if (!in)
-        return BootCounterOpenError;
-    const std::string tmpPath = path + ".tmp";
-    File out(std::fopen(tmpPath.c_str(), "w"));
-    if (!out)
+    File in = openRegular(path);  // none yet: the new file holds only this entry
+    // A new file of our own next to the old one: a name planted in advance (a link to another file) is never
+    // opened, and the old file is replaced in one step, so a crash cannot leave the counter without its file.
+    std::string tmpPath = path + ".XXXXXX";
+    const int fd = mkstemp(tmpPath.data());
+    if (fd < 0)
         return BootCounterCreateError;
+    fchmod(fd, 0644);
+    File out(fdopen(fd, "w"));
+    if (!out) {
+        close(fd);
+        unlink(tmpPath.c_str());
+        return BootCounterCreateError;
+    }
 
     const std::string encoded = encodeEngineId(engineId);
     const std::string entry = encoded + " " + std::to_string(boots) + "\n";
     bool written = false;
     bool ok = true;
     char line[LineBuffer];
-    while (std::fgets(line, sizeof line, in.get())) {
+    while (in && std::fgets(line, sizeof line, in.get())) {
         if (line[0] != '#' && matchLine(line, encoded, nullptr)) {
             if (!written)
                 ok = ok && std::fputs(entry.c_str(), out.get()) >= 0;
@@ -87,14 +107,14 @@ int saveBootCounter(const std::string& path, const std::string& engineId, uint32
     if (!written)
         ok = ok && std::fputs(entry.c_str(), out.get()) >= 0;
     in.reset();
+    ok = std::fflush(out.get()) == 0 && fsync(fd) == 0 && ok;
     ok = std::fclose(out.release()) == 0 && ok;
     if (!ok) {
-        std::remove(tmpPath.c_str());
+        unlink(tmpPath.c_str());
         return BootCounterWriteError;
     }
-    // rename replaces the old file in one step: a crash cannot leave the counter without its file.
     if (std::rename(tmpPath.c_str(), path.c_str()) != 0) {
-        std::remove(tmpPath.c_str());
+        unlink(tmpPath.c_str());
         return BootCounterRenameError;
     }
     return BootCounterOk;

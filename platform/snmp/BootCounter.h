@@ -22,7 +22,8 @@ std::string encodeEngineId(const std::string& engineId);
 int getBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots);
 
 // Writes boots for engineId: in place of the first line for it (later ones are dropped) or at the end, through a
-// copy named path + ".tmp" that then replaces the file. Other lines keep their order.
+// new file created next to it (path + ".XXXXXX", never an existing name) that then replaces it. Other lines keep
+// their order. A path that is not a regular file (missing, a FIFO) is read as empty.
 int saveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots);
 
 } // namespace snmp

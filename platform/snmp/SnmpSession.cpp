@@ -306,6 +306,7 @@ struct Session::Impl {
         int outstanding = 0;  // our asynchronous exchanges not yet completed by the library
         bool retired = false; // no longer chosen; closed once idle
         bool closingNow = false;
+        bool answered = false; // the agent answered here: for SNMPv3, its engine was discovered and worked
     };
     struct Call {
         std::shared_ptr<AsyncScope::State> scope;
@@ -313,6 +314,9 @@ struct Session::Impl {
         Pdu request;
         UdpAddress agent;
         Pooled* pooled = nullptr;
+        PduType type = PduType::Get;
+        Target target;
+        bool rediscovered = false;  // already sent again after discovering the engine anew
     };
     struct Ready {
         std::shared_ptr<AsyncScope::State> scope;
@@ -323,6 +327,7 @@ struct Session::Impl {
     std::list<Pooled> pool;
     std::map<uint64_t, Call> calls;
     std::deque<Ready> ready;
+    std::vector<uint64_t> rediscover;  // calls to send again on a new session, after their engine is discovered
     std::map<std::string, Credentials> users;
     bool closing = false;
     std::function<void()>* socketsChanged = nullptr;
@@ -378,15 +383,25 @@ struct Session::Impl {
                 return;
             if (pdu->command == SNMP_MSG_REPORT) {
                 r.reason = r.result = mapReport(pdu);
+                if (r.result == result::UsmUnknownEngineId && MayRediscover(it->second)) {
+                    sendAgain(id);
+                    return;
+                }
                 clearValues(r.pdu);
             } else {
+                if (it->second.pooled)
+                    it->second.pooled->answered = true;
                 copyResponse(pdu, r.pdu);
                 r.reason = result::AsyncResponse;
                 r.result = r.pdu.errorStatus;
             }
             break;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
-            r.reason = r.result = result::Timeout;
+            if (MayRediscover(it->second)) {
+                sendAgain(id);
+                return;
+            }
+            r.reason = r.result = it->second.pooled ? silenceResult(*it->second.pooled) : result::Timeout;
             clearValues(r.pdu);
             break;
         case NETSNMP_CALLBACK_OP_SEC_ERROR:
@@ -405,6 +420,65 @@ struct Session::Impl {
             return;
         }
         complete(it, std::move(r));
+    }
+
+    // An SNMPv3 agent that answered on this session and now stays silent may have restarted with another engine
+    // ID, which the session would go on using: the exchange is sent once more on a new session that discovers it.
+    static bool MayRediscover(const Call& call) {
+        return call.pooled && call.pooled->key.version == Version3 && call.pooled->answered && !call.rediscovered;
+    }
+    static bool MayRediscover(const Pooled& pooled, int outcome) {
+        return pooled.key.version == Version3 && pooled.answered &&
+               (outcome == result::Timeout || outcome == result::UsmUnknownEngineId);
+    }
+
+    // Retires the call's session and queues the call to be sent on a new one.
+    void sendAgain(uint64_t id) {
+        Call& call = calls.at(id);
+        call.rediscovered = true;
+        call.pooled->retired = true;
+        rediscover.push_back(id);
+    }
+
+    void resendRediscovered() {
+        std::vector<uint64_t> ids;
+        ids.swap(rediscover);
+        for (uint64_t id : ids) {
+            auto it = calls.find(id);
+            if (it == calls.end())
+                continue;
+            Call& call = it->second;
+            --call.pooled->outstanding;
+            call.pooled = nullptr;
+            Pooled* pooled = nullptr;
+            netsnmp_pdu* request = nullptr;
+            if (prepare(call.type, call.request, call.target, pooled, request) == result::Success) {
+                call.pooled = pooled;
+                ++pooled->outstanding;
+                if (snmp_sess_async_send(pooled->sessp, request, &Impl::onLibraryEvent,
+                                         reinterpret_cast<void*>(static_cast<uintptr_t>(id))) != 0)
+                    continue;
+                snmp_free_pdu(request);
+            }
+            it = calls.find(id);
+            if (it == calls.end())
+                continue;  // completed inside the send
+            AsyncResult r;
+            r.reason = r.result = result::Timeout;
+            r.pdu = it->second.request;
+            clearValues(r.pdu);
+            r.agent = it->second.agent;
+            complete(it, std::move(r));
+        }
+    }
+
+    // What an exchange that got no answer means. An agent that answered the engine discovery of an authPriv session
+    // but none of its requests could not decrypt them (a wrong privacy password), which it does not report.
+    static int silenceResult(const Pooled& pooled) {
+        if (pooled.key.version != Version3 || pooled.key.securityLevel != AuthPriv || pooled.answered)
+            return result::Timeout;
+        const netsnmp_session* s = snmp_sess_session(pooled.sessp);
+        return s && s->securityEngineIDLen > 0 ? result::UsmDecryptionError : result::Timeout;
     }
 
     static int securityResult(netsnmp_session* session) {
@@ -460,7 +534,7 @@ struct Session::Impl {
         void* sessp = snmp_sess_open(&s);
         if (!sessp)
             return mapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
-        pool.push_back({sessp, key, 0, false, false});
+        pool.push_back({sessp, key, 0, false, false, false});
         out = &pool.back();
         notifySockets();
         return result::Success;
@@ -666,21 +740,26 @@ int Session::get(Pdu& pdu, const Target& target) { return send(PduType::Get, pdu
 int Session::getNext(Pdu& pdu, const Target& target) { return send(PduType::GetNext, pdu, target); }
 int Session::set(Pdu& pdu, const Target& target) { return send(PduType::Set, pdu, target); }
 
-int Session::send(PduType type, Pdu& pdu, const Target& target) {
-    Impl::Pooled* pooled = nullptr;
+namespace {
+
+// One blocking exchange on the pooled session the target chooses (null when none could be prepared).
+int exchangeOnce(Session::Impl& impl, PduType type, Pdu& pdu, const Target& target, Session::Impl::Pooled*& pooled) {
     netsnmp_pdu* request = nullptr;
-    const int prepared = impl_->prepare(type, pdu, target, pooled, request);
-    if (prepared != result::Success)
+    const int prepared = impl.prepare(type, pdu, target, pooled, request);
+    if (prepared != result::Success) {
+        pooled = nullptr;
         return prepared;
+    }
     netsnmp_pdu* response = nullptr;
     // The library owns the request from here, sent or not.
     const int status = snmp_sess_synch_response(pooled->sessp, request, &response);
     int outcome;
     if (status == STAT_SUCCESS && response) {
+        pooled->answered = true;
         copyResponse(response, pdu);
         outcome = pdu.errorStatus;
     } else {
-        outcome = status == STAT_TIMEOUT ? result::Timeout : Impl::sessionError(pooled->sessp);
+        outcome = status == STAT_TIMEOUT ? Session::Impl::silenceResult(*pooled) : Session::Impl::sessionError(pooled->sessp);
         if (outcome == result::Success)
             outcome = result::Error;
         clearValues(pdu);
@@ -689,6 +768,21 @@ int Session::send(PduType type, Pdu& pdu, const Target& target) {
         snmp_free_pdu(response);
     return outcome;
 }
+
+} // namespace
+
+int Session::send(PduType type, Pdu& pdu, const Target& target) {
+    const Pdu original = pdu;
+    Impl::Pooled* pooled = nullptr;
+    const int outcome = exchangeOnce(*impl_, type, pdu, target, pooled);
+    if (!pooled || !Impl::MayRediscover(*pooled, outcome))
+        return outcome;
+    pooled->retired = true;
+    impl_->closeIdleRetired();
+    pdu = original;
+    return exchangeOnce(*impl_, type, pdu, target, pooled);
+}
+
 
 int Session::getAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
     return sendAsync(PduType::Get, pdu, target, scope, std::move(completion));
@@ -712,7 +806,7 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
 
     // The call exists before the send: the library may already report on it from inside the send.
     const uint64_t id = Impl::nextCallId();
-    Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled};
+    Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled, type, target, false};
     auto [it, inserted] = impl_->calls.emplace(id, std::move(call));
     (void)inserted;
     ++pooled->outstanding;
@@ -721,12 +815,12 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
     const int reqid = snmp_sess_async_send(pooled->sessp, request, &Impl::onLibraryEvent,
                                            reinterpret_cast<void*>(static_cast<uintptr_t>(id)));
     if (reqid != 0)
-        return result::Success;
+        return accepted();
 
     snmp_free_pdu(request);
     auto still = impl_->calls.find(id);
     if (still == impl_->calls.end())
-        return result::Success;  // completed inside the send: the completion is queued
+        return accepted();  // completed inside the send: the completion is queued
     const int failure = Impl::sessionError(pooled->sessp);
     if (failure == result::Timeout) {
         // SNMPv3 discovery timed out inside the send: the exchange ends as a time-out like any other.
@@ -736,7 +830,7 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
         clearValues(r.pdu);
         r.agent = target.address;
         impl_->complete(still, std::move(r));
-        return result::Success;
+        return accepted();
     }
     --pooled->outstanding;
     --still->second.scope->pending;
@@ -744,9 +838,16 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
     return failure == result::Success ? result::Error : failure;
 }
 
+int Session::accepted() {
+    if (exchangeStarted_)
+        exchangeStarted_();
+    return result::Success;
+}
+
 int Session::processPendingEvents() {
     for (Impl::Pooled& p : impl_->pool)
         impl_->poll(p);
+    impl_->resendRediscovered();
     impl_->closeIdleRetired();
     int delivered = 0;
     while (!impl_->ready.empty()) {

@@ -136,6 +136,8 @@ public:
     // Sockets of the open library sessions, for a readiness notifier; the handler runs whenever the set changes.
     std::vector<int> sockets() const;
     void setSocketsChangedHandler(std::function<void()> handler) { socketsChanged_ = std::move(handler); }
+    // Runs whenever an asynchronous exchange is accepted, so an idle event pump can wake up for it.
+    void setExchangeStartedHandler(std::function<void()> handler) { exchangeStarted_ = std::move(handler); }
 
     // Exchanges accepted whose completion has not been delivered (delivered or dropped).
     int outstanding() const;
@@ -145,11 +147,13 @@ public:
 private:
     int send(PduType type, Pdu& pdu, const Target& target);
     int sendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int accepted();  // tells the exchange-started handler; returns Success
 
     std::unique_ptr<Impl> impl_;
     std::string localEngineId_;
     uint32_t engineBoots_ = 0;
     std::function<void()> socketsChanged_;
+    std::function<void()> exchangeStarted_;
 };
 
 } // namespace snmp

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
@@ -29,6 +30,31 @@ MouseButton ToMouseButton(Qt::MouseButton button) {
     if (button == Qt::RightButton) return mbRight;
     if (button == Qt::MiddleButton) return mbMiddle;
     return mbLeft;
+}
+// The virtual key code of a Qt key, 0 for a key without one.
+int VirtualKey(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return VK_F1 + (key - Qt::Key_F1);
+    static const std::array<std::pair<int, int>, 19> keys = {{
+        {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB}, {Qt::Key_Backtab, VK_TAB},
+        {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Shift, VK_SHIFT},
+        {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU}, {Qt::Key_Escape, VK_ESCAPE},
+        {Qt::Key_Space, VK_SPACE}, {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT},
+        {Qt::Key_End, VK_END}, {Qt::Key_Home, VK_HOME}, {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP},
+        {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Down, VK_DOWN}, {Qt::Key_Delete, VK_DELETE},
+    }};
+    for (const auto& [qt, vk] : keys)
+        if (qt == key) return vk;
+    return key == Qt::Key_Insert ? VK_INSERT : 0;
+}
+
+// The one-byte character a key types, 0 for none.
+char TypedCharacter(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.size() == 1 && text[0].unicode() < 0x100) return static_cast<char>(text[0].unicode());
+    if (key.key() == Qt::Key_Backspace) return '\b';
+    return 0;
 }
 }  // namespace
 
@@ -324,12 +350,41 @@ void Control::SetPopupMenu(Component* menu) {
     widget_->setContextMenuPolicy(menu ? Qt::DefaultContextMenu : Qt::NoContextMenu);
 }
 
+int Control::FittingHeight() const { return widget_->minimumSizeHint().height(); }
+
 void Control::Click() {
     if (OnClick) OnClick(this);
 }
 
+bool Control::FocusInChildControl() const {
+    QWidget* focus = widget_->window()->focusWidget();  // also while the window is not the active one
+    if (!focus || focus == widget_ || !widget_->isAncestorOf(focus)) return false;
+    return std::any_of(children_.begin(), children_.end(),
+                       [focus](const Control* child) { return child->widget_ == focus || child->widget_->isAncestorOf(focus); });
+}
+
+bool Control::KeyEventDropped(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto life = LifeToken();
+    if (int code = VirtualKey(key->key()); code != 0 && OnKeyDown) {
+        const Qt::KeyboardModifiers held = key->modifiers();
+        const ShiftState shift{(held & Qt::ShiftModifier) != 0, (held & Qt::AltModifier) != 0,
+                               (held & Qt::ControlModifier) != 0};
+        FireUser([&] { OnKeyDown(this, code, shift); });
+        if (code == 0) return true;
+    }
+    if (char typed = TypedCharacter(*key); typed != 0 && OnKeyPress && !life.expired()) {
+        FireUser([&] { OnKeyPress(this, typed); });
+        if (typed == 0) return true;
+    }
+    return life.expired();
+}
+
 bool Control::WidgetEvent(QEvent* event) {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        // A key a focused child control leaves unhandled reaches its parents too; the child reported it.
+        return !FocusInChildControl() && KeyEventDropped(event);
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         mousePressed_ = mouse->button() == Qt::LeftButton;

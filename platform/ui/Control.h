@@ -19,6 +19,10 @@
 //   RadioButton::OnClick                  user and code (when it becomes checked)
 //   RadioGroup::OnClick                   user and code (when ItemIndex changes)
 //   Button/BitBtn/SpeedButton::OnClick    user click, or Click() from code
+//   OnKeyDown, OnKeyPress                 user only, on the control that has the focus: OnKeyDown
+//                                         with the virtual key code (keys without one are not
+//                                         reported), then OnKeyPress with the character the key
+//                                         types, if any; a handler that sets the key to 0 drops it
 // - A handler fired by a code change runs inside that call, and an exception it throws leaves
 //   through the call. A handler fired by the user runs from the event loop; an exception it throws
 //   goes to Application::HandleException and the program goes on. No exception leaves a Qt slot.
@@ -56,6 +60,8 @@ public:
 };
 using MouseEvent = std::function<void(Component* sender, MouseButton button, int x, int y)>;
 using MouseMoveEvent = std::function<void(Component* sender, int x, int y)>;
+using KeyEvent = std::function<void(Component* sender, int& key, ShiftState shift)>;
+using KeyPressEvent = std::function<void(Component* sender, char& key)>;
 
 class Control : public Component {
 public:
@@ -126,6 +132,8 @@ public:
     // The popup menu a right click (or the menu key) shows: a component that is a PopupProvider.
     Component* PopupMenu() const { return popupLife_.expired() ? nullptr : popupMenu_; }
     void SetPopupMenu(Component* menu);
+    // The least height that shows the control's text whole in its font (frame included).
+    int FittingHeight() const;
     void BringToFront();
     void SendToBack();
     void Repaint();
@@ -141,6 +149,8 @@ public:
     MouseEvent OnMouseDown;
     MouseEvent OnMouseUp;
     MouseMoveEvent OnMouseMove;
+    KeyEvent OnKeyDown;
+    KeyPressEvent OnKeyPress;
 
 protected:
     // Called for every event of the widget; true swallows it.
@@ -156,6 +166,9 @@ protected:
     virtual void ApplyGeometry();
     virtual void ApplyVisibility();
     bool IsTopLevel() const;
+    // Runs OnKeyDown and OnKeyPress for a key event; true when a handler dropped the key.
+    bool KeyEventDropped(QEvent* event);
+    bool FocusInChildControl() const;
     void SetColorQuietly(ui::Color color) { color_ = color; }
     // Context object for signal connections; gone before the widget, so no slot outlives the wrapper.
     QObject* SignalContext() const;

@@ -138,6 +138,8 @@ void Timer::SetEnabled(bool enabled) {
     Update();
 }
 
+bool Timer::Running() const { return timer_->isActive(); }
+
 void Timer::Update() {
     if (enabled_ && interval_ > 0)
         timer_->start(interval_);

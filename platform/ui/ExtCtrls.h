@@ -49,6 +49,7 @@ public:
     void SetInterval(int interval);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    bool Running() const;  // enabled with an interval above 0: ticks are due
 
     NotifyEvent OnTimer;
 

@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QAbstractItemDelegate>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -290,6 +292,9 @@ ListView::ListView(Component* owner)
     QObject::connect(flushTimer_.get(), &QTimer::timeout, flushTimer_.get(), [this] { FlushRows(); });
     QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, SignalContext(),
                      [this] { UserSelectionChanged(); });
+    QObject::connect(header, &QHeaderView::sectionResized, SignalContext(), [this](int index, int, int) {
+        if (sizingColumns_ == 0 && index >= 0 && index < columns_.Count()) columns_.Item(index)->userSized_ = true;
+    });
 }
 
 ListView::~ListView() {
@@ -317,6 +322,7 @@ void ListView::FlushRows() {
     lastFlush_ = std::chrono::steady_clock::now();
     SyncScope sync(syncing_);
     model_->Flush();
+    if (fittedRows_ < FitRowCount) FitColumnsToRows();
 }
 
 void ListView::RowDeleted(int index, ListItem* item) {
@@ -327,6 +333,7 @@ void ListView::RowDeleted(int index, ListItem* item) {
 
 void ListView::RowsCleared() {
     selectedItem_ = nullptr;
+    fittedRows_ = 0;
     flushTimer_->stop();
     SyncScope sync(syncing_);
     model_->Reset([&] { items_.items_.clear(); });
@@ -345,8 +352,40 @@ void ListView::ColumnsChanged() {
 
 void ListView::ApplyColumnWidth(const ListColumn& column) {
     QHeaderView* header = View()->horizontalHeader();
-    const int width = column.width_ == -2 ? header->sectionSizeHint(column.index_) : std::max(column.width_, 0);
-    header->resizeSection(column.index_, width);
+    ResizeColumn(column.index_, column.width_ == -2 ? header->sectionSizeHint(column.index_) : std::max(column.width_, 0));
+}
+
+void ListView::ResizeColumn(int index, int width) {
+    SyncScope sizing(sizingColumns_);
+    View()->horizontalHeader()->resizeSection(index, width);
+}
+
+// Widens the shown columns to the texts of the rows handed to the widget since the last fit.
+void ListView::FitColumnsToRows() {
+    const int from = fittedRows_;
+    fittedRows_ = std::min(model_->Shown(), FitRowCount);
+    QTableView* view = View();
+    QHeaderView* header = view->horizontalHeader();
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.font = view->font();
+    option.fontMetrics = view->fontMetrics();
+    const int gridLine = view->showGrid() ? 1 : 0;
+    for (int c = 0; c < columns_.Count(); ++c) {
+        ListColumn& column = *columns_.Item(c);
+        if (column.width_ == 0 || column.userSized_) continue;
+        int wanted = header->sectionSizeHint(c);
+        for (int row = from; row < fittedRows_ && wanted < FitWidthLimit; ++row) {
+            // As wide as the cell's text, margins included, is drawn without eliding.
+            const int cell = view->itemDelegate()->sizeHint(option, model_->index(row, c)).width() + gridLine;
+            wanted = std::max(wanted, cell);
+        }
+        wanted = std::min(wanted, FitWidthLimit);
+        if (header->sectionSize(c) < wanted) {
+            column.width_ = wanted;
+            ResizeColumn(c, wanted);
+        }
+    }
 }
 
 void ListView::SetHideSelection(bool hideSelection) {

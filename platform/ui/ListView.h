@@ -9,7 +9,9 @@
 // (selecting by code, GetItemAt) brings them up to date first.
 //
 // Column widths: 0 hides a column (its texts stay, for hints and reading back); -2 sizes it to its
-// caption. Reading Width back gives pixels.
+// caption. Reading Width back gives pixels. As the first FitRowCount rows after a clear reach the
+// widget, every shown column widens to its widest text among them (caption included, up to
+// FitWidthLimit pixels); columns never narrow, and a column the user has dragged keeps its width.
 //
 // Coordinates of mouse events and GetItemAt are client coordinates: inside the border, with the
 // column header at the top.
@@ -115,6 +117,7 @@ private:
     std::string caption_;
     int width_ = 50;
     bool autoSize_ = false;
+    bool userSized_ = false;
 };
 
 class ListColumns {
@@ -172,6 +175,8 @@ public:
     LVSelectItemEvent OnSelectItem;
 
     static constexpr int BatchIntervalMs = 50;
+    static constexpr int FitWidthLimit = 300;
+    static constexpr int FitRowCount = 100;
 
 protected:
     bool WidgetEvent(QEvent* event) override;
@@ -193,6 +198,8 @@ private:
     void RowChanged(const ListItem& item);
     void ColumnsChanged();
     void ApplyColumnWidth(const ListColumn& column);
+    void ResizeColumn(int index, int width);
+    void FitColumnsToRows();
     void ApplySelectionColors();
     void ChangeSelection(ListItem* item, bool selected);
     void ShowSelectionInWidget();
@@ -210,6 +217,8 @@ private:
     std::chrono::steady_clock::time_point lastFlush_{};
     int updateLock_ = 0;
     int syncing_ = 0;
+    int sizingColumns_ = 0;
+    int fittedRows_ = 0;  // rows since the last clear that the column widths have seen
     bool readOnly_ = true;
     bool rowSelect_ = true;
     bool hideSelection_ = false;

@@ -80,7 +80,8 @@ void MenuItem::SetAutoCheck(bool autoCheck) {
 }
 
 void MenuItem::ApplyAction() {
-    action_->setText(ToQString(caption_));
+    // A separator's caption "-" only marks it; drawn, it is a bare line.
+    action_->setText(IsSeparator() ? QString() : ToQString(caption_));
     action_->setSeparator(IsSeparator());
     action_->setVisible(visible_);
     action_->setEnabled(enabled_);

@@ -5,6 +5,19 @@
 
 namespace ui {
 
+// Virtual key codes of OnKeyDown: letters and digits are their upper-case character codes.
+inline constexpr int VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18;
+inline constexpr int VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36;
+inline constexpr int VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46;
+inline constexpr int VK_F1 = 112, VK_F3 = 114, VK_F12 = 123;
+
+// The modifier keys held with a key.
+struct ShiftState {
+    bool Shift = false;
+    bool Alt = false;
+    bool Ctrl = false;
+};
+
 // Colours are 0x00BBGGRR; system colours have the high byte 0xFF and a system index in the low byte.
 using Color = int32_t;
 inline constexpr Color clBlack = 0x000000;

@@ -53,6 +53,7 @@ TAboutForm::TAboutForm(ui::Component* owner) : ui::Form(owner) {
     BT_Ok->SetBounds(136, 81, 51, 20);
     BT_Ok->SetCaption("OK");
     BT_Ok->OnClick = [this](ui::Component* sender) { BT_OkClick(sender); };
+    BT_Ok->OnKeyDown = [this](ui::Component* sender, int& key, ui::ShiftState shift) { BT_OkKeyDown(sender, key, shift); };
     OnActivate = [this](ui::Component* sender) { FormActivate(sender); };
     OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
 }
@@ -66,8 +67,8 @@ void TAboutForm::FormActivate(ui::Component*) {
 
 void TAboutForm::BT_OkClick(ui::Component*) { Close(); }
 
-void TAboutForm::BT_OkKeyDown(ui::Component*, int key, bool shift, bool alt) {
-    if (shift && alt && key == VK_F3) VersionLabel->SetCaption(AboutBuildVersion);
+void TAboutForm::BT_OkKeyDown(ui::Component*, int& key, ui::ShiftState shift) {
+    if (shift.Shift && shift.Alt && key == ui::VK_F3) VersionLabel->SetCaption(AboutBuildVersion);
 }
 
 void TAboutForm::FormClose(ui::Component*, ui::CloseAction& action) { action = ui::caFree; }

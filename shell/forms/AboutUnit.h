@@ -19,12 +19,11 @@ public:
 
     void FormActivate(ui::Component* sender);
     void BT_OkClick(ui::Component* sender);
-    // key: virtual key code; only Shift and Alt held together matter, other modifiers may be held too.
-    void BT_OkKeyDown(ui::Component* sender, int key, bool shift, bool alt);
+    // OK's key handler: Shift+Alt+F3 (other modifiers may be held too) shows the build string.
+    void BT_OkKeyDown(ui::Component* sender, int& key, ui::ShiftState shift);
     void FormClose(ui::Component* sender, ui::CloseAction& action);
 };
 
-inline constexpr int VK_F3 = 114;
 inline constexpr const char* AboutReleaseVersion = "Release Version 2.70";
 inline constexpr const char* AboutBuildVersion = "Release Version 2.70R16(Build 2010/4/19) ";
 

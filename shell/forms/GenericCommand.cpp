@@ -3,25 +3,7 @@
 #include "Catalog.h"
 #include "Exception.h"
 
-#include <cstring>
-
 namespace {
-
-struct NamedChecker {
-    const char* Name;
-    NxTextChecker Checker;
-};
-
-constexpr NamedChecker Checkers[] = {
-    {"CheckIpText", CheckIpText},
-    {"CheckMulticastIpText", CheckMulticastIpText},
-    {"CheckIpv6HexText", CheckIpv6HexText},
-    {"CheckMacText", CheckMacText},
-    {"CheckMulticastMacText", CheckMulticastMacText},
-    {"CheckUnicastMacText", CheckUnicastMacText},
-    {"CheckNetmaskText", CheckNetmaskText},
-    {"NormalizeHexWordText", NormalizeHexWordText},
-};
 
 GenericDialogKind DialogKind(CommandKind kind) {
     switch (kind) {
@@ -35,9 +17,8 @@ GenericDialogKind DialogKind(CommandKind kind) {
 }
 
 GenericTableRef TableRef(const CommandTable& table) {
-    const MibObjectTable found = table.Label ? FindCatalogTable(table.Label) : nullptr;
-    if (!found) throw Exception(std::string("No catalogue table ") + (table.Label ? table.Label : "(none)") + "!");
-    return {found, table.ListKind, table.KeyCount, {}};
+    if (!table.Catalog) throw Exception("No catalogue table!");
+    return {table.Catalog->Table, table.ListKind, table.KeyCount, {}};
 }
 
 GenericDialogExtras Extras(const CommandExtras& row, const CommandContext& context) {
@@ -47,12 +28,8 @@ GenericDialogExtras Extras(const CommandExtras& row, const CommandContext& conte
     extras.NoEdit = row.NoEdit;
     extras.NoEditButton = row.NoEditButton;
     extras.NoAdd = row.NoAdd;
-    for (const RowFormat& format : row.Formats) {
-        NxTextChecker checker = nullptr;
-        if (format.Checker && !(checker = TextCheckerNamed(format.Checker)))
-            throw Exception(std::string("No text checker ") + format.Checker + "!");
-        extras.Formats.push_back({format.Row, format.Format ? format.Format : "", checker});
-    }
+    for (const RowFormat& format : row.Formats)
+        extras.Formats.push_back({format.Row, format.Format ? format.Format : "", TextCheckerOf(format.Checker)});
     extras.OptionalRows.assign(row.OptionalRows.begin(), row.OptionalRows.end());
     extras.EditWidth = row.EditWidth;
     extras.EditWidthPlus = row.EditWidthPlus;
@@ -74,10 +51,18 @@ GenericDialogExtras Extras(const CommandExtras& row, const CommandContext& conte
 
 }  // namespace
 
-NxTextChecker TextCheckerNamed(const char* name) {
-    if (name == nullptr) return nullptr;
-    for (const NamedChecker& checker : Checkers)
-        if (std::strcmp(checker.Name, name) == 0) return checker.Checker;
+NxTextChecker TextCheckerOf(TextCheck check) {
+    switch (check) {
+    case TextCheck::None: return nullptr;
+    case TextCheck::CheckIpText: return CheckIpText;
+    case TextCheck::CheckMulticastIpText: return CheckMulticastIpText;
+    case TextCheck::CheckIpv6HexText: return CheckIpv6HexText;
+    case TextCheck::CheckMacText: return CheckMacText;
+    case TextCheck::CheckMulticastMacText: return CheckMulticastMacText;
+    case TextCheck::CheckUnicastMacText: return CheckUnicastMacText;
+    case TextCheck::CheckNetmaskText: return CheckNetmaskText;
+    case TextCheck::NormalizeHexWordText: return NormalizeHexWordText;
+    }
     return nullptr;
 }
 
@@ -95,7 +80,7 @@ GenericDialogRecipe GenericDialogRecipeFor(const GenericDialogRequest& request) 
         return recipe;
     }
     recipe.Table = TableRef(command.Table);
-    if (command.Extras.StateTable.Label)
+    if (command.Extras.StateTable.Catalog)
         recipe.StateCheck = {TableRef(command.Extras.StateTable),
                              command.Extras.StateOffMessage ? command.Extras.StateOffMessage : ""};
     if (command.Kind == CommandKind::PortRowEditor) {

@@ -4,11 +4,11 @@
 #include "GUIGenericDialog.h"
 
 // The description of a scalars editor, table list (with or without Add/Delete), tabbed or port row editor row.
-// Raises Exception for a table label the catalogue does not hold or a checker the module does not know.
+// Raises Exception for a row without a catalogue table.
 GenericDialogRecipe GenericDialogRecipeFor(const GenericDialogRequest& request);
 
 // The engine's runner: builds, shows and frees the dialog of a request.
 void RunGenericCommandDialog(const GenericDialogRequest& request);
 
-// A text checker by its name, or null.
-NxTextChecker TextCheckerNamed(const char* name);
+// The checker function of a row's text check; null for TextCheck::None.
+NxTextChecker TextCheckerOf(TextCheck check);

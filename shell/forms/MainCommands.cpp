@@ -47,6 +47,7 @@ void TMainForm::RunCommand(const std::string& handler) {
 void TMainForm::RunPortCommand(const std::string& handler, const std::string& portHint) {
     for (const MenuCommand& command : PortPopupCommands()) {
         if (handler != command.Handler) continue;
+        DialogCaption = command.Title;
         RunPortRowCommand(command, portHint, MakeCommandContext());
         return;
     }

@@ -22,6 +22,7 @@
 #include "Program.h"
 #include "Screen.h"
 #include "ScrollBox.h"
+#include "StackingPortUitFormUnit.h"
 #include "StdCtrls.h"
 #include "WaitingFormUnit.h"
 
@@ -66,6 +67,9 @@ int CellNumber(const std::string& text) {
     }
     throw Exception("'" + text + "' is not a valid integer value");
 }
+
+// A read that got no answer at all: every try timed out, or nothing could be sent.
+bool GaveNoAnswer(NxSNMPErrorCode code) { return code == NxErrTimeout || code == NxErrTransportFailed; }
 
 bool UnitPresent(const ui::ListItem& row) {
     const std::string state = SubItem(row, ucExistState);
@@ -154,7 +158,11 @@ void TMainForm::CreateComponents() {
     UpdateRmonMenusStep = [this] { UpdateRmonMenus(); };
     Update8021xMenusStep = [this] { Update8021xMenus(); };
     StpVersionRereadStep = [this] {
-        if (StpVersionRequest) StpVersionRequest->Get();
+        try {
+            if (StpVersionRequest) StpVersionRequest->Get();
+        } catch (const std::exception& error) {
+            ShowMainStatus(error.what());  // the command goes on
+        }
     };
 }
 
@@ -188,14 +196,20 @@ void TMainForm::CreateHiddenTexts() {
 void TMainForm::CreatePortPopup() {
     PortInfoPopupMenu = new ui::PopupMenu(this);
     PortInfoPopupMenu->SetName("PortInfoPopupMenu");
-    const std::pair<const char*, const char*> items[] = {{"PortInformation2", "Port Information"},
-                                                         {"PortConfiguration1", "Port Configuration"}};
-    for (const auto& [name, caption] : items) {
+    struct PopupItem {
+        const char* Name;
+        const char* Caption;
+        void (TMainForm::*Click)(ui::Component*);
+    };
+    const PopupItem items[] = {{"PortInformation2", "Port Information", &TMainForm::PortInformation2Click},
+                               {"PortConfiguration1", "Port Configuration", &TMainForm::PortConfiguration1Click}};
+    for (const PopupItem& entry : items) {
         auto* item = new ui::MenuItem(this);
-        item->SetName(name);
-        item->SetCaption(caption);
+        item->SetName(entry.Name);
+        item->SetCaption(entry.Caption);
+        item->OnClick = [this, click = entry.Click](ui::Component* sender) { (this->*click)(sender); };
         PortInfoPopupMenu->Items().Add(item);
-        menuItems_[name] = item;
+        menuItems_[entry.Name] = item;
     }
 }
 
@@ -232,13 +246,18 @@ void TMainForm::StartDevice() {
     DefaultSNMPSecurity.Version = 0;
 
     host::Registry registry;
+    // Files that are there but cannot be read are named; the start goes on without them.
+    std::vector<std::string> refusals;
+    if (const std::string refusal = registry.Refusal(); !refusal.empty()) refusals.push_back(refusal);
     const ModuleKey moduleKey = ReadModuleKey(registry);
     ModulePath = moduleKey.ModulePath;
     if (moduleKey.Opened) {
         ApplyModelMenuProfile(true);
         ShowPoeAndImageMenus();
     }
-    LoadModuleMessageFiles(ModuleDirectory(ModulePath));
+    for (const std::string& refusal : LoadModuleMessageFiles(ModuleDirectory(ModulePath))) refusals.push_back(refusal);
+    for (const std::string& refusal : refusals)
+        ui::MessageBox(nullptr, refusal, ui::Application::Instance().Title());
     ConfigurationDirectory = ReadConfigurationDirectory(registry);
     HostProgramDirectory = ReadHostProgramDirectory(registry);
 
@@ -340,6 +359,7 @@ bool TMainForm::InitUnitInformation() {
             UnitRequest = request;
             request->Request.Vars = NxSNMPVarList(PanelCatalogTable(UnitTable), MVT_FMV, 1);
             request->Mode = NxSNMPRequest2Controls::ModeSync;
+            request->MaxRows = MaxStackUnits;  // an agent that never ends the table cannot hold the start
             request->SetStatusPanel(StatusBar->Panels()[0]);
             request->BindListView(UnitListView);
         } catch (const std::exception&) {
@@ -362,8 +382,18 @@ bool TMainForm::InitUnitInformation() {
             return false;
         }
     }
+    // A switch that gave no answer is not asked again read after read while the window comes up.
+    if (deviceSilent_) {
+        ShowMainStatus(SilentDeviceStatus());
+        return false;
+    }
     try {
         StackModeRequest->Get();
+        if (GaveNoAnswer(StackModeRequest->Request.LastCode)) {
+            deviceSilent_ = true;
+            ShowMainStatus(SilentDeviceStatus());
+            return false;
+        }
         ::StackModeText = ST_StackMode->Caption();
         // A rebuild reads the rows again too, so that added and removed units show.
         if (::StackUnitCount == 0 || !firstInit_) UnitRequest->Get();
@@ -379,11 +409,17 @@ bool TMainForm::InitUnitInformation() {
 
 void TMainForm::FreeUnitRequest() { StopAndFree(UnitRequest); }
 
+std::string TMainForm::SilentDeviceStatus() const {
+    const NxSNMPRequest& asked = StackModeRequest->Request;
+    return SilentDeviceText(asked.Device, asked.Security.Version, ConfigurationDirectory, DeviceSettingTexts[dsAddress]);
+}
+
 void TMainForm::FormActivate(ui::Component*) {
     if (Activated) return;
     PanelCount = 0;
     Activated = true;
     ShowPanelBuild("Initializing Panel");
+    deviceSilent_ = false;  // from now on every read asks the switch again
 }
 
 void TMainForm::RefreshPanel1Click(ui::Component*) {
@@ -392,6 +428,7 @@ void TMainForm::RefreshPanel1Click(ui::Component*) {
         return;
     firstInit_ = false;
     ShowPanelBuild("");
+    deviceSilent_ = false;
 }
 
 // The waiting form runs the build steps on its activation and closes itself; an empty caption keeps its own.
@@ -533,10 +570,23 @@ void TMainForm::ReleasePortButtons() {
     for (ui::SpeedButton* button : portButtons_) button->SetDown(false);
 }
 
+void TMainForm::PortInformation2Click(ui::Component*) { RunPortPopupCommand("PortInformation2Click"); }
+
+void TMainForm::PortConfiguration1Click(ui::Component*) { RunPortPopupCommand("PortConfiguration1Click"); }
+
+// The button under the popup (none once its view was closed) is selected and its port's row editor opens.
+void TMainForm::RunPortPopupCommand(const std::string& handler) {
+    auto* button = dynamic_cast<ui::SpeedButton*>(PortInfoPopupMenu->PopupComponent());
+    if (!button) return;
+    ReleasePortButtons();
+    button->SetDown(true);
+    RunPortCommand(handler, button->Hint());
+}
+
 // Reads one device state through its request (into the hidden text) and applies the state's menu rule.
 void TMainForm::UpdateStateMenus(DeviceStateRule rule, NxSNMPRequest2Edits* request, const ui::Label* text) {
-    UpdateDeviceStateMenus(*this, rule, [request, text] {
-        if (request) request->Get();
+    UpdateDeviceStateMenus(*this, rule, [this, request, text] {
+        if (request && !deviceSilent_) request->Get();
         return text->Caption();
     });
 }

@@ -115,6 +115,10 @@ public:
     void CreateUnitPanel(const std::string& model, const std::string& caption);
     void PortButtonClick(ui::SpeedButton* button);
     void ReleasePortButtons();
+    // The port popup's two commands: the button the popup was opened on becomes the one selected port, and the
+    // row editor of that port (its hint is the row instance) opens.
+    void PortInformation2Click(ui::Component* sender);
+    void PortConfiguration1Click(ui::Component* sender);
     // "Refresh Panel": asks, then closes and rebuilds the views inside the waiting form.
     void RefreshPanel1Click(ui::Component* sender);
 
@@ -149,6 +153,7 @@ private:
     void CreateComponents();
     void CreateHiddenTexts();
     void CreatePortPopup();
+    void RunPortPopupCommand(const std::string& handler);
     void CreateStateRequests();
     NxSNMPRequest2Edits* NewStateRequest(const char* table, ui::StaticText* text);
     void ShowPanelBuild(const std::string& caption);
@@ -158,11 +163,13 @@ private:
     void FreeUnitRequest();
     void UpdateStateMenus(DeviceStateRule rule, NxSNMPRequest2Edits* request, const ui::Label* text);
     void ShowMainStatus(const std::string& text);
+    std::string SilentDeviceStatus() const;
     void CreateMenuItems(ui::MenuItem& parent, const MainMenuItem& data);
     void StartDevice();
 
     std::map<std::string, ui::MenuItem*> menuItems_;
     bool firstInit_ = false;
+    bool deviceSilent_ = false;  // the switch gave no answer during this build of the window: ask no more
     std::vector<ui::SpeedButton*> portButtons_;
     ui::ImageList* imageList1_ = nullptr;
     ui::ImageList* imageList2_ = nullptr;

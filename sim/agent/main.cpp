@@ -9,11 +9,8 @@
 
 namespace {
 
-// The option lists are read while the catalogue is started; the MIB keeps copies of what it needs.
 void SeedCatalogue(sim::SimMib& mib, int rows) {
-    CatalogStartup();
-    const sim::SeedReport report = sim::SeedTables(mib, sim::SeedTablesFromCatalog(AllCatalogTables()), rows);
-    CatalogExit();
+    const sim::SeedReport report = sim::SeedServedTables(mib, rows);
     for (const std::string& problem : report.problems)
         std::cerr << "qswsim: catalogue: " << problem << "\n";
 }

@@ -208,6 +208,7 @@ bool NxSNMPRequest2Controls::Get() {
     StatusTemplate = StatusTemplateGet;
     BeforeGet();
     RowCount = 0;
+    walkRows_ = 0;
     if (Mode == ModeSync) return GetBlocking();
     if (Mode == ModeAsync) return GetAsynchronous();
     return true;
@@ -220,7 +221,12 @@ bool NxSNMPRequest2Controls::GetBlocking() {
     bool ok = false;
     if (IsTableList()) {
         // A step that delivers a row with an error ends the walk: its values are not the row's.
-        for (bool first = true; Request.Get(ok, first) && ok; first = false) TestRow();
+        for (bool first = true; Request.Get(ok, first) && ok; first = false) {
+            TestRow();
+            // A modal form closed between two rows waits for the walk to return: it ends here.
+            if (RowLimitReached() || (OwnerForm && OwnerForm->Modal() && OwnerForm->ModalResult() != ui::mrNone))
+                break;
+        }
     } else {
         Request.Get(ok, true);
         if (ok) TestRow();
@@ -307,7 +313,8 @@ void NxSNMPRequest2Controls::GetDone(const NxSNMPError& result) {
         return;
     }
     TestRow();
-    if (Request.Active) SendNextStep(false);
+    if (RowLimitReached()) EndWalk(result);
+    else if (Request.Active) SendNextStep(false);
     else StopWalk(result);
 }
 

@@ -53,6 +53,7 @@ public:
     uint8_t Busy = 0;             // a Get or Set is under way (read it; the object keeps it)
     ui::Form* OwnerForm;
     int32_t RowCount = 0;         // rows (or scalar sets) handed to RowReceived during the last Get
+    int32_t MaxRows = 0;          // a walk ends after this many rows from the agent, filtered or not (0: no limit)
     NxStatusTarget StatusTarget;
     int32_t StatusTemplate = StatusTemplateGet;
     uint8_t RefreshAfterSet = 1;  // a table is read again after a successful Set
@@ -112,6 +113,8 @@ private:
     void SetSendFailed(const NxSNMPError& result);
     void EndWalk(const NxSNMPError& result);
     void StopWalk(const NxSNMPError& result);
+    // Counts one delivered row; true when the walk has read as many as MaxRows allows.
+    bool RowLimitReached() { return ++walkRows_ >= MaxRows && MaxRows > 0; }
     void ReadEnded();
     void WriteEnded();
     void StartHeldGet();
@@ -126,5 +129,6 @@ private:
     bool reading_ = false;    // a Get runs (for an asynchronous walk: until its last answer)
     int writing_ = 0;         // Sets under way (asynchronous: until their answers)
     bool getHeld_ = false;    // a Get waits for the SETs in flight
+    int32_t walkRows_ = 0;    // rows the agent delivered in the walk under way
     std::shared_ptr<int> life_ = std::make_shared<int>(0);  // lets a completion see that a callback freed us
 };

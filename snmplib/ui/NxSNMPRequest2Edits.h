@@ -107,7 +107,8 @@ public:
     void ListItemToData();
     // Shows variable n (every variable for -1) in its bound controls.
     void DataToControls(int n);
-    // Reads the controls bound to variable n (every settable variable for -1) back into the value texts.
+    // Reads the controls bound to variable n (every settable variable for -1) back into the value texts. A text
+    // that is not of its syntax or outside its range raises -518 naming the variable's caption.
     void ControlsToData(int n);
 
 protected:
@@ -138,6 +139,8 @@ private:
     std::vector<int> columnOrder_;            // the variable of each list-view column, as the columns were built
     std::vector<std::string> rowIndexRests_;  // the IndexRest of each list-view row the binding added, by row
     void ShowBinding(const NxControlBinding& binding);
+    void ReadVariable(int i, NxSNMPVarItem& variable);
+    bool EditsLeftEmpty(int i) const;
     std::string ReadBinding(const NxControlBinding& binding, const NxSNMPVarItem& variable,
-                            const std::string& current, bool& keep);
+                            const std::string& current);
 };

@@ -31,17 +31,8 @@ std::string Hex2(uint8_t octet) {
     return text;
 }
 
-// A number as C's atol reads it: blanks, a sign, the leading digits; 0 without digits.
-long long ReadNumber(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < (1LL << 40); ++i)
-        value = value * 10 + (text[i] - '0');
-    return negative ? -value : value;
-}
+// The whole text of an edit as a number from 0 to max; anything else raises -518.
+long long EditNumber(const ui::Edit* edit, long long max) { return DecimalInRange(edit->Text(), 0, max); }
 
 uint32_t LittleEndian32(const std::string& octets) {
     if (octets.size() < 4) RaiseNxSNMPError(NxErrBadPartValue);
@@ -173,42 +164,46 @@ void ShowInEdits(const std::vector<ui::Edit*>& edits, int32_t syntax, const std:
     }
 }
 
-// Edits joined as hex octets: an empty edit counts "00", a one-character edit gets a leading "0".
+// Edits joined as hex octets: an empty edit counts "00", a one-character edit gets a leading "0", a longer one
+// raises -518.
 std::string JoinHex(const std::vector<ui::Edit*>& edits, size_t count) {
     std::string hex;
     for (size_t i = 0; i < count && i < edits.size(); ++i) {
         const std::string part = edits[i]->Text();
+        if (part.size() > 2) RaiseNxSNMPError(NxErrBadPartValue);
         hex += part.empty() ? "00" : part.size() == 1 ? "0" + part : part;
     }
     return hex;
 }
 
-std::string JoinDecimal(const std::vector<ui::Edit*>& edits, size_t count) {
+std::string JoinDecimal(const std::vector<ui::Edit*>& edits, size_t count, long long max) {
     std::string text;
     for (size_t i = 0; i < count; ++i) {
         if (i > 0) text += '.';
-        text += std::to_string(ReadNumber(edits[i]->Text()));
+        text += std::to_string(EditNumber(edits[i], max));
     }
     return text;
 }
 
-// The part text the edits of a multi-edit form give back.
+// The part text the edits of a multi-edit form give back; every edit must hold a number within its field.
 std::string ReadFromEdits(const std::vector<ui::Edit*>& edits, int32_t syntax) {
-    auto number = [&](size_t i) { return ReadNumber(edits[i]->Text()); };
+    auto number = [&](size_t i, long long max) { return EditNumber(edits[i], max); };
     switch (syntax) {
     case sxBitStr:
     case sxOctetStr:
     case sxOpaque:
         return JoinHex(edits, edits.size());
     case sxObjectId:
-        return JoinDecimal(edits, edits.size());
+        return JoinDecimal(edits, edits.size(), UINT32_MAX);
     case sxIpAddress:
     case sxNsapAddr:
         RequireEdits(edits, 4);
-        return JoinDecimal(edits, 4);
+        return JoinDecimal(edits, 4, 255);
     case sxTimeTicks: {
         RequireEdits(edits, 5);
-        const long long t = number(0) * 8640000 + number(1) * 360000 + number(2) * 6000 + number(3) * 100 + number(4);
+        const long long t = number(0, 497) * 8640000 + number(1, 23) * 360000 + number(2, 59) * 6000 +
+                            number(3, 59) * 100 + number(4, 99);
+        if (t > UINT32_MAX) RaiseNxSNMPError(NxErrBadPartValue);
         return TimeTicksText(static_cast<uint32_t>(t));
     }
     case sxMacAddress:
@@ -217,24 +212,26 @@ std::string ReadFromEdits(const std::vector<ui::Edit*>& edits, int32_t syntax) {
     case sxDateTime: {
         RequireEdits(edits, 10);
         NxDateTime dt(std::string{});
-        dt.Year = static_cast<uint16_t>(number(0));
-        dt.Month = static_cast<uint8_t>(number(1));
-        dt.Day = static_cast<uint8_t>(number(2));
-        dt.Hour = static_cast<uint8_t>(number(3));
-        dt.Minutes = static_cast<uint8_t>(number(4));
-        dt.Seconds = static_cast<uint8_t>(number(5));
-        dt.DeciSeconds = static_cast<uint8_t>(number(6));
+        dt.Year = static_cast<uint16_t>(number(0, UINT16_MAX));
+        dt.Month = static_cast<uint8_t>(number(1, 12));
+        dt.Day = static_cast<uint8_t>(number(2, 31));
+        dt.Hour = static_cast<uint8_t>(number(3, 23));
+        dt.Minutes = static_cast<uint8_t>(number(4, 59));
+        dt.Seconds = static_cast<uint8_t>(number(5, 60));
+        dt.DeciSeconds = static_cast<uint8_t>(number(6, 9));
         const std::string direction = edits[7]->Text();
+        if (direction.size() > 1 || (direction.size() == 1 && direction != "+" && direction != "-"))
+            RaiseNxSNMPError(NxErrBadPartValue);
         dt.Direction = direction.empty() ? '+' : direction[0];
-        dt.UtcHours = static_cast<uint8_t>(number(8));
-        dt.UtcMinutes = static_cast<uint8_t>(number(9));
+        dt.UtcHours = static_cast<uint8_t>(number(8, 13));
+        dt.UtcMinutes = static_cast<uint8_t>(number(9, 59));
         return dt.ToString();
     }
     case sxBcDateTime: {
         RequireEdits(edits, 7);
         char text[64];
-        std::snprintf(text, sizeof text, "%04lld/%02lld/%02lld %02lld:%02lld:%02lld", number(0), number(1), number(2),
-                      number(3), number(4), number(5));
+        std::snprintf(text, sizeof text, "%04lld/%02lld/%02lld %02lld:%02lld:%02lld", number(0, 9999), number(1, 12),
+                      number(2, 31), number(3, 23), number(4, 59), number(5, 59));
         return text;
     }
     case sxIpv6Address:
@@ -242,7 +239,7 @@ std::string ReadFromEdits(const std::vector<ui::Edit*>& edits, int32_t syntax) {
         return JoinHex(edits, 16);
     case sxInetAddress:
         if (edits.size() < 4 || edits.size() > 16) RaiseNxSNMPError(NxErrTooFewControls);
-        return edits.size() < 16 ? JoinDecimal(edits, 4) : JoinHex(edits, 16);
+        return edits.size() < 16 ? JoinDecimal(edits, 4, 255) : JoinHex(edits, 16);
     default:
         return edits[0]->Text();
     }
@@ -282,10 +279,16 @@ std::string PortListTemplate(const std::string& value, const std::string& typed)
             continue;
         }
         const size_t end = typed.find_first_not_of("0123456789", i);
-        highest = std::max(highest, ReadNumber(typed.substr(i, std::min<size_t>(end - i, 9))));
+        highest = std::max(highest, std::stoll(typed.substr(i, std::min<size_t>(end - i, 9))));
         i = end == std::string::npos ? typed.size() : end;
     }
     return std::string(static_cast<size_t>((highest + 7) / 8) * 2, '0');
+}
+
+// The raw octets of a variable's value; a value the row lacks (a sparse table) gives none.
+std::string ValueOctets(const NxSNMPVarItem& variable) {
+    const std::string text = variable.Options ? variable.Options->TextToValue(variable.Value) : variable.Value;
+    return IsNoValueText(variable.Syntax, text) ? std::string() : TextToRaw(text, variable.Syntax);
 }
 
 void WritePart(std::string& octets, int32_t offset, const std::string& part) {
@@ -311,7 +314,7 @@ void NxSNMPRequest2Edits::DataToControls(int n) {
 void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
     const NxSNMPVarItem& variable = *Request.Vars.GetVar(binding.VarIndex);
     std::string text = variable.Options ? variable.Options->TextToValue(variable.Value) : variable.Value;
-    std::string octets = TextToRaw(text, variable.Syntax);
+    std::string octets = ValueOctets(variable);
     const NxOptionList* list = binding.Options;
     if (binding.IsPart(variable.Syntax)) {
         octets = ExtractPart(octets, binding.Offset, binding.Syntax);
@@ -362,27 +365,50 @@ void NxSNMPRequest2Edits::ControlsToData(int n) {
     for (int i = 0; i < vars.GetCount(); ++i) {
         if ((n != -1 && i != n) || !vars.IsSettable(i)) continue;
         NxSNMPVarItem& variable = *vars.GetVar(i);
-        const std::string text = variable.Options ? variable.Options->TextToValue(variable.Value) : variable.Value;
-        std::string octets = TextToRaw(text, variable.Syntax);
-        bool bound = false;
-        for (size_t b = 0; b < Bindings.size(); ++b) {
-            const NxControlBinding& binding = *Bindings[b];
-            if (binding.VarIndex != i) continue;
-            if (!bound && variable.Syntax == sxDisplayStr) octets.clear();  // its parts are laid out anew
-            bound = true;
-            bool keep = false;
-            const std::string part = ReadBinding(binding, variable, variable.Value, keep);
-            if (!keep) WritePart(octets, binding.Offset, part);
+        try {
+            ReadVariable(i, variable);
+        } catch (const Exception& e) {
+            // A typed text that cannot be sent names its row; nothing of the write goes out.
+            throw Exception(NamedErrorText(e.Message, variable.Caption), e.HelpContext);
         }
-        if (!bound) continue;
-        variable.Value = RawToText(octets, variable.Syntax);
-        if (variable.Options) variable.Value = variable.Options->ValueToText(variable.Value);
     }
 }
 
-// The octets one binding's controls give for its part; keep is set when the controls give nothing to write.
+// Whether every control bound to variable i is an edit left empty.
+bool NxSNMPRequest2Edits::EditsLeftEmpty(int i) const {
+    bool any = false;
+    for (const auto& binding : Bindings) {
+        if (binding->VarIndex != i) continue;
+        for (ui::Control* control : binding->Controls) {
+            auto* edit = dynamic_cast<ui::Edit*>(control);
+            if (!edit || !edit->Text().empty()) return false;
+        }
+        any = true;
+    }
+    return any;
+}
+
+void NxSNMPRequest2Edits::ReadVariable(int i, NxSNMPVarItem& variable) {
+    // A value the row lacks (a sparse table) left empty stays without value and is not written.
+    const std::string wire = variable.Options ? variable.Options->TextToValue(variable.Value) : variable.Value;
+    if (IsNoValueText(variable.Syntax, wire) && EditsLeftEmpty(i)) return;
+    std::string octets = ValueOctets(variable);
+    bool bound = false;
+    for (size_t b = 0; b < Bindings.size(); ++b) {
+        const NxControlBinding& binding = *Bindings[b];
+        if (binding.VarIndex != i) continue;
+        if (!bound && variable.Syntax == sxDisplayStr) octets.clear();  // its parts are laid out anew
+        bound = true;
+        WritePart(octets, binding.Offset, ReadBinding(binding, variable, variable.Value));
+    }
+    if (!bound) return;
+    variable.Value = RawToText(octets, variable.Syntax);
+    if (variable.Options) variable.Value = variable.Options->ValueToText(variable.Value);
+}
+
+// The octets one binding's controls give for its part; a text that is not of the part's syntax raises -518.
 std::string NxSNMPRequest2Edits::ReadBinding(const NxControlBinding& binding, const NxSNMPVarItem& variable,
-                                             const std::string& current, bool& keep) {
+                                             const std::string& current) {
     const NxOptionList* list = binding.Options;
     if (!binding.IsPart(variable.Syntax) && !list) list = variable.Options;
     ui::Control* first = binding.Controls.front();
@@ -421,10 +447,7 @@ std::string NxSNMPRequest2Edits::ReadBinding(const NxControlBinding& binding, co
         } else if (variable.Syntax == sxBitList) {
             const std::string typed = edit->Text();
             const std::optional<std::string> mask = ParsePortList(typed, PortListTemplate(current, typed));
-            if (!mask) {
-                keep = true;  // not a port list: the variable keeps its value
-                return {};
-            }
+            if (!mask) RaiseNxSNMPError(NxErrBadPartValue);
             part = *mask;
         } else {
             part = edit->Text();

@@ -34,7 +34,7 @@ NxSNMPRequest2Leds::NxSNMPRequest2Leds(ui::Form* owner)
     PollTimer->OnTimer = [this](ui::Component*) { PollTick(); };
     BlinkTimer->SetInterval(BlinkIntervalMs);
     BlinkTimer->OnTimer = [this](ui::Component*) { PaintLeds(); };
-    BlinkTimer->SetEnabled(true);
+    BlinkTimer->SetEnabled(false);  // a reading with a blinking LED starts it
     pollTimerLife_ = PollTimer->LifeToken();
     blinkTimerLife_ = BlinkTimer->LifeToken();
 }
@@ -87,8 +87,6 @@ void NxSNMPRequest2Leds::Refresh() {
 void NxSNMPRequest2Leds::StartPolling(int n) {
     PollTimer->SetInterval(n * 10);
     PollTimer->SetEnabled(true);
-    // StopPolling stopped the paintings too: without them blinking LEDs would stay still after a restart.
-    BlinkTimer->SetEnabled(true);
     Refresh();
 }
 
@@ -186,4 +184,6 @@ void NxSNMPRequest2Leds::PaintLeds() {
         PaintLedShape(led->Shape, colour);
     }
     if (anyBlinking) ++BlinkCounter;
+    // The painting at BlinkLimit + 1 makes every blinking LED steady; later ones would change nothing.
+    if (!blinkTimerLife_.expired()) BlinkTimer->SetEnabled(anyBlinking && BlinkCounter <= BlinkLimit + 1);
 }

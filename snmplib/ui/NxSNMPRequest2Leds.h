@@ -2,6 +2,8 @@
 // NxSNMPRequest2Leds: the front-panel LEDs of one unit. The switch reports every LED's state in one octet string;
 // this request reads it on a poll timer, turns each LED's state octet into a colour through its colour map, paints
 // the LED shapes and makes blinking LEDs flash for a moment (seven paintings, 60 ms apart) after each reading.
+// The blink timer runs only while it has a painting to do: from a reading with a blinking LED until the LED is
+// steady again.
 //
 // Layout 1: one state octet per LED. Layout 2: the first SingleLedCount octets are single-octet LEDs; every later
 // LED has a presence octet (1: nothing present; its top bit: blinking) followed by its state octet.
@@ -35,7 +37,7 @@ public:
 
     std::vector<std::unique_ptr<NxLedBinding>> Leds;
     ui::Timer* PollTimer;         // disabled until StartPolling; each tick reads
-    ui::Timer* BlinkTimer;        // every 60 ms until StopPolling; each tick paints
+    ui::Timer* BlinkTimer;        // every 60 ms while a blinking LED flashes; each tick paints
     int32_t BlinkLimit = 6;       // blink paintings after a reading beyond the first
     int32_t BlinkCounter = 0;     // paintings since the last reading (counted while an LED blinks)
     int32_t StateLayout = 1;
@@ -51,13 +53,13 @@ public:
     void SetStateLayout(int32_t layout, int32_t singleLedCount);
     // Reads at once; an exception paints every LED in its default colour and is raised again.
     void Refresh();
-    // Polls every n x 10 ms, reading at once; the blink paintings run again too.
+    // Polls every n x 10 ms, reading at once.
     void StartPolling(int n);
     // Stops both timers and shows every LED in its default colour.
     void StopPolling();
     void SetAllDefault();
     // One painting: a blinking LED alternates between its colour and the default colour while BlinkCounter is at
-    // most BlinkLimit, then keeps its colour.
+    // most BlinkLimit, then keeps its colour. The blink timer runs on while a later painting would change a LED.
     void PaintLeds();
 
 protected:

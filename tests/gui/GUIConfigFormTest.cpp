@@ -130,6 +130,21 @@ TEST_F(ConfigFormTest, ClosingDuringALongWalkWaitsForItsLastAnswer) {
     EXPECT_TRUE(dialog.Requests.empty());
 }
 
+// A blocking walk lets events run between its rows; closing the dialog then ends the walk, which could otherwise
+// hold the dialog open for ever (an agent whose table never ends).
+TEST_F(ConfigFormTest, ClosingDuringABlockingWalkStopsIt) {
+    TConfigForm dialog(&ui::Application::Instance());
+    NxSNMPRequest2Edits* request = NewRequest(&dialog, StaticBindings, MVT_UMV, 2);
+    dialog.CreateListViewPanel(request, -1, "", -1, "");
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    ui::Component alive(nullptr);
+    // Queued as the read starts: it arrives while the walk runs.
+    request->OnBeforeGet = [&] { ui::detail::Post(&alive, [&dialog] { dialog.Close(); }); };
+    dialog.ShowModal();
+    EXPECT_EQ(ReadsUnder(StaticBindings), 1);
+    EXPECT_TRUE(dialog.Requests.empty());
+}
+
 TEST_F(ConfigFormTest, AssemblyFromACommandSetsCaptionAndScaledSizes) {
     GenericDialogRecipe recipe;
     recipe.Caption = "Static Binding: 127.0.0.1";

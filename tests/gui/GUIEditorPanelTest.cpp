@@ -137,6 +137,49 @@ TEST_F(EditorPanelTest, SetCheckedSendsExactlyTheTickedRowsAndRestoresTheMarks) 
     });
 }
 
+TEST_F(EditorPanelTest, SetCheckedClearsTheLeftOutMarkOfEveryUntickedRowAlsoOneSetBefore) {
+    TSNMPEditorPanel* panel = OpenEditor(StpGroup);
+    RunDialog([&] {
+        // A dialog left row 2 out before the user wrote; row 3 stays ticked and marked by the dialog.
+        request_->Request.Vars.GetVar(2)->Access |= invalid;
+        request_->Request.Vars.GetVar(3)->Access |= invalid;
+        panel->EditsPanel->Rows[1].CheckBox->SetChecked(true);
+        panel->EditsPanel->Rows[3].CheckBox->SetChecked(true);
+        EditOf(panel, 1)->SetText("2000");
+        MarkLog();
+        panel->ButtonPanel->SetCheckedButton->Click();
+        const std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_THAT(Varbinds(sets[0]), ElementsAre("1.3.6.1.4.1.32473.12.15.1.3.0=INTEGER:2000"));
+        EXPECT_EQ(request_->Request.Vars.GetVar(2)->Access & invalid, 0);
+        EXPECT_NE(request_->Request.Vars.GetVar(3)->Access & invalid, 0);
+    });
+}
+
+TEST_F(EditorPanelTest, TypedTextThatIsNoNumberOfItsRangeIsRefusedWithItsRowNamedAndNothingSent) {
+    TSNMPEditorPanel* panel = OpenEditor(StpGroup);
+    RunDialog([&] {
+        panel->EditsPanel->Rows[1].CheckBox->SetChecked(true);
+        for (const char* typed : {"abc", "12abc", "5000000000", "-2147483649", "1 2"}) {
+            EditOf(panel, 1)->SetText(typed);
+            MarkLog();
+            panel->ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(Pdus("SET").empty()) << typed;
+            const std::string status = StatusText(panel);
+            EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
+            EXPECT_NE(status.find("Bad value of the associated SNMP variable's (partial) data! (Max Age[600-4000])"),
+                      std::string::npos)
+                << status;
+        }
+        EditOf(panel, 1)->SetText(" 2000 ");
+        MarkLog();
+        panel->ButtonPanel->SetCheckedButton->Click();
+        const std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_THAT(Varbinds(sets[0]), ElementsAre("1.3.6.1.4.1.32473.12.15.1.3.0=INTEGER:2000"));
+    });
+}
+
 TEST_F(EditorPanelTest, ARefusedSetIsReportedAndTheMarksAreRestored) {
     TSNMPEditorPanel* panel = OpenEditor(StpGroup);
     RunDialog([&] {

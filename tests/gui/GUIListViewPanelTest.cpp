@@ -2,10 +2,15 @@
 // RowStatus column, and what happens while the simulator holds a walk.
 #include "GUIListViewPanel.h"
 #include "SimDialogFixture.h"
+#include "EventWait.h"
 
 #include "Exception.h"
 
 #include <gmock/gmock.h>
+
+#include <QAbstractItemDelegate>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 
 #include <algorithm>
 #include <chrono>
@@ -127,6 +132,29 @@ TEST_F(ListViewPanelTest, TableOpensFillsAndRefreshes) {
     });
 }
 
+TEST_F(ListViewPanelTest, ColumnsAreAsWideAsTheirWidestValueOfTheFirstRows) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        List().FlushRows();
+        ASSERT_GT(List().Items().Count(), 0);
+        // Qt's own measure of the cell a text needs (margins included) to show without "...".
+        auto* view = static_cast<QTableView*>(List().Widget());
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.font = view->font();
+        option.fontMetrics = view->fontMetrics();
+        for (int c = 0; c < List().Columns().Count(); ++c) {
+            const int width = List().Columns()[c]->Width();
+            if (width == 0) continue;  // a hidden column
+            for (int i = 0; i < List().Items().Count(); ++i) {
+                const int needed = view->itemDelegate()->sizeHint(option, view->model()->index(i, c)).width();
+                EXPECT_GE(width, needed) << c << " " << List().Items()[i]->ColumnText(c);
+            }
+        }
+        testsupport::SaveDocsPicture(*dialog_->Widget(), "generic-dialog.png");
+    });
+}
+
 TEST_F(ListViewPanelTest, ListWidthIsEightPixelsPerCaptionCharacter) {
     OpenList(ExcludedRanges, 2, 2);
     EXPECT_EQ(dialog_->ClientWidth(), 240 + 116 + 3 + 3);
@@ -185,6 +213,29 @@ TEST_F(ListViewPanelTest, ARefusedAddShowsItsMessageAndLeavesTheListUnchanged) {
         EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
         EXPECT_EQ(List().Items().Count(), before);
     });
+}
+
+// The agent creates the row but its answer is lost; the retry meets the row (SNMPv1 badValue, inconsistentValue
+// otherwise), which a read of the row status shows to be the one just created.
+TEST_F(ListViewPanelTest, AnAddWhoseAnswerWasLostIsReportedCreated) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        ui::MessageBoxRecorder boxes;
+        MarkLog();
+        ASSERT_EQ(Control(std::string("drop ") + StatusColumnOid + " 1"), "ok");
+        InRowDialog(panel_->ButtonPanel->AddButton, [&](ui::Form& form, TSNMPPanel& rowPanel) {
+            TypeBinding("lost", "10.9.8.6", "00A0C9112244");
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_EQ(form.ModalResult(), ui::mrCancel);  // closed by its Set
+        });
+        EXPECT_EQ(Pdus("SET").size(), 2u);  // the first try and the retry
+        EXPECT_TRUE(boxes.Calls().empty()) << (boxes.Calls().empty() ? "" : boxes.Calls()[0].Text);
+        EXPECT_TRUE(ListHas("10.9.8.6"));
+    });
+    // The other tests find the table as seeded.
+    for (int column = 1; column <= 5; ++column)
+        EXPECT_EQ(Control("remove 1.3.6.1.4.1.32473.12.38.3.3.1." + std::to_string(column) + ".4.108.111.115.116.10.9.8.6"),
+                  "ok");
 }
 
 TEST_F(ListViewPanelTest, EditChangesARowAndNeverOffersCreateOrDestroy) {

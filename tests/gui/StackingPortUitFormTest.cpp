@@ -203,22 +203,16 @@ TEST_F(PortSelector, BadUnitIdsAndUnknownModelsLeaveNoPortsShown) {
     EXPECT_FALSE(selector->PortCheckBoxes[5 * 64]->Visible());
 }
 
-TEST_F(PortSelector, StartPortThatIsNoNumberStopsTheFill) {
+TEST_F(PortSelector, StartPortThatIsNoNumberIsSkippedAndLaterUnitsStillShow) {
     StackUnitRow bad = Unit(2, "QSW-2126");
     bad.StartPort = "sixty-five";
     StackStateScope state("enabled", {Unit(1, "QSW-2126"), bad, Unit(3, "QSW-2126")});
-    dialog = std::make_unique<ui::Form>(nullptr);
-    pages = new ui::PageControl(dialog.get());
-    selector = new TStackingPortUitForm(dialog.get());
-    try {
-        AddStackPortTab("Ports", selector, pages);
-        FAIL() << "no conversion error";
-    } catch (const Exception& error) {
-        EXPECT_EQ(error.Message, "'sixty-five' is not a valid integer value");
-    }
+    Build();
     std::vector<bool> expectedTabs(12, false);
-    expectedTabs[0] = true;
+    expectedTabs[0] = expectedTabs[1] = expectedTabs[2] = true;
     EXPECT_EQ(TabsShown(), expectedTabs);
+    EXPECT_EQ(selector->UnitTabs[2]->Caption(), "Unit3 QSW-2126");
+    EXPECT_TRUE(selector->PortCheckBoxes[2 * 64]->Visible());
 }
 
 TEST_F(PortSelector, UnitCountLimitsTheRowsRead) {

@@ -117,6 +117,14 @@ TEST(PanelGeometry, EveryModelFitsItsViewWithoutOverlaps) {
             for (size_t j = i + 1; j < boxes.size(); ++j)
                 EXPECT_FALSE(Overlap(boxes[i], boxes[j])) << model << " boxes " << i << " and " << j;
         }
+        // Port numbers stay readable: clear of every connector and LED (neighbouring numbers are centred text).
+        for (const panels::Connector& c : g.Connectors) {
+            if (c.Medium == 0) continue;
+            EXPECT_TRUE(Inside(c.Label, g)) << model << " label of port " << c.Port;
+            EXPECT_GE(c.Label.Width, 14) << model << " label of port " << c.Port;
+            for (size_t j = 0; j < boxes.size(); ++j)
+                EXPECT_FALSE(Overlap(c.Label, boxes[j])) << model << " label of port " << c.Port << " and box " << j;
+        }
     }
     EXPECT_EQ(panels::PanelModelNames().size(), 10u);
 }

@@ -1,11 +1,12 @@
 // Front-panel views against the switch simulator: buttons and hints, LED colours following the LED string (a
-// blinking port, an absent one, a change between polls), the combo-port probe, the PoE LED sets, closing while a
-// poll is outstanding, and a screenshot of the standalone view.
+// blinking port, an absent one, a change between polls), the combo-port probe, the PoE LED sets and the mode toggle,
+// the unit pictures, closing while a poll is outstanding, and a screenshot of the standalone view.
 #include "PanelQSW2126FormUnit.h"
 #include "PanelQSW2126GFormUnit.h"
 #include "PanelQSW2126PFormUnit.h"
 #include "PanelQSW2150FormUnit.h"
 
+#include "ExtCtrls.h"
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"
 #include "PanelTestSupport.h"
@@ -14,6 +15,7 @@
 
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -79,6 +81,22 @@ protected:
         return nullptr;
     }
     static bool HasLeds(NxSNMPRequest2Leds* request, ui::Panel* panel) { return Led(request, panel) != nullptr; }
+    // The logged PDUs of this kind ("GET", "SET") that name the PoE LED mode, from line mark of the log on.
+    std::vector<std::string> PoeModePdus(const std::string& kind, size_t mark = 0) const {
+        std::vector<std::string> found;
+        const std::vector<std::string> log = sim->pduLog();
+        for (size_t i = mark; i < log.size(); ++i)
+            if (log[i].rfind(kind + " ", 0) == 0 && log[i].find(PoeModeOid) != std::string::npos)
+                found.push_back(log[i]);
+        return found;
+    }
+    static bool ShowsPoeSet(TPanelQSW2126PForm* view) {
+        return view->LedPanel("LedPanel1_Poe")->Visible() && !view->LedPanel("LedPanel1")->Visible();
+    }
+    static bool ShowsNormalSet(TPanelQSW2126PForm* view) {
+        return !view->LedPanel("LedPanel1_Poe")->Visible() && view->LedPanel("LedPanel1")->Visible();
+    }
+    static void FireTimer(ui::Timer* timer) { timer->OnTimer(timer); }
 
     HostForm* host = new HostForm;
     std::unique_ptr<simtest::SimAgent> sim;
@@ -177,6 +195,19 @@ TEST_F(PanelViewTest, StackedUnitReadsItsProbesAndLedsAtItsOwnInstances) {
               three.Image().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(PanelViewTest, PoeViewReadsItsLedStringOncePerCycleForBothSets) {
+    sim = StartSim(StandaloneScenario(1));
+    auto* view = Build<TPanelQSW2126PForm>();
+    ASSERT_TRUE(RunUntil([&] { return Led(view->LedRequest, view->LedPanel("LedPanel1_Poe"), 6)->Colour == Orange; }));
+    EXPECT_EQ(Led(view->LedRequest, view->LedPanel("LedPanel1"), 6)->Colour, Black);
+    int pollTimers = 0;
+    for (int i = 0; i < view->ComponentCount(); ++i) {
+        auto* timer = dynamic_cast<ui::Timer*>(view->Components(i));
+        if (timer && timer->Enabled() && timer->Interval() == 3000) ++pollTimers;
+    }
+    EXPECT_EQ(pollTimers, 1);
+}
+
 TEST_F(PanelViewTest, PoeModeEnabledShowsThePoeSetAndAClickTurnsItOff) {
     sim = StartSim(StandaloneScenario(1));
     auto* view = Build<TPanelQSW2126PForm>();
@@ -186,7 +217,7 @@ TEST_F(PanelViewTest, PoeModeEnabledShowsThePoeSetAndAClickTurnsItOff) {
     EXPECT_FALSE(view->LedPanel("LedPanel1")->Visible());
     EXPECT_TRUE(view->LedPanel("Port26Panel_Poe")->Visible());
     // Port 7 reports state 0: orange in the PoE set, black in the normal one.
-    ASSERT_TRUE(RunUntil([&] { return Led(view->PoeLedRequest, view->LedPanel("LedPanel1_Poe"), 6)->Colour == Orange; }));
+    ASSERT_TRUE(RunUntil([&] { return Led(view->LedRequest, view->LedPanel("LedPanel1_Poe"), 6)->Colour == Orange; }));
     EXPECT_EQ(Led(view->LedRequest, view->LedPanel("LedPanel1"), 6)->Colour, Black);
 
     view->Image3->Click();
@@ -197,6 +228,99 @@ TEST_F(PanelViewTest, PoeModeEnabledShowsThePoeSetAndAClickTurnsItOff) {
         return false;
     }));
     EXPECT_TRUE(view->Timer1->Enabled());
+}
+
+// Another manager turned the mode on and the view's refresh read of it is still under way at the click: the click
+// lets that read end, reads again and flips what the switch reports. Events run while it waits.
+TEST_F(PanelViewTest, PoeToggleFlipsTheModeTheSwitchReportsAtTheClick) {
+    sim = StartSim(StandaloneScenario(2));
+    auto* view = Build<TPanelQSW2126PForm>();
+    ASSERT_TRUE(RunUntil([&] { return view->cmbxPOE->Text() == "disabled" && !view->PoeModeRequest->Busy; }));
+    ASSERT_TRUE(view->Timer1->Enabled());
+    ASSERT_EQ(sim->control(std::string("set-rw ") + PoeModeOid + ".1 int 1"), "ok");
+    ASSERT_EQ(sim->control(std::string("hold ") + PoeModeOid + " 300"), "ok");
+    FireTimer(view->Timer1);
+    ASSERT_TRUE(view->PoeModeRequest->Busy);
+    const size_t mark = sim->pduLog().size();
+    bool ranWhileWaiting = false;
+    QObject context;
+    QTimer::singleShot(50, &context, [&] { ranWhileWaiting = !view->Timer1->Enabled(); });
+
+    view->Image3->Click();
+    EXPECT_TRUE(ranWhileWaiting);
+    EXPECT_TRUE(view->Timer1->Enabled());
+    ASSERT_TRUE(RunUntil([&] { return !PoeModePdus("SET", mark).empty(); }));
+    const std::vector<std::string> sets = PoeModePdus("SET", mark);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_NE(sets[0].find(std::string(PoeModeOid) + ".1=INTEGER:2"), std::string::npos) << sets[0];
+    EXPECT_TRUE(ShowsNormalSet(view));
+}
+
+// A read of the mode that fails leaves the combo box empty and the normal set shown; a click then writes nothing
+// (the mode is not known), and the 2-second refresh goes on and picks the mode up once the switch answers.
+TEST_F(PanelViewTest, FailedPoeModeReadsKeepTheNormalSetAndTheRefreshRunning) {
+    sim = StartSim(StandaloneScenario(1));
+    ASSERT_EQ(sim->control(std::string("error ") + PoeModeOid + " genErr"), "ok");
+    auto* view = Build<TPanelQSW2126PForm>();
+    ASSERT_TRUE(RunUntil([&] { return !view->PoeModeRequest->Busy && view->Memo1->Lines().Count() > 0; }));
+    EXPECT_EQ(view->cmbxPOE->ItemIndex(), -1);
+    EXPECT_TRUE(ShowsNormalSet(view));
+    EXPECT_TRUE(view->Timer1->Enabled());
+
+    const int notes = view->Memo1->Lines().Count();
+    view->Image3->Click();
+    EXPECT_TRUE(view->Timer1->Enabled());
+    EXPECT_GT(view->Memo1->Lines().Count(), notes);
+    EXPECT_TRUE(ShowsNormalSet(view));
+    FireTimer(view->Timer1);
+    EXPECT_TRUE(ShowsNormalSet(view));
+    ASSERT_TRUE(RunUntil([&] { return !view->PoeModeRequest->Busy; }));
+    EXPECT_TRUE(PoeModePdus("SET").empty());
+
+    ASSERT_EQ(sim->control("clear"), "ok");
+    FireTimer(view->Timer1);
+    ASSERT_TRUE(RunUntil([&] { return view->cmbxPOE->Text() == "enabled"; }));
+    FireTimer(view->Timer1);
+    EXPECT_TRUE(ShowsPoeSet(view));
+}
+
+TEST_F(PanelViewTest, StackedPoeUnitReadsAndWritesItsOwnModeInstance) {
+    sim = StartSim({
+        "set-rw 1.3.6.1.4.1.32473.12.11.1.2.0 int 1",
+        std::string("led 1.3.6.1.4.1.32473.12.11.1.9.4.1.5.3 600000 2 2 0 3 2 / 3") + Repeat(" 0", 25),
+        std::string("set-rw ") + PoeModeOid + ".1 int 1",
+        std::string("set-rw ") + PoeModeOid + ".3 int 2",
+    });
+    host->stackMode = "enabled";
+    auto* view = Build<TPanelQSW2126PForm>(3);
+    ASSERT_TRUE(RunUntil([&] { return view->cmbxPOE->Text() == "disabled" && !view->PoeModeRequest->Busy; }));
+    view->Image3->Click();
+    ASSERT_TRUE(RunUntil([&] { return !PoeModePdus("SET").empty() && !view->PoeModeRequest->Busy; }));
+    const std::vector<std::string> sets = PoeModePdus("SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_NE(sets[0].find(std::string(PoeModeOid) + ".3=INTEGER:1"), std::string::npos) << sets[0];
+    for (const std::string& get : PoeModePdus("GET"))
+        EXPECT_NE(get.find(std::string(PoeModeOid) + ".3="), std::string::npos) << get;
+}
+
+// The view is closed and freed (as "Refresh Panel" does) while a click waits for its read of the mode.
+TEST_F(PanelViewTest, ViewFreedWhileAToggleWaitsEndsTheToggleQuietly) {
+    sim = StartSim(StandaloneScenario(2));
+    auto* view = Build<TPanelQSW2126PForm>();
+    ASSERT_TRUE(RunUntil([&] { return !view->PoeModeRequest->Busy; }));
+    ASSERT_EQ(sim->control(std::string("hold ") + PoeModeOid + " 400"), "ok");
+    const std::weak_ptr<void> life = view->LifeToken();
+    QObject context;
+    QTimer::singleShot(50, &context, [&] {
+        ui::CloseAction action = ui::caHide;
+        view->FormClose(view, action);
+        delete view;
+    });
+    const size_t mark = sim->pduLog().size();
+    view->Image3->Click();
+    EXPECT_TRUE(life.expired());
+    Pump(600);
+    EXPECT_TRUE(PoeModePdus("SET", mark).empty());
 }
 
 TEST_F(PanelViewTest, ClosingWaitsForTheOutstandingPollThenFreesTheRequests) {
@@ -258,6 +382,26 @@ TEST_F(PanelViewTest, PortPictureViewShowsPortStatesReadOnceAsHexText) {
     ASSERT_TRUE(host->imageList2->GetBitmap(1, one));
     EXPECT_EQ(view->Image2->Picture().Image().convertToFormat(QImage::Format_RGB32),
               one.Image().convertToFormat(QImage::Format_RGB32));
+}
+
+// ImageList2 holds the numbers 12, 1, ..., 11: unit 3 shows picture 3, unit 12 picture 0.
+TEST_F(PanelViewTest, PortPictureViewShowsItsUnitNumberUpToTwelve) {
+    sim = StartSim({"set-rw 1.3.6.1.4.1.32473.12.11.1.2.0 int 1"});
+    host->stackMode = "enabled";
+    for (const auto& [unit, picture] : {std::pair{3, 3}, std::pair{12, 0}}) {
+        SCOPED_TRACE(unit);
+        auto* view = new TPanelQSW2126GForm(host, *host);
+        view->SetParent(host);
+        view->UnitNumber = unit;
+        view->InitPanelLeds();
+        ui::Bitmap expected;
+        ASSERT_TRUE(host->imageList2->GetBitmap(picture, expected));
+        EXPECT_EQ(view->Image2->Picture().Image().convertToFormat(QImage::Format_RGB32),
+                  expected.Image().convertToFormat(QImage::Format_RGB32));
+        ui::CloseAction action = ui::caHide;
+        view->FormClose(view, action);
+        delete view;
+    }
 }
 
 TEST_F(PanelViewTest, UnansweredPollLeavesTheLedsDarkAndReportsInTheStatusPanel) {

@@ -1,6 +1,7 @@
 #include "Catalog.h"
 #include "MenuCommandTable.h"
 #include "NxOptionList.h"
+#include "TableKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +30,9 @@ std::vector<TableUse> AllTableUses() {
     for (const MenuCommand& c : PortPopupCommands())
         uses.push_back({c.Handler, c.Table, -1, &c.Extras});
     for (const MenuCommand& c : AllMenuCommands()) {
-        if (c.Table.Label)
+        if (c.Table.Label())
             uses.push_back({c.Handler, c.Table, c.Extras.RowStatusColumn, &c.Extras});
-        if (c.Extras.StateTable.Label)
+        if (c.Extras.StateTable.Label())
             uses.push_back({std::string(c.Handler) + " state", c.Extras.StateTable, -1, nullptr});
         for (const CommandPage& page : c.Pages)
             uses.push_back({std::string(c.Handler) + " page " + page.Caption, page.Table, page.RowStatusColumn, nullptr});
@@ -47,18 +48,28 @@ protected:
 
 } // namespace
 
-TEST(MenuCommandCatalogLabels, EveryLabelNamesACatalogueTable) {
-    std::vector<std::string> unresolved;
-    for (const char* label : MenuCommandTableLabels())
-        if (FindCatalogTable(label) == nullptr)
-            unresolved.push_back(label);
-    EXPECT_TRUE(unresolved.empty()) << ::testing::PrintToString(unresolved);
+TEST(MenuCommandCatalogLabels, EveryTableIsTheCatalogueTableOfItsLabel) {
+    for (const CatalogTable* table : MenuCommandCatalogTables())
+        EXPECT_EQ(FindCatalogTable(table->Label), table->Table) << table->Label;
+}
+
+// The catalogue's key counts, which the simulator seeds by, cover every command that reads a table with keys.
+TEST(MenuCommandCatalogLabels, TheCatalogueKeyCountsCoverEveryCommand) {
+    for (const TableUse& use : AllTableUses()) {
+        if (use.Table.KeyCount > 0) {
+            EXPECT_GE(TableKeyCountOf(use.Table.Label()), use.Table.KeyCount) << use.Where << " " << use.Table.Label();
+        }
+    }
+    for (const TableKeyCount& entry : TableKeyCounts()) {
+        EXPECT_NE(FindCatalogTable(entry.Label), nullptr) << entry.Label;
+        EXPECT_GT(entry.Keys, 0) << entry.Label;
+    }
 }
 
 TEST_F(MenuCommandCatalog, RowsNamedByExtrasExistInTheirTables) {
     for (const TableUse& use : AllTableUses()) {
         SCOPED_TRACE(use.Where);
-        MibObjectTable table = FindCatalogTable(use.Table.Label);
+        MibObjectTable table = FindCatalogTable(use.Table.Label());
         if (table == nullptr)
             continue;  // reported by the label test
         int entries = EntryCount(table);
@@ -96,7 +107,7 @@ TEST_F(MenuCommandCatalog, AddDeleteRowsAndOnlyThoseNameARowStatusColumn) {
             continue;
         SCOPED_TRACE(use.Where);
         ++columns;
-        MibObjectTable table = FindCatalogTable(use.Table.Label);
+        MibObjectTable table = FindCatalogTable(use.Table.Label());
         ASSERT_NE(table, nullptr);
         const NxSNMPVar& column = table[use.RowStatusColumn];
         const std::string caption = column.Caption;

@@ -157,7 +157,7 @@ TEST(MenuCommandTable, EachKindCarriesWhatItsRecipeNeeds) {
     for (const MenuCommand& c : AllMenuCommands()) {
         SCOPED_TRACE(c.Handler);
         const CommandExtras& x = c.Extras;
-        EXPECT_EQ(c.Table.Label != nullptr, IsGeneric(c.Kind));
+        EXPECT_EQ(c.Table.Label() != nullptr, IsGeneric(c.Kind));
         EXPECT_EQ(!c.Pages.empty(), c.Kind == CommandKind::Tabbed);
         EXPECT_EQ(x.RowStatusColumn >= 0, c.Kind == CommandKind::TableListAddDelete);
         EXPECT_EQ(c.Function != nullptr, c.Kind == CommandKind::DialogFunction);
@@ -171,7 +171,7 @@ TEST(MenuCommandTable, EachKindCarriesWhatItsRecipeNeeds) {
             EXPECT_EQ(c.Table.ListKind, SVT_SV);
             EXPECT_EQ(c.Table.KeyCount, 0);
         }
-        if (c.Table.Label && c.Table.ListKind == SVT_SV) {
+        if (c.Table.Label() && c.Table.ListKind == SVT_SV) {
             EXPECT_EQ(c.Table.KeyCount, 0);
         }
         if (!IsGeneric(c.Kind)) {
@@ -315,9 +315,9 @@ TEST(MenuCommandTable, ListExtrasOfSomeRows) {
     EXPECT_TRUE(source->Extras.NoEditButton);
     EXPECT_FALSE(source->Extras.NoEdit);
     ASSERT_EQ(source->Extras.Formats.size(), 3u);
-    EXPECT_STREQ(source->Extras.Formats[1].Checker, "CheckMulticastIpText");
+    EXPECT_EQ(source->Extras.Formats[1].Checker, TextCheck::CheckMulticastIpText);
     EXPECT_EQ(source->Extras.Formats[2].Row, 5);
-    EXPECT_EQ(source->Extras.Formats[2].Checker, nullptr);
+    EXPECT_EQ(source->Extras.Formats[2].Checker, TextCheck::None);
 
     // "formats 2 to 6" becomes one format per row
     const MenuCommand* content = FindMenuCommand("PacketContentRuleCPUFilter1Click");
@@ -355,7 +355,7 @@ TEST(MenuCommandTable, TabbedPages) {
     EXPECT_EQ(rip->Extras.FixedWidth, 500);
     EXPECT_EQ(rip->Extras.FixedHeight, 500);
     EXPECT_STREQ(rip->Pages[1].Caption, "Routing Information");
-    EXPECT_STREQ(rip->Pages[1].Table.Label, "1.3.6.1.2.1.23.2.1 (5 entries from \"IP Address\")");
+    EXPECT_STREQ(rip->Pages[1].Table.Label(), "1.3.6.1.2.1.23.2.1 (5 entries from \"IP Address\")");
     EXPECT_EQ(rip->Pages[1].Table.ListKind, MVT_FMV);
 
     const MenuCommand* option60 = FindMenuCommand("Option601Click");
@@ -376,18 +376,18 @@ TEST(MenuCommandTable, TabbedPages) {
 
     const MenuCommand* trunk = FindMenuCommand("VLANTrunk1Click");
     ASSERT_EQ(trunk->Pages.size(), 2u);
-    EXPECT_STREQ(trunk->Pages[0].Table.Label, "1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"State\")");
+    EXPECT_STREQ(trunk->Pages[0].Table.Label(), "1.3.6.1.4.1.32473.11.70.7.2.1.2 (1 entries from \"State\")");
     EXPECT_EQ(trunk->Extras.FixedHeight + trunk->Extras.FixedWidth + trunk->Extras.Height, 0);
 }
 
 TEST(MenuCommandTable, QinQPortTableReadsTheStateFirst) {
     const MenuCommand* c = FindMenuCommand("QinQPortTable1Click");
-    EXPECT_STREQ(c->Extras.StateTable.Label, "1.3.6.1.4.1.32473.12.57.1");
+    EXPECT_STREQ(c->Extras.StateTable.Label(), "1.3.6.1.4.1.32473.12.57.1");
     EXPECT_EQ(c->Extras.StateTable.ListKind, SVT_SV);
     EXPECT_FALSE(c->Extras.NoEdit);  // only while the state reads "disabled"
     EXPECT_STREQ(c->Extras.StateOffMessage, "You should enable Q-in-Q before an edit action!");
     ASSERT_EQ(c->Extras.Formats.size(), 1u);
-    EXPECT_STREQ(c->Extras.Formats[0].Checker, "NormalizeHexWordText");
+    EXPECT_EQ(c->Extras.Formats[0].Checker, TextCheck::NormalizeHexWordText);
     EXPECT_EQ(c->Extras.Height, 450);
     EXPECT_EQ(c->Extras.Wider, 100);
     ASSERT_EQ(c->Extras.Other.size(), 1u);
@@ -413,16 +413,17 @@ TEST(MenuCommandTable, PortPopupCommandsEditOneRow) {
 TEST(MenuCommandTable, LabelsAreListedOnce) {
     std::set<std::string> named;
     for (const MenuCommand& c : PortPopupCommands())
-        named.insert(c.Table.Label);
+        named.insert(c.Table.Label());
     for (const MenuCommand& c : AllMenuCommands()) {
-        if (c.Table.Label)
-            named.insert(c.Table.Label);
-        if (c.Extras.StateTable.Label)
-            named.insert(c.Extras.StateTable.Label);
+        if (c.Table.Label())
+            named.insert(c.Table.Label());
+        if (c.Extras.StateTable.Label())
+            named.insert(c.Extras.StateTable.Label());
         for (const CommandPage& page : c.Pages)
-            named.insert(page.Table.Label);
+            named.insert(page.Table.Label());
     }
-    auto labels = MenuCommandTableLabels();
+    std::vector<std::string> labels;
+    for (const CatalogTable* table : MenuCommandCatalogTables()) labels.push_back(table->Label);
     EXPECT_EQ(std::set<std::string>(labels.begin(), labels.end()), named);
     EXPECT_EQ(labels.size(), named.size());
 }

@@ -1,4 +1,5 @@
 // qswsim as a real agent: net-snmp's own tools and the project's SNMP adapter talk to it over UDP.
+#include "AgentClient.h"
 #include "SimProcess.h"
 
 #include "CatalogSource.h"
@@ -14,7 +15,14 @@
 
 namespace {
 
+using simtest::Adapter;
+using simtest::Contains;
+using simtest::Names;
+using simtest::O;
+using simtest::ReadArgs;
 using simtest::RunProgram;
+using simtest::Tool;
+using simtest::WriteArgs;
 using simtest::SimAgent;
 using simtest::ToolResult;
 using snmp::Oid;
@@ -31,92 +39,6 @@ const std::string StpVersion = "1.3.6.1.4.1.32473.12.15.1.2.0";
 // A catalogue table with a plain integer index and a RowStatus column (.24).
 const std::string MstpTable = "1.3.6.1.4.1.32473.12.15.2.3.1";
 
-Oid O(const std::string& text) { return *Oid::parse(text); }
-
-std::vector<std::string> ReadArgs(const std::string& version) {
-    if (version == "v3-SHA")
-        return {"-v3", "-l", "authPriv", "-u", SimAgent::AdminUser, "-a", "SHA", "-A", SimAgent::AuthPass, "-x", "DES", "-X", SimAgent::PrivPass};
-    if (version == "v3-MD5")
-        return {"-v3", "-l", "authPriv", "-u", SimAgent::Md5User, "-a", "MD5", "-A", SimAgent::AuthPass, "-x", "DES", "-X", SimAgent::PrivPass};
-    return {version == "v1" ? "-v1" : "-v2c", "-c", "tundra"};
-}
-
-std::vector<std::string> WriteArgs(const std::string& version) {
-    if (version.rfind("v3", 0) == 0)
-        return ReadArgs(version);
-    return {version == "v1" ? "-v1" : "-v2c", "-c", "harbour"};
-}
-
-ToolResult Tool(const std::string& tool, std::vector<std::string> credentials, const SimAgent& agent,
-                const std::vector<std::string>& args) {
-    std::vector<std::string> argv = {"/usr/bin/" + tool, "-On", "-t", "5", "-r", "1"};
-    argv.insert(argv.end(), credentials.begin(), credentials.end());
-    argv.push_back(agent.endpoint());
-    argv.insert(argv.end(), args.begin(), args.end());
-    return RunProgram(argv);
-}
-
-// The project's SNMP adapter against the simulator.
-class Adapter {
-public:
-    Adapter(const SimAgent& agent, uint8_t version = snmp::Version2c) {
-        target.address = snmp::UdpAddress("127.0.0.1", static_cast<uint16_t>(agent.port()));
-        target.version = version;
-        target.timeout = 500;
-        target.retries = 1;
-        target.readCommunity = "tundra";
-        target.writeCommunity = "harbour";
-    }
-
-    // Every varbind under the prefix, walked with GET-NEXT.
-    std::vector<snmp::VarBind> walk(const std::string& prefix) {
-        std::vector<snmp::VarBind> rows;
-        const Oid root = O(prefix);
-        Oid cursor = root;
-        while (true) {
-            Pdu pdu;
-            pdu.varbinds.push_back({cursor, Value::null()});
-            if (session.getNext(pdu, target) != 0 || pdu.varbinds.empty())
-                break;
-            const snmp::VarBind& vb = pdu.varbinds.front();
-            if (!vb.oid.startsWith(root) || vb.value.isException())
-                break;
-            rows.push_back(vb);
-            cursor = vb.oid;
-        }
-        return rows;
-    }
-
-    std::optional<Value> get(const std::string& oid) {
-        Pdu pdu;
-        pdu.varbinds.push_back({O(oid), Value::null()});
-        if (session.get(pdu, target) != 0 || pdu.varbinds.size() != 1 || pdu.varbinds[0].value.isException())
-            return std::nullopt;
-        return pdu.varbinds[0].value;
-    }
-
-    // The result of a SET: 0 or the agent's error status; errorIndex receives the failed varbind's position.
-    int set(std::vector<snmp::VarBind> varbinds, int* errorIndex = nullptr) {
-        Pdu pdu;
-        pdu.varbinds = std::move(varbinds);
-        int result = session.set(pdu, target);
-        if (errorIndex)
-            *errorIndex = pdu.errorIndex;
-        return result;
-    }
-
-    int status = -1;
-    snmp::Session session{status};
-    snmp::Target target;
-};
-
-std::vector<std::string> Names(const std::vector<snmp::VarBind>& rows) {
-    std::vector<std::string> names;
-    for (const snmp::VarBind& vb : rows)
-        names.push_back(vb.oid.toString());
-    return names;
-}
-
 // A PDU log line with its request ID, which the tool chooses, left out.
 std::string WithoutRequestId(const std::string& line) {
     const size_t start = line.find(" reqid=");
@@ -126,9 +48,6 @@ std::string WithoutRequestId(const std::string& line) {
     return line.substr(0, start) + (end == std::string::npos ? "" : line.substr(end));
 }
 
-bool Contains(const std::vector<std::string>& names, const std::string& name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
 
 class SimAgentTest : public ::testing::Test {
 protected:
@@ -318,11 +237,9 @@ TEST_F(SimAgentTest, InjectedExceptionsAnswerNoErrorAndWriteNothing) {
 }
 
 TEST_F(SimAgentTest, AWalkOfEverythingReturnsEveryObjectOfTheMib) {
-    // The same MIB as the agent builds: catalogue, system group, default scenario.
+    // The same MIB as the agent builds: catalogue and extra tables, system group, default scenario.
     sim::SimMib mib;
-    CatalogStartup();
-    sim::SeedTables(mib, sim::SeedTablesFromCatalog(AllCatalogTables()));
-    CatalogExit();
+    sim::SeedServedTables(mib);
     sim::SeedSystemGroup(mib, "x");
     sim::LoadScenarioFile(mib, std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn");
 

@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "NxSNMPConvert.h"
 #include "NxSNMPVarList.h"
+#include "TableKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +112,7 @@ int LeadingNotAccessible(MibObjectTable table) {
 }
 
 // The project's own index and value conversions read every seeded row of every catalogue table, with the keys
-// the module's commands read it with (the leading not-accessible columns for a table no command names). A
+// the module reads it with (the leading not-accessible columns for a table read without keys). A
 // readable key column answers what its part of the instance says.
 TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
     CatalogStartup();
@@ -120,7 +121,7 @@ TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
     for (const CatalogTable& table : AllCatalogTables()) {
         if (table.Kind == SVT_SV)
             continue;
-        const int commandKeys = CommandKeyCount(table.Label);
+        const int commandKeys = TableKeyCountOf(table.Label);
         const int keys = commandKeys > 0 ? commandKeys : LeadingNotAccessible(table.Table);
         NxSNMPVarList vars(table.Table, MVT_FMV, keys);
         for (int column = 0; column < vars.GetCount(); ++column) {
@@ -154,9 +155,9 @@ TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
     EXPECT_GT(readableKeys, 20);
 }
 
-// The tables whose commands read more keys than the catalogue has not-accessible columns take their leading
-// columns as the index.
-TEST_F(CatalogSeeding, CommandsKeyCountsShapeTheInstances) {
+// The tables read with more keys than the catalogue has not-accessible columns take their leading columns as
+// the index.
+TEST_F(CatalogSeeding, KeyCountsShapeTheInstances) {
     struct Case { const char* column; const char* instance; };
     const Case cases[] = {
         // State Table: PAE MAC Address and PAE Port Number, both read-only.
@@ -165,11 +166,15 @@ TEST_F(CatalogSeeding, CommandsKeyCountsShapeTheInstances) {
         {"1.3.6.1.4.1.32473.12.39.1.19.1.5", "10.0.0.1.10.0.0.1.1.1"},
         // RIP2 Routing Information: a read-only IP Address.
         {"1.3.6.1.2.1.23.2.1.2", "10.0.0.1"},
+        // IPv6 static routes, read with 4 keys: destination, prefix length, interface name, a read-only next hop.
+        {"1.3.6.1.4.1.32473.12.26.3.1.1.5", "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1.1.4.114.111.119.49.254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1"},
+        // IPv6 neighbours, read with 3 keys: address, MAC address, a read-only interface name.
+        {"1.3.6.1.4.1.32473.12.26.4.1.1.4", "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.2.0.80.67.0.0.2.4.114.111.119.50"},
     };
     for (const Case& c : cases)
         EXPECT_TRUE(mib_->find(O(c.column).append(O(c.instance)))) << c.column << "." << c.instance;
-    EXPECT_EQ(CommandKeyCount("1.3.6.1.4.1.32473.12.39.1.19.1"), 4);
-    EXPECT_EQ(CommandKeyCount("no such label"), 0);
+    EXPECT_EQ(TableKeyCountOf("1.3.6.1.4.1.32473.12.39.1.19.1"), 4);
+    EXPECT_EQ(TableKeyCountOf("no such label"), 0);
     // The read-only key columns answer their part of the instance.
     EXPECT_EQ(mib_->get(O("1.3.6.1.4.1.32473.12.3.6.1.1.1.0.80.67.0.0.2.2"), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
     EXPECT_EQ(mib_->get(O("1.3.6.1.4.1.32473.12.39.1.19.1.4.10.0.0.3.10.0.0.3.3.3"), 0)->asInt32(), 3);

@@ -16,6 +16,7 @@
 #include <cctype>
 #include <chrono>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -376,26 +377,35 @@ TEST_F(RequestTest, WalkToTheEndOfTheMibEndsInBothVersionsAndAsynchronously) {
         EXPECT_EQ(w, walks[0]);
 }
 
-TEST_F(RequestTest, ColumnThatEndsEarlyShowsNotDoneAndTheWalkStillEnds) {
-    // Two unrelated columns without key columns: the short one ends first, is re-aimed, and must stay ended.
+TEST_F(RequestTest, ColumnsOfUnrelatedInstancesKeepEachValueAtItsOwnInstanceAndTheWalkStillEnds) {
+    // Two unrelated columns without key columns: each row is the lowest instance either column reached, a column
+    // without that instance shows nothing there, and the short column stays ended once it has left its subtree.
     static const NxSNMPVar Columns[] = {
         {"1.3.6.1.6.3.16.1.2.1.3", "Group", sxDisplayStr, readonly},
         {"1.3.6.1.4.1.8072.1.2.1.1.4", "Module", sxDisplayStr, readonly},
         {},
     };
-    const size_t shortRows = RawColumn(Columns[0].Oid).size();
-    const size_t longRows = RawColumn(Columns[1].Oid).size();
-    ASSERT_LT(shortRows, longRows);
+    size_t counts[2] = {0, 0};
+    std::set<std::vector<uint32_t>> all;
+    for (int c = 0; c < 2; ++c)
+        for (const std::string& oid : RawColumn(Columns[c].Oid)) {
+            ++counts[c];
+            all.insert(snmp::Oid::parse(oid.substr(std::string(Columns[c].Oid).size() + 1))->arcs());
+        }
+    ASSERT_LT(counts[0], counts[1]);
     for (uint8_t version : {snmp::Version1, snmp::Version2c}) {
         SCOPED_TRACE(static_cast<int>(version));
         auto r = MakeRequest(Columns, MVT_FMV, 0, version);
         bool ok = false;
-        const std::vector<Row> rows = WalkBlocking(*r, ok);
-        ASSERT_EQ(rows.size(), longRows);
-        for (size_t k = 0; k < rows.size(); ++k) {
-            EXPECT_EQ(rows[k][0] == "(NOTDONE)", k >= shortRows) << k;
-            EXPECT_NE(rows[k][1], "(NOTDONE)");
-        }
+        size_t rows = 0;
+        size_t values[2] = {0, 0};
+        for (bool first = true; r->Get(ok, first) && rows < 5000; first = false, ++rows)
+            for (int c = 0; c < 2; ++c)
+                values[c] += !r->IsAbsent(c) && r->Vars.GetVar(c)->Value != "(NOTDONE)";
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(rows, all.size());
+        EXPECT_EQ(values[0], counts[0]);
+        EXPECT_EQ(values[1], counts[1]);
     }
 }
 
@@ -559,7 +569,9 @@ TEST_F(RequestTest, FailedSetReportsInItsRecordAndRestoresTheMarks) {
     EXPECT_FALSE(r->Set(ok, result, false, "4", &lines));
     EXPECT_FALSE(ok);
     EXPECT_EQ(result.Code, -117);
-    EXPECT_EQ(result.Message, "(SNMP) Cannot create/set variable, Not Writable!");
+    // The message names the variable the agent refused, found by the error index as asynchronously.
+    EXPECT_EQ(result.Message, "(SNMP) Cannot create/set variable, Not Writable! (Services)");
+    EXPECT_EQ(result.ErrorIndex, 1);
     EXPECT_EQ(result.Serial, 1u);
     EXPECT_TRUE(ReportedErrors.empty());
     for (int i = 0; i < 3; ++i)
@@ -578,6 +590,19 @@ TEST_F(RequestTest, FailedSetReportsInItsRecordAndRestoresTheMarks) {
     EXPECT_EQ(r->Vars.GetVar(1)->Access, readwrite);
     EXPECT_EQ(r->Vars.GetVar(3)->Access, readonly | invalid);
     EXPECT_EQ(r->Vars.GetVar(4)->Value, "");
+
+    // Three varbinds, the third refused: blocking and asynchronous name the same variable.
+    const std::vector<std::string> three{"qsw contact", "qsw name", "72"};
+    EXPECT_FALSE(r->Set(ok, result, false, "0,1,4", &three));
+    EXPECT_EQ(result.ErrorIndex, 3);
+    EXPECT_EQ(result.Message, "(SNMP) Cannot create/set variable, Not Writable! (Services)");
+    AsyncWalk done;
+    done.request = r.get();
+    r->SetAsync(ok, &AsyncWalk::Step, &done, false, "0,1,4", &three);
+    ASSERT_TRUE(ok);
+    RunUntil([&] { return done.done; });
+    EXPECT_EQ(done.last.ErrorIndex, 3);
+    EXPECT_EQ(done.last.Message, result.Message);
 }
 
 TEST_F(RequestTest, RowCreatedWithCreateAndGoAndRemovedWithDestroy) {
@@ -725,6 +750,26 @@ TEST(RequestReplyStep, ShortReplyReadsAsTheCursorWithoutValue) {
     ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"}), ReplyProbe::ReplyOutcome::Row);
     EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.6"}), ReplyProbe::ReplyOutcome::Row);
     EXPECT_EQ(Values(probe.Vars), (Row{"6", "5", "(NOTDONE)"}));
+}
+
+TEST(RequestReplyStep, ASparseTableKeepsEachValueInTheRowOfItsOwnInstance) {
+    ReplyProbe probe;
+    probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);
+    // A has rows 1, 2, 3; B lacks row 2.
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.1", "1.3.6.1.9.1.3.1"}), ReplyProbe::ReplyOutcome::Row);
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.2", "1.3.6.1.9.1.3.3"}), ReplyProbe::ReplyOutcome::Row);
+    EXPECT_EQ(Values(probe.Vars), (Row{"2", "5", ""}));
+    EXPECT_TRUE(probe.IsAbsent(2));
+    EXPECT_FALSE(probe.IsAbsent(1));
+    // B's cursor stays at row 1, so that its next step brings row 3 again.
+    EXPECT_EQ(probe.Vars.GetVar(2)->LastOid, "1.3.6.1.9.1.3.1");
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.3", "1.3.6.1.9.1.3.3"}), ReplyProbe::ReplyOutcome::Row);
+    EXPECT_EQ(Values(probe.Vars), (Row{"3", "5", "5"}));
+    EXPECT_FALSE(probe.IsAbsent(2));
+    // The lowest instance is the row, whichever column brings it.
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.9", "1.3.6.1.9.1.3.4"}), ReplyProbe::ReplyOutcome::Row);
+    EXPECT_EQ(Values(probe.Vars), (Row{"4", "", "5"}));
+    EXPECT_EQ(probe.Vars.GetVar(1)->LastOid, "1.3.6.1.9.1.2.3");
 }
 
 // ------------------------------------------------------------------------------------------------ expressions

@@ -230,12 +230,18 @@ TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
     }
     ::close(sender);
 
-    // Each turn waits for the next event. A socket wakes the pump at most once for its datagram; the rest are ticks.
+    // Each turn waits for the next event. A socket wakes the pump at most once for its datagram; the rest are the
+    // ticks of a timer of the test's own (the idle pump runs none).
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
+    QTimer turns;
+    turns.start(5);
     SocketActivationCounter activations;
     constexpr int Turns = 40;
     for (int turn = 0; turn < Turns; ++turn)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    turns.stop();
     EXPECT_LE(activations.count, static_cast<int>(sockets.size()));
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
     for (int fd : sockets) {
         pollfd readable{fd, POLLIN, 0};
         EXPECT_EQ(::poll(&readable, 1, 0), 0) << "socket " << fd << " still holds a datagram";
@@ -245,5 +251,80 @@ TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
     ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v2c, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
     runUntil([&] { return answered == 2; });
     EXPECT_EQ(answered, 2);
+    NxSNMPSessionExit();
+}
+
+// The 20 ms timer runs only while an exchange is outstanding: it wakes for a send, delivers answers and time-outs,
+// and stops when the last completion has run.
+TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
+    app();
+    SnmpdAgent& agent = SnmpdAgent::shared();
+    NxSNMPSessionStartup();
+    TempDir dir;
+    CreateGlobalSnmpSession(dir.path());
+    EXPECT_TRUE(GlobalSnmpEventProcessor->IsStarted());
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
+
+    // A socket that never answers, for the time-out.
+    const int silent = ::socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(silent, 0);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
+    socklen_t length = sizeof local;
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&local), &length), 0);
+
+    struct Case {
+        const char* name;
+        std::string address;
+        uint16_t port;
+        int expected;
+    };
+    const Case cases[] = {
+        {"answered", agent.address(), agent.port(), snmp::result::Success},
+        {"timed out", "127.0.0.1", ntohs(local.sin_port), snmp::result::Timeout},
+    };
+    snmp::Pdu pdu;
+    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        snmp::Target target;
+        target.address = snmp::UdpAddress(c.address, c.port);
+        target.version = snmp::Version2c;
+        target.readCommunity = SnmpdAgent::ReadCommunity;
+        target.timeout = 10;
+        target.retries = 0;
+        snmp::AsyncScope scope;
+        int result = 1;
+        int completions = 0;
+        ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, [&](const snmp::AsyncResult& r) {
+                      result = r.result;
+                      ++completions;
+                  }),
+                  0);
+        EXPECT_TRUE(GlobalSnmpEventProcessor->IsTimerActive());
+        runUntil([&] { return completions == 1; });
+        EXPECT_EQ(completions, 1);
+        EXPECT_EQ(result, c.expected);
+        EXPECT_EQ(GlobalSnmpSession->outstanding(), 0);
+        EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
+    }
+    ::close(silent);
+
+    // Stopped, the pump does not wake for a send.
+    GlobalSnmpEventProcessor->Stop();
+    snmp::Target target;
+    target.address = snmp::UdpAddress(agent.address(), agent.port());
+    target.version = snmp::Version2c;
+    target.readCommunity = SnmpdAgent::ReadCommunity;
+    snmp::AsyncScope scope;
+    int completions = 0;
+    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, [&](const snmp::AsyncResult&) { ++completions; }), 0);
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
+    GlobalSnmpEventProcessor->Start();  // started again, it serves what is outstanding
+    EXPECT_TRUE(GlobalSnmpEventProcessor->IsTimerActive());
+    runUntil([&] { return completions == 1; });
+    EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
     NxSNMPSessionExit();
 }

@@ -43,4 +43,13 @@ inline std::string OutputPath(const std::string& name) {
     return std::string(binary ? binary : ".") + "/" + name;
 }
 
+// A picture for the README: saved under $QSW_DOCS_DIR when scripts/docs-pictures runs the tests, else not at all.
+template <typename Widget>
+void SaveDocsPicture(Widget& widget, const std::string& name) {
+    const char* dir = std::getenv("QSW_DOCS_DIR");
+    if (dir == nullptr || *dir == 0) return;
+    QCoreApplication::processEvents();
+    widget.grab().save(QString::fromStdString(std::string(dir) + "/" + name));
+}
+
 }  // namespace testsupport

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -120,18 +121,48 @@ bool SnmpdAgent::tryStart(std::string& why) {
         int fd = boundLoopbackSocket(port_);
         close(fd);
     }
+    return writeConfig(why) && launch(why);
+}
+
+bool SnmpdAgent::writeConfig(std::string& why) {
     const std::string conf = dir_ + "/snmpd.conf";
-    {
-        std::ofstream out(conf);
-        out << "agentaddress udp:127.0.0.1:" << port_ << "\n"
-            << "rocommunity tundra 127.0.0.1\n"
-            << "rwcommunity harbour 127.0.0.1\n"
-            << userLines(NoAuthUser) << userLines(Md5User) << userLines(ShaUser) << userLines(ShaDesUser);
-        if (!out) {
-            why = "cannot write " + conf;
-            return false;
-        }
+    std::ofstream out(conf);
+    // A fixed engine ID per start of this object (MAC format, six octets): a restart chooses to keep or change it.
+    char engineId[40];
+    std::snprintf(engineId, sizeof engineId, "0x8000f99903%04x%08x", static_cast<unsigned>(getpid()) & 0xFFFFu,
+                  engineSerial_);
+    out << "agentaddress udp:127.0.0.1:" << port_ << "\n"
+        << "exactEngineID " << engineId << "\n"
+        << "rocommunity tundra 127.0.0.1\n"
+        << "rwcommunity harbour 127.0.0.1\n"
+        << userLines(NoAuthUser) << userLines(Md5User) << userLines(ShaUser) << userLines(ShaDesUser);
+    if (!out) {
+        why = "cannot write " + conf;
+        return false;
     }
+    return true;
+}
+
+void SnmpdAgent::restart(bool newEngineId) {
+    stopProcess();
+    std::string why;
+    if (newEngineId) {
+        ++engineSerial_;
+        if (!writeConfig(why))
+            throw std::runtime_error(why);
+    }
+    // The port was the agent's a moment ago; another process may take it in between, though rarely.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (launch(why))
+            return;
+        stopProcess();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    throw std::runtime_error("snmpd did not start again: " + why);
+}
+
+bool SnmpdAgent::launch(std::string& why) {
+    const std::string conf = dir_ + "/snmpd.conf";
     const std::string state = dir_ + "/state";
     fs::create_directory(state);
     const std::string logFile = dir_ + "/snmpd.log";
@@ -171,6 +202,15 @@ bool SnmpdAgent::tryStart(std::string& why) {
 }
 
 void SnmpdAgent::stop() {
+    stopProcess();
+    if (!dir_.empty()) {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+        dir_.clear();
+    }
+}
+
+void SnmpdAgent::stopProcess() {
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         int status = 0;
@@ -181,11 +221,6 @@ void SnmpdAgent::stop() {
             waitpid(pid_, &status, 0);
         }
         pid_ = -1;
-    }
-    if (!dir_.empty()) {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-        dir_.clear();
     }
 }
 
@@ -198,6 +233,14 @@ std::string SnmpdAgent::log() const {
 
 SilentUdpPort::SilentUdpPort() { fd_ = boundLoopbackSocket(port_); }
 SilentUdpPort::~SilentUdpPort() { close(fd_); }
+
+int SilentUdpPort::received() {
+    int count = 0;
+    char buffer[2048];
+    while (recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) >= 0)
+        ++count;
+    return count;
+}
 
 TempDir::TempDir() : path_(makeTempDir("qsw-test-")) {}
 TempDir::~TempDir() {

@@ -33,18 +33,26 @@ public:
     // One agent per test process, started on first use.
     static SnmpdAgent& shared();
 
+    // Stops the agent and starts it again on the same port with the same users. newEngineId: its saved state is
+    // dropped first, so it comes back with another engine ID; otherwise it keeps the ID and counts one more boot.
+    void restart(bool newEngineId);
+
     const char* address() const { return "127.0.0.1"; }
     uint16_t port() const { return port_; }
     const std::string& directory() const { return dir_; }
 
 private:
     bool tryStart(std::string& why);
+    bool writeConfig(std::string& why);
+    bool launch(std::string& why);
+    void stopProcess();
     void stop();
     std::string log() const;
 
     std::string dir_;
     uint16_t port_ = 0;
     int pid_ = -1;
+    unsigned engineSerial_ = 1;
 };
 
 // A bound loopback UDP port that never answers.
@@ -55,6 +63,8 @@ public:
     SilentUdpPort(const SilentUdpPort&) = delete;
     SilentUdpPort& operator=(const SilentUdpPort&) = delete;
     uint16_t port() const { return port_; }
+    // Datagrams that arrived since the last call (they are read and dropped).
+    int received();
 
 private:
     int fd_ = -1;

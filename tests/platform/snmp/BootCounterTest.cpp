@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -73,4 +75,36 @@ TEST(BootCounter, SaveKeepsOtherLinesInOrderAndDropsRepeatedEntries) {
 TEST(BootCounter, UnwritableLocationFailsToSave) {
     testsupport::TempDir dir;
     EXPECT_NE(saveBootCounter(dir.file("missing-dir/NxSNMP_PP_BootCounter"), Engine, 1), BootCounterOk);
+}
+
+TEST(BootCounter, ALinkPlantedAtATemporaryNameIsNeverWrittenThrough) {
+    testsupport::TempDir dir;
+    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    const std::string target = dir.file("precious");
+    writeAll(target, "keep me\n");
+    std::filesystem::create_symlink(target, path + ".tmp");
+    writeAll(path, encodeEngineId(Engine) + " 4\n");
+    ASSERT_EQ(saveBootCounter(path, Engine, 5), BootCounterOk);
+    EXPECT_EQ(readAll(target), "keep me\n");
+    EXPECT_EQ(readAll(path), encodeEngineId(Engine) + " 5\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(path + ".tmp"));
+    // Nothing else is left behind.
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 3);
+}
+
+TEST(BootCounter, AFifoInPlaceOfTheFileIsReadAsEmptyAndReplaced) {
+    testsupport::TempDir dir;
+    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    uint32_t boots = 7;
+    EXPECT_EQ(getBootCounter(path, Engine, boots), BootCounterOpenError);
+    EXPECT_EQ(boots, 0u);
+    ASSERT_EQ(saveBootCounter(path, Engine, 1), BootCounterOk);
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+    EXPECT_EQ(readAll(path), encodeEngineId(Engine) + " 1\n");
 }

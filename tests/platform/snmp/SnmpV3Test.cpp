@@ -140,10 +140,14 @@ TEST_F(SnmpV3Test, RightPasswordWorksAfterAWrongOne) {
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0].result, 0);
     }
-    // And the wrong one fails again: the good keys did not stick either.
+    // And the wrong one fails again: the good keys did not stick either. The agent leaves what it cannot decrypt
+    // unanswered, after answering the engine discovery: a decryption error, not a time-out.
     ASSERT_EQ(registerUser(user, user.authPassword, "wrong-priv-pass"), 0);
     Pdu wrongPriv = pduOf(SysDescr, Value::null(), AuthPriv);
-    EXPECT_NE(session_.get(wrongPriv, target), 0);
+    EXPECT_EQ(session_.get(wrongPriv, target), result::UsmDecryptionError);
+    const auto results = getAsync(target, AuthPriv);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].result, result::UsmDecryptionError);
 }
 
 TEST_F(SnmpV3Test, UnregisteredUserAndBadProtocolsFailBeforeSending) {
@@ -165,4 +169,29 @@ TEST_F(SnmpV3Test, NoAnswerDuringDiscoveryTimesOutAsynchronouslyToo) {
     const auto results = getAsync(target, AuthNoPriv);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].result, result::Timeout);
+}
+
+// A private agent restarted between two requests of one session: with its engine ID kept the session goes on as
+// before; with another one the session discovers the new engine and the request still succeeds.
+TEST_F(SnmpV3Test, AnAgentRestartedWithAnotherEngineIdIsDiscoveredAgain) {
+    SnmpdAgent own;
+    const SnmpdUser& user = SnmpdAgent::ShaDesUser;
+    ASSERT_EQ(registerUser(user), 0);
+    Target target = userTarget(user.name, own.port());
+    target.timeout = 50;
+    target.retries = 1;
+    Pdu first = pduOf(SysDescr, Value::null(), AuthPriv);
+    ASSERT_EQ(session_.get(first, target), 0);
+    for (bool newEngineId : {false, true, true}) {
+        SCOPED_TRACE(newEngineId ? "another engine ID" : "the same engine ID");
+        own.restart(newEngineId);
+        Pdu blocking = pduOf(SysDescr, Value::null(), AuthPriv);
+        EXPECT_EQ(session_.get(blocking, target), 0);
+        EXPECT_EQ(blocking.varbinds.at(0).value.type, ValueType::OctetString);
+
+        own.restart(newEngineId);
+        const auto results = getAsync(target, AuthPriv);
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0].result, 0);
+    }
 }

@@ -254,6 +254,35 @@ TEST_F(EventRules, CodeChangeHandlerExceptionLeavesThroughTheCall) {
     EXPECT_EQ(edit->Text(), "x");
 }
 
+TEST_F(EventRules, KeyPressCanDropTypedCharactersOfAnEdit) {
+    auto* edit = Make<ui::Edit>();
+    std::string seen;
+    edit->OnKeyPress = [&seen](ui::Component*, char& key) {
+        seen += key;
+        if (!(key >= '0' && key <= '9') && key != '\b') key = 0;
+    };
+    QTest::keyClicks(edit->Widget(), "1a2");
+    QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
+    EXPECT_EQ(edit->Text(), "1");
+    EXPECT_EQ(seen, "1a2\b");
+}
+
+TEST_F(EventRules, KeyDownReportsTheVirtualKeyAndTheModifiersOnceOnTheFocusedControl) {
+    auto* button = Make<ui::Button>();
+    std::vector<std::string> keys;
+    button->OnKeyDown = [&keys](ui::Component*, int& key, ui::ShiftState shift) {
+        if (key == ui::VK_SHIFT || key == ui::VK_MENU || key == ui::VK_CONTROL) return;  // the modifiers' own keys
+        keys.push_back(std::to_string(key) + (shift.Shift ? "S" : "") + (shift.Alt ? "A" : "") + (shift.Ctrl ? "C" : ""));
+    };
+    int formKeys = 0;
+    form->OnKeyDown = [&formKeys](ui::Component*, int&, ui::ShiftState) { ++formKeys; };
+    button->SetFocus();
+    QTest::keyClick(button->Widget(), Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+    QTest::keyClick(button->Widget(), Qt::Key_A);
+    EXPECT_EQ(keys, (std::vector<std::string>{"114SA", "65"}));
+    EXPECT_EQ(formKeys, 0);  // the keys the button leaves unhandled are not reported again by its form
+}
+
 TEST_F(EventRules, NoHandlerRunsWhileDestroying) {
     auto* edit = Make<ui::Edit>();
     int exits = 0;

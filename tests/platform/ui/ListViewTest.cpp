@@ -4,6 +4,8 @@
 #include "ListView.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
@@ -265,6 +267,32 @@ TEST_F(ListViewTest, ColumnWidthZeroHidesAndMinusTwoFitsTheCaption) {
     EXPECT_EQ(list->Columns().Count(), 2);
     EXPECT_EQ(list->Columns()[0]->Caption(), "Id");
     EXPECT_EQ(list->Columns()[0]->Index(), 0);
+}
+
+TEST_F(ListViewTest, ColumnsWidenToTheFirstRowsTextsButNotBeyondTheLimitOrAUsersDrag) {
+    const QFontMetrics metrics(View()->font());
+    const std::string address = "192.168.100.200";
+    AddRow("1", {address, std::string(200, 'W')});
+    list->FlushRows();
+    EXPECT_GE(list->Columns()[1]->Width(), metrics.horizontalAdvance(QString::fromStdString(address)));
+    EXPECT_EQ(list->Columns()[2]->Width(), ui::ListView::FitWidthLimit);
+    EXPECT_EQ(list->Columns()[0]->Width(), 80);  // already wide enough: never narrowed
+
+    // The user narrows column 1 by dragging its right edge; later rows and fills keep that width.
+    QHeaderView* header = View()->horizontalHeader();
+    const int edge = header->sectionViewportPosition(1) + header->sectionSize(1) - 1;
+    const int y = header->height() / 2;
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(edge - 40, y), header->viewport()->mapToGlobal(QPointF(edge - 40, y)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(header->viewport(), &move);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge - 40, y));
+    const int dragged = list->Columns()[1]->Width();
+    ASSERT_LT(dragged, metrics.horizontalAdvance(QString::fromStdString(address)));
+    list->Items().Clear();
+    AddRow("2", {address + address, "x"});
+    list->FlushRows();
+    EXPECT_EQ(list->Columns()[1]->Width(), dragged);
 }
 
 TEST_F(ListViewTest, ItemAtPointMatchesMouseCoordinates) {

@@ -137,6 +137,27 @@ TEST_F(MenusTest, SubMenusNestAndItemsLeaveTheirParentWhenFreed) {
     EXPECT_THROW(top->Items(2), Exception);
 }
 
+TEST_F(MenusTest, SeparatorsAreDrawnAsABareLine) {
+    ui::MenuItem* top = Item(menu->Items(), "Layer 2");
+    Item(*top, "VLAN");
+    ui::MenuItem* separator = Item(*top, "-");
+    Item(*top, "LLDP");
+    EXPECT_EQ(separator->Caption(), "-");
+    QMenu* shown = top->SubMenu();
+    shown->popup(QPoint(0, 0));
+    // The same menu with a separator that never had a caption: both rows look alike.
+    QMenu plain;
+    plain.addAction("VLAN");
+    plain.addSeparator();
+    plain.addAction("LLDP");
+    plain.setFixedSize(shown->size());
+    plain.popup(QPoint(0, 0));
+    const QRect row = shown->actionGeometry(separator->Action());
+    ASSERT_EQ(row, plain.actionGeometry(plain.actions().value(1)));
+    EXPECT_EQ(shown->grab(row).toImage(), plain.grab(row).toImage());
+    shown->hide();
+}
+
 TEST_F(MenusTest, MainMenuTakesPlaceAboveTheClientArea) {
     Item(menu->Items(), "Configuration");
     EXPECT_EQ(form->MenuWidget(), menu->MenuBar());

@@ -11,12 +11,16 @@
 #include "Menus.h"
 #include "MessageTablesGuard.h"
 #include "ModuleWorkspace.h"
+#include "NxSNMPRequest2Edits.h"
 #include "NxSNMPSession.h"
 #include "Program.h"
 #include "SnmpdAgent.h"
 #include "TestHooks.h"
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
 
 #include <cstdlib>
 #include <filesystem>
@@ -28,6 +32,14 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// A key pressed and released on a control, as the keyboard delivers it.
+void PressKey(ui::Control& control, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(control.Widget(), &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(control.Widget(), &release);
+}
 
 DeviceSettingTextList Texts(const std::string& version) {
     DeviceSettingTextList texts;
@@ -228,9 +240,9 @@ TEST_F(EngineTest, EveryRowRunsByItsKind) {
                       std::string(command.Title) + command.Extras.CaptionSeparator + "10.0.0.1");
             if (command.Kind == CommandKind::Tabbed) {
                 EXPECT_FALSE(command.Pages.empty());
-                for (const CommandPage& page : command.Pages) EXPECT_NE(FindCatalogTable(page.Table.Label), nullptr);
+                for (const CommandPage& page : command.Pages) EXPECT_NE(FindCatalogTable(page.Table.Label()), nullptr);
             } else {
-                EXPECT_NE(FindCatalogTable(command.Table.Label), nullptr);
+                EXPECT_NE(FindCatalogTable(command.Table.Label()), nullptr);
             }
             EXPECT_EQ(command.Kind == CommandKind::TableListAddDelete, command.Extras.RowStatusColumn >= 0);
             break;
@@ -446,6 +458,27 @@ TEST_F(MainWindowCommandTest, EveryMenuItemWithAHandlerRunsItsCommand) {
     EXPECT_EQ(launched[1].Program, "Bridge");
 }
 
+TEST_F(MainWindowCommandTest, AFailedStpVersionRereadIsShownAndTheCommandGoesOn) {
+    ASSERT_NE(form->StpVersionRequest, nullptr);
+    form->StpVersionRequest->Request.Vars.GetVar(0)->Oid = "no object";  // the re-read raises
+    int commands = 0;
+    for (const MainMenuItem* item : AllMainMenuItems()) {
+        if (!item->HasCommand()) continue;
+        const MenuCommand* command = FindMenuCommand(item->Handler);
+        if (command == nullptr || command->Kind != CommandKind::TableList ||
+            command->Extras.Before != MainWindowStep::StpVersionReread)
+            continue;
+        SCOPED_TRACE(item->Name);
+        ++commands;
+        form->StatusBar->Panels()[0]->SetText("");
+        const size_t before = dialogs.size();
+        form->FindMenuItem(item->Name)->Click();
+        EXPECT_FALSE(form->StatusBar->Panels()[0]->Text().empty());
+        EXPECT_EQ(dialogs.size(), before + 1);
+    }
+    EXPECT_GT(commands, 0);
+}
+
 TEST_F(MainWindowCommandTest, DeviceStateRulesSetTheirItems) {
     ui::MenuItem* unitInfo = form->FindMenuItem("Unitinformation1");
     ui::MenuItem* unitTable = form->FindMenuItem("UnitTable1");
@@ -491,8 +524,10 @@ TEST_F(MainWindowCommandTest, AboutShowsTheReleaseAndShiftAltF3TheBuild) {
             EXPECT_EQ(about.Caption(), "About QSW-2126P Module");
             EXPECT_EQ(about.AboutLabel->Caption(), "Vantrel QSW-2126P Management Module");
             for (ui::Image* image : about.ModelImages) EXPECT_EQ(image->Visible(), image == about.Image2126P);
-            about.BT_OkKeyDown(about.BT_Ok, VK_F3, true, false);  // Shift alone does nothing
-            if (pressF3) about.BT_OkKeyDown(about.BT_Ok, VK_F3, true, true);
+            about.BT_Ok->SetFocus();
+            PressKey(*about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier);  // Shift alone does nothing
+            EXPECT_EQ(about.VersionLabel->Caption(), AboutReleaseVersion);
+            if (pressF3) PressKey(*about.BT_Ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
             versions.push_back(about.VersionLabel->Caption());
             about.BT_Ok->Click();
         });

@@ -246,7 +246,7 @@ TEST(CommandOtherRules, EveryRuleInWordsIsOneTheEngineBuilds) {
                 EXPECT_EQ(command.Kind, CommandKind::TableList);
                 EXPECT_EQ(command.Table.ListKind, SVT_SV);
             } else {
-                EXPECT_NE(command.Extras.StateTable.Label, nullptr);
+                EXPECT_NE(command.Extras.StateTable.Label(), nullptr);
                 EXPECT_NE(command.Extras.StateOffMessage, nullptr);
             }
         }

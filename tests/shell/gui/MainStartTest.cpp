@@ -5,6 +5,8 @@
 #include "MenuProfile.h"
 #include "Menus.h"
 #include "MessageTablesGuard.h"
+#include "HostileAgent.h"
+#include "ListView.h"
 #include "ModuleWorkspace.h"
 #include "NxSNMPRequest.h"
 #include "Program.h"
@@ -14,9 +16,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QMenuBar>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -271,6 +278,117 @@ TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
         for (const std::string& line : sim.pduLog()) logged |= line.rfind(c.pduPrefix, 0) == 0;
         EXPECT_TRUE(logged) << c.pduPrefix;
     }
+}
+
+// A switch that does not answer holds the window back for one read's time-out, not for every read of the start.
+TEST_F(MainStartTest, ASilentSwitchIsNamedInTheStatusLineAfterOneRead) {
+    testsupport::SilentUdpPort silent;
+    const std::string dir = UseConfigurationDirectory();
+    struct Case {
+        const char* name;
+        bool settingsFile;
+        std::string status;
+    };
+    const Case cases[] = {
+        {"settings file", true,
+         "The switch at 127.0.0.1:" + std::to_string(silent.port()) + " (SNMPv2c) does not answer."},
+        // Without a file the port is the default one, where nothing listens here either.
+        {"no settings file", false,
+         "The switch at 127.0.0.1:161 (SNMPv1) does not answer. No settings file " + dir + "127.0.0.1.cfg was found."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(dir + "127.0.0.1.cfg");
+        if (c.settingsFile)
+            WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(silent.port()) +
+                                                 "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\n"
+                                                 "PrivProtocol=0\n");
+        silent.received();
+        const auto started = std::chrono::steady_clock::now();
+        std::chrono::steady_clock::duration shownAfter{};
+        std::chrono::milliseconds oneRead{};
+        bool reached = false;
+        Start({"/I127.0.0.1", "/Rtundra"}, [&] {
+            shownAfter = std::chrono::steady_clock::now() - started;
+            reached = true;
+            NxSNMPRequest probe;  // the time-out and retries every read of the start has
+            oneRead = std::chrono::milliseconds(probe.Timeout * 10 * (probe.Retries + 1));
+            EXPECT_TRUE(MainForm->Visible());
+            EXPECT_EQ(MainForm->StatusBar->Panels()[0]->Text(), c.status);
+            EXPECT_TRUE(MainForm->PanelFormList.empty());
+            // Only the first read's tries went out.
+            if (c.settingsFile) {
+                EXPECT_EQ(silent.received(), probe.Retries + 1);
+            }
+        });
+        EXPECT_TRUE(reached);
+        EXPECT_TRUE(boxes.Calls().empty());
+        // One read's time-out and the start's own work; waiting for every read in turn took over ten times as long.
+        EXPECT_LT(shownAfter, 2 * oneRead);
+    }
+}
+
+// An agent that answers every GET-NEXT inside the stack-unit table with one more row: the table never ends.
+TEST_F(MainStartTest, AUnitTableThatNeverEndsStillLetsTheWindowComeUp) {
+    using testsupport::HostileVarBind;
+    const testsupport::OidArcs unitEntry = testsupport::ParseArcs("1.3.6.1.4.1.32473.12.11.1.9.4.1");
+    std::atomic<int> unitSteps{0};
+    testsupport::HostileAgent agent([&](const testsupport::HostileRequest& r) {
+        testsupport::HostileReply reply;
+        for (const testsupport::OidArcs& oid : r.oids) {
+            const bool inUnitTable = oid.size() > unitEntry.size() && std::equal(unitEntry.begin(), unitEntry.end(), oid.begin());
+            if (r.pduType != 0xA1 || !inUnitTable) {
+                reply.varbinds.push_back(HostileVarBind::Exception(oid, r.pduType == 0xA1 ? 0x82 : 0x81));
+                continue;
+            }
+            const uint32_t column = oid[unitEntry.size()];
+            testsupport::OidArcs next(unitEntry);
+            next.push_back(column);
+            next.push_back(oid.size() > unitEntry.size() + 1 ? oid[unitEntry.size() + 1] + 1 : 1);
+            if (column == 2) reply.varbinds.push_back(HostileVarBind::Octets(next, std::string(6, '\x01')));
+            else if (column >= 8 && column <= 12) reply.varbinds.push_back(HostileVarBind::Octets(next, "QSW-2126P"));
+            else reply.varbinds.push_back(HostileVarBind::Integer(next, 1));
+        }
+        if (r.pduType == 0xA1 && !r.oids.empty() && r.oids[0].size() > unitEntry.size() &&
+            std::equal(unitEntry.begin(), unitEntry.end(), r.oids[0].begin()))
+            ++unitSteps;
+        return reply;
+    });
+    const std::string dir = UseConfigurationDirectory();
+    WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(agent.port()) +
+                                         "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+    bool reached = false;
+    Start({"/I127.0.0.1", "/Rtundra"}, [&] {
+        reached = true;
+        EXPECT_TRUE(MainForm->Visible());
+        // The table holds twelve units at most: the walk reads no more.
+        EXPECT_EQ(MainForm->UnitListView->Items().Count(), 12);
+    });
+    EXPECT_TRUE(reached);
+    EXPECT_LE(unitSteps.load(), 12);
+}
+
+// A FIFO in place of a file would block the start on opening it: such files are refused by name.
+TEST_F(MainStartTest, FilesThatAreNoRegularFilesAreRefusedByName) {
+    fs::create_directories(work.file("errmsg"));
+    ASSERT_EQ(mkfifo(work.file("errmsg/snmp.err").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(work.file("registry.fifo").c_str(), 0600), 0);
+    setenv("VANTREL_REGISTRY", work.file("registry.fifo").c_str(), 1);
+    {
+        ModuleApplication module;
+        TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+        EXPECT_EQ(form->ModulePath, "");
+        ASSERT_EQ(boxes.Calls().size(), 2u);
+        EXPECT_EQ(boxes.Calls()[0].Text,
+                  "The registry file " + work.file("registry.fifo") + " is not a regular file: it is not read.");
+        EXPECT_EQ(boxes.Calls()[1].Text,
+                  "The message file errmsg/snmp.err is not a regular file: its texts are not loaded.");
+    }
+    // A settings file that cannot be read ends the start, as a broken one does.
+    ASSERT_EQ(mkfifo(work.file("10.0.0.9.cfg").c_str(), 0600), 0);
+    Start({"/I10.0.0.9", "/Rabc"}, [] { ADD_FAILURE() << "the window came up"; });
+    ASSERT_EQ(boxes.Calls().size(), 5u);
+    EXPECT_EQ(boxes.Calls()[4].Text, "The settings file 10.0.0.9.cfg is not a regular file");
 }
 
 TEST_F(MainStartTest, TheMenuBarIsBuiltFromTheMenuData) {

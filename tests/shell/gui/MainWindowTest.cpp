@@ -1,9 +1,12 @@
 // The main window against the switch simulator: device-state texts, the views of the stack units, the port buttons
-// acting as one group, "Refresh Panel", closing while the views poll, and a switch that does not answer.
+// acting as one group, the port popup, "Refresh Panel", closing while the views poll, and a switch that does not
+// answer.
 #include "Application.h"
+#include "CommandDialogFixture.h"
 #include "EventWait.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
+#include "GUIConfigForm.h"
 #include "ListView.h"
 #include "MainUnit.h"
 #include "MenuCommandTable.h"
@@ -24,7 +27,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QPixmap>
 #include <QWidget>
 
@@ -159,6 +165,36 @@ protected:
         for (const std::string& line : sim->pduLog()) count += line.find(std::string(UnitEntry) + ".2") != std::string::npos;
         return count;
     }
+    // The buttons pressed now, by hint.
+    std::vector<std::string> DownHints() const {
+        std::vector<std::string> down;
+        for (ui::SpeedButton* button : form->PortButtonList())
+            if (button->Down()) down.push_back(button->Hint());
+        return down;
+    }
+    // A right click on the port button, then a click on the popup item with this caption; driver runs inside the
+    // dialog the item opens. Returns the logged PDUs of that time.
+    std::vector<std::string> PickFromPortPopup(ui::SpeedButton* button, const std::string& caption,
+                                               const ui::TestHooks::ModalDriver& driver) {
+        const size_t mark = sim->pduLog().size();
+        const QPoint at(3, 3);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, button->Widget()->mapToGlobal(at));
+        QCoreApplication::sendEvent(button->Widget(), &rightClick);
+        EXPECT_EQ(form->PortInfoPopupMenu->PopupComponent(), button);
+        ui::MenuItem* item = form->PortInfoPopupMenu->Items().Find(caption);
+        EXPECT_NE(item, nullptr) << caption;
+        if (!item) return {};
+        bool shown = false;
+        ui::TestHooks::RunInNextModal([&](ui::Form& dialog) {
+            shown = true;
+            driver(dialog);
+        });
+        form->PortInfoPopupMenu->MenuWidget()->hide();
+        item->Action()->trigger();  // the user's choice
+        EXPECT_TRUE(shown) << caption;
+        const std::vector<std::string> log = sim->pduLog();
+        return {log.begin() + static_cast<std::ptrdiff_t>(std::min(mark, log.size())), log.end()};
+    }
     bool HintsUnique() const {
         std::vector<std::string> hints = Hints();
         std::sort(hints.begin(), hints.end());
@@ -274,6 +310,76 @@ TEST_F(MainWindowTest, ThreeUnitStackGetsOneViewPerPresentUnitAndOnePortGroup) {
 
     ASSERT_TRUE(RunUntil([&] { return Status().find("Led Status") != std::string::npos; })) << Status();
     SaveScreenshot(*form, "mainwindow-stack-3-units.png");
+    testsupport::SaveDocsPicture(*form->Widget(), "main-window-stack.png");
+}
+
+// The port popup as the user works it, on a copper port of unit 2 and on the fibre connector of a unit-1 combo port:
+// the clicked button becomes the one pressed port of the stack, the dialog is captioned with the port and reads the
+// row at port.medium, and Set Checked writes only the ticked row there.
+TEST_F(MainWindowTest, PortPopupOpensTheRowEditorOfTheClickedPortAndWritesOnlyTheTickedRows) {
+    StartSim(ScenarioLines("stack-3-units.scn"));
+    StartModule();
+    ASSERT_EQ(form->PanelFormList.size(), 2u);
+    ui::SpeedButton* fibre21 = form->PanelFormList[0]->PortButton(25);
+    ui::SpeedButton* copper69 = form->PanelFormList[1]->PortButton(5);
+    ASSERT_EQ(fibre21->Hint(), "21.2");
+    ASSERT_EQ(copper69->Hint(), "69.1");
+    const std::string information = "1.3.6.1.4.1.32473.11.70.7.2.3.1.1.";
+    const std::string configuration = "1.3.6.1.4.1.32473.11.70.7.2.3.2.1.";
+
+    // "Port Information" on unit 2's copper port 5, while a port of unit 1 is pressed.
+    fibre21->Click();
+    fibre21->SetDown(true);
+    std::string caption;
+    std::vector<std::string> downWhileOpen;
+    std::vector<std::string> log = PickFromPortPopup(copper69, "Port Information", [&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        caption = dialog.Caption();
+        downWhileOpen = DownHints();
+        EXPECT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy; }));
+        dialog.Close();
+    });
+    EXPECT_EQ(caption, "Port Information Table: 127.0.0.1 / Port 69");
+    EXPECT_EQ(form->DialogCaption, "Port Information Table");
+    EXPECT_EQ(downWhileOpen, std::vector<std::string>{"69.1"});
+    std::vector<std::string> reads;
+    for (const std::string& line : log)
+        if (line.rfind("GET ", 0) == 0 && line.find(information) != std::string::npos)
+            for (const std::string& varbind : simdialog::Varbinds(line))
+                reads.push_back(varbind.substr(0, varbind.find('=')));
+    EXPECT_EQ(reads, (std::vector<std::string>{information + "3.69.1", information + "4.69.1", information + "5.69.1",
+                                               information + "6.69.1", information + "7.69.1"}));
+
+    // "Port Configuration" on the fibre side of unit 1's combo port 21: only the ticked Admin State is written.
+    std::vector<std::string> sets;
+    caption.clear();
+    log = PickFromPortPopup(fibre21, "Port Configuration", [&](ui::Form& form) {
+        auto& dialog = dynamic_cast<TConfigForm&>(form);
+        caption = dialog.Caption();
+        downWhileOpen = DownHints();
+        ASSERT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy; }));
+        auto* panel = commandtest::FindOwned<TSNMPEditorPanel>(dialog);
+        ASSERT_NE(panel, nullptr);
+        std::vector<UISnmpVar>& rows = panel->EditsPanel->Rows;
+        auto* adminState = dynamic_cast<ui::ComboBox*>(rows[1].Editor);
+        ASSERT_NE(adminState, nullptr);
+        adminState->SetItemIndex(adminState->Items().IndexOf("disabled"));
+        panel->ButtonPanel->ClearChecksButton->Click();
+        rows[1].CheckBox->SetChecked(true);
+        panel->ButtonPanel->SetCheckedButton->Click();
+        dialog.Close();
+    });
+    EXPECT_EQ(caption, "Port Configuration: 127.0.0.1 / Port 21");
+    EXPECT_EQ(downWhileOpen, std::vector<std::string>{"21.2"});
+    for (const std::string& line : log)
+        if (line.rfind("GET ", 0) == 0 && line.find(configuration) != std::string::npos)
+            for (const std::string& varbind : simdialog::Varbinds(line))
+                EXPECT_NE(varbind.find(".21.2="), std::string::npos) << varbind;
+        else if (line.rfind("SET ", 0) == 0)
+            sets.push_back(line);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(simdialog::Varbinds(sets[0]), std::vector<std::string>{configuration + "4.21.2=INTEGER:2"});
+    EXPECT_TRUE(boxes.Calls().empty()) << boxes.Calls().front().Text;
 }
 
 TEST_F(MainWindowTest, RefreshPanelAsksFirstAndReadsTheUnitTableAgain) {

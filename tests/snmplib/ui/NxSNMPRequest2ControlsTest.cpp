@@ -216,6 +216,43 @@ TEST_F(Request2ControlsTest, AgentErrorOfAnAsynchronousGetGoesToTheStatusTargetO
     EXPECT_EQ(boxes.Calls()[0].Type, ui::mtCustom);
 }
 
+// In SNMPv1 noSuchName is how a GET-NEXT walk ends; in SNMPv2c it is an error even in the middle of a table.
+TEST_F(Request2ControlsTest, NoSuchNameInTheMiddleOfAWalkIsAnErrorExceptInSnmpV1) {
+    struct Case {
+        bool v1;
+        uint8_t mode;
+    };
+    for (const Case c : {Case{false, NxSNMPRequest2Controls::ModeAsync}, Case{false, NxSNMPRequest2Controls::ModeSync},
+                         Case{true, NxSNMPRequest2Controls::ModeAsync}}) {
+        SCOPED_TRACE(std::string(c.v1 ? "v1 " : "v2c ") + (c.mode == NxSNMPRequest2Controls::ModeSync ? "sync" : "async"));
+        AimAt(Sim().port(), c.v1);
+        request = std::make_unique<Probe>(form);
+        request->Request.Timeout = 50;
+        request->Request.Retries = 0;
+        request->Mode = c.mode;
+        UseTable();
+        request->SetStatusPanel(panel);
+        panel->SetText("");
+        // The step that would deliver row 4 is answered noSuchName.
+        ASSERT_EQ(Sim().control(std::string("error ") + kTableRoot + ".2.4 noSuchName 1"), "ok");
+        const bool got = request->Get();
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(request->rows.size(), 3u);
+        if (c.v1) {
+            EXPECT_EQ(Timeless(panel->Text()), "Get: Ok! Receive at TIME.");
+            continue;
+        }
+        EXPECT_EQ(panel->Text().find("Ok!"), std::string::npos) << panel->Text();
+        if (c.mode == NxSNMPRequest2Controls::ModeSync) {
+            EXPECT_FALSE(got);
+            EXPECT_EQ(request->Request.LastCode, NxErrNoSuchName);
+        } else {
+            EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrNoSuchName) + " Receive at TIME.");
+        }
+    }
+    AimAt(Sim().port());
+}
+
 // The callback takes over the walk's end; the status still tells the failure instead of keeping a stale "Ok!".
 TEST_F(Request2ControlsTest, TimeOutGoesToTheResultCallbackAndShowsInTheStatus) {
     UseScalars();

@@ -65,9 +65,11 @@ TEST_F(EditsTest, PortListEditShowsNumbersAndReadsBackAgainstTheValue) {
     edit->SetText("1-4,10");
     request->ControlsToData(-1);
     EXPECT_EQ(Value(0), "F0400000");
-    edit->SetText("1-x");  // not a port list: the value stays
-    request->ControlsToData(-1);
-    EXPECT_EQ(Value(0), "F0400000");
+    for (const char* typed : {"1-x", "1x", "33", "0"}) {  // not a port list: refused, the value stays
+        edit->SetText(typed);
+        EXPECT_EQ(Code([&] { request->ControlsToData(-1); }), NxErrBadPartValue) << typed;
+        EXPECT_EQ(Value(0), "F0400000");
+    }
 }
 
 TEST_F(EditsTest, PortListTypedWithoutAValueReachesTheHighestPortInWholeOctets) {
@@ -121,7 +123,7 @@ TEST_F(EditsTest, PartBindingsShowAndRewriteTheirOctetsInPlace) {
     EXPECT_EQ(Value(0), "02000104");
 }
 
-TEST_F(EditsTest, AddressInFourEditsLeavesNullAloneAndReadsNumbersAsAtolDoes) {
+TEST_F(EditsTest, AddressInFourEditsLeavesNullAloneAndReadsWholeNumbersOnly) {
     Use(kOneAddress, "(NULL)");
     std::vector<ui::Edit*> edits;
     for (int i = 0; i < 4; ++i) edits.push_back(Make<ui::Edit>(25 * i));
@@ -137,10 +139,21 @@ TEST_F(EditsTest, AddressInFourEditsLeavesNullAloneAndReadsNumbersAsAtolDoes) {
     EXPECT_EQ(edits[3]->Text(), "1");
     edits[0]->SetText("010");
     edits[1]->SetText("0");
-    edits[2]->SetText("");
-    edits[3]->SetText("1");
+    edits[2]->SetText(" 0");
+    edits[3]->SetText("2");
     request->ControlsToData(-1);
-    EXPECT_EQ(Value(0), "10.0.0.1");
+    EXPECT_EQ(Value(0), "10.0.0.2");
+    for (const char* part : {"", "300", "1a", "-1"}) {
+        edits[2]->SetText(part);
+        try {
+            request->ControlsToData(-1);
+            ADD_FAILURE() << part << " must be refused";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.HelpContext, NxErrBadPartValue) << part;
+            EXPECT_NE(e.Message.find("(Address)"), std::string::npos) << e.Message;  // names its row
+        }
+        EXPECT_EQ(Value(0), "10.0.0.2");
+    }
 }
 
 TEST_F(EditsTest, OptionControlsAndCheckBoxesShowTheValueAndGiveItBack) {
@@ -424,6 +437,111 @@ TEST_F(EditsAgentTest, AWalkFillsTheListViewAndASelectedRowFillsTheControls) {
     EXPECT_EQ(request->Modified, 0);
     list->SetItemIndex(-1);  // deselecting changes nothing
     EXPECT_EQ(name->Text(), "row2");
+}
+
+TEST_F(EditsAgentTest, ASparseTableShowsEachCellInItsRowAndAnEditWritesOnlyThatRow) {
+    const std::string root = kTableRoot;
+    ASSERT_EQ(Sim().control("remove " + root + ".4.2"), "ok");  // row 2 has no address
+    request->Request.Vars = NxSNMPVarList(RowTable, MVT_FMV, 1);
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    auto* list = Make<ui::ListView>();
+    auto* name = Make<ui::Edit>(200);
+    auto* address = Make<ui::Edit>(230);
+    request->BindListView(list, true);
+    request->BindEdit(1, "%s", name);
+    request->BindEdit(3, "%s", address);
+    ASSERT_TRUE(request->Get());
+    ASSERT_EQ(list->Items().Count(), 5);
+    for (int r = 0; r < 5; ++r) {
+        const ui::ListItem& item = *list->Items()[r];
+        EXPECT_EQ(item.Caption(), std::to_string(r + 1));
+        EXPECT_EQ(item.ColumnText(1), "row" + std::to_string(r + 1));
+        EXPECT_EQ(item.ColumnText(3), r == 1 ? "" : "10.0.0." + std::to_string(r + 1));
+    }
+
+    list->SetItemIndex(1);
+    EXPECT_EQ(address->Text(), "");
+    name->SetText("renamed");
+    const size_t before = Sim().pduLog().size();
+    ASSERT_TRUE(request->Set(false, true));
+    const std::vector<std::string> log = Sim().pduLog();
+    ASSERT_EQ(log.size(), before + 1);
+    const std::string& pdu = log[before];
+    EXPECT_NE(pdu.find(root + ".2.2=STRING:\"renamed\""), std::string::npos) << pdu;
+    EXPECT_EQ(pdu.find(root + ".4."), std::string::npos) << pdu;  // the cell the row lacks is not written
+    for (size_t at = pdu.find(" " + root); at != std::string::npos; at = pdu.find(" " + root, at + 1)) {
+        const std::string oid = pdu.substr(at + 1, pdu.find('=', at) - at - 1);
+        EXPECT_EQ(oid.substr(oid.size() - 2), ".2") << pdu;  // row 2's own instance only
+    }
+}
+
+TEST_F(EditsAgentTest, TypedTextsAreSentAsTypedOrRefusedWithNothingSent) {
+    static const NxSNMPVar kTyped[] = {
+        {"1.3.6.1.4.1.32473.99.4.1", "Priority", sxInteger, readwrite, nullptr},
+        {"1.3.6.1.4.1.32473.99.4.2", "Interval", sxGauge, readwrite, nullptr},
+        {"1.3.6.1.4.1.32473.99.4.3", "Gateway", sxIpAddress, readwrite, nullptr},
+        {"1.3.6.1.4.1.32473.99.4.4", "Octets", sxOctetStr, readwrite, nullptr},
+        {"1.3.6.1.4.1.32473.99.4.5", "Big", sxCounter64, readwrite, nullptr},
+        {},
+    };
+    const std::string root = "1.3.6.1.4.1.32473.99.4";
+    SeedSim({"set-rw " + root + ".1.0 int 1", "set-rw " + root + ".2.0 gauge 1", "set-rw " + root + ".3.0 ip 1.1.1.1",
+             "set-rw " + root + ".4.0 hex 0102", "set-rw " + root + ".5.0 counter64 1"});
+    request->Request.Vars = NxSNMPVarList(kTyped, SVT_SV, 0);
+    request->Mode = NxSNMPRequest2Controls::ModeSync;
+    std::vector<ui::Edit*> edits;
+    for (int i = 0; i < 4; ++i) edits.push_back(Make<ui::Edit>(25 * i));
+    auto* octet = Make<ui::Edit>(120);
+    auto* big = Make<ui::Edit>(150);
+    request->BindEdit(0, "%s", edits[0]);
+    request->BindEdit(1, "%s", edits[1]);
+    request->BindEdit(2, "%s", edits[2]);
+    request->BindPartEdit(3, 1, sxUInt8, nullptr, "%s", octet);
+    request->BindEdit(4, "%s", big);
+    ASSERT_TRUE(request->Get());
+    struct Case {
+        int var;
+        ui::Edit* edit;
+        const char* typed;
+        const char* sent;  // the varbind sent, or null: refused with -518 and nothing sent
+    };
+    const Case cases[] = {
+        {0, edits[0], "-7", "INTEGER:-7"},
+        {0, edits[0], " 2147483647 ", "INTEGER:2147483647"},
+        {0, edits[0], "abc", nullptr},
+        {0, edits[0], "12abc", nullptr},
+        {0, edits[0], "5000000000", nullptr},
+        {1, edits[1], "4294967295", "GAUGE:4294967295"},
+        {1, edits[1], "-1", nullptr},
+        {1, edits[1], "99999999999", nullptr},
+        {2, edits[2], "10.1.2.3", "IPADDRESS:10.1.2.3"},
+        {2, edits[2], "10.1.2.300", nullptr},
+        {2, edits[2], "1.2.3.4.5", nullptr},
+        {3, octet, "300", nullptr},
+        {4, big, "18446744073709551615", "COUNTER64:18446744073709551615"},
+        {4, big, "18446744073709551616", nullptr},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(request->Get());
+        c.edit->SetText(c.typed);
+        const size_t before = Sim().pduLog().size();
+        if (c.sent) {
+            EXPECT_TRUE(request->Set(false, true, std::to_string(c.var))) << c.typed;
+            const std::vector<std::string> log = Sim().pduLog();
+            ASSERT_EQ(log.size(), before + 1) << c.typed;
+            const std::string varbind = root + "." + std::to_string(c.var + 1) + ".0=" + c.sent;
+            EXPECT_NE(log.back().find(varbind), std::string::npos) << varbind << " in " << log.back();
+            continue;
+        }
+        try {
+            request->Set(false, true, std::to_string(c.var));
+            ADD_FAILURE() << c.typed << " must be refused";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.HelpContext, NxErrBadPartValue) << c.typed;
+            EXPECT_NE(e.Message.find(kTyped[c.var].Caption), std::string::npos) << e.Message;
+        }
+        EXPECT_EQ(Sim().pduLog().size(), before) << c.typed;
+    }
 }
 
 TEST_F(EditsAgentTest, StopEndsAWalkIntoTheListViewWithTheStopText) {

@@ -37,7 +37,6 @@ protected:
         request = std::make_unique<LedProbe>(form);
         const NxSNMPVar table[] = {{kLedOid, "Led Status", sxOctetStr, readonly, nullptr}, {}};
         request->Request.Vars = NxSNMPVarList(table, MVT_SV, 0);
-        request->BlinkTimer->SetEnabled(false);  // paintings are driven by hand
     }
     void TearDown() override {
         request.reset();
@@ -138,6 +137,32 @@ TEST_F(LedsTest, ABlinkingLedAlternatesForSevenPaintingsThenKeepsItsColour) {
     }
 }
 
+// The blink timer wakes the program only while a painting would change a LED.
+TEST_F(LedsTest, TheBlinkTimerRunsOnlyWhileABlinkingLedFlashes) {
+    request->AddLeds(0, "0,1", &portMap, panel, 1, 10, 0, 6, 6);
+    EXPECT_FALSE(request->BlinkTimer->Running());  // nothing read yet
+    request->Receive("0101");
+    EXPECT_FALSE(request->BlinkTimer->Running());  // steady LEDs only
+    request->Receive("8101");
+    for (int painting = 1; painting <= request->BlinkLimit + 1; ++painting) {
+        EXPECT_TRUE(request->BlinkTimer->Running()) << painting;
+        request->PaintLeds();
+    }
+    EXPECT_FALSE(request->BlinkTimer->Running());
+    const int32_t steady = Colour(0);
+    request->PaintLeds();  // what a further tick would paint: nothing new
+    EXPECT_EQ(Colour(0), steady);
+    EXPECT_FALSE(request->BlinkTimer->Running());
+
+    request->Receive("8101");  // the next reading flashes again
+    EXPECT_TRUE(request->BlinkTimer->Running());
+    request->Receive("0101");  // and a steady one ends it at once
+    EXPECT_FALSE(request->BlinkTimer->Running());
+    request->Receive("8101");
+    request->StopPolling();
+    EXPECT_FALSE(request->BlinkTimer->Running());
+}
+
 TEST_F(LedsTest, AZeroOctetInsideTheStringDoesNotCutItShort) {
     Connect(sxDisplayStr);
     request->AddLeds(0, "0,1,2", &portMap, panel, 1, 10, 0, 6, 6);
@@ -165,7 +190,7 @@ TEST_F(LedsTest, StopAndLayoutDefaults) {
 TEST_F(LedsTest, TheTimersComeWithTheRequestAndGoWithIt) {
     auto fresh = std::make_unique<NxSNMPRequest2Leds>(form);
     EXPECT_FALSE(fresh->PollTimer->Enabled());
-    EXPECT_TRUE(fresh->BlinkTimer->Enabled());
+    EXPECT_FALSE(fresh->BlinkTimer->Running());
     EXPECT_EQ(fresh->BlinkTimer->Interval(), 60);
     const int components = form->ComponentCount();
     fresh.reset();
@@ -203,15 +228,16 @@ TEST_F(LedsTest, PollingStartedAgainAfterAStopBlinksAgain) {
     for (int start = 0; start < 2; ++start) {
         SCOPED_TRACE(start);
         request->StartPolling(300);
-        EXPECT_TRUE(request->BlinkTimer->Enabled());
         ASSERT_TRUE(RunUntil([&] { return request->Leds[0]->Blinking != 0; }));
+        EXPECT_TRUE(request->BlinkTimer->Running());
         std::vector<int32_t> shown = {Colour(0)};
         ASSERT_TRUE(RunUntil([&] {
             if (Colour(0) != shown.back()) shown.push_back(Colour(0));
-            return request->BlinkCounter > request->BlinkLimit;
+            return request->BlinkCounter > request->BlinkLimit + 1;  // the steady painting is done
         }));
         EXPECT_GE(shown.size(), 3u);  // it flashed, and ends in its colour
         EXPECT_EQ(Colour(0), 0x00FF00);
+        EXPECT_FALSE(request->BlinkTimer->Running());  // steady until the next reading
         request->StopPolling();
         EXPECT_EQ(Colour(0), kGrey);
     }

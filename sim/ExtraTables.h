@@ -1,0 +1,14 @@
+#pragma once
+// The tables that dedicated dialogs read and write outside the MIB object catalogue: the transceiver
+// diagnostics (DDM) under 1.3.6.1.4.1.32473.12.72 and the payload mask table (1.3.6.1.4.1.32473.12.9.2.9.1).
+// Described the way the catalogue is read for seeding (each table's key columns are its not-accessible ones).
+#include "Seeding.h"
+
+#include <vector>
+
+namespace sim {
+
+// The DDM settings (two scalars), status, threshold and port management tables, then the payload mask table.
+std::vector<SeedTable> ExtraTables();
+
+} // namespace sim
