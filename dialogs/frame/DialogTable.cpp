@@ -28,21 +28,19 @@ DialogTable::DialogTable(ui::Form& form, ui::StatusPanel* statusPanel) : form_(f
 
 DialogTable::~DialogTable() { Close(); }
 
-bool DialogTable::Open(const char* label, NxVarListKind kind, int keyCount,
+bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
                        const std::function<void(DialogRequest&)>& bind) {
-    return Open(label, kind, keyCount, bind, Options{});
+    return Open(table, kind, keyCount, bind, Options{});
 }
 
-bool DialogTable::Open(const char* label, NxVarListKind kind, int keyCount,
+bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
                        const std::function<void(DialogRequest&)>& bind, Options options) {
     options_ = options;
     complete_ = !options_.KeepsFlag;
     try {
         request_ = std::make_unique<DialogRequest>(&form_);
         request_->SetStatusPanel(statusPanel_);
-        MibObjectTable table = FindCatalogTable(label ? label : "");
-        if (!table) throw Exception(std::string("No MIB object table ") + (label ? label : ""));
-        request_->Request.Vars = NxSNMPVarList(table, kind, keyCount);
+        request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
         if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
         if (bind) bind(*request_);
         if (options_.Synchronous) request_->Mode = NxSNMPRequest2Controls::ModeSync;

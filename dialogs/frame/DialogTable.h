@@ -13,6 +13,7 @@
 // - Close stops the request, waits (processing events) until it is idle and frees it; no row arrives afterwards.
 #include "AccessScope.h"
 #include "ApplyBoxes.h"
+#include "Catalog.h"
 #include "NxSNMPRequest2Edits.h"
 
 #include <functional>
@@ -58,11 +59,12 @@ public:
     DialogTable(const DialogTable&) = delete;
     DialogTable& operator=(const DialogTable&) = delete;
 
-    // Builds the request over the catalogue table label; bind binds the dialog's controls. False when an
-    // exception was caught (shown in panel 0, flag set).
-    bool Open(const char* label, NxVarListKind kind, int keyCount, const std::function<void(DialogRequest&)>& bind,
-              Options options);
-    bool Open(const char* label, NxVarListKind kind, int keyCount, const std::function<void(DialogRequest&)>& bind);
+    // Builds the request over the catalogue table (CatalogTables.h names them); bind binds the dialog's
+    // controls. False when an exception was caught (shown in panel 0, flag set).
+    bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
+              const std::function<void(DialogRequest&)>& bind, Options options);
+    bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
+              const std::function<void(DialogRequest&)>& bind);
 
     DialogRequest* Request() const { return request_.get(); }
     NxSNMPVarList& Vars() { return request_->Request.Vars; }

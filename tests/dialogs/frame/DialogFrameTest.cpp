@@ -11,6 +11,7 @@
 #include "DialogTable.h"
 
 #include "Catalog.h"
+#include "CatalogTables.h"
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "ListView.h"
@@ -79,7 +80,7 @@ public:
 
 void TBindingTableForm::FormCreate() {
     EditForm = new TBindingEditForm(*this, Table);
-    Table.Open(BindingEntry, MVT_UMV, 2, [this](DialogRequest& request) {
+    Table.Open(Oid_dhcpserver::E_12_38_3_3_1, MVT_UMV, 2, [this](DialogRequest& request) {
         request.BindListView(TableList, true);
         request.BindEdit(0, "%s", EditForm->Pool);
         request.BindEdit(1, "%s", EditForm->Address);
@@ -125,7 +126,7 @@ public:
             (*edit)->SetParent(EditorPanel);
         }
         OnCreate = [this](ui::Component*) {
-            Group.Open(simdialog::StpGroup, SVT_SV, 0, [this](DialogRequest& request) {
+            Group.Open(Oid_switch::E_12_15_1_A, SVT_SV, 0, [this](DialogRequest& request) {
                 request.BindEdit(1, "%i", MaxAge);
                 request.BindEdit(2, "%i", HelloTime);
                 request.BindEdit(3, "%i", ForwardDelay);
