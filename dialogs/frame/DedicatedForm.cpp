@@ -235,7 +235,22 @@ void TDedicatedForm::RefreshTables(DialogTable& table) {
 
 void TDedicatedForm::RefuseCloseWhileIncomplete(DialogTable& table) { closeGuard_ = &table; }
 
+bool TDedicatedForm::WaitForSet(DialogTable& table, std::initializer_list<int> leftOut) {
+    const bool answered = table.SendAndWait(leftOut);
+    if (closeAfterWait_) {
+        closeAfterWait_ = false;
+        Close();
+    }
+    return answered;
+}
+
 void TDedicatedForm::FormCloseQuery(ui::Component*, bool& canClose) {
+    for (const auto& table : tables_) {
+        if (!table->Waiting()) continue;
+        closeAfterWait_ = true;
+        canClose = false;
+        return;
+    }
     if (!closeGuard_ || closeGuard_->Complete()) return;
     ShowMessage(this, GetDataNotCompleteText);
     canClose = false;

@@ -59,8 +59,9 @@ public:
     std::string PortIndexList;
     std::vector<TStackingPortUitForm*> PortSelectors;
 
-protected:
     enum class Scaling : uint8_t { Scaled, Unscaled };
+
+protected:
     TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling = Scaling::Scaled);
 
     // Builders of the standard controls (StatusBar1 is built by the constructor).
@@ -100,6 +101,10 @@ protected:
     // busy, then table (unless busy); row count, editors cleared, row buttons reset.
     void RefreshTables(DialogTable& table);
 
+    // The wait-for-answer step (DialogTable::SendAndWait). A close asked for while it waits is held back and
+    // done when the wait is over, so nothing is freed under the waiting handler.
+    bool WaitForSet(DialogTable& table, std::initializer_list<int> leftOut = {});
+
     // The close query refuses while this table's flag is false, with "Get data not complete".
     void RefuseCloseWhileIncomplete(DialogTable& table);
 
@@ -121,4 +126,5 @@ private:
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
     bool closed_ = false;
+    bool closeAfterWait_ = false;
 };

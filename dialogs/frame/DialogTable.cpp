@@ -6,8 +6,13 @@
 #include "Dialogs.h"
 #include "Exception.h"
 #include "Form.h"
+#include "ListView.h"
 #include "NxOptionList.h"
 #include "StdCtrls.h"
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
 
 void DialogRequest::ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) {
     NxSNMPRequest2Edits::ListViewSelectItem(sender, item, selected);
@@ -23,21 +28,19 @@ DialogTable::DialogTable(ui::Form& form, ui::StatusPanel* statusPanel) : form_(f
 
 DialogTable::~DialogTable() { Close(); }
 
-bool DialogTable::Open(const char* label, NxVarListKind kind, int keyCount,
+bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
                        const std::function<void(DialogRequest&)>& bind) {
-    return Open(label, kind, keyCount, bind, Options{});
+    return Open(table, kind, keyCount, bind, Options{});
 }
 
-bool DialogTable::Open(const char* label, NxVarListKind kind, int keyCount,
+bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
                        const std::function<void(DialogRequest&)>& bind, Options options) {
     options_ = options;
     complete_ = !options_.KeepsFlag;
     try {
         request_ = std::make_unique<DialogRequest>(&form_);
         request_->SetStatusPanel(statusPanel_);
-        MibObjectTable table = FindCatalogTable(label ? label : "");
-        if (!table) throw Exception(std::string("No MIB object table ") + (label ? label : ""));
-        request_->Request.Vars = NxSNMPVarList(table, kind, keyCount);
+        request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
         if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
         if (bind) bind(*request_);
         if (options_.Synchronous) request_->Mode = NxSNMPRequest2Controls::ModeSync;
@@ -112,6 +115,54 @@ void DialogTable::Send(const std::vector<int>& leftOut) {
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
     request_->Set(false, true);
+}
+
+void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut) {
+    AccessScope access(Vars());
+    boxes.LeaveOutUnchecked(access);
+    access.LeaveOut(std::vector<int>(alsoLeftOut));
+    request_->Set(false, true);
+}
+
+bool DialogTable::SendAndWait(std::initializer_list<int> leftOut) {
+    if (!request_) return false;
+    std::optional<NxSNMPError> answer;
+    NxSNMPResultEvent saved = request_->OnSetResult;
+    request_->OnSetResult = [&answer](NxSNMPRequest2Controls*, const NxSNMPError& result) { answer = result; };
+    waiting_ = true;
+    struct WaitEnd {
+        DialogTable& table;
+        NxSNMPResultEvent saved;
+        ~WaitEnd() {
+            table.waiting_ = false;
+            if (table.request_) table.request_->OnSetResult = saved;
+        }
+    } end{*this, saved};
+    bool sent = false;
+    {
+        AccessScope access(Vars());
+        access.LeaveOut(std::vector<int>(leftOut));
+        sent = request_->Set(false, true) && request_->Request.Active;
+    }
+    // The request's own time-out and retries, and a margin for the answer's way back.
+    const auto limit = std::chrono::steady_clock::now() +
+                       std::chrono::milliseconds(10 * std::max(request_->Request.Timeout, 1) *
+                                                 (std::max(request_->Request.Retries, 0) + 1) + 1000);
+    while (sent && !answer && request_->Request.Active && std::chrono::steady_clock::now() < limit)
+        ui::Application::Instance().ProcessMessages();
+    if (!answer) return false;
+    if (answer->Code != 0) request_->ReportSetError(*answer);
+    return answer->Code == 0;
+}
+
+bool ListHasKey(const ui::ListView& list, const std::string& key, const std::string* secondKey) {
+    for (int i = 0; i < list.Items().Count(); ++i) {
+        const ui::ListItem& item = *list.Items()[i];
+        if (item.Caption() != key) continue;
+        if (!secondKey) return true;
+        if (item.SubItems().Count() > 0 && item.SubItems()[0] == *secondKey) return true;
+    }
+    return false;
 }
 
 void DialogTable::AddRow(std::initializer_list<int> leftOut) {

@@ -12,6 +12,8 @@
 //   back while a SET is in flight), so the list never shows a row twice or an old value.
 // - Close stops the request, waits (processing events) until it is idle and frees it; no row arrives afterwards.
 #include "AccessScope.h"
+#include "ApplyBoxes.h"
+#include "Catalog.h"
 #include "NxSNMPRequest2Edits.h"
 
 #include <functional>
@@ -57,11 +59,12 @@ public:
     DialogTable(const DialogTable&) = delete;
     DialogTable& operator=(const DialogTable&) = delete;
 
-    // Builds the request over the catalogue table label; bind binds the dialog's controls. False when an
-    // exception was caught (shown in panel 0, flag set).
-    bool Open(const char* label, NxVarListKind kind, int keyCount, const std::function<void(DialogRequest&)>& bind,
-              Options options);
-    bool Open(const char* label, NxVarListKind kind, int keyCount, const std::function<void(DialogRequest&)>& bind);
+    // Builds the request over the catalogue table (CatalogTables.h names them); bind binds the dialog's
+    // controls. False when an exception was caught (shown in panel 0, flag set).
+    bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
+              const std::function<void(DialogRequest&)>& bind, Options options);
+    bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
+              const std::function<void(DialogRequest&)>& bind);
 
     DialogRequest* Request() const { return request_.get(); }
     NxSNMPVarList& Vars() { return request_->Request.Vars; }
@@ -91,6 +94,14 @@ public:
     // One SET of the controls' values with leftOut marked invalid for it only.
     void Send(std::initializer_list<int> leftOut = {});
     void Send(const std::vector<int>& leftOut);
+    // One SET of the checked apply boxes' columns (the unchecked ones, and alsoLeftOut, marked invalid for it).
+    void SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut = {});
+    // One SET whose answer is awaited, processing events, before the caller goes on: until it arrives, Stop
+    // clears Active, or the request's time-out (with its retries) has passed. A SET that could not be sent is
+    // not waited for. A refused or unanswered SET is reported as the library reports it (a message box); true
+    // only for an answer without error.
+    bool SendAndWait(std::initializer_list<int> leftOut = {});
+    bool Waiting() const { return waiting_; }
     // Add: RowStatus createAndGo (4), one SET leaving out leftOut, re-read.
     void AddRow(std::initializer_list<int> leftOut = {});
     // Delete: RowStatus destroy (6), one SET of the RowStatus column alone, re-read.
@@ -111,9 +122,14 @@ private:
     std::unique_ptr<DialogRequest> request_;
     Options options_;
     bool complete_ = false;
+    bool waiting_ = false;
     int rowStatusColumn_ = -1;
     ui::ComboBox* rowStatusCombo_ = nullptr;
 };
 
 // A message box titled with the application title, as the dialogs show their input errors.
 void ShowMessage(ui::Control* owner, const std::string& text);
+
+// The duplicate-key test of an Add: whether a row of list has key as its caption and, for a two-key table,
+// secondKey as its first sub-item (exact text).
+bool ListHasKey(const ui::ListView& list, const std::string& key, const std::string* secondKey = nullptr);

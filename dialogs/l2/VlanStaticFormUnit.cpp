@@ -1,5 +1,6 @@
 #include "VlanStaticFormUnit.h"
 
+#include "CatalogTables.h"
 #include "ListView.h"
 #include "StdCtrls.h"
 
@@ -7,8 +8,8 @@ TVlanStaticForm* VlanStaticForm = nullptr;
 
 namespace {
 
-constexpr const char* StaticVlanTable = "1.3.6.1.2.1.17.7.1.4 (6 entries from \"VLAN ID\")";
-constexpr const char* NextFreeIndexTable = "1.3.6.1.2.1.17.7.1.4 (1 entries from \"Next Free Local VLAN Index\")";
+const CatalogTable& StaticVlanTable = Oid_bridgemib::Mib2_17_7_1_4_A;
+const CatalogTable& NextFreeIndexTable = Oid_bridgemib::Mib2_17_7_1_4_C;
 
 enum Column { VlanId, VlanName, Egress, ForbiddenEgress, Untagged, RowStatus };
 

@@ -284,23 +284,6 @@ void NxSNMPRequest2Edits::ReleaseListView() {
     ListView = nullptr;
 }
 
-void NxSNMPRequest2Edits::BuildColumns() {
-    if (!ListView) return;
-    const NxSNMPVarList& vars = Request.Vars;
-    ui::ListColumns& columns = ListView->Columns();
-    if (columns.Count() >= vars.GetHiddenCount() + vars.GetVisibleCount()) return;
-    columns.Clear();
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < vars.GetCount(); ++i) {
-            if (pass == 0 ? !vars.IsHiddenColumn(i) : !vars.IsVisibleColumn(i)) continue;
-            ui::ListColumn* column = columns.Add();
-            column->SetCaption(vars.GetVar(i)->Caption);
-            column->SetAutoSize(false);
-            column->SetWidth(pass == 0 ? 0 : -2);
-        }
-    }
-}
-
 namespace {
 
 // The variables in list-view column order: the hidden ones, then the visible ones.
@@ -315,9 +298,35 @@ std::vector<int> ColumnVariables(const NxSNMPVarList& vars) {
 
 }  // namespace
 
+void NxSNMPRequest2Edits::BuildColumns() {
+    if (!ListView) return;
+    const NxSNMPVarList& vars = Request.Vars;
+    ui::ListColumns& columns = ListView->Columns();
+    if (columns.Count() >= vars.GetHiddenCount() + vars.GetVisibleCount()) {
+        if (columnOrder_.empty()) columnOrder_ = ColumnVariables(vars);
+        return;
+    }
+    columns.Clear();
+    columnOrder_ = ColumnVariables(vars);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < vars.GetCount(); ++i) {
+            if (pass == 0 ? !vars.IsHiddenColumn(i) : !vars.IsVisibleColumn(i)) continue;
+            ui::ListColumn* column = columns.Add();
+            column->SetCaption(vars.GetVar(i)->Caption);
+            column->SetAutoSize(false);
+            column->SetWidth(pass == 0 ? 0 : -2);
+        }
+    }
+}
+
+// The order the columns were built in: a column marked invalid for one SET keeps its place in the rows.
+std::vector<int> NxSNMPRequest2Edits::ColumnOrder() const {
+    return columnOrder_.empty() ? ColumnVariables(Request.Vars) : columnOrder_;
+}
+
 void NxSNMPRequest2Edits::AddListItem() {
     if (!ListView) return;
-    const std::vector<int> order = ColumnVariables(Request.Vars);
+    const std::vector<int> order = ColumnOrder();
     ui::ListItem* item = ListView->Items().Add();
     const auto row = static_cast<size_t>(item->Index());
     if (rowIndexRests_.size() <= row) rowIndexRests_.resize(row + 1);
@@ -337,7 +346,7 @@ void NxSNMPRequest2Edits::ListItemToData() {
     const auto row = item ? static_cast<size_t>(item->Index()) : rowIndexRests_.size();
     Request.Vars.IndexRest = row < rowIndexRests_.size() ? rowIndexRests_[row] : std::string();
     if (!item) return;
-    const std::vector<int> order = ColumnVariables(Request.Vars);
+    const std::vector<int> order = ColumnOrder();
     for (size_t k = 0; k < order.size(); ++k) {
         NxSNMPVarItem& variable = *Request.Vars.GetVar(order[k]);
         const std::string cell = item->ColumnText(static_cast<int>(k));

@@ -135,6 +135,8 @@ private:
     void Release(NxControlBinding& binding);
     void ReleaseListView();
     void CheckVariable(int n) const;
+    std::vector<int> ColumnOrder() const;
+    std::vector<int> columnOrder_;            // the variable of each list-view column, as the columns were built
     std::vector<std::string> rowIndexRests_;  // the IndexRest of each list-view row the binding added, by row
     void ShowBinding(const NxControlBinding& binding);
     void ReadVariable(int i, NxSNMPVarItem& variable);

@@ -270,6 +270,22 @@ TEST_F(VlanStaticFormTest, ARefusedSetShowsItsMessageAndRestoresTheAccessBits) {
     });
 }
 
+TEST_F(VlanStaticFormTest, AFailedWalkShowsItsErrorAndLeavesTheDialogUsable) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TVlanStaticForm& form) {
+        ASSERT_EQ(Control(std::string("error ") + StaticEntry + " genErr 1"), "ok");
+        form.RefreshBtn->Click();
+        ASSERT_TRUE(WaitWalk(form));
+        EXPECT_THAT(Status(form), ::testing::StartsWith("Get: "));
+        EXPECT_THAT(Status(form), ::testing::Not(HasSubstr("Ok!")));
+        EXPECT_TRUE(boxes.Calls().empty());
+        form.RefreshBtn->Click();  // the flag is set again: Refresh reads anew
+        ASSERT_TRUE(WaitWalk(form));
+        EXPECT_EQ(form.LV_dot1qVlanStaticEntry->Items().Count(), 3);
+        EXPECT_THAT(Status(form), HasSubstr("Ok!"));
+    });
+}
+
 TEST_F(VlanStaticFormTest, AStackGivesOneTabPerPresentUnitAndShortListsShowAsClearPorts) {
     StackStateScope stack("enabled", {{"1", "1", "QSW-2126P", "exist"},
                                       {"2", "65", "QSW-2150", "exist"},

@@ -1,0 +1,52 @@
+#include "DialogEditForm.h"
+
+#include "DedicatedForm.h"
+#include "StdCtrls.h"
+
+TDialogEditForm::TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int designWidth, int designHeight)
+    : ui::Form(&tableDialog), tableDialog_(tableDialog), table_(table) {
+    SetBorderStyle(ui::bsDialog);
+    SetPosition(ui::poMainFormCenter);
+    SetBounds(Left(), Top(), ScaledDialogSize(designWidth), ScaledDialogSize(designHeight));
+    OnActivate = [this](ui::Component* sender) { FormActivate(sender); };
+}
+
+void TDialogEditForm::ShowFor(Mode mode) {
+    mode_ = mode;
+    SetCaption(tableDialog_.Caption() + (mode == Mode::Add ? " (Add)" : " (Edit)"));
+    ShowModal();
+}
+
+void TDialogEditForm::PreparesEditors(std::vector<ui::Edit*> keyEdits, std::vector<ui::Edit*> edits,
+                                      ui::ComboBox* rowStatus) {
+    keyEdits_ = std::move(keyEdits);
+    edits_ = std::move(edits);
+    rowStatus_ = rowStatus;
+}
+
+void TDialogEditForm::FormActivate(ui::Component*) {
+    const bool adding = mode_ == Mode::Add;
+    for (ui::Edit* edit : keyEdits_) {
+        edit->SetEnabled(adding);
+        edit->SetColor(adding ? ui::clWindow : ui::clMenu);
+    }
+    if (adding) {
+        for (ui::Edit* edit : keyEdits_) edit->SetText("");
+        for (ui::Edit* edit : edits_) edit->SetText("");
+        table_.SelectRowStatus(4);  // createAndGo
+    }
+    if (rowStatus_) rowStatus_->SetEnabled(!adding);
+}
+
+void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
+    bool failed = false;
+    table_.Write([&] {
+        try {
+            table_.Send(leftOut);
+        } catch (...) {
+            failed = true;
+            throw;
+        }
+    });
+    if (!failed) Close();
+}

@@ -1,0 +1,402 @@
+// The frame's pieces that the static VLAN dialog does not use, shown on small forms of their own: scaling, the
+// access-bit scope, apply boxes, the duplicate-key test, RowStatus by value, the pause hook, the add/edit form,
+// a scalar group with "Set Checked", the wait for a SET's answer, and closing while a walk runs.
+#include "DedicatedDialogFixture.h"
+
+#include "AccessScope.h"
+#include "ApplyBoxes.h"
+#include "DedicatedForm.h"
+#include "DialogEditForm.h"
+#include "DialogPause.h"
+#include "DialogTable.h"
+
+#include "Catalog.h"
+#include "CatalogTables.h"
+#include "ComCtrls.h"
+#include "Exception.h"
+#include "ListView.h"
+#include "StdCtrls.h"
+
+#include <gmock/gmock.h>
+
+#include <stdexcept>
+
+namespace {
+
+using namespace dialogtest;
+using simdialog::Varbinds;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr const char* BindingEntry = "1.3.6.1.4.1.32473.12.38.3.3.1";
+constexpr const char* StaticVlans = "1.3.6.1.2.1.17.7.1.4 (6 entries from \"VLAN ID\")";
+
+// A row table whose editors stand on an add/edit form: the DHCP static bindings (keys pool name and address).
+class TBindingEditForm;
+class TBindingTableForm : public TDedicatedForm {
+public:
+    explicit TBindingTableForm(ui::Component* owner) : TDedicatedForm(owner, 400, 300), Table(AddTable()) {
+        BuildButtonPanel("StaticText1");
+        RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshTables(Table); });
+        AddBtn = AddButton = NewPanelButton("btnAdd", "Add", [this] { Open(TDialogEditForm::Mode::Add); });
+        EditBtn = SetButton = NewPanelButton("btnEdit", "Edit", [this] { Open(TDialogEditForm::Mode::Edit); });
+        CloseBtn = NewPanelButton("btnClose", "Close", [this] { Close(); });
+        BuildTableArea("ListView1", 150, false);
+        OnCreate = [this](ui::Component*) { FormCreate(); };
+        DoCreate();
+    }
+    void FormCreate();
+    void Open(TDialogEditForm::Mode mode);
+    using TDedicatedForm::WaitForSet;
+
+    DialogTable& Table;
+    TBindingEditForm* EditForm = nullptr;
+    ui::Button* RefreshBtn = nullptr;
+    ui::Button* AddBtn = nullptr;
+    ui::Button* EditBtn = nullptr;
+    ui::Button* CloseBtn = nullptr;
+};
+
+class TBindingEditForm : public TDialogEditForm {
+public:
+    TBindingEditForm(TBindingTableForm& dialog, DialogTable& table) : TDialogEditForm(dialog, table, 300, 200) {
+        for (ui::Edit** edit : {&Pool, &Address, &Hardware}) {
+            *edit = new ui::Edit(this);
+            (*edit)->SetParent(this);
+        }
+        Status = new ui::ComboBox(this);
+        Status->SetParent(this);
+        SetBtn = new ui::Button(this);
+        SetBtn->SetParent(this);
+        SetBtn->OnClick = [this](ui::Component*) { SetThroughTable({3}); };  // the type stays as it is
+        PreparesEditors({Pool, Address}, {Hardware}, Status);
+    }
+    ui::Edit* Pool = nullptr;
+    ui::Edit* Address = nullptr;
+    ui::Edit* Hardware = nullptr;
+    ui::ComboBox* Status = nullptr;
+    ui::Button* SetBtn = nullptr;
+};
+
+void TBindingTableForm::FormCreate() {
+    EditForm = new TBindingEditForm(*this, Table);
+    Table.Open(Oid_dhcpserver::E_12_38_3_3_1, MVT_UMV, 2, [this](DialogRequest& request) {
+        request.BindListView(TableList, true);
+        request.BindEdit(0, "%s", EditForm->Pool);
+        request.BindEdit(1, "%s", EditForm->Address);
+        request.BindEdit(2, "%h", EditForm->Hardware);
+        request.BindComboBox(4, EditForm->Status);
+    });
+    Table.SetRowStatus(4, EditForm->Status);
+    FollowRows(Table);
+    ResetRowButtons();
+}
+
+void TBindingTableForm::Open(TDialogEditForm::Mode mode) {
+    if (!Table.PassGuard()) return;
+    if (mode == TDialogEditForm::Mode::Edit && !TableList->Selected()) return;
+    EditForm->ShowFor(mode);
+    if (mode == TDialogEditForm::Mode::Edit) {
+        TableList->ClearSelection();
+        ResetRowButtons();
+    }
+}
+
+// A scalar group with one apply box per scalar: Refresh reads it, "Set Checked" writes the checked rows.
+class TStpGroupForm : public TDedicatedForm {
+public:
+    explicit TStpGroupForm(ui::Component* owner) : TDedicatedForm(owner, 400, 300), Group(AddTable()) {
+        BuildButtonPanel("StaticText1");
+        SetChecked = NewPanelButton("SetButton", "Set Checked", [this] {
+            if (Boxes.NoneChecked()) return;
+            Group.Write([this] { Group.SendChecked(Boxes); });
+        });
+        CheckAll = NewPanelButton("btnCheckAll", "Check All", [this] { Boxes.CheckAll(); });
+        ClearChecks = NewPanelButton("btnClearCheck", "Clear Checks", [this] { Boxes.ClearChecks(); });
+        BuildTableArea("ListView1", 10, false);
+        std::vector<ApplyBox> boxes;
+        for (int row = 0; row < 10; ++row) {
+            auto* box = new ui::CheckBox(this);
+            box->SetParent(EditorPanel);
+            boxes.push_back({box, row});
+        }
+        Boxes = ApplyBoxes(boxes);
+        for (ui::Edit** edit : {&MaxAge, &HelloTime, &ForwardDelay}) {
+            *edit = new ui::Edit(this);
+            (*edit)->SetParent(EditorPanel);
+        }
+        OnCreate = [this](ui::Component*) {
+            Group.Open(Oid_switch::E_12_15_1_A, SVT_SV, 0, [this](DialogRequest& request) {
+                request.BindEdit(1, "%i", MaxAge);
+                request.BindEdit(2, "%i", HelloTime);
+                request.BindEdit(3, "%i", ForwardDelay);
+            });
+        };
+        DoCreate();
+    }
+    DialogTable& Group;
+    ApplyBoxes Boxes;
+    ui::Edit* MaxAge = nullptr;
+    ui::Edit* HelloTime = nullptr;
+    ui::Edit* ForwardDelay = nullptr;
+    ui::Button* SetChecked = nullptr;
+    ui::Button* CheckAll = nullptr;
+    ui::Button* ClearChecks = nullptr;
+};
+
+TEST(DialogFrame, FormsScaleOff96DotsPerInchUnlessTheyDoNot) {
+    struct Probe : TDedicatedForm {
+        Probe(Scaling scaling) : TDedicatedForm(nullptr, 400, 300, scaling) {}
+    };
+    for (int dpi : {96, 120}) {
+        ui::TestHooks::SetPixelsPerInch(dpi);
+        Probe scaled(TDedicatedForm::Scaling::Scaled);
+        Probe fixed(TDedicatedForm::Scaling::Unscaled);
+        EXPECT_EQ(scaled.Width(), dpi == 96 ? 400 : 500);
+        EXPECT_EQ(scaled.Height(), dpi == 96 ? 300 : 375);
+        EXPECT_EQ(fixed.Width(), 400);
+        EXPECT_EQ(fixed.Height(), 300);
+        EXPECT_EQ(ScaledDialogSize(587), dpi == 96 ? 587 : 733);  // the fraction is cut off
+        // One status panel of width 50.
+        ASSERT_EQ(scaled.StatusBar1->Panels().Count(), 1);
+        EXPECT_EQ(scaled.StatusBar1->Panels()[0]->Width(), 50);
+    }
+    ui::TestHooks::SetPixelsPerInch(0);
+}
+
+TEST(DialogFrame, AccessScopeRestoresOnEveryPathInItsThreeWays) {
+    CatalogStartup();
+    NxSNMPVarList vars(FindCatalogTable(StaticVlans), MVT_UMV, 1);
+    vars.GetVar(2)->Access = readonly;  // a column whose own bits differ from readwrite
+    const std::vector<int32_t> before = {vars.GetVar(0)->Access, vars.GetVar(1)->Access, vars.GetVar(2)->Access,
+                                         vars.GetVar(3)->Access, vars.GetVar(4)->Access, vars.GetVar(5)->Access};
+    struct Case {
+        AccessScope::Restore restore;
+        int32_t column2After;
+    };
+    for (const Case c : {Case{AccessScope::SavedBits, readonly}, Case{AccessScope::Readwrite, readwrite},
+                         Case{AccessScope::ClearInvalid, readonly}}) {
+        SCOPED_TRACE(int(c.restore));
+        EXPECT_THROW(
+            {
+                AccessScope scope(vars, c.restore);
+                scope.LeaveOut({2, 3});
+                EXPECT_EQ(vars.GetVar(3)->Access & invalid, invalid);
+                EXPECT_FALSE(vars.IsSettable(3));
+                throw Exception("Set failed");
+            },
+            Exception);
+        EXPECT_EQ(vars.GetVar(2)->Access, c.column2After);
+        EXPECT_EQ(vars.GetVar(3)->Access, readwrite);
+        vars.GetVar(2)->Access = readonly;
+    }
+    {
+        AccessScope scope(vars);
+        scope.LeaveOutAllBut({5});  // Delete: everything but the index and RowStatus
+        for (int i = 1; i <= 4; ++i) EXPECT_EQ(vars.GetVar(i)->Access & invalid, invalid) << i;
+        EXPECT_EQ(vars.GetVar(0)->Access, before[0]);
+        EXPECT_EQ(vars.GetVar(5)->Access, readwrite);
+    }
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(vars.GetVar(i)->Access, before[static_cast<size_t>(i)]) << i;
+    CatalogExit();
+}
+
+TEST(DialogFrame, ApplyBoxesAndTheDuplicateKeyTest) {
+    ui::Form form(nullptr);
+    std::vector<ApplyBox> table;
+    for (int column : {1, 2, 4}) {
+        auto* box = new ui::CheckBox(&form);
+        box->SetParent(&form);
+        table.push_back({box, column});
+    }
+    table[2].Box->SetEnabled(false);
+    ApplyBoxes boxes(table);
+    EXPECT_TRUE(boxes.NoneChecked());
+    boxes.CheckAll(true);
+    EXPECT_TRUE(table[0].Box->Checked() && table[1].Box->Checked());
+    EXPECT_FALSE(table[2].Box->Checked());
+    boxes.CheckAll();
+    EXPECT_TRUE(table[2].Box->Checked());
+    table[1].Box->SetChecked(false);
+    CatalogStartup();
+    NxSNMPVarList vars(FindCatalogTable(StaticVlans), MVT_UMV, 1);
+    {
+        AccessScope scope(vars);
+        boxes.LeaveOutUnchecked(scope);
+        EXPECT_FALSE(vars.IsSettable(2));
+        EXPECT_TRUE(vars.IsSettable(1));
+        EXPECT_TRUE(vars.IsSettable(4));
+    }
+    EXPECT_TRUE(vars.IsSettable(2));
+    CatalogExit();
+    boxes.ClearChecks();
+    EXPECT_TRUE(boxes.NoneChecked());
+
+    auto* list = new ui::ListView(&form);
+    list->SetParent(&form);
+    list->Columns().Add()->SetCaption("Pool");
+    list->Columns().Add()->SetCaption("Address");
+    ui::ListItem* row = list->Items().Add();
+    row->SetCaption("lab");
+    row->SubItems().Add("10.0.0.1");
+    const std::string address = "10.0.0.1";
+    const std::string other = "10.0.0.2";
+    EXPECT_TRUE(ListHasKey(*list, "lab"));
+    EXPECT_FALSE(ListHasKey(*list, "Lab"));
+    EXPECT_TRUE(ListHasKey(*list, "lab", &address));
+    EXPECT_FALSE(ListHasKey(*list, "lab", &other));
+}
+
+TEST(DialogFrame, PausesGoThroughTheHook) {
+    std::vector<int> pauses;
+    SetDialogPauseHook([&](int ms) { pauses.push_back(ms); });
+    DialogPause(800);
+    DialogPause(1500);
+    SetDialogPauseHook({});
+    EXPECT_EQ(pauses, (std::vector<int>{800, 1500}));
+}
+
+class DialogFrameSimTest : public DedicatedDialogTest {
+protected:
+    void SetUp() override {
+        DedicatedDialogTest::SetUp();
+        ASSERT_EQ(Control(std::string("remove ") + BindingEntry), "ok");
+        ASSERT_EQ(Control(std::string("rows ") + BindingEntry + " 4.112.111.111.108.10.0.0.1"), "ok");
+        MarkLog();
+    }
+    // Shows form modally and runs driver inside once its first walk has ended; closes it afterwards.
+    template <typename Form>
+    void Run(Form& form, DialogTable& table, const std::function<void()>& driver) {
+        ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+            ASSERT_TRUE(RunUntil([&] { return table.Complete() && !table.Busy(); }));
+            MarkLog();
+            driver();
+            Then([&shown, life = shown.LifeToken()] {
+                if (!life.expired()) shown.Close();
+            });
+        });
+        form.ShowModal();
+    }
+};
+
+TEST_F(DialogFrameSimTest, TheAddEditFormWritesThroughItsTableDialogsRequest) {
+    TBindingTableForm dialog(&ui::Application::Instance());
+    dialog.SetCaption("Static Binding: 127.0.0.1");
+    Run(dialog, dialog.Table, [&] {
+        ASSERT_EQ(dialog.TableList->Items().Count(), 1);
+        std::string addCaption;
+        bool keysEnabled = false;
+        ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+            auto& edit = static_cast<TBindingEditForm&>(shown);
+            addCaption = shown.Caption();
+            keysEnabled = edit.Pool->Enabled();
+            EXPECT_EQ(edit.Status->Text(), "createAndGo");  // the three-value list: createAndGo is entry 1
+            EXPECT_FALSE(edit.Status->Enabled());
+            edit.Pool->SetText("new");
+            edit.Address->SetText("10.0.0.9");
+            edit.Hardware->SetText("0000DEADBEEF");
+            edit.SetBtn->Click();
+            if (shown.ModalResult() == ui::mrNone) {
+                ADD_FAILURE() << "the add form stayed open: " << dialog.StatusBar1->Panels()[0]->Text();
+                shown.Close();
+            }
+        });
+        dialog.AddBtn->Click();
+        EXPECT_EQ(addCaption, "Static Binding: 127.0.0.1 (Add)");
+        EXPECT_TRUE(keysEnabled);
+        ASSERT_TRUE(RunUntil([&] { return dialog.Table.Complete() && !dialog.Table.Busy(); }));
+        std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        const std::string row = "3.110.101.119.10.0.0.9";
+        EXPECT_THAT(Varbinds(sets[0]), ElementsAre(std::string(BindingEntry) + ".3." + row + "=HEX:0000DEADBEEF",
+                                                   std::string(BindingEntry) + ".5." + row + "=INTEGER:4"));
+        EXPECT_EQ(dialog.TableList->Items().Count(), 2);
+
+        MarkLog();
+        dialog.TableList->SetItemIndex(0);
+        ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+            auto& edit = static_cast<TBindingEditForm&>(shown);
+            EXPECT_THAT(shown.Caption(), ::testing::EndsWith(" (Edit)"));
+            EXPECT_FALSE(edit.Pool->Enabled());
+            EXPECT_EQ(edit.Pool->Color(), ui::clMenu);
+            edit.Hardware->SetText("00000000BEEF");
+            edit.SetBtn->Click();
+            if (shown.ModalResult() == ui::mrNone) {
+                ADD_FAILURE() << "the edit form stayed open: " << dialog.StatusBar1->Panels()[0]->Text();
+                shown.Close();
+            }
+        });
+        dialog.EditBtn->Click();
+        ASSERT_TRUE(RunUntil([&] { return dialog.Table.Complete() && !dialog.Table.Busy(); }));
+        sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_THAT(Varbinds(sets[0])[0], HasSubstr("=HEX:00000000BEEF"));
+        EXPECT_EQ(dialog.TableList->Selected(), nullptr);
+        EXPECT_FALSE(dialog.EditBtn->Enabled());
+    });
+}
+
+TEST_F(DialogFrameSimTest, ClosingWithoutACloseQueryStopsTheWalkAndWaitsForIt) {
+    TBindingTableForm dialog(&ui::Application::Instance());
+    Run(dialog, dialog.Table, [&] {
+        dialog.Table.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control(std::string("hold ") + BindingEntry + " 300"), "ok");
+        dialog.RefreshBtn->Click();
+        EXPECT_TRUE(dialog.Table.Busy());
+        dialog.CloseBtn->Click();
+    });
+    EXPECT_EQ(dialog.Table.Request(), nullptr);  // stopped, waited for and freed
+    const size_t pdus = Pdus().size();
+    for (int i = 0; i < 20; ++i) ui::Application::Instance().ProcessMessages();
+    EXPECT_EQ(Pdus().size(), pdus);
+}
+
+TEST_F(DialogFrameSimTest, AWaitedSetReturnsWithItsAnswerAndReportsARefusal) {
+    ui::MessageBoxRecorder boxes;
+    TBindingTableForm dialog(&ui::Application::Instance());
+    Run(dialog, dialog.Table, [&] {
+        TBindingTableForm& waiter = dialog;
+        dialog.TableList->SetItemIndex(0);
+        dialog.Table.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control(std::string("hold ") + BindingEntry + " 200"), "ok");
+        EXPECT_TRUE(waiter.WaitForSet(dialog.Table, {3}));
+        EXPECT_FALSE(dialog.Table.Waiting());
+        EXPECT_FALSE(dialog.Table.Busy());  // the answer is in
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Control("clear"), "ok");
+        ASSERT_EQ(Control(std::string("error ") + BindingEntry + " wrongValue 1"), "ok");
+        EXPECT_FALSE(waiter.WaitForSet(dialog.Table, {3}));
+        ASSERT_EQ(boxes.Calls().size(), 1u);  // the refusal is not swallowed
+        // Not sent at all (the request stopped): no wait.
+        dialog.Table.Request()->Request.Active = 0;
+        EXPECT_FALSE(waiter.WaitForSet(dialog.Table, {3}));
+        EXPECT_EQ(Pdus("SET").size(), 2u);
+        dialog.Table.Request()->Request.Active = 1;
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(dialog.Table.Vars().GetVar(i)->Access & invalid, 0) << i;
+    });
+}
+
+TEST_F(DialogFrameSimTest, SetCheckedWritesOnlyTheCheckedScalars) {
+    TStpGroupForm dialog(&ui::Application::Instance());
+    Run(dialog, dialog.Group, [&] {
+        EXPECT_THAT(dialog.StatusBar1->Panels()[0]->Text(), HasSubstr("Ok!"));
+        dialog.SetChecked->Click();  // nothing checked: nothing sent
+        dialog.CheckAll->Click();
+        dialog.ClearChecks->Click();
+        dialog.Boxes.Boxes()[1].Box->SetChecked(true);
+        dialog.Boxes.Boxes()[3].Box->SetChecked(true);
+        dialog.MaxAge->SetText("2000");
+        dialog.ForwardDelay->SetText("1500");
+        dialog.SetChecked->Click();
+        ASSERT_TRUE(RunUntil([&] { return !dialog.Group.Busy(); }));
+        const std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_THAT(Varbinds(sets[0]), ElementsAre("1.3.6.1.4.1.32473.12.15.1.3.0=INTEGER:2000",
+                                                   "1.3.6.1.4.1.32473.12.15.1.5.0=INTEGER:1500"));
+        for (int i = 0; i < dialog.Group.Vars().GetCount(); ++i)
+            EXPECT_EQ(dialog.Group.Vars().GetVar(i)->Access & invalid, 0) << i;
+        EXPECT_EQ(dialog.MaxAge->Text(), "2000");  // read again
+    });
+}
+
+}  // namespace
