@@ -152,7 +152,8 @@ void NewRequest2EditsForDDMThreshold::BeforeGet() {
 }
 
 // The values hold the editors' texts here. Every one is converted before any column is marked, so that a text
-// that raises leaves the access bits as they were.
+// that raises leaves the access bits as they were. A write that would leave every column out raises instead of
+// reporting a SET that sent nothing.
 void NewRequest2EditsForDDMThreshold::BeforeSet() {
     RestoreLeftOut();
     NxSNMPVarList& vars = Request.Vars;
@@ -165,6 +166,15 @@ void NewRequest2EditsForDDMThreshold::BeforeSet() {
                               var.Value != "-";
         sent[at] = unedited ? agentTexts_[at] : ThresholdToAgent(var.Value, var.Caption);
     }
+    std::string noValue;
+    bool anySent = false;
+    for (int i = FirstThresholdColumn; i < vars.GetCount(); ++i) {
+        const NxSNMPVarItem& var = *vars.GetVar(i);
+        if (var.Access & invalid) continue;
+        if (!sent[static_cast<size_t>(i)].empty()) anySent = true;
+        else noValue += (noValue.empty() ? "" : ", ") + var.Caption;
+    }
+    if (!anySent && !noValue.empty()) throw Exception("Nothing written: no value in " + noValue);
     for (int i = FirstThresholdColumn; i < vars.GetCount(); ++i) {
         NxSNMPVarItem& var = *vars.GetVar(i);
         if (var.Access & invalid) continue;

@@ -191,6 +191,23 @@ TEST_F(DDMDialogsTest, AThresholdWithNoValueShowsADashAndIsLeftOutOfTheWrite) {
     });
 }
 
+TEST_F(DDMDialogsTest, AWriteOfNothingButDashesSendsNothingAndSaysSo) {
+    Open<TSNMPListViewPanel>("ThresholdManagementTable2Click", [&](TConfigForm&, TSNMPListViewPanel& panel) {
+        ASSERT_GE(panel.ListViewPanel->ListView->Items().Count(), 3);
+        EditRow(panel, 2, [&](TSNMPPanel& rowPanel) {
+            Tick(panel, 2);
+            Tick(panel, 4);
+            ui::MessageBoxRecorder boxes;
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            for (const std::string& text : Texts(boxes.Calls())) ADD_FAILURE() << text;
+            EXPECT_THAT(panel.MessagePanel->StatusBar->SimpleText(),
+                        HasSubstr("Nothing written: no value in High Alarm, High Warning"));
+        });
+        for (const std::string& line : Pdus("SET")) ADD_FAILURE() << line;
+        for (int i = 2; i <= 5; ++i) EXPECT_FALSE(panel.Request->Request.Vars.GetVar(i)->Access & invalid) << i;
+    });
+}
+
 TEST_F(DDMDialogsTest, AThresholdThatIsNoNumberIsRefusedAndNothingIsSent) {
     Open<TSNMPListViewPanel>("ThresholdManagementTable2Click", [&](TConfigForm&, TSNMPListViewPanel& panel) {
         ASSERT_GE(panel.ListViewPanel->ListView->Items().Count(), 1);
