@@ -3,6 +3,7 @@
 #include "AclDialogs.h"
 #include "Application.h"
 #include "Catalog.h"
+#include "DDMDialogs.h"
 #include "IpSystemDialogs.h"
 #include "L2Dialogs.h"
 #include "MainUnit.h"
@@ -32,11 +33,13 @@ void RegisterDialogAreas() {
 ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
     NxSNMPSessionStartup();
     CatalogStartup();
+    DDMOptionListsInit();
     RegisterDialogAreas();
 }
 
 ModuleUnits::~ModuleUnits() {
     while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
+    DDMOptionListsExit();
     CatalogExit();
     NxSNMPSessionExit();
 }

@@ -186,12 +186,20 @@ bool OpensGenericDialog(CommandKind kind) {
            kind == CommandKind::TableListAddDelete || kind == CommandKind::Tabbed;
 }
 
-// While it lives every registered dedicated dialog is replaced by a form that records its class and closes at once;
-// the registered entries come back afterwards.
+// While it lives every registered dedicated dialog is replaced by a form that records its class and closes at once,
+// and every registered dialog function by one that records its name; the registered entries come back afterwards.
 class RegisteredDialogProbe {
 public:
     RegisteredDialogProbe() {
         for (const MenuCommand& command : AllMenuCommands()) {
+            if (command.Kind == CommandKind::DialogFunction) {
+                const DialogFunction* function = FindDialogFunction(command.Function);
+                if (!function || savedFunctions_.count(command.Function)) continue;
+                savedFunctions_[command.Function] = *function;
+                RegisterDialogFunction(command.Function, [this, name = std::string(command.Function)](
+                                                             const std::string&, float) { called.push_back(name); });
+                continue;
+            }
             const DedicatedDialogEntry* entry = FindDedicatedDialog(command.FormClass);
             if (command.Kind != CommandKind::DedicatedDialog || !entry || saved_.count(command.FormClass)) continue;
             saved_[command.FormClass] = *entry;
@@ -206,15 +214,19 @@ public:
     }
     ~RegisteredDialogProbe() {
         for (const auto& [formClass, entry] : saved_) RegisterDedicatedDialog(formClass, entry.Create, entry.Publish);
+        for (const auto& [name, function] : savedFunctions_) RegisterDialogFunction(name, function);
     }
     RegisteredDialogProbe(const RegisteredDialogProbe&) = delete;
     RegisteredDialogProbe& operator=(const RegisteredDialogProbe&) = delete;
 
     bool Registered(const DedicatedFormClass* formClass) const { return saved_.count(formClass) != 0; }
+    bool Registered(const std::string& function) const { return savedFunctions_.count(function) != 0; }
     std::vector<const DedicatedFormClass*> opened;
+    std::vector<std::string> called;
 
 private:
     std::map<const DedicatedFormClass*, DedicatedDialogEntry> saved_;
+    std::map<std::string, DialogFunction> savedFunctions_;
 };
 
 // Rows whose form class an area has registered open their form; the others say they are not available yet.
@@ -259,7 +271,12 @@ TEST_F(EngineTest, EveryRowRunsByItsKind) {
             }
             [[fallthrough]];
         case CommandKind::DialogFunction:
-            if (command.Kind == CommandKind::DialogFunction && FindDialogFunction(command.Function)) break;
+            if (command.Kind == CommandKind::DialogFunction && registered.Registered(command.Function)) {
+                ASSERT_FALSE(registered.called.empty());
+                EXPECT_EQ(registered.called.back(), command.Function);
+                EXPECT_EQ(boxes.Calls().size(), boxesBefore);
+                break;
+            }
             ASSERT_EQ(boxes.Calls().size(), boxesBefore + 1);
             EXPECT_EQ(boxes.Calls().back().Text, NotAvailableText(command));
             EXPECT_EQ(boxes.Calls().back().Caption, "QSW2126P");

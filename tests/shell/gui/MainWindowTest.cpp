@@ -382,6 +382,40 @@ TEST_F(MainWindowTest, PortPopupOpensTheRowEditorOfTheClickedPortAndWritesOnlyTh
     EXPECT_TRUE(boxes.Calls().empty()) << boxes.Calls().front().Text;
 }
 
+// The DDM commands hand the device address and the window's scale factor to their dialog functions; the option
+// lists those dialogs show are built by the module's start-up.
+TEST_F(MainWindowTest, DdmCommandsOpenTheirDialogsWithTheAddressAndTheScaleFactor) {
+    StartSim(StandaloneWithAbsentPort());
+    StartModule();
+    std::string caption;
+    std::vector<std::string> trapStates;
+    ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+        auto& dialog = dynamic_cast<TConfigForm&>(shown);
+        caption = dialog.Caption();
+        EXPECT_TRUE(RunUntil([&] { return !dialog.Requests[0]->Busy; }));
+        auto* panel = commandtest::FindOwned<TSNMPEditorPanel>(dialog);
+        ASSERT_NE(panel, nullptr);
+        auto* trapState = dynamic_cast<ui::ComboBox*>(panel->EditsPanel->Rows[0].Editor);
+        ASSERT_NE(trapState, nullptr);
+        for (int i = 0; i < trapState->Items().Count(); ++i) trapStates.push_back(trapState->Items()[i]);
+        dialog.Close();
+    });
+    form->FindMenuItem("ControlTable6")->Click();
+    EXPECT_EQ(caption, "DDM Settings: 127.0.0.1");
+    EXPECT_EQ(trapStates, (std::vector<std::string>{"enabled", "disabled"}));
+
+    form->ScaleFactor = 1.25f;
+    int height = 0;
+    ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+        height = shown.Height();
+        EXPECT_TRUE(RunUntil([&] { return !dynamic_cast<TConfigForm&>(shown).Requests[0]->Busy; }));
+        shown.Close();
+    });
+    form->FindMenuItem("PortManagementTable4")->Click();
+    EXPECT_EQ(height, 562);
+    EXPECT_TRUE(boxes.Calls().empty()) << boxes.Calls().front().Text;
+}
+
 TEST_F(MainWindowTest, RefreshPanelAsksFirstAndReadsTheUnitTableAgain) {
     StartSim(ScenarioLines("stack-3-units.scn"));
     StartModule();
