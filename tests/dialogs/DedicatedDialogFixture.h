@@ -24,16 +24,7 @@ inline CommandContext DeviceContext() {
     return context;
 }
 
-// The first component of type T among those owner holds, however deep.
-template <typename T>
-T* FindOwned(const ui::Component& owner) {
-    for (int i = 0; i < owner.ComponentCount(); ++i) {
-        ui::Component* component = owner.Components(i);
-        if (auto* found = dynamic_cast<T*>(component)) return found;
-        if (T* found = FindOwned<T>(*component)) return found;
-    }
-    return nullptr;
-}
+using simdialog::FindOwned;
 
 class DedicatedDialogTest : public simdialog::SimDialogTest {
 protected:

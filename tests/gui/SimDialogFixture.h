@@ -18,6 +18,18 @@
 
 namespace simdialog {
 
+// The first component of type T among those owner holds, however deep.
+template <typename T>
+T* FindOwned(const ui::Component& owner) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        ui::Component* component = owner.Components(i);
+        if (auto* found = dynamic_cast<T*>(component)) return found;
+        if (T* found = FindOwned<T>(*component)) return found;
+    }
+    return nullptr;
+}
+
+
 // Scalars of the spanning-tree group: ten writable values, option lists on rows 0, 6, 7 and 9.
 inline constexpr const char* StpGroup = "1.3.6.1.4.1.32473.12.15.1 (10 entries from \"STP Version\")";
 // The same group's one writable value.
