@@ -17,6 +17,7 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int StatusPanelWidth = 50;
 constexpr int EditorLabelWidth = 8;  // pixels per label character
+constexpr int SettingRowHeight = 28;
 
 }  // namespace
 
@@ -60,6 +61,8 @@ void TDedicatedForm::BuildButtonPanel(const std::string& countName) {
     Panel1->SetParent(this);
     Panel1->SetWidth(ButtonPanelWidth);
     Panel1->SetAlign(ui::alRight);
+    nextButtonTop_ = ButtonGap;
+    if (countName.empty()) return;
     RowCountText = new ui::StaticText(this);
     RowCountText->SetName(countName);
     RowCountText->SetParent(Panel1);
@@ -141,6 +144,50 @@ ui::StaticText* TDedicatedForm::NewEditorText(const std::string& name, const std
     text->SetAutoSize(false);
     text->SetBorderStyle(ui::sbsSunken);
     return text;
+}
+
+int TDedicatedForm::NextSettingTop() {
+    const int top = nextSettingTop_;
+    nextSettingTop_ += SettingRowHeight;
+    return top;
+}
+
+namespace {
+
+template <typename T>
+T* NewSetting(ui::Form* form, const std::string& name, const std::string& label, int top, int controlLeft,
+              int width) {
+    auto* caption = new ui::Label(form);
+    caption->SetParent(form);
+    caption->SetCaption(label);
+    caption->SetBounds(ButtonGap, top + 4, controlLeft - 2 * ButtonGap, 15);
+    auto* control = new T(form);
+    control->SetName(name);
+    control->SetParent(form);
+    control->SetBounds(controlLeft, top, width, 21);
+    return control;
+}
+
+}  // namespace
+
+ui::Edit* TDedicatedForm::NewSettingEdit(const std::string& name, const std::string& label, int controlLeft,
+                                         int width) {
+    return NewSetting<ui::Edit>(this, name, label, NextSettingTop(), controlLeft, width);
+}
+
+ui::ComboBox* TDedicatedForm::NewSettingCombo(const std::string& name, const std::string& label, int controlLeft,
+                                              int width) {
+    auto* combo = NewSetting<ui::ComboBox>(this, name, label, NextSettingTop(), controlLeft, width);
+    combo->SetStyle(ui::csDropDownList);
+    return combo;
+}
+
+ui::Label* TDedicatedForm::NewSettingNote(const std::string& text) {
+    auto* note = new ui::Label(this);
+    note->SetParent(this);
+    note->SetCaption(text);
+    note->SetBounds(ButtonGap, NextSettingTop() + 4, static_cast<int>(text.size()) * EditorLabelWidth, 15);
+    return note;
 }
 
 ui::ComboBox* TDedicatedForm::NewEditorCombo(const std::string& name, const std::string& label, int width) {
