@@ -1,6 +1,6 @@
 #pragma once
 // Drives the timed progress box a dialog shows (TProgressForm, TProgressForm2) from inside its modal loop, tick by
-// tick, instead of waiting for its one-second timer, and records what the box showed.
+// tick, instead of its own timer (stopped while the test drives), and records what the box showed.
 #include "ProgressForm2Unit.h"
 #include "ProgressFormUnit.h"
 #include "TestHooks.h"
@@ -15,6 +15,9 @@ struct ProgressRun {
     bool Published = false;  // the box stood in its global pointer while shown
     std::string Caption;
     std::string Prompt;
+    bool TimerRunning = false;  // its own timer was counting when it showed
+    int Interval = 0;           // of its own timer, ms
+    int TickBudget = 0;         // TProgressForm2's
     int Ticks = 0;           // ticks given before the box closed
     int ClosedOnTick = 0;    // 0: closed by something else than a tick (or not within the ticks given)
 };
@@ -32,6 +35,10 @@ inline void DriveNextProgressBox(ProgressRun& run, int maxTicks, std::function<v
         run.Published = ProgressForm == box || ProgressForm2 == box;
         run.Caption = box->Caption();
         run.Prompt = box->LB_Prompt->Caption();
+        run.TimerRunning = box->ProgressTimer->Enabled();
+        run.Interval = box->ProgressTimer->Interval();
+        if (auto* box2 = dynamic_cast<TProgressForm2*>(box)) run.TickBudget = box2->TickBudget;
+        box->ProgressTimer->SetEnabled(false);  // the test gives the ticks
         if (beforeTicks) beforeTicks();
         while (box->ModalResult() == ui::mrNone && run.Ticks < maxTicks) {
             box->ProgressTimer->OnTimer(box->ProgressTimer);

@@ -261,6 +261,9 @@ TEST_F(STPInfoTest, AVersionChangeWhileSpanningTreeRunsHoldsTheDialogInTheProgre
             EXPECT_TRUE(run.Published);
             EXPECT_EQ(run.Caption, "Set STP Progress");
             EXPECT_EQ(run.Prompt, "Change STP Version is doing...");
+            EXPECT_TRUE(run.TimerRunning);
+            EXPECT_EQ(run.Interval, 1000);
+            EXPECT_EQ(run.TickBudget, 30);
             EXPECT_EQ(run.ClosedOnTick, 31);
         });
     }
