@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
+#include "LabelledControl.h"
 #include "ListView.h"
 #include "Screen.h"
 #include "Splitter.h"
@@ -120,15 +121,8 @@ namespace {
 template <typename T>
 T* NewLabelled(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& label,
                int labelLeft, int width) {
-    auto* caption = new ui::Label(owner);
-    caption->SetParent(parent);
-    caption->SetCaption(label);
-    caption->SetBounds(labelLeft, 12, static_cast<int>(label.size()) * EditorLabelWidth, 15);
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4, 8, width, 21);
-    return control;
+    const int controlLeft = labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4;
+    return NewLabelledControl<T>(owner, parent, name, label, labelLeft, controlLeft, 8, width);
 }
 
 }  // namespace
@@ -152,32 +146,15 @@ int TDedicatedForm::NextSettingTop() {
     return top;
 }
 
-namespace {
-
-template <typename T>
-T* NewSetting(ui::Form* form, const std::string& name, const std::string& label, int top, int controlLeft,
-              int width) {
-    auto* caption = new ui::Label(form);
-    caption->SetParent(form);
-    caption->SetCaption(label);
-    caption->SetBounds(ButtonGap, top + 4, controlLeft - 2 * ButtonGap, 15);
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(form);
-    control->SetBounds(controlLeft, top, width, 21);
-    return control;
-}
-
-}  // namespace
-
 ui::Edit* TDedicatedForm::NewSettingEdit(const std::string& name, const std::string& label, int controlLeft,
                                          int width) {
-    return NewSetting<ui::Edit>(this, name, label, NextSettingTop(), controlLeft, width);
+    return NewLabelledControl<ui::Edit>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
 }
 
 ui::ComboBox* TDedicatedForm::NewSettingCombo(const std::string& name, const std::string& label, int controlLeft,
                                               int width) {
-    auto* combo = NewSetting<ui::ComboBox>(this, name, label, NextSettingTop(), controlLeft, width);
+    auto* combo =
+        NewLabelledControl<ui::ComboBox>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
     combo->SetStyle(ui::csDropDownList);
     return combo;
 }

@@ -1,5 +1,6 @@
 #include "MSTPPortStateEditFormUnit.h"
 
+#include "LabelledControl.h"
 #include "MSTPPortStateFormUnit.h"
 #include "StdCtrls.h"
 
@@ -20,14 +21,7 @@ template <typename T>
 T* NewRow(ui::Form& form, int n, const std::string& name, const std::string& label) {
     const int left = 8 + (n / RowsPerColumn) * ColumnWidth;
     const int top = 8 + (n % RowsPerColumn) * RowHeight;
-    auto* caption = new ui::Label(&form);
-    caption->SetParent(&form);
-    caption->SetCaption(label);
-    caption->SetBounds(left, top + 4, LabelWidth, 15);
-    auto* control = new T(&form);
-    control->SetName(name);
-    control->SetParent(&form);
-    control->SetBounds(left + LabelWidth, top, ControlWidth, 21);
+    auto* control = NewLabelledControl<T>(&form, &form, name, label, left, left + LabelWidth, top, ControlWidth);
     if constexpr (std::is_same_v<T, ui::ComboBox>) control->SetStyle(ui::csDropDownList);
     return control;
 }

@@ -3,9 +3,9 @@
 #include "CatalogTables.h"
 #include "ComCtrls.h"
 #include "DeviceWindow.h"
-#include "ExtCtrls.h"
 #include "DialogProgress.h"
 #include "Exception.h"
+#include "ExtCtrls.h"
 #include "ListView.h"
 #include "StdCtrls.h"
 

@@ -12,7 +12,6 @@
 #include "StdCtrls.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QMouseEvent>
 #include <QTableView>
 
@@ -64,11 +63,6 @@ protected:
     }
     static void Select(TMSTPPortStateForm& form, int row) { form.lvMSTPPortState->SetItemIndex(row); }
     static std::string Status(TMSTPPortStateForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
-    static void Choose(ui::ComboBox* combo, const std::string& text) {
-        const int index = combo->Items().IndexOf(text);
-        ASSERT_GE(index, 0) << text;
-        static_cast<QComboBox*>(combo->Widget())->setCurrentIndex(index);
-    }
 
     DeviceWindowValues window;
 };
@@ -159,8 +153,8 @@ TEST_F(MSTPPortStateFormTest, APortsSetLeavesAdminHelloTimeOutUnderStpAndRstpOnl
                     EXPECT_TRUE(control->Enabled()) << control->Name();
                 edit.edtAdminHelloTime->SetText("300");
                 edit.edtExtPathCost->SetText("2000");
-                Choose(edit.cbxPortEnable, "disabled");
-                Choose(edit.cbxAdminP2P, "auto");
+                ChooseItem(edit.cbxPortEnable, "disabled");
+                ChooseItem(edit.cbxAdminP2P, "auto");
                 edit.btnEdit->Click();
             });
             form.btnEdit->Click();

@@ -10,8 +10,6 @@
 #include "ListView.h"
 #include "StdCtrls.h"
 
-#include <QComboBox>
-
 #include <gmock/gmock.h>
 
 namespace {
@@ -59,12 +57,6 @@ protected:
             MarkLog();
             driver(form);
         });
-    }
-    // The user picks the item with text.
-    static void Choose(ui::ComboBox* combo, const std::string& text) {
-        const int index = combo->Items().IndexOf(text);
-        ASSERT_GE(index, 0) << text;
-        static_cast<QComboBox*>(combo->Widget())->setCurrentIndex(index);
     }
     static void Fill(TSTP_Info& form, const Settings& settings) {
         form.ET_AgingTime->SetText(settings.MaxAge);
@@ -117,11 +109,11 @@ TEST_F(STPInfoTest, HelloTimeIsEmptyAndDisabledWhileTheSwitchRunsMstp) {
         form.BT_Get->Click();
         expectMstp("refreshed");
         EXPECT_EQ(form.ET_AgingTime->Text(), "2000");
-        Choose(form.Combo_STPVersion, "rstp");
+        ChooseItem(form.Combo_STPVersion, "rstp");
         EXPECT_TRUE(form.ET_HelloTime->Enabled());
         EXPECT_EQ(form.ET_HelloTime->Text(), "200");
         EXPECT_EQ(form.ET_HelloTime->Color(), ui::clWindow);
-        Choose(form.Combo_STPVersion, "mstp");
+        ChooseItem(form.Combo_STPVersion, "mstp");
         expectMstp("mstp chosen");
         // Refresh outside MSTP shows the value read.
         window.StpVersionText = "rstp";
@@ -170,7 +162,7 @@ TEST_F(STPInfoTest, EachCheckWritesItsMessageIntoTheStatusPanelAndSendsNothing) 
             ui::MessageBoxRecorder boxes;
             MarkLog();
             form.StatusBar1->Panels()[0]->SetText("");
-            Choose(form.Combo_STPVersion, c.Version);
+            ChooseItem(form.Combo_STPVersion, c.Version);
             Fill(form, c.Values);
             window.StpVersionText = "before";  // spanning tree is disabled: no progress box
             form.BT_Set->Click();
@@ -195,7 +187,7 @@ TEST_F(STPInfoTest, EachCheckWritesItsMessageIntoTheStatusPanelAndSendsNothing) 
 TEST_F(STPInfoTest, ANonNumericTimerIsShownThroughTheStatusTemplateAndChangesNothing) {
     Open([&](TSTP_Info& form) {
         window.StpVersionText = "rstp";
-        Choose(form.Combo_STPVersion, "mstp");
+        ChooseItem(form.Combo_STPVersion, "mstp");
         // The edits' input rules let a lone sign through.
         Fill(form, {"-", "", "1500", "20", "60"});
         form.BT_Set->Click();
@@ -209,11 +201,11 @@ TEST_F(STPInfoTest, MstpWritesNineObjectsWithoutHelloTimeAndTheOtherVersionsAllT
     Open([&](TSTP_Info& form) {
         Fill(form, {"2400", "300", "1600", "30", "120"});
         form.ED_TxHoldCount->SetText("4");
-        Choose(form.Combo_LBD, "enabled");
-        Choose(form.Combo_STPVersion, "mstp");
+        ChooseItem(form.Combo_LBD, "enabled");
+        ChooseItem(form.Combo_STPVersion, "mstp");
         form.ET_HelloTime->SetText("300");  // not written in MSTP, whatever it holds
         form.BT_Set->Click();
-        Choose(form.Combo_STPVersion, "stp");
+        ChooseItem(form.Combo_STPVersion, "stp");
         form.ET_HelloTime->SetText("300");
         form.BT_Set->Click();
         const std::vector<std::string> sets = Pdus("SET");
@@ -247,7 +239,7 @@ TEST_F(STPInfoTest, AVersionChangeWhileSpanningTreeRunsHoldsTheDialogInTheProgre
         Open([&](TSTP_Info& form) {
             ProgressRun run;
             DriveNextProgressBox(run, 100);
-            Choose(form.Combo_STPVersion, c.Chosen);
+            ChooseItem(form.Combo_STPVersion, c.Chosen);
             form.BT_Set->Click();
             EXPECT_EQ(Pdus("SET").size(), 1u);
             EXPECT_EQ(window.StpVersionText, c.Chosen);
@@ -276,7 +268,7 @@ TEST_F(STPInfoTest, ARefusedSetShowsItsErrorWithoutProgressAndLeavesTheVersionTe
         ProgressRun run;
         DriveNextProgressBox(run, 100);
         ASSERT_EQ(Control("error " + StpGroup + " wrongValue 1"), "ok");
-        Choose(form.Combo_STPVersion, "mstp");
+        ChooseItem(form.Combo_STPVersion, "mstp");
         form.BT_Set->Click();
         EXPECT_EQ(Pdus("SET").size(), 1u);
         ASSERT_EQ(boxes.Calls().size(), 1u);

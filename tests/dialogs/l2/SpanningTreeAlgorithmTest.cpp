@@ -8,8 +8,6 @@
 #include "ComCtrls.h"
 #include "StdCtrls.h"
 
-#include <QComboBox>
-
 #include <gmock/gmock.h>
 
 namespace {
@@ -36,11 +34,6 @@ protected:
             driver(form);
         });
     }
-    static void Choose(ui::ComboBox* combo, const std::string& text) {
-        const int index = combo->Items().IndexOf(text);
-        ASSERT_GE(index, 0) << text;
-        static_cast<QComboBox*>(combo->Widget())->setCurrentIndex(index);
-    }
     static std::string Status(TSpanningTreeAlgorithmForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
     static bool WaitIdle(TSpanningTreeAlgorithmForm& form) {
         return RunUntil([&] { return !form.StaRequest.Busy(); });
@@ -64,7 +57,7 @@ TEST_F(SpanningTreeAlgorithmTest, OpensWithTheStateAndDisablingIsWrittenAtOnceTh
         EXPECT_EQ(form.ComboBox1->Items()[0], "disabled");
         EXPECT_EQ(form.ComboBox1->Items()[1], "enabled");
         EXPECT_EQ(form.ComboBox1->Text(), "enabled");
-        Choose(form.ComboBox1, "disabled");
+        ChooseItem(form.ComboBox1, "disabled");
         form.SetButton->Click();
         ASSERT_TRUE(WaitIdle(form));
         const std::vector<std::string> sets = Pdus("SET");
@@ -81,7 +74,7 @@ TEST_F(SpanningTreeAlgorithmTest, OpensWithTheStateAndDisablingIsWrittenAtOnceTh
 TEST_F(SpanningTreeAlgorithmTest, EnablingCancelledSendsNothingAndReadsTheStateAgain) {
     ui::MessageBoxRecorder boxes(ui::mrCancel);
     Open([&](TSpanningTreeAlgorithmForm& form) {
-        Choose(form.ComboBox1, "enabled");
+        ChooseItem(form.ComboBox1, "enabled");
         form.SetButton->Click();
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].Text, Question);
@@ -107,7 +100,7 @@ TEST_F(SpanningTreeAlgorithmTest, EnablingRunsTheProgressBoxToItsEndThenReadsAnd
             ASSERT_TRUE(RunUntil([&] { return !form.StaRequest.Busy(); }));
             readsDuringWait = StateReads();
         });
-        Choose(form.ComboBox1, "enabled");
+        ChooseItem(form.ComboBox1, "enabled");
         form.SetButton->Click();
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].Text, Question);
@@ -140,7 +133,7 @@ TEST_F(SpanningTreeAlgorithmTest, ARefusedEnablingSetEndsTheWaitAtOnceAndShowsIt
         ProgressRun run;
         // No tick: the refusal alone closes the box.
         DriveNextProgressBox(run, 0, [&] { EXPECT_TRUE(RunUntil([&] { return boxes.Calls().size() == 2; })); });
-        Choose(form.ComboBox1, "enabled");
+        ChooseItem(form.ComboBox1, "enabled");
         form.SetButton->Click();
         EXPECT_TRUE(run.Shown);
         EXPECT_EQ(run.Ticks, 0);
