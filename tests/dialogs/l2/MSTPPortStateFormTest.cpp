@@ -183,11 +183,36 @@ TEST_F(MSTPPortStateFormTest, APortsSetLeavesAdminHelloTimeOutUnderStpAndRstpOnl
     EXPECT_TRUE(boxes.Calls().empty());
 }
 
+TEST_F(MSTPPortStateFormTest, ARefusedSetShowsItsErrorAndTheTableIsReadAgain) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TMSTPPortStateForm& form) {
+        ASSERT_EQ(Control("error " + PortEntry + " wrongValue 1"), "ok");
+        Select(form, 0);
+        ui::TestHooks::RunInNextModal([&](ui::Form&) {
+            form.EditForm->edtExtPathCost->SetText("5000");
+            form.EditForm->btnEdit->Click();
+        });
+        form.btnEdit->Click();
+        ASSERT_TRUE(WaitWalk(form));
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
+        EXPECT_FALSE(boxes.Calls()[0].Text.empty());
+        ASSERT_EQ(form.lvMSTPPortState->Items().Count(), 4);
+        EXPECT_NE(form.lvMSTPPortState->Items()[0]->SubItems()[3], "5000");
+        EXPECT_EQ(form.PortStateRequest.Vars().GetVar(TMSTPPortStateForm::AdminHelloTime)->Access, readwrite);
+        // The dialog stays usable: the next Refresh reads.
+        MarkLog();
+        form.btnRefresh->Click();
+        ASSERT_TRUE(WaitWalk(form));
+        EXPECT_FALSE(Pdus("GETNEXT").empty());
+    });
+}
+
 TEST_F(MSTPPortStateFormTest, EditAndRefreshWhileTheTableIsReadAreRefused) {
     ui::MessageBoxRecorder boxes;
     Open([&](TMSTPPortStateForm& form) {
         form.PortStateRequest.Request()->Request.Timeout = 1000;  // held answers must not time out
-        Select(form, 0);
         ASSERT_EQ(Control("hold " + Column(1) + ".1"), "ok");
         form.btnRefresh->Click();
         ASSERT_TRUE(RunUntil([&] { return form.lvMSTPPortState->Items().Count() == 1; }));
