@@ -2,5 +2,6 @@
 
 #include "AclFormClasses.h"
 #include "DialogRegistry.h"
+#include "Ipmaskinformationformunit.h"
 
-void RegisterAclDialogs() {}
+void RegisterAclDialogs() { RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr); }

@@ -73,6 +73,8 @@ public:
     bool Complete() const { return complete_; }
     // Where the dialog's own exception handlers put the flag.
     void SetComplete(bool complete) { complete_ = complete; }
+    // The dialog's step when a walk of a table with the flag has ended (finished, stopped or failed).
+    std::function<void()> OnWalkEnded;
 
     // The guard of Set, Add and Delete: false (after the message) while the flag is false or the request busy.
     bool PassGuard(const std::string& message = GetDataNotCompleteText) const;
