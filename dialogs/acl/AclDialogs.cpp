@@ -3,5 +3,9 @@
 #include "AclFormClasses.h"
 #include "DialogRegistry.h"
 #include "Ipmaskinformationformunit.h"
+#include "Timerangeformunit.h"
 
-void RegisterAclDialogs() { RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr); }
+void RegisterAclDialogs() {
+    RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr);
+    RegisterDedicatedForm(aclforms::TTimeRangeForm, &TimeRangeForm);
+}

@@ -41,6 +41,19 @@ inline std::string ValueOf(const std::string& pdu, const std::string& entry, int
     return {};
 }
 
+// An octet-string value of the PDU log ("HEX:7C" or, printable, "STRING:\"|\"") as upper-case hex digits.
+inline std::string OctetsHex(const std::string& value) {
+    if (value.rfind("HEX:", 0) == 0) return value.substr(4);
+    if (value.rfind("STRING:\"", 0) != 0 || value.size() < 9) return "?" + value;
+    static const char* digits = "0123456789ABCDEF";
+    std::string hex;
+    for (unsigned char c : value.substr(8, value.size() - 9)) {
+        hex += digits[c >> 4];
+        hex += digits[c & 15];
+    }
+    return hex;
+}
+
 inline std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
     std::vector<std::string> texts;
     for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
