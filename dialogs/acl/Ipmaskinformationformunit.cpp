@@ -146,11 +146,6 @@ TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
 }
 
 void TIPMaskInformationForm::FormCreate(ui::Component*) {
-    DialogTable::Options options;
-    options.KeepsFlag = false;
-    options.Synchronous = true;
-    options.Errors = DialogTable::ErrorText::Bare;
-    options.FirstGet = false;
     Profiles.Open(
         ProfileTable, MVT_UMV, 1,
         [this](DialogRequest& request) {
@@ -178,7 +173,7 @@ void TIPMaskInformationForm::FormCreate(ui::Component*) {
             request.BindEdit(SrcMacMask, "%s", SrcMacAddrMaskEdit);
             request.BindEdit(UnusedEntries, "%i", EntriesEdit);
         },
-        options);
+        SynchronousTableOptions());
     if (!Profiles.Opened()) return AfterWrite();
     Profiles.SetRowStatus(RowStatus, RowStatusComBo);
     FollowRows(Profiles, {IPIDEdit});

@@ -1,6 +1,5 @@
 #include "Ipruleunit.h"
 
-#include "AccessScope.h"
 #include "CatalogTables.h"
 #include "EditorGrid.h"
 #include "EditorInput.h"
@@ -155,28 +154,28 @@ void TIPRuleForm::BuildEditors() {
     SetEditorEnabled(SrcMacAddressEdit, false);
 
     fields_ = {
-        {cbxVlan, RuleVlan, VLANEdit, nullptr},
-        {cbxSourceIP, SourceIp, SourceIPEdit, &TIPRuleForm::ValidSourceIp},
-        {cbxDestIP, DestIp, DestIPEdit, &TIPRuleForm::ValidDestIp},
-        {cbxDscp, Dscp, DSCPEdit, nullptr},
-        {cbxProtocol, Protocol, ProtocolComboBox, nullptr},
-        {cbxRuleIcmp, Icmp, RuleIcmpComboBox, nullptr},
-        {cbxRuleIgmp, Igmp, RuleIgmpComboBox, nullptr},
-        {cbxSourcePort, SourcePort, SourcePortEdit, nullptr},
-        {cbxDestPort, DestPort, DestPortEdit, nullptr},
-        {cbxFBs, FlagBits, FlagEdit, nullptr},
-        {cbxProtocolID, ProtocolId, ProtocolIDEdit, nullptr},
-        {cbxUserMask, UserMask, UserMaskEdit, &TIPRuleForm::ValidUserMask},
-        {cbxEnablePriority, EnablePriority, PriorityComboBox, nullptr},
-        {cbxPriority, Priority, PriorityEdit, nullptr},
-        {cbxReplacePriority, ReplacePriority, ReplaceComboBox, nullptr},
-        {cbxEnableReplaceDscp, EnableReplaceDscp, EnableReplComboBox, nullptr},
-        {cbxValue, ReplaceDscp, DSCPValueEdit, nullptr},
-        {cbxPermit, Permit, PermitComboBox, nullptr},
-        {cbxRxRate, RxRate, RxRateEdit, &TIPRuleForm::ValidRxRate},
-        {cbxTimeRange, TimeRangeName, edtTimeRange, nullptr},
-        {cbxType, IcmpType, TypeEdit, nullptr},
-        {cbxCode, IcmpCode, CodeEdit, nullptr},
+        {cbxVlan, RuleVlan, VLANEdit},
+        {cbxSourceIP, SourceIp, SourceIPEdit, [this] { return ValidIp(SourceIPEdit); }},
+        {cbxDestIP, DestIp, DestIPEdit, [this] { return ValidIp(DestIPEdit); }},
+        {cbxDscp, Dscp, DSCPEdit},
+        {cbxProtocol, Protocol, ProtocolComboBox},
+        {cbxRuleIcmp, Icmp, RuleIcmpComboBox},
+        {cbxRuleIgmp, Igmp, RuleIgmpComboBox},
+        {cbxSourcePort, SourcePort, SourcePortEdit},
+        {cbxDestPort, DestPort, DestPortEdit},
+        {cbxFBs, FlagBits, FlagEdit},
+        {cbxProtocolID, ProtocolId, ProtocolIDEdit},
+        {cbxUserMask, UserMask, UserMaskEdit, [this] { return ValidUserMask(); }},
+        {cbxEnablePriority, EnablePriority, PriorityComboBox},
+        {cbxPriority, Priority, PriorityEdit},
+        {cbxReplacePriority, ReplacePriority, ReplaceComboBox},
+        {cbxEnableReplaceDscp, EnableReplaceDscp, EnableReplComboBox},
+        {cbxValue, ReplaceDscp, DSCPValueEdit},
+        {cbxPermit, Permit, PermitComboBox},
+        {cbxRxRate, RxRate, RxRateEdit, [this] { return ValidRxRate(); }},
+        {cbxTimeRange, TimeRangeName, edtTimeRange},
+        {cbxType, IcmpType, TypeEdit},
+        {cbxCode, IcmpCode, CodeEdit},
     };
     std::vector<ApplyBox> boxes;
     for (const Field& field : fields_) boxes.push_back({field.Box, field.Column});
@@ -190,11 +189,6 @@ void TIPRuleForm::BuildEditors() {
 
 void TIPRuleForm::FormCreate(ui::Component*) {
     Ports = AddPortPage("Ports");
-    DialogTable::Options options;
-    options.KeepsFlag = false;
-    options.Synchronous = true;
-    options.Errors = DialogTable::ErrorText::Bare;
-    options.FirstGet = false;
     Rules.Open(
         RuleTable, MVT_UMV, 2,
         [this](DialogRequest& request) {
@@ -229,7 +223,7 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
             request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
         },
-        options);
+        SynchronousTableOptions());
     if (!Rules.Opened()) return ShowRowCount();
     Rules.SetRowStatus(RowStatus, RowComboBox);
     FollowRows(Rules, {IPRuleEdit, AccessIDEdit});
@@ -338,16 +332,10 @@ void TIPRuleForm::UncheckButtonClick(ui::Component*) {
 
 // ------------------------------------------------------------------------------------------------ checks
 
-bool TIPRuleForm::ValidSourceIp() {
+bool TIPRuleForm::ValidIp(ui::Edit* edit) {
     const auto show = [this](const std::string& message) { ShowMessage(this, message); };
     const char* message = "Please input a valid ip";
-    return PassedOrFocus(IsValidIPAddress(SourceIPEdit->Text(), message, message, message, show), SourceIPEdit);
-}
-
-bool TIPRuleForm::ValidDestIp() {
-    const auto show = [this](const std::string& message) { ShowMessage(this, message); };
-    const char* message = "Please input a valid ip";
-    return PassedOrFocus(IsValidIPAddress(DestIPEdit->Text(), message, message, message, show), DestIPEdit);
+    return PassedOrFocus(IsValidIPAddress(edit->Text(), message, message, message, show), edit);
 }
 
 bool TIPRuleForm::ValidUserMask() {
@@ -374,7 +362,7 @@ bool TIPRuleForm::CheckRule() {
     for (const Field& field : fields_) {
         if (!field.Box->Checked()) continue;
         if (EditorEmpty(field.Editor)) return RefuseInput(this, "Some checked field is empty", field.Editor), false;
-        if (field.Check && !(this->*field.Check)()) return false;
+        if (field.Check && !field.Check()) return false;
     }
     if (MirrorIDCheckBox->Checked() && MirrorIDEdit->Text().empty())
         return RefuseInput(this, "Mirror Group ID checked but it is empty", MirrorIDEdit), false;

@@ -15,6 +15,7 @@
 #include "ApplyBoxes.h"
 #include "DedicatedForm.h"
 
+#include <functional>
 #include <vector>
 
 namespace ui {
@@ -115,13 +116,12 @@ private:
         ui::CheckBox* Box;
         int Column;
         ui::Control* Editor;
-        bool (TIPRuleForm::*Check)();
+        std::function<bool()> Check = {};
     };
 
     void BuildEditors();
     bool CheckRule();
-    bool ValidSourceIp();
-    bool ValidDestIp();
+    bool ValidIp(ui::Edit* edit);
     bool ValidUserMask();
     bool ValidRxRate();
     bool AnyPortChecked() const;

@@ -129,6 +129,17 @@ private:
     ui::ComboBox* rowStatusCombo_ = nullptr;
 };
 
+// A synchronous table without the get-complete flag whose first Get the dialog runs itself; a caught exception
+// shows as its bare message.
+inline DialogTable::Options SynchronousTableOptions() {
+    DialogTable::Options options;
+    options.KeepsFlag = false;
+    options.Synchronous = true;
+    options.Errors = DialogTable::ErrorText::Bare;
+    options.FirstGet = false;
+    return options;
+}
+
 // A message box titled with the application title, as the dialogs show their input errors.
 void ShowMessage(ui::Control* owner, const std::string& text);
 
