@@ -243,6 +243,7 @@ void TDedicatedForm::RowSelected(bool selected) {
         ResetRowButtons();
     }
     LockKeyEdits(selected);
+    RowSelectionChanged(selected);
 }
 
 void TDedicatedForm::RefreshTables(DialogTable& table) {

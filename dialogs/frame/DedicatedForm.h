@@ -96,6 +96,8 @@ protected:
     // The row table's wiring: the list's change event writes the row count, the request's selection step sets
     // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected.
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
+    // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
+    virtual void RowSelectionChanged(bool /*selected*/) {}
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
 
