@@ -60,6 +60,8 @@ void TDedicatedForm::BuildButtonPanel(const std::string& countName) {
     Panel1->SetParent(this);
     Panel1->SetWidth(ButtonPanelWidth);
     Panel1->SetAlign(ui::alRight);
+    nextButtonTop_ = ButtonGap;
+    if (countName.empty()) return;
     RowCountText = new ui::StaticText(this);
     RowCountText->SetName(countName);
     RowCountText->SetParent(Panel1);
@@ -186,6 +188,8 @@ void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* r
     clearedRowStatus_ = rowStatus;
 }
 
+void TDedicatedForm::ClearsTexts(std::vector<ui::StaticText*> texts) { clearedTexts_ = std::move(texts); }
+
 void TDedicatedForm::ShowRowCount() {
     if (RowCountText && TableList) RowCountText->SetCaption(std::to_string(TableList->Items().Count()));
 }
@@ -199,6 +203,7 @@ void TDedicatedForm::ResetRowButtons() {
 void TDedicatedForm::ClearEditors() {
     for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAllPorts();
     for (ui::Edit* edit : clearedEdits_) edit->SetText("");
+    for (ui::StaticText* text : clearedTexts_) text->SetCaption("");
     if (clearedRowStatus_) clearedRowStatus_->SetItemIndex(-1);
 }
 

@@ -65,7 +65,7 @@ protected:
     TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling = Scaling::Scaled);
 
     // Builders of the standard controls (StatusBar1 is built by the constructor).
-    // Panel1 on the right with the row count text at its top (named countName).
+    // Panel1 on the right with the row count text at its top (named countName; none when it is empty).
     void BuildButtonPanel(const std::string& countName);
     // A button of Panel1, below the previous ones.
     ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
@@ -91,11 +91,13 @@ protected:
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
+    // Static texts emptied by ClearEditors as well (key values shown read-only).
+    void ClearsTexts(std::vector<ui::StaticText*> texts);
 
     void ShowRowCount();
     // Set and Delete disabled, Add enabled.
     void ResetRowButtons();
-    // Every port selector unchecked, the registered edits and the RowStatus box emptied.
+    // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();
     // Refresh of a row table: nothing while the flag of table is false; else every other table re-read unless
     // busy, then table (unless busy); row count, editors cleared, row buttons reset.
@@ -123,6 +125,7 @@ private:
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> clearedEdits_;
     ui::ComboBox* clearedRowStatus_ = nullptr;
+    std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
     bool closed_ = false;

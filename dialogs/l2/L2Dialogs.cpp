@@ -3,10 +3,16 @@
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
+#include "VLanCurrentTableFormUnit.h"
+#include "VLanGeneralInfoFormUnit.h"
+#include "VLanPortInfomationFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVlanStaticForm, &VlanStaticForm);
+    RegisterDedicatedForm(l2forms::TVLanCurrentTableForm, &VLanCurrentTableForm);
+    RegisterDedicatedForm(l2forms::TVLanGeneralInfoForm, &VLanGeneralInfoForm);
+    RegisterDedicatedForm(l2forms::TVLanPortInfomationForm, &VLanPortInfomationForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
