@@ -198,6 +198,8 @@ void TDedicatedForm::ResetRowButtons() {
     if (SetButton) SetButton->SetEnabled(false);
     if (DeleteButton) DeleteButton->SetEnabled(false);
     if (AddButton) AddButton->SetEnabled(true);
+    // A re-read empties the list without a selection event: the keys of a new row must be typable again.
+    LockKeyEdits(false);
 }
 
 void TDedicatedForm::ClearEditors() {

@@ -95,7 +95,7 @@ protected:
     void ClearsTexts(std::vector<ui::StaticText*> texts);
 
     void ShowRowCount();
-    // Set and Delete disabled, Add enabled.
+    // Set and Delete disabled, Add enabled, the key edits unlocked.
     void ResetRowButtons();
     // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();

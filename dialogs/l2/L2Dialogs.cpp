@@ -6,6 +6,7 @@
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
+#include "VlanFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterL2Dialogs() {
@@ -13,6 +14,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVLanCurrentTableForm, &VLanCurrentTableForm);
     RegisterDedicatedForm(l2forms::TVLanGeneralInfoForm, &VLanGeneralInfoForm);
     RegisterDedicatedForm(l2forms::TVLanPortInfomationForm, &VLanPortInfomationForm);
+    RegisterDedicatedForm(l2forms::TVlanForm, &VlanForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
