@@ -3,6 +3,8 @@
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
+#include "MulticastFilterInformationFormUnit.h"
+#include "UnicastFilterInformationFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
@@ -15,6 +17,8 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVLanGeneralInfoForm, &VLanGeneralInfoForm);
     RegisterDedicatedForm(l2forms::TVLanPortInfomationForm, &VLanPortInfomationForm);
     RegisterDedicatedForm(l2forms::TVlanForm, &VlanForm);
+    RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
+    RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);

@@ -96,7 +96,7 @@ TEST_F(VLanCurrentTableFormTest, CloseDuringAWalkStopsItAndWaits) {
     ui::MessageBoxRecorder boxes;
     Open([&](TVLanCurrentTableForm& form) {
         form.CurrentTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + CurrentEntry + ".1.0.7 300"), "ok");
+        ASSERT_EQ(Control("hold " + CurrentEntry + ".3.0.7 300"), "ok");
         form.RefreshBtn->Click();
         ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qVlanCurrentEntry->Items().Count() == 1; }));
         EXPECT_TRUE(form.CurrentTable.Busy());

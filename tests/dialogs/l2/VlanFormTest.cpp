@@ -107,7 +107,7 @@ TEST_F(VlanFormTest, TheCloseButtonClosesDuringAWalkButTheWindowCloseIsRefused) 
     bool closedByButton = false;
     Open([&](TVlanForm& form) {
         form.VlanTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + VlanEntry + ".1.1"), "ok");
+        ASSERT_EQ(Control("hold " + VlanEntry + ".2.1"), "ok");
         form.RefreshBtn->Click();
         ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qVlanStaticEntry->Items().Count() == 1; }));
         EXPECT_FALSE(form.VlanTable.Complete());
