@@ -156,6 +156,22 @@ TEST_F(NLBUnicastFDBFormTest, DeleteSendsDestroyAloneAndFreesTheKeysForTheNextAd
     });
 }
 
+TEST_F(NLBUnicastFDBFormTest, ARefusedAddIsReportedWithoutARereadAndTheEgressPortsKeepTheirAccess) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TNLBUnicastFDBForm& form) {
+        ASSERT_EQ(Control("error " + FdbEntry + ".4 inconsistentValue 1"), "ok");
+        form.ED_UnicastVID->SetText("30");
+        form.UnicastAddress->SetText(NewMac);
+        form.AddBtn->Click();
+        ASSERT_TRUE(WaitIdle(form));
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_EQ(Walks(), 0);
+        EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+        EXPECT_EQ(form.FdbTable.Vars().GetVar(2)->Access, readwrite);
+    });
+}
+
 TEST_F(NLBUnicastFDBFormTest, RefreshDuringAWalkStartsNoSecondWalk) {
     Open([&](TNLBUnicastFDBForm& form) {
         form.FdbTable.Request()->Request.Timeout = 1000;
