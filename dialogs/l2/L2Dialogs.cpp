@@ -7,6 +7,7 @@
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
+#include "NLBUnicastFDBFormUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
@@ -25,6 +26,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVlanForm, &VlanForm);
     RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
+    RegisterDedicatedForm(l2forms::TNLBUnicastFDBForm, &NLBUnicastFDBForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
