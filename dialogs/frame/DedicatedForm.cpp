@@ -210,6 +210,8 @@ void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* r
     clearedRowStatus_ = rowStatus;
 }
 
+void TDedicatedForm::ClearsTexts(std::vector<ui::StaticText*> texts) { clearedTexts_ = std::move(texts); }
+
 void TDedicatedForm::ShowRowCount() {
     if (RowCountText && TableList) RowCountText->SetCaption(std::to_string(TableList->Items().Count()));
 }
@@ -218,11 +220,14 @@ void TDedicatedForm::ResetRowButtons() {
     if (SetButton) SetButton->SetEnabled(false);
     if (DeleteButton) DeleteButton->SetEnabled(false);
     if (AddButton) AddButton->SetEnabled(true);
+    // A re-read empties the list without a selection event: the keys of a new row must be typable again.
+    LockKeyEdits(false);
 }
 
 void TDedicatedForm::ClearEditors() {
     for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAllPorts();
     for (ui::Edit* edit : clearedEdits_) edit->SetText("");
+    for (ui::StaticText* text : clearedTexts_) text->SetCaption("");
     if (clearedRowStatus_) clearedRowStatus_->SetItemIndex(-1);
 }
 
@@ -243,6 +248,7 @@ void TDedicatedForm::RowSelected(bool selected) {
         ResetRowButtons();
     }
     LockKeyEdits(selected);
+    RowSelectionChanged(selected);
 }
 
 void TDedicatedForm::RefreshTables(DialogTable& table) {

@@ -96,13 +96,17 @@ protected:
     // The row table's wiring: the list's change event writes the row count, the request's selection step sets
     // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected.
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
+    // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
+    virtual void RowSelectionChanged(bool /*selected*/) {}
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
+    // Static texts emptied by ClearEditors as well (key values shown read-only).
+    void ClearsTexts(std::vector<ui::StaticText*> texts);
 
     void ShowRowCount();
-    // Set and Delete disabled, Add enabled.
+    // Set and Delete disabled, Add enabled, the key edits unlocked.
     void ResetRowButtons();
-    // Every port selector unchecked, the registered edits and the RowStatus box emptied.
+    // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();
     // Refresh of a row table: nothing while the flag of table is false; else every other table re-read unless
     // busy, then table (unless busy); row count, editors cleared, row buttons reset.
@@ -131,6 +135,7 @@ private:
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> clearedEdits_;
     ui::ComboBox* clearedRowStatus_ = nullptr;
+    std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
     int nextSettingTop_ = 12;

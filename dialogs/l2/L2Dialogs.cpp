@@ -6,6 +6,12 @@
 #include "MSTPPortStateFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
+#include "MulticastFilterInformationFormUnit.h"
+#include "UnicastFilterInformationFormUnit.h"
+#include "VLanCurrentTableFormUnit.h"
+#include "VLanGeneralInfoFormUnit.h"
+#include "VLanPortInfomationFormUnit.h"
+#include "VlanFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterL2Dialogs() {
@@ -13,6 +19,12 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TSTP_Info, &STP_Info);
     RegisterDedicatedForm(l2forms::TSpanningTreeAlgorithmForm, &SpanningTreeAlgorithmForm);
     RegisterDedicatedForm(l2forms::TMSTPPortStateForm, &MSTPPortStateForm);
+    RegisterDedicatedForm(l2forms::TVLanCurrentTableForm, &VLanCurrentTableForm);
+    RegisterDedicatedForm(l2forms::TVLanGeneralInfoForm, &VLanGeneralInfoForm);
+    RegisterDedicatedForm(l2forms::TVLanPortInfomationForm, &VLanPortInfomationForm);
+    RegisterDedicatedForm(l2forms::TVlanForm, &VlanForm);
+    RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
+    RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
