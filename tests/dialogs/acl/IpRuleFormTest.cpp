@@ -113,6 +113,10 @@ TEST_F(IpRuleFormTest, OpensWithTheRulesListedTheActionPermitAndOnePortPage) {
         EXPECT_EQ(form.MirrorIDEdit->Color(), ui::clMenu);
         EXPECT_FALSE(form.MirrorIDCheckBox->Enabled());
         EXPECT_FALSE(form.cbxPriority->Enabled());  // priority "disabled"
+        // The editors and the buttons get the room below the list.
+        EXPECT_EQ(form.Splitter1->Height(), 3);
+        EXPECT_GT(form.Panel1->Height(), 300);
+        EXPECT_GT(form.EditorPanel->Height(), 300);
         ASSERT_EQ(form.PageControl1->PageCount(), 1);
         EXPECT_EQ(form.PageControl1->Pages(0)->Caption(), "Ports");
         EXPECT_EQ(form.Ports->PortCheckBoxes.size(), 64u);
