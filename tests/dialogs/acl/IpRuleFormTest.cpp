@@ -160,7 +160,15 @@ TEST_F(IpRuleFormTest, TheActionOpensAndClosesItsControlsAndKeepsTheirChecks) {
 }
 
 TEST_F(IpRuleFormTest, AddWithTheActionAndOnePortSendsThemWithCreateAndGoOnly) {
+    // The combo boxes keep the entries of a row let go: this one shows what the form starts with.
+    ASSERT_EQ(Control("set-rw " + Cell(Permit, "1.1") + " int 2"), "ok");
+    ASSERT_EQ(Control("set-rw " + Cell(EnablePriority, "1.1") + " int 2"), "ok");
+    ASSERT_EQ(Control("set-rw " + Cell(EnableReplaceDscp, "1.1") + " int 2"), "ok");
     Open([&](TIPRuleForm& form) {
+        // A row selected and let go leaves its status in the RowStatus box; Add creates all the same.
+        form.ListView1->SetItemIndex(0);
+        ASSERT_EQ(form.RowComboBox->Text(), "active");
+        form.ListView1->ClearSelection();
         NewRule(form, "3", "7");
         form.AddButton->Click();
         const std::string set = OneSet();
