@@ -149,20 +149,20 @@ int main(int argc, char** argv) {
     const int rows = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000;
     ui::Application app(argc, argv);
     testsupport::TempDir dir;
-    const std::string scenario = dir.file("rows.scn");
+    const std::string scenario = dir.File("rows.scn");
     bench::WriteRowScenario(scenario, rows);
     simtest::SimAgent sim({"--no-catalogue", "--scenario", scenario});
     testsupport::SnmpdAgent snmpd;
     NxSNMPSessionStartup();
-    CreateGlobalSnmpSession(dir.path());
+    CreateGlobalSnmpSession(dir.Path());
 
     ui::Form form(nullptr);
     form.SetBounds(0, 0, 640, 480);
     form.Show();
 
     const std::string title = "simulator row table, 5 columns + key, " + std::to_string(rows) + " rows (v2c)";
-    bool ok = Measure(title.c_str(), static_cast<uint16_t>(sim.port()), 1, bench::SimRows, rows, runs, form);
-    ok = Measure("snmpd hrSWInstalledTable, 5 columns (v1)", snmpd.port(), 0, bench::InstalledSoftware, 0, runs,
+    bool ok = Measure(title.c_str(), static_cast<uint16_t>(sim.Port()), 1, bench::SimRows, rows, runs, form);
+    ok = Measure("snmpd hrSWInstalledTable, 5 columns (v1)", snmpd.Port(), 0, bench::InstalledSoftware, 0, runs,
                  form) && ok;
     NxSNMPSessionExit();
     return ok ? 0 : 1;

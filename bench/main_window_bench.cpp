@@ -57,7 +57,7 @@ void PointAt(const simtest::SimAgent& sim, const std::string& dir, int version) 
     fs::create_directories(dir);
     std::ofstream(dir + "/registry.ini") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\MibFile]\nPath=" << dir
                                          << "/\n";
-    std::ofstream(dir + "/127.0.0.1.cfg") << "[Program Information]\nAgentPort=" << sim.port() << "\nVersion=" << version
+    std::ofstream(dir + "/127.0.0.1.cfg") << "[Program Information]\nAgentPort=" << sim.Port() << "\nVersion=" << version
                                           << "\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
     setenv("VANTREL_REGISTRY", (dir + "/registry.ini").c_str(), 1);
 }
@@ -110,7 +110,7 @@ void OpenAndCloseV2cDialog(Module& module) {
     CommandContext context;
     context.MainWindow = module.form;
     context.DeviceAddress = "127.0.0.1";
-    const size_t before = GlobalSnmpSession ? GlobalSnmpSession->sockets().size() : 0u;
+    const size_t before = GlobalSnmpSession ? GlobalSnmpSession->Sockets().size() : 0u;
     bool read = false;
     ui::TestHooks::RunInNextModal([&read](ui::Form& form) {
         auto* dialog = dynamic_cast<TConfigForm*>(&form);
@@ -123,7 +123,7 @@ void OpenAndCloseV2cDialog(Module& module) {
     RunMenuCommand(*command, context);
     std::printf("v2c dialog \"%s\" opened and closed (%s); session sockets in the pool: %zu before, %zu after\n",
                 command->Title, read ? "read" : "still reading", before,
-                GlobalSnmpSession ? GlobalSnmpSession->sockets().size() : 0u);
+                GlobalSnmpSession ? GlobalSnmpSession->Sockets().size() : 0u);
 }
 
 // The three-unit stack with its third unit present too (a QSW-2126P), so that every unit polls its LEDs.
@@ -187,15 +187,15 @@ int main(int argc, char** argv) {
     const std::string self = fs::canonical("/proc/self/exe").string();
     QApplication qt(argc, argv);
     testsupport::TempDir work;
-    fs::current_path(work.path());
+    fs::current_path(work.Path());
     std::printf("load at start: %s; platform %s\n", bench::LoadAverage().c_str(),
                 QApplication::platformName().toStdString().c_str());
 
     {
         simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn"});
-        PointAt(sim, work.file("standalone"), 1);
+        PointAt(sim, work.File("standalone"), 1);
         bench::Series whole;
-        for (int r = 0; r < startupRuns; ++r) whole.Add(WholeProcessStartup(self, work.file("standalone")));
+        for (int r = 0; r < startupRuns; ++r) whole.Add(WholeProcessStartup(self, work.File("standalone")));
         std::printf("whole-process start-up, exec to first painted front panel (standalone), %d runs:\n", startupRuns);
         bench::PrintSeries("min / median / max", whole, 1, "ms");
         QElapsedTimer timer;
@@ -207,8 +207,8 @@ int main(int argc, char** argv) {
         module.form->Close();
     }
 
-    simtest::SimAgent sim({"--scenario", WriteStackScenario(work.file("stack-3-present.scn"))});
-    PointAt(sim, work.file("stack"), 0);  // SNMPv1: a "v2c at least" dialog adds a session
+    simtest::SimAgent sim({"--scenario", WriteStackScenario(work.File("stack-3-present.scn"))});
+    PointAt(sim, work.File("stack"), 0);  // SNMPv1: a "v2c at least" dialog adds a session
     Module module;
     std::printf("three-unit stack, every unit present: %zu views polling every 3 s\n",
                 module.form->PanelFormList.size());

@@ -97,13 +97,13 @@ long SpinWithTimeLimit(int ms) {
 
 snmp::Pdu SysDescr() {
     snmp::Pdu pdu;
-    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+    pdu.varbinds.push_back({*snmp::Oid::Parse("1.3.6.1.2.1.1.1.0"), snmp::Value::Null()});
     return pdu;
 }
 
 void Drain() {
     const auto end = Clock::now() + std::chrono::seconds(5);
-    while (GlobalSnmpSession->outstanding() > 0 && Clock::now() < end) Sleep(20);
+    while (GlobalSnmpSession->Outstanding() > 0 && Clock::now() < end) Sleep(20);
 }
 
 }  // namespace
@@ -115,10 +115,10 @@ int main(int argc, char** argv) {
     testsupport::SnmpdAgent agent;
     testsupport::TempDir dir;
     NxSNMPSessionStartup();
-    CreateGlobalSnmpSession(dir.path());
+    CreateGlobalSnmpSession(dir.Path());
 
     snmp::Target v1;
-    v1.address = snmp::UdpAddress(agent.address(), agent.port());
+    v1.address = snmp::UdpAddress(agent.Address(), agent.Port());
     v1.version = snmp::Version1;
     v1.readCommunity = testsupport::SnmpdAgent::ReadCommunity;
     snmp::Target v2c = v1;
@@ -126,13 +126,13 @@ int main(int argc, char** argv) {
     const snmp::Pdu pdu = SysDescr();
 
     snmp::AsyncScope mainWindow;
-    GlobalSnmpSession->getAsync(pdu, v1, mainWindow, [](const snmp::AsyncResult&) {});
+    GlobalSnmpSession->GetAsync(pdu, v1, mainWindow, [](const snmp::AsyncResult&) {});
     {
         snmp::AsyncScope dialog;  // closed before its answers arrive
-        for (int i = 0; i < 3; ++i) GlobalSnmpSession->getAsync(pdu, v2c, dialog, [](const snmp::AsyncResult&) {});
+        for (int i = 0; i < 3; ++i) GlobalSnmpSession->GetAsync(pdu, v2c, dialog, [](const snmp::AsyncResult&) {});
     }
     Drain();
-    std::printf("pool: %zu session sockets, %d watched; load at start: ", GlobalSnmpSession->sockets().size(),
+    std::printf("pool: %zu session sockets, %d watched; load at start: ", GlobalSnmpSession->Sockets().size(),
                 GlobalSnmpEventProcessor->WatchedSocketCount());
     std::fflush(stdout);
     std::system("cut -d' ' -f1-3 /proc/loadavg");
@@ -144,12 +144,12 @@ int main(int argc, char** argv) {
     // A request waits for an agent that never answers: 1 s time-out, one retry.
     testsupport::SilentUdpPort silent;
     snmp::Target mute = v1;
-    mute.address = snmp::UdpAddress("127.0.0.1", silent.port());
+    mute.address = snmp::UdpAddress("127.0.0.1", silent.Port());
     auto waitWith = [&](const std::function<void()>& turn) {
         snmp::AsyncScope scope;
-        GlobalSnmpSession->getAsync(pdu, mute, scope, [](const snmp::AsyncResult&) {});
+        GlobalSnmpSession->GetAsync(pdu, mute, scope, [](const snmp::AsyncResult&) {});
         long turns = 0;
-        while (scope.pending() > 0) {
+        while (scope.Pending() > 0) {
             turn();
             ++turns;
         }
@@ -164,8 +164,8 @@ int main(int argc, char** argv) {
         long turns = 0;
         for (int i = 0; i < 200; ++i) {
             snmp::AsyncScope scope;
-            GlobalSnmpSession->getAsync(pdu, v1, scope, [](const snmp::AsyncResult&) {});
-            while (scope.pending() > 0) {
+            GlobalSnmpSession->GetAsync(pdu, v1, scope, [](const snmp::AsyncResult&) {});
+            while (scope.Pending() > 0) {
                 turn();
                 ++turns;
             }

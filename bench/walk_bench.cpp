@@ -136,22 +136,22 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     testsupport::TempDir dir;
     NxSNMPSessionStartup();
-    CreateGlobalSnmpSession(dir.path());
+    CreateGlobalSnmpSession(dir.Path());
 
     bool ok = true;
     {
         testsupport::SnmpdAgent agent;
-        ok = Measure("snmpd hrSWInstalledTable, 5 columns", agent.port(), bench::InstalledSoftware, 1,
+        ok = Measure("snmpd hrSWInstalledTable, 5 columns", agent.Port(), bench::InstalledSoftware, 1,
                      bench::InstalledSoftwareName, runs) && ok;
     }
     for (int a = 2; a < argc; ++a) {
         const int rows = std::atoi(argv[a]);
         if (rows < 1) continue;
-        const std::string scenario = dir.file("rows-" + std::to_string(rows) + ".scn");
+        const std::string scenario = dir.File("rows-" + std::to_string(rows) + ".scn");
         bench::WriteRowScenario(scenario, rows);
         simtest::SimAgent sim({"--no-catalogue", "--scenario", scenario});
         const std::string title = "simulator row table, 5 columns + key, " + std::to_string(rows) + " rows";
-        ok = Measure(title.c_str(), static_cast<uint16_t>(sim.port()), bench::SimRows, 1, bench::SimRowsName, runs) &&
+        ok = Measure(title.c_str(), static_cast<uint16_t>(sim.Port()), bench::SimRows, 1, bench::SimRowsName, runs) &&
              ok;
     }
     NxSNMPSessionExit();

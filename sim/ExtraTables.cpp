@@ -24,7 +24,7 @@ SeedColumn Options(SeedColumn column, std::vector<int32_t> values, std::vector<s
 // Readings as a transceiver reports them: the same text for each row.
 SeedColumn Texts(SeedColumn column, std::vector<std::string> texts) {
     for (std::string& text : texts)
-        column.seeds.push_back(snmp::Value::octets(std::move(text)));
+        column.seeds.push_back(snmp::Value::Octets(std::move(text)));
     return column;
 }
 
@@ -92,7 +92,7 @@ SeedTable PayloadMasks() {
     for (int i = 0; i < 5; ++i) {
         SeedColumn window = Column(entry + "." + std::to_string(3 + i), std::string("Filtered Port(s) [") + windows[i] + "]",
                                    sxOctetStr, readwrite);
-        window.seeds.push_back(snmp::Value::octets(std::string(16, i == 0 ? '\xff' : '\0')));
+        window.seeds.push_back(snmp::Value::Octets(std::string(16, i == 0 ? '\xff' : '\0')));
         columns.push_back(std::move(window));
     }
     columns.push_back(Options(Column(entry + ".8", "Mask Row Status", sxInteger, readwrite), {1, 2, 3, 4, 5, 6},

@@ -45,11 +45,11 @@ std::string FormatValue(const snmp::Value& value) {
     using snmp::ValueType;
     switch (value.type) {
     case ValueType::None: return "NULL";
-    case ValueType::Integer: return "INTEGER:" + std::to_string(value.asInt32());
+    case ValueType::Integer: return "INTEGER:" + std::to_string(value.AsInt32());
     case ValueType::OctetString:
         return Printable(value.bytes) ? "STRING:" + Quoted(value.bytes) : "HEX:" + Hex(value.bytes);
     case ValueType::Opaque: return "OPAQUE:" + Hex(value.bytes);
-    case ValueType::ObjectId: return "OID:" + value.oid.toString();
+    case ValueType::ObjectId: return "OID:" + value.oid.ToString();
     case ValueType::IpAddress: {
         std::string out = "IPADDRESS:";
         for (size_t i = 0; i < value.bytes.size(); ++i) {
@@ -59,9 +59,9 @@ std::string FormatValue(const snmp::Value& value) {
         }
         return out;
     }
-    case ValueType::Counter32: return "COUNTER:" + std::to_string(value.asUInt32());
-    case ValueType::Gauge32: return "GAUGE:" + std::to_string(value.asUInt32());
-    case ValueType::TimeTicks: return "TIMETICKS:" + std::to_string(value.asUInt32());
+    case ValueType::Counter32: return "COUNTER:" + std::to_string(value.AsUInt32());
+    case ValueType::Gauge32: return "GAUGE:" + std::to_string(value.AsUInt32());
+    case ValueType::TimeTicks: return "TIMETICKS:" + std::to_string(value.AsUInt32());
     case ValueType::Counter64: return "COUNTER64:" + std::to_string(value.number);
     case ValueType::NoSuchObject: return "noSuchObject";
     case ValueType::NoSuchInstance: return "noSuchInstance";
@@ -77,7 +77,7 @@ std::string FormatPduLogLine(const LoggedPdu& pdu) {
         line += " nonrep=" + std::to_string(pdu.nonRepeaters) + " maxrep=" + std::to_string(pdu.maxRepetitions);
     for (const snmp::VarBind& vb : pdu.varbinds) {
         line += ' ';
-        line += vb.oid.toString();
+        line += vb.oid.ToString();
         line += '=';
         line += FormatValue(vb.value);
     }

@@ -80,11 +80,11 @@ std::optional<std::string> QuotedOrPlain(std::string_view text) {
 }
 
 std::optional<std::string> IpOctets(std::string_view text) {
-    auto oid = Oid::parse(text);
+    auto oid = Oid::Parse(text);
     if (!oid || oid->size() != 4)
         return std::nullopt;
     std::string octets;
-    for (uint32_t arc : oid->arcs()) {
+    for (uint32_t arc : oid->Arcs()) {
         if (arc > 255)
             return std::nullopt;
         octets += static_cast<char>(arc);
@@ -93,7 +93,7 @@ std::optional<std::string> IpOctets(std::string_view text) {
 }
 
 std::optional<Oid> ParseOid(std::string_view text, std::string& error) {
-    auto oid = Oid::parse(text);
+    auto oid = Oid::Parse(text);
     if (!oid || oid->empty()) {
         error = Quote(text) + " is no OID";
         return std::nullopt;
@@ -110,16 +110,16 @@ std::string ApplySet(SimMib& mib, std::string_view rest, bool forceWritable) {
     auto value = ParseTypedValue(type, Trim(rest), error);
     if (!value)
         return error;
-    Object* existing = mib.find(*oid);
+    Object* existing = mib.Find(*oid);
     Object object;
     if (existing) {
         object.writable = existing->writable;
-    } else if (const ColumnDef* def = mib.typeOf(*oid)) {
+    } else if (const ColumnDef* def = mib.TypeOf(*oid)) {
         object.writable = def->writable;
     }
     object.writable = object.writable || forceWritable;
     object.value = std::move(*value);
-    mib.put(*oid, std::move(object));
+    mib.Put(*oid, std::move(object));
     return {};
 }
 
@@ -134,13 +134,13 @@ std::string ApplyLed(SimMib& mib, std::string_view rest) {
     auto frame = ParseLedFrame(rest, error);
     if (!frame)
         return error;
-    Object* object = mib.find(*oid);
+    Object* object = mib.Find(*oid);
     if (!object || object->frames.empty()) {
         Object fresh;
         fresh.writable = false;
         fresh.value = *frame;
-        mib.put(*oid, std::move(fresh));
-        object = mib.find(*oid);
+        mib.Put(*oid, std::move(fresh));
+        object = mib.Find(*oid);
     }
     object->frames.push_back(std::move(*frame));
     object->framePeriodMs = *period;
@@ -152,8 +152,8 @@ std::string ApplyRows(SimMib& mib, std::string_view rest) {
     auto entry = ParseOid(NextWord(rest), error);
     if (!entry)
         return error;
-    if (!mib.findEntry(*entry))
-        return "no table entry is known at " + entry->toString();
+    if (!mib.FindEntry(*entry))
+        return "no table entry is known at " + entry->ToString();
     std::vector<Oid> instances;
     for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
         auto expanded = ExpandInstances(word);
@@ -164,7 +164,7 @@ std::string ApplyRows(SimMib& mib, std::string_view rest) {
     if (instances.empty())
         return "rows needs at least one instance";
     for (const Oid& instance : instances)
-        mib.addRow(*entry, instance);
+        mib.AddRow(*entry, instance);
     return {};
 }
 
@@ -187,7 +187,7 @@ std::optional<std::vector<Oid>> ExpandInstances(std::string_view pattern) {
         std::vector<Oid> longer;
         for (const Oid& prefix : instances)
             for (uint64_t n = *first; n <= *last; ++n)
-                longer.push_back(Oid(prefix).append(static_cast<uint32_t>(n)));
+                longer.push_back(Oid(prefix).Append(static_cast<uint32_t>(n)));
         instances = std::move(longer);
     }
     if (instances.size() == 1 && instances.front().empty())
@@ -212,35 +212,35 @@ std::optional<Value> ParseTypedValue(std::string_view type, std::string_view tex
     };
     if (type == "int") {
         auto n = Number<int32_t>(text);
-        return n ? std::optional(Value::integer(*n)) : fail("integer");
+        return n ? std::optional(Value::Integer(*n)) : fail("integer");
     }
     if (type == "str") {
         auto s = QuotedOrPlain(text);
-        return s ? std::optional(Value::octets(*s)) : fail("text (unbalanced quotes)");
+        return s ? std::optional(Value::Octets(*s)) : fail("text (unbalanced quotes)");
     }
     if (type == "hex") {
         auto s = HexOctets(text);
-        return s ? std::optional(Value::octets(*s)) : fail("hexadecimal octet string");
+        return s ? std::optional(Value::Octets(*s)) : fail("hexadecimal octet string");
     }
     if (type == "oid") {
-        auto o = Oid::parse(text);
-        return o && !o->empty() ? std::optional(Value::objectId(*o)) : fail("OID");
+        auto o = Oid::Parse(text);
+        return o && !o->empty() ? std::optional(Value::ObjectId(*o)) : fail("OID");
     }
     if (type == "ip") {
         auto s = IpOctets(text);
-        return s ? std::optional(Value::ipAddress(*s)) : fail("IP address");
+        return s ? std::optional(Value::IpAddress(*s)) : fail("IP address");
     }
     const std::pair<const char*, ValueType> unsignedTypes[] = {
         {"counter", ValueType::Counter32}, {"gauge", ValueType::Gauge32}, {"ticks", ValueType::TimeTicks}};
     for (const auto& [name, valueType] : unsignedTypes) {
         if (type == name) {
             auto n = Number<uint32_t>(text);
-            return n ? std::optional(Value::unsigned32(valueType, *n)) : fail("unsigned 32-bit number");
+            return n ? std::optional(Value::Unsigned32(valueType, *n)) : fail("unsigned 32-bit number");
         }
     }
     if (type == "counter64") {
         auto n = Number<uint64_t>(text);
-        return n ? std::optional(Value::counter64(*n)) : fail("unsigned 64-bit number");
+        return n ? std::optional(Value::Counter64(*n)) : fail("unsigned 64-bit number");
     }
     error = "unknown value type " + Quote(type) + " (int, str, hex, oid, ip, counter, gauge, ticks, counter64)";
     return std::nullopt;
@@ -279,7 +279,7 @@ std::optional<Value> ParseLedFrame(std::string_view text, std::string& error) {
         error = "an LED frame needs \"/\" between the system LEDs and the ports";
         return std::nullopt;
     }
-    return Value::octets(octets);
+    return Value::Octets(octets);
 }
 
 std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
@@ -303,7 +303,7 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         auto octets = Number<uint32_t>(NextWord(rest));
         if (!octets || *octets == 0 || *octets > 1024)
             return "port-lists needs a number of octets from 1 to 1024";
-        mib.resizePortLists(*octets);
+        mib.ResizePortLists(*octets);
         return {};
     }
     if (directive == "remove") {
@@ -311,7 +311,7 @@ std::string ApplyScenarioLine(SimMib& mib, std::string_view line) {
         auto oid = ParseOid(NextWord(rest), error);
         if (!oid)
             return error;
-        mib.removeSubtree(*oid);
+        mib.RemoveSubtree(*oid);
         return {};
     }
     return "unknown directive " + Quote(directive) + " (set, set-rw, remove, rows, led, port-lists)";

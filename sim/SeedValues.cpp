@@ -77,39 +77,39 @@ snmp::Value SeedValue(const ColumnDef& def, int row) {
     using snmp::ValueType;
     const auto r = static_cast<uint32_t>(row);
     if (def.rowStatus)
-        return Value::integer(Active);
+        return Value::Integer(Active);
     if (def.status)
-        return Value::integer(def.status->create);
+        return Value::Integer(def.status->create);
     if (!def.seeds.empty())
         return def.seeds[static_cast<size_t>(row - 1) % def.seeds.size()];
     switch (def.syntax) {
     case sxInteger:
     case sxBoolean:
     case sxInt8: case sxInt16: case sxBool8: case sxBool16: case sxUInt8: case sxUInt16:
-        return Value::integer(def.optionValues.empty() ? row : Cycle(def.optionValues, row));
-    case sxCounter: return Value::unsigned32(ValueType::Counter32, 1000 * r);
-    case sxGauge: case sxUInteger: return Value::unsigned32(ValueType::Gauge32, 10 * r);
-    case sxTimeTicks: return Value::unsigned32(ValueType::TimeTicks, 360000 * r);
-    case sxCounter64: return Value::counter64(5000000000ull * r);
-    case sxIpAddress: return Value::ipAddress(Bytes({10, 0, 0, row}));
-    case sxMacAddress: return Value::octets(Bytes({0x00, 0x50, 0x43, 0x00, 0x00, row}));
-    case sxIpv6Address: return Value::octets(Ipv6Bytes(row));
-    case sxInetAddress: return Value::octets(Bytes({10, 0, 1, row}));
-    case sxDisplayStr: return Value::octets(SeedText(def, row));
-    case sxDateTime: return Value::octets(Bytes({0x07, 0xea, 1, 1, 0, 0, 0, 0}));
+        return Value::Integer(def.optionValues.empty() ? row : Cycle(def.optionValues, row));
+    case sxCounter: return Value::Unsigned32(ValueType::Counter32, 1000 * r);
+    case sxGauge: case sxUInteger: return Value::Unsigned32(ValueType::Gauge32, 10 * r);
+    case sxTimeTicks: return Value::Unsigned32(ValueType::TimeTicks, 360000 * r);
+    case sxCounter64: return Value::Counter64(5000000000ull * r);
+    case sxIpAddress: return Value::IpAddress(Bytes({10, 0, 0, row}));
+    case sxMacAddress: return Value::Octets(Bytes({0x00, 0x50, 0x43, 0x00, 0x00, row}));
+    case sxIpv6Address: return Value::Octets(Ipv6Bytes(row));
+    case sxInetAddress: return Value::Octets(Bytes({10, 0, 1, row}));
+    case sxDisplayStr: return Value::Octets(SeedText(def, row));
+    case sxDateTime: return Value::Octets(Bytes({0x07, 0xea, 1, 1, 0, 0, 0, 0}));
     case sxOctetStr: case sxBitStr: case sxBitList: case sxNsapAddr: {
         // A port or VLAN bit mask: one port set per row.
         std::string mask(def.octets > 0 ? def.octets : 8, '\0');
         mask[0] = static_cast<char>(0x80 >> ((row - 1) % 8));
-        return Value::octets(mask);
+        return Value::Octets(mask);
     }
-    case sxOpaque: return Value::octets(Bytes({row}), ValueType::Opaque);
+    case sxOpaque: return Value::Octets(Bytes({row}), ValueType::Opaque);
     case sxObjectId:
         if (!def.optionOids.empty())
-            return Value::objectId(def.optionOids.front());
-        return Value::objectId(snmp::Oid({1, 3, 6, 1, 4, 1, 32473, r}));
-    case sxNull: return Value::null();
-    default: return Value::integer(row);
+            return Value::ObjectId(def.optionOids.front());
+        return Value::ObjectId(snmp::Oid({1, 3, 6, 1, 4, 1, 32473, r}));
+    case sxNull: return Value::Null();
+    default: return Value::Integer(row);
     }
 }
 
@@ -140,7 +140,7 @@ std::vector<uint32_t> SeedIndexArcs(const IndexPart& part, int row, bool last) {
 
 std::optional<std::vector<std::vector<uint32_t>>> SplitIndexArcs(const std::vector<IndexPart>& index,
                                                                  const snmp::Oid& instance) {
-    const std::vector<uint32_t>& arcs = instance.arcs();
+    const std::vector<uint32_t>& arcs = instance.Arcs();
     std::vector<std::vector<uint32_t>> parts;
     size_t at = 0;
     for (size_t i = 0; i < index.size(); ++i) {
@@ -170,18 +170,18 @@ snmp::Value IndexPartValue(int32_t syntax, const std::vector<uint32_t>& arcs) {
     using snmp::ValueType;
     const uint32_t first = arcs.empty() ? 0 : arcs.front();
     switch (syntax) {
-    case sxCounter: return Value::unsigned32(ValueType::Counter32, first);
-    case sxGauge: case sxUInteger: return Value::unsigned32(ValueType::Gauge32, first);
-    case sxTimeTicks: return Value::unsigned32(ValueType::TimeTicks, first);
+    case sxCounter: return Value::Unsigned32(ValueType::Counter32, first);
+    case sxGauge: case sxUInteger: return Value::Unsigned32(ValueType::Gauge32, first);
+    case sxTimeTicks: return Value::Unsigned32(ValueType::TimeTicks, first);
     case sxCounter64:
-        return Value::counter64(arcs.size() < 2 ? first : (uint64_t{arcs[0]} << 32) | arcs[1]);
-    case sxIpAddress: return Value::ipAddress(OctetsOf(arcs));
-    case sxObjectId: return Value::objectId(snmp::Oid(arcs));
-    case sxNull: return Value::null();
+        return Value::Counter64(arcs.size() < 2 ? first : (uint64_t{arcs[0]} << 32) | arcs[1]);
+    case sxIpAddress: return Value::IpAddress(OctetsOf(arcs));
+    case sxObjectId: return Value::ObjectId(snmp::Oid(arcs));
+    case sxNull: return Value::Null();
     default:
         if (ValueTypeOfSyntax(syntax) == ValueType::Integer)
-            return Value::integer(static_cast<int32_t>(first));
-        return Value::octets(OctetsOf(arcs), ValueTypeOfSyntax(syntax));
+            return Value::Integer(static_cast<int32_t>(first));
+        return Value::Octets(OctetsOf(arcs), ValueTypeOfSyntax(syntax));
     }
 }
 

@@ -67,7 +67,7 @@ ColumnDef MakeDef(const SeedColumn& column, const Oid& oid) {
     def.seeds = column.seeds;
     def.optionValues = column.optionValues;
     for (const std::string& text : column.optionOids)
-        if (auto parsed = Oid::parse(text); parsed && !parsed->empty())
+        if (auto parsed = Oid::Parse(text); parsed && !parsed->empty())
             def.optionOids.push_back(*parsed);
     return def;
 }
@@ -76,19 +76,19 @@ class Seeder {
 public:
     Seeder(SimMib& mib, int rows) : mib_(mib), rows_(rows) {}
 
-    void seed(const SeedTable& table) {
+    void Seed(const SeedTable& table) {
         ++report.tables;
         if (table.kind == SVT_SV)
-            seedScalars(table);
+            SeedScalars(table);
         else
-            seedTable(table);
+            SeedTable(table);
     }
 
     SeedReport report;
 
 private:
-    std::optional<Oid> usableOid(const SeedTable& table, const SeedColumn& column) {
-        auto oid = Oid::parse(column.oid);
+    std::optional<Oid> UsableOid(const SeedTable& table, const SeedColumn& column) {
+        auto oid = Oid::Parse(column.oid);
         if (!oid || oid->size() < 2) {
             report.problems.push_back(table.label + ": \"" + column.oid + "\" is no OID");
             return std::nullopt;
@@ -100,28 +100,28 @@ private:
         return oid;
     }
 
-    void addObject(const Oid& oid, const ColumnDef& def, const Oid& instance, int row) {
-        if (mib_.find(oid))
+    void AddObject(const Oid& oid, const ColumnDef& def, const Oid& instance, int row) {
+        if (mib_.Find(oid))
             return;
         Object object;
         object.value = RowValue(def, instance, row);
         object.writable = def.writable;
-        mib_.put(oid, std::move(object));
+        mib_.Put(oid, std::move(object));
     }
 
-    void seedScalars(const SeedTable& table) {
+    void SeedScalars(const SeedTable& table) {
         for (const SeedColumn& column : table.columns) {
             if (IsBlank(column.oid) || IsNotAccessible(column))
                 continue;
-            auto oid = usableOid(table, column);
-            if (!oid || mib_.findDef(*oid))
+            auto oid = UsableOid(table, column);
+            if (!oid || mib_.FindDef(*oid))
                 continue;
-            const ColumnDef& def = mib_.defineScalar(MakeDef(column, *oid));
-            addObject(Oid(*oid).append(0), def, Oid(), 1);
+            const ColumnDef& def = mib_.DefineScalar(MakeDef(column, *oid));
+            AddObject(Oid(*oid).Append(0), def, Oid(), 1);
         }
     }
 
-    std::vector<IndexPart> indexOf(const SeedTable& table) const {
+    std::vector<IndexPart> IndexOf(const SeedTable& table) const {
         std::vector<IndexPart> index;
         const std::vector<bool> isIndex = IndexColumns(table);
         for (size_t i = 0; i < table.columns.size(); ++i)
@@ -134,22 +134,22 @@ private:
         return index;
     }
 
-    std::vector<Oid> instancesOf(const std::vector<IndexPart>& index) const {
+    std::vector<Oid> InstancesOf(const std::vector<IndexPart>& index) const {
         std::vector<Oid> instances;
         std::set<Oid> seen;
         for (int row = 1; row <= rows_; ++row) {
             Oid instance;
             for (size_t i = 0; i < index.size(); ++i)
                 for (uint32_t arc : SeedIndexArcs(index[i], row, i + 1 == index.size()))
-                    instance.append(arc);
+                    instance.Append(arc);
             if (seen.insert(instance).second)
                 instances.push_back(instance);
         }
         return instances;
     }
 
-    void seedTable(const SeedTable& table) {
-        const std::vector<IndexPart> index = indexOf(table);
+    void SeedTable(const SeedTable& table) {
+        const std::vector<IndexPart> index = IndexOf(table);
         const std::vector<bool> isIndex = IndexColumns(table);
         int indexPart = -1;
         for (size_t i = 0; i < table.columns.size(); ++i) {
@@ -158,23 +158,23 @@ private:
                 ++indexPart;
             if (IsBlank(column.oid) || IsNotAccessible(column))
                 continue;
-            auto oid = usableOid(table, column);
-            if (!oid || mib_.findDef(*oid))
+            auto oid = UsableOid(table, column);
+            if (!oid || mib_.FindDef(*oid))
                 continue;
             Oid entryOid = *oid;
-            entryOid.arcs().pop_back();
-            const EntryDef* known = mib_.findEntry(entryOid);
+            entryOid.Arcs().pop_back();
+            const EntryDef* known = mib_.FindEntry(entryOid);
             ColumnDef made = MakeDef(column, *oid);
             // A readable index column repeats its part of the instance, where the entry has this table's index.
             if (isIndex[i] && (!known || SameIndex(known->index, index)))
                 made.indexPart = indexPart;
-            const ColumnDef& def = mib_.defineColumn(std::move(made), entryOid, index);
+            const ColumnDef& def = mib_.DefineColumn(std::move(made), entryOid, index);
             // A column joining a known entry fills that entry's rows.
             auto& instances = instances_[entryOid];
             if (!known)
-                instances = instancesOf(def.entry->index);
+                instances = InstancesOf(def.entry->index);
             for (size_t row = 0; row < instances.size(); ++row)
-                addObject(Oid(*oid).append(instances[row]), def, instances[row], static_cast<int>(row + 1));
+                AddObject(Oid(*oid).Append(instances[row]), def, instances[row], static_cast<int>(row + 1));
         }
     }
 
@@ -198,7 +198,7 @@ SeedReport SeedTables(SimMib& mib, const std::vector<SeedTable>& tables, int row
     for (int pass = 0; pass <= 2; ++pass)
         for (const SeedTable& table : tables)
             if (SeedOrder(table) == pass)
-                seeder.seed(table);
+                seeder.Seed(table);
     seeder.report.objects = mib.size() - before;
     return seeder.report;
 }
@@ -207,26 +207,26 @@ void SeedSystemGroup(SimMib& mib, const std::string& description) {
     const Oid system({1, 3, 6, 1, 2, 1, 1});
     auto add = [&](uint32_t arc, int32_t syntax, bool writable, snmp::Value value) {
         ColumnDef def;
-        def.oid = Oid(system).append(arc);
+        def.oid = Oid(system).Append(arc);
         def.syntax = syntax;
         def.type = ValueTypeOfSyntax(syntax);
         def.writable = writable;
-        Oid instance = Oid(def.oid).append(0);
-        mib.defineScalar(std::move(def));
+        Oid instance = Oid(def.oid).Append(0);
+        mib.DefineScalar(std::move(def));
         Object object;
         object.value = std::move(value);
         object.writable = writable;
         object.uptime = arc == 3;
-        mib.put(instance, std::move(object));
+        mib.Put(instance, std::move(object));
     };
     using snmp::Value;
-    add(1, sxDisplayStr, false, Value::octets(description));
-    add(2, sxObjectId, false, Value::objectId(Oid({1, 3, 6, 1, 4, 1, 32473, 11, 70, 7})));
-    add(3, sxTimeTicks, false, Value::unsigned32(snmp::ValueType::TimeTicks, 0));
-    add(4, sxDisplayStr, true, Value::octets("network operations"));
-    add(5, sxDisplayStr, true, Value::octets("qsw-sim"));
-    add(6, sxDisplayStr, true, Value::octets("lab rack 1"));
-    add(7, sxInteger, false, Value::integer(6));
+    add(1, sxDisplayStr, false, Value::Octets(description));
+    add(2, sxObjectId, false, Value::ObjectId(Oid({1, 3, 6, 1, 4, 1, 32473, 11, 70, 7})));
+    add(3, sxTimeTicks, false, Value::Unsigned32(snmp::ValueType::TimeTicks, 0));
+    add(4, sxDisplayStr, true, Value::Octets("network operations"));
+    add(5, sxDisplayStr, true, Value::Octets("qsw-sim"));
+    add(6, sxDisplayStr, true, Value::Octets("lab rack 1"));
+    add(7, sxInteger, false, Value::Integer(6));
 }
 
 const std::vector<Oid>& ServedRoots() {
@@ -240,7 +240,7 @@ const std::vector<Oid>& ServedRoots() {
 }
 
 bool IsServed(const Oid& oid) {
-    return std::any_of(ServedRoots().begin(), ServedRoots().end(), [&](const Oid& root) { return oid.startsWith(root); });
+    return std::any_of(ServedRoots().begin(), ServedRoots().end(), [&](const Oid& root) { return oid.StartsWith(root); });
 }
 
 } // namespace sim

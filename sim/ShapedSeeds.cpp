@@ -12,7 +12,7 @@ Value Octets(std::initializer_list<int> octets) {
     std::string bytes;
     for (int octet : octets)
         bytes += static_cast<char>(octet);
-    return Value::octets(bytes);
+    return Value::Octets(bytes);
 }
 
 struct Shaped {
@@ -26,7 +26,7 @@ const std::vector<Shaped>& ShapedObjects() {
         {"1.3.6.1.4.1.32473.12.10.1", {Octets({0xe0})}},
         // Summer time: offset in minutes (30-120); repeating dates are week (255: last), weekday (2 octets,
         // 1 Sunday), month, hour, minute; annual dates are day, month, hour, minute.
-        {"1.3.6.1.4.1.32473.12.10.12.2", {Value::integer(60)}},
+        {"1.3.6.1.4.1.32473.12.10.12.2", {Value::Integer(60)}},
         {"1.3.6.1.4.1.32473.12.10.12.3", {Octets({0xff, 0x00, 0x01, 0x03, 0x02, 0x00})}},
         {"1.3.6.1.4.1.32473.12.10.12.4", {Octets({0xff, 0x00, 0x01, 0x0a, 0x03, 0x00})}},
         {"1.3.6.1.4.1.32473.12.10.12.5", {Octets({0x19, 0x03, 0x02, 0x00})}},

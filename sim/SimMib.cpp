@@ -30,29 +30,29 @@ snmp::ValueType ValueTypeOfSyntax(int32_t syntax) {
 }
 
 Oid InstanceBelow(const Oid& oid, const Oid& prefix) {
-    if (!oid.startsWith(prefix))
+    if (!oid.StartsWith(prefix))
         return {};
-    return Oid(std::vector<uint32_t>(oid.arcs().begin() + static_cast<std::ptrdiff_t>(prefix.size()), oid.arcs().end()));
+    return Oid(std::vector<uint32_t>(oid.Arcs().begin() + static_cast<std::ptrdiff_t>(prefix.size()), oid.Arcs().end()));
 }
 
-ColumnDef* SimMib::findDef(const Oid& typeOid) {
+ColumnDef* SimMib::FindDef(const Oid& typeOid) {
     auto it = defs_.find(typeOid);
     return it == defs_.end() ? nullptr : it->second.get();
 }
 
-const ColumnDef* SimMib::findDef(const Oid& typeOid) const {
+const ColumnDef* SimMib::FindDef(const Oid& typeOid) const {
     auto it = defs_.find(typeOid);
     return it == defs_.end() ? nullptr : it->second.get();
 }
 
-ColumnDef& SimMib::defineScalar(ColumnDef def) {
+ColumnDef& SimMib::DefineScalar(ColumnDef def) {
     def.entry = nullptr;
     auto& slot = defs_[def.oid];
     slot = std::make_unique<ColumnDef>(std::move(def));
     return *slot;
 }
 
-ColumnDef& SimMib::defineColumn(ColumnDef def, const Oid& entryOid, const std::vector<IndexPart>& index) {
+ColumnDef& SimMib::DefineColumn(ColumnDef def, const Oid& entryOid, const std::vector<IndexPart>& index) {
     auto& entry = entries_[entryOid];
     if (!entry) {
         entry = std::make_unique<EntryDef>();
@@ -66,44 +66,44 @@ ColumnDef& SimMib::defineColumn(ColumnDef def, const Oid& entryOid, const std::v
     return *slot;
 }
 
-EntryDef* SimMib::findEntry(const Oid& entryOid) {
+EntryDef* SimMib::FindEntry(const Oid& entryOid) {
     auto it = entries_.find(entryOid);
     return it == entries_.end() ? nullptr : it->second.get();
 }
 
-const ColumnDef* SimMib::typeOf(const Oid& instanceOid) const {
+const ColumnDef* SimMib::TypeOf(const Oid& instanceOid) const {
     Oid prefix = instanceOid;
     while (!prefix.empty()) {
-        prefix.arcs().pop_back();
-        if (const ColumnDef* def = findDef(prefix))
+        prefix.Arcs().pop_back();
+        if (const ColumnDef* def = FindDef(prefix))
             return def;
     }
     return nullptr;
 }
 
-const Object* SimMib::find(const Oid& oid) const {
+const Object* SimMib::Find(const Oid& oid) const {
     auto it = objects_.find(oid);
     return it == objects_.end() ? nullptr : &it->second;
 }
 
-Object* SimMib::find(const Oid& oid) {
+Object* SimMib::Find(const Oid& oid) {
     auto it = objects_.find(oid);
     return it == objects_.end() ? nullptr : &it->second;
 }
 
-size_t SimMib::removeSubtree(const Oid& prefix) {
+size_t SimMib::RemoveSubtree(const Oid& prefix) {
     auto first = objects_.lower_bound(prefix);
     auto last = first;
-    while (last != objects_.end() && last->first.startsWith(prefix))
+    while (last != objects_.end() && last->first.StartsWith(prefix))
         ++last;
     size_t count = static_cast<size_t>(std::distance(first, last));
     objects_.erase(first, last);
     return count;
 }
 
-Value SimMib::valueAt(const Object& object, int64_t nowMs) const {
+Value SimMib::ValueAt(const Object& object, int64_t nowMs) const {
     if (object.uptime)
-        return Value::unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(nowMs / 10));
+        return Value::Unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(nowMs / 10));
     if (!object.frames.empty() && object.framePeriodMs > 0) {
         auto frame = static_cast<size_t>(nowMs / object.framePeriodMs) % object.frames.size();
         return object.frames[frame];
@@ -111,25 +111,25 @@ Value SimMib::valueAt(const Object& object, int64_t nowMs) const {
     return object.value;
 }
 
-std::optional<Value> SimMib::get(const Oid& oid, int64_t nowMs) const {
-    const Object* object = find(oid);
+std::optional<Value> SimMib::Get(const Oid& oid, int64_t nowMs) const {
+    const Object* object = Find(oid);
     if (!object)
         return std::nullopt;
-    return valueAt(*object, nowMs);
+    return ValueAt(*object, nowMs);
 }
 
-std::optional<VarBind> SimMib::next(const Oid& from, bool inclusive, const Oid& root, int64_t nowMs) const {
+std::optional<VarBind> SimMib::Next(const Oid& from, bool inclusive, const Oid& root, int64_t nowMs) const {
     // A request that comes from an earlier subtree starts at this root.
     auto it = from < root ? objects_.lower_bound(root)
                           : (inclusive ? objects_.lower_bound(from) : objects_.upper_bound(from));
-    if (it == objects_.end() || !it->first.startsWith(root))
+    if (it == objects_.end() || !it->first.StartsWith(root))
         return std::nullopt;
-    return VarBind{it->first, valueAt(it->second, nowMs)};
+    return VarBind{it->first, ValueAt(it->second, nowMs)};
 }
 
-bool SimMib::rowExists(const EntryDef& entry, const Oid& instance) const {
+bool SimMib::RowExists(const EntryDef& entry, const Oid& instance) const {
     return std::any_of(entry.columns.begin(), entry.columns.end(), [&](const ColumnDef* column) {
-        return find(Oid(column->oid).append(instance)) != nullptr;
+        return Find(Oid(column->oid).Append(instance)) != nullptr;
     });
 }
 
@@ -141,7 +141,7 @@ enum class RowChange { None, Create, Remove };
 RowChange ChangeOf(const ColumnDef* def, const Value& value) {
     if (!def || !def->entry || value.type != ValueType::Integer)
         return RowChange::None;
-    const int32_t status = value.asInt32();
+    const int32_t status = value.AsInt32();
     if (def->rowStatus)
         return status == CreateAndGo || status == CreateAndWait ? RowChange::Create
                : status == Destroy                             ? RowChange::Remove
@@ -155,9 +155,9 @@ RowChange ChangeOf(const ColumnDef* def, const Value& value) {
 
 } // namespace
 
-bool SimMib::rowCreatedBy(const EntryDef& entry, const Oid& instance, const std::vector<VarBind>& all) const {
+bool SimMib::RowCreatedBy(const EntryDef& entry, const Oid& instance, const std::vector<VarBind>& all) const {
     for (const VarBind& vb : all) {
-        const ColumnDef* def = typeOf(vb.oid);
+        const ColumnDef* def = TypeOf(vb.oid);
         if (def && def->entry == &entry && ChangeOf(def, vb.value) == RowChange::Create &&
             InstanceBelow(vb.oid, def->oid) == instance)
             return true;
@@ -165,7 +165,7 @@ bool SimMib::rowCreatedBy(const EntryDef& entry, const Oid& instance, const std:
     return false;
 }
 
-int SimMib::checkRowStatus(const ColumnDef&, int32_t status, bool rowThere) const {
+int SimMib::CheckRowStatus(const ColumnDef&, int32_t status, bool rowThere) const {
     if (rowThere) {
         if (status == CreateAndGo || status == CreateAndWait)
             return InconsistentValue;  // the row exists already
@@ -180,7 +180,7 @@ int SimMib::checkRowStatus(const ColumnDef&, int32_t status, bool rowThere) cons
     return InconsistentValue;
 }
 
-int SimMib::checkStatusColumn(const ColumnDef& def, int32_t status, bool rowThere) const {
+int SimMib::CheckStatusColumn(const ColumnDef& def, int32_t status, bool rowThere) const {
     if (!def.optionValues.empty() &&
         std::find(def.optionValues.begin(), def.optionValues.end(), status) == def.optionValues.end())
         return WrongValue;
@@ -189,18 +189,18 @@ int SimMib::checkStatusColumn(const ColumnDef& def, int32_t status, bool rowTher
     return InconsistentValue;
 }
 
-int SimMib::checkOne(const VarBind& vb, const std::vector<VarBind>& all) const {
-    const ColumnDef* def = typeOf(vb.oid);
-    const Object* object = find(vb.oid);
+int SimMib::CheckOne(const VarBind& vb, const std::vector<VarBind>& all) const {
+    const ColumnDef* def = TypeOf(vb.oid);
+    const Object* object = Find(vb.oid);
     if (object) {
         if (!object->writable)
             return NotWritable;
         if (vb.value.type != object->value.type)
             return WrongType;
         if (def && def->rowStatus)
-            return checkRowStatus(*def, vb.value.asInt32(), true);
+            return CheckRowStatus(*def, vb.value.AsInt32(), true);
         if (def && def->status && def->entry)
-            return checkStatusColumn(*def, vb.value.asInt32(), true);
+            return CheckStatusColumn(*def, vb.value.AsInt32(), true);
         return NoError;
     }
     if (!def || !def->entry)
@@ -212,63 +212,63 @@ int SimMib::checkOne(const VarBind& vb, const std::vector<VarBind>& all) const {
     const Oid instance = InstanceBelow(vb.oid, def->oid);
     if (instance.empty())
         return NoCreation;
-    const bool rowThere = rowExists(*def->entry, instance);
+    const bool rowThere = RowExists(*def->entry, instance);
     if (def->rowStatus)
-        return checkRowStatus(*def, vb.value.asInt32(), rowThere);
+        return CheckRowStatus(*def, vb.value.AsInt32(), rowThere);
     if (def->status)
-        return checkStatusColumn(*def, vb.value.asInt32(), rowThere);
-    if (rowThere || rowCreatedBy(*def->entry, instance, all))
+        return CheckStatusColumn(*def, vb.value.AsInt32(), rowThere);
+    if (rowThere || RowCreatedBy(*def->entry, instance, all))
         return NoError;
     return NoCreation;
 }
 
-std::vector<int> SimMib::checkSet(const std::vector<VarBind>& varbinds) const {
+std::vector<int> SimMib::CheckSet(const std::vector<VarBind>& varbinds) const {
     std::vector<int> statuses;
     statuses.reserve(varbinds.size());
     for (const VarBind& vb : varbinds)
-        statuses.push_back(checkOne(vb, varbinds));
+        statuses.push_back(CheckOne(vb, varbinds));
     return statuses;
 }
 
-void SimMib::record(UndoLog& log, const Oid& oid) const {
-    const Object* object = find(oid);
+void SimMib::Record(UndoLog& log, const Oid& oid) const {
+    const Object* object = Find(oid);
     log.emplace_back(oid, object ? std::optional<Object>(*object) : std::nullopt);
 }
 
-void SimMib::createRow(UndoLog& log, const EntryDef& entry, const Oid& instance, int32_t status) {
+void SimMib::CreateRow(UndoLog& log, const EntryDef& entry, const Oid& instance, int32_t status) {
     // Columns get the values a seeded row would have, varied by the first index (index columns their part of the
     // instance); the row status tells how it was created.
-    const int row = instance.empty() ? 1 : static_cast<int>(std::max<uint32_t>(1, instance.arcs().front() % 250));
+    const int row = instance.empty() ? 1 : static_cast<int>(std::max<uint32_t>(1, instance.Arcs().front() % 250));
     for (const ColumnDef* column : entry.columns) {
-        Oid oid = Oid(column->oid).append(instance);
-        if (find(oid))
+        Oid oid = Oid(column->oid).Append(instance);
+        if (Find(oid))
             continue;
-        record(log, oid);
+        Record(log, oid);
         Object object;
         object.writable = column->writable;
-        object.value = column->rowStatus ? Value::integer(status)
-                       : column->status  ? Value::integer(column->status->create)
+        object.value = column->rowStatus ? Value::Integer(status)
+                       : column->status  ? Value::Integer(column->status->create)
                                          : RowValue(*column, instance, row);
-        put(oid, std::move(object));
+        Put(oid, std::move(object));
     }
 }
 
-void SimMib::destroyRow(UndoLog& log, const EntryDef& entry, const Oid& instance) {
+void SimMib::DestroyRow(UndoLog& log, const EntryDef& entry, const Oid& instance) {
     for (const ColumnDef* column : entry.columns) {
-        Oid oid = Oid(column->oid).append(instance);
-        if (!find(oid))
+        Oid oid = Oid(column->oid).Append(instance);
+        if (!Find(oid))
             continue;
-        record(log, oid);
+        Record(log, oid);
         objects_.erase(oid);
     }
 }
 
-void SimMib::resizePortLists(size_t octets) {
+void SimMib::ResizePortLists(size_t octets) {
     for (auto& [oid, def] : defs_) {
         if (def->syntax != sxBitStr && def->syntax != sxBitList)
             continue;
         def->octets = octets;
-        for (auto it = objects_.upper_bound(oid); it != objects_.end() && it->first.startsWith(oid); ++it) {
+        for (auto it = objects_.upper_bound(oid); it != objects_.end() && it->first.StartsWith(oid); ++it) {
             it->second.value.bytes.resize(octets, '\0');
             for (snmp::Value& frame : it->second.frames)
                 frame.bytes.resize(octets, '\0');
@@ -276,35 +276,35 @@ void SimMib::resizePortLists(size_t octets) {
     }
 }
 
-bool SimMib::addRow(const Oid& entryOid, const Oid& instance) {
-    const EntryDef* entry = findEntry(entryOid);
+bool SimMib::AddRow(const Oid& entryOid, const Oid& instance) {
+    const EntryDef* entry = FindEntry(entryOid);
     if (!entry)
         return false;
     UndoLog ignored;
-    createRow(ignored, *entry, instance, Active);
+    CreateRow(ignored, *entry, instance, Active);
     return true;
 }
 
-SimMib::UndoLog SimMib::applySet(const std::vector<VarBind>& varbinds) {
+SimMib::UndoLog SimMib::ApplySet(const std::vector<VarBind>& varbinds) {
     UndoLog log;
     // Rows come into being first, so that the request's own column values land on them; removals come last.
     for (const VarBind& vb : varbinds) {
-        const ColumnDef* def = typeOf(vb.oid);
-        if (ChangeOf(def, vb.value) == RowChange::Create && !find(vb.oid)) {
+        const ColumnDef* def = TypeOf(vb.oid);
+        if (ChangeOf(def, vb.value) == RowChange::Create && !Find(vb.oid)) {
             const Oid instance = InstanceBelow(vb.oid, def->oid);
-            if (!rowExists(*def->entry, instance))
-                createRow(log, *def->entry, instance, vb.value.asInt32() == CreateAndWait ? NotInService : Active);
+            if (!RowExists(*def->entry, instance))
+                CreateRow(log, *def->entry, instance, vb.value.AsInt32() == CreateAndWait ? NotInService : Active);
         }
     }
     for (const VarBind& vb : varbinds) {
-        const ColumnDef* def = typeOf(vb.oid);
+        const ColumnDef* def = TypeOf(vb.oid);
         const RowChange change = ChangeOf(def, vb.value);
         if (def && def->rowStatus && change != RowChange::None)
             continue;
         if (change == RowChange::Remove)
             continue;
-        record(log, vb.oid);
-        Object* object = find(vb.oid);
+        Record(log, vb.oid);
+        Object* object = Find(vb.oid);
         if (object) {
             object->value = vb.value;
             object->frames.clear();
@@ -313,17 +313,17 @@ SimMib::UndoLog SimMib::applySet(const std::vector<VarBind>& varbinds) {
         Object created;
         created.writable = def && def->writable;
         created.value = vb.value;
-        put(vb.oid, std::move(created));
+        Put(vb.oid, std::move(created));
     }
     for (const VarBind& vb : varbinds) {
-        const ColumnDef* def = typeOf(vb.oid);
+        const ColumnDef* def = TypeOf(vb.oid);
         if (ChangeOf(def, vb.value) == RowChange::Remove)
-            destroyRow(log, *def->entry, InstanceBelow(vb.oid, def->oid));
+            DestroyRow(log, *def->entry, InstanceBelow(vb.oid, def->oid));
     }
     return log;
 }
 
-void SimMib::undo(const UndoLog& log) {
+void SimMib::Undo(const UndoLog& log) {
     for (auto it = log.rbegin(); it != log.rend(); ++it) {
         if (it->second)
             objects_[it->first] = *it->second;

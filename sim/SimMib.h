@@ -78,52 +78,52 @@ snmp::ValueType ValueTypeOfSyntax(int32_t syntax);
 class SimMib {
 public:
     // Object types. A column's entry is created on first use; definitions are never removed.
-    ColumnDef* findDef(const snmp::Oid& typeOid);
-    const ColumnDef* findDef(const snmp::Oid& typeOid) const;
-    ColumnDef& defineScalar(ColumnDef def);
-    ColumnDef& defineColumn(ColumnDef def, const snmp::Oid& entryOid, const std::vector<IndexPart>& index);
-    EntryDef* findEntry(const snmp::Oid& entryOid);
+    ColumnDef* FindDef(const snmp::Oid& typeOid);
+    const ColumnDef* FindDef(const snmp::Oid& typeOid) const;
+    ColumnDef& DefineScalar(ColumnDef def);
+    ColumnDef& DefineColumn(ColumnDef def, const snmp::Oid& entryOid, const std::vector<IndexPart>& index);
+    EntryDef* FindEntry(const snmp::Oid& entryOid);
     // The object type an instance OID belongs to (the longest defined prefix), or null.
-    const ColumnDef* typeOf(const snmp::Oid& instanceOid) const;
+    const ColumnDef* TypeOf(const snmp::Oid& instanceOid) const;
 
     // Objects.
-    void put(const snmp::Oid& oid, Object object) { objects_[oid] = std::move(object); }
-    const Object* find(const snmp::Oid& oid) const;
-    Object* find(const snmp::Oid& oid);
-    size_t removeSubtree(const snmp::Oid& prefix);
+    void Put(const snmp::Oid& oid, Object object) { objects_[oid] = std::move(object); }
+    const Object* Find(const snmp::Oid& oid) const;
+    Object* Find(const snmp::Oid& oid);
+    size_t RemoveSubtree(const snmp::Oid& prefix);
     size_t size() const { return objects_.size(); }
-    const std::map<snmp::Oid, Object>& objects() const { return objects_; }
+    const std::map<snmp::Oid, Object>& Objects() const { return objects_; }
 
     // Reads at a moment (milliseconds since start).
-    std::optional<snmp::Value> get(const snmp::Oid& oid, int64_t nowMs) const;
+    std::optional<snmp::Value> Get(const snmp::Oid& oid, int64_t nowMs) const;
     // The first object after `from` (at it when inclusive) that lies under root, or nullopt.
-    std::optional<snmp::VarBind> next(const snmp::Oid& from, bool inclusive, const snmp::Oid& root, int64_t nowMs) const;
+    std::optional<snmp::VarBind> Next(const snmp::Oid& from, bool inclusive, const snmp::Oid& root, int64_t nowMs) const;
 
     // Writes, in two steps as an agent does them: check every varbind of a request (one status per
     // varbind, NoError when it may be written), then apply them all. The undo log restores the state.
-    std::vector<int> checkSet(const std::vector<snmp::VarBind>& varbinds) const;
+    std::vector<int> CheckSet(const std::vector<snmp::VarBind>& varbinds) const;
     using UndoLog = std::vector<std::pair<snmp::Oid, std::optional<Object>>>;
-    UndoLog applySet(const std::vector<snmp::VarBind>& varbinds);
-    void undo(const UndoLog& log);
+    UndoLog ApplySet(const std::vector<snmp::VarBind>& varbinds);
+    void Undo(const UndoLog& log);
 
     // Every port list (bit-string column) gets this many octets, padded with zeros or cut; so do later rows.
-    void resizePortLists(size_t octets);
+    void ResizePortLists(size_t octets);
 
     // Creates the row's missing columns with seeded values (RowStatus active). False when no such entry is known.
-    bool addRow(const snmp::Oid& entryOid, const snmp::Oid& instance);
+    bool AddRow(const snmp::Oid& entryOid, const snmp::Oid& instance);
 
     // True when some column of the entry has an object with this instance.
-    bool rowExists(const EntryDef& entry, const snmp::Oid& instance) const;
+    bool RowExists(const EntryDef& entry, const snmp::Oid& instance) const;
 
 private:
-    snmp::Value valueAt(const Object& object, int64_t nowMs) const;
-    int checkOne(const snmp::VarBind& vb, const std::vector<snmp::VarBind>& all) const;
-    int checkRowStatus(const ColumnDef& def, int32_t status, bool rowThere) const;
-    int checkStatusColumn(const ColumnDef& def, int32_t status, bool rowThere) const;
-    bool rowCreatedBy(const EntryDef& entry, const snmp::Oid& instance, const std::vector<snmp::VarBind>& all) const;
-    void record(UndoLog& log, const snmp::Oid& oid) const;
-    void createRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance, int32_t status);
-    void destroyRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance);
+    snmp::Value ValueAt(const Object& object, int64_t nowMs) const;
+    int CheckOne(const snmp::VarBind& vb, const std::vector<snmp::VarBind>& all) const;
+    int CheckRowStatus(const ColumnDef& def, int32_t status, bool rowThere) const;
+    int CheckStatusColumn(const ColumnDef& def, int32_t status, bool rowThere) const;
+    bool RowCreatedBy(const EntryDef& entry, const snmp::Oid& instance, const std::vector<snmp::VarBind>& all) const;
+    void Record(UndoLog& log, const snmp::Oid& oid) const;
+    void CreateRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance, int32_t status);
+    void DestroyRow(UndoLog& log, const EntryDef& entry, const snmp::Oid& instance);
 
     std::map<snmp::Oid, Object> objects_;
     std::map<snmp::Oid, std::unique_ptr<ColumnDef>> defs_;

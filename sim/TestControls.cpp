@@ -42,14 +42,14 @@ std::optional<int> Count(std::string_view word) {
 }
 
 bool AnyUnder(const std::vector<Oid>& oids, const Oid& prefix) {
-    return std::any_of(oids.begin(), oids.end(), [&](const Oid& oid) { return oid.startsWith(prefix); });
+    return std::any_of(oids.begin(), oids.end(), [&](const Oid& oid) { return oid.StartsWith(prefix); });
 }
 
 CommandResult Fail(std::string message) { return {false, std::move(message), std::nullopt}; }
 CommandResult Ok() { return {true, "ok", std::nullopt}; }
 
 std::optional<Oid> Prefix(std::string_view word) {
-    auto oid = Oid::parse(word);
+    auto oid = Oid::Parse(word);
     if (!oid || oid->empty())
         return std::nullopt;
     return oid;
@@ -81,7 +81,7 @@ int V1ErrorStatus(int status) {
     }
 }
 
-CommandResult TestControls::execute(std::string_view line, SimMib& mib) {
+CommandResult TestControls::Execute(std::string_view line, SimMib& mib) {
     std::string_view rest = line;
     std::string_view command = NextWord(rest);
     if (command == "ping")
@@ -109,7 +109,7 @@ CommandResult TestControls::execute(std::string_view line, SimMib& mib) {
                 return Fail("release takes an OID prefix or nothing");
             prefix = *parsed;
         }
-        std::erase_if(holds_, [&](const HoldRule& rule) { return rule.prefix.startsWith(prefix); });
+        std::erase_if(holds_, [&](const HoldRule& rule) { return rule.prefix.StartsWith(prefix); });
         return {true, "ok", prefix};
     }
     if (command == "error") {
@@ -153,14 +153,14 @@ CommandResult TestControls::execute(std::string_view line, SimMib& mib) {
     return Ok();
 }
 
-std::optional<HoldRule> TestControls::holdFor(const std::vector<Oid>& oids) const {
+std::optional<HoldRule> TestControls::HoldFor(const std::vector<Oid>& oids) const {
     for (const HoldRule& rule : holds_)
         if (AnyUnder(oids, rule.prefix))
             return rule;
     return std::nullopt;
 }
 
-bool TestControls::takeDrop(const std::vector<Oid>& oids) {
+bool TestControls::TakeDrop(const std::vector<Oid>& oids) {
     for (auto it = drops_.begin(); it != drops_.end(); ++it) {
         if (!AnyUnder(oids, it->prefix))
             continue;
@@ -171,9 +171,9 @@ bool TestControls::takeDrop(const std::vector<Oid>& oids) {
     return false;
 }
 
-std::optional<Injection> TestControls::takeError(const Oid& oid, bool exceptions) {
+std::optional<Injection> TestControls::TakeError(const Oid& oid, bool exceptions) {
     for (auto it = errors_.begin(); it != errors_.end(); ++it) {
-        if (!oid.startsWith(it->prefix) || (!exceptions && it->injection.isException()))
+        if (!oid.StartsWith(it->prefix) || (!exceptions && it->injection.IsException()))
             continue;
         const Injection injection = it->injection;
         if (it->remaining > 0 && --it->remaining == 0)

@@ -35,7 +35,7 @@ struct CommandResult {
 struct Injection {
     int status = NoError;
     snmp::ValueType exception = snmp::ValueType::None;  // NoSuchObject or NoSuchInstance when status is NoError
-    bool isException() const { return exception != snmp::ValueType::None; }
+    bool IsException() const { return exception != snmp::ValueType::None; }
 };
 
 // The status number of a name ("genErr", "notWritable", ...) or of a decimal number.
@@ -45,15 +45,15 @@ int V1ErrorStatus(int status);
 
 class TestControls {
 public:
-    CommandResult execute(std::string_view line, SimMib& mib);
+    CommandResult Execute(std::string_view line, SimMib& mib);
 
     // The hold rule for a request naming these OIDs, if any.
-    std::optional<HoldRule> holdFor(const std::vector<snmp::Oid>& oids) const;
+    std::optional<HoldRule> HoldFor(const std::vector<snmp::Oid>& oids) const;
     // True (and one drop used) when the request's reply is to be dropped.
-    bool takeDrop(const std::vector<snmp::Oid>& oids);
+    bool TakeDrop(const std::vector<snmp::Oid>& oids);
     // What to inject for this varbind, if any (one use counted). Exception rules answer GET and SET only:
     // a GET-NEXT passes exceptions = false and passes them by.
-    std::optional<Injection> takeError(const snmp::Oid& oid, bool exceptions = true);
+    std::optional<Injection> TakeError(const snmp::Oid& oid, bool exceptions = true);
 
 private:
     struct ErrorRule { snmp::Oid prefix; Injection injection; int remaining; };  // remaining < 0: no limit

@@ -210,7 +210,7 @@ NxDateTime DateAndTimeOrRaise(const std::string& text) {
 }
 
 snmp::Oid OidOrRaise(std::string_view text) {
-    auto oid = snmp::Oid::parse(Trim(text));
+    auto oid = snmp::Oid::Parse(Trim(text));
     if (!oid || oid->empty())
         Raise(NxErrBadPartValue);
     return *oid;
@@ -236,7 +236,7 @@ std::string_view OctetsOf(const Value& v) { return HasOctets(v) ? std::string_vi
 
 // What a value would print as is empty: no value, an exception, empty octets, an empty OID.
 bool PrintsEmpty(const Value& v) {
-    if (v.type == ValueType::None || v.isException())
+    if (v.type == ValueType::None || v.IsException())
         return true;
     if (HasOctets(v))
         return v.bytes.empty();
@@ -251,19 +251,19 @@ std::string ReceivedText(int32_t syntax, const Value& v) {
     case sxBoolean:
         return IsNumber(v) ? (v.number != 0 ? "true" : "false") : kNull;
     case sxInteger:
-        return IsNumber(v) ? std::to_string(v.asInt32()) : kNull;
+        return IsNumber(v) ? std::to_string(v.AsInt32()) : kNull;
     case sxBitStr: case sxOctetStr: case sxOpaque: case sxMacAddress: case sxIpv6Address: case sxBitList:
         return HexText(octets);
     case sxNull:
         return kNull;
     case sxObjectId:
-        return v.type == ValueType::ObjectId ? v.oid.toString() : kNull;
+        return v.type == ValueType::ObjectId ? v.oid.ToString() : kNull;
     case sxIpAddress: case sxNsapAddr:
         return octets.size() >= 4 ? DottedIPv4(octets) : kNull;
     case sxCounter: case sxGauge: case sxUInteger:
-        return IsNumber(v) ? std::to_string(v.asUInt32()) : kNull;
+        return IsNumber(v) ? std::to_string(v.AsUInt32()) : kNull;
     case sxTimeTicks:
-        return IsNumber(v) ? TimeTicksText(v.asUInt32()) : kNull;
+        return IsNumber(v) ? TimeTicksText(v.AsUInt32()) : kNull;
     case sxCounter64:
         return IsNumber(v) ? std::to_string(v.number) : kNull;
     case sxDouble:
@@ -290,33 +290,33 @@ std::string ReceivedText(int32_t syntax, const Value& v) {
 Value ValueFromText(int32_t syntax, const std::string& text) {
     switch (syntax) {
     case sxBoolean:
-        return Value::integer(text == "true" ? 1 : 0);
+        return Value::Integer(text == "true" ? 1 : 0);
     case sxInteger:
-        return Value::integer(DecimalOrRaise<int32_t>(text));
+        return Value::Integer(DecimalOrRaise<int32_t>(text));
     case sxBitStr: case sxOctetStr: case sxOpaque: case sxMacAddress: case sxIpv6Address: case sxBitList:
-        return Value::octets(OctetsFromHex(text));
+        return Value::Octets(OctetsFromHex(text));
     case sxNull:
-        return Value::null();
+        return Value::Null();
     case sxObjectId:
-        return Value::objectId(OidOrRaise(text));
+        return Value::ObjectId(OidOrRaise(text));
     case sxIpAddress: case sxNsapAddr:
-        return Value::ipAddress(IPv4OrRaise(text));
+        return Value::IpAddress(IPv4OrRaise(text));
     case sxCounter: case sxGauge: case sxUInteger:
-        return Value::unsigned32(ValueType::Gauge32, DecimalOrRaise<uint32_t>(text));
+        return Value::Unsigned32(ValueType::Gauge32, DecimalOrRaise<uint32_t>(text));
     case sxTimeTicks:
-        return Value::unsigned32(ValueType::TimeTicks, TimeTicksFromText(text));
+        return Value::Unsigned32(ValueType::TimeTicks, TimeTicksFromText(text));
     case sxCounter64:
-        return Value::counter64(DecimalOrRaise<uint64_t>(text));
+        return Value::Counter64(DecimalOrRaise<uint64_t>(text));
     case sxDouble:
-        return Value::octets(LittleEndianOctets(DoubleBits(RealOrRaise(text))));
+        return Value::Octets(LittleEndianOctets(DoubleBits(RealOrRaise(text))));
     case sxDateTime:
-        return Value::octets(DateAndTimeOrRaise(text).ToOctets());
+        return Value::Octets(DateAndTimeOrRaise(text).ToOctets());
     case sxBcDateTime:
-        return Value::octets(LittleEndianOctets(DoubleBits(DateTimeNumberOrRaise(text))));
+        return Value::Octets(LittleEndianOctets(DoubleBits(DateTimeNumberOrRaise(text))));
     case sxDisplayStr:
-        return Value::octets(text);
+        return Value::Octets(text);
     case sxInetAddress:
-        return Value::octets(text.size() >= 32 ? OctetsFromHex(text) : IPv4OrRaise(text));
+        return Value::Octets(text.size() >= 32 ? OctetsFromHex(text) : IPv4OrRaise(text));
     default:
         Raise(NxErrBadSyntax);
     }
@@ -348,7 +348,7 @@ std::string OctetsOfArcs(const Arcs& o, size_t from, size_t count) {
 
 std::string DottedArcs(const Arcs& o, size_t from, size_t count) {
     return snmp::Oid(Arcs(o.begin() + static_cast<ptrdiff_t>(from), o.begin() + static_cast<ptrdiff_t>(from + count)))
-        .toString();
+        .ToString();
 }
 
 double DoubleOfArcs(uint32_t low, uint32_t high) { return BitsToDouble(static_cast<uint64_t>(high) << 32 | low); }
@@ -515,7 +515,7 @@ Arcs IndexArcs(int32_t syntax, const std::string& text, bool lastImplied) {
     case sxNull:
         break;
     case sxObjectId: {
-        const Arcs sub = unset ? Arcs() : OidOrRaise(text).arcs();
+        const Arcs sub = unset ? Arcs() : OidOrRaise(text).Arcs();
         if (!lastImplied)
             arcs.push_back(static_cast<uint32_t>(sub.size()));
         arcs.insert(arcs.end(), sub.begin(), sub.end());
@@ -684,7 +684,7 @@ void ValueToVb(const NxSNMPVarList& vars, int i, snmp::VarBind& vb) {
     const NxSNMPVarItem& var = *vars.GetVar(i);
     RequireKnownSyntax(var.Syntax);
     const std::string text = WireText(var);
-    vb.value = text == kNull ? Value::null() : ValueFromText(var.Syntax, text);
+    vb.value = text == kNull ? Value::Null() : ValueFromText(var.Syntax, text);
 }
 
 bool IsNoValueText(int32_t syntax, const std::string& text) {
@@ -694,22 +694,22 @@ bool IsNoValueText(int32_t syntax, const std::string& text) {
 std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance) {
     NxSNMPVarItem& var = *vars.GetVar(i);
     RequireKnownSyntax(var.Syntax);
-    const auto oid = snmp::Oid::parse(instance);
+    const auto oid = snmp::Oid::Parse(instance);
     if (!oid)
         Raise(NxErrBadKeyCount);
     const bool last = IsLastKey(vars, i);
     const bool implied = vars.IsImplied(i);
-    IndexReader reader{oid->arcs(), last && implied};
+    IndexReader reader{oid->Arcs(), last && implied};
     std::string text = IndexText(var.Syntax, reader, last || implied);
     var.Value = ShownText(var, std::move(text));
-    return DottedArcs(oid->arcs(), reader.used, oid->size() - reader.used);
+    return DottedArcs(oid->Arcs(), reader.used, oid->size() - reader.used);
 }
 
 std::string BuildIndex(const NxSNMPVarList& vars, int i) {
     const NxSNMPVarItem& var = *vars.GetVar(i);
     RequireKnownSyntax(var.Syntax);
     const bool lastImplied = IsLastKey(vars, i) && vars.IsImplied(i);
-    return snmp::Oid(IndexArcs(var.Syntax, WireText(var), lastImplied)).toString();
+    return snmp::Oid(IndexArcs(var.Syntax, WireText(var), lastImplied)).ToString();
 }
 
 void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance) {

@@ -41,7 +41,7 @@ snmp::Session& Session() {
 }
 
 snmp::Oid OidOrRaise(const std::string& text) {
-    auto oid = snmp::Oid::parse(text);
+    auto oid = snmp::Oid::Parse(text);
     if (!oid)
         RaiseNxSNMPError(kInvalidOid);
     return *oid;
@@ -82,12 +82,12 @@ uint64_t TruncatedUnsigned(double r) {
 
 // The sub-identifiers of oid below column, dotted; false when oid does not lie below it.
 bool InstanceWithin(const std::string& column, const snmp::Oid& oid, std::string& instance) {
-    const auto root = snmp::Oid::parse(column);
-    if (!root || oid.size() <= root->size() || !oid.startsWith(*root))
+    const auto root = snmp::Oid::Parse(column);
+    if (!root || oid.size() <= root->size() || !oid.StartsWith(*root))
         return false;
-    const auto& arcs = oid.arcs();
+    const auto& arcs = oid.Arcs();
     instance = snmp::Oid(std::vector<uint32_t>(arcs.begin() + static_cast<std::ptrdiff_t>(root->size()), arcs.end()))
-                   .toString();
+                   .ToString();
     return true;
 }
 
@@ -95,7 +95,7 @@ bool InstanceWithin(const std::string& column, const snmp::Oid& oid, std::string
 void WaitForSockets() {
     std::vector<pollfd> fds;
     if (GlobalSnmpSession)
-        for (int fd : GlobalSnmpSession->sockets())
+        for (int fd : GlobalSnmpSession->Sockets())
             fds.push_back(pollfd{fd, POLLIN, 0});
     poll(fds.data(), fds.size(), kSocketWaitMs);
 }
@@ -122,7 +122,7 @@ NxSNMPRequest::NxSNMPRequest() { LoadDefaults(); }
 NxSNMPRequest::~NxSNMPRequest() {
     Active = 0;
     WaitForPending();
-    scope_.detach();
+    scope_.Detach();
 }
 
 void NxSNMPRequest::LoadDefaults() {
@@ -138,7 +138,7 @@ void NxSNMPRequest::WaitForPending() {
         if (QCoreApplication::instance())
             QCoreApplication::processEvents();
         if (GlobalSnmpSession)
-            GlobalSnmpSession->processPendingEvents();
+            GlobalSnmpSession->ProcessPendingEvents();
         if (PendingCount > 0)
             WaitForSockets();
     }
@@ -248,14 +248,14 @@ bool NxSNMPRequest::IsColumnEnd(const std::string& columnOid, const std::string&
                                 const std::string& received) {
     if (!IsTableKind())
         return false;
-    const auto column = snmp::Oid::parse(columnOid);
-    const auto got = snmp::Oid::parse(received);
+    const auto column = snmp::Oid::Parse(columnOid);
+    const auto got = snmp::Oid::Parse(received);
     // Whole sub-identifiers: column 1.1 does not hold 1.10.5.
-    if (!column || !got || got->size() <= column->size() || !got->startsWith(*column))
+    if (!column || !got || got->size() <= column->size() || !got->StartsWith(*column))
         return true;
     if (previous.empty())
         return false;
-    const auto cursor = snmp::Oid::parse(previous);
+    const auto cursor = snmp::Oid::Parse(previous);
     return cursor && *got <= *cursor;
 }
 
@@ -281,11 +281,11 @@ std::string NxSNMPRequest::BaseOid(int i) const {
 
 NxSNMPError NxSNMPRequest::ExceptionError(const snmp::Pdu& reply) const {
     for (size_t j = 0; j < reply.varbinds.size(); ++j) {
-        if (!reply.varbinds[j].value.isException())
+        if (!reply.varbinds[j].value.IsException())
             continue;
-        const std::string name = j < pduVars_.size() ? Vars.GetVar(pduVars_[j])->Caption : reply.varbinds[j].oid.toString();
+        const std::string name = j < pduVars_.size() ? Vars.GetVar(pduVars_[j])->Caption : reply.varbinds[j].oid.ToString();
         NxSNMPError error = ErrorOf(NxErrNoSuchName);
-        error.Message = NamedErrorText(error.Message, name.empty() ? reply.varbinds[j].oid.toString() : name);
+        error.Message = NamedErrorText(error.Message, name.empty() ? reply.varbinds[j].oid.ToString() : name);
         error.ErrorIndex = static_cast<int32_t>(j + 1);
         return error;
     }
@@ -316,18 +316,18 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         ++j;
         if (endOfMibRule) {
             // SNMPv1 answers the GET-NEXT past the last object with noSuchName for the request's own OID.
-            if (var.LastOid == vb.oid.toString())
+            if (var.LastOid == vb.oid.ToString())
                 return ReplyOutcome::EndOfMib;
             if (rule == ReplyRule::AsyncGet)
                 return ReplyOutcome::ErrorStop;
             Report(ErrorOf(code));
         }
-        const bool columnEnded = ColumnEnded(i, column, vb.oid.toString());
+        const bool columnEnded = ColumnEnded(i, column, vb.oid.ToString());
         Received r{i, std::move(vb), columnEnded, std::nullopt};
         if (!r.Ended && IsTableKind()) {
             std::string instance;
             if (InstanceWithin(column, r.Vb.oid, instance))
-                r.Instance = snmp::Oid::parse(instance);
+                r.Instance = snmp::Oid::Parse(instance);
         }
         received.push_back(std::move(r));
     }
@@ -337,7 +337,7 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
     for (const Received& r : received)
         if (r.Instance && (!row || *r.Instance < *row))
             row = r.Instance;
-    const std::string rowInstance = row ? row->toString() : std::string();
+    const std::string rowInstance = row ? row->ToString() : std::string();
     absent_.assign(static_cast<size_t>(Vars.GetCount()), 0);
     for (const Received& r : received) {
         NxSNMPVarItem& var = *Vars.GetVar(r.Var);
@@ -352,14 +352,14 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
             // column's instance could make an agent skip this column's rows.
             var.Value.clear();
             absent_[static_cast<size_t>(r.Var)] = 1;
-        } else if (!IsTableKind() && r.Vb.value.isException()) {
+        } else if (!IsTableKind() && r.Vb.value.IsException()) {
             // An object the agent lacks shows nothing (the exchange reports it).
             var.Value.clear();
-            var.LastOid = r.Vb.oid.toString();
+            var.LastOid = r.Vb.oid.ToString();
             absent_[static_cast<size_t>(r.Var)] = 1;
         } else {
             VbToValue(r.Var, r.Vb);
-            var.LastOid = r.Vb.oid.toString();
+            var.LastOid = r.Vb.oid.ToString();
         }
     }
     if (ended == j)
@@ -384,7 +384,7 @@ bool NxSNMPRequest::IsAbsent(int i) const {
 
 snmp::Target NxSNMPRequest::PrepareTarget() {
     const snmp::UdpAddress address(Device.Address, Device.Port);
-    if (!address.valid())
+    if (!address.Valid())
         RaiseNxSNMPError(NxErrBadAddress);
     snmp::Target target;
     target.address = address;
@@ -394,7 +394,7 @@ snmp::Target NxSNMPRequest::PrepareTarget() {
     if (Security.Version == snmp::Version3) {
         target.securityModel = Security.SecurityModel;
         target.securityName = Security.SecurityName;
-        const int added = Session().addUser(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
+        const int added = Session().AddUser(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
                                             Security.AuthPassword, Security.PrivPassword);
         if (added != snmp::result::Success)
             RaiseNxSNMPError(MapSnmpResult(added).Code);
@@ -490,7 +490,7 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
         Report(ErrorOf(NxErrBadListKind));
         return false;
     }
-    const int result = type == snmp::PduType::Get ? Session().get(pdu, target) : Session().getNext(pdu, target);
+    const int result = type == snmp::PduType::Get ? Session().Get(pdu, target) : Session().GetNext(pdu, target);
     const NxSNMPError mapped = MapSnmpResult(result);
     LastCode = mapped.Code;
     if (mapped.Code != 0) {
@@ -580,7 +580,7 @@ int NxSNMPRequest::SendSet(snmp::Pdu& pdu, snmp::Target target, bool& resent) {
     for (int t = 0; t < tries && answer == snmp::result::Timeout; ++t) {
         resent = t > 0;
         pdu = request;
-        answer = Session().set(pdu, target);
+        answer = Session().Set(pdu, target);
     }
     return answer;
 }
@@ -597,20 +597,20 @@ bool NxSNMPRequest::RowsCreatedAfterAll(const snmp::Pdu& sent, const std::vector
         const snmp::Value& value = sent.varbinds[j].value;
         if (!var.Options || value.type != snmp::ValueType::Integer)
             continue;
-        const std::string meaning = var.Options->ValueToText(std::to_string(value.asInt32()));
+        const std::string meaning = var.Options->ValueToText(std::to_string(value.AsInt32()));
         if (meaning != "createAndGo" && meaning != "createAndWait")
             continue;
         status.varbinds.push_back({sent.varbinds[j].oid, {}});
-        expected.push_back(value.asInt32());
+        expected.push_back(value.AsInt32());
     }
-    if (status.varbinds.empty() || Session().get(status, target) != snmp::result::Success)
+    if (status.varbinds.empty() || Session().Get(status, target) != snmp::result::Success)
         return false;
     for (size_t k = 0; k < status.varbinds.size(); ++k) {
         const snmp::Value& now = status.varbinds[k].value;
         if (now.type != snmp::ValueType::Integer)
             return false;
         // createAndGo leaves an active row (1), createAndWait one not in service (2) or not ready (3).
-        const int32_t state = now.asInt32();
+        const int32_t state = now.AsInt32();
         if (expected[k] == 4 ? state != 1 : state != 2 && state != 3)
             return false;
     }
@@ -699,9 +699,9 @@ NxSNMPError NxSNMPRequest::SendAsync(snmp::PduType type, const snmp::Pdu& pdu, c
     snmp::Session& session = Session();
     int sent;
     switch (type) {
-    case snmp::PduType::Get: sent = session.getAsync(pdu, target, scope_, std::move(completion)); break;
-    case snmp::PduType::GetNext: sent = session.getNextAsync(pdu, target, scope_, std::move(completion)); break;
-    default: sent = session.setAsync(pdu, target, scope_, std::move(completion)); break;
+    case snmp::PduType::Get: sent = session.GetAsync(pdu, target, scope_, std::move(completion)); break;
+    case snmp::PduType::GetNext: sent = session.GetNextAsync(pdu, target, scope_, std::move(completion)); break;
+    default: sent = session.SetAsync(pdu, target, scope_, std::move(completion)); break;
     }
     if (sent != snmp::result::Success) {
         ok = false;
@@ -745,8 +745,8 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
     error.ErrorIndex = answer == snmp::result::Success ? 0 : result.pdu.errorIndex;
     if (call.IsSet && error.Code != 0)
         error.Message = NameRefused(error.Message, error.ErrorIndex, call.SentVars);
-    error.AgentAddress = result.agent.host();
-    error.AgentPort = result.agent.port();
+    error.AgentAddress = result.agent.Host();
+    error.AgentPort = result.agent.Port();
     const bool walkEnd = !call.IsSet && error.Code == NxErrNoSuchName && EndsWalkAtNoSuchName();
     // A write or a scalar read answered without error but with exception values failed.
     NxSNMPError missing;

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 snmp::Session* GlobalSnmpSession = nullptr;
-_SnmpEventProcessor* GlobalSnmpEventProcessor = nullptr;
+SnmpEventProcessor* GlobalSnmpEventProcessor = nullptr;
 NxSNMPDevice DefaultSNMPDevice;
 NxSNMPScope DefaultSNMPScope;
 NxSNMPSecurity DefaultSNMPSecurity;
@@ -24,10 +24,10 @@ constexpr int PumpIntervalMs = 20;
 // The count of this start: one more than the file held (0 when it has no line or does not exist yet).
 uint32_t countThisStart(const std::string& path) {
     uint32_t boots = 0;
-    const int loaded = snmp::getBootCounter(path, SnmpLocalEngineId, boots);
+    const int loaded = snmp::GetBootCounter(path, SnmpLocalEngineId, boots);
     if (loaded != snmp::BootCounterOk && loaded != snmp::BootCounterNoEntry && loaded != snmp::BootCounterOpenError)
         raise(NxErrLoadBootCounter);
-    if (snmp::saveBootCounter(path, SnmpLocalEngineId, boots + 1) != snmp::BootCounterOk)
+    if (snmp::SaveBootCounter(path, SnmpLocalEngineId, boots + 1) != snmp::BootCounterOk)
         raise(NxErrSaveBootCounter);
     return boots + 1;
 }
@@ -36,31 +36,31 @@ uint32_t countThisStart(const std::string& path) {
 
 // ------------------------------------------------------------------------------------------------ event pump
 
-_SnmpEventProcessor::_SnmpEventProcessor() : timer_(std::make_unique<QTimer>()) {
+SnmpEventProcessor::SnmpEventProcessor() : timer_(std::make_unique<QTimer>()) {
     timer_->setInterval(PumpIntervalMs);
     QObject::connect(timer_.get(), &QTimer::timeout, [this] { Tick(); });
 }
 
-_SnmpEventProcessor::~_SnmpEventProcessor() {
+SnmpEventProcessor::~SnmpEventProcessor() {
     Stop();
     notifiers_.clear();
     timer_.reset();
     if (GlobalSnmpSession) {
-        GlobalSnmpSession->setSocketsChangedHandler(nullptr);
-        GlobalSnmpSession->setExchangeStartedHandler(nullptr);
+        GlobalSnmpSession->SetSocketsChangedHandler(nullptr);
+        GlobalSnmpSession->SetExchangeStartedHandler(nullptr);
     }
 }
 
-int _SnmpEventProcessor::Interval() const { return timer_->interval(); }
+int SnmpEventProcessor::Interval() const { return timer_->interval(); }
 
-bool _SnmpEventProcessor::IsTimerActive() const { return timer_->isActive(); }
+bool SnmpEventProcessor::IsTimerActive() const { return timer_->isActive(); }
 
-bool _SnmpEventProcessor::HasWork() const { return GlobalSnmpSession && GlobalSnmpSession->outstanding() > 0; }
+bool SnmpEventProcessor::HasWork() const { return GlobalSnmpSession && GlobalSnmpSession->Outstanding() > 0; }
 
-void _SnmpEventProcessor::Start() {
+void SnmpEventProcessor::Start() {
     started_ = true;
     if (GlobalSnmpSession) {
-        GlobalSnmpSession->setSocketsChangedHandler([this] {
+        GlobalSnmpSession->SetSocketsChangedHandler([this] {
             if (!ticking_) {
                 WatchSockets();
                 return;
@@ -69,7 +69,7 @@ void _SnmpEventProcessor::Start() {
             socketsChanged_ = true;
             SetNotifiersEnabled(false);
         });
-        GlobalSnmpSession->setExchangeStartedHandler([this] {
+        GlobalSnmpSession->SetExchangeStartedHandler([this] {
             if (started_ && !ticking_ && !timer_->isActive())
                 timer_->start();
         });
@@ -78,13 +78,13 @@ void _SnmpEventProcessor::Start() {
         Resume();
 }
 
-void _SnmpEventProcessor::Stop() {
+void SnmpEventProcessor::Stop() {
     started_ = false;
     timer_->stop();
     SetNotifiersEnabled(false);
 }
 
-void _SnmpEventProcessor::Tick() {
+void SnmpEventProcessor::Tick() {
     if (ticking_) {
         Pause();  // a nested message loop inside a completion: stay quiet until the outer tick ends
         return;
@@ -92,7 +92,7 @@ void _SnmpEventProcessor::Tick() {
     ticking_ = true;
     try {
         if (GlobalSnmpSession)
-            GlobalSnmpSession->processPendingEvents();
+            GlobalSnmpSession->ProcessPendingEvents();
     } catch (...) {
         if (OnException)
             OnException(std::current_exception());
@@ -109,13 +109,13 @@ void _SnmpEventProcessor::Tick() {
     }
 }
 
-void _SnmpEventProcessor::Pause() {
+void SnmpEventProcessor::Pause() {
     paused_ = true;
     timer_->stop();
     SetNotifiersEnabled(false);
 }
 
-void _SnmpEventProcessor::Resume() {
+void SnmpEventProcessor::Resume() {
     paused_ = false;
     WatchSockets();
     SetNotifiersEnabled(true);
@@ -125,16 +125,16 @@ void _SnmpEventProcessor::Resume() {
         timer_->stop();
 }
 
-void _SnmpEventProcessor::SetNotifiersEnabled(bool enabled) {
+void SnmpEventProcessor::SetNotifiersEnabled(bool enabled) {
     for (auto& n : notifiers_)
         if (n->isEnabled() != enabled)
             n->setEnabled(enabled);
 }
 
 // One read notifier per session socket, rebuilt when the session's sockets change.
-void _SnmpEventProcessor::WatchSockets() {
+void SnmpEventProcessor::WatchSockets() {
     socketsChanged_ = false;
-    const std::vector<int> sockets = GlobalSnmpSession ? GlobalSnmpSession->sockets() : std::vector<int>{};
+    const std::vector<int> sockets = GlobalSnmpSession ? GlobalSnmpSession->Sockets() : std::vector<int>{};
     if (sockets == watched_)
         return;
     notifiers_.clear();
@@ -151,7 +151,7 @@ void _SnmpEventProcessor::WatchSockets() {
 
 void NxSNMPSessionStartup() {
     if (!GlobalSnmpEventProcessor)
-        GlobalSnmpEventProcessor = new _SnmpEventProcessor();
+        GlobalSnmpEventProcessor = new SnmpEventProcessor();
     DefaultSNMPDevice = {};
     DefaultSNMPScope = {};
     DefaultSNMPSecurity = {};
@@ -193,9 +193,9 @@ void CreateGlobalSnmpSession(const std::string& directory) {
             raise(NxErrCreateSession);
     }
     const uint32_t boots = countThisStart(JoinPath(directory, SnmpBootCounterFileName));
-    GlobalSnmpSession->mpInit(SnmpLocalEngineId, boots);
+    GlobalSnmpSession->MpInit(SnmpLocalEngineId, boots);
     ResetSnmpDefaults();
     if (!GlobalSnmpEventProcessor)
-        GlobalSnmpEventProcessor = new _SnmpEventProcessor();
+        GlobalSnmpEventProcessor = new SnmpEventProcessor();
     GlobalSnmpEventProcessor->Start();
 }

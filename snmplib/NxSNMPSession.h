@@ -42,12 +42,12 @@ struct NxSNMPSecurity {
 // Tick delivers what is pending. With nothing outstanding the timer is off and the pump sleeps until the session
 // accepts the next exchange. Ticks never nest: a tick that finds another in progress (a completion running a nested
 // message loop) turns the timer and the socket notifiers off until the outer tick ends.
-class _SnmpEventProcessor {
+class SnmpEventProcessor {
 public:
-    _SnmpEventProcessor();  // timer created stopped, interval 20 ms
-    ~_SnmpEventProcessor(); // Stop, then the timer is freed
-    _SnmpEventProcessor(const _SnmpEventProcessor&) = delete;
-    _SnmpEventProcessor& operator=(const _SnmpEventProcessor&) = delete;
+    SnmpEventProcessor();  // timer created stopped, interval 20 ms
+    ~SnmpEventProcessor(); // Stop, then the timer is freed
+    SnmpEventProcessor(const SnmpEventProcessor&) = delete;
+    SnmpEventProcessor& operator=(const SnmpEventProcessor&) = delete;
 
     void Start();
     void Stop();
@@ -83,7 +83,7 @@ private:
 extern snmp::Session* GlobalSnmpSession;
 
 // Device defaults, copied by every request when it is constructed.
-extern _SnmpEventProcessor* GlobalSnmpEventProcessor;
+extern SnmpEventProcessor* GlobalSnmpEventProcessor;
 extern NxSNMPDevice DefaultSNMPDevice;
 extern NxSNMPScope DefaultSNMPScope;
 extern NxSNMPSecurity DefaultSNMPSecurity;

@@ -22,7 +22,7 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The count that follows "<encoded id> " at the start of line, if the line is for that ID.
-bool matchLine(const char* line, const std::string& encoded, uint32_t* count) {
+bool MatchLine(const char* line, const std::string& encoded, uint32_t* count) {
     if (std::strncmp(line, encoded.c_str(), encoded.size()) != 0 || line[encoded.size()] != ' ')
         return false;
     if (count)
@@ -31,7 +31,7 @@ bool matchLine(const char* line, const std::string& encoded, uint32_t* count) {
 }
 
 // The file for reading when it is a regular one; a FIFO or a device would block or never end.
-File openRegular(const std::string& path) {
+File OpenRegular(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
@@ -48,7 +48,7 @@ File openRegular(const std::string& path) {
 
 } // namespace
 
-std::string encodeEngineId(const std::string& engineId) {
+std::string EncodeEngineId(const std::string& engineId) {
     std::string out;
     out.reserve(engineId.size() * 2);
     for (unsigned char c : engineId) {
@@ -58,24 +58,24 @@ std::string encodeEngineId(const std::string& engineId) {
     return out;
 }
 
-int getBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots) {
+int GetBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots) {
     boots = 0;
-    File file = openRegular(path);
+    File file = OpenRegular(path);
     if (!file)
         return BootCounterOpenError;
-    const std::string encoded = encodeEngineId(engineId);
+    const std::string encoded = EncodeEngineId(engineId);
     char line[LineBuffer];
     while (std::fgets(line, sizeof line, file.get())) {
         if (line[0] == '#')
             continue;
-        if (matchLine(line, encoded, &boots))
+        if (MatchLine(line, encoded, &boots))
             return BootCounterOk;
     }
     return BootCounterNoEntry;
 }
 
-int saveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots) {
-    File in = openRegular(path);  // none yet: the new file holds only this entry
+int SaveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots) {
+    File in = OpenRegular(path);  // none yet: the new file holds only this entry
     // A new file of our own next to the old one: a name planted in advance (a link to another file) is never
     // opened, and the old file is replaced in one step, so a crash cannot leave the counter without its file.
     std::string tmpPath = path + ".XXXXXX";
@@ -90,13 +90,13 @@ int saveBootCounter(const std::string& path, const std::string& engineId, uint32
         return BootCounterCreateError;
     }
 
-    const std::string encoded = encodeEngineId(engineId);
+    const std::string encoded = EncodeEngineId(engineId);
     const std::string entry = encoded + " " + std::to_string(boots) + "\n";
     bool written = false;
     bool ok = true;
     char line[LineBuffer];
     while (in && std::fgets(line, sizeof line, in.get())) {
-        if (line[0] != '#' && matchLine(line, encoded, nullptr)) {
+        if (line[0] != '#' && MatchLine(line, encoded, nullptr)) {
             if (!written)
                 ok = ok && std::fputs(entry.c_str(), out.get()) >= 0;
             written = true;

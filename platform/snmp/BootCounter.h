@@ -16,14 +16,14 @@ enum BootCounterResult : int {
 };
 
 // The engine ID in the file's two-characters-per-octet form.
-std::string encodeEngineId(const std::string& engineId);
+std::string EncodeEngineId(const std::string& engineId);
 
 // Reads the count of the first line for engineId. boots is set to 0 first.
-int getBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots);
+int GetBootCounter(const std::string& path, const std::string& engineId, uint32_t& boots);
 
 // Writes boots for engineId: in place of the first line for it (later ones are dropped) or at the end, through a
 // new file created next to it (path + ".XXXXXX", never an existing name) that then replaces it. Other lines keep
 // their order. A path that is not a regular file (missing, a FIFO) is read as empty.
-int saveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots);
+int SaveBootCounter(const std::string& path, const std::string& engineId, uint32_t boots);
 
 } // namespace snmp

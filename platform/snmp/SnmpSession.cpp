@@ -20,7 +20,7 @@ namespace snmp {
 // ---------------------------------------------------------------------------------------------- UdpAddress
 
 namespace {
-std::string dottedText(uint32_t ipv4) {
+std::string DottedText(uint32_t ipv4) {
     in_addr a{};
     a.s_addr = htonl(ipv4);
     char text[INET_ADDRSTRLEN] = {};
@@ -49,17 +49,17 @@ UdpAddress::UdpAddress(const std::string& hostOrDotted, uint16_t port) : port_(p
     freeaddrinfo(found);
 }
 
-std::string UdpAddress::host() const { return dottedText(ipv4_); }
+std::string UdpAddress::Host() const { return DottedText(ipv4_); }
 
-std::string UdpAddress::toString() const { return host() + "/" + std::to_string(port_); }
+std::string UdpAddress::ToString() const { return Host() + "/" + std::to_string(port_); }
 
 // ---------------------------------------------------------------------------------------------- AsyncScope
 
 AsyncScope::AsyncScope() : state_(std::make_shared<State>()) {}
 AsyncScope::~AsyncScope() { state_->attached = false; }
-int AsyncScope::pending() const { return state_->pending; }
+int AsyncScope::Pending() const { return state_->pending; }
 
-void AsyncScope::detach() {
+void AsyncScope::Detach() {
     // The abandoned exchanges keep the old state; new ones start afresh.
     state_->attached = false;
     state_ = std::make_shared<State>();
@@ -69,7 +69,7 @@ void AsyncScope::detach() {
 
 namespace {
 
-int initLibraryOnce() {
+int InitLibraryOnce() {
     static const int status = [] {
         // Silence: no handler would make the library fall back to stderr.
         snmp_disable_log();
@@ -93,7 +93,7 @@ int initLibraryOnce() {
 }
 
 // net-snmp's error numbers as library results.
-int mapLibraryError(int err) {
+int MapLibraryError(int err) {
     switch (err) {
     case SNMPERR_SUCCESS: return result::Success;
     case SNMPERR_TIMEOUT: return result::Timeout;
@@ -135,7 +135,7 @@ int mapLibraryError(int err) {
 }
 
 // A REPORT names the failure by its counter's OID (snmpMPDStats, usmStats, the context counters).
-int mapReport(const netsnmp_pdu* report) {
+int MapReport(const netsnmp_pdu* report) {
     static const oid mpdStats[] = {1, 3, 6, 1, 6, 3, 11, 2, 1};
     static const oid usmStats[] = {1, 3, 6, 1, 6, 3, 15, 1, 1};
     static const oid targetStats[] = {1, 3, 6, 1, 6, 3, 12, 1};
@@ -171,7 +171,7 @@ int mapReport(const netsnmp_pdu* report) {
 
 // ---------------------------------------------------------------------------------------------- value conversion
 
-int pduCommand(PduType type) {
+int PduCommand(PduType type) {
     switch (type) {
     case PduType::Get: return SNMP_MSG_GET;
     case PduType::GetNext: return SNMP_MSG_GETNEXT;
@@ -182,9 +182,9 @@ int pduCommand(PduType type) {
     return SNMP_MSG_GET;
 }
 
-std::vector<oid> toLibraryOid(const Oid& o) { return std::vector<oid>(o.arcs().begin(), o.arcs().end()); }
+std::vector<oid> ToLibraryOid(const Oid& o) { return std::vector<oid>(o.Arcs().begin(), o.Arcs().end()); }
 
-Oid fromLibraryOid(const oid* arcs, size_t count) {
+Oid FromLibraryOid(const oid* arcs, size_t count) {
     std::vector<uint32_t> out(count);
     for (size_t i = 0; i < count; ++i)
         out[i] = static_cast<uint32_t>(arcs[i]);
@@ -192,8 +192,8 @@ Oid fromLibraryOid(const oid* arcs, size_t count) {
 }
 
 // Appends one varbind; false when the library refuses the value.
-bool addVarBind(netsnmp_pdu* pdu, const VarBind& vb) {
-    const std::vector<oid> name = toLibraryOid(vb.oid);
+bool AddVarBind(netsnmp_pdu* pdu, const VarBind& vb) {
+    const std::vector<oid> name = ToLibraryOid(vb.oid);
     const Value& v = vb.value;
     auto add = [&](u_char type, const void* data, size_t len) {
         return snmp_pdu_add_variable(pdu, name.data(), name.size(), type, data, len) != nullptr;
@@ -201,20 +201,20 @@ bool addVarBind(netsnmp_pdu* pdu, const VarBind& vb) {
     switch (v.type) {
     case ValueType::None: return add(ASN_NULL, nullptr, 0);
     case ValueType::Integer: {
-        long n = v.asInt32();
+        long n = v.AsInt32();
         return add(ASN_INTEGER, &n, sizeof n);
     }
     case ValueType::OctetString: return add(ASN_OCTET_STR, v.bytes.data(), v.bytes.size());
     case ValueType::Opaque: return add(ASN_OPAQUE, v.bytes.data(), v.bytes.size());
     case ValueType::IpAddress: return add(ASN_IPADDRESS, v.bytes.data(), v.bytes.size());
     case ValueType::ObjectId: {
-        const std::vector<oid> arcs = toLibraryOid(v.oid);
+        const std::vector<oid> arcs = ToLibraryOid(v.oid);
         return add(ASN_OBJECT_ID, arcs.data(), arcs.size() * sizeof(oid));
     }
     case ValueType::Counter32:
     case ValueType::Gauge32:
     case ValueType::TimeTicks: {
-        u_long n = v.asUInt32();
+        u_long n = v.AsUInt32();
         const u_char type = v.type == ValueType::Counter32 ? ASN_COUNTER
                           : v.type == ValueType::Gauge32   ? ASN_GAUGE
                                                            : ASN_TIMETICKS;
@@ -233,42 +233,42 @@ bool addVarBind(netsnmp_pdu* pdu, const VarBind& vb) {
     return false;
 }
 
-Value fromLibraryValue(const netsnmp_variable_list* vb) {
+Value FromLibraryValue(const netsnmp_variable_list* vb) {
     auto bytes = [vb] { return std::string(reinterpret_cast<const char*>(vb->val.string), vb->val_len); };
     switch (vb->type) {
-    case ASN_INTEGER: return Value::integer(static_cast<int32_t>(*vb->val.integer));
-    case ASN_OCTET_STR: return Value::octets(bytes());
-    case ASN_OPAQUE: return Value::octets(bytes(), ValueType::Opaque);
-    case ASN_IPADDRESS: return Value::ipAddress(bytes());
-    case ASN_OBJECT_ID: return Value::objectId(fromLibraryOid(vb->val.objid, vb->val_len / sizeof(oid)));
-    case ASN_COUNTER: return Value::unsigned32(ValueType::Counter32, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_INTEGER: return Value::Integer(static_cast<int32_t>(*vb->val.integer));
+    case ASN_OCTET_STR: return Value::Octets(bytes());
+    case ASN_OPAQUE: return Value::Octets(bytes(), ValueType::Opaque);
+    case ASN_IPADDRESS: return Value::IpAddress(bytes());
+    case ASN_OBJECT_ID: return Value::ObjectId(FromLibraryOid(vb->val.objid, vb->val_len / sizeof(oid)));
+    case ASN_COUNTER: return Value::Unsigned32(ValueType::Counter32, static_cast<uint32_t>(*vb->val.integer));
     case ASN_GAUGE:
-    case ASN_UINTEGER: return Value::unsigned32(ValueType::Gauge32, static_cast<uint32_t>(*vb->val.integer));
-    case ASN_TIMETICKS: return Value::unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_UINTEGER: return Value::Unsigned32(ValueType::Gauge32, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_TIMETICKS: return Value::Unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(*vb->val.integer));
     case ASN_COUNTER64:
-        return Value::counter64((static_cast<uint64_t>(vb->val.counter64->high & 0xFFFFFFFFu) << 32) |
+        return Value::Counter64((static_cast<uint64_t>(vb->val.counter64->high & 0xFFFFFFFFu) << 32) |
                                 (vb->val.counter64->low & 0xFFFFFFFFu));
-    case SNMP_NOSUCHOBJECT: return Value::exception(ValueType::NoSuchObject);
-    case SNMP_NOSUCHINSTANCE: return Value::exception(ValueType::NoSuchInstance);
-    case SNMP_ENDOFMIBVIEW: return Value::exception(ValueType::EndOfMibView);
-    default: return Value::null();
+    case SNMP_NOSUCHOBJECT: return Value::Exception(ValueType::NoSuchObject);
+    case SNMP_NOSUCHINSTANCE: return Value::Exception(ValueType::NoSuchInstance);
+    case SNMP_ENDOFMIBVIEW: return Value::Exception(ValueType::EndOfMibView);
+    default: return Value::Null();
     }
 }
 
-void copyResponse(const netsnmp_pdu* response, Pdu& out) {
+void CopyResponse(const netsnmp_pdu* response, Pdu& out) {
     out.type = response->command == SNMP_MSG_REPORT ? PduType::Report : PduType::Response;
     out.errorStatus = static_cast<int32_t>(response->errstat);
     out.errorIndex = static_cast<int32_t>(response->errindex);
     out.requestId = static_cast<int32_t>(response->reqid);
     out.varbinds.clear();
     for (const netsnmp_variable_list* vb = response->variables; vb; vb = vb->next_variable)
-        out.varbinds.push_back({fromLibraryOid(vb->name, vb->name_length), fromLibraryValue(vb)});
+        out.varbinds.push_back({FromLibraryOid(vb->name, vb->name_length), FromLibraryValue(vb)});
 }
 
 // A request that got no answer keeps its own varbinds, without values.
-void clearValues(Pdu& pdu) {
+void ClearValues(Pdu& pdu) {
     for (VarBind& vb : pdu.varbinds)
-        vb.value = Value::null();
+        vb.value = Value::Null();
 }
 
 // ---------------------------------------------------------------------------------------------- pool keys
@@ -332,35 +332,35 @@ struct Session::Impl {
     bool closing = false;
     std::function<void()>* socketsChanged = nullptr;
 
-    Impl() { liveImpls().push_back(this); }
+    Impl() { LiveImpls().push_back(this); }
     ~Impl() {
-        std::erase(liveImpls(), this);
+        std::erase(LiveImpls(), this);
         closing = true;  // callbacks fired while closing are not ours to deliver
         for (Pooled& p : pool)
             snmp_sess_close(p.sessp);
     }
 
-    void notifySockets() {
+    void NotifySockets() {
         if (socketsChanged && *socketsChanged)
             (*socketsChanged)();
     }
 
     // The library passes each request's magic, our call ID, but not always our session: during a blocking wait
     // the session's own callback data belongs to the library. So the owner is found by the call ID.
-    static std::vector<Impl*>& liveImpls() {
+    static std::vector<Impl*>& LiveImpls() {
         static std::vector<Impl*> impls;
         return impls;
     }
-    static uint64_t nextCallId() {
+    static uint64_t NextCallId() {
         static uint64_t next = 1;
         return next++;
     }
 
-    static int onLibraryEvent(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
+    static int OnLibraryEvent(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
         const auto id = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(magic));
-        for (Impl* impl : liveImpls())
+        for (Impl* impl : LiveImpls())
             if (impl->calls.count(id)) {
-                impl->handleEvent(op, session, pdu, id);
+                impl->HandleEvent(op, session, pdu, id);
                 break;
             }
         return 1;
@@ -368,7 +368,7 @@ struct Session::Impl {
 
     // Turns the first decisive callback of an exchange into its completion; later ones (the REPORT after a
     // security error, a time-out after a completion, callbacks from closing) find no call and are dropped.
-    void handleEvent(int op, netsnmp_session* session, netsnmp_pdu* pdu, uint64_t id) {
+    void HandleEvent(int op, netsnmp_session* session, netsnmp_pdu* pdu, uint64_t id) {
         if (closing || id == 0)
             return;
         auto it = calls.find(id);
@@ -382,36 +382,36 @@ struct Session::Impl {
             if (!pdu)
                 return;
             if (pdu->command == SNMP_MSG_REPORT) {
-                r.reason = r.result = mapReport(pdu);
+                r.reason = r.result = MapReport(pdu);
                 if (r.result == result::UsmUnknownEngineId && MayRediscover(it->second)) {
-                    sendAgain(id);
+                    SendAgain(id);
                     return;
                 }
-                clearValues(r.pdu);
+                ClearValues(r.pdu);
             } else {
                 if (it->second.pooled)
                     it->second.pooled->answered = true;
-                copyResponse(pdu, r.pdu);
+                CopyResponse(pdu, r.pdu);
                 r.reason = result::AsyncResponse;
                 r.result = r.pdu.errorStatus;
             }
             break;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
             if (MayRediscover(it->second)) {
-                sendAgain(id);
+                SendAgain(id);
                 return;
             }
-            r.reason = r.result = it->second.pooled ? silenceResult(*it->second.pooled) : result::Timeout;
-            clearValues(r.pdu);
+            r.reason = r.result = it->second.pooled ? SilenceResult(*it->second.pooled) : result::Timeout;
+            ClearValues(r.pdu);
             break;
         case NETSNMP_CALLBACK_OP_SEC_ERROR:
-            r.reason = r.result = pdu && pdu->command == SNMP_MSG_REPORT ? mapReport(pdu)
-                                                                         : securityResult(session);
-            clearValues(r.pdu);
+            r.reason = r.result = pdu && pdu->command == SNMP_MSG_REPORT ? MapReport(pdu)
+                                                                         : SecurityResult(session);
+            ClearValues(r.pdu);
             break;
         case NETSNMP_CALLBACK_OP_SEND_FAILED:
             r.reason = r.result = result::TransportFailed;
-            clearValues(r.pdu);
+            ClearValues(r.pdu);
             break;
         case NETSNMP_CALLBACK_OP_DISCONNECT:
             r.reason = r.result = result::SessionDestroyed;
@@ -419,7 +419,7 @@ struct Session::Impl {
         default:  // resends and connects are no completion
             return;
         }
-        complete(it, std::move(r));
+        Complete(it, std::move(r));
     }
 
     // An SNMPv3 agent that answered on this session and now stays silent may have restarted with another engine
@@ -433,14 +433,14 @@ struct Session::Impl {
     }
 
     // Retires the call's session and queues the call to be sent on a new one.
-    void sendAgain(uint64_t id) {
+    void SendAgain(uint64_t id) {
         Call& call = calls.at(id);
         call.rediscovered = true;
         call.pooled->retired = true;
         rediscover.push_back(id);
     }
 
-    void resendRediscovered() {
+    void ResendRediscovered() {
         std::vector<uint64_t> ids;
         ids.swap(rediscover);
         for (uint64_t id : ids) {
@@ -452,10 +452,10 @@ struct Session::Impl {
             call.pooled = nullptr;
             Pooled* pooled = nullptr;
             netsnmp_pdu* request = nullptr;
-            if (prepare(call.type, call.request, call.target, pooled, request) == result::Success) {
+            if (Prepare(call.type, call.request, call.target, pooled, request) == result::Success) {
                 call.pooled = pooled;
                 ++pooled->outstanding;
-                if (snmp_sess_async_send(pooled->sessp, request, &Impl::onLibraryEvent,
+                if (snmp_sess_async_send(pooled->sessp, request, &Impl::OnLibraryEvent,
                                          reinterpret_cast<void*>(static_cast<uintptr_t>(id))) != 0)
                     continue;
                 snmp_free_pdu(request);
@@ -466,27 +466,27 @@ struct Session::Impl {
             AsyncResult r;
             r.reason = r.result = result::Timeout;
             r.pdu = it->second.request;
-            clearValues(r.pdu);
+            ClearValues(r.pdu);
             r.agent = it->second.agent;
-            complete(it, std::move(r));
+            Complete(it, std::move(r));
         }
     }
 
     // What an exchange that got no answer means. An agent that answered the engine discovery of an authPriv session
     // but none of its requests could not decrypt them (a wrong privacy password), which it does not report.
-    static int silenceResult(const Pooled& pooled) {
+    static int SilenceResult(const Pooled& pooled) {
         if (pooled.key.version != Version3 || pooled.key.securityLevel != AuthPriv || pooled.answered)
             return result::Timeout;
         const netsnmp_session* s = snmp_sess_session(pooled.sessp);
         return s && s->securityEngineIDLen > 0 ? result::UsmDecryptionError : result::Timeout;
     }
 
-    static int securityResult(netsnmp_session* session) {
-        const int mapped = mapLibraryError(session ? session->s_snmp_errno : 0);
+    static int SecurityResult(netsnmp_session* session) {
+        const int mapped = MapLibraryError(session ? session->s_snmp_errno : 0);
         return mapped == result::Success || mapped == result::Error ? result::UsmError : mapped;
     }
 
-    void complete(std::map<uint64_t, Call>::iterator it, AsyncResult r) {
+    void Complete(std::map<uint64_t, Call>::iterator it, AsyncResult r) {
         Call& call = it->second;
         if (call.pooled)
             --call.pooled->outstanding;
@@ -496,7 +496,7 @@ struct Session::Impl {
 
     // ------------------------------------------------------------------------ pool
 
-    Pooled* find(const PoolKey& key) {
+    Pooled* Find(const PoolKey& key) {
         for (Pooled& p : pool)
             if (!p.retired && p.key == key)
                 return &p;
@@ -504,16 +504,16 @@ struct Session::Impl {
     }
 
     // Opens a library session for the key. Returns 0 or a library result.
-    int open(const PoolKey& key, Pooled*& out) {
+    int Open(const PoolKey& key, Pooled*& out) {
         netsnmp_session s;
         snmp_sess_init(&s);
-        const std::string peer = "udp:" + dottedText(key.ipv4) + ":" + std::to_string(key.port);
+        const std::string peer = "udp:" + DottedText(key.ipv4) + ":" + std::to_string(key.port);
         std::vector<char> peerName(peer.begin(), peer.end());
         peerName.push_back('\0');
         s.peername = peerName.data();
         s.timeout = static_cast<long>(key.timeout) * 10000L;  // hundredths of a second to microseconds
         s.retries = key.retries;
-        s.callback = &Impl::onLibraryEvent;  // for packets that belong to no request of ours: dropped
+        s.callback = &Impl::OnLibraryEvent;  // for packets that belong to no request of ours: dropped
         s.callback_magic = nullptr;
         std::string community = key.community;
         std::string name = key.securityName;
@@ -523,7 +523,7 @@ struct Session::Impl {
             s.securityLevel = key.securityLevel;
             s.securityName = name.data();
             s.securityNameLen = name.size();
-            const int keys = setKeys(s, key.credentials);
+            const int keys = SetKeys(s, key.credentials);
             if (keys != result::Success)
                 return keys;
         } else {
@@ -533,14 +533,14 @@ struct Session::Impl {
         }
         void* sessp = snmp_sess_open(&s);
         if (!sessp)
-            return mapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
+            return MapLibraryError(s.s_snmp_errno ? s.s_snmp_errno : SNMPERR_NO_SOCKET);
         pool.push_back({sessp, key, 0, false, false, false});
         out = &pool.back();
-        notifySockets();
+        NotifySockets();
         return result::Success;
     }
 
-    static int setKeys(netsnmp_session& s, const Credentials& c) {
+    static int SetKeys(netsnmp_session& s, const Credentials& c) {
         if (c.authProtocol == AuthNone)
             return result::Success;
         if (c.authProtocol == AuthHmacMd5) {
@@ -570,7 +570,7 @@ struct Session::Impl {
     }
 
     // Closes retired sessions without exchanges. Watchers hear of it before the sockets close.
-    void closeIdleRetired() {
+    void CloseIdleRetired() {
         bool any = false;
         for (Pooled& p : pool) {
             p.closingNow = p.retired && p.outstanding == 0;
@@ -578,7 +578,7 @@ struct Session::Impl {
         }
         if (!any)
             return;
-        notifySockets();
+        NotifySockets();
         closing = true;
         for (auto it = pool.begin(); it != pool.end();) {
             if (it->closingNow) {
@@ -592,7 +592,7 @@ struct Session::Impl {
     }
 
     // Forgets every key the library derived for the user, and the sessions that carry them.
-    void forgetUser(const std::string& name) {
+    void ForgetUser(const std::string& name) {
         for (usmUser* u = usm_get_userList(); u;) {
             usmUser* next = u->next;
             if (u->name && name == u->name) {
@@ -604,24 +604,24 @@ struct Session::Impl {
         for (Pooled& p : pool)
             if (p.key.version == Version3 && p.key.securityName == name)
                 p.retired = true;
-        closeIdleRetired();
+        CloseIdleRetired();
     }
 
     // ------------------------------------------------------------------------ requests
 
     // Chooses the pooled session for a request and builds the library PDU. Returns 0 or a library result.
-    int prepare(PduType type, const Pdu& pdu, const Target& target, Pooled*& pooled, netsnmp_pdu*& out) {
-        if (!target.address.valid())
+    int Prepare(PduType type, const Pdu& pdu, const Target& target, Pooled*& pooled, netsnmp_pdu*& out) {
+        if (!target.address.Valid())
             return result::InvalidAddress;
         if (target.version != Version1 && target.version != Version2c && target.version != Version3)
             return result::InvalidTarget;
         PoolKey key;
-        key.ipv4 = target.address.ipv4();
-        key.port = target.address.port();
+        key.ipv4 = target.address.Ipv4();
+        key.port = target.address.Port();
         key.version = target.version;
         key.timeout = target.timeout < 0 ? 0 : target.timeout;
         key.retries = target.retries < 0 ? 0 : target.retries;
-        if (target.isUserTarget()) {
+        if (target.IsUserTarget()) {
             auto user = users.find(target.securityName);
             if (user == users.end())
                 return result::UsmUnknownSecurityName;
@@ -647,22 +647,22 @@ struct Session::Impl {
         } else {
             key.community = type == PduType::Set ? target.writeCommunity : target.readCommunity;
         }
-        pooled = find(key);
+        pooled = Find(key);
         if (!pooled) {
-            const int opened = open(key, pooled);
+            const int opened = Open(key, pooled);
             if (opened != result::Success)
                 return opened;
         }
-        out = snmp_pdu_create(pduCommand(type));
+        out = snmp_pdu_create(PduCommand(type));
         if (!out)
             return result::ResourceUnavailable;
-        if (target.isUserTarget()) {
+        if (target.IsUserTarget()) {
             out->securityLevel = pdu.securityLevel;
-            setOctets(out->contextName, out->contextNameLen, pdu.contextName);
-            setOctets(out->contextEngineID, out->contextEngineIDLen, pdu.contextEngineId);
+            SetOctets(out->contextName, out->contextNameLen, pdu.contextName);
+            SetOctets(out->contextEngineID, out->contextEngineIDLen, pdu.contextEngineId);
         }
         for (const VarBind& vb : pdu.varbinds) {
-            if (!addVarBind(out, vb)) {
+            if (!AddVarBind(out, vb)) {
                 snmp_free_pdu(out);
                 out = nullptr;
                 return result::InvalidPdu;
@@ -672,7 +672,7 @@ struct Session::Impl {
     }
 
     template <typename T>
-    static void setOctets(T*& field, size_t& len, const std::string& text) {
+    static void SetOctets(T*& field, size_t& len, const std::string& text) {
         if (text.empty())
             return;
         field = static_cast<T*>(malloc(text.size()));
@@ -680,12 +680,12 @@ struct Session::Impl {
         len = text.size();
     }
 
-    static int sessionError(void* sessp) {
+    static int SessionError(void* sessp) {
         netsnmp_session* s = snmp_sess_session(sessp);
-        return mapLibraryError(s ? s->s_snmp_errno : SNMPERR_GENERR);
+        return MapLibraryError(s ? s->s_snmp_errno : SNMPERR_GENERR);
     }
 
-    int poll(Pooled& p) {
+    int Poll(Pooled& p) {
         int delivered = 0;
         netsnmp_transport* t = snmp_sess_transport(p.sessp);
         if (t && t->sock >= 0) {
@@ -708,13 +708,13 @@ struct Session::Impl {
 // ---------------------------------------------------------------------------------------------- Session
 
 Session::Session(int& status) : impl_(std::make_unique<Impl>()) {
-    status = initLibraryOnce();
+    status = InitLibraryOnce();
     impl_->socketsChanged = &socketsChanged_;
 }
 
 Session::~Session() = default;
 
-int Session::addUser(const std::string& securityName, int32_t authProtocol, int32_t privProtocol,
+int Session::AddUser(const std::string& securityName, int32_t authProtocol, int32_t privProtocol,
                      const std::string& authPassword, const std::string& privPassword) {
     if (authProtocol != AuthNone && authProtocol != AuthHmacMd5 && authProtocol != AuthHmacSha)
         return result::UsmUnsupportedAuthProtocol;
@@ -725,27 +725,27 @@ int Session::addUser(const std::string& securityName, int32_t authProtocol, int3
     if (it != impl_->users.end() && it->second == credentials)
         return result::Success;
     // The library keeps localized keys per user name: a change must not meet the old ones.
-    impl_->forgetUser(securityName);
+    impl_->ForgetUser(securityName);
     impl_->users[securityName] = credentials;
     return result::Success;
 }
 
-int Session::mpInit(const std::string& localEngineId, uint32_t engineBoots) {
+int Session::MpInit(const std::string& localEngineId, uint32_t engineBoots) {
     localEngineId_ = localEngineId;
     engineBoots_ = engineBoots;
     return result::Success;
 }
 
-int Session::get(Pdu& pdu, const Target& target) { return send(PduType::Get, pdu, target); }
-int Session::getNext(Pdu& pdu, const Target& target) { return send(PduType::GetNext, pdu, target); }
-int Session::set(Pdu& pdu, const Target& target) { return send(PduType::Set, pdu, target); }
+int Session::Get(Pdu& pdu, const Target& target) { return Send(PduType::Get, pdu, target); }
+int Session::GetNext(Pdu& pdu, const Target& target) { return Send(PduType::GetNext, pdu, target); }
+int Session::Set(Pdu& pdu, const Target& target) { return Send(PduType::Set, pdu, target); }
 
 namespace {
 
 // One blocking exchange on the pooled session the target chooses (null when none could be prepared).
-int exchangeOnce(Session::Impl& impl, PduType type, Pdu& pdu, const Target& target, Session::Impl::Pooled*& pooled) {
+int ExchangeOnce(Session::Impl& impl, PduType type, Pdu& pdu, const Target& target, Session::Impl::Pooled*& pooled) {
     netsnmp_pdu* request = nullptr;
-    const int prepared = impl.prepare(type, pdu, target, pooled, request);
+    const int prepared = impl.Prepare(type, pdu, target, pooled, request);
     if (prepared != result::Success) {
         pooled = nullptr;
         return prepared;
@@ -756,13 +756,13 @@ int exchangeOnce(Session::Impl& impl, PduType type, Pdu& pdu, const Target& targ
     int outcome;
     if (status == STAT_SUCCESS && response) {
         pooled->answered = true;
-        copyResponse(response, pdu);
+        CopyResponse(response, pdu);
         outcome = pdu.errorStatus;
     } else {
-        outcome = status == STAT_TIMEOUT ? Session::Impl::silenceResult(*pooled) : Session::Impl::sessionError(pooled->sessp);
+        outcome = status == STAT_TIMEOUT ? Session::Impl::SilenceResult(*pooled) : Session::Impl::SessionError(pooled->sessp);
         if (outcome == result::Success)
             outcome = result::Error;
-        clearValues(pdu);
+        ClearValues(pdu);
     }
     if (response)
         snmp_free_pdu(response);
@@ -771,66 +771,66 @@ int exchangeOnce(Session::Impl& impl, PduType type, Pdu& pdu, const Target& targ
 
 } // namespace
 
-int Session::send(PduType type, Pdu& pdu, const Target& target) {
+int Session::Send(PduType type, Pdu& pdu, const Target& target) {
     const Pdu original = pdu;
     Impl::Pooled* pooled = nullptr;
-    const int outcome = exchangeOnce(*impl_, type, pdu, target, pooled);
+    const int outcome = ExchangeOnce(*impl_, type, pdu, target, pooled);
     if (!pooled || !Impl::MayRediscover(*pooled, outcome))
         return outcome;
     pooled->retired = true;
-    impl_->closeIdleRetired();
+    impl_->CloseIdleRetired();
     pdu = original;
-    return exchangeOnce(*impl_, type, pdu, target, pooled);
+    return ExchangeOnce(*impl_, type, pdu, target, pooled);
 }
 
 
-int Session::getAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
-    return sendAsync(PduType::Get, pdu, target, scope, std::move(completion));
+int Session::GetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return SendAsync(PduType::Get, pdu, target, scope, std::move(completion));
 }
-int Session::getNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
-    return sendAsync(PduType::GetNext, pdu, target, scope, std::move(completion));
+int Session::GetNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return SendAsync(PduType::GetNext, pdu, target, scope, std::move(completion));
 }
-int Session::setAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
-    return sendAsync(PduType::Set, pdu, target, scope, std::move(completion));
+int Session::SetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return SendAsync(PduType::Set, pdu, target, scope, std::move(completion));
 }
 
-int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope,
+int Session::SendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope,
                        Completion completion) {
     if (!completion)
         return result::InvalidCallback;
     Impl::Pooled* pooled = nullptr;
     netsnmp_pdu* request = nullptr;
-    const int prepared = impl_->prepare(type, pdu, target, pooled, request);
+    const int prepared = impl_->Prepare(type, pdu, target, pooled, request);
     if (prepared != result::Success)
         return prepared;
 
     // The call exists before the send: the library may already report on it from inside the send.
-    const uint64_t id = Impl::nextCallId();
+    const uint64_t id = Impl::NextCallId();
     Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled, type, target, false};
     auto [it, inserted] = impl_->calls.emplace(id, std::move(call));
     (void)inserted;
     ++pooled->outstanding;
     ++scope.state_->pending;
 
-    const int reqid = snmp_sess_async_send(pooled->sessp, request, &Impl::onLibraryEvent,
+    const int reqid = snmp_sess_async_send(pooled->sessp, request, &Impl::OnLibraryEvent,
                                            reinterpret_cast<void*>(static_cast<uintptr_t>(id)));
     if (reqid != 0)
-        return accepted();
+        return Accepted();
 
     snmp_free_pdu(request);
     auto still = impl_->calls.find(id);
     if (still == impl_->calls.end())
-        return accepted();  // completed inside the send: the completion is queued
-    const int failure = Impl::sessionError(pooled->sessp);
+        return Accepted();  // completed inside the send: the completion is queued
+    const int failure = Impl::SessionError(pooled->sessp);
     if (failure == result::Timeout) {
         // SNMPv3 discovery timed out inside the send: the exchange ends as a time-out like any other.
         AsyncResult r;
         r.reason = r.result = result::Timeout;
         r.pdu = still->second.request;
-        clearValues(r.pdu);
+        ClearValues(r.pdu);
         r.agent = target.address;
-        impl_->complete(still, std::move(r));
-        return accepted();
+        impl_->Complete(still, std::move(r));
+        return Accepted();
     }
     --pooled->outstanding;
     --still->second.scope->pending;
@@ -838,17 +838,17 @@ int Session::sendAsync(PduType type, const Pdu& pdu, const Target& target, Async
     return failure == result::Success ? result::Error : failure;
 }
 
-int Session::accepted() {
+int Session::Accepted() {
     if (exchangeStarted_)
         exchangeStarted_();
     return result::Success;
 }
 
-int Session::processPendingEvents() {
+int Session::ProcessPendingEvents() {
     for (Impl::Pooled& p : impl_->pool)
-        impl_->poll(p);
-    impl_->resendRediscovered();
-    impl_->closeIdleRetired();
+        impl_->Poll(p);
+    impl_->ResendRediscovered();
+    impl_->CloseIdleRetired();
     int delivered = 0;
     while (!impl_->ready.empty()) {
         Impl::Ready r = std::move(impl_->ready.front());
@@ -862,7 +862,7 @@ int Session::processPendingEvents() {
     return delivered;
 }
 
-std::vector<int> Session::sockets() const {
+std::vector<int> Session::Sockets() const {
     std::vector<int> out;
     for (const Impl::Pooled& p : impl_->pool) {
         if (p.closingNow)
@@ -874,6 +874,6 @@ std::vector<int> Session::sockets() const {
     return out;
 }
 
-int Session::outstanding() const { return static_cast<int>(impl_->calls.size() + impl_->ready.size()); }
+int Session::Outstanding() const { return static_cast<int>(impl_->calls.size() + impl_->ready.size()); }
 
 } // namespace snmp

@@ -33,11 +33,11 @@ public:
     UdpAddress() = default;
     UdpAddress(const std::string& hostOrDotted, uint16_t port);
 
-    bool valid() const { return valid_; }
-    std::string host() const;                   // dotted IPv4
-    uint16_t port() const { return port_; }
-    std::string toString() const;               // "a.b.c.d/port", the form the completions report
-    uint32_t ipv4() const { return ipv4_; }     // host byte order
+    bool Valid() const { return valid_; }
+    std::string Host() const;                   // dotted IPv4
+    uint16_t Port() const { return port_; }
+    std::string ToString() const;               // "a.b.c.d/port", the form the completions report
+    uint32_t Ipv4() const { return ipv4_; }     // host byte order
 
     friend bool operator==(const UdpAddress&, const UdpAddress&) = default;
 
@@ -59,7 +59,7 @@ struct Target {
     int32_t securityModel = SecurityModelUsm;
     std::string securityName;
 
-    bool isUserTarget() const { return version == Version3; }
+    bool IsUserTarget() const { return version == Version3; }
 };
 
 // What an asynchronous exchange delivers, exactly once.
@@ -84,8 +84,8 @@ public:
     AsyncScope(const AsyncScope&) = delete;
     AsyncScope& operator=(const AsyncScope&) = delete;
 
-    int pending() const;  // exchanges sent through this scope whose completion has not run yet
-    void detach();        // abandon the outstanding exchanges; the scope can be used again afterwards
+    int Pending() const;  // exchanges sent through this scope whose completion has not run yet
+    void Detach();        // abandon the outstanding exchanges; the scope can be used again afterwards
 
     struct State {
         bool attached = true;
@@ -108,46 +108,46 @@ public:
 
     // Registers (or replaces) an SNMPv3 user. A change of its credentials discards every key the library cached for
     // the name, so a wrong password never sticks. Returns 0, or UsmUnsupportedAuthProtocol / ...PrivProtocol.
-    int addUser(const std::string& securityName, int32_t authProtocol, int32_t privProtocol,
+    int AddUser(const std::string& securityName, int32_t authProtocol, int32_t privProtocol,
                 const std::string& authPassword, const std::string& privPassword);
 
     // Local SNMPv3 engine: ID and boot count (the agent is the authoritative engine for our requests).
-    int mpInit(const std::string& localEngineId, uint32_t engineBoots);
-    const std::string& localEngineId() const { return localEngineId_; }
-    uint32_t engineBoots() const { return engineBoots_; }
+    int MpInit(const std::string& localEngineId, uint32_t engineBoots);
+    const std::string& LocalEngineId() const { return localEngineId_; }
+    uint32_t EngineBoots() const { return engineBoots_; }
 
     // Blocking exchanges: wait for the answer or the time-out (timeout x (retries + 1)). On return pdu holds the
     // response (varbinds, error status and index); on failure the request's own varbinds. Result: 0, the agent's
     // error status, or a library result.
-    int get(Pdu& pdu, const Target& target);
-    int getNext(Pdu& pdu, const Target& target);
-    int set(Pdu& pdu, const Target& target);
+    int Get(Pdu& pdu, const Target& target);
+    int GetNext(Pdu& pdu, const Target& target);
+    int Set(Pdu& pdu, const Target& target);
 
     // Asynchronous exchanges. Returns 0 when the exchange was accepted: its completion then runs exactly once from
     // processPendingEvents(), unless the scope is gone by then. Otherwise returns the result and never completes.
-    int getAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
-    int getNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
-    int setAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int GetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int GetNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int SetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
 
     // Reads what has arrived without waiting, resends or times out what is due, then delivers queued completions.
     // Returns the number of completions delivered.
-    int processPendingEvents();
+    int ProcessPendingEvents();
 
     // Sockets of the open library sessions, for a readiness notifier; the handler runs whenever the set changes.
-    std::vector<int> sockets() const;
-    void setSocketsChangedHandler(std::function<void()> handler) { socketsChanged_ = std::move(handler); }
+    std::vector<int> Sockets() const;
+    void SetSocketsChangedHandler(std::function<void()> handler) { socketsChanged_ = std::move(handler); }
     // Runs whenever an asynchronous exchange is accepted, so an idle event pump can wake up for it.
-    void setExchangeStartedHandler(std::function<void()> handler) { exchangeStarted_ = std::move(handler); }
+    void SetExchangeStartedHandler(std::function<void()> handler) { exchangeStarted_ = std::move(handler); }
 
     // Exchanges accepted whose completion has not been delivered (delivered or dropped).
-    int outstanding() const;
+    int Outstanding() const;
 
     struct Impl;
 
 private:
-    int send(PduType type, Pdu& pdu, const Target& target);
-    int sendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
-    int accepted();  // tells the exchange-started handler; returns Success
+    int Send(PduType type, Pdu& pdu, const Target& target);
+    int SendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int Accepted();  // tells the exchange-started handler; returns Success
 
     std::unique_ptr<Impl> impl_;
     std::string localEngineId_;

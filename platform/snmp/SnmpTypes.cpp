@@ -4,7 +4,7 @@
 
 namespace snmp {
 
-std::optional<Oid> Oid::parse(std::string_view text) {
+std::optional<Oid> Oid::Parse(std::string_view text) {
     if (text.empty())
         return Oid{};
     if (text.front() == '.')
@@ -35,7 +35,7 @@ std::optional<Oid> Oid::parse(std::string_view text) {
     return Oid(std::move(arcs));
 }
 
-std::string Oid::toString() const {
+std::string Oid::ToString() const {
     std::string out;
     out.reserve(arcs_.size() * 4);
     for (size_t i = 0; i < arcs_.size(); ++i) {
@@ -46,7 +46,7 @@ std::string Oid::toString() const {
     return out;
 }
 
-bool Oid::startsWith(const Oid& prefix) const {
+bool Oid::StartsWith(const Oid& prefix) const {
     if (prefix.arcs_.size() > arcs_.size())
         return false;
     for (size_t i = 0; i < prefix.arcs_.size(); ++i)
@@ -55,7 +55,7 @@ bool Oid::startsWith(const Oid& prefix) const {
     return true;
 }
 
-Oid& Oid::append(const Oid& tail) {
+Oid& Oid::Append(const Oid& tail) {
     arcs_.insert(arcs_.end(), tail.arcs_.begin(), tail.arcs_.end());
     return *this;
 }

@@ -15,19 +15,19 @@ public:
     explicit Oid(std::vector<uint32_t> arcs) : arcs_(std::move(arcs)) {}
 
     // Parses "1.3.6.1" (a leading "." is allowed). Returns nullopt for anything that is not a numeric OID.
-    static std::optional<Oid> parse(std::string_view text);
-    std::string toString() const;
+    static std::optional<Oid> Parse(std::string_view text);
+    std::string ToString() const;
 
-    const std::vector<uint32_t>& arcs() const { return arcs_; }
-    std::vector<uint32_t>& arcs() { return arcs_; }
+    const std::vector<uint32_t>& Arcs() const { return arcs_; }
+    std::vector<uint32_t>& Arcs() { return arcs_; }
     size_t size() const { return arcs_.size(); }
     bool empty() const { return arcs_.empty(); }
     uint32_t operator[](size_t i) const { return arcs_[i]; }
 
     // True when prefix is a whole-arc prefix of this OID (equal OIDs included).
-    bool startsWith(const Oid& prefix) const;
-    Oid& append(uint32_t arc) { arcs_.push_back(arc); return *this; }
-    Oid& append(const Oid& tail);
+    bool StartsWith(const Oid& prefix) const;
+    Oid& Append(uint32_t arc) { arcs_.push_back(arc); return *this; }
+    Oid& Append(const Oid& tail);
 
     friend bool operator==(const Oid&, const Oid&) = default;
     friend auto operator<=>(const Oid& a, const Oid& b) { return a.arcs_ <=> b.arcs_; }
@@ -60,18 +60,18 @@ struct Value {
     std::string bytes;
     Oid oid;
 
-    static Value null() { return {}; }
-    static Value integer(int32_t v) { Value x; x.type = ValueType::Integer; x.number = static_cast<uint64_t>(static_cast<int64_t>(v)); return x; }
-    static Value unsigned32(ValueType t, uint32_t v) { Value x; x.type = t; x.number = v; return x; }
-    static Value counter64(uint64_t v) { Value x; x.type = ValueType::Counter64; x.number = v; return x; }
-    static Value octets(std::string b, ValueType t = ValueType::OctetString) { Value x; x.type = t; x.bytes = std::move(b); return x; }
-    static Value ipAddress(std::string fourBytes) { return octets(std::move(fourBytes), ValueType::IpAddress); }
-    static Value objectId(Oid o) { Value x; x.type = ValueType::ObjectId; x.oid = std::move(o); return x; }
-    static Value exception(ValueType t) { Value x; x.type = t; return x; }
+    static Value Null() { return {}; }
+    static Value Integer(int32_t v) { Value x; x.type = ValueType::Integer; x.number = static_cast<uint64_t>(static_cast<int64_t>(v)); return x; }
+    static Value Unsigned32(ValueType t, uint32_t v) { Value x; x.type = t; x.number = v; return x; }
+    static Value Counter64(uint64_t v) { Value x; x.type = ValueType::Counter64; x.number = v; return x; }
+    static Value Octets(std::string b, ValueType t = ValueType::OctetString) { Value x; x.type = t; x.bytes = std::move(b); return x; }
+    static Value IpAddress(std::string fourBytes) { return Octets(std::move(fourBytes), ValueType::IpAddress); }
+    static Value ObjectId(Oid o) { Value x; x.type = ValueType::ObjectId; x.oid = std::move(o); return x; }
+    static Value Exception(ValueType t) { Value x; x.type = t; return x; }
 
-    int32_t asInt32() const { return static_cast<int32_t>(static_cast<uint32_t>(number)); }
-    uint32_t asUInt32() const { return static_cast<uint32_t>(number); }
-    bool isException() const {
+    int32_t AsInt32() const { return static_cast<int32_t>(static_cast<uint32_t>(number)); }
+    uint32_t AsUInt32() const { return static_cast<uint32_t>(number); }
+    bool IsException() const {
         return type == ValueType::NoSuchObject || type == ValueType::NoSuchInstance || type == ValueType::EndOfMibView;
     }
     friend bool operator==(const Value&, const Value&) = default;

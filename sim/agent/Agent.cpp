@@ -75,26 +75,26 @@ Oid ToOid(const oid* arcs, size_t length) {
 }
 
 std::vector<oid> FromOid(const Oid& value) {
-    return std::vector<oid>(value.arcs().begin(), value.arcs().end());
+    return std::vector<oid>(value.Arcs().begin(), value.Arcs().end());
 }
 
 std::optional<Value> ToValue(const netsnmp_variable_list* vb) {
     const auto bytes = [&] { return std::string(reinterpret_cast<const char*>(vb->val.string), vb->val_len); };
     switch (vb->type) {
-    case ASN_NULL: return Value::null();
-    case ASN_INTEGER: return Value::integer(static_cast<int32_t>(*vb->val.integer));
-    case ASN_OCTET_STR: return Value::octets(bytes());
-    case ASN_OPAQUE: return Value::octets(bytes(), ValueType::Opaque);
-    case ASN_IPADDRESS: return vb->val_len == 4 ? std::optional(Value::ipAddress(bytes())) : std::nullopt;
-    case ASN_OBJECT_ID: return Value::objectId(ToOid(vb->val.objid, vb->val_len / sizeof(oid)));
-    case ASN_COUNTER: return Value::unsigned32(ValueType::Counter32, static_cast<uint32_t>(*vb->val.integer));
-    case ASN_GAUGE: return Value::unsigned32(ValueType::Gauge32, static_cast<uint32_t>(*vb->val.integer));
-    case ASN_TIMETICKS: return Value::unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_NULL: return Value::Null();
+    case ASN_INTEGER: return Value::Integer(static_cast<int32_t>(*vb->val.integer));
+    case ASN_OCTET_STR: return Value::Octets(bytes());
+    case ASN_OPAQUE: return Value::Octets(bytes(), ValueType::Opaque);
+    case ASN_IPADDRESS: return vb->val_len == 4 ? std::optional(Value::IpAddress(bytes())) : std::nullopt;
+    case ASN_OBJECT_ID: return Value::ObjectId(ToOid(vb->val.objid, vb->val_len / sizeof(oid)));
+    case ASN_COUNTER: return Value::Unsigned32(ValueType::Counter32, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_GAUGE: return Value::Unsigned32(ValueType::Gauge32, static_cast<uint32_t>(*vb->val.integer));
+    case ASN_TIMETICKS: return Value::Unsigned32(ValueType::TimeTicks, static_cast<uint32_t>(*vb->val.integer));
     case ASN_COUNTER64:
-        return Value::counter64((static_cast<uint64_t>(vb->val.counter64->high) << 32) | (vb->val.counter64->low & 0xffffffffu));
-    case SNMP_NOSUCHOBJECT: return Value::exception(ValueType::NoSuchObject);
-    case SNMP_NOSUCHINSTANCE: return Value::exception(ValueType::NoSuchInstance);
-    case SNMP_ENDOFMIBVIEW: return Value::exception(ValueType::EndOfMibView);
+        return Value::Counter64((static_cast<uint64_t>(vb->val.counter64->high) << 32) | (vb->val.counter64->low & 0xffffffffu));
+    case SNMP_NOSUCHOBJECT: return Value::Exception(ValueType::NoSuchObject);
+    case SNMP_NOSUCHINSTANCE: return Value::Exception(ValueType::NoSuchInstance);
+    case SNMP_ENDOFMIBVIEW: return Value::Exception(ValueType::EndOfMibView);
     default: return std::nullopt;
     }
 }
@@ -102,12 +102,12 @@ std::optional<Value> ToValue(const netsnmp_variable_list* vb) {
 void SetValue(netsnmp_variable_list* vb, const Value& value) {
     switch (value.type) {
     case ValueType::Integer: {
-        long n = value.asInt32();
+        long n = value.AsInt32();
         snmp_set_var_typed_value(vb, ASN_INTEGER, &n, sizeof n);
         return;
     }
     case ValueType::Counter32: case ValueType::Gauge32: case ValueType::TimeTicks: {
-        unsigned long n = value.asUInt32();
+        unsigned long n = value.AsUInt32();
         const u_char type = value.type == ValueType::Counter32 ? ASN_COUNTER
                             : value.type == ValueType::Gauge32 ? ASN_GAUGE : ASN_TIMETICKS;
         snmp_set_var_typed_value(vb, type, &n, sizeof n);
@@ -167,7 +167,7 @@ void LogPdu(const netsnmp_pdu* pdu) {
     logged.nonRepeaters = static_cast<int32_t>(pdu->errstat);
     logged.maxRepetitions = static_cast<int32_t>(pdu->errindex);
     for (const netsnmp_variable_list* vb = pdu->variables; vb; vb = vb->next_variable)
-        logged.varbinds.push_back({ToOid(vb->name, vb->name_length), ToValue(vb).value_or(Value::null())});
+        logged.varbinds.push_back({ToOid(vb->name, vb->name_length), ToValue(vb).value_or(Value::Null())});
     std::fprintf(g_state.pduLog, "%s\n", FormatPduLogLine(logged).c_str());
     std::fflush(g_state.pduLog);
 }
@@ -194,7 +194,7 @@ int ExceptionType(ValueType exception) {
 
 // An injected status, or an exception value in place of the object's (SNMPv1: noSuchName).
 void SetInjected(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request, const Injection& injected) {
-    if (injected.isException())
+    if (injected.IsException())
         netsnmp_set_request_error(reqinfo, request, ExceptionType(injected.exception));
     else
         SetError(reqinfo, request, injected.status);
@@ -206,11 +206,11 @@ void AnswerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* reques
             continue;
         netsnmp_variable_list* vb = request->requestvb;
         const Oid name = ToOid(vb->name, vb->name_length);
-        if (auto injected = g_state.controls->takeError(name)) {
+        if (auto injected = g_state.controls->TakeError(name)) {
             SetInjected(reqinfo, request, *injected);
             continue;
         }
-        if (auto value = g_state.mib->get(name, NowMs()))
+        if (auto value = g_state.mib->Get(name, NowMs()))
             SetValue(vb, *value);
         else
             netsnmp_set_request_error(reqinfo, request, SNMP_NOSUCHINSTANCE);
@@ -222,10 +222,10 @@ void AnswerGetNext(const Oid& root, netsnmp_agent_request_info* reqinfo, netsnmp
         if (request->processed)
             continue;
         netsnmp_variable_list* vb = request->requestvb;
-        auto found = g_state.mib->next(ToOid(vb->name, vb->name_length), request->inclusive != 0, root, NowMs());
+        auto found = g_state.mib->Next(ToOid(vb->name, vb->name_length), request->inclusive != 0, root, NowMs());
         if (!found)
             continue;  // the agent asks the next registration
-        if (auto injected = g_state.controls->takeError(found->oid, false)) {
+        if (auto injected = g_state.controls->TakeError(found->oid, false)) {
             SetError(reqinfo, request, injected->status);
             continue;
         }
@@ -246,8 +246,8 @@ std::vector<VarBind> SetVarbinds(netsnmp_request_info* requests, std::vector<net
             continue;
         const netsnmp_variable_list* vb = request->requestvb;
         auto value = ToValue(vb);
-        convertible.push_back(value.has_value() && !value->isException());
-        varbinds.push_back({ToOid(vb->name, vb->name_length), value.value_or(Value::null())});
+        convertible.push_back(value.has_value() && !value->IsException());
+        varbinds.push_back({ToOid(vb->name, vb->name_length), value.value_or(Value::Null())});
         order.push_back(request);
     }
     return varbinds;
@@ -264,11 +264,11 @@ bool RefuseInjected(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* r
         if (request->processed)
             continue;
         netsnmp_variable_list* vb = request->requestvb;
-        const std::optional<Injection> injected = g_state.controls->takeError(ToOid(vb->name, vb->name_length));
+        const std::optional<Injection> injected = g_state.controls->TakeError(ToOid(vb->name, vb->name_length));
         if (!injected)
             continue;
-        if (!injected->isException() || RequestPdu(reqinfo)->version == SNMP_VERSION_1) {
-            SetError(reqinfo, request, injected->isException() ? NoSuchName : injected->status);
+        if (!injected->IsException() || RequestPdu(reqinfo)->version == SNMP_VERSION_1) {
+            SetError(reqinfo, request, injected->IsException() ? NoSuchName : injected->status);
             return false;
         }
         snmp_set_var_typed_value(vb, static_cast<u_char>(ExceptionType(injected->exception)), nullptr, 0);
@@ -283,7 +283,7 @@ void CheckSet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request
     std::vector<netsnmp_request_info*> order;
     std::vector<bool> convertible;
     const std::vector<VarBind> varbinds = SetVarbinds(requests, order, convertible);
-    const std::vector<int> statuses = g_state.mib->checkSet(varbinds);
+    const std::vector<int> statuses = g_state.mib->CheckSet(varbinds);
     for (size_t i = 0; i < order.size(); ++i) {
         const int status = convertible[i] ? statuses[i] : WrongType;
         if (status != NoError) {
@@ -299,7 +299,7 @@ void ApplySet(netsnmp_handler_registration* reginfo, netsnmp_agent_request_info*
     std::vector<netsnmp_request_info*> order;
     std::vector<bool> convertible;
     const std::vector<VarBind> varbinds = SetVarbinds(requests, order, convertible);
-    auto* log = new SimMib::UndoLog(g_state.mib->applySet(varbinds));
+    auto* log = new SimMib::UndoLog(g_state.mib->ApplySet(varbinds));
     const std::string name = UndoName(reginfo);
     netsnmp_agent_add_list_data(reqinfo, netsnmp_create_data_list(name.c_str(), log, FreeUndoLog));
 }
@@ -307,7 +307,7 @@ void ApplySet(netsnmp_handler_registration* reginfo, netsnmp_agent_request_info*
 void UndoSet(netsnmp_handler_registration* reginfo, netsnmp_agent_request_info* reqinfo) {
     const std::string name = UndoName(reginfo);
     if (auto* log = static_cast<SimMib::UndoLog*>(netsnmp_agent_get_list_data(reqinfo, name.c_str())))
-        g_state.mib->undo(*log);
+        g_state.mib->Undo(*log);
 }
 
 void Process(netsnmp_handler_registration* reginfo, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
@@ -363,7 +363,7 @@ void HoldExpired(unsigned int alarm, void*) {
 
 void ReleaseUnder(const Oid& prefix) {
     for (size_t i = g_state.held.size(); i-- > 0;)
-        if (i < g_state.held.size() && g_state.held[i].prefix.startsWith(prefix))
+        if (i < g_state.held.size() && g_state.held[i].prefix.StartsWith(prefix))
             ReleaseHeld(i);
 }
 
@@ -389,8 +389,8 @@ int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo, 
         const netsnmp_pdu* pdu = RequestPdu(reqinfo);
         LogPdu(pdu);
         const std::vector<Oid> oids = PduOids(pdu);
-        const bool drop = g_state.controls->takeDrop(oids);
-        if (auto rule = g_state.controls->holdFor(oids)) {
+        const bool drop = g_state.controls->TakeDrop(oids);
+        if (auto rule = g_state.controls->HoldFor(oids)) {
             Hold(*rule, drop, handler, reginfo, reqinfo, requests);
             return SNMP_ERR_NOERROR;
         }
@@ -432,7 +432,7 @@ void Reply(int fd, const std::string& text) {
 }
 
 void RunCommand(int fd, const std::string& line) {
-    CommandResult result = g_state.controls->execute(line, *g_state.mib);
+    CommandResult result = g_state.controls->Execute(line, *g_state.mib);
     if (result.release)
         ReleaseUnder(*result.release);
     Reply(fd, result.ok ? result.message : "error: " + result.message);
@@ -536,7 +536,7 @@ bool RegisterRoots() {
         netsnmp_handler_registration* registration = netsnmp_create_handler_registration(
             name.c_str(), Handle, root.data(), root.size(), HANDLER_CAN_RWRITE);
         if (!registration || netsnmp_register_handler(registration) != MIB_REGISTERED_OK) {
-            std::cerr << "qswsim: cannot serve " << ServedRoots()[i].toString() << "\n";
+            std::cerr << "qswsim: cannot serve " << ServedRoots()[i].ToString() << "\n";
             return false;
         }
     }

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
         sim::SeedSystemGroup(mib, "QSW-2126P managed switch (simulated)");
         sim::LoadScenarioFile(mib, options.scenario.empty() ? QSWSIM_DEFAULT_SCENARIO : options.scenario);
         for (const std::string& command : options.exec) {
-            sim::CommandResult result = controls.execute(command, mib);
+            sim::CommandResult result = controls.Execute(command, mib);
             if (!result.ok)
                 throw std::runtime_error("--exec \"" + command + "\": " + result.message);
         }

@@ -19,15 +19,15 @@ class InScratchDirectory : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.path());
+        std::filesystem::current_path(dir_.Path());
     }
     void TearDown() override { std::filesystem::current_path(previous_); }
     void WritePicture(const std::string& name) {
         QImage image(16, 16, QImage::Format_RGB32);
         image.fill(Qt::blue);
-        ASSERT_TRUE(image.save(QString::fromStdString(dir_.file(name)), "BMP"));
+        ASSERT_TRUE(image.save(QString::fromStdString(dir_.File(name)), "BMP"));
     }
-    void WriteBroken(const std::string& name) { std::ofstream(dir_.file(name)) << "not a picture"; }
+    void WriteBroken(const std::string& name) { std::ofstream(dir_.File(name)) << "not a picture"; }
 
     testsupport::TempDir dir_;
     std::filesystem::path previous_;

@@ -50,7 +50,7 @@ protected:
         if (!sessionStarted) {
             static testsupport::TempDir dir;
             NxSNMPSessionStartup();
-            CreateGlobalSnmpSession(dir.path());
+            CreateGlobalSnmpSession(dir.Path());
             sessionStarted = true;
         }
     }
@@ -63,13 +63,13 @@ protected:
         CatalogStartup();
         ResetSnmpDefaults();
         DefaultSNMPDevice.Address = "127.0.0.1";
-        DefaultSNMPDevice.Port = static_cast<uint16_t>(sim_->port());
-        ASSERT_EQ(sim_->control("clear"), "ok");
-        logStart_ = sim_->pduLog().size();
+        DefaultSNMPDevice.Port = static_cast<uint16_t>(sim_->Port());
+        ASSERT_EQ(sim_->Control("clear"), "ok");
+        logStart_ = sim_->PduLog().size();
     }
     void TearDown() override {
         ui::TestHooks::ClearModalDrivers();
-        sim_->control("clear");
+        sim_->Control("clear");
         CatalogExit();
     }
 
@@ -96,15 +96,15 @@ protected:
 
     // PDUs the simulator received since the test started, those starting with kind ("SET", "GET", ...) only.
     std::vector<std::string> Pdus(const std::string& kind = "") const {
-        std::vector<std::string> lines = sim_->pduLog();
+        std::vector<std::string> lines = sim_->PduLog();
         std::vector<std::string> result;
         for (size_t i = logStart_; i < lines.size(); ++i)
             if (kind.empty() || lines[i].rfind(kind + " ", 0) == 0) result.push_back(lines[i]);
         return result;
     }
-    void MarkLog() { logStart_ = sim_->pduLog().size(); }
+    void MarkLog() { logStart_ = sim_->PduLog().size(); }
 
-    static std::string Control(const std::string& command) { return sim_->control(command); }
+    static std::string Control(const std::string& command) { return sim_->Control(command); }
 
     static inline simtest::SimAgent* sim_ = nullptr;
     size_t logStart_ = 0;

@@ -45,7 +45,7 @@ HostForm::HostForm() : ui::Form(nullptr) {
 std::unique_ptr<simtest::SimAgent> StartSim(const std::vector<std::string>& scenario) {
     static testsupport::TempDir dir;
     static int count = 0;
-    const std::string path = dir.file("scenario" + std::to_string(++count) + ".scn");
+    const std::string path = dir.File("scenario" + std::to_string(++count) + ".scn");
     {
         std::ofstream out(path);
         for (const std::string& line : scenario) out << line << "\n";
@@ -54,11 +54,11 @@ std::unique_ptr<simtest::SimAgent> StartSim(const std::vector<std::string>& scen
     static bool started = false;
     if (!started) {
         NxSNMPSessionStartup();
-        CreateGlobalSnmpSession(dir.path());
+        CreateGlobalSnmpSession(dir.Path());
         started = true;
     }
     DefaultSNMPDevice.Address = "127.0.0.1";
-    DefaultSNMPDevice.Port = static_cast<uint16_t>(sim->port());
+    DefaultSNMPDevice.Port = static_cast<uint16_t>(sim->Port());
     DefaultSNMPSecurity.Version = 1;
     DefaultSNMPSecurity.ReadCommunity = "tundra";
     DefaultSNMPSecurity.WriteCommunity = "harbour";

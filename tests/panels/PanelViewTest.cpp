@@ -84,7 +84,7 @@ protected:
     // The logged PDUs of this kind ("GET", "SET") that name the PoE LED mode, from line mark of the log on.
     std::vector<std::string> PoeModePdus(const std::string& kind, size_t mark = 0) const {
         std::vector<std::string> found;
-        const std::vector<std::string> log = sim->pduLog();
+        const std::vector<std::string> log = sim->PduLog();
         for (size_t i = mark; i < log.size(); ++i)
             if (log[i].rfind(kind + " ", 0) == 0 && log[i].find(PoeModeOid) != std::string::npos)
                 found.push_back(log[i]);
@@ -147,15 +147,15 @@ TEST_F(PanelViewTest, StandaloneViewShowsItsPortsAndFollowsTheLedString) {
     EXPECT_TRUE(shot.save(QString::fromStdString(OutputPath("panel-qsw2126p.png"))));
 
     // The next poll shows a new string: port 1 turns red.
-    sim->control(std::string("remove ") + DeviceLedOid);
-    sim->control(std::string("led ") + DeviceLedOid + " 600000 2 2 0 3 2 / 5 - 4 3 1 3b 0 0 0 0 0 0 0 0 0 0 0 0 0 0 3 0 0 0 1 0");
+    sim->Control(std::string("remove ") + DeviceLedOid);
+    sim->Control(std::string("led ") + DeviceLedOid + " 600000 2 2 0 3 2 / 5 - 4 3 1 3b 0 0 0 0 0 0 0 0 0 0 0 0 0 0 3 0 0 0 1 0");
     EXPECT_TRUE(RunUntil([&] { return Led(leds, view->LedPanel("LedPanel1"))->Colour == Red; }));
 }
 
 TEST_F(PanelViewTest, ComboLedsSitAtTheConnectorTheProbeFoundLinked) {
     sim = StartSim(StandaloneScenario(2));
     // Port 22's fibre side does not answer: it must not take port 21's "link-pass".
-    sim->control(std::string("drop ") + LinkStatusOid + ".22.2 4");
+    sim->Control(std::string("drop ") + LinkStatusOid + ".22.2 4");
     auto* view = Build<TPanelQSW2126Form>();
     EXPECT_EQ(view->ComboFlags[0], 1);
     EXPECT_EQ(view->ComboFlags[1], 0);
@@ -222,7 +222,7 @@ TEST_F(PanelViewTest, PoeModeEnabledShowsThePoeSetAndAClickTurnsItOff) {
 
     view->Image3->Click();
     EXPECT_TRUE(RunUntil([&] {
-        for (const std::string& line : sim->pduLog())
+        for (const std::string& line : sim->PduLog())
             if (line.rfind("SET", 0) == 0 && line.find(std::string(PoeModeOid) + ".1=INTEGER:2") != std::string::npos)
                 return true;
         return false;
@@ -237,11 +237,11 @@ TEST_F(PanelViewTest, PoeToggleFlipsTheModeTheSwitchReportsAtTheClick) {
     auto* view = Build<TPanelQSW2126PForm>();
     ASSERT_TRUE(RunUntil([&] { return view->cmbxPOE->Text() == "disabled" && !view->PoeModeRequest->Busy; }));
     ASSERT_TRUE(view->Timer1->Enabled());
-    ASSERT_EQ(sim->control(std::string("set-rw ") + PoeModeOid + ".1 int 1"), "ok");
-    ASSERT_EQ(sim->control(std::string("hold ") + PoeModeOid + " 300"), "ok");
+    ASSERT_EQ(sim->Control(std::string("set-rw ") + PoeModeOid + ".1 int 1"), "ok");
+    ASSERT_EQ(sim->Control(std::string("hold ") + PoeModeOid + " 300"), "ok");
     FireTimer(view->Timer1);
     ASSERT_TRUE(view->PoeModeRequest->Busy);
-    const size_t mark = sim->pduLog().size();
+    const size_t mark = sim->PduLog().size();
     bool ranWhileWaiting = false;
     QObject context;
     QTimer::singleShot(50, &context, [&] { ranWhileWaiting = !view->Timer1->Enabled(); });
@@ -260,7 +260,7 @@ TEST_F(PanelViewTest, PoeToggleFlipsTheModeTheSwitchReportsAtTheClick) {
 // (the mode is not known), and the 2-second refresh goes on and picks the mode up once the switch answers.
 TEST_F(PanelViewTest, FailedPoeModeReadsKeepTheNormalSetAndTheRefreshRunning) {
     sim = StartSim(StandaloneScenario(1));
-    ASSERT_EQ(sim->control(std::string("error ") + PoeModeOid + " genErr"), "ok");
+    ASSERT_EQ(sim->Control(std::string("error ") + PoeModeOid + " genErr"), "ok");
     auto* view = Build<TPanelQSW2126PForm>();
     ASSERT_TRUE(RunUntil([&] { return !view->PoeModeRequest->Busy && view->Memo1->Lines().Count() > 0; }));
     EXPECT_EQ(view->cmbxPOE->ItemIndex(), -1);
@@ -277,7 +277,7 @@ TEST_F(PanelViewTest, FailedPoeModeReadsKeepTheNormalSetAndTheRefreshRunning) {
     ASSERT_TRUE(RunUntil([&] { return !view->PoeModeRequest->Busy; }));
     EXPECT_TRUE(PoeModePdus("SET").empty());
 
-    ASSERT_EQ(sim->control("clear"), "ok");
+    ASSERT_EQ(sim->Control("clear"), "ok");
     FireTimer(view->Timer1);
     ASSERT_TRUE(RunUntil([&] { return view->cmbxPOE->Text() == "enabled"; }));
     FireTimer(view->Timer1);
@@ -308,7 +308,7 @@ TEST_F(PanelViewTest, ViewFreedWhileAToggleWaitsEndsTheToggleQuietly) {
     sim = StartSim(StandaloneScenario(2));
     auto* view = Build<TPanelQSW2126PForm>();
     ASSERT_TRUE(RunUntil([&] { return !view->PoeModeRequest->Busy; }));
-    ASSERT_EQ(sim->control(std::string("hold ") + PoeModeOid + " 400"), "ok");
+    ASSERT_EQ(sim->Control(std::string("hold ") + PoeModeOid + " 400"), "ok");
     const std::weak_ptr<void> life = view->LifeToken();
     QObject context;
     QTimer::singleShot(50, &context, [&] {
@@ -316,7 +316,7 @@ TEST_F(PanelViewTest, ViewFreedWhileAToggleWaitsEndsTheToggleQuietly) {
         view->FormClose(view, action);
         delete view;
     });
-    const size_t mark = sim->pduLog().size();
+    const size_t mark = sim->PduLog().size();
     view->Image3->Click();
     EXPECT_TRUE(life.expired());
     Pump(600);
@@ -327,7 +327,7 @@ TEST_F(PanelViewTest, ClosingWaitsForTheOutstandingPollThenFreesTheRequests) {
     sim = StartSim(StandaloneScenario(2));
     auto* view = Build<TPanelQSW2126Form>();
     ASSERT_TRUE(RunUntil([&] { return !view->LedRequest->Busy; }));
-    sim->control("hold 1.3.6.1.4.1.32473.11.70.7.2.1.1.6 800");
+    sim->Control("hold 1.3.6.1.4.1.32473.11.70.7.2.1.1.6 800");
     view->LedRequest->Refresh();
     ASSERT_TRUE(view->LedRequest->Busy);
     ui::CloseAction action = ui::caHide;
@@ -406,7 +406,7 @@ TEST_F(PanelViewTest, PortPictureViewShowsItsUnitNumberUpToTwelve) {
 
 TEST_F(PanelViewTest, UnansweredPollLeavesTheLedsDarkAndReportsInTheStatusPanel) {
     sim = StartSim(StandaloneScenario(2));
-    sim->control("drop 1.3.6.1.4.1.32473.11.70.7.2.1.1.6 2");  // the first poll and its resend
+    sim->Control("drop 1.3.6.1.4.1.32473.11.70.7.2.1.1.6 2");  // the first poll and its resend
     auto* view = Build<TPanelQSW2126Form>();
     ASSERT_EQ(host->buttons.size(), 28u);
     ASSERT_TRUE(RunUntil([&] { return !host->LedStatusPanel()->Text().empty(); }, 20));

@@ -79,18 +79,18 @@ protected:
     testsupport::TempDir configDir;
 
     void WriteSettings(const std::string& address, const std::string& text) {
-        std::ofstream(DeviceConfigFilePath(configDir.path(), address)) << text;
+        std::ofstream(DeviceConfigFilePath(configDir.Path(), address)) << text;
     }
     Fields Run(const std::vector<std::string>& arguments, DeviceDefaults defaults = SessionDefaults()) {
         DeviceSettingTextList texts;
-        ApplyCommandLine(arguments, configDir.path(), defaults, texts);
+        ApplyCommandLine(arguments, configDir.Path(), defaults, texts);
         return Describe(defaults, texts);
     }
     std::string ErrorOf(const std::vector<std::string>& arguments) {
         DeviceDefaults defaults = SessionDefaults();
         DeviceSettingTextList texts;
         try {
-            ApplyCommandLine(arguments, configDir.path(), defaults, texts);
+            ApplyCommandLine(arguments, configDir.Path(), defaults, texts);
         } catch (const Exception& error) {
             return error.Message;
         }
@@ -159,7 +159,7 @@ TEST_F(DeviceStartupTest, CommandLinesGiveTheirDeviceDefaults) {
     };
     for (const CommandLineCase& c : cases) {
         SCOPED_TRACE(c.name);
-        std::filesystem::remove(DeviceConfigFilePath(configDir.path(), "10.0.0.1"));
+        std::filesystem::remove(DeviceConfigFilePath(configDir.Path(), "10.0.0.1"));
         if (c.file) WriteSettings("10.0.0.1", c.file);
         const Fields actual = Run(c.arguments);
         for (const auto& [field, value] : c.expected) EXPECT_EQ(actual.at(field), value) << field;
@@ -183,7 +183,7 @@ TEST_F(DeviceStartupTest, WithoutConfigurationDirectoryTheFileIsTheAddressAlone)
 }
 
 TEST_F(DeviceStartupTest, ASettingsFileWithABadIntegerNamesTheFileAndTheKey) {
-    const std::string path = DeviceConfigFilePath(configDir.path(), "10.0.0.1");
+    const std::string path = DeviceConfigFilePath(configDir.Path(), "10.0.0.1");
     struct Case {
         const char* removed;      // key left out of the v3 file
         const char* replacement;  // or a line put in its place

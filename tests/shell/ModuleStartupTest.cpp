@@ -22,7 +22,7 @@ void WriteFile(const std::string& path, const std::string& text) {
 class ModuleStartupTest : public ::testing::Test {
 protected:
     testsupport::TempDir dir;
-    std::string registryFile = dir.file("registry.ini");
+    std::string registryFile = dir.File("registry.ini");
     MessageTablesGuard savedTables;
 };
 
@@ -52,7 +52,7 @@ TEST_F(ModuleStartupTest, AMissingModuleKeyOpensEmptyAndWritesNothing) {
     host::Registry none("");
     EXPECT_TRUE(ReadModuleKey(none).Opened);
 
-    host::Registry unreadable(dir.path());
+    host::Registry unreadable(dir.Path());
     const ModuleKey closed = ReadModuleKey(unreadable);
     EXPECT_FALSE(closed.Opened);
     EXPECT_EQ(closed.ModulePath, "");
@@ -94,7 +94,7 @@ TEST_F(ModuleStartupTest, TheConfigurationDirectoryComesFromTheHostKeys) {
 }
 
 TEST_F(ModuleStartupTest, MessageFilesReplaceTheirTables) {
-    const std::string moduleDir = dir.file("module") + "/";
+    const std::string moduleDir = dir.File("module") + "/";
     struct Case {
         const char* file;
         NxMessageTable& table;
@@ -115,7 +115,7 @@ TEST_F(ModuleStartupTest, MessageFilesReplaceTheirTables) {
 
 TEST_F(ModuleStartupTest, AMissingMessageDirectoryLeavesTheBuiltInTexts) {
     const std::string common = CommonErrorMessages[0], status = SnmpStatusTemplates[0];
-    LoadModuleMessageFiles(dir.file("nowhere") + "/");
+    LoadModuleMessageFiles(dir.File("nowhere") + "/");
     EXPECT_EQ(CommonErrorMessages[0], common);
     EXPECT_EQ(SnmpStatusTemplates[0], status);
     // An empty directory means the current one; the test runs where there is no errmsg folder.

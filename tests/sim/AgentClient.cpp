@@ -8,7 +8,7 @@ using snmp::Oid;
 using snmp::Pdu;
 using snmp::Value;
 
-Oid O(const std::string& text) { return *Oid::parse(text); }
+Oid O(const std::string& text) { return *Oid::Parse(text); }
 
 std::vector<std::string> ReadArgs(const std::string& version) {
     if (version == "v3-SHA")
@@ -28,13 +28,13 @@ ToolResult Tool(const std::string& tool, std::vector<std::string> credentials, c
                 const std::vector<std::string>& args) {
     std::vector<std::string> argv = {"/usr/bin/" + tool, "-On", "-t", "5", "-r", "1"};
     argv.insert(argv.end(), credentials.begin(), credentials.end());
-    argv.push_back(agent.endpoint());
+    argv.push_back(agent.Endpoint());
     argv.insert(argv.end(), args.begin(), args.end());
     return RunProgram(argv);
 }
 
 Adapter::Adapter(const SimAgent& agent, uint8_t version) {
-    target.address = snmp::UdpAddress("127.0.0.1", static_cast<uint16_t>(agent.port()));
+    target.address = snmp::UdpAddress("127.0.0.1", static_cast<uint16_t>(agent.Port()));
     target.version = version;
     target.timeout = 500;
     target.retries = 1;
@@ -42,17 +42,17 @@ Adapter::Adapter(const SimAgent& agent, uint8_t version) {
     target.writeCommunity = "harbour";
 }
 
-std::vector<snmp::VarBind> Adapter::walk(const std::string& prefix) {
+std::vector<snmp::VarBind> Adapter::Walk(const std::string& prefix) {
     std::vector<snmp::VarBind> rows;
     const Oid root = O(prefix);
     Oid cursor = root;
     while (true) {
         Pdu pdu;
-        pdu.varbinds.push_back({cursor, Value::null()});
-        if (session.getNext(pdu, target) != 0 || pdu.varbinds.empty())
+        pdu.varbinds.push_back({cursor, Value::Null()});
+        if (session.GetNext(pdu, target) != 0 || pdu.varbinds.empty())
             break;
         const snmp::VarBind& vb = pdu.varbinds.front();
-        if (!vb.oid.startsWith(root) || vb.value.isException())
+        if (!vb.oid.StartsWith(root) || vb.value.IsException())
             break;
         rows.push_back(vb);
         cursor = vb.oid;
@@ -60,18 +60,18 @@ std::vector<snmp::VarBind> Adapter::walk(const std::string& prefix) {
     return rows;
 }
 
-std::optional<Value> Adapter::get(const std::string& oid) {
+std::optional<Value> Adapter::Get(const std::string& oid) {
     Pdu pdu;
-    pdu.varbinds.push_back({O(oid), Value::null()});
-    if (session.get(pdu, target) != 0 || pdu.varbinds.size() != 1 || pdu.varbinds[0].value.isException())
+    pdu.varbinds.push_back({O(oid), Value::Null()});
+    if (session.Get(pdu, target) != 0 || pdu.varbinds.size() != 1 || pdu.varbinds[0].value.IsException())
         return std::nullopt;
     return pdu.varbinds[0].value;
 }
 
-int Adapter::set(std::vector<snmp::VarBind> varbinds, int* errorIndex) {
+int Adapter::Set(std::vector<snmp::VarBind> varbinds, int* errorIndex) {
     Pdu pdu;
     pdu.varbinds = std::move(varbinds);
-    int result = session.set(pdu, target);
+    int result = session.Set(pdu, target);
     if (errorIndex)
         *errorIndex = pdu.errorIndex;
     return result;
@@ -80,7 +80,7 @@ int Adapter::set(std::vector<snmp::VarBind> varbinds, int* errorIndex) {
 std::vector<std::string> Names(const std::vector<snmp::VarBind>& rows) {
     std::vector<std::string> names;
     for (const snmp::VarBind& vb : rows)
-        names.push_back(vb.oid.toString());
+        names.push_back(vb.oid.ToString());
     return names;
 }
 

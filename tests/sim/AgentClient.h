@@ -25,11 +25,11 @@ public:
     explicit Adapter(const SimAgent& agent, uint8_t version = snmp::Version2c);
 
     // Every varbind under the prefix, walked with GET-NEXT.
-    std::vector<snmp::VarBind> walk(const std::string& prefix);
+    std::vector<snmp::VarBind> Walk(const std::string& prefix);
     // The value, or nullopt for an error or an exception.
-    std::optional<snmp::Value> get(const std::string& oid);
+    std::optional<snmp::Value> Get(const std::string& oid);
     // The result of a SET: 0 or the agent's error status; errorIndex receives the failed varbind's position.
-    int set(std::vector<snmp::VarBind> varbinds, int* errorIndex = nullptr);
+    int Set(std::vector<snmp::VarBind> varbinds, int* errorIndex = nullptr);
 
     int status = -1;
     snmp::Session session{status};

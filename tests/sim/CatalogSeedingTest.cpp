@@ -14,7 +14,7 @@ namespace {
 
 using snmp::Oid;
 
-Oid O(const std::string& text) { return *Oid::parse(text); }
+Oid O(const std::string& text) { return *Oid::Parse(text); }
 
 bool Blank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
@@ -36,9 +36,9 @@ protected:
         delete tables_;
     }
 
-    size_t objectsUnder(const Oid& prefix) const {
+    size_t ObjectsUnder(const Oid& prefix) const {
         size_t count = 0;
-        for (auto it = mib_->objects().lower_bound(prefix); it != mib_->objects().end() && it->first.startsWith(prefix); ++it)
+        for (auto it = mib_->Objects().lower_bound(prefix); it != mib_->Objects().end() && it->first.StartsWith(prefix); ++it)
             ++count;
         return count;
     }
@@ -60,10 +60,10 @@ TEST_F(CatalogSeeding, EveryReadableObjectOfEveryTableIsServed) {
             if (Blank(column.oid) || (column.access & ~implied) == notaccess)
                 continue;
             const Oid oid = O(column.oid);
-            ASSERT_TRUE(mib_->findDef(oid)) << table.label << " " << column.oid;
-            EXPECT_GE(objectsUnder(oid), 1u) << table.label << " " << column.oid;
-            if (table.kind == SVT_SV && !mib_->findDef(oid)->entry) {
-                EXPECT_TRUE(mib_->find(Oid(oid).append(0))) << "scalars sit at .0: " << column.oid;
+            ASSERT_TRUE(mib_->FindDef(oid)) << table.label << " " << column.oid;
+            EXPECT_GE(ObjectsUnder(oid), 1u) << table.label << " " << column.oid;
+            if (table.kind == SVT_SV && !mib_->FindDef(oid)->entry) {
+                EXPECT_TRUE(mib_->Find(Oid(oid).Append(0))) << "scalars sit at .0: " << column.oid;
             }
         }
     }
@@ -73,17 +73,17 @@ TEST_F(CatalogSeeding, RowStatusColumnsAreKnownByTheirOptionLists) {
     int rowStatusColumns = 0;
     for (const SeedTable& table : *tables_)
         for (const SeedColumn& column : table.columns)
-            if (const ColumnDef* def = Blank(column.oid) ? nullptr : mib_->findDef(O(column.oid)); def && def->rowStatus)
+            if (const ColumnDef* def = Blank(column.oid) ? nullptr : mib_->FindDef(O(column.oid)); def && def->rowStatus)
                 ++rowStatusColumns;
     EXPECT_GT(rowStatusColumns, 50);
-    EXPECT_TRUE(mib_->findDef(O("1.3.6.1.4.1.32473.12.15.2.3.1.24"))->rowStatus);
-    EXPECT_TRUE(mib_->findDef(O("1.3.6.1.6.3.12.1.2.1.9"))->rowStatus);
+    EXPECT_TRUE(mib_->FindDef(O("1.3.6.1.4.1.32473.12.15.2.3.1.24"))->rowStatus);
+    EXPECT_TRUE(mib_->FindDef(O("1.3.6.1.6.3.12.1.2.1.9"))->rowStatus);
 }
 
 TEST_F(CatalogSeeding, ImpliedStringIndexesCarryNoLength) {
     // The SNMP target address table is indexed by an IMPLIED name: "row1" is 114.111.119.49.
-    EXPECT_TRUE(mib_->find(O("1.3.6.1.6.3.12.1.2.1.9.114.111.119.49")));
-    EXPECT_FALSE(mib_->find(O("1.3.6.1.6.3.12.1.2.1.9.4.114.111.119.49")));
+    EXPECT_TRUE(mib_->Find(O("1.3.6.1.6.3.12.1.2.1.9.114.111.119.49")));
+    EXPECT_FALSE(mib_->Find(O("1.3.6.1.6.3.12.1.2.1.9.4.114.111.119.49")));
 }
 
 TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
@@ -96,12 +96,12 @@ TEST_F(CatalogSeeding, TheMainWindowsObjectsHaveTheirTypes) {
         {"1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5", false},
     };
     for (const Case& c : cases) {
-        const ColumnDef* def = mib_->findDef(O(c.oid));
+        const ColumnDef* def = mib_->FindDef(O(c.oid));
         ASSERT_TRUE(def) << c.oid;
         EXPECT_EQ(def->writable, c.writable) << c.oid;
     }
     // The port table is indexed by port and medium.
-    EXPECT_TRUE(mib_->find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
+    EXPECT_TRUE(mib_->Find(O("1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5.2.2")));
 }
 
 int LeadingNotAccessible(MibObjectTable table) {
@@ -128,24 +128,24 @@ TEST_F(CatalogSeeding, SeededRowsReadBackThroughTheProjectsConversions) {
             if (Blank(vars.GetVar(column)->Oid) || !vars.IsReadable(column))
                 continue;
             const Oid columnOid = O(vars.GetVar(column)->Oid);
-            for (auto it = mib_->objects().upper_bound(columnOid);
-                 it != mib_->objects().end() && it->first.startsWith(columnOid); ++it) {
-                const std::string instance = InstanceBelow(it->first, columnOid).toString();
+            for (auto it = mib_->Objects().upper_bound(columnOid);
+                 it != mib_->Objects().end() && it->first.StartsWith(columnOid); ++it) {
+                const std::string instance = InstanceBelow(it->first, columnOid).ToString();
                 try {
                     VbToValue(vars, column, {it->first, it->second.value});
                     const std::string answered = vars.GetVar(column)->Value;
                     if (keys > 0) {
                         SplitInstance(vars, instance);
                         const std::string joined = JoinInstance(vars);
-                        EXPECT_EQ(instance.substr(0, joined.size()), joined) << table.Label << " " << it->first.toString();
+                        EXPECT_EQ(instance.substr(0, joined.size()), joined) << table.Label << " " << it->first.ToString();
                     }
                     if (column < keys) {
-                        EXPECT_EQ(answered, vars.GetVar(column)->Value) << table.Label << " " << it->first.toString();
+                        EXPECT_EQ(answered, vars.GetVar(column)->Value) << table.Label << " " << it->first.ToString();
                         ++readableKeys;
                     }
                     ++rows;
                 } catch (const Exception& error) {
-                    ADD_FAILURE() << table.Label << " " << it->first.toString() << ": " << error.Message;
+                    ADD_FAILURE() << table.Label << " " << it->first.ToString() << ": " << error.Message;
                 }
             }
         }
@@ -172,12 +172,12 @@ TEST_F(CatalogSeeding, KeyCountsShapeTheInstances) {
         {"1.3.6.1.4.1.32473.12.26.4.1.1.4", "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.2.0.80.67.0.0.2.4.114.111.119.50"},
     };
     for (const Case& c : cases)
-        EXPECT_TRUE(mib_->find(O(c.column).append(O(c.instance)))) << c.column << "." << c.instance;
+        EXPECT_TRUE(mib_->Find(O(c.column).Append(O(c.instance)))) << c.column << "." << c.instance;
     EXPECT_EQ(TableKeyCountOf("1.3.6.1.4.1.32473.12.39.1.19.1"), 4);
     EXPECT_EQ(TableKeyCountOf("no such label"), 0);
     // The read-only key columns answer their part of the instance.
-    EXPECT_EQ(mib_->get(O("1.3.6.1.4.1.32473.12.3.6.1.1.1.0.80.67.0.0.2.2"), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
-    EXPECT_EQ(mib_->get(O("1.3.6.1.4.1.32473.12.39.1.19.1.4.10.0.0.3.10.0.0.3.3.3"), 0)->asInt32(), 3);
+    EXPECT_EQ(mib_->Get(O("1.3.6.1.4.1.32473.12.3.6.1.1.1.0.80.67.0.0.2.2"), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
+    EXPECT_EQ(mib_->Get(O("1.3.6.1.4.1.32473.12.39.1.19.1.4.10.0.0.3.10.0.0.3.3.3"), 0)->AsInt32(), 3);
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 using snmp::Oid;
 using snmp::ValueType;
 
-Oid O(const std::string& text) { return *Oid::parse(text); }
+Oid O(const std::string& text) { return *Oid::Parse(text); }
 
 const std::string E = "1.3.6.1.4.1.32473.";
 
@@ -33,9 +33,9 @@ const std::vector<std::string> kRowStatusTexts = {"active", "notInService", "not
 std::vector<std::string> InstancesOf(const SimMib& mib, const std::string& column) {
     std::vector<std::string> out;
     const Oid prefix = O(column);
-    for (const auto& [oid, object] : mib.objects())
-        if (oid.startsWith(prefix) && oid.size() > prefix.size())
-            out.push_back(InstanceBelow(oid, prefix).toString());
+    for (const auto& [oid, object] : mib.Objects())
+        if (oid.StartsWith(prefix) && oid.size() > prefix.size())
+            out.push_back(InstanceBelow(oid, prefix).ToString());
     return out;
 }
 
@@ -113,20 +113,20 @@ TEST(Seeding, ReadableKeyColumnsAnswerTheirPartOfTheInstanceAlsoInCreatedRows) {
     SimMib mib;
     SeedTables(mib, {table});
     const std::string row2 = "10.0.0.2.4.114.111.119.50.2.0.80.67.0.0.2";
-    EXPECT_EQ(mib.get(O(E + "9.1.1.2." + row2), 0)->bytes, "row2");
-    EXPECT_EQ(mib.get(O(E + "9.1.1.3." + row2), 0)->type, ValueType::Counter32);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.3." + row2), 0)->asUInt32(), 2u);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.4." + row2), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.2." + row2), 0)->bytes, "row2");
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.3." + row2), 0)->type, ValueType::Counter32);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.3." + row2), 0)->AsUInt32(), 2u);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.4." + row2), 0)->bytes, std::string("\x00\x50\x43\x00\x00\x02", 6));
     const std::string created = "192.168.1.9.2.104.105.77.0.1.2.3.4.5";
-    const std::vector<snmp::VarBind> set = {{O(E + "9.1.1.5." + created), snmp::Value::integer(CreateAndGo)}};
-    ASSERT_EQ(mib.checkSet(set), std::vector<int>{NoError});
-    mib.applySet(set);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.2." + created), 0)->bytes, "hi");
-    EXPECT_EQ(mib.get(O(E + "9.1.1.3." + created), 0)->asUInt32(), 77u);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.4." + created), 0)->bytes, std::string("\x00\x01\x02\x03\x04\x05", 6));
+    const std::vector<snmp::VarBind> set = {{O(E + "9.1.1.5." + created), snmp::Value::Integer(CreateAndGo)}};
+    ASSERT_EQ(mib.CheckSet(set), std::vector<int>{NoError});
+    mib.ApplySet(set);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.2." + created), 0)->bytes, "hi");
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.3." + created), 0)->AsUInt32(), 77u);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.4." + created), 0)->bytes, std::string("\x00\x01\x02\x03\x04\x05", 6));
     // An instance too short for the index: the key columns take seeded values.
-    ASSERT_TRUE(mib.addRow(O(E + "9.1.1"), O("10.0.0.7")));
-    EXPECT_TRUE(mib.find(O(E + "9.1.1.2.10.0.0.7")));
+    ASSERT_TRUE(mib.AddRow(O(E + "9.1.1"), O("10.0.0.7")));
+    EXPECT_TRUE(mib.Find(O(E + "9.1.1.2.10.0.0.7")));
 }
 
 TEST(Seeding, ValuesFitSyntaxAndOptionList) {
@@ -145,21 +145,21 @@ TEST(Seeding, ValuesFitSyntaxAndOptionList) {
     table.columns.push_back(oidColumn);
     SimMib mib;
     SeedTables(mib, {table});
-    EXPECT_EQ(mib.get(O(E + "9.1.1.2.1"), 0)->asInt32(), 2);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.2.2"), 0)->asInt32(), 3);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.2.3"), 0)->asInt32(), 2);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.3.2"), 0)->bytes, "Caption 2");
-    EXPECT_EQ(mib.get(O(E + "9.1.1.4.1"), 0)->type, ValueType::IpAddress);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.4.1"), 0)->bytes.size(), 4u);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.5.1"), 0)->bytes.size(), 6u);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.6.1"), 0)->type, ValueType::Counter64);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.7.1"), 0)->bytes.size(), 16u);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.8.3"), 0)->asInt32(), Active);
-    EXPECT_EQ(mib.get(O(E + "9.1.1.9.1"), 0)->oid, O("1.3.6.1.6.3.10.1.1.2"));
-    EXPECT_FALSE(mib.find(O(E + "9.1.1.1.1"))) << "index columns are not served";
-    EXPECT_TRUE(mib.find(O(E + "9.1.1.4.1"))->writable);
-    EXPECT_FALSE(mib.find(O(E + "9.1.1.5.1"))->writable);
-    EXPECT_TRUE(mib.typeOf(O(E + "9.1.1.8.7"))->rowStatus);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.2.1"), 0)->AsInt32(), 2);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.2.2"), 0)->AsInt32(), 3);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.2.3"), 0)->AsInt32(), 2);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.3.2"), 0)->bytes, "Caption 2");
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.4.1"), 0)->type, ValueType::IpAddress);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.4.1"), 0)->bytes.size(), 4u);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.5.1"), 0)->bytes.size(), 6u);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.6.1"), 0)->type, ValueType::Counter64);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.7.1"), 0)->bytes.size(), 16u);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.8.3"), 0)->AsInt32(), Active);
+    EXPECT_EQ(mib.Get(O(E + "9.1.1.9.1"), 0)->oid, O("1.3.6.1.6.3.10.1.1.2"));
+    EXPECT_FALSE(mib.Find(O(E + "9.1.1.1.1"))) << "index columns are not served";
+    EXPECT_TRUE(mib.Find(O(E + "9.1.1.4.1"))->writable);
+    EXPECT_FALSE(mib.Find(O(E + "9.1.1.5.1"))->writable);
+    EXPECT_TRUE(mib.TypeOf(O(E + "9.1.1.8.7"))->rowStatus);
 }
 
 TEST(Seeding, RowStatusListsAreRecognisedWhateverTheirCase) {
@@ -173,10 +173,10 @@ TEST(Seeding, RowStatusListsAreRecognisedWhateverTheirCase) {
     }};
     SimMib mib;
     SeedTables(mib, {table});
-    EXPECT_TRUE(mib.findDef(O(E + "9.1.1.2"))->rowStatus);
-    EXPECT_TRUE(mib.findDef(O(E + "9.1.1.3"))->rowStatus);
-    EXPECT_TRUE(mib.findDef(O(E + "9.1.1.4"))->rowStatus);
-    EXPECT_FALSE(mib.findDef(O(E + "9.1.1.5"))->rowStatus);
+    EXPECT_TRUE(mib.FindDef(O(E + "9.1.1.2"))->rowStatus);
+    EXPECT_TRUE(mib.FindDef(O(E + "9.1.1.3"))->rowStatus);
+    EXPECT_TRUE(mib.FindDef(O(E + "9.1.1.4"))->rowStatus);
+    EXPECT_FALSE(mib.FindDef(O(E + "9.1.1.5"))->rowStatus);
 }
 
 TEST(Seeding, ScalarsSitAtDotZeroOnce) {
@@ -185,8 +185,8 @@ TEST(Seeding, ScalarsSitAtDotZeroOnce) {
     const SeedTable b{"b", SVT_SV, {Col(E + "12.15.1.2", sxInteger, readonly)}};
     SimMib mib;
     SeedTables(mib, {a, b});
-    EXPECT_EQ(mib.get(O(E + "12.15.1.2.0"), 0)->asInt32(), 0);
-    EXPECT_TRUE(mib.find(O(E + "12.15.1.2.0"))->writable) << "the first table that names an object defines it";
+    EXPECT_EQ(mib.Get(O(E + "12.15.1.2.0"), 0)->AsInt32(), 0);
+    EXPECT_TRUE(mib.Find(O(E + "12.15.1.2.0"))->writable) << "the first table that names an object defines it";
     EXPECT_EQ(mib.size(), 2u);
 }
 
@@ -221,11 +221,11 @@ TEST(Seeding, UnusableRecordsAreReported) {
 TEST(Seeding, SystemGroupHasWritableContactNameAndLocation) {
     SimMib mib;
     SeedSystemGroup(mib, "QSW-2126P");
-    EXPECT_EQ(mib.get(O("1.3.6.1.2.1.1.1.0"), 0)->bytes, "QSW-2126P");
-    EXPECT_EQ(mib.get(O("1.3.6.1.2.1.1.3.0"), 1230)->asUInt32(), 123u);
+    EXPECT_EQ(mib.Get(O("1.3.6.1.2.1.1.1.0"), 0)->bytes, "QSW-2126P");
+    EXPECT_EQ(mib.Get(O("1.3.6.1.2.1.1.3.0"), 1230)->AsUInt32(), 123u);
     const std::set<std::string> writable = {"1.3.6.1.2.1.1.4.0", "1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.1.6.0"};
-    for (const auto& [oid, object] : mib.objects())
-        EXPECT_EQ(object.writable, writable.count(oid.toString()) == 1) << oid.toString();
+    for (const auto& [oid, object] : mib.Objects())
+        EXPECT_EQ(object.writable, writable.count(oid.ToString()) == 1) << oid.ToString();
 }
 
 } // namespace

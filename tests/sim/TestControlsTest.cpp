@@ -11,7 +11,7 @@ namespace {
 using snmp::Oid;
 using snmp::Value;
 
-Oid O(const std::string& text) { return *Oid::parse(text); }
+Oid O(const std::string& text) { return *Oid::Parse(text); }
 
 TEST(TestControls, CommandsAnswerOkOrSayWhatIsWrong) {
     SimMib mib;
@@ -25,7 +25,7 @@ TEST(TestControls, CommandsAnswerOkOrSayWhatIsWrong) {
         {"set 1.3.6.1.2.1.1.4.0 str x", true}, {"frobnicate", false},
     };
     for (const Case& c : cases) {
-        CommandResult result = controls.execute(c.line, mib);
+        CommandResult result = controls.Execute(c.line, mib);
         EXPECT_EQ(result.ok, c.ok) << c.line << ": " << result.message;
         EXPECT_EQ(result.message == "ok", c.ok) << c.line;
     }
@@ -34,52 +34,52 @@ TEST(TestControls, CommandsAnswerOkOrSayWhatIsWrong) {
 TEST(TestControls, HoldsMatchAPrefixUntilReleased) {
     SimMib mib;
     TestControls controls;
-    controls.execute("hold 1.3.6.1.4.1.32473.12.11 500", mib);
-    EXPECT_FALSE(controls.holdFor({O("1.3.6.1.2.1.1.1.0")}));
-    auto rule = controls.holdFor({O("1.3.6.1.2.1.1.1.0"), O("1.3.6.1.4.1.32473.12.11.1.2.0")});
+    controls.Execute("hold 1.3.6.1.4.1.32473.12.11 500", mib);
+    EXPECT_FALSE(controls.HoldFor({O("1.3.6.1.2.1.1.1.0")}));
+    auto rule = controls.HoldFor({O("1.3.6.1.2.1.1.1.0"), O("1.3.6.1.4.1.32473.12.11.1.2.0")});
     ASSERT_TRUE(rule);
     EXPECT_EQ(rule->ms, 500);
-    CommandResult released = controls.execute("release 1.3.6.1.4.1.32473", mib);
+    CommandResult released = controls.Execute("release 1.3.6.1.4.1.32473", mib);
     EXPECT_EQ(released.release, O("1.3.6.1.4.1.32473"));
-    EXPECT_FALSE(controls.holdFor({O("1.3.6.1.4.1.32473.12.11.1.2.0")}));
+    EXPECT_FALSE(controls.HoldFor({O("1.3.6.1.4.1.32473.12.11.1.2.0")}));
 }
 
 TEST(TestControls, ErrorsAndDropsAreUsedUpByTheirCount) {
     SimMib mib;
     TestControls controls;
-    controls.execute("error 1.3.6.1.2.1.1.5 notWritable 2", mib);
-    controls.execute("drop 1.3.6.1.2.1.1.6", mib);
+    controls.Execute("error 1.3.6.1.2.1.1.5 notWritable 2", mib);
+    controls.Execute("drop 1.3.6.1.2.1.1.6", mib);
     auto status = [&](const char* oid) {
-        auto injected = controls.takeError(O(oid));
+        auto injected = controls.TakeError(O(oid));
         return injected ? std::optional<int>(injected->status) : std::nullopt;
     };
     EXPECT_FALSE(status("1.3.6.1.2.1.1.4.0"));
     EXPECT_EQ(status("1.3.6.1.2.1.1.5.0"), NotWritable);
     EXPECT_EQ(status("1.3.6.1.2.1.1.5.0"), NotWritable);
     EXPECT_FALSE(status("1.3.6.1.2.1.1.5.0"));
-    EXPECT_TRUE(controls.takeDrop({O("1.3.6.1.2.1.1.6.0")}));
-    EXPECT_FALSE(controls.takeDrop({O("1.3.6.1.2.1.1.6.0")}));
-    controls.execute("error 1.3.6.1.2.1.1 genErr", mib);
+    EXPECT_TRUE(controls.TakeDrop({O("1.3.6.1.2.1.1.6.0")}));
+    EXPECT_FALSE(controls.TakeDrop({O("1.3.6.1.2.1.1.6.0")}));
+    controls.Execute("error 1.3.6.1.2.1.1 genErr", mib);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(status("1.3.6.1.2.1.1.1.0"), GenErr);
-    controls.execute("clear", mib);
-    EXPECT_FALSE(controls.takeError(O("1.3.6.1.2.1.1.1.0")));
+    controls.Execute("clear", mib);
+    EXPECT_FALSE(controls.TakeError(O("1.3.6.1.2.1.1.1.0")));
 }
 
 TEST(TestControls, ExceptionRulesAnswerNoErrorAndSkipGetNext) {
     SimMib mib;
     TestControls controls;
-    ASSERT_TRUE(controls.execute("error 1.3.6.1.4.1.32473.12 noSuchInstance 2", mib).ok);
-    ASSERT_TRUE(controls.execute("error 1.3.6.1.4.1.32473.11 noSuchObject", mib).ok);
-    EXPECT_FALSE(controls.takeError(O("1.3.6.1.4.1.32473.12.1.0"), false)) << "a GET-NEXT passes it by, uncounted";
+    ASSERT_TRUE(controls.Execute("error 1.3.6.1.4.1.32473.12 noSuchInstance 2", mib).ok);
+    ASSERT_TRUE(controls.Execute("error 1.3.6.1.4.1.32473.11 noSuchObject", mib).ok);
+    EXPECT_FALSE(controls.TakeError(O("1.3.6.1.4.1.32473.12.1.0"), false)) << "a GET-NEXT passes it by, uncounted";
     for (int i = 0; i < 2; ++i) {
-        auto injected = controls.takeError(O("1.3.6.1.4.1.32473.12.1.0"));
+        auto injected = controls.TakeError(O("1.3.6.1.4.1.32473.12.1.0"));
         ASSERT_TRUE(injected);
         EXPECT_EQ(injected->status, NoError);
         EXPECT_EQ(injected->exception, snmp::ValueType::NoSuchInstance);
     }
-    EXPECT_FALSE(controls.takeError(O("1.3.6.1.4.1.32473.12.1.0")));
-    EXPECT_EQ(controls.takeError(O("1.3.6.1.4.1.32473.11.9.0"))->exception, snmp::ValueType::NoSuchObject);
+    EXPECT_FALSE(controls.TakeError(O("1.3.6.1.4.1.32473.12.1.0")));
+    EXPECT_EQ(controls.TakeError(O("1.3.6.1.4.1.32473.11.9.0"))->exception, snmp::ValueType::NoSuchObject);
 }
 
 TEST(TestControls, Version1GetsItsOwnErrorStatuses) {
@@ -97,12 +97,12 @@ TEST(PduLog, ALineShowsCommandVersionPrincipalAndVarbinds) {
     pdu.version = 1;
     pdu.principal = "harbour";
     pdu.requestId = 7;
-    pdu.varbinds = {{O("1.3.6.1.2.1.1.4.0"), Value::octets("say \"hi\"")},
-                    {O("1.3.6.1.4.1.32473.1.0"), Value::integer(-4)},
-                    {O("1.3.6.1.4.1.32473.2.0"), Value::octets(std::string("\x00\xff", 2))},
-                    {O("1.3.6.1.4.1.32473.3.0"), Value::ipAddress(std::string("\x0a\x00\x00\x01", 4))},
-                    {O("1.3.6.1.4.1.32473.4.0"), Value::objectId(O("1.3.6"))},
-                    {O("1.3.6.1.4.1.32473.5.0"), Value::null()}};
+    pdu.varbinds = {{O("1.3.6.1.2.1.1.4.0"), Value::Octets("say \"hi\"")},
+                    {O("1.3.6.1.4.1.32473.1.0"), Value::Integer(-4)},
+                    {O("1.3.6.1.4.1.32473.2.0"), Value::Octets(std::string("\x00\xff", 2))},
+                    {O("1.3.6.1.4.1.32473.3.0"), Value::IpAddress(std::string("\x0a\x00\x00\x01", 4))},
+                    {O("1.3.6.1.4.1.32473.4.0"), Value::ObjectId(O("1.3.6"))},
+                    {O("1.3.6.1.4.1.32473.5.0"), Value::Null()}};
     EXPECT_EQ(FormatPduLogLine(pdu),
               "SET v2c harbour reqid=7 1.3.6.1.2.1.1.4.0=STRING:\"say \\\"hi\\\"\" 1.3.6.1.4.1.32473.1.0=INTEGER:-4 "
               "1.3.6.1.4.1.32473.2.0=HEX:00FF 1.3.6.1.4.1.32473.3.0=IPADDRESS:10.0.0.1 "

@@ -46,7 +46,7 @@ NxSNMPVarList OneVar(int syntax) { return MakeList({{syntax}}, 0); }
 
 std::string Received(int syntax, const Value& value) {
     NxSNMPVarList list = OneVar(syntax);
-    VbToValue(list, 0, snmp::VarBind{snmp::Oid::parse(kColumn).value(), value});
+    VbToValue(list, 0, snmp::VarBind{snmp::Oid::Parse(kColumn).value(), value});
     return list.GetVar(0)->Value;
 }
 
@@ -80,29 +80,29 @@ const std::string kIPv6 = Bytes({0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0x02, 0x11, 0x22,
 TEST(NxSNMPConvert, EverySyntaxBothWays) {
     struct Case { int syntax; Value value; const char* text; };
     const Case cases[] = {
-        {sxBoolean, Value::integer(1), "true"},
-        {sxBoolean, Value::integer(0), "false"},
-        {sxInteger, Value::integer(-42), "-42"},
-        {sxInteger, Value::integer(2147483647), "2147483647"},
-        {sxOctetStr, Value::octets(Bytes({0x00, 0x1A, 0xFF})), "001AFF"},
-        {sxBitStr, Value::octets(Bytes({0x80})), "80"},
-        {sxOpaque, Value::octets(Bytes({0x01, 0x02})), "0102"},
-        {sxBitList, Value::octets(Bytes({0xF0, 0x80})), "F080"},
-        {sxMacAddress, Value::octets(Bytes({0x00, 0x11, 0x22, 0xAA, 0xBB, 0xCC})), "001122AABBCC"},
-        {sxIpv6Address, Value::octets(kIPv6), "FE80000000000000021122FFFE334455"},
-        {sxObjectId, Value::objectId(snmp::Oid::parse("1.3.6.1.2.1").value()), "1.3.6.1.2.1"},
-        {sxIpAddress, Value::ipAddress(Bytes({192, 168, 0, 1})), "192.168.0.1"},
-        {sxNsapAddr, Value::ipAddress(Bytes({10, 0, 0, 255})), "10.0.0.255"},
-        {sxGauge, Value::unsigned32(ValueType::Gauge32, 4294967295u), "4294967295"},
-        {sxTimeTicks, Value::unsigned32(ValueType::TimeTicks, 12345), "0:02:03.45"},
-        {sxCounter64, Value::counter64(18446744073709551615ull), "18446744073709551615"},
-        {sxCounter64, Value::counter64(9007199254740993ull), "9007199254740993"},  // 2^53 + 1 stays exact
-        {sxDouble, Value::octets(kDouble1p5), "1.5"},
-        {sxDateTime, Value::octets(kDateAndTime), "2010-4-19,13:5:0.0,+8:0"},
-        {sxBcDateTime, Value::octets(kDate2000Noon), "2000/01/01 12:00:00"},
-        {sxDisplayStr, Value::octets("port 1"), "port 1"},
-        {sxInetAddress, Value::octets(Bytes({10, 1, 2, 3})), "10.1.2.3"},
-        {sxInetAddress, Value::octets(kIPv6), "FE80000000000000021122FFFE334455"},
+        {sxBoolean, Value::Integer(1), "true"},
+        {sxBoolean, Value::Integer(0), "false"},
+        {sxInteger, Value::Integer(-42), "-42"},
+        {sxInteger, Value::Integer(2147483647), "2147483647"},
+        {sxOctetStr, Value::Octets(Bytes({0x00, 0x1A, 0xFF})), "001AFF"},
+        {sxBitStr, Value::Octets(Bytes({0x80})), "80"},
+        {sxOpaque, Value::Octets(Bytes({0x01, 0x02})), "0102"},
+        {sxBitList, Value::Octets(Bytes({0xF0, 0x80})), "F080"},
+        {sxMacAddress, Value::Octets(Bytes({0x00, 0x11, 0x22, 0xAA, 0xBB, 0xCC})), "001122AABBCC"},
+        {sxIpv6Address, Value::Octets(kIPv6), "FE80000000000000021122FFFE334455"},
+        {sxObjectId, Value::ObjectId(snmp::Oid::Parse("1.3.6.1.2.1").value()), "1.3.6.1.2.1"},
+        {sxIpAddress, Value::IpAddress(Bytes({192, 168, 0, 1})), "192.168.0.1"},
+        {sxNsapAddr, Value::IpAddress(Bytes({10, 0, 0, 255})), "10.0.0.255"},
+        {sxGauge, Value::Unsigned32(ValueType::Gauge32, 4294967295u), "4294967295"},
+        {sxTimeTicks, Value::Unsigned32(ValueType::TimeTicks, 12345), "0:02:03.45"},
+        {sxCounter64, Value::Counter64(18446744073709551615ull), "18446744073709551615"},
+        {sxCounter64, Value::Counter64(9007199254740993ull), "9007199254740993"},  // 2^53 + 1 stays exact
+        {sxDouble, Value::Octets(kDouble1p5), "1.5"},
+        {sxDateTime, Value::Octets(kDateAndTime), "2010-4-19,13:5:0.0,+8:0"},
+        {sxBcDateTime, Value::Octets(kDate2000Noon), "2000/01/01 12:00:00"},
+        {sxDisplayStr, Value::Octets("port 1"), "port 1"},
+        {sxInetAddress, Value::Octets(Bytes({10, 1, 2, 3})), "10.1.2.3"},
+        {sxInetAddress, Value::Octets(kIPv6), "FE80000000000000021122FFFE334455"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Received(c.syntax, c.value), c.text) << c.text;
@@ -113,26 +113,26 @@ TEST(NxSNMPConvert, EverySyntaxBothWays) {
 TEST(NxSNMPConvert, ReceivedValuesThatReadOneWay) {
     struct Case { int syntax; Value value; const char* text; };
     const Case cases[] = {
-        {sxCounter, Value::unsigned32(ValueType::Counter32, 7), "7"},
-        {sxUInteger, Value::unsigned32(ValueType::Gauge32, 7), "7"},
-        {sxBoolean, Value::integer(5), "true"},
-        {sxDisplayStr, Value::octets(Bytes({'a', 'b', 0, 'c', 'd'})), "ab"},
-        {sxDisplayStr, Value::octets(""), ""},
-        {sxDateTime, Value::octets(kDateAndTimeUtc), "2010-4-19,13:5:0.0"},
-        {sxDateTime, Value::octets(kDateAndTime.substr(0, 8)), "2010-4-19,13:5:0.0"},
-        {sxTimeTicks, Value::unsigned32(ValueType::TimeTicks, 8640000), "1 day 0:00:00.00"},
-        {sxTimeTicks, Value::unsigned32(ValueType::TimeTicks, 17280100), "2 days, 0:00:01.00"},
-        {sxTimeTicks, Value::unsigned32(ValueType::TimeTicks, 4294967295u), "497 days, 2:27:52.95"},
-        {sxInetAddress, Value::octets(Bytes({10, 1, 2, 3, 4, 5})), "10.1.2.3"},
-        {sxNull, Value::null(), "(NULL)"},
+        {sxCounter, Value::Unsigned32(ValueType::Counter32, 7), "7"},
+        {sxUInteger, Value::Unsigned32(ValueType::Gauge32, 7), "7"},
+        {sxBoolean, Value::Integer(5), "true"},
+        {sxDisplayStr, Value::Octets(Bytes({'a', 'b', 0, 'c', 'd'})), "ab"},
+        {sxDisplayStr, Value::Octets(""), ""},
+        {sxDateTime, Value::Octets(kDateAndTimeUtc), "2010-4-19,13:5:0.0"},
+        {sxDateTime, Value::Octets(kDateAndTime.substr(0, 8)), "2010-4-19,13:5:0.0"},
+        {sxTimeTicks, Value::Unsigned32(ValueType::TimeTicks, 8640000), "1 day 0:00:00.00"},
+        {sxTimeTicks, Value::Unsigned32(ValueType::TimeTicks, 17280100), "2 days, 0:00:01.00"},
+        {sxTimeTicks, Value::Unsigned32(ValueType::TimeTicks, 4294967295u), "497 days, 2:27:52.95"},
+        {sxInetAddress, Value::Octets(Bytes({10, 1, 2, 3, 4, 5})), "10.1.2.3"},
+        {sxNull, Value::Null(), "(NULL)"},
         // No value or an exception: "(NULL)", the empty text for a display string, no digits for hex.
-        {sxInteger, Value::exception(ValueType::NoSuchInstance), "(NULL)"},
-        {sxObjectId, Value::exception(ValueType::EndOfMibView), "(NULL)"},
-        {sxDisplayStr, Value::exception(ValueType::NoSuchObject), ""},
-        {sxOctetStr, Value::null(), ""},
-        {sxMacAddress, Value::exception(ValueType::NoSuchInstance), ""},
-        {sxInteger, Value::octets(""), "(NULL)"},
-        {sxTimeTicks, Value::octets("x"), "(NULL)"},
+        {sxInteger, Value::Exception(ValueType::NoSuchInstance), "(NULL)"},
+        {sxObjectId, Value::Exception(ValueType::EndOfMibView), "(NULL)"},
+        {sxDisplayStr, Value::Exception(ValueType::NoSuchObject), ""},
+        {sxOctetStr, Value::Null(), ""},
+        {sxMacAddress, Value::Exception(ValueType::NoSuchInstance), ""},
+        {sxInteger, Value::Octets(""), "(NULL)"},
+        {sxTimeTicks, Value::Octets("x"), "(NULL)"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Received(c.syntax, c.value), c.text) << c.text;
@@ -152,39 +152,39 @@ TEST(NxSNMPConvert, ShortReceivedValuesShowNull) {
         {sxInetAddress, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Received(c.syntax, Value::octets(c.octets)), "(NULL)") << c.syntax;
+        EXPECT_EQ(Received(c.syntax, Value::Octets(c.octets)), "(NULL)") << c.syntax;
     // A date-time number outside the calendar is no date either.
-    EXPECT_EQ(Received(sxBcDateTime, Value::octets(Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x7F}))), "(NULL)");
+    EXPECT_EQ(Received(sxBcDateTime, Value::Octets(Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0x7F}))), "(NULL)");
 }
 
 TEST(NxSNMPConvert, TextsThatSendOneWay) {
     struct Case { int syntax; const char* text; Value value; };
     const Case cases[] = {
-        {sxBoolean, "yes", Value::integer(0)},
-        {sxOctetStr, "1aff", Value::octets(Bytes({0x1A, 0xFF}))},
-        {sxOctetStr, "abc", Value::octets(Bytes({0x0A, 0xBC}))},
-        {sxOctetStr, "0 1 2", Value::octets(Bytes({0x00, 0x12}))},
-        {sxOctetStr, "", Value::octets("")},
-        {sxCounter, "7", Value::unsigned32(ValueType::Gauge32, 7)},
-        {sxTimeTicks, "1 day 0:00:00.00", Value::unsigned32(ValueType::TimeTicks, 8640000)},
-        {sxTimeTicks, "2 days, 0:00:01.00", Value::unsigned32(ValueType::TimeTicks, 17280100)},
-        {sxTimeTicks, "100", Value::unsigned32(ValueType::TimeTicks, 0)},  // a bare number has no separators
-        {sxTimeTicks, "1:30", Value::unsigned32(ValueType::TimeTicks, 360000)},
-        {sxInteger, " 12 ", Value::integer(12)},
-        {sxDateTime, "2010-4-19,13:5:0.0", Value::octets(kDateAndTimeUtc)},
-        {sxDateTime, "2010-4-19,13:5:0.0,-5:30", Value::octets(Bytes({0x07, 0xDA, 4, 19, 13, 5, 0, 0, '-', 5, 30}))},
-        {sxDisplayStr, "", Value::octets("")},
-        {sxNull, "anything", Value::null()},
+        {sxBoolean, "yes", Value::Integer(0)},
+        {sxOctetStr, "1aff", Value::Octets(Bytes({0x1A, 0xFF}))},
+        {sxOctetStr, "abc", Value::Octets(Bytes({0x0A, 0xBC}))},
+        {sxOctetStr, "0 1 2", Value::Octets(Bytes({0x00, 0x12}))},
+        {sxOctetStr, "", Value::Octets("")},
+        {sxCounter, "7", Value::Unsigned32(ValueType::Gauge32, 7)},
+        {sxTimeTicks, "1 day 0:00:00.00", Value::Unsigned32(ValueType::TimeTicks, 8640000)},
+        {sxTimeTicks, "2 days, 0:00:01.00", Value::Unsigned32(ValueType::TimeTicks, 17280100)},
+        {sxTimeTicks, "100", Value::Unsigned32(ValueType::TimeTicks, 0)},  // a bare number has no separators
+        {sxTimeTicks, "1:30", Value::Unsigned32(ValueType::TimeTicks, 360000)},
+        {sxInteger, " 12 ", Value::Integer(12)},
+        {sxDateTime, "2010-4-19,13:5:0.0", Value::Octets(kDateAndTimeUtc)},
+        {sxDateTime, "2010-4-19,13:5:0.0,-5:30", Value::Octets(Bytes({0x07, 0xDA, 4, 19, 13, 5, 0, 0, '-', 5, 30}))},
+        {sxDisplayStr, "", Value::Octets("")},
+        {sxNull, "anything", Value::Null()},
         // The zoned form: 16 octets, "%", then the zone's octets.
-        {sxInetAddress, "FE80000000000000021122FFFE334455%0001", Value::octets(kIPv6 + Bytes({0, 1}))},
+        {sxInetAddress, "FE80000000000000021122FFFE334455%0001", Value::Octets(kIPv6 + Bytes({0, 1}))},
         // 34 digits without "%" are just 17 octets.
-        {sxOctetStr, "0102030405060708090A0B0C0D0E0F1011", Value::octets(Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
+        {sxOctetStr, "0102030405060708090A0B0C0D0E0F1011", Value::Octets(Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
                                                                                13, 14, 15, 16, 17}))},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Sent(c.syntax, c.text), c.value) << c.text;
     for (int syntax : {int{sxInteger}, int{sxOctetStr}, int{sxDateTime}, int{sxInetAddress}, int{sxDisplayStr}})
-        EXPECT_EQ(Sent(syntax, "(NULL)"), Value::null()) << syntax;
+        EXPECT_EQ(Sent(syntax, "(NULL)"), Value::Null()) << syntax;
 }
 
 TEST(NxSNMPConvert, TextsThatAreNoValueRaise518) {
@@ -238,16 +238,16 @@ TEST(NxSNMPConvert, OptionListsTranslateBothWays) {
     NxSNMPVarList list = MakeList({{sxInteger}}, 1);
     list.GetVar(0)->Options = &options;
 
-    VbToValue(list, 0, snmp::VarBind{{}, Value::integer(2)});
+    VbToValue(list, 0, snmp::VarBind{{}, Value::Integer(2)});
     EXPECT_EQ(list.GetVar(0)->Value, "disabled");
     snmp::VarBind vb;
     ValueToVb(list, 0, vb);
-    EXPECT_EQ(vb.value, Value::integer(2));
+    EXPECT_EQ(vb.value, Value::Integer(2));
     EXPECT_EQ(BuildIndex(list, 0), "2");
     EXPECT_EQ(ParseIndex(list, 0, "1"), "");
     EXPECT_EQ(list.GetVar(0)->Value, "enabled");
     // A value the list does not know shows as it is.
-    VbToValue(list, 0, snmp::VarBind{{}, Value::integer(9)});
+    VbToValue(list, 0, snmp::VarBind{{}, Value::Integer(9)});
     EXPECT_EQ(list.GetVar(0)->Value, "9");
 }
 

@@ -37,12 +37,12 @@ void StartSession() {
         testsupport::CoreApp();
         static TempDir dir;
         NxSNMPSessionStartup();
-        CreateGlobalSnmpSession(dir.path());
+        CreateGlobalSnmpSession(dir.Path());
         started = true;
     }
-    SnmpdAgent& agent = SnmpdAgent::shared();
-    DefaultSNMPDevice.Address = agent.address();
-    DefaultSNMPDevice.Port = agent.port();
+    SnmpdAgent& agent = SnmpdAgent::Shared();
+    DefaultSNMPDevice.Address = agent.Address();
+    DefaultSNMPDevice.Port = agent.Port();
     DefaultSNMPSecurity.Version = snmp::Version1;
 }
 
@@ -66,23 +66,23 @@ Row Values(const NxSNMPVarList& vars) {
 
 // The OIDs of one column as a plain GET-NEXT loop through the adapter sees them: what a walk must find.
 std::vector<std::string> RawColumn(const std::string& column) {
-    SnmpdAgent& agent = SnmpdAgent::shared();
+    SnmpdAgent& agent = SnmpdAgent::Shared();
     snmp::Target target;
-    target.address = snmp::UdpAddress(agent.address(), agent.port());
+    target.address = snmp::UdpAddress(agent.Address(), agent.Port());
     target.version = snmp::Version2c;
     target.readCommunity = SnmpdAgent::ReadCommunity;
-    const snmp::Oid root = *snmp::Oid::parse(column);
+    const snmp::Oid root = *snmp::Oid::Parse(column);
     snmp::Oid cursor = root;
     std::vector<std::string> oids;
     for (;;) {
         snmp::Pdu pdu;
         pdu.varbinds.push_back({cursor, {}});
-        if (GlobalSnmpSession->getNext(pdu, target) != 0)
+        if (GlobalSnmpSession->GetNext(pdu, target) != 0)
             break;
         const snmp::VarBind& vb = pdu.varbinds.at(0);
-        if (vb.value.isException() || vb.oid.size() <= root.size() || !vb.oid.startsWith(root))
+        if (vb.value.IsException() || vb.oid.size() <= root.size() || !vb.oid.StartsWith(root))
             break;
-        oids.push_back(vb.oid.toString());
+        oids.push_back(vb.oid.ToString());
         cursor = vb.oid;
     }
     return oids;
@@ -225,7 +225,7 @@ TEST_F(RequestTest, CopiesTheDefaultsWhenConstructed) {
     EXPECT_EQ(request.Security.Version, snmp::Version2c);
     EXPECT_EQ(request.Timeout, 250);
     EXPECT_EQ(request.Retries, 1);
-    EXPECT_EQ(request.Device.Address, SnmpdAgent::shared().address());
+    EXPECT_EQ(request.Device.Address, SnmpdAgent::Shared().Address());
     EXPECT_EQ(request.Security.ReadCommunity, "tundra");
     EXPECT_EQ(request.Active, 1);
     EXPECT_EQ(request.PendingCount, 0);
@@ -367,7 +367,7 @@ TEST_F(RequestTest, WalkToTheEndOfTheMibEndsInBothVersionsAndAsynchronously) {
         EXPECT_EQ(walk.last.Message, "Ok!");
         EXPECT_EQ(walk.last.Finished, 1);
         EXPECT_EQ(walk.last.AgentAddress, "127.0.0.1");
-        EXPECT_EQ(walk.last.AgentPort, SnmpdAgent::shared().port());
+        EXPECT_EQ(walk.last.AgentPort, SnmpdAgent::Shared().Port());
         EXPECT_EQ(async->PendingCount, 0);
         walks.push_back(walk.rows);
     }
@@ -390,7 +390,7 @@ TEST_F(RequestTest, ColumnsOfUnrelatedInstancesKeepEachValueAtItsOwnInstanceAndT
     for (int c = 0; c < 2; ++c)
         for (const std::string& oid : RawColumn(Columns[c].Oid)) {
             ++counts[c];
-            all.insert(snmp::Oid::parse(oid.substr(std::string(Columns[c].Oid).size() + 1))->arcs());
+            all.insert(snmp::Oid::Parse(oid.substr(std::string(Columns[c].Oid).size() + 1))->Arcs());
         }
     ASSERT_LT(counts[0], counts[1]);
     for (uint8_t version : {snmp::Version1, snmp::Version2c}) {
@@ -459,7 +459,7 @@ TEST_F(RequestTest, AsynchronousStepWhoseSendFailsReportsTheFailure) {
 TEST_F(RequestTest, SilentAgentTimesOut) {
     SilentUdpPort silent;
     auto r = MakeRequest(SystemScalars, SVT_SV, 0);
-    r->Device.Port = silent.port();
+    r->Device.Port = silent.Port();
     r->Timeout = 10;
     r->Retries = 1;
 
@@ -477,7 +477,7 @@ TEST_F(RequestTest, SilentAgentTimesOut) {
     walk.Run();
     EXPECT_EQ(walk.last.Code, -405);
     EXPECT_EQ(walk.last.Finished, 1);
-    EXPECT_EQ(walk.last.AgentPort, silent.port());
+    EXPECT_EQ(walk.last.AgentPort, silent.Port());
     EXPECT_EQ(r->Serial, 1u);  // asynchronous results are not counted
 }
 
@@ -519,7 +519,7 @@ TEST_F(RequestTest, DestructorGivesUpAfterSixSecondsAndTheLateAnswerIsDropped) {
     int completions = 0;
     auto counted = [](void* context, NxSNMPError*, NxSNMPVarList*) { ++*static_cast<int*>(context); };
     auto r = MakeRequest(SystemScalars, SVT_SV, 0);
-    r->Device.Port = silent.port();
+    r->Device.Port = silent.Port();
     r->Timeout = 700;  // the time-out arrives after the destructor gave up
     r->Retries = 0;
     bool ok = false;
@@ -530,8 +530,8 @@ TEST_F(RequestTest, DestructorGivesUpAfterSixSecondsAndTheLateAnswerIsDropped) {
     const double waited = SecondsSince(start);
     EXPECT_GE(waited, 5.9);
     EXPECT_LT(waited, 6.9);
-    RunUntil([] { return GlobalSnmpSession->outstanding() == 0; });
-    EXPECT_EQ(GlobalSnmpSession->outstanding(), 0);
+    RunUntil([] { return GlobalSnmpSession->Outstanding() == 0; });
+    EXPECT_EQ(GlobalSnmpSession->Outstanding(), 0);
     EXPECT_EQ(completions, 0);
 }
 
@@ -676,7 +676,7 @@ public:
     ReplyOutcome Feed(const std::vector<std::string>& oids) {
         snmp::Pdu reply;
         for (const std::string& oid : oids)
-            reply.varbinds.push_back({*snmp::Oid::parse(oid), snmp::Value::integer(5)});
+            reply.varbinds.push_back({*snmp::Oid::Parse(oid), snmp::Value::Integer(5)});
         return ReplyStep(reply, 0, ReplyRule::BlockingGet);
     }
 };
@@ -744,7 +744,7 @@ TEST(RequestReplyStep, ASetOfARowReadWithFewerKeysThanItsIndexGoesToTheWholeInst
     EXPECT_EQ(Values(probe.Vars), (Row{"4", "", "5"}));
     const snmp::Pdu set = probe.BuildPdu(NxSNMPRequest::ModeSet);
     ASSERT_EQ(set.varbinds.size(), 1u);
-    EXPECT_EQ(set.varbinds[0].oid.toString(), "1.3.6.1.9.1.3.4.77");
+    EXPECT_EQ(set.varbinds[0].oid.ToString(), "1.3.6.1.9.1.3.4.77");
 }
 
 TEST(RequestReplyStep, ShortReplyReadsAsTheCursorWithoutValue) {

@@ -28,18 +28,18 @@ using testsupport::TempDir;
 
 namespace {
 
-std::string readAll(const std::string& path) {
+std::string ReadAll(const std::string& path) {
     std::ifstream in(path);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
-const std::string EngineLine = snmp::encodeEngineId(SnmpLocalEngineId);
+const std::string EngineLine = snmp::EncodeEngineId(SnmpLocalEngineId);
 
 // Runs the Qt event loop until done() holds or a few seconds pass.
 template <typename Done>
-void runUntil(Done done, int seconds = 10) {
+void RunUntil(Done done, int seconds = 10) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     while (!done() && std::chrono::steady_clock::now() < end)
         testsupport::WaitForEvents(50);
@@ -58,12 +58,12 @@ TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
     EXPECT_EQ(GlobalSnmpEventProcessor->Interval(), 20);
 
     TempDir dir;
-    const std::string path = dir.file("NxSNMP_PP_BootCounter");
-    CreateGlobalSnmpSession(dir.path());
+    const std::string path = dir.File("NxSNMP_PP_BootCounter");
+    CreateGlobalSnmpSession(dir.Path());
     ASSERT_TRUE(GlobalSnmpSession);
-    EXPECT_EQ(readAll(path), EngineLine + " 1\n");
-    EXPECT_EQ(GlobalSnmpSession->engineBoots(), 1u);
-    EXPECT_EQ(GlobalSnmpSession->localEngineId(), "NxSNMP_PP_Application");
+    EXPECT_EQ(ReadAll(path), EngineLine + " 1\n");
+    EXPECT_EQ(GlobalSnmpSession->EngineBoots(), 1u);
+    EXPECT_EQ(GlobalSnmpSession->LocalEngineId(), "NxSNMP_PP_Application");
     EXPECT_TRUE(GlobalSnmpEventProcessor->IsStarted());
 
     EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
@@ -83,9 +83,9 @@ TEST(NxSNMPSession, CreationCountsStartsAndResetsTheDefaults) {
 
     // The next start counts 2 and keeps what else the file holds.
     std::ofstream(path, std::ios::app) << "# kept\n";
-    CreateGlobalSnmpSession(dir.path() + "/");
-    EXPECT_EQ(readAll(path), EngineLine + " 2\n# kept\n");
-    EXPECT_EQ(GlobalSnmpSession->engineBoots(), 2u);
+    CreateGlobalSnmpSession(dir.Path() + "/");
+    EXPECT_EQ(ReadAll(path), EngineLine + " 2\n# kept\n");
+    EXPECT_EQ(GlobalSnmpSession->EngineBoots(), 2u);
     NxSNMPSessionExit();
 }
 
@@ -95,7 +95,7 @@ TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
     DefaultSNMPDevice.Address = "marker";
     TempDir dir;
     try {
-        CreateGlobalSnmpSession(dir.file("no-such-directory"));
+        CreateGlobalSnmpSession(dir.File("no-such-directory"));
         FAIL() << "no exception";
     } catch (const Exception& e) {
         EXPECT_EQ(e.HelpContext, -508);
@@ -108,17 +108,17 @@ TEST(NxSNMPSession, BootCounterThatCannotBeSavedRaises508AndStopsThere) {
 
 TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
     testsupport::CoreApp();
-    SnmpdAgent& agent = SnmpdAgent::shared();
+    SnmpdAgent& agent = SnmpdAgent::Shared();
     NxSNMPSessionStartup();
     TempDir dir;
-    CreateGlobalSnmpSession(dir.path());
+    CreateGlobalSnmpSession(dir.Path());
 
     snmp::Target target;
-    target.address = snmp::UdpAddress(agent.address(), agent.port());
+    target.address = snmp::UdpAddress(agent.Address(), agent.Port());
     target.version = snmp::Version2c;
     target.readCommunity = SnmpdAgent::ReadCommunity;
     snmp::Pdu pdu;
-    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+    pdu.varbinds.push_back({*snmp::Oid::Parse("1.3.6.1.2.1.1.1.0"), snmp::Value::Null()});
 
     snmp::AsyncScope scope;
     int depth = 0;
@@ -130,7 +130,7 @@ TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
         maxDepth = std::max(maxDepth, depth);
         if (completed == 0) {
             // A second exchange answered while this completion runs a nested loop must wait for it.
-            EXPECT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, [&](const snmp::AsyncResult&) {
+            EXPECT_EQ(GlobalSnmpSession->GetAsync(pdu, target, scope, [&](const snmp::AsyncResult&) {
                           ++depth;
                           maxDepth = std::max(maxDepth, depth);
                           ++completed;
@@ -145,11 +145,11 @@ TEST(NxSNMPSession, PumpDeliversAndNeverNests) {
         ++completed;
         --depth;
     };
-    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, completion), 0);
+    ASSERT_EQ(GlobalSnmpSession->GetAsync(pdu, target, scope, completion), 0);
     // Every pool socket is watched, so answers wake the pump at once.
     EXPECT_GE(GlobalSnmpEventProcessor->WatchedSocketCount(), 1);
-    EXPECT_EQ(static_cast<size_t>(GlobalSnmpEventProcessor->WatchedSocketCount()), GlobalSnmpSession->sockets().size());
-    runUntil([&] { return completed == 2; });
+    EXPECT_EQ(static_cast<size_t>(GlobalSnmpEventProcessor->WatchedSocketCount()), GlobalSnmpSession->Sockets().size());
+    RunUntil([&] { return completed == 2; });
     EXPECT_EQ(completed, 2);
     EXPECT_EQ(maxDepth, 1);
     NxSNMPSessionExit();
@@ -178,34 +178,34 @@ protected:
 // then sleeps between its ticks instead of being woken by a readable socket over and over.
 TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
     testsupport::CoreApp();
-    SnmpdAgent& agent = SnmpdAgent::shared();
+    SnmpdAgent& agent = SnmpdAgent::Shared();
     NxSNMPSessionStartup();
     TempDir dir;
-    CreateGlobalSnmpSession(dir.path());
+    CreateGlobalSnmpSession(dir.Path());
 
     snmp::Target v1;
-    v1.address = snmp::UdpAddress(agent.address(), agent.port());
+    v1.address = snmp::UdpAddress(agent.Address(), agent.Port());
     v1.version = snmp::Version1;
     v1.readCommunity = SnmpdAgent::ReadCommunity;
     snmp::Target v2c = v1;
     v2c.version = snmp::Version2c;
     snmp::Pdu pdu;
-    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+    pdu.varbinds.push_back({*snmp::Oid::Parse("1.3.6.1.2.1.1.1.0"), snmp::Value::Null()});
 
     snmp::AsyncScope mainWindow;
     int answered = 0;
-    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v1, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
+    ASSERT_EQ(GlobalSnmpSession->GetAsync(pdu, v1, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
     int lateAnswers = 0;
     {
         snmp::AsyncScope dialog;
         for (int i = 0; i < 3; ++i)
-            ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v2c, dialog, [&](const snmp::AsyncResult&) { ++lateAnswers; }), 0);
+            ASSERT_EQ(GlobalSnmpSession->GetAsync(pdu, v2c, dialog, [&](const snmp::AsyncResult&) { ++lateAnswers; }), 0);
     }
-    runUntil([&] { return answered == 1 && GlobalSnmpSession->outstanding() == 0; });
+    RunUntil([&] { return answered == 1 && GlobalSnmpSession->Outstanding() == 0; });
     ASSERT_EQ(answered, 1);
-    ASSERT_EQ(GlobalSnmpSession->outstanding(), 0);
+    ASSERT_EQ(GlobalSnmpSession->Outstanding(), 0);
     EXPECT_EQ(lateAnswers, 0);
-    const std::vector<int> sockets = GlobalSnmpSession->sockets();
+    const std::vector<int> sockets = GlobalSnmpSession->Sockets();
     ASSERT_GE(sockets.size(), 2u);
     EXPECT_EQ(static_cast<size_t>(GlobalSnmpEventProcessor->WatchedSocketCount()), sockets.size());
 
@@ -241,8 +241,8 @@ TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
     }
 
     // The second session still serves.
-    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, v2c, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
-    runUntil([&] { return answered == 2; });
+    ASSERT_EQ(GlobalSnmpSession->GetAsync(pdu, v2c, mainWindow, [&](const snmp::AsyncResult&) { ++answered; }), 0);
+    RunUntil([&] { return answered == 2; });
     EXPECT_EQ(answered, 2);
     NxSNMPSessionExit();
 }
@@ -251,10 +251,10 @@ TEST(NxSNMPSession, IdlePumpIsNotWokenBySocketsAfterASecondSessionClosed) {
 // and stops when the last completion has run.
 TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
     testsupport::CoreApp();
-    SnmpdAgent& agent = SnmpdAgent::shared();
+    SnmpdAgent& agent = SnmpdAgent::Shared();
     NxSNMPSessionStartup();
     TempDir dir;
-    CreateGlobalSnmpSession(dir.path());
+    CreateGlobalSnmpSession(dir.Path());
     EXPECT_TRUE(GlobalSnmpEventProcessor->IsStarted());
     EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
 
@@ -275,11 +275,11 @@ TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
         int expected;
     };
     const Case cases[] = {
-        {"answered", agent.address(), agent.port(), snmp::result::Success},
+        {"answered", agent.Address(), agent.Port(), snmp::result::Success},
         {"timed out", "127.0.0.1", ntohs(local.sin_port), snmp::result::Timeout},
     };
     snmp::Pdu pdu;
-    pdu.varbinds.push_back({*snmp::Oid::parse("1.3.6.1.2.1.1.1.0"), snmp::Value::null()});
+    pdu.varbinds.push_back({*snmp::Oid::Parse("1.3.6.1.2.1.1.1.0"), snmp::Value::Null()});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         snmp::Target target;
@@ -291,16 +291,16 @@ TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
         snmp::AsyncScope scope;
         int result = 1;
         int completions = 0;
-        ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, [&](const snmp::AsyncResult& r) {
+        ASSERT_EQ(GlobalSnmpSession->GetAsync(pdu, target, scope, [&](const snmp::AsyncResult& r) {
                       result = r.result;
                       ++completions;
                   }),
                   0);
         EXPECT_TRUE(GlobalSnmpEventProcessor->IsTimerActive());
-        runUntil([&] { return completions == 1; });
+        RunUntil([&] { return completions == 1; });
         EXPECT_EQ(completions, 1);
         EXPECT_EQ(result, c.expected);
-        EXPECT_EQ(GlobalSnmpSession->outstanding(), 0);
+        EXPECT_EQ(GlobalSnmpSession->Outstanding(), 0);
         EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
     }
     ::close(silent);
@@ -308,16 +308,16 @@ TEST(NxSNMPSession, PumpTimerRunsOnlyWhileAnExchangeIsOutstanding) {
     // Stopped, the pump does not wake for a send.
     GlobalSnmpEventProcessor->Stop();
     snmp::Target target;
-    target.address = snmp::UdpAddress(agent.address(), agent.port());
+    target.address = snmp::UdpAddress(agent.Address(), agent.Port());
     target.version = snmp::Version2c;
     target.readCommunity = SnmpdAgent::ReadCommunity;
     snmp::AsyncScope scope;
     int completions = 0;
-    ASSERT_EQ(GlobalSnmpSession->getAsync(pdu, target, scope, [&](const snmp::AsyncResult&) { ++completions; }), 0);
+    ASSERT_EQ(GlobalSnmpSession->GetAsync(pdu, target, scope, [&](const snmp::AsyncResult&) { ++completions; }), 0);
     EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
     GlobalSnmpEventProcessor->Start();  // started again, it serves what is outstanding
     EXPECT_TRUE(GlobalSnmpEventProcessor->IsTimerActive());
-    runUntil([&] { return completions == 1; });
+    RunUntil([&] { return completions == 1; });
     EXPECT_FALSE(GlobalSnmpEventProcessor->IsTimerActive());
     NxSNMPSessionExit();
 }

@@ -161,8 +161,11 @@ OidArcs ParseArcs(const std::string& dotted) {
 
 std::string DottedArcs(const OidArcs& arcs) {
     std::string out;
-    for (uint32_t arc : arcs)
-        out += (out.empty() ? "" : ".") + std::to_string(arc);
+    for (uint32_t arc : arcs) {
+        if (!out.empty())
+            out += '.';
+        out += std::to_string(arc);
+    }
     return out;
 }
 

@@ -51,8 +51,8 @@ public:
     HostileAgent(const HostileAgent&) = delete;
     HostileAgent& operator=(const HostileAgent&) = delete;
 
-    uint16_t port() const { return port_; }
-    int requests() const { return requests_; }  // requests decoded so far
+    uint16_t Port() const { return port_; }
+    int Requests() const { return requests_; }  // requests decoded so far
 
 private:
     void Run();

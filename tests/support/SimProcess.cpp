@@ -34,10 +34,10 @@ Child::Child(const std::vector<std::string>& argv, const std::string& outFile, c
 
 Child::~Child() {
     if (!done_)
-        terminate();
+        Terminate();
 }
 
-bool Child::running() {
+bool Child::Running() {
     if (done_)
         return false;
     int status = 0;
@@ -49,7 +49,7 @@ bool Child::running() {
     return true;
 }
 
-int Child::wait() {
+int Child::Wait() {
     if (!done_) {
         int status = 0;
         waitpid(pid_, &status, 0);
@@ -59,10 +59,10 @@ int Child::wait() {
     return status_;
 }
 
-void Child::terminate() {
+void Child::Terminate() {
     if (!done_)
         kill(pid_, SIGTERM);
-    wait();
+    Wait();
 }
 
 std::string ReadFile(const std::string& path) {
@@ -74,11 +74,11 @@ std::string ReadFile(const std::string& path) {
 
 ToolResult RunProgram(const std::vector<std::string>& argv) {
     testsupport::TempDir dir;
-    Child child(argv, dir.file("out"), dir.file("err"));
+    Child child(argv, dir.File("out"), dir.File("err"));
     ToolResult result;
-    result.status = child.wait();
-    result.out = ReadFile(dir.file("out"));
-    result.err = ReadFile(dir.file("err"));
+    result.status = child.Wait();
+    result.out = ReadFile(dir.File("out"));
+    result.err = ReadFile(dir.File("err"));
     return result;
 }
 
@@ -89,30 +89,30 @@ std::string SimulatorPath() {
 }
 
 SimAgent::SimAgent(std::vector<std::string> extraArgs) {
-    std::vector<std::string> argv = {SimulatorPath(), "--port", "0", "--port-file", dir_.file("port"),
-                                     "--pdu-log", dir_.file("pdu.log"), "--control", dir_.file("control"),
+    std::vector<std::string> argv = {SimulatorPath(), "--port", "0", "--port-file", dir_.File("port"),
+                                     "--pdu-log", dir_.File("pdu.log"), "--control", dir_.File("control"),
                                      "--user", std::string(AdminUser) + ":SHA:" + AuthPass + ":DES:" + PrivPass,
                                      "--user", std::string(Md5User) + ":MD5:" + AuthPass + ":DES:" + PrivPass};
     argv.insert(argv.end(), extraArgs.begin(), extraArgs.end());
-    child_ = new Child(argv, dir_.file("stdout"), dir_.file("stderr"));
-    const bool started = Eventually([&] { return !ReadFile(dir_.file("port")).empty() || !child_->running(); });
-    port_ = std::atoi(ReadFile(dir_.file("port")).c_str());
+    child_ = new Child(argv, dir_.File("stdout"), dir_.File("stderr"));
+    const bool started = Eventually([&] { return !ReadFile(dir_.File("port")).empty() || !child_->Running(); });
+    port_ = std::atoi(ReadFile(dir_.File("port")).c_str());
     if (!started || port_ <= 0)
-        throw std::runtime_error("qswsim did not start: " + stderrText());
+        throw std::runtime_error("qswsim did not start: " + StderrText());
 }
 
 SimAgent::~SimAgent() { delete child_; }
 
-int SimAgent::stop() {
-    child_->terminate();
-    return child_->wait();
+int SimAgent::Stop() {
+    child_->Terminate();
+    return child_->Wait();
 }
 
-std::string SimAgent::control(const std::string& command) {
+std::string SimAgent::Control(const std::string& command) {
     int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, dir_.file("control").c_str(), sizeof address.sun_path - 1);
+    std::strncpy(address.sun_path, dir_.File("control").c_str(), sizeof address.sun_path - 1);
     if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         close(fd);
         return "error: cannot connect";
@@ -130,9 +130,9 @@ std::string SimAgent::control(const std::string& command) {
     return answer;
 }
 
-std::vector<std::string> SimAgent::pduLog() const {
+std::vector<std::string> SimAgent::PduLog() const {
     std::vector<std::string> lines;
-    std::istringstream in(ReadFile(dir_.file("pdu.log")));
+    std::istringstream in(ReadFile(dir_.File("pdu.log")));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;

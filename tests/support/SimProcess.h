@@ -21,10 +21,10 @@ public:
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;
 
-    bool running();
-    int wait();          // exit status, or -1
-    void terminate();    // SIGTERM, then wait
-    int pid() const { return pid_; }
+    bool Running();
+    int Wait();          // exit status, or -1
+    void Terminate();    // SIGTERM, then wait
+    int Pid() const { return pid_; }
 
 private:
     int pid_ = -1;
@@ -54,13 +54,13 @@ public:
     explicit SimAgent(std::vector<std::string> extraArgs = {});
     ~SimAgent();
 
-    int port() const { return port_; }
-    std::string endpoint() const { return "127.0.0.1:" + std::to_string(port_); }
+    int Port() const { return port_; }
+    std::string Endpoint() const { return "127.0.0.1:" + std::to_string(port_); }
     // Sends one control command and returns the answer line ("ok" or "error: ...").
-    std::string control(const std::string& command);
-    std::vector<std::string> pduLog() const;
-    int stop();  // SIGTERM; the exit status
-    std::string stderrText() const { return ReadFile(dir_.file("stderr")); }
+    std::string Control(const std::string& command);
+    std::vector<std::string> PduLog() const;
+    int Stop();  // SIGTERM; the exit status
+    std::string StderrText() const { return ReadFile(dir_.File("stderr")); }
 
 private:
     testsupport::TempDir dir_;

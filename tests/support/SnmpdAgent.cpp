@@ -33,7 +33,7 @@ namespace {
 
 constexpr const char* SnmpdPath = "/usr/sbin/snmpd";
 
-std::string makeTempDir(const char* prefix) {
+std::string MakeTempDir(const char* prefix) {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base && *base ? base : "/tmp") + "/" + prefix + "XXXXXX";
     std::vector<char> buf(pattern.begin(), pattern.end());
@@ -43,7 +43,7 @@ std::string makeTempDir(const char* prefix) {
     return buf.data();
 }
 
-int boundLoopbackSocket(uint16_t& port) {
+int BoundLoopbackSocket(uint16_t& port) {
     int fd = socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0)
         throw std::runtime_error("cannot create a UDP socket");
@@ -60,13 +60,13 @@ int boundLoopbackSocket(uint16_t& port) {
     return fd;
 }
 
-const char* authName(int32_t p) { return p == 2 ? "MD5" : "SHA"; }
+const char* AuthName(int32_t p) { return p == 2 ? "MD5" : "SHA"; }
 
-std::string userLines(const SnmpdUser& u) {
+std::string UserLines(const SnmpdUser& u) {
     std::ostringstream out;
     out << "createUser " << u.name;
     if (u.authProtocol != 1)
-        out << " " << authName(u.authProtocol) << " \"" << u.authPassword << "\"";
+        out << " " << AuthName(u.authProtocol) << " \"" << u.authPassword << "\"";
     if (u.privProtocol != 1)
         out << " DES \"" << u.privPassword << "\"";
     out << "\nrwuser " << u.name << " " << (u.level == 1 ? "noauth" : u.level == 2 ? "auth" : "priv") << "\n";
@@ -79,9 +79,9 @@ const unsigned char Probe[] = {
     0x02, 0x01, 0x00, 0x02, 0x01, 0x00, 0x30, 0x0E, 0x30, 0x0C, 0x06, 0x08, 0x2B, 0x06, 0x01, 0x02,
     0x01, 0x01, 0x03, 0x00, 0x05, 0x00};
 
-bool answers(uint16_t port) {
+bool Answers(uint16_t port) {
     uint16_t local = 0;
-    int fd = boundLoopbackSocket(local);
+    int fd = BoundLoopbackSocket(local);
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -100,31 +100,31 @@ SnmpdAgent::SnmpdAgent() {
         throw std::runtime_error(std::string(SnmpdPath) + " is missing: run scripts/install-deps (package snmpd)");
     std::string why;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        if (tryStart(why))
+        if (TryStart(why))
             return;
-        stop();
+        Stop();
     }
     throw std::runtime_error("snmpd did not start: " + why);
 }
 
-SnmpdAgent::~SnmpdAgent() { stop(); }
+SnmpdAgent::~SnmpdAgent() { Stop(); }
 
-SnmpdAgent& SnmpdAgent::shared() {
+SnmpdAgent& SnmpdAgent::Shared() {
     static SnmpdAgent agent;
     return agent;
 }
 
-bool SnmpdAgent::tryStart(std::string& why) {
-    dir_ = makeTempDir("qsw-snmpd-");
+bool SnmpdAgent::TryStart(std::string& why) {
+    dir_ = MakeTempDir("qsw-snmpd-");
     // Take a free port, then hand it to snmpd; another process may take it in between, hence the retries.
     {
-        int fd = boundLoopbackSocket(port_);
+        int fd = BoundLoopbackSocket(port_);
         close(fd);
     }
-    return writeConfig(why) && launch(why);
+    return WriteConfig(why) && Launch(why);
 }
 
-bool SnmpdAgent::writeConfig(std::string& why) {
+bool SnmpdAgent::WriteConfig(std::string& why) {
     const std::string conf = dir_ + "/snmpd.conf";
     std::ofstream out(conf);
     // A fixed engine ID per start of this object (MAC format, six octets): a restart chooses to keep or change it.
@@ -135,7 +135,7 @@ bool SnmpdAgent::writeConfig(std::string& why) {
         << "exactEngineID " << engineId << "\n"
         << "rocommunity tundra 127.0.0.1\n"
         << "rwcommunity harbour 127.0.0.1\n"
-        << userLines(NoAuthUser) << userLines(Md5User) << userLines(ShaUser) << userLines(ShaDesUser);
+        << UserLines(NoAuthUser) << UserLines(Md5User) << UserLines(ShaUser) << UserLines(ShaDesUser);
     if (!out) {
         why = "cannot write " + conf;
         return false;
@@ -143,25 +143,25 @@ bool SnmpdAgent::writeConfig(std::string& why) {
     return true;
 }
 
-void SnmpdAgent::restart(bool newEngineId) {
-    stopProcess();
+void SnmpdAgent::Restart(bool newEngineId) {
+    StopProcess();
     std::string why;
     if (newEngineId) {
         ++engineSerial_;
-        if (!writeConfig(why))
+        if (!WriteConfig(why))
             throw std::runtime_error(why);
     }
     // The port was the agent's a moment ago; another process may take it in between, though rarely.
     for (int attempt = 0; attempt < 5; ++attempt) {
-        if (launch(why))
+        if (Launch(why))
             return;
-        stopProcess();
+        StopProcess();
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     throw std::runtime_error("snmpd did not start again: " + why);
 }
 
-bool SnmpdAgent::launch(std::string& why) {
+bool SnmpdAgent::Launch(std::string& why) {
     const std::string conf = dir_ + "/snmpd.conf";
     const std::string state = dir_ + "/state";
     fs::create_directory(state);
@@ -191,18 +191,18 @@ bool SnmpdAgent::launch(std::string& why) {
         int status = 0;
         if (waitpid(pid_, &status, WNOHANG) == pid_) {
             pid_ = -1;
-            why = "snmpd exited at start (status " + std::to_string(status) + "); its log:\n" + log();
+            why = "snmpd exited at start (status " + std::to_string(status) + "); its log:\n" + Log();
             return false;
         }
-        if (answers(port_))
+        if (Answers(port_))
             return true;
     }
-    why = "snmpd did not answer on udp:127.0.0.1:" + std::to_string(port_) + " within 10 s; its log:\n" + log();
+    why = "snmpd did not answer on udp:127.0.0.1:" + std::to_string(port_) + " within 10 s; its log:\n" + Log();
     return false;
 }
 
-void SnmpdAgent::stop() {
-    stopProcess();
+void SnmpdAgent::Stop() {
+    StopProcess();
     if (!dir_.empty()) {
         std::error_code ec;
         fs::remove_all(dir_, ec);
@@ -210,7 +210,7 @@ void SnmpdAgent::stop() {
     }
 }
 
-void SnmpdAgent::stopProcess() {
+void SnmpdAgent::StopProcess() {
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         int status = 0;
@@ -224,17 +224,17 @@ void SnmpdAgent::stopProcess() {
     }
 }
 
-std::string SnmpdAgent::log() const {
+std::string SnmpdAgent::Log() const {
     std::ifstream in(dir_ + "/snmpd.log");
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
-SilentUdpPort::SilentUdpPort() { fd_ = boundLoopbackSocket(port_); }
+SilentUdpPort::SilentUdpPort() { fd_ = BoundLoopbackSocket(port_); }
 SilentUdpPort::~SilentUdpPort() { close(fd_); }
 
-TempDir::TempDir() : path_(makeTempDir("qsw-test-")) {}
+TempDir::TempDir() : path_(MakeTempDir("qsw-test-")) {}
 TempDir::~TempDir() {
     std::error_code ec;
     fs::remove_all(path_, ec);

@@ -31,23 +31,23 @@ public:
     SnmpdAgent& operator=(const SnmpdAgent&) = delete;
 
     // One agent per test process, started on first use.
-    static SnmpdAgent& shared();
+    static SnmpdAgent& Shared();
 
     // Stops the agent and starts it again on the same port with the same users. newEngineId: its saved state is
     // dropped first, so it comes back with another engine ID; otherwise it keeps the ID and counts one more boot.
-    void restart(bool newEngineId);
+    void Restart(bool newEngineId);
 
-    const char* address() const { return "127.0.0.1"; }
-    uint16_t port() const { return port_; }
-    const std::string& directory() const { return dir_; }
+    const char* Address() const { return "127.0.0.1"; }
+    uint16_t Port() const { return port_; }
+    const std::string& Directory() const { return dir_; }
 
 private:
-    bool tryStart(std::string& why);
-    bool writeConfig(std::string& why);
-    bool launch(std::string& why);
-    void stopProcess();
-    void stop();
-    std::string log() const;
+    bool TryStart(std::string& why);
+    bool WriteConfig(std::string& why);
+    bool Launch(std::string& why);
+    void StopProcess();
+    void Stop();
+    std::string Log() const;
 
     std::string dir_;
     uint16_t port_ = 0;
@@ -62,7 +62,7 @@ public:
     ~SilentUdpPort();
     SilentUdpPort(const SilentUdpPort&) = delete;
     SilentUdpPort& operator=(const SilentUdpPort&) = delete;
-    uint16_t port() const { return port_; }
+    uint16_t Port() const { return port_; }
 
 private:
     int fd_ = -1;
@@ -76,8 +76,8 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
 
 private:
     std::string path_;

@@ -43,7 +43,7 @@ void WriteFile(const std::string& path, const std::string& text) {
 class HostRegistryTest : public ::testing::Test {
 protected:
     testsupport::TempDir dir;
-    std::string file = dir.file("registry.ini");
+    std::string file = dir.File("registry.ini");
 
     void SetUp() override {
         WriteFile(file,
@@ -105,7 +105,7 @@ TEST_F(HostRegistryTest, OpeningAnotherKeyForgetsTheValuesOfTheFirst) {
 }
 
 TEST_F(HostRegistryTest, NoFileIsAnEmptyRegistry) {
-    for (const std::string& path : {std::string(), dir.file("missing.ini")}) {
+    for (const std::string& path : {std::string(), dir.File("missing.ini")}) {
         host::Registry registry(path);
         EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\Vantrel\\Halvex5.1\\ExePath", false)) << path;
         EXPECT_TRUE(registry.OpenKey("\\SOFTWARE\\Vantrel\\Modules\\HelpPath", true)) << path;
@@ -114,14 +114,14 @@ TEST_F(HostRegistryTest, NoFileIsAnEmptyRegistry) {
 }
 
 TEST_F(HostRegistryTest, AnUnreadableFileOpensNoKey) {
-    host::Registry registry(dir.path());  // a directory where the file should be
+    host::Registry registry(dir.Path());  // a directory where the file should be
     EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\Vantrel\\Modules\\HelpPath", true));
     EXPECT_FALSE(registry.OpenKey("\\SOFTWARE\\Vantrel\\Halvex5.1\\ExePath", false));
 }
 
 TEST_F(HostRegistryTest, TheFileIsFoundThroughTheEnvironment) {
-    const std::string home = dir.file("home"), configHome = dir.file("config"), systemA = dir.file("xdgA"),
-                      systemB = dir.file("xdgB");
+    const std::string home = dir.File("home"), configHome = dir.File("config"), systemA = dir.File("xdgA"),
+                      systemB = dir.File("xdgB");
     WriteFile(systemB + "/Vantrel/registry.ini", "");
     ScopedEnv noForced("VANTREL_REGISTRY", std::nullopt);
     ScopedEnv homeEnv("HOME", home);
@@ -150,7 +150,7 @@ TEST_F(HostRegistryTest, TheFileIsFoundThroughTheEnvironment) {
 
 TEST_F(HostRegistryTest, NoFileFoundGivesNoPath) {
     ScopedEnv noForced("VANTREL_REGISTRY", std::nullopt);
-    ScopedEnv configHomeEnv("XDG_CONFIG_HOME", dir.file("none"));
-    ScopedEnv configDirsEnv("XDG_CONFIG_DIRS", dir.file("none1") + ":" + dir.file("none2"));
+    ScopedEnv configHomeEnv("XDG_CONFIG_HOME", dir.File("none"));
+    ScopedEnv configDirsEnv("XDG_CONFIG_DIRS", dir.File("none1") + ":" + dir.File("none2"));
     EXPECT_EQ(host::RegistryFilePath(), "");
 }

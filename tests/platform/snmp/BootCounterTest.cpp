@@ -15,42 +15,42 @@ namespace {
 
 const std::string Engine = "NxSNMP_PP_Application";
 
-std::string readAll(const std::string& path) {
+std::string ReadAll(const std::string& path) {
     std::ifstream in(path);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
-void writeAll(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+void WriteAll(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
 } // namespace
 
 TEST(BootCounter, EngineIdIsWrittenTwoCharactersPerOctet) {
-    EXPECT_EQ(encodeEngineId(std::string("\x00\x1F\xA5\xFF", 4)), "@@AOJEOO");
-    EXPECT_EQ(encodeEngineId("N"), "DN");  // 'N' is 0x4E
+    EXPECT_EQ(EncodeEngineId(std::string("\x00\x1F\xA5\xFF", 4)), "@@AOJEOO");
+    EXPECT_EQ(EncodeEngineId("N"), "DN");  // 'N' is 0x4E
 }
 
 TEST(BootCounter, MissingFileStartsAtZeroAndSaveCreatesIt) {
     testsupport::TempDir dir;
-    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    const std::string path = dir.File("NxSNMP_PP_BootCounter");
     uint32_t boots = 99;
-    EXPECT_EQ(getBootCounter(path, Engine, boots), BootCounterOpenError);
+    EXPECT_EQ(GetBootCounter(path, Engine, boots), BootCounterOpenError);
     EXPECT_EQ(boots, 0u);
-    ASSERT_EQ(saveBootCounter(path, Engine, 1), BootCounterOk);
-    EXPECT_EQ(readAll(path), encodeEngineId(Engine) + " 1\n");
+    ASSERT_EQ(SaveBootCounter(path, Engine, 1), BootCounterOk);
+    EXPECT_EQ(ReadAll(path), EncodeEngineId(Engine) + " 1\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-    ASSERT_EQ(getBootCounter(path, Engine, boots), BootCounterOk);
+    ASSERT_EQ(GetBootCounter(path, Engine, boots), BootCounterOk);
     EXPECT_EQ(boots, 1u);
-    EXPECT_EQ(getBootCounter(path, "other", boots), BootCounterNoEntry);
+    EXPECT_EQ(GetBootCounter(path, "other", boots), BootCounterNoEntry);
     EXPECT_EQ(boots, 0u);
 }
 
 TEST(BootCounter, SaveKeepsOtherLinesInOrderAndDropsRepeatedEntries) {
     testsupport::TempDir dir;
-    const std::string path = dir.file("NxSNMP_PP_BootCounter");
-    const std::string ours = encodeEngineId(Engine);
-    const std::string other = encodeEngineId("other-engine");
+    const std::string path = dir.File("NxSNMP_PP_BootCounter");
+    const std::string ours = EncodeEngineId(Engine);
+    const std::string other = EncodeEngineId("other-engine");
     struct Case { const char* what; std::string before; std::string after; uint32_t read; };
     const Case cases[] = {
         {"update in place", "# boots\n" + other + " 7\n" + ours + " 4\n# end\n",
@@ -63,34 +63,34 @@ TEST(BootCounter, SaveKeepsOtherLinesInOrderAndDropsRepeatedEntries) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        writeAll(path, c.before);
+        WriteAll(path, c.before);
         uint32_t boots = 0;
-        getBootCounter(path, Engine, boots);
+        GetBootCounter(path, Engine, boots);
         EXPECT_EQ(boots, c.read);
-        ASSERT_EQ(saveBootCounter(path, Engine, boots + 1), BootCounterOk);
-        EXPECT_EQ(readAll(path), c.after);
+        ASSERT_EQ(SaveBootCounter(path, Engine, boots + 1), BootCounterOk);
+        EXPECT_EQ(ReadAll(path), c.after);
     }
 }
 
 TEST(BootCounter, UnwritableLocationFailsToSave) {
     testsupport::TempDir dir;
-    EXPECT_NE(saveBootCounter(dir.file("missing-dir/NxSNMP_PP_BootCounter"), Engine, 1), BootCounterOk);
+    EXPECT_NE(SaveBootCounter(dir.File("missing-dir/NxSNMP_PP_BootCounter"), Engine, 1), BootCounterOk);
 }
 
 TEST(BootCounter, ALinkPlantedAtATemporaryNameIsNeverWrittenThrough) {
     testsupport::TempDir dir;
-    const std::string path = dir.file("NxSNMP_PP_BootCounter");
-    const std::string target = dir.file("precious");
-    writeAll(target, "keep me\n");
+    const std::string path = dir.File("NxSNMP_PP_BootCounter");
+    const std::string target = dir.File("precious");
+    WriteAll(target, "keep me\n");
     std::filesystem::create_symlink(target, path + ".tmp");
-    writeAll(path, encodeEngineId(Engine) + " 4\n");
-    ASSERT_EQ(saveBootCounter(path, Engine, 5), BootCounterOk);
-    EXPECT_EQ(readAll(target), "keep me\n");
-    EXPECT_EQ(readAll(path), encodeEngineId(Engine) + " 5\n");
+    WriteAll(path, EncodeEngineId(Engine) + " 4\n");
+    ASSERT_EQ(SaveBootCounter(path, Engine, 5), BootCounterOk);
+    EXPECT_EQ(ReadAll(target), "keep me\n");
+    EXPECT_EQ(ReadAll(path), EncodeEngineId(Engine) + " 5\n");
     EXPECT_TRUE(std::filesystem::is_symlink(path + ".tmp"));
     // Nothing else is left behind.
     int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
         (void)entry;
         ++entries;
     }
@@ -99,12 +99,12 @@ TEST(BootCounter, ALinkPlantedAtATemporaryNameIsNeverWrittenThrough) {
 
 TEST(BootCounter, AFifoInPlaceOfTheFileIsReadAsEmptyAndReplaced) {
     testsupport::TempDir dir;
-    const std::string path = dir.file("NxSNMP_PP_BootCounter");
+    const std::string path = dir.File("NxSNMP_PP_BootCounter");
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     uint32_t boots = 7;
-    EXPECT_EQ(getBootCounter(path, Engine, boots), BootCounterOpenError);
+    EXPECT_EQ(GetBootCounter(path, Engine, boots), BootCounterOpenError);
     EXPECT_EQ(boots, 0u);
-    ASSERT_EQ(saveBootCounter(path, Engine, 1), BootCounterOk);
+    ASSERT_EQ(SaveBootCounter(path, Engine, 1), BootCounterOk);
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
-    EXPECT_EQ(readAll(path), encodeEngineId(Engine) + " 1\n");
+    EXPECT_EQ(ReadAll(path), EncodeEngineId(Engine) + " 1\n");
 }

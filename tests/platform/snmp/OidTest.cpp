@@ -18,18 +18,18 @@ TEST(Oid, ParsesAndPrintsDottedText) {
         {".", std::nullopt},
     };
     for (const auto& c : cases) {
-        auto oid = Oid::parse(c.text);
+        auto oid = Oid::Parse(c.text);
         ASSERT_EQ(oid.has_value(), c.printed.has_value()) << c.text;
         if (oid) {
-            EXPECT_EQ(oid->toString(), *c.printed) << c.text;
+            EXPECT_EQ(oid->ToString(), *c.printed) << c.text;
         }
     }
 }
 
 TEST(Oid, PrefixIsDecidedAtSubIdBoundaries) {
-    auto column = *Oid::parse("1.3.6.1.1.1");
-    EXPECT_TRUE(Oid::parse("1.3.6.1.1.1.5")->startsWith(column));
-    EXPECT_TRUE(column.startsWith(column));
-    EXPECT_FALSE(Oid::parse("1.3.6.1.1.10.5")->startsWith(column));
-    EXPECT_FALSE(Oid::parse("1.3.6.1.1")->startsWith(column));
+    auto column = *Oid::Parse("1.3.6.1.1.1");
+    EXPECT_TRUE(Oid::Parse("1.3.6.1.1.1.5")->StartsWith(column));
+    EXPECT_TRUE(column.StartsWith(column));
+    EXPECT_FALSE(Oid::Parse("1.3.6.1.1.10.5")->StartsWith(column));
+    EXPECT_FALSE(Oid::Parse("1.3.6.1.1")->StartsWith(column));
 }

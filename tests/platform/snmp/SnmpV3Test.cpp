@@ -11,10 +11,10 @@ using testsupport::SnmpdUser;
 
 namespace {
 
-const Oid SysDescr = *Oid::parse("1.3.6.1.2.1.1.1.0");
-const Oid SysContact = *Oid::parse("1.3.6.1.2.1.1.4.0");
+const Oid SysDescr = *Oid::Parse("1.3.6.1.2.1.1.1.0");
+const Oid SysContact = *Oid::Parse("1.3.6.1.2.1.1.4.0");
 
-Pdu pduOf(const Oid& oid, Value v, int32_t level) {
+Pdu PduOf(const Oid& oid, Value v, int32_t level) {
     Pdu pdu;
     pdu.securityLevel = level;
     pdu.varbinds.push_back({oid, std::move(v)});
@@ -25,37 +25,37 @@ class SnmpV3Test : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(status_, 0); }
 
-    Target userTarget(const std::string& name, uint16_t port) {
+    Target UserTarget(const std::string& name, uint16_t port) {
         Target t;
-        t.address = UdpAddress(agent_.address(), port);
+        t.address = UdpAddress(agent_.Address(), port);
         t.version = Version3;
         t.securityModel = SecurityModelUsm;
         t.securityName = name;
         return t;
     }
-    int registerUser(const SnmpdUser& u, const std::string& authPassword, const std::string& privPassword) {
-        return session_.addUser(u.name, u.authProtocol, u.privProtocol, authPassword, privPassword);
+    int RegisterUser(const SnmpdUser& u, const std::string& authPassword, const std::string& privPassword) {
+        return session_.AddUser(u.name, u.authProtocol, u.privProtocol, authPassword, privPassword);
     }
-    int registerUser(const SnmpdUser& u) { return registerUser(u, u.authPassword, u.privPassword); }
+    int RegisterUser(const SnmpdUser& u) { return RegisterUser(u, u.authPassword, u.privPassword); }
 
     // One asynchronous GET, pumped to its end; the number of completions is checked by the caller.
-    std::vector<AsyncResult> getAsync(const Target& target, int32_t level) {
+    std::vector<AsyncResult> GetAsync(const Target& target, int32_t level) {
         std::vector<AsyncResult> results;
         AsyncScope scope;
-        const int sent = session_.getAsync(pduOf(SysDescr, Value::null(), level), target, scope,
+        const int sent = session_.GetAsync(PduOf(SysDescr, Value::Null(), level), target, scope,
                                            [&](const AsyncResult& r) { results.push_back(r); });
         EXPECT_EQ(sent, 0);
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (scope.pending() > 0 && std::chrono::steady_clock::now() < end)
-            session_.processPendingEvents();
+        while (scope.Pending() > 0 && std::chrono::steady_clock::now() < end)
+            session_.ProcessPendingEvents();
         // A second report or a late time-out must not complete it again.
         const auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
         while (std::chrono::steady_clock::now() < settle)
-            session_.processPendingEvents();
+            session_.ProcessPendingEvents();
         return results;
     }
 
-    SnmpdAgent& agent_ = SnmpdAgent::shared();
+    SnmpdAgent& agent_ = SnmpdAgent::Shared();
     int status_ = -1;
     Session session_{status_};
 };
@@ -72,21 +72,21 @@ TEST_F(SnmpV3Test, EachLevelAndProtocolGetsAndSets) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.user->name);
-        ASSERT_EQ(registerUser(*c.user), 0);
-        const Target target = userTarget(c.user->name, agent_.port());
+        ASSERT_EQ(RegisterUser(*c.user), 0);
+        const Target target = UserTarget(c.user->name, agent_.Port());
 
-        Pdu get = pduOf(SysDescr, Value::null(), c.level);
-        ASSERT_EQ(session_.get(get, target), 0);
+        Pdu get = PduOf(SysDescr, Value::Null(), c.level);
+        ASSERT_EQ(session_.Get(get, target), 0);
         EXPECT_EQ(get.varbinds.at(0).value.type, ValueType::OctetString);
 
         const std::string contact = std::string("v3-") + c.user->name;
-        Pdu set = pduOf(SysContact, Value::octets(contact), c.level);
-        ASSERT_EQ(session_.set(set, target), 0);
-        Pdu check = pduOf(SysContact, Value::null(), c.level);
-        ASSERT_EQ(session_.get(check, target), 0);
+        Pdu set = PduOf(SysContact, Value::Octets(contact), c.level);
+        ASSERT_EQ(session_.Set(set, target), 0);
+        Pdu check = PduOf(SysContact, Value::Null(), c.level);
+        ASSERT_EQ(session_.Get(check, target), 0);
         EXPECT_EQ(check.varbinds.at(0).value.bytes, contact);
 
-        const auto results = getAsync(target, c.level);
+        const auto results = GetAsync(target, c.level);
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0].result, 0);
     }
@@ -112,12 +112,12 @@ TEST_F(SnmpV3Test, SecurityFailuresArriveOnceWithTheirResult) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_EQ(registerUser(c.user, c.authPassword, c.privPassword), 0);
-        const Target target = userTarget(c.user.name, agent_.port());
-        Pdu pdu = pduOf(SysDescr, Value::null(), c.level);
-        EXPECT_EQ(session_.get(pdu, target), c.expected);
+        ASSERT_EQ(RegisterUser(c.user, c.authPassword, c.privPassword), 0);
+        const Target target = UserTarget(c.user.name, agent_.Port());
+        Pdu pdu = PduOf(SysDescr, Value::Null(), c.level);
+        EXPECT_EQ(session_.Get(pdu, target), c.expected);
 
-        const auto results = getAsync(target, c.level);
+        const auto results = GetAsync(target, c.level);
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0].result, c.expected);
         EXPECT_EQ(results[0].reason, c.expected);
@@ -126,47 +126,47 @@ TEST_F(SnmpV3Test, SecurityFailuresArriveOnceWithTheirResult) {
 
 TEST_F(SnmpV3Test, RightPasswordWorksAfterAWrongOne) {
     const SnmpdUser& user = SnmpdAgent::ShaDesUser;
-    const Target target = userTarget(user.name, agent_.port());
+    const Target target = UserTarget(user.name, agent_.Port());
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
-        ASSERT_EQ(registerUser(user, "wrong-auth-pass", user.privPassword), 0);
-        Pdu wrong = pduOf(SysDescr, Value::null(), AuthPriv);
-        EXPECT_EQ(session_.get(wrong, target), result::UsmAuthenticationFailure);
+        ASSERT_EQ(RegisterUser(user, "wrong-auth-pass", user.privPassword), 0);
+        Pdu wrong = PduOf(SysDescr, Value::Null(), AuthPriv);
+        EXPECT_EQ(session_.Get(wrong, target), result::UsmAuthenticationFailure);
 
-        ASSERT_EQ(registerUser(user), 0);
-        Pdu right = pduOf(SysDescr, Value::null(), AuthPriv);
-        EXPECT_EQ(session_.get(right, target), 0);
-        const auto results = getAsync(target, AuthPriv);
+        ASSERT_EQ(RegisterUser(user), 0);
+        Pdu right = PduOf(SysDescr, Value::Null(), AuthPriv);
+        EXPECT_EQ(session_.Get(right, target), 0);
+        const auto results = GetAsync(target, AuthPriv);
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0].result, 0);
     }
     // And the wrong one fails again: the good keys did not stick either. The agent leaves what it cannot decrypt
     // unanswered, after answering the engine discovery: a decryption error, not a time-out.
-    ASSERT_EQ(registerUser(user, user.authPassword, "wrong-priv-pass"), 0);
-    Pdu wrongPriv = pduOf(SysDescr, Value::null(), AuthPriv);
-    EXPECT_EQ(session_.get(wrongPriv, target), result::UsmDecryptionError);
-    const auto results = getAsync(target, AuthPriv);
+    ASSERT_EQ(RegisterUser(user, user.authPassword, "wrong-priv-pass"), 0);
+    Pdu wrongPriv = PduOf(SysDescr, Value::Null(), AuthPriv);
+    EXPECT_EQ(session_.Get(wrongPriv, target), result::UsmDecryptionError);
+    const auto results = GetAsync(target, AuthPriv);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].result, result::UsmDecryptionError);
 }
 
 TEST_F(SnmpV3Test, UnregisteredUserAndBadProtocolsFailBeforeSending) {
-    const Target target = userTarget("qswnobody", agent_.port());
-    Pdu pdu = pduOf(SysDescr, Value::null(), NoAuthNoPriv);
-    EXPECT_EQ(session_.get(pdu, target), result::UsmUnknownSecurityName);
-    EXPECT_EQ(session_.addUser("x", 4, 1, "", ""), result::UsmUnsupportedAuthProtocol);
-    EXPECT_EQ(session_.addUser("x", 3, 3, "", ""), result::UsmUnsupportedPrivProtocol);
+    const Target target = UserTarget("qswnobody", agent_.Port());
+    Pdu pdu = PduOf(SysDescr, Value::Null(), NoAuthNoPriv);
+    EXPECT_EQ(session_.Get(pdu, target), result::UsmUnknownSecurityName);
+    EXPECT_EQ(session_.AddUser("x", 4, 1, "", ""), result::UsmUnsupportedAuthProtocol);
+    EXPECT_EQ(session_.AddUser("x", 3, 3, "", ""), result::UsmUnsupportedPrivProtocol);
 }
 
 TEST_F(SnmpV3Test, NoAnswerDuringDiscoveryTimesOutAsynchronouslyToo) {
     testsupport::SilentUdpPort silent;
-    ASSERT_EQ(registerUser(SnmpdAgent::ShaUser), 0);
-    Target target = userTarget(SnmpdAgent::ShaUser.name, silent.port());
+    ASSERT_EQ(RegisterUser(SnmpdAgent::ShaUser), 0);
+    Target target = UserTarget(SnmpdAgent::ShaUser.name, silent.Port());
     target.timeout = 20;
     target.retries = 1;
-    Pdu pdu = pduOf(SysDescr, Value::null(), AuthNoPriv);
-    EXPECT_EQ(session_.get(pdu, target), result::Timeout);
-    const auto results = getAsync(target, AuthNoPriv);
+    Pdu pdu = PduOf(SysDescr, Value::Null(), AuthNoPriv);
+    EXPECT_EQ(session_.Get(pdu, target), result::Timeout);
+    const auto results = GetAsync(target, AuthNoPriv);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].result, result::Timeout);
 }
@@ -176,21 +176,21 @@ TEST_F(SnmpV3Test, NoAnswerDuringDiscoveryTimesOutAsynchronouslyToo) {
 TEST_F(SnmpV3Test, AnAgentRestartedWithAnotherEngineIdIsDiscoveredAgain) {
     SnmpdAgent own;
     const SnmpdUser& user = SnmpdAgent::ShaDesUser;
-    ASSERT_EQ(registerUser(user), 0);
-    Target target = userTarget(user.name, own.port());
+    ASSERT_EQ(RegisterUser(user), 0);
+    Target target = UserTarget(user.name, own.Port());
     target.timeout = 50;
     target.retries = 1;
-    Pdu first = pduOf(SysDescr, Value::null(), AuthPriv);
-    ASSERT_EQ(session_.get(first, target), 0);
+    Pdu first = PduOf(SysDescr, Value::Null(), AuthPriv);
+    ASSERT_EQ(session_.Get(first, target), 0);
     for (bool newEngineId : {false, true, true}) {
         SCOPED_TRACE(newEngineId ? "another engine ID" : "the same engine ID");
-        own.restart(newEngineId);
-        Pdu blocking = pduOf(SysDescr, Value::null(), AuthPriv);
-        EXPECT_EQ(session_.get(blocking, target), 0);
+        own.Restart(newEngineId);
+        Pdu blocking = PduOf(SysDescr, Value::Null(), AuthPriv);
+        EXPECT_EQ(session_.Get(blocking, target), 0);
         EXPECT_EQ(blocking.varbinds.at(0).value.type, ValueType::OctetString);
 
-        own.restart(newEngineId);
-        const auto results = getAsync(target, AuthPriv);
+        own.Restart(newEngineId);
+        const auto results = GetAsync(target, AuthPriv);
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0].result, 0);
     }

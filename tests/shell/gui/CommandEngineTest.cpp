@@ -101,20 +101,20 @@ void WriteExecutable(const std::string& path, bool executable = true) {
 
 TEST(HostToolCommand, TheProgramIsTakenFromTheFirstDirectoryThatHoldsIt) {
     testsupport::TempDir dirs;
-    for (const char* dir : {"host", "module"}) fs::create_directories(dirs.file(dir));
-    WriteExecutable(dirs.file("host/MIB"));
-    WriteExecutable(dirs.file("module/MIB"));
-    WriteExecutable(dirs.file("module/Rmon"));
-    WriteExecutable(dirs.file("host/Bridge"), false);
-    fs::create_directories(dirs.file("host/IFMib"));  // a directory is no program
-    const std::vector<std::string> directories = {"", dirs.file("host"), dirs.file("module")};
+    for (const char* dir : {"host", "module"}) fs::create_directories(dirs.File(dir));
+    WriteExecutable(dirs.File("host/MIB"));
+    WriteExecutable(dirs.File("module/MIB"));
+    WriteExecutable(dirs.File("module/Rmon"));
+    WriteExecutable(dirs.File("host/Bridge"), false);
+    fs::create_directories(dirs.File("host/IFMib"));  // a directory is no program
+    const std::vector<std::string> directories = {"", dirs.File("host"), dirs.File("module")};
     struct Case {
         const char* tool;
         std::string program;
     };
     const Case cases[] = {
-        {"MIB", dirs.file("host/MIB")},
-        {"Rmon", dirs.file("module/Rmon")},
+        {"MIB", dirs.File("host/MIB")},
+        {"Rmon", dirs.File("module/Rmon")},
         {"Bridge", "Bridge"},
         {"IFMib", "IFMib"},
     };
@@ -167,7 +167,7 @@ protected:
         CommandContext context;
         context.DeviceAddress = "10.0.0.1";
         context.SettingTexts = &texts;
-        context.ModuleDirectory = work.path();
+        context.ModuleDirectory = work.Path();
         context.RefreshPanel = [this] { ++refreshes; };
         context.RunStep = [this](MainWindowStep step) { steps.push_back(step); };
         context.About = [this] { ++abouts; };
@@ -290,7 +290,7 @@ TEST_F(EngineTest, EveryRowRunsByItsKind) {
         case CommandKind::Special:
             if (command.Special == SpecialCommand::Help) {  // the help file is not there
                 ASSERT_EQ(boxes.Calls().size(), boxesBefore + 1);
-                EXPECT_EQ(boxes.Calls().back().Text, "Cannot find the help file " + work.file(HelpFileName) + ".");
+                EXPECT_EQ(boxes.Calls().back().Text, "Cannot find the help file " + work.File(HelpFileName) + ".");
             }
             break;
         }
@@ -431,10 +431,10 @@ protected:
         EngineTest::SetUp();
         units_.emplace(*app_);
         // The host's program directory holds one of its tools.
-        fs::create_directories(work.file("host"));
-        WriteExecutable(work.file("host/MIB"));
-        std::ofstream(work.file("registry.ini"))
-            << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\ExePath]\nPath=" << work.file("host") << "\n";
+        fs::create_directories(work.File("host"));
+        WriteExecutable(work.File("host/MIB"));
+        std::ofstream(work.File("registry.ini"))
+            << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\ExePath]\nPath=" << work.File("host") << "\n";
         SetProgramArguments({"/I10.0.0.1", "/Rpub lic"});
         form = app_->CreateForm<TMainForm>();
     }
@@ -467,7 +467,7 @@ TEST_F(MainWindowCommandTest, EveryMenuItemWithAHandlerRunsItsCommand) {
     EXPECT_GT(items, 390);
     form->FindMenuItem("Information3")->Click();
     ASSERT_EQ(launched.size(), 1u);
-    EXPECT_EQ(launched[0].Program, work.file("host/MIB"));
+    EXPECT_EQ(launched[0].Program, work.File("host/MIB"));
     EXPECT_EQ(launched[0].Arguments, (std::vector<std::string>{"/I10.0.0.1", "/Rpub lic", "/W", "/TMIB_Info"}));
     // A tool the host's directory lacks is left to the system's program search.
     form->FindMenuItem("PortTable1")->Click();

@@ -84,7 +84,7 @@ protected:
 
     static std::string Snmp(const std::string& tool, const std::vector<std::string>& args) {
         std::vector<std::string> argv = {"/usr/bin/" + tool, "-On", "-Oq", "-t", "5", "-r", "1", "-v2c", "-c",
-                                         tool == "snmpset" ? "harbour" : "tundra", sim_->endpoint()};
+                                         tool == "snmpset" ? "harbour" : "tundra", sim_->Endpoint()};
         argv.insert(argv.end(), args.begin(), args.end());
         const simtest::ToolResult result = simtest::RunProgram(argv);
         EXPECT_EQ(result.status, 0) << result.err;

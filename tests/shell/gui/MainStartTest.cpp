@@ -64,10 +64,10 @@ protected:
         SetProgramArguments({});
     }
 
-    void WriteRegistry(const std::string& text) { WriteFile(work.file("registry.ini"), text); }
+    void WriteRegistry(const std::string& text) { WriteFile(work.File("registry.ini"), text); }
     // The host keeps the settings files in a directory of its own.
     std::string UseConfigurationDirectory() {
-        const std::string dir = work.file("conf") + "/";
+        const std::string dir = work.File("conf") + "/";
         WriteRegistry(RegistryKey("Halvex5.1\\MibFile", "Path=" + dir + "\n"));
         return dir;
     }
@@ -158,10 +158,10 @@ TEST_F(MainStartTest, TheWindowIsEightHundredWideAndScalesDialogsByTheScreen) {
 }
 
 TEST_F(MainStartTest, TheModuleKeyGivesTheMessageDirectory) {
-    const std::string moduleDir = work.file("modules") + "/";
+    const std::string moduleDir = work.File("modules") + "/";
     WriteRegistry(RegistryKey("Modules\\HelpPath", "1.3.6.1.4.1.32473.11.70.7=" + moduleDir + "qsw2126p-mgr\n"));
     WriteFile(moduleDir + "errmsg/nxsnmp.err", "module text\n");
-    WriteFile(work.file("errmsg/nxsnmp.err"), "current directory text\n");
+    WriteFile(work.File("errmsg/nxsnmp.err"), "current directory text\n");
     ModuleApplication module;
     TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
     EXPECT_EQ(form->ModulePath, moduleDir + "qsw2126p-mgr");
@@ -170,13 +170,13 @@ TEST_F(MainStartTest, TheModuleKeyGivesTheMessageDirectory) {
 
 TEST_F(MainStartTest, WithoutTheModuleKeyMessageFilesComeFromTheCurrentDirectory) {
     const std::string builtIn = SnmpErrorMessages[0];
-    WriteFile(work.file("errmsg/nxsnmp.err"), "current directory text\n");
+    WriteFile(work.File("errmsg/nxsnmp.err"), "current directory text\n");
     ModuleApplication module;
     TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
     EXPECT_EQ(form->ModulePath, "");
     EXPECT_EQ(NxSNMPErrorMessages[0], "current directory text");
     EXPECT_EQ(SnmpErrorMessages[0], builtIn);  // its file is missing
-    EXPECT_FALSE(fs::exists(work.file("registry.ini")));  // nothing written
+    EXPECT_FALSE(fs::exists(work.File("registry.ini")));  // nothing written
 }
 
 TEST_F(MainStartTest, TheSettingsFileIsLookedUpInTheConfigurationDirectory) {
@@ -187,17 +187,17 @@ TEST_F(MainStartTest, TheSettingsFileIsLookedUpInTheConfigurationDirectory) {
         std::string settingsDir;
     };
     const Case cases[] = {
-        {"", work.path() + "/"},  // no host keys: the current directory
-        {RegistryKey("Halvex5.1\\ExePath", "Path=" + work.file("host/bin") + "/\n"), work.file("host/bin/../Conf/MBF/")},
-        {RegistryKey("Halvex5.1\\ExePath", "Path=" + work.file("host/bin") + "/\n") +
-             RegistryKey("Halvex5.1\\MibFile", "Path=" + work.file("mibs") + "/\n"),
-         work.file("mibs") + "/"},
+        {"", work.Path() + "/"},  // no host keys: the current directory
+        {RegistryKey("Halvex5.1\\ExePath", "Path=" + work.File("host/bin") + "/\n"), work.File("host/bin/../Conf/MBF/")},
+        {RegistryKey("Halvex5.1\\ExePath", "Path=" + work.File("host/bin") + "/\n") +
+             RegistryKey("Halvex5.1\\MibFile", "Path=" + work.File("mibs") + "/\n"),
+         work.File("mibs") + "/"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.settingsDir);
-        fs::remove_all(work.file("host"));
-        fs::remove_all(work.file("mibs"));
-        fs::remove(work.file("10.0.0.1.cfg"));
+        fs::remove_all(work.File("host"));
+        fs::remove_all(work.File("mibs"));
+        fs::remove(work.File("10.0.0.1.cfg"));
         WriteRegistry(c.registry);
         WriteFile(c.settingsDir + "10.0.0.1.cfg", settings);
         ModuleApplication module;
@@ -227,7 +227,7 @@ TEST_F(MainStartTest, AnAddressNamingAFileEndsTheStart) {
 
 TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
     simtest::SimAgent sim;
-    const std::string port = std::to_string(sim.port());
+    const std::string port = std::to_string(sim.Port());
     struct Case {
         const char* name;
         std::string settings;
@@ -254,7 +254,7 @@ TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
             EXPECT_TRUE(MainForm->Visible());
             EXPECT_EQ(MainForm->Caption(), "127.0.0.1");
             EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
-            EXPECT_EQ(DefaultSNMPDevice.Port, sim.port());
+            EXPECT_EQ(DefaultSNMPDevice.Port, sim.Port());
             EXPECT_EQ(DefaultSNMPSecurity.Version, c.version);
             EXPECT_EQ(MainForm->FindMenuItem("VACM1")->Enabled(), c.version == 3);
             if (c.version == 3) {
@@ -275,7 +275,7 @@ TEST_F(MainStartTest, StartsAgainstTheSimulatorWithItsSettingsFile) {
         EXPECT_TRUE(reached);
         EXPECT_TRUE(boxes.Calls().empty());
         bool logged = false;
-        for (const std::string& line : sim.pduLog()) logged |= line.rfind(c.pduPrefix, 0) == 0;
+        for (const std::string& line : sim.PduLog()) logged |= line.rfind(c.pduPrefix, 0) == 0;
         EXPECT_TRUE(logged) << c.pduPrefix;
     }
 }
@@ -291,7 +291,7 @@ TEST_F(MainStartTest, ASilentSwitchIsNamedInTheStatusLineAfterOneRead) {
     };
     const Case cases[] = {
         {"settings file", true,
-         "The switch at 127.0.0.1:" + std::to_string(silent.port()) + " (SNMPv2c) does not answer."},
+         "The switch at 127.0.0.1:" + std::to_string(silent.Port()) + " (SNMPv2c) does not answer."},
         // Without a file the port is the default one, where nothing listens here either.
         {"no settings file", false,
          "The switch at 127.0.0.1:161 (SNMPv1) does not answer. No settings file " + dir + "127.0.0.1.cfg was found."},
@@ -300,7 +300,7 @@ TEST_F(MainStartTest, ASilentSwitchIsNamedInTheStatusLineAfterOneRead) {
         SCOPED_TRACE(c.name);
         fs::remove(dir + "127.0.0.1.cfg");
         if (c.settingsFile)
-            WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(silent.port()) +
+            WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(silent.Port()) +
                                                  "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\n"
                                                  "PrivProtocol=0\n");
         const auto started = std::chrono::steady_clock::now();
@@ -351,7 +351,7 @@ TEST_F(MainStartTest, AUnitTableThatNeverEndsStillLetsTheWindowComeUp) {
         return reply;
     });
     const std::string dir = UseConfigurationDirectory();
-    WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(agent.port()) +
+    WriteFile(dir + "127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(agent.Port()) +
                                          "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
     bool reached = false;
     Start({"/I127.0.0.1", "/Rtundra"}, [&] {
@@ -366,22 +366,22 @@ TEST_F(MainStartTest, AUnitTableThatNeverEndsStillLetsTheWindowComeUp) {
 
 // A FIFO in place of a file would block the start on opening it: such files are refused by name.
 TEST_F(MainStartTest, FilesThatAreNoRegularFilesAreRefusedByName) {
-    fs::create_directories(work.file("errmsg"));
-    ASSERT_EQ(mkfifo(work.file("errmsg/snmp.err").c_str(), 0600), 0);
-    ASSERT_EQ(mkfifo(work.file("registry.fifo").c_str(), 0600), 0);
-    setenv("VANTREL_REGISTRY", work.file("registry.fifo").c_str(), 1);
+    fs::create_directories(work.File("errmsg"));
+    ASSERT_EQ(mkfifo(work.File("errmsg/snmp.err").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(work.File("registry.fifo").c_str(), 0600), 0);
+    setenv("VANTREL_REGISTRY", work.File("registry.fifo").c_str(), 1);
     {
         ModuleApplication module;
         TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
         EXPECT_EQ(form->ModulePath, "");
         ASSERT_EQ(boxes.Calls().size(), 2u);
         EXPECT_EQ(boxes.Calls()[0].Text,
-                  "The registry file " + work.file("registry.fifo") + " is not a regular file: it is not read.");
+                  "The registry file " + work.File("registry.fifo") + " is not a regular file: it is not read.");
         EXPECT_EQ(boxes.Calls()[1].Text,
                   "The message file errmsg/snmp.err is not a regular file: its texts are not loaded.");
     }
     // A settings file that cannot be read ends the start, as a broken one does.
-    ASSERT_EQ(mkfifo(work.file("10.0.0.9.cfg").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(work.File("10.0.0.9.cfg").c_str(), 0600), 0);
     Start({"/I10.0.0.9", "/Rabc"}, [] { ADD_FAILURE() << "the window came up"; });
     ASSERT_EQ(boxes.Calls().size(), 5u);
     EXPECT_EQ(boxes.Calls()[4].Text, "The settings file 10.0.0.9.cfg is not a regular file");
@@ -443,7 +443,7 @@ TEST_F(MainStartTest, TheModelMenuProfileAppliesWhenTheModuleKeyOpens) {
         EXPECT_FALSE(form->FindMenuItem("OSPFRFC18501")->Visible());
     }
     // A registry that cannot be read opens no key: the menus keep their design.
-    setenv("VANTREL_REGISTRY", work.path().c_str(), 1);
+    setenv("VANTREL_REGISTRY", work.Path().c_str(), 1);
     ModuleApplication module;
     TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
     for (const auto& table : {ModelMenuProfile(), PoeAndImageMenus()})

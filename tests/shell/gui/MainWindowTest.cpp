@@ -122,7 +122,7 @@ protected:
     }
 
     void StartSim(const std::vector<std::string>& scenario) {
-        const std::string path = work.file("test.scn");
+        const std::string path = work.File("test.scn");
         std::ofstream out(path);
         for (const std::string& line : scenario) out << line << "\n";
         out.close();
@@ -132,12 +132,12 @@ protected:
     // Creates the window (its creation step reads the device) and shows it: the first activation builds the
     // views inside the waiting form.
     void StartModule() {
-        const std::string dir = work.file("conf") + "/";
+        const std::string dir = work.File("conf") + "/";
         fs::create_directories(dir);
-        std::ofstream(work.file("registry.ini"))
+        std::ofstream(work.File("registry.ini"))
             << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\MibFile]\nPath=" << dir << "\n";
         std::ofstream(dir + "127.0.0.1.cfg")
-            << "[Program Information]\nAgentPort=" << sim->port()
+            << "[Program Information]\nAgentPort=" << sim->Port()
             << "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
         app = std::make_unique<ui::Application>(argc, argv);
         units = std::make_unique<ModuleUnits>(*app);
@@ -162,7 +162,7 @@ protected:
     // Requests naming the MAC address column: only the unit-table read does.
     int UnitReads() const {
         int count = 0;
-        for (const std::string& line : sim->pduLog()) count += line.find(std::string(UnitEntry) + ".2") != std::string::npos;
+        for (const std::string& line : sim->PduLog()) count += line.find(std::string(UnitEntry) + ".2") != std::string::npos;
         return count;
     }
     // The buttons pressed now, by hint.
@@ -176,7 +176,7 @@ protected:
     // dialog the item opens. Returns the logged PDUs of that time.
     std::vector<std::string> PickFromPortPopup(ui::SpeedButton* button, const std::string& caption,
                                                const ui::TestHooks::ModalDriver& driver) {
-        const size_t mark = sim->pduLog().size();
+        const size_t mark = sim->PduLog().size();
         const QPoint at(3, 3);
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, button->Widget()->mapToGlobal(at));
         QCoreApplication::sendEvent(button->Widget(), &rightClick);
@@ -192,7 +192,7 @@ protected:
         form->PortInfoPopupMenu->MenuWidget()->hide();
         item->Action()->trigger();  // the user's choice
         EXPECT_TRUE(shown) << caption;
-        const std::vector<std::string> log = sim->pduLog();
+        const std::vector<std::string> log = sim->PduLog();
         return {log.begin() + static_cast<std::ptrdiff_t>(std::min(mark, log.size())), log.end()};
     }
     bool HintsUnique() const {
@@ -434,7 +434,7 @@ TEST_F(MainWindowTest, RefreshPanelAsksFirstAndReadsTheUnitTableAgain) {
     EXPECT_EQ(UnitReads(), unitReads);
 
     // A unit joins the stack: OK rebuilds with a view for it.
-    for (const std::string& directive : AddUnitThree()) ASSERT_EQ(sim->control(directive), "ok");
+    for (const std::string& directive : AddUnitThree()) ASSERT_EQ(sim->Control(directive), "ok");
     form->FindMenuItem("RefreshPanel1")->Click();
     EXPECT_EQ(StackUnitCount, 3);
     EXPECT_EQ(form->PanelCount, 3);
@@ -446,7 +446,7 @@ TEST_F(MainWindowTest, RefreshPanelAsksFirstAndReadsTheUnitTableAgain) {
     SaveScreenshot(*form, "mainwindow-refresh-added-unit.png");
 
     // Unit 2 leaves: the item directly under Configuration rebuilds without it.
-    ASSERT_EQ(sim->control(std::string("set ") + UnitEntry + ".15.2 int 2"), "ok");
+    ASSERT_EQ(sim->Control(std::string("set ") + UnitEntry + ".15.2 int 2"), "ok");
     form->FindMenuItem("RefreshPanel2")->Click();
     ASSERT_EQ(form->PanelFormList.size(), 2u);
     EXPECT_EQ(form->PanelFormList[1]->UnitNumber, 3);
@@ -465,26 +465,26 @@ TEST_F(MainWindowTest, MenuItemsFollowTheSwitchsStatesWhenTheyAreReadAgain) {
     for (const char* item : rmonItems) ASSERT_TRUE(ItemEnabled(item)) << item;
     ASSERT_FALSE(ItemEnabled("Auth1"));
 
-    ASSERT_EQ(sim->control(rmonState + "2"), "ok");
-    ASSERT_EQ(sim->control(dot1xState + "1"), "ok");
+    ASSERT_EQ(sim->Control(rmonState + "2"), "ok");
+    ASSERT_EQ(sim->Control(dot1xState + "1"), "ok");
     form->RunMainWindowStep(MainWindowStep::RmonSettingFormClose);
     form->RunMainWindowStep(MainWindowStep::Update8021xMenus);
     EXPECT_EQ(form->ST_RmonState->Caption(), "disabled");
     for (const char* item : rmonItems) EXPECT_FALSE(ItemEnabled(item)) << item;
     EXPECT_TRUE(ItemEnabled("Auth1"));
 
-    ASSERT_EQ(sim->control(rmonState + "3"), "ok");
-    ASSERT_EQ(sim->control(dot1xState + "2"), "ok");
+    ASSERT_EQ(sim->Control(rmonState + "3"), "ok");
+    ASSERT_EQ(sim->Control(dot1xState + "2"), "ok");
     form->RunMainWindowStep(MainWindowStep::RmonSettingFormClose);
     form->RunMainWindowStep(MainWindowStep::Update8021xMenus);
     for (const char* item : rmonItems) EXPECT_TRUE(ItemEnabled(item)) << item;
     EXPECT_FALSE(ItemEnabled("Auth1"));
 
     // Stacking switched on: the unit items show. An error answer leaves the last mode read, so the items stay.
-    ASSERT_EQ(sim->control("set-rw 1.3.6.1.4.1.32473.12.11.1.2.0 int 1"), "ok");
+    ASSERT_EQ(sim->Control("set-rw 1.3.6.1.4.1.32473.12.11.1.2.0 int 1"), "ok");
     form->UpdateStackMenus();
     EXPECT_TRUE(ItemVisible("Unitinformation1") && ItemVisible("UnitTable1"));
-    ASSERT_EQ(sim->control("error 1.3.6.1.4.1.32473.12.11.1.2 genErr 1"), "ok");
+    ASSERT_EQ(sim->Control("error 1.3.6.1.4.1.32473.12.11.1.2 genErr 1"), "ok");
     form->UpdateStackMenus();
     EXPECT_EQ(form->ST_StackMode->Caption(), "enabled");
     EXPECT_TRUE(ItemVisible("Unitinformation1") && ItemVisible("UnitTable1"));
@@ -498,7 +498,7 @@ TEST_F(MainWindowTest, ClosingDuringAPollStopsEveryViewBeforeItIsFreed) {
     for (TPanelForm* view : form->PanelFormList) lives.push_back(view->LifeToken());
 
     // Hold the LED replies so that a poll is under way when the window closes.
-    ASSERT_EQ(sim->control(std::string("hold ") + UnitEntry + ".5 1500"), "ok");
+    ASSERT_EQ(sim->Control(std::string("hold ") + UnitEntry + ".5 1500"), "ok");
     ASSERT_TRUE(RunUntil([&] {
         for (TPanelForm* view : form->PanelFormList)
             if (view->LedRequest && view->LedRequest->Busy) return true;
@@ -511,7 +511,7 @@ TEST_F(MainWindowTest, ClosingDuringAPollStopsEveryViewBeforeItIsFreed) {
     for (const std::weak_ptr<void>& life : lives) EXPECT_TRUE(life.expired());
     // The held answers arrive into nothing; the window's own status line is left alone.
     const std::string status = Status();
-    ASSERT_EQ(sim->control("release"), "ok");
+    ASSERT_EQ(sim->Control("release"), "ok");
     testsupport::PumpEvents(500);
     EXPECT_EQ(Status(), status);
 }
@@ -519,7 +519,7 @@ TEST_F(MainWindowTest, ClosingDuringAPollStopsEveryViewBeforeItIsFreed) {
 TEST_F(MainWindowTest, SwitchThatDoesNotAnswerStillGetsItsViewAndATimeOutLine) {
     std::vector<std::string> lines = ScenarioLines("standalone-qsw2126p.scn");
     StartSim(lines);
-    ASSERT_EQ(sim->control("drop 1 1000000"), "ok");
+    ASSERT_EQ(sim->Control("drop 1 1000000"), "ok");
     StartModule();
 
     // The stacking mode could not be read: the label keeps its design text, so the device counts as not stacked.

@@ -12,8 +12,8 @@ class ModuleWorkspace {
 public:
     ModuleWorkspace() : previousDirectory_(std::filesystem::current_path()) {
         if (const char* value = std::getenv("VANTREL_REGISTRY")) previousRegistry_ = value;
-        std::filesystem::current_path(dir_.path());
-        setenv("VANTREL_REGISTRY", dir_.file("registry.ini").c_str(), 1);
+        std::filesystem::current_path(dir_.Path());
+        setenv("VANTREL_REGISTRY", dir_.File("registry.ini").c_str(), 1);
     }
     ~ModuleWorkspace() {
         if (previousRegistry_)
@@ -25,8 +25,8 @@ public:
     ModuleWorkspace(const ModuleWorkspace&) = delete;
     ModuleWorkspace& operator=(const ModuleWorkspace&) = delete;
 
-    const std::string& path() const { return dir_.path(); }
-    std::string file(const std::string& name) const { return dir_.file(name); }
+    const std::string& Path() const { return dir_.Path(); }
+    std::string File(const std::string& name) const { return dir_.File(name); }
 
 private:
     testsupport::TempDir dir_;

@@ -16,7 +16,7 @@ void AimAt(int port, bool v1) {
     if (!started) {
         static testsupport::TempDir dir;
         NxSNMPSessionStartup();
-        CreateGlobalSnmpSession(dir.path());
+        CreateGlobalSnmpSession(dir.Path());
         started = true;
     }
     DefaultSNMPDevice.Address = "127.0.0.1";
@@ -27,7 +27,7 @@ void AimAt(int port, bool v1) {
     DefaultSNMPTimeout = 100;
 }
 
-void AimAtSnmpd(bool v1) { AimAt(testsupport::SnmpdAgent::shared().port(), v1); }
+void AimAtSnmpd(bool v1) { AimAt(testsupport::SnmpdAgent::Shared().Port(), v1); }
 
 simtest::SimAgent& Sim() {
     static simtest::SimAgent agent({"--no-catalogue", "--scenario", "/dev/null"});

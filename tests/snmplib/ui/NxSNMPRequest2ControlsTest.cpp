@@ -50,8 +50,8 @@ class Request2ControlsTest : public FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
-        AimAt(Sim().port());
-        Sim().control("clear");
+        AimAt(Sim().Port());
+        Sim().Control("clear");
         SeedSim(ScalarLines());
         SeedSim(RowLines(5));
         bar = Make<ui::StatusBar>();
@@ -62,7 +62,7 @@ protected:
     }
     void TearDown() override {
         request.reset();
-        Sim().control("clear");
+        Sim().Control("clear");
         FormTest::TearDown();
     }
     void UseScalars() { request->Request.Vars = NxSNMPVarList(ScalarTable, SVT_SV, 0); }
@@ -199,7 +199,7 @@ TEST_F(Request2ControlsTest, SynchronousGetReadsEverythingBeforeReturning) {
 
 TEST_F(Request2ControlsTest, AgentErrorOfAnAsynchronousGetGoesToTheStatusTargetOrAMessageBox) {
     UseScalars();
-    Sim().control(std::string("error ") + kScalarRoot + " genErr");
+    Sim().Control(std::string("error ") + kScalarRoot + " genErr");
     request->SetStatusPanel(panel);
     ASSERT_TRUE(request->Get());
     ASSERT_TRUE(WaitIdle());
@@ -225,7 +225,7 @@ TEST_F(Request2ControlsTest, NoSuchNameInTheMiddleOfAWalkIsAnErrorExceptInSnmpV1
     for (const Case c : {Case{false, NxSNMPRequest2Controls::ModeAsync}, Case{false, NxSNMPRequest2Controls::ModeSync},
                          Case{true, NxSNMPRequest2Controls::ModeAsync}}) {
         SCOPED_TRACE(std::string(c.v1 ? "v1 " : "v2c ") + (c.mode == NxSNMPRequest2Controls::ModeSync ? "sync" : "async"));
-        AimAt(Sim().port(), c.v1);
+        AimAt(Sim().Port(), c.v1);
         request = std::make_unique<Probe>(form);
         request->Request.Timeout = 50;
         request->Request.Retries = 0;
@@ -234,7 +234,7 @@ TEST_F(Request2ControlsTest, NoSuchNameInTheMiddleOfAWalkIsAnErrorExceptInSnmpV1
         request->SetStatusPanel(panel);
         panel->SetText("");
         // The step that would deliver row 4 is answered noSuchName.
-        ASSERT_EQ(Sim().control(std::string("error ") + kTableRoot + ".2.4 noSuchName 1"), "ok");
+        ASSERT_EQ(Sim().Control(std::string("error ") + kTableRoot + ".2.4 noSuchName 1"), "ok");
         const bool got = request->Get();
         ASSERT_TRUE(WaitIdle());
         EXPECT_EQ(request->rows.size(), 3u);
@@ -250,13 +250,13 @@ TEST_F(Request2ControlsTest, NoSuchNameInTheMiddleOfAWalkIsAnErrorExceptInSnmpV1
             EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrNoSuchName) + " Receive at TIME.");
         }
     }
-    AimAt(Sim().port());
+    AimAt(Sim().Port());
 }
 
 // The callback takes over the walk's end; the status still tells the failure instead of keeping a stale "Ok!".
 TEST_F(Request2ControlsTest, TimeOutGoesToTheResultCallbackAndShowsInTheStatus) {
     UseScalars();
-    Sim().control(std::string("drop ") + kScalarRoot + " 5");
+    Sim().Control(std::string("drop ") + kScalarRoot + " 5");
     request->SetStatusPanel(panel);
     NxSNMPError seen;
     int results = 0;
@@ -275,7 +275,7 @@ TEST_F(Request2ControlsTest, SynchronousGetFailureReturnsFalseAndShowsItsErrorWi
     UseScalars();
     request->Mode = NxSNMPRequest2Controls::ModeSync;
     request->SetStatusPanel(panel);
-    Sim().control(std::string("drop ") + kScalarRoot + " 5");
+    Sim().Control(std::string("drop ") + kScalarRoot + " 5");
     ui::MessageBoxRecorder boxes;
     EXPECT_FALSE(request->Get());
     EXPECT_FALSE(request->Busy);
@@ -287,7 +287,7 @@ TEST_F(Request2ControlsTest, ASynchronousWalkCutShortByAnErrorShowsTheErrorNotOk
     UseTable();
     request->Mode = NxSNMPRequest2Controls::ModeSync;
     request->SetStatusPanel(panel);
-    Sim().control(std::string("error ") + kTableRoot + ".3.3 genErr");
+    Sim().Control(std::string("error ") + kTableRoot + ".3.3 genErr");
     EXPECT_FALSE(request->Get());
     EXPECT_EQ(request->rows.size(), 2u);
     EXPECT_EQ(panel->Text().find("Ok!"), std::string::npos) << panel->Text();
@@ -297,7 +297,7 @@ TEST_F(Request2ControlsTest, ASynchronousWalkCutShortByAnErrorShowsTheErrorNotOk
 TEST_F(Request2ControlsTest, ScalarsTheAgentLacksShowEmptyAndTheReadNamesTheMissingObject) {
     UseScalars();
     request->SetStatusPanel(panel);
-    ASSERT_EQ(Sim().control(std::string("remove ") + kScalarRoot + ".3.0"), "ok");
+    ASSERT_EQ(Sim().Control(std::string("remove ") + kScalarRoot + ".3.0"), "ok");
     for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
         SCOPED_TRACE(static_cast<int>(mode));
         request->Mode = mode;
@@ -325,7 +325,7 @@ TEST_F(Request2ControlsTest, ASetAnsweredWithExceptionValuesFailsNamingTheObject
         SCOPED_TRACE(static_cast<int>(mode));
         request->Mode = mode;
         request->steps.clear();
-        ASSERT_EQ(Sim().control(std::string("error ") + kScalarRoot + ".1 noSuchInstance 1"), "ok");
+        ASSERT_EQ(Sim().Control(std::string("error ") + kScalarRoot + ".1 noSuchInstance 1"), "ok");
         vars.GetVar(0)->Value = "edge-9";
         ui::MessageBoxRecorder boxes;
         const bool sent = request->Set(false, false);
@@ -337,7 +337,7 @@ TEST_F(Request2ControlsTest, ASetAnsweredWithExceptionValuesFailsNamingTheObject
     }
     NxSNMPError seen;
     request->OnSetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) { seen = result; };
-    ASSERT_EQ(Sim().control(std::string("error ") + kScalarRoot + ".1 noSuchObject 1"), "ok");
+    ASSERT_EQ(Sim().Control(std::string("error ") + kScalarRoot + ".1 noSuchObject 1"), "ok");
     request->steps.clear();
     ASSERT_TRUE(request->Set(false, false));
     ASSERT_TRUE(WaitIdle());
@@ -369,7 +369,7 @@ TEST_F(Request2ControlsTest, AnInactiveRequestSendsNothing) {
     UseScalars();
     request->Request.Active = 0;
     request->SetStatusPanel(panel);
-    const size_t before = Sim().pduLog().size();
+    const size_t before = Sim().PduLog().size();
     EXPECT_TRUE(request->Get());
     EXPECT_FALSE(request->Busy);
     EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));
@@ -382,7 +382,7 @@ TEST_F(Request2ControlsTest, AnInactiveRequestSendsNothing) {
     EXPECT_FALSE(request->Set(false, false));
     EXPECT_EQ(Timeless(panel->Text()), "Set: Stop, SNMP Request is not active. Receive at TIME.");
     Pump(100);
-    EXPECT_EQ(Sim().pduLog().size(), before);
+    EXPECT_EQ(Sim().PduLog().size(), before);
 }
 
 TEST_F(Request2ControlsTest, AnyOtherModePreparesAndSendsNothing) {
@@ -397,12 +397,12 @@ TEST_F(Request2ControlsTest, AnyOtherModePreparesAndSendsNothing) {
 
 TEST_F(Request2ControlsTest, ASecondReadWhileAWalkRunsIsRefused) {
     UseTable();
-    Sim().control(std::string("hold ") + kTableRoot);
+    Sim().Control(std::string("hold ") + kTableRoot);
     ASSERT_TRUE(request->Get());
     Pump(100);
     EXPECT_FALSE(request->Get());  // the held walk goes on alone
     EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet"}));
-    Sim().control("clear");
+    Sim().Control("clear");
     request->Request.Timeout = 300;
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(request->RowCount, 5);
@@ -524,7 +524,7 @@ TEST_F(Request2ControlsTest, AsynchronousSetReportsToItsCallbackOrTheStatusAndRe
 
     // A refused SET: the callback hears of it, nothing is read again.
     request->steps.clear();
-    Sim().control(std::string("error ") + kTableRoot + " notWritable");
+    Sim().Control(std::string("error ") + kTableRoot + " notWritable");
     NxSNMPError seen;
     request->OnSetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError& result) { seen = result; };
     fill();
@@ -544,7 +544,7 @@ TEST_F(Request2ControlsTest, AsynchronousSetReportsToItsCallbackOrTheStatusAndRe
 
 TEST_F(Request2ControlsTest, DestroyingDuringAWalkDropsTheAnswers) {
     UseTable();
-    Sim().control(std::string("hold ") + kTableRoot + " 300");
+    Sim().Control(std::string("hold ") + kTableRoot + " 300");
     request->Request.Timeout = 100;
     int results = 0;
     request->OnGetResult = [&](NxSNMPRequest2Controls*, const NxSNMPError&) { ++results; };

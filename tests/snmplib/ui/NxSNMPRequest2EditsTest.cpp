@@ -416,8 +416,8 @@ class EditsAgentTest : public EditsTest {
 protected:
     void SetUp() override {
         EditsTest::SetUp();
-        AimAt(Sim().port());
-        Sim().control("clear");
+        AimAt(Sim().Port());
+        Sim().Control("clear");
         SeedSim(ScalarLines());
         SeedSim(RowLines(5));
         request = std::make_unique<NxSNMPRequest2Edits>(form);
@@ -458,7 +458,7 @@ TEST_F(EditsAgentTest, AWalkFillsTheListViewAndASelectedRowFillsTheControls) {
 
 TEST_F(EditsAgentTest, ASparseTableShowsEachCellInItsRowAndAnEditWritesOnlyThatRow) {
     const std::string root = kTableRoot;
-    ASSERT_EQ(Sim().control("remove " + root + ".4.2"), "ok");  // row 2 has no address
+    ASSERT_EQ(Sim().Control("remove " + root + ".4.2"), "ok");  // row 2 has no address
     request->Request.Vars = NxSNMPVarList(RowTable, MVT_FMV, 1);
     request->Mode = NxSNMPRequest2Controls::ModeSync;
     auto* list = Make<ui::ListView>();
@@ -479,9 +479,9 @@ TEST_F(EditsAgentTest, ASparseTableShowsEachCellInItsRowAndAnEditWritesOnlyThatR
     list->SetItemIndex(1);
     EXPECT_EQ(address->Text(), "");
     name->SetText("renamed");
-    const size_t before = Sim().pduLog().size();
+    const size_t before = Sim().PduLog().size();
     ASSERT_TRUE(request->Set(false, true));
-    const std::vector<std::string> log = Sim().pduLog();
+    const std::vector<std::string> log = Sim().PduLog();
     ASSERT_EQ(log.size(), before + 1);
     const std::string& pdu = log[before];
     EXPECT_NE(pdu.find(root + ".2.2=STRING:\"renamed\""), std::string::npos) << pdu;
@@ -542,10 +542,10 @@ TEST_F(EditsAgentTest, TypedTextsAreSentAsTypedOrRefusedWithNothingSent) {
     for (const Case& c : cases) {
         ASSERT_TRUE(request->Get());
         c.edit->SetText(c.typed);
-        const size_t before = Sim().pduLog().size();
+        const size_t before = Sim().PduLog().size();
         if (c.sent) {
             EXPECT_TRUE(request->Set(false, true, std::to_string(c.var))) << c.typed;
-            const std::vector<std::string> log = Sim().pduLog();
+            const std::vector<std::string> log = Sim().PduLog();
             ASSERT_EQ(log.size(), before + 1) << c.typed;
             const std::string varbind = root + "." + std::to_string(c.var + 1) + ".0=" + c.sent;
             EXPECT_NE(log.back().find(varbind), std::string::npos) << varbind << " in " << log.back();
@@ -558,7 +558,7 @@ TEST_F(EditsAgentTest, TypedTextsAreSentAsTypedOrRefusedWithNothingSent) {
             EXPECT_EQ(e.HelpContext, NxErrBadPartValue) << c.typed;
             EXPECT_NE(e.Message.find(kTyped[c.var].Caption), std::string::npos) << e.Message;
         }
-        EXPECT_EQ(Sim().pduLog().size(), before) << c.typed;
+        EXPECT_EQ(Sim().PduLog().size(), before) << c.typed;
     }
 }
 
@@ -588,9 +588,9 @@ TEST_F(EditsAgentTest, BoxesBoundToSomeBitsOfAMaskLeaveTheOtherBitsAsRead) {
         EXPECT_TRUE(unit2[0]->Checked());
         EXPECT_FALSE(unit2[1]->Checked());
         unit2[1]->SetChecked(true);
-        const size_t before = Sim().pduLog().size();
+        const size_t before = Sim().PduLog().size();
         ASSERT_TRUE(request->Set(false, true, std::to_string(c.var)));
-        const std::vector<std::string> log = Sim().pduLog();
+        const std::vector<std::string> log = Sim().PduLog();
         ASSERT_EQ(log.size(), before + 1);
         EXPECT_NE(log.back().find(c.sent), std::string::npos) << c.sent << " in " << log.back();
     }
@@ -602,11 +602,11 @@ TEST_F(EditsAgentTest, StopEndsAWalkIntoTheListViewWithTheStopText) {
     auto* bar = Make<ui::StatusBar>(200);
     request->BindListView(list, true);
     request->SetStatusPanel(bar->Panels().Add());
-    Sim().control(std::string("hold ") + kTableRoot);
+    Sim().Control(std::string("hold ") + kTableRoot);
     ASSERT_TRUE(request->Get());
     Pump(100);
     request->Request.Active = 0;  // the Stop button
-    Sim().control("clear");
+    Sim().Control("clear");
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(list->Items().Count(), 1);
     EXPECT_NE(bar->Panels()[0]->Text().find("Stop, SNMP Request is not active."), std::string::npos);
@@ -643,9 +643,9 @@ TEST_F(EditsAgentTest, AScalarGroupFillsItsControlsAndASetSendsTheUserChanges) {
     address[3]->SetText("99");
     flags[7]->SetChecked(true);
     ports->SetText("2,32");
-    const size_t before = Sim().pduLog().size();
+    const size_t before = Sim().PduLog().size();
     ASSERT_TRUE(request->Set(false, true));
-    const std::vector<std::string> log = Sim().pduLog();
+    const std::vector<std::string> log = Sim().PduLog();
     ASSERT_EQ(log.size(), before + 1);
     const std::string& pdu = log.back();
     EXPECT_EQ(pdu.rfind("SET v2c harbour", 0), 0u) << pdu;
@@ -658,7 +658,7 @@ TEST_F(EditsAgentTest, AScalarGroupFillsItsControlsAndASetSendsTheUserChanges) {
     size_t varbinds = 0;
     for (size_t at = pdu.find(" " + root); at != std::string::npos; at = pdu.find(" " + root, at + 1)) ++varbinds;
     EXPECT_EQ(varbinds, 5u);
-    EXPECT_EQ(Sim().control("ping"), "ok");
+    EXPECT_EQ(Sim().Control("ping"), "ok");
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ protected:
     }
     // A request aimed at the simulator, its LED variable of the given syntax.
     void Connect(int32_t syntax = sxOctetStr) {
-        AimAt(Sim().port());
-        Sim().control("clear");
+        AimAt(Sim().Port());
+        Sim().Control("clear");
         request = std::make_unique<LedProbe>(form);
         const NxSNMPVar table[] = {{kLedOid, "Led Status", syntax, readonly, nullptr}, {}};
         request->Request.Vars = NxSNMPVarList(table, MVT_SV, 0);
@@ -166,7 +166,7 @@ TEST_F(LedsTest, TheBlinkTimerRunsOnlyWhileABlinkingLedFlashes) {
 TEST_F(LedsTest, AZeroOctetInsideTheStringDoesNotCutItShort) {
     Connect(sxDisplayStr);
     request->AddLeds(0, "0,1,2", &portMap, panel, 1, 10, 0, 6, 6);
-    Sim().control(std::string("set ") + kLedOid + ".0 hex 01 00 04");
+    Sim().Control(std::string("set ") + kLedOid + ".0 hex 01 00 04");
     request->Mode = NxSNMPRequest2Controls::ModeSync;
     ASSERT_TRUE(request->Get());
     EXPECT_EQ(request->Leds[0]->Colour, 0x00FF00);
@@ -199,7 +199,7 @@ TEST_F(LedsTest, TheTimersComeWithTheRequestAndGoWithIt) {
 
 TEST_F(LedsTest, PollingWritesTheLedStatusLineAndAFailedPollShowsDefaults) {
     Connect();
-    Sim().control(std::string("set ") + kLedOid + ".0 hex 02 81");
+    Sim().Control(std::string("set ") + kLedOid + ".0 hex 02 81");
     request->Request.Vars.Name = " Led Status";
     request->AddLeds(0, "0,1", &portMap, panel, 1, 10, 0, 6, 6);
     auto* bar = Make<ui::StatusBar>(100);
@@ -212,18 +212,18 @@ TEST_F(LedsTest, PollingWritesTheLedStatusLineAndAFailedPollShowsDefaults) {
     EXPECT_EQ(request->Leds[0]->Colour, 0x0000FF);
     EXPECT_NE(bar->Panels()[0]->Text().find("Get: Ok! Request: Led Status. Receive at "), std::string::npos);
 
-    Sim().control(std::string("drop ") + kLedOid + " 1000");
+    Sim().Control(std::string("drop ") + kLedOid + " 1000");
     ASSERT_TRUE(RunUntil([&] { return bar->Panels()[0]->Text().find("timed out") != std::string::npos; }))
         << bar->Panels()[0]->Text();
     EXPECT_EQ(Colour(0), kGrey);
     EXPECT_TRUE(boxes.Calls().empty());
     request->StopPolling();
-    Sim().control("clear");
+    Sim().Control("clear");
 }
 
 TEST_F(LedsTest, PollingStartedAgainAfterAStopBlinksAgain) {
     Connect();
-    Sim().control(std::string("set ") + kLedOid + ".0 hex 81");  // blinking green
+    Sim().Control(std::string("set ") + kLedOid + ".0 hex 81");  // blinking green
     request->AddLeds(0, "0", &portMap, panel, 1, 10, 0, 6, 6);
     for (int start = 0; start < 2; ++start) {
         SCOPED_TRACE(start);
@@ -241,21 +241,21 @@ TEST_F(LedsTest, PollingStartedAgainAfterAStopBlinksAgain) {
         request->StopPolling();
         EXPECT_EQ(Colour(0), kGrey);
     }
-    Sim().control("clear");
+    Sim().Control("clear");
 }
 
 TEST_F(LedsTest, APollTickWhileAReadingIsOutSendsNothing) {
     Connect();
-    Sim().control(std::string("set ") + kLedOid + ".0 hex 02");
+    Sim().Control(std::string("set ") + kLedOid + ".0 hex 02");
     request->Request.Timeout = 200;
     request->AddLeds(0, "0", &portMap, panel, 1, 10, 0, 6, 6);
-    Sim().control(std::string("hold ") + kLedOid + " 400");
-    const size_t before = Sim().pduLog().size();
+    Sim().Control(std::string("hold ") + kLedOid + " 400");
+    const size_t before = Sim().PduLog().size();
     request->StartPolling(2);  // a tick every 20 ms while the first reading is held
     Pump(200);
-    EXPECT_EQ(Sim().pduLog().size(), before + 1);
+    EXPECT_EQ(Sim().PduLog().size(), before + 1);
     request->StopPolling();
-    Sim().control("clear");
+    Sim().Control("clear");
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ std::vector<std::string> RowLines(int rows, int firstRow) {
 }
 
 void SeedSim(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) ASSERT_EQ(Sim().control(line), "ok") << line;
+    for (const std::string& line : lines) ASSERT_EQ(Sim().Control(line), "ok") << line;
 }
 
 }  // namespace bindtest
