@@ -104,6 +104,7 @@ void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight,
     Splitter1->SetParent(this);
     Splitter1->SetTop(listHeight);
     Splitter1->SetAlign(ui::alTop);
+    Splitter1->SetHeight(3);  // a bar across the form, not its design-time column
     EditorPanel = new ui::Panel(this);
     EditorPanel->SetParent(this);
     EditorPanel->SetBevelOuter(ui::bvNone);
