@@ -26,6 +26,7 @@ class TStackingPortUitForm;
 namespace ui {
 class Button;
 class Edit;
+class Label;
 class ListView;
 class PageControl;
 class Panel;
@@ -78,6 +79,14 @@ protected:
     ui::Edit* NewEditorEdit(const std::string& name, const std::string& label, int width);
     ui::StaticText* NewEditorText(const std::string& name, const std::string& label, int width);
     ui::ComboBox* NewEditorCombo(const std::string& name, const std::string& label, int width);
+    // A setting row of a scalar dialog: its label on the left of the client area, the control beside it at
+    // controlLeft, one row below the other from the top.
+    ui::Edit* NewSettingEdit(const std::string& name, const std::string& label, int controlLeft, int width);
+    ui::ComboBox* NewSettingCombo(const std::string& name, const std::string& label, int controlLeft, int width);
+    // A value shown read-only on a setting row (a sunken static text).
+    ui::StaticText* NewSettingText(const std::string& name, const std::string& label, int controlLeft, int width);
+    // A line of text below the last setting row.
+    ui::Label* NewSettingNote(const std::string& text);
 
     // A table of the dialog, closed with it (in the order added).
     DialogTable& AddTable();
@@ -90,8 +99,8 @@ protected:
     // The row table's wiring: the list's change event writes the row count, the request's selection step sets
     // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected.
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
-    // The same, with the dialog's own step after the frame's (controls it locks or unlocks with the row).
-    void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits, std::function<void(bool selected)> alsoOnSelect);
+    // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
+    virtual void RowSelectionChanged(bool /*selected*/) {}
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
     // Static texts emptied by ClearEditors as well (key values shown read-only).
@@ -122,6 +131,7 @@ private:
     void RowSelected(bool selected);
     void LockKeyEdits(bool locked);
     int NextEditorLeft(int width);
+    int NextSettingTop();
 
     std::vector<std::unique_ptr<DialogTable>> tables_;
     DialogTable* closeGuard_ = nullptr;
@@ -131,6 +141,7 @@ private:
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
+    int nextSettingTop_ = 12;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };

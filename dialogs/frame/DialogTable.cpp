@@ -64,7 +64,10 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
     return true;
 }
 
-void DialogTable::GetEnded() { complete_ = true; }
+void DialogTable::GetEnded() {
+    complete_ = true;
+    if (OnWalkEnded) OnWalkEnded();
+}
 
 bool DialogTable::Get() {
     if (options_.KeepsFlag && request_->Mode == NxSNMPRequest2Controls::ModeAsync) complete_ = false;

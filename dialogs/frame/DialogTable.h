@@ -74,6 +74,8 @@ public:
     bool Complete() const { return complete_; }
     // Where the dialog's own exception handlers put the flag.
     void SetComplete(bool complete) { complete_ = complete; }
+    // The dialog's step when a walk of a table with the flag has ended (finished, stopped or failed).
+    std::function<void()> OnWalkEnded;
 
     // The guard of Set, Add and Delete: false (after the message) while the flag is false or the request busy.
     bool PassGuard(const std::string& message = GetDataNotCompleteText) const;
@@ -135,6 +137,24 @@ private:
     int rowStatusColumn_ = -1;
     ui::ComboBox* rowStatusCombo_ = nullptr;
 };
+
+// An asynchronous table without the get-complete flag: its guards test busy only.
+inline DialogTable::Options NoFlagTableOptions() {
+    DialogTable::Options options;
+    options.KeepsFlag = false;
+    return options;
+}
+
+// A synchronous table without the get-complete flag whose first Get the dialog runs itself; a caught exception
+// shows as its bare message.
+inline DialogTable::Options SynchronousTableOptions() {
+    DialogTable::Options options;
+    options.KeepsFlag = false;
+    options.Synchronous = true;
+    options.Errors = DialogTable::ErrorText::Bare;
+    options.FirstGet = false;
+    return options;
+}
 
 // A message box titled with the application title, as the dialogs show their input errors.
 void ShowMessage(ui::Control* owner, const std::string& text);

@@ -3,6 +3,9 @@
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
+#include "MSTPPortStateFormUnit.h"
+#include "STPInfo.h"
+#include "SpanningTreeAlgorithmUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
@@ -14,6 +17,9 @@
 
 void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVlanStaticForm, &VlanStaticForm);
+    RegisterDedicatedForm(l2forms::TSTP_Info, &STP_Info);
+    RegisterDedicatedForm(l2forms::TSpanningTreeAlgorithmForm, &SpanningTreeAlgorithmForm);
+    RegisterDedicatedForm(l2forms::TMSTPPortStateForm, &MSTPPortStateForm);
     RegisterDedicatedForm(l2forms::TVLanCurrentTableForm, &VLanCurrentTableForm);
     RegisterDedicatedForm(l2forms::TVLanGeneralInfoForm, &VLanGeneralInfoForm);
     RegisterDedicatedForm(l2forms::TVLanPortInfomationForm, &VLanPortInfomationForm);
