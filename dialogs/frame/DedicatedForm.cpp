@@ -167,6 +167,15 @@ ui::ComboBox* TDedicatedForm::NewSettingCombo(const std::string& name, const std
     return combo;
 }
 
+ui::StaticText* TDedicatedForm::NewSettingText(const std::string& name, const std::string& label, int controlLeft,
+                                               int width) {
+    auto* text =
+        NewLabelledControl<ui::StaticText>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
+    text->SetAutoSize(false);
+    text->SetBorderStyle(ui::sbsSunken);
+    return text;
+}
+
 ui::Label* TDedicatedForm::NewSettingNote(const std::string& text) {
     auto* note = new ui::Label(this);
     note->SetParent(this);
@@ -211,15 +220,6 @@ void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEd
     keyEdits_ = std::move(keyEdits);
     TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
     table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
-}
-
-void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits,
-                                std::function<void(bool selected)> alsoOnSelect) {
-    FollowRows(table, std::move(keyEdits));
-    table.Request()->OnRowSelected = [this, also = std::move(alsoOnSelect)](ui::ListItem*, bool selected) {
-        RowSelected(selected);
-        also(selected);
-    };
 }
 
 void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus) {

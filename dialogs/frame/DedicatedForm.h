@@ -83,6 +83,8 @@ protected:
     // controlLeft, one row below the other from the top.
     ui::Edit* NewSettingEdit(const std::string& name, const std::string& label, int controlLeft, int width);
     ui::ComboBox* NewSettingCombo(const std::string& name, const std::string& label, int controlLeft, int width);
+    // A value shown read-only on a setting row (a sunken static text).
+    ui::StaticText* NewSettingText(const std::string& name, const std::string& label, int controlLeft, int width);
     // A line of text below the last setting row.
     ui::Label* NewSettingNote(const std::string& text);
 
@@ -99,8 +101,6 @@ protected:
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
     // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
     virtual void RowSelectionChanged(bool /*selected*/) {}
-    // The same, with the dialog's own step after the frame's (controls it locks or unlocks with the row).
-    void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits, std::function<void(bool selected)> alsoOnSelect);
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
     // Static texts emptied by ClearEditors as well (key values shown read-only).

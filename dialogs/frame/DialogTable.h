@@ -138,6 +138,13 @@ private:
     ui::ComboBox* rowStatusCombo_ = nullptr;
 };
 
+// An asynchronous table without the get-complete flag: its guards test busy only.
+inline DialogTable::Options NoFlagTableOptions() {
+    DialogTable::Options options;
+    options.KeepsFlag = false;
+    return options;
+}
+
 // A synchronous table without the get-complete flag whose first Get the dialog runs itself; a caught exception
 // shows as its bare message.
 inline DialogTable::Options SynchronousTableOptions() {

@@ -36,25 +36,24 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(ui::Component* 
 
 void TMulticastFilterInformationForm::FormCreate(ui::Component*) {
     EgressPorts = AddPortPage("Egress Ports");
-    DialogTable::Options noFlag;
-    noFlag.KeepsFlag = false;
     MulticastTable.Open(StaticMulticastTable, MVT_UMV, 3, [this](DialogRequest& request) {
         request.BindListView(LV_dot1qStaticMulticastEntry, true);
         request.BindEdit(FdbId, "%i{n1x4094}", ED_MulticastVID);
         request.BindEdit(Address, "%h", ED_MACAddress);
         BindPorts(request, Egress, EgressPorts);
         request.BindComboBox(StatusColumn, Status);
-    }, noFlag);
+    }, NoFlagTableOptions());
     if (MulticastTable.Opened()) {
         MulticastTable.SetRowStatus(StatusColumn, Status);
-        // A selected row keeps its status: Set writes its ports, Delete its removal.
-        FollowRows(MulticastTable, {ED_MulticastVID, ED_MACAddress},
-                   [this](bool selected) { Status->SetEnabled(!selected); });
+        FollowRows(MulticastTable, {ED_MulticastVID, ED_MACAddress});
     }
     ClearsEditors({ED_MulticastVID, ED_MACAddress}, Status);
     ShowRowCount();
     ResetRowButtons();
 }
+
+// A selected row keeps its status: Set writes its ports, Delete its removal.
+void TMulticastFilterInformationForm::RowSelectionChanged(bool selected) { Status->SetEnabled(!selected); }
 
 // The three editors enabled, Set and Delete disabled, Add enabled, the editors cleared.
 void TMulticastFilterInformationForm::ResetEditors() {

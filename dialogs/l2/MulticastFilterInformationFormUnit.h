@@ -35,6 +35,9 @@ public:
     void btnDeleteClick(ui::Component* sender);
     void btnCloseClick(ui::Component* sender);
 
+protected:
+    void RowSelectionChanged(bool selected) override;
+
 private:
     void ResetEditors();
 };

@@ -39,8 +39,7 @@ TNLBUnicastFDBForm::TNLBUnicastFDBForm(ui::Component* owner)
 
 void TNLBUnicastFDBForm::FormCreate(ui::Component*) {
     EgressPorts = AddPortPage("Egress Ports");
-    DialogTable::Options options;
-    options.KeepsFlag = false;
+    DialogTable::Options options = NoFlagTableOptions();
     options.Errors = DialogTable::ErrorText::Bare;
     FdbTable.Open(NlbFdbTable, MVT_UMV, 2, [this](DialogRequest& request) {
         request.BindListView(LV_dot1qStaticUnicastEntry, true);
@@ -51,13 +50,15 @@ void TNLBUnicastFDBForm::FormCreate(ui::Component*) {
     }, options);
     if (FdbTable.Opened()) {
         FdbTable.SetRowStatus(RowStatus, UStatus);
-        // The keys of a selected entry are locked (greyed, without a change of colour).
-        FollowRows(FdbTable, {}, [this](bool selected) { KeysEnabled(!selected); });
+        FollowRows(FdbTable);
     }
     ClearsEditors({UnicastAddress, ED_UnicastVID}, UStatus);
     ShowRowCount();
     ResetRowButtons();
 }
+
+// The keys of a selected entry are locked (greyed, without a change of colour).
+void TNLBUnicastFDBForm::RowSelectionChanged(bool selected) { KeysEnabled(!selected); }
 
 void TNLBUnicastFDBForm::KeysEnabled(bool enabled) {
     ED_UnicastVID->SetEnabled(enabled);

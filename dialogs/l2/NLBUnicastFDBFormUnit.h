@@ -36,6 +36,9 @@ public:
     void SetBtnClick(ui::Component* sender);
     void CloseButtonClick(ui::Component* sender);
 
+protected:
+    void RowSelectionChanged(bool selected) override;
+
 private:
     void KeysEnabled(bool enabled);
     void ClearEntry();

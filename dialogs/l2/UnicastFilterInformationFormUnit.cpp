@@ -35,24 +35,24 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(ui::Component* owne
 
 void TUnicastFilterInformationForm::FormCreate(ui::Component*) {
     AllowedPorts = AddPortPage("Allow To Go To Ports");
-    DialogTable::Options noFlag;
-    noFlag.KeepsFlag = false;
     UnicastTable.Open(StaticUnicastTable, MVT_UMV, 3, [this](DialogRequest& request) {
         request.BindListView(LV_dot1qStaticUnicastEntry, true);
         request.BindEdit(FdbId, "%i{n1x4094}", ED_UnicastVID);
         request.BindEdit(Address, "%h", UnicastAddress);
         BindPorts(request, AllowedToGoTo, AllowedPorts);
         request.BindComboBox(Status, UStatus);
-    }, noFlag);
+    }, NoFlagTableOptions());
     if (UnicastTable.Opened()) {
         UnicastTable.SetRowStatus(Status, UStatus);
-        // A selected row's keys are shown read-only: its ports cannot be changed in place.
-        FollowRows(UnicastTable, {}, [this](bool selected) { KeysReadOnly(selected); });
+        FollowRows(UnicastTable);
     }
     ClearsEditors({ED_UnicastVID, UnicastAddress}, UStatus);
     ShowRowCount();
     ResetRowButtons();
 }
+
+// A selected row's keys are shown read-only: its ports cannot be changed in place.
+void TUnicastFilterInformationForm::RowSelectionChanged(bool selected) { KeysReadOnly(selected); }
 
 void TUnicastFilterInformationForm::KeysReadOnly(bool readOnly) {
     ED_UnicastVID->SetReadOnly(readOnly);

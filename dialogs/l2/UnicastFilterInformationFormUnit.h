@@ -34,6 +34,9 @@ public:
     void DeleteBtnClick(ui::Component* sender);
     void btnCloseClick(ui::Component* sender);
 
+protected:
+    void RowSelectionChanged(bool selected) override;
+
 private:
     void KeysReadOnly(bool readOnly);
     void ResetEditors();

@@ -36,16 +36,15 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(ui::Component* owner)
 void TVLanCurrentTableForm::FormCreate(ui::Component*) {
     EgressPorts = AddPortPage("Egress Ports");
     UntaggedPorts = AddPortPage("Untagged Ports");
-    DialogTable::Options noFlag;
-    noFlag.KeepsFlag = false;
-    Deletions.Open(DeletionsTable, SVT_SV, 0,
-                   [this](DialogRequest& request) { request.BindStaticText(0, VlanNumDeletes); }, noFlag);
+    Deletions.Open(
+        DeletionsTable, SVT_SV, 0, [this](DialogRequest& request) { request.BindStaticText(0, VlanNumDeletes); },
+        NoFlagTableOptions());
     CurrentTable.Open(CurrentVlanTable, MVT_UMV, 2, [this](DialogRequest& request) {
         request.BindListView(LV_dot1qVlanCurrentEntry, true);
         request.BindStaticText(VlanIndex, StaticText1);
         BindPorts(request, CurrentEgress, EgressPorts);
         BindPorts(request, CurrentUntagged, UntaggedPorts);
-    }, noFlag);
+    }, NoFlagTableOptions());
     if (CurrentTable.Opened()) FollowRows(CurrentTable);
     ClearsTexts({StaticText1});
     ShowRowCount();

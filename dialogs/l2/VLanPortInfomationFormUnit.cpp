@@ -36,8 +36,6 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(ui::Component* owner)
 }
 
 void TVLanPortInfomationForm::FormCreate(ui::Component*) {
-    DialogTable::Options noFlag;
-    noFlag.KeepsFlag = false;
     PortTable.Open(PortVlanTable, MVT_FMV, 1, [this](DialogRequest& request) {
         request.BindListView(LV_dot1qPortVlanEntry, true);
         request.BindEdit(Pvid, "%i{}", PortVLanID);
@@ -45,7 +43,7 @@ void TVLanPortInfomationForm::FormCreate(ui::Component*) {
         request.BindComboBox(Ingress, IngressFiltering);
         request.BindComboBox(Gvrp, GvrpStatus);
         request.OnAfterGet = [this] { SelectEditedPort(); };
-    }, noFlag);
+    }, NoFlagTableOptions());
     if (PortTable.Opened()) FollowRows(PortTable);
     PortVLanID->SetText("");
     ShowRowCount();

@@ -49,14 +49,15 @@ void TVlanForm::FormCreate(ui::Component*) {
             BindPorts(request, FirstPorts + static_cast<int>(i), PortPages[i]);
         request.BindComboBox(AdvertisementState, cbxStatus);
     });
-    // The type is shown only: locked with the key edits while a row is selected.
-    if (VlanTable.Opened())
-        FollowRows(VlanTable, {ED_VLANID, ED_VLANName}, [this](bool selected) { cbxType->SetEnabled(!selected); });
+    if (VlanTable.Opened()) FollowRows(VlanTable, {ED_VLANID, ED_VLANName});
     ClearsEditors({ED_VLANID, ED_VLANName});
     RefuseCloseWhileIncomplete(VlanTable);
     ShowRowCount();
     ResetRowButtons();
 }
+
+// The type is shown only: locked with the key edits while a row is selected.
+void TVlanForm::RowSelectionChanged(bool selected) { cbxType->SetEnabled(!selected); }
 
 void TVlanForm::RefreshBtnClick(ui::Component*) {
     if (VlanTable.Busy()) return;

@@ -31,6 +31,9 @@ public:
     void SetButtonClick(ui::Component* sender);
     void Button1Click(ui::Component* sender);
     void btnCloseClick(ui::Component* sender);
+
+protected:
+    void RowSelectionChanged(bool selected) override;
 };
 
 extern TVlanForm* VlanForm;  // the open dialog, else null
