@@ -3,7 +3,6 @@
 #include "Application.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
-#include "LabelledControl.h"
 #include "ListView.h"
 #include "Screen.h"
 #include "Splitter.h"
@@ -18,7 +17,6 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int StatusPanelWidth = 50;
 constexpr int EditorLabelWidth = 8;  // pixels per label character
-constexpr int SettingRowHeight = 28;
 
 }  // namespace
 
@@ -129,8 +127,15 @@ namespace {
 template <typename T>
 T* NewLabelled(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& label,
                int labelLeft, int width) {
-    const int controlLeft = labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4;
-    return NewLabelledControl<T>(owner, parent, name, label, labelLeft, controlLeft, 8, width);
+    auto* caption = new ui::Label(owner);
+    caption->SetParent(parent);
+    caption->SetCaption(label);
+    caption->SetBounds(labelLeft, 12, static_cast<int>(label.size()) * EditorLabelWidth, 15);
+    auto* control = new T(owner);
+    control->SetName(name);
+    control->SetParent(parent);
+    control->SetBounds(labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4, 8, width, 21);
+    return control;
 }
 
 }  // namespace

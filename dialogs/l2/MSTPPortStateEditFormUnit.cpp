@@ -1,54 +1,51 @@
 #include "MSTPPortStateEditFormUnit.h"
 
-#include "LabelledControl.h"
+#include "EditorGrid.h"
 #include "MSTPPortStateFormUnit.h"
 #include "StdCtrls.h"
-
-#include <type_traits>
 
 TMSTPPortStateEditForm* MSTPPortStateEditForm = nullptr;
 
 namespace {
 
 constexpr int RowsPerColumn = 7;
-constexpr int RowHeight = 28;
-constexpr int ColumnWidth = 250;
+constexpr int ColumnWidth = 270;
 constexpr int LabelWidth = 120;
-constexpr int ControlWidth = 110;
-
-// The control of the n-th row, with its label: two columns of seven rows.
-template <typename T>
-T* NewRow(ui::Form& form, int n, const std::string& name, const std::string& label) {
-    const int left = 8 + (n / RowsPerColumn) * ColumnWidth;
-    const int top = 8 + (n % RowsPerColumn) * RowHeight;
-    auto* control = NewLabelledControl<T>(&form, &form, name, label, left, left + LabelWidth, top, ControlWidth);
-    if constexpr (std::is_same_v<T, ui::ComboBox>) control->SetStyle(ui::csDropDownList);
-    return control;
-}
 
 }  // namespace
 
 TMSTPPortStateEditForm::TMSTPPortStateEditForm(TMSTPPortStateForm& dialog)
-    : TDialogEditForm(dialog, dialog.PortStateRequest, 2 * ColumnWidth + 16, RowsPerColumn * RowHeight + 60),
+    : TDialogEditForm(dialog, dialog.PortStateRequest, 2 * ColumnWidth + 16,
+                      RowsPerColumn * EditorGrid::RowHeight + 60),
       dialog_(dialog) {
     SetName("MSTPPortStateEditForm");
     SetCaption("MSTP Port State Edit ");
+    // The table's columns top to bottom, seven to a column of the form.
+    EditorGrid rows(this, this, ColumnWidth, LabelWidth);
     int n = 0;
-    edtPortIndex = NewRow<ui::Edit>(*this, n++, "edtPortIndex", "Port Index");
-    edtOperHelloTime = NewRow<ui::Edit>(*this, n++, "edtOperHelloTime", "Operate Hello Time");
-    edtAdminHelloTime = NewRow<ui::Edit>(*this, n++, "edtAdminHelloTime", "Admin Hello Time");
-    cbxPortEnable = NewRow<ui::ComboBox>(*this, n++, "cbxPortEnable", "Port Enable");
-    edtExtPathCost = NewRow<ui::Edit>(*this, n++, "edtExtPathCost", "External Path Cost");
-    cbxMigration = NewRow<ui::ComboBox>(*this, n++, "cbxMigration", "Migration");
-    cbxAdminEdgePort = NewRow<ui::ComboBox>(*this, n++, "cbxAdminEdgePort", "Admin Edge");
-    cbxOperEdgePort = NewRow<ui::ComboBox>(*this, n++, "cbxOperEdgePort", "Operate Edge");
-    cbxAdminP2P = NewRow<ui::ComboBox>(*this, n++, "cbxAdminP2P", "Admin P2P");
-    cbxOperP2P = NewRow<ui::ComboBox>(*this, n++, "cbxOperP2P", "Operate P2P");
-    cbxSTPlbd = NewRow<ui::ComboBox>(*this, n++, "cbxSTPlbd", "Loopback Detection");
-    cbxBPDUFlt = NewRow<ui::ComboBox>(*this, n++, "cbxBPDUFlt", "BPDU Filtering");
-    cbxSTPRole = NewRow<ui::ComboBox>(*this, n++, "cbxSTPRole", "Restricted Role");
-    cbxSTPTCN = NewRow<ui::ComboBox>(*this, n++, "cbxSTPTCN", "Restricted TCN");
-    const int buttonTop = 8 + RowsPerColumn * RowHeight + 8;
+    const auto edit = [&](const char* name, const char* label) {
+        const int cell = n++;
+        return rows.Edit(cell / RowsPerColumn, cell % RowsPerColumn, name, label);
+    };
+    const auto combo = [&](const char* name, const char* label) {
+        const int cell = n++;
+        return rows.Combo(cell / RowsPerColumn, cell % RowsPerColumn, name, label);
+    };
+    edtPortIndex = edit("edtPortIndex", "Port Index");
+    edtOperHelloTime = edit("edtOperHelloTime", "Operate Hello Time");
+    edtAdminHelloTime = edit("edtAdminHelloTime", "Admin Hello Time");
+    cbxPortEnable = combo("cbxPortEnable", "Port Enable");
+    edtExtPathCost = edit("edtExtPathCost", "External Path Cost");
+    cbxMigration = combo("cbxMigration", "Migration");
+    cbxAdminEdgePort = combo("cbxAdminEdgePort", "Admin Edge");
+    cbxOperEdgePort = combo("cbxOperEdgePort", "Operate Edge");
+    cbxAdminP2P = combo("cbxAdminP2P", "Admin P2P");
+    cbxOperP2P = combo("cbxOperP2P", "Operate P2P");
+    cbxSTPlbd = combo("cbxSTPlbd", "Loopback Detection");
+    cbxBPDUFlt = combo("cbxBPDUFlt", "BPDU Filtering");
+    cbxSTPRole = combo("cbxSTPRole", "Restricted Role");
+    cbxSTPTCN = combo("cbxSTPTCN", "Restricted TCN");
+    const int buttonTop = rows.Bottom(RowsPerColumn) + 8;
     btnEdit = new ui::Button(this);
     btnEdit->SetName("btnEdit");
     btnEdit->SetParent(this);

@@ -4,12 +4,13 @@
 #include "ComCtrls.h"
 #include "DeviceWindow.h"
 #include "DialogProgress.h"
+#include "EditorGrid.h"
+#include "EditorInput.h"
 #include "Exception.h"
 #include "ExtCtrls.h"
 #include "ListView.h"
 #include "StdCtrls.h"
 
-#include <charconv>
 #include <cstdint>
 
 TSTP_Info* STP_Info = nullptr;
@@ -24,23 +25,17 @@ enum Setting { Version, MaxAge, HelloTime, ForwardDelay, MaxHops, TxHoldCount, B
 
 constexpr const char* EmptyFieldText = "Don't Leave Empty Fileds !";
 constexpr const char* DataErrorText = "Data Error !";
-constexpr int ControlLeft = 170;
-constexpr int ControlWidth = 120;
+constexpr int SettingsWidth = 330;
+constexpr int LabelWidth = 150;
 constexpr int LbdRecoverMin = 60;
 constexpr int LbdRecoverMax = 1000000;
 
-bool ParseInteger(const std::string& text, int32_t& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    return error == std::errc() && end == last && first != last;
-}
+constexpr long long NotAnInteger = INT64_MIN;  // beyond the 32 bits a text may give
 
 // The text as an integer; raises Exception when it is not one.
-int64_t ToInteger(const std::string& text) {
-    int32_t value = 0;
-    if (!ParseInteger(text, value)) throw Exception("'" + text + "' is not a valid integer value");
+long long ToInteger(const std::string& text) {
+    const long long value = TextToIntDef(text, NotAnInteger);
+    if (value == NotAnInteger) throw Exception("'" + text + "' is not a valid integer value");
     return value;
 }
 
@@ -65,18 +60,24 @@ TSTP_Info::TSTP_Info(ui::Component* owner)
     lbMSTPState->SetTop(BT_Get->Top() + 4 * (BT_Get->Height() + 8));
     lbMSTPState->Hide();
 
-    Combo_STPVersion = NewSettingCombo("Combo_STPVersion", "STP Version", ControlLeft, ControlWidth);
-    ET_AgingTime = NewSettingEdit("ET_AgingTime", "Max Age (600-4000)", ControlLeft, ControlWidth);
-    ET_HelloTime = NewSettingEdit("ET_HelloTime", "Hello Time(100-1000)", ControlLeft, ControlWidth);
-    ET_ForwardDelay = NewSettingEdit("ET_ForwardDelay", "Forward Delay(400-3000)", ControlLeft, ControlWidth);
-    ET_Priority = NewSettingEdit("ET_Priority", "Max Hops[1-40]", ControlLeft, ControlWidth);
-    ED_TxHoldCount = NewSettingEdit("ED_TxHoldCount", "TX Hold Count (1-10)", ControlLeft, ControlWidth);
-    Combo_BPDU = NewSettingCombo("Combo_BPDU", "Forwarding BPDU", ControlLeft, ControlWidth);
-    Combo_LBD = NewSettingCombo("Combo_LBD", "STP LBD", ControlLeft, ControlWidth);
-    ET_LBDRecover = NewSettingEdit("ET_LBDRecover", "STP LBD Recover time", ControlLeft, ControlWidth);
-    NNIBPDUADDRESSComboBox = NewSettingCombo("NNIBPDUADDRESSComboBox", "NNI BPDU Address", ControlLeft, ControlWidth);
+    EditorGrid rows(this, this, SettingsWidth, LabelWidth);
+    int row = 0;
+    Combo_STPVersion = rows.Combo(0, row++, "Combo_STPVersion", "STP Version");
+    ET_AgingTime = rows.Edit(0, row++, "ET_AgingTime", "Max Age (600-4000)");
+    ET_HelloTime = rows.Edit(0, row++, "ET_HelloTime", "Hello Time(100-1000)");
+    ET_ForwardDelay = rows.Edit(0, row++, "ET_ForwardDelay", "Forward Delay(400-3000)");
+    ET_Priority = rows.Edit(0, row++, "ET_Priority", "Max Hops[1-40]");
+    ED_TxHoldCount = rows.Edit(0, row++, "ED_TxHoldCount", "TX Hold Count (1-10)");
+    Combo_BPDU = rows.Combo(0, row++, "Combo_BPDU", "Forwarding BPDU");
+    Combo_LBD = rows.Combo(0, row++, "Combo_LBD", "STP LBD");
+    ET_LBDRecover = rows.Edit(0, row++, "ET_LBDRecover", "STP LBD Recover time");
+    NNIBPDUADDRESSComboBox = rows.Combo(0, row++, "NNIBPDUADDRESSComboBox", "NNI BPDU Address");
     for (const char* note : {"Notes : 2*(Forward Delay - 100) >= Max Age", "Max Age>= 2*(Hello Time + 100)"}) {
-        ui::Label* label = NewSettingNote(note);
+        auto* label = new ui::Label(this);
+        label->SetParent(this);
+        label->SetCaption(note);
+        label->SetTop(rows.Bottom(row++) + 4);
+        label->SetLeft(8);
         ui::Font font = label->Font();
         font.Color = ui::clRed;
         label->SetFont(font);
@@ -91,9 +92,9 @@ TSTP_Info::TSTP_Info(ui::Component* owner)
 
 void TSTP_Info::FormCreate(ui::Component*) {
     SetCaption("Spanning Tree Control : " + CurrentDeviceWindow().DeviceAddress());
-    DialogTable::Options settings;
-    settings.KeepsFlag = false;
-    settings.Synchronous = true;
+    DialogTable::Options settings = SynchronousTableOptions();
+    settings.FirstGet = true;
+    settings.Errors = DialogTable::ErrorText::Template;
     settings.Timeout = 300;
     MstpSettingsRequest.Open(MstpSettingsTable, SVT_SV, 0,
                              [this](DialogRequest& request) { request.BindListView(ListView1, true); }, settings);
@@ -119,8 +120,7 @@ void TSTP_Info::FormCreate(ui::Component*) {
 }
 
 void TSTP_Info::ShowHelloTime(bool mstp, const std::string& text) {
-    ET_HelloTime->SetEnabled(!mstp);
-    ET_HelloTime->SetColor(mstp ? ui::clMenu : ui::clWindow);
+    SetEditorEnabled(ET_HelloTime, !mstp);
     ET_HelloTime->SetText(mstp ? std::string() : text);
 }
 
@@ -159,11 +159,10 @@ bool TSTP_Info::CheckAndSend() {
         Fail(EmptyFieldText);
         return false;
     }
-    const int64_t maxHops = ToInteger(ET_Priority->Text());
-    const int64_t maxAge = ToInteger(ET_AgingTime->Text());
-    const int64_t forwardDelay = ToInteger(ET_ForwardDelay->Text());
-    int32_t lbdRecover = -1;
-    if (!ParseInteger(ET_LBDRecover->Text(), lbdRecover)) lbdRecover = -1;
+    const long long maxHops = ToInteger(ET_Priority->Text());
+    const long long maxAge = ToInteger(ET_AgingTime->Text());
+    const long long forwardDelay = ToInteger(ET_ForwardDelay->Text());
+    const long long lbdRecover = TextToIntDef(ET_LBDRecover->Text(), -1);
     if (maxAge > 2 * forwardDelay - 200) {
         Fail(DataErrorText);
         return false;

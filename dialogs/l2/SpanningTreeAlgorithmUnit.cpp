@@ -3,6 +3,7 @@
 #include "CatalogTables.h"
 #include "Dialogs.h"
 #include "DialogProgress.h"
+#include "EditorGrid.h"
 #include "Exception.h"
 #include "StdCtrls.h"
 
@@ -17,14 +18,14 @@ constexpr const char* EnableQuestion = "To enable STP may take a long time. Do y
 }  // namespace
 
 TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(ui::Component* owner)
-    : TDedicatedForm(owner, 330, 120), StaRequest(AddTable()) {
+    : TDedicatedForm(owner, 400, 120), StaRequest(AddTable()) {
     SetName("SpanningTreeAlgorithmForm");
     SetCaption("Spanning Tree Algorithm");
     BuildButtonPanel("");
     GetButton = NewPanelButton("GetButton", "Refresh", [this] { GetButtonClick(GetButton); });
     SetButton = NewPanelButton("SetButton", "Set", [this] { SetButtonClick(SetButton); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
-    ComboBox1 = NewSettingCombo("ComboBox1", "Spanning Tree Algorithm", 170, 100);
+    ComboBox1 = EditorGrid(this, this, 230, 150).Combo(0, 0, "ComboBox1", "Spanning Tree Algorithm", 100);
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     DoCreate();
 }
