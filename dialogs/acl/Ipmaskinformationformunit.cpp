@@ -6,7 +6,6 @@
 #include "Exception.h"
 #include "ExtCtrls.h"
 #include "ListView.h"
-#include "NxInputCheck.h"
 #include "StdCtrls.h"
 
 #include <algorithm>
@@ -139,8 +138,7 @@ TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
     EntriesEdit = grid.Edit(1, 9, "EntriesEdit", "Unused Rule Entries");
     RowStatusComBo = grid.Combo(1, 10, "RowStatusComBo", "");
     RowStatusComBo->Hide();
-    for (ui::Control* shown : std::initializer_list<ui::Control*>{OwnerComboBox, SrcMacAddrMaskEdit, EntriesEdit})
-        SetEditorEnabled(shown, false);
+    ShowsOnly({OwnerComboBox, SrcMacAddrMaskEdit, EntriesEdit});
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     DoCreate();
 }
@@ -209,9 +207,6 @@ void TIPMaskInformationForm::AfterWrite() {
 }
 
 void TIPMaskInformationForm::RowSelectionChanged(bool selected) {
-    // The binding enables every control of a selected row; the read-only values stay shown only.
-    for (ui::Control* shown : std::initializer_list<ui::Control*>{OwnerComboBox, SrcMacAddrMaskEdit, EntriesEdit})
-        SetEditorEnabled(shown, false);
     if (!selected) ResetEditors();
 }
 
@@ -221,17 +216,12 @@ void TIPMaskInformationForm::BT_GetClick(ui::Component*) {
 }
 
 bool TIPMaskInformationForm::CheckProfile() {
-    const auto show = [this](const std::string& message) { ShowMessage(this, message); };
     const auto refuse = [this](const char* message, ui::Edit* edit) {
         RefuseInput(this, message, edit);
         return false;
     };
-    const auto validIp = [&](ui::Edit* edit) {
-        return PassedOrFocus(IsValidIPAddress(edit->Text(), IpMessage, IpMessage, IpMessage, show), edit);
-    };
-    const auto hexMask = [&](ui::Edit* edit, int digits) {
-        return PassedOrFocus(IsFixedLengthHex(edit->Text(), digits, MaskMessage, show), edit);
-    };
+    const auto validIp = [this](ui::Edit* edit) { return CheckIpEdit(this, edit, IpMessage); };
+    const auto hexMask = [this](ui::Edit* edit, int digits) { return CheckHexEdit(this, edit, digits, MaskMessage); };
     const auto inRange = [](ui::Edit* edit, int high) {
         const long long value = TextToIntDef(edit->Text(), -1);
         return value >= 0 && value <= high;

@@ -5,7 +5,6 @@
 #include "EditorInput.h"
 #include "ExtCtrls.h"
 #include "ListView.h"
-#include "NxInputCheck.h"
 #include "StackingPortUitFormUnit.h"
 #include "StdCtrls.h"
 
@@ -150,8 +149,7 @@ void TIPRuleForm::BuildEditors() {
     SrcMacAddressEdit = grid.Edit(1, 12, "SrcMacAddressEdit", "Source MAC Address");
     RowComboBox = grid.Combo(1, 13, "RowComboBox", "");
     RowComboBox->Hide();
-    SetEditorEnabled(OwnerComboBox, false);
-    SetEditorEnabled(SrcMacAddressEdit, false);
+    ShowsOnly({OwnerComboBox, SrcMacAddressEdit});
 
     fields_ = {
         {cbxVlan, RuleVlan, VLANEdit},
@@ -296,9 +294,6 @@ void TIPRuleForm::ResetEditors() {
 }
 
 void TIPRuleForm::RowSelectionChanged(bool selected) {
-    // The binding enables every control of a selected row; the read-only values stay shown only.
-    SetEditorEnabled(OwnerComboBox, false);
-    SetEditorEnabled(SrcMacAddressEdit, false);
     if (selected) {
         const ui::ListItem* row = ListView1->Selected();
         IPRuleEdit->SetText(row->Caption());
@@ -332,16 +327,9 @@ void TIPRuleForm::UncheckButtonClick(ui::Component*) {
 
 // ------------------------------------------------------------------------------------------------ checks
 
-bool TIPRuleForm::ValidIp(ui::Edit* edit) {
-    const auto show = [this](const std::string& message) { ShowMessage(this, message); };
-    const char* message = "Please input a valid ip";
-    return PassedOrFocus(IsValidIPAddress(edit->Text(), message, message, message, show), edit);
-}
+bool TIPRuleForm::ValidIp(ui::Edit* edit) { return CheckIpEdit(this, edit, "Please input a valid ip"); }
 
-bool TIPRuleForm::ValidUserMask() {
-    const auto show = [this](const std::string& message) { ShowMessage(this, message); };
-    return PassedOrFocus(IsFixedLengthHex(UserMaskEdit->Text(), 8, "Invalid User Mask", show), UserMaskEdit);
-}
+bool TIPRuleForm::ValidUserMask() { return CheckHexEdit(this, UserMaskEdit, 8, "Invalid User Mask"); }
 
 bool TIPRuleForm::ValidRxRate() {
     const long long rate = TextToIntDef(RxRateEdit->Text(), -1);

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "ComCtrls.h"
+#include "EditorInput.h"
 #include "ExtCtrls.h"
 #include "ListView.h"
 #include "Screen.h"
@@ -232,6 +233,11 @@ void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* r
     clearedRowStatus_ = rowStatus;
 }
 
+void TDedicatedForm::ShowsOnly(std::vector<ui::Control*> editors) {
+    shownOnly_ = std::move(editors);
+    for (ui::Control* editor : shownOnly_) SetEditorEnabled(editor, false);
+}
+
 void TDedicatedForm::ClearsTexts(std::vector<ui::StaticText*> texts) { clearedTexts_ = std::move(texts); }
 
 void TDedicatedForm::ShowRowCount() {
@@ -270,6 +276,7 @@ void TDedicatedForm::RowSelected(bool selected) {
         ResetRowButtons();
     }
     LockKeyEdits(selected);
+    for (ui::Control* editor : shownOnly_) SetEditorEnabled(editor, false);
     RowSelectionChanged(selected);
 }
 

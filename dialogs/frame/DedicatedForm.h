@@ -100,6 +100,9 @@ protected:
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
     // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
     virtual void RowSelectionChanged(bool /*selected*/) {}
+    // Editors that only show read-only columns: disabled now and again after each row selection, which enables
+    // every bound control.
+    void ShowsOnly(std::vector<ui::Control*> editors);
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
     // Static texts emptied by ClearEditors as well (key values shown read-only).
@@ -135,6 +138,7 @@ private:
     DialogTable* closeGuard_ = nullptr;
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> clearedEdits_;
+    std::vector<ui::Control*> shownOnly_;
     ui::ComboBox* clearedRowStatus_ = nullptr;
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;

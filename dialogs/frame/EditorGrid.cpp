@@ -1,5 +1,6 @@
 #include "EditorGrid.h"
 
+#include "LabelledControl.h"
 #include "StdCtrls.h"
 
 namespace {
@@ -11,22 +12,10 @@ constexpr int BoxWidth = 20;
 EditorGrid::EditorGrid(ui::Component* owner, ui::Control* parent, int columnWidth, int labelWidth, int top)
     : owner_(owner), parent_(parent), columnWidth_(columnWidth), labelWidth_(labelWidth), top_(top) {}
 
-void EditorGrid::Label(int column, int row, const std::string& text) {
-    if (text.empty()) return;
-    auto* label = new ui::Label(owner_);
-    label->SetParent(parent_);
-    label->SetCaption(text);
-    label->SetBounds(CellLeft(column) + BoxWidth, RowTop(row) + 4, labelWidth_ - 4, 15);
-}
-
 template <typename T>
 T* EditorGrid::Editor(int column, int row, const std::string& name, const std::string& label, int width) {
-    Label(column, row, label);
-    auto* editor = new T(owner_);
-    editor->SetName(name);
-    editor->SetParent(parent_);
-    editor->SetBounds(CellLeft(column) + BoxWidth + labelWidth_, RowTop(row), width, 21);
-    return editor;
+    const int labelLeft = CellLeft(column) + BoxWidth;
+    return NewLabelledControl<T>(owner_, parent_, name, label, labelLeft, labelLeft + labelWidth_, RowTop(row), width);
 }
 
 ui::Edit* EditorGrid::Edit(int column, int row, const std::string& name, const std::string& label, int width) {

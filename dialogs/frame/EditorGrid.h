@@ -29,7 +29,6 @@ public:
 private:
     int CellLeft(int column) const { return 8 + column * columnWidth_; }
     int RowTop(int row) const { return top_ + row * RowHeight; }
-    void Label(int column, int row, const std::string& text);
     template <typename T>
     T* Editor(int column, int row, const std::string& name, const std::string& label, int width);
 

@@ -1,6 +1,7 @@
 #include "EditorInput.h"
 
 #include "DialogTable.h"
+#include "NxInputCheck.h"
 #include "StdCtrls.h"
 
 #include <cerrno>
@@ -15,6 +16,28 @@ void RefuseInput(ui::Control* owner, const std::string& message, ui::Control* fo
 bool PassedOrFocus(bool passed, ui::Control* editor) {
     if (!passed && editor && editor->Enabled()) editor->SetFocus();
     return passed;
+}
+
+namespace {
+
+ShowMessageFn MessageBoxOf(ui::Control* owner) {
+    return [owner](const std::string& message) { ShowMessage(owner, message); };
+}
+
+}  // namespace
+
+bool CheckIpEdit(ui::Control* owner, ui::Edit* edit, const std::string& message, const std::string& dotMessage,
+                 const std::string& leadingDotMessage) {
+    return PassedOrFocus(IsValidIPAddress(edit->Text(), message, dotMessage, leadingDotMessage, MessageBoxOf(owner)),
+                         edit);
+}
+
+bool CheckIpEdit(ui::Control* owner, ui::Edit* edit, const std::string& message) {
+    return CheckIpEdit(owner, edit, message, message, message);
+}
+
+bool CheckHexEdit(ui::Control* owner, ui::Edit* edit, int digits, const std::string& message) {
+    return PassedOrFocus(IsFixedLengthHex(edit->Text(), digits, message, MessageBoxOf(owner)), edit);
 }
 
 long long TextToIntDef(const std::string& text, long long fallback) {

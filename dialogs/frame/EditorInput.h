@@ -6,6 +6,7 @@
 
 namespace ui {
 class Control;
+class Edit;
 }  // namespace ui
 
 // The message in a plain message box (ShowMessage), then the focus to focus when it is given and enabled.
@@ -14,6 +15,13 @@ void RefuseInput(ui::Control* owner, const std::string& message, ui::Control* fo
 // passed, after giving editor the focus (when it is enabled) if it did not: for the checks that show their own
 // message.
 bool PassedOrFocus(bool passed, ui::Control* editor);
+
+// The address and hex checks of NxInputCheck on an edit's text: the check's message in a plain message box, then
+// the focus to the edit (when it is enabled). True when the text passes.
+bool CheckIpEdit(ui::Control* owner, ui::Edit* edit, const std::string& message, const std::string& dotMessage,
+                 const std::string& leadingDotMessage);
+bool CheckIpEdit(ui::Control* owner, ui::Edit* edit, const std::string& message);
+bool CheckHexEdit(ui::Control* owner, ui::Edit* edit, int digits, const std::string& message);
 
 // The value of a decimal text (an optional sign, then digits only), else fallback; values beyond 32 bits give
 // fallback too.
