@@ -111,7 +111,14 @@ public:
     NxEditExit OnExit(const std::string& text, bool rememberText, const NxEditSavedHandler& savedExit = {});
 
     const std::string& LastGoodText() const { return lastGoodText_; }
-    void SaveText(const std::string& text) { lastGoodText_ = text; }
+    void SaveText(const std::string& text) {
+        lastGoodText_ = text;
+        saved_ = true;
+    }
+    // A text the edit shows from the device: until a text is saved, a refusal puts it back.
+    void ShowDeviceText(const std::string& text) {
+        if (!saved_) lastGoodText_ = text;
+    }
 
 private:
     NxEditExit Refuse(size_t message, const std::vector<std::pair<const char*, std::string>>& fills) const;
@@ -125,4 +132,5 @@ private:
     NxEditFormat format_;
     NxEditChecker checker_;
     std::string lastGoodText_;
+    bool saved_ = false;  // a text was saved as the last accepted one
 };

@@ -165,8 +165,8 @@ std::string TextToRaw(const std::string& text, int32_t syntax) {
     switch (syntax) {
     case sxBoolean: return LittleEndian(BooleanOrRaise(text) ? 1 : 0, 4);
     case sxInteger: return LittleEndian(static_cast<uint32_t>(DecimalInRange(text, INT32_MIN, INT32_MAX)), 4);
-    case sxBitStr: case sxOctetStr: case sxOpaque: case sxBitList: case sxMacAddress: case sxIpv6Address:
-        return OctetsFromHex(text);
+    case sxBitStr: case sxOctetStr: case sxOpaque: case sxBitList: case sxIpv6Address: return OctetsFromHex(text);
+    case sxMacAddress: return MacOctetsFromText(text);
     case sxNull: return {};
     case sxObjectId: return ObjectIdOctets(text);
     case sxIpAddress: case sxNsapAddr: return IPv4OctetsOrRaise(text);

@@ -3,6 +3,7 @@
 #include "NxDateTime.h"
 #include "NxOptionList.h"
 #include "NxSNMPError.h"
+#include "NxValueCheck.h"
 
 #include <charconv>
 #include <cstdio>
@@ -293,8 +294,10 @@ Value ValueFromText(int32_t syntax, const std::string& text) {
         return Value::Integer(text == "true" ? 1 : 0);
     case sxInteger:
         return Value::Integer(DecimalOrRaise<int32_t>(text));
-    case sxBitStr: case sxOctetStr: case sxOpaque: case sxMacAddress: case sxIpv6Address: case sxBitList:
+    case sxBitStr: case sxOctetStr: case sxOpaque: case sxIpv6Address: case sxBitList:
         return Value::Octets(OctetsFromHex(text));
+    case sxMacAddress:
+        return Value::Octets(MacOctetsFromText(text));
     case sxNull:
         return Value::Null();
     case sxObjectId:
@@ -385,6 +388,12 @@ std::string InetAddressIndexText(IndexReader& r, bool lastOrImplied) {
     const Arcs& o = r.o;
     const size_t n = o.size();
     if (!lastOrImplied) {
+        // A length-prefixed address (4 or 16 octets) with sub-identifiers left for the keys after it.
+        if (n > 0 && (o[0] == 4 || o[0] == 16) && n >= o[0] + size_t{2}) {
+            const std::string octets = OctetsOfArcs(o, 1, o[0]);
+            r.used = o[0] + size_t{1};
+            return o[0] == 4 ? DottedIPv4(octets) : HexText(octets);
+        }
         if (n > 16)
             return r.Fixed(16, [&] { return HexText(OctetsOfArcs(o, 0, 16)); });
         return r.Fixed(4, [&] { return DottedArcs(o, 0, 4); });
@@ -468,9 +477,8 @@ void AppendDouble(Arcs& arcs, double value) {
     arcs.push_back(static_cast<uint32_t>(bits >> 32));
 }
 
-// "the first n octets of the hexadecimal text; none when it has fewer"
-void AppendLeadingOctets(Arcs& arcs, const std::string& text, size_t n) {
-    const std::string octets = OctetsFromHex(text);
+// The first n octets; none when there are fewer.
+void AppendLeadingOctets(Arcs& arcs, const std::string& octets, size_t n) {
     if (octets.size() >= n)
         AppendOctets(arcs, std::string_view(octets).substr(0, n), false);
 }
@@ -481,17 +489,14 @@ void AppendInetAddressIndex(Arcs& arcs, const std::string& text, bool unset) {
         return;
     }
     if (text.size() <= 32) {
-        AppendLeadingOctets(arcs, text, 16);
+        AppendLeadingOctets(arcs, OctetsFromHex(text), 16);
         return;
     }
-    if (text.size() > 39)
-        Raise(NxErrBadPartValue);
-    AppendLeadingOctets(arcs, text.substr(0, 32), 16);
-    // The zone index: up to four digits after the "%" (or after the 32 digits).
-    const size_t from = text.find('%') != std::string::npos ? 33 : 32;
-    const std::string zone = text.substr(from, 4);
+    AppendLeadingOctets(arcs, OctetsFromHex(text.substr(0, 32)), 16);
+    // The zone index: the decimal number after the "%" (or after the 32 digits), one sub-identifier, whole.
+    const std::string zone = text.substr(text[32] == '%' ? 33 : 32);
     auto number = ParseDecimal<uint32_t>(zone);
-    if (!number || zone.find_first_not_of("0123456789") != std::string::npos)
+    if (!number || zone.empty() || zone.find_first_not_of("0123456789") != std::string::npos)
         Raise(NxErrBadPartValue);
     arcs.push_back(*number);
 }
@@ -538,7 +543,7 @@ Arcs IndexArcs(int32_t syntax, const std::string& text, bool lastImplied) {
         break;
     case sxMacAddress:
         if (!unset)
-            AppendLeadingOctets(arcs, text, 6);
+            AppendLeadingOctets(arcs, MacOctetsFromText(text), 6);
         break;
     case sxDateTime:
         AppendOctets(arcs, (unset ? NxDateTime(std::string{}) : DateAndTimeOrRaise(text)).ToOctets(), false);
@@ -551,7 +556,7 @@ Arcs IndexArcs(int32_t syntax, const std::string& text, bool lastImplied) {
         break;
     case sxIpv6Address:
         if (!unset)
-            AppendLeadingOctets(arcs, text, 16);
+            AppendLeadingOctets(arcs, OctetsFromHex(text), 16);
         break;
     case sxInetAddress:
         AppendInetAddressIndex(arcs, text, unset);
@@ -566,6 +571,16 @@ Arcs IndexArcs(int32_t syntax, const std::string& text, bool lastImplied) {
 bool IsBlankOid(const std::string& oid) { return Trim(oid).empty(); }
 
 bool IsLastKey(const NxSNMPVarList& vars, int i) { return i == vars.KeyCount - 1; }
+
+// Whether every key column still holds the value it was read with.
+bool KeysAsRead(const NxSNMPVarList& vars) {
+    if (vars.ReadKeys.size() != static_cast<size_t>(vars.KeyCount) || vars.KeyCount > vars.GetCount())
+        return false;
+    for (int i = 0; i < vars.KeyCount; ++i)
+        if (WireText(*vars.GetVar(i)) != vars.ReadKeys[static_cast<size_t>(i)])
+            return false;
+    return true;
+}
 
 void RequireKeyColumns(const NxSNMPVarList& vars) {
     if (vars.KeyCount > vars.GetCount())
@@ -656,7 +671,7 @@ std::string OctetsFromHex(std::string_view text) {
         if (!IsBlank(c))
             digits += c;
     // Zoned form: 32 digits, "%", then further octets.
-    if (digits.size() >= 33 && digits.size() <= 37 && digits[32] == '%') {
+    if (digits.size() >= 33 && digits[32] == '%') {
         const std::string_view head = std::string_view(digits).substr(0, 32);
         const std::string_view zone = std::string_view(digits).substr(33);
         RequireHexDigits(head);
@@ -665,6 +680,16 @@ std::string OctetsFromHex(std::string_view text) {
     }
     RequireHexDigits(digits);
     return HexDigitsToOctets(digits);
+}
+
+std::string MacOctetsFromText(std::string_view text) {
+    const std::string_view trimmed = Trim(text);
+    if (trimmed.find_first_of("-.") == std::string_view::npos)
+        return OctetsFromHex(text);
+    auto octets = MacTextOctets(std::string(trimmed));
+    if (!octets)
+        Raise(NxErrBadPartValue);
+    return *octets;
 }
 
 // --- Conversions of the request ------------------------------------------------------------------
@@ -685,6 +710,16 @@ void ValueToVb(const NxSNMPVarList& vars, int i, snmp::VarBind& vb) {
     RequireKnownSyntax(var.Syntax);
     const std::string text = WireText(var);
     vb.value = text == kNull ? Value::Null() : ValueFromText(var.Syntax, text);
+}
+
+bool IsValueOfSyntax(int32_t syntax, const snmp::Value& value) {
+    if (!IsKnownSyntax(syntax) || syntax == sxNull)
+        return true;
+    if (value.type == ValueType::None || value.IsException())
+        return false;
+    if (IsHexSyntax(syntax) || syntax == sxDisplayStr || syntax == sxInetAddress)
+        return HasOctets(value);
+    return ReceivedText(syntax, value) != kNull;
 }
 
 bool IsNoValueText(int32_t syntax, const std::string& text) {
@@ -714,6 +749,8 @@ std::string BuildIndex(const NxSNMPVarList& vars, int i) {
 
 void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance) {
     RequireKeyColumns(vars);
+    vars.ReadInstance.clear();
+    vars.ReadKeys.clear();
     std::string rest = rowInstance;
     for (int i = 0; i < vars.KeyCount; ++i) {
         if (rest.empty())
@@ -725,6 +762,9 @@ void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance) {
         rest = ParseIndex(vars, i, rest);
     }
     vars.IndexRest = rest;
+    vars.ReadInstance = rowInstance;
+    for (int i = 0; i < vars.KeyCount; ++i)
+        vars.ReadKeys.push_back(WireText(*vars.GetVar(i)));
 }
 
 std::string JoinInstance(const NxSNMPVarList& vars) {
@@ -739,6 +779,8 @@ std::string JoinInstance(const NxSNMPVarList& vars) {
 }
 
 std::string WriteInstance(const NxSNMPVarList& vars) {
+    if (!vars.ReadInstance.empty() && KeysAsRead(vars))
+        return vars.ReadInstance;
     std::string instance = JoinInstance(vars);
     if (!vars.IndexRest.empty())
         instance += (instance.empty() ? "" : ".") + vars.IndexRest;

@@ -15,6 +15,10 @@ void VbToValue(NxSNMPVarList& vars, int i, const snmp::VarBind& vb);
 // Variable i's Value text (option display text mapped back first) -> the varbind's value.
 void ValueToVb(const NxSNMPVarList& vars, int i, snmp::VarBind& vb);
 
+// Whether a received value has a text form in the syntax: a NULL, an exception, or a value of another type
+// (octets where a number is declared, a number where octets are) has none. An unknown syntax is left to VbToValue.
+bool IsValueOfSyntax(int32_t syntax, const snmp::Value& value);
+
 // Whether a value text stands for no value at all: the empty text of a syntax whose text form is never empty
 // (a cell a sparse table row lacks). Such a value is not written.
 bool IsNoValueText(int32_t syntax, const std::string& text);
@@ -26,11 +30,13 @@ std::string ParseIndex(NxSNMPVarList& vars, int i, const std::string& instance);
 // syntax's zero index (0, 0.0.0.0, no octets), so that a cursor can be aimed before keys are known.
 std::string BuildIndex(const NxSNMPVarList& vars, int i);
 // Sets every key column from a row instance; a key column that is not read follows the row
-// with its LastOid. What the keys leave of the instance becomes the list's IndexRest.
+// with its LastOid. What the keys leave of the instance becomes the list's IndexRest; the instance and the
+// keys' values are kept as where the row was read (ReadInstance, ReadKeys).
 void SplitInstance(NxSNMPVarList& vars, const std::string& rowInstance);
 // The row instance made of the key columns' values.
 std::string JoinInstance(const NxSNMPVarList& vars);
-// The instance a write of the current row goes to: the key columns' values, then IndexRest.
+// The instance a write of the current row goes to: where it was read while its keys keep the values read;
+// otherwise the key columns' values, then IndexRest.
 std::string WriteInstance(const NxSNMPVarList& vars);
 
 // Strict readings of typed texts, shared with the raw octet conversions: the whole text (blanks around it
@@ -47,3 +53,6 @@ std::string HexText(std::string_view octets);
 // Blanks are dropped; an odd digit count makes the first digit an octet of its own; 33 to 37
 // characters with "%" as the 33rd are the zoned form (16 octets, "%", further octets).
 std::string OctetsFromHex(std::string_view text);  // -518 for characters that are no hex digits
+// A MAC address's octets: its hex text, or six groups of two hex digits joined by one separator ("-" or "."), the
+// forms CheckMacText accepts; -518 for anything else.
+std::string MacOctetsFromText(std::string_view text);

@@ -26,6 +26,7 @@ constexpr auto kDestructorWait = std::chrono::milliseconds(6000);
 constexpr int kSocketWaitMs = 5;
 constexpr NxSNMPErrorCode kInvalidOid = -417;
 constexpr NxSNMPErrorCode kInternalError = -403;
+constexpr NxSNMPErrorCode kInvalidPdu = -411;
 // The agent's error status for a create on an existing row: inconsistentValue, in SNMPv1 badValue.
 constexpr int kInconsistentValue = 12;
 constexpr int kBadValue = 3;
@@ -279,13 +280,26 @@ std::string NxSNMPRequest::BaseOid(int i) const {
     return Vars.Instance.empty() ? var.Oid : var.Oid + "." + Vars.Instance;
 }
 
+std::string NxSNMPRequest::VarName(int i) const {
+    const NxSNMPVarItem& var = *Vars.GetVar(i);
+    return var.Caption.empty() ? var.Oid : var.Caption;
+}
+
+void NxSNMPRequest::NoteReplyError(NxSNMPErrorCode code, const std::string& name, size_t varbind) {
+    if (replyError_.Code != 0)
+        return;
+    replyError_ = ErrorOf(code);
+    replyError_.Message = NamedErrorText(replyError_.Message, name);
+    replyError_.ErrorIndex = static_cast<int32_t>(varbind + 1);
+}
+
 NxSNMPError NxSNMPRequest::ExceptionError(const snmp::Pdu& reply) const {
     for (size_t j = 0; j < reply.varbinds.size(); ++j) {
         if (!reply.varbinds[j].value.IsException())
             continue;
-        const std::string name = j < pduVars_.size() ? Vars.GetVar(pduVars_[j])->Caption : reply.varbinds[j].oid.ToString();
+        const std::string name = j < pduVars_.size() ? VarName(pduVars_[j]) : reply.varbinds[j].oid.ToString();
         NxSNMPError error = ErrorOf(NxErrNoSuchName);
-        error.Message = NamedErrorText(error.Message, name.empty() ? reply.varbinds[j].oid.ToString() : name);
+        error.Message = NamedErrorText(error.Message, name);
         error.ErrorIndex = static_cast<int32_t>(j + 1);
         return error;
     }
@@ -300,10 +314,14 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         snmp::VarBind Vb;
         bool Ended;
         std::optional<snmp::Oid> Instance;
+        bool Missing;
     };
     std::vector<Received> received;
     size_t j = 0;
     size_t ended = 0;
+    replyError_ = Success();
+    // What a read answered without error must hold: one varbind per readable variable, each of its syntax.
+    const bool checked = rule != ReplyRule::None && code == 0;
     for (int i = 0; i < Vars.GetCount(); ++i) {
         if (!Vars.IsReadable(i))
             continue;
@@ -322,8 +340,9 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
                 return ReplyOutcome::ErrorStop;
             Report(ErrorOf(code));
         }
+        const bool missing = j > reply.varbinds.size();
         const bool columnEnded = ColumnEnded(i, column, vb.oid.ToString());
-        Received r{i, std::move(vb), columnEnded, std::nullopt};
+        Received r{i, std::move(vb), columnEnded, std::nullopt, missing};
         if (!r.Ended && IsTableKind()) {
             std::string instance;
             if (InstanceWithin(column, r.Vb.oid, instance))
@@ -357,10 +376,25 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
             var.Value.clear();
             var.LastOid = r.Vb.oid.ToString();
             absent_[static_cast<size_t>(r.Var)] = 1;
+        } else if (checked && (r.Missing || !IsValueOfSyntax(var.Syntax, r.Vb.value))) {
+            // A value the reply lacks, or one of another type, is no value: shown empty, and the read failed.
+            var.Value.clear();
+            var.LastOid = r.Vb.oid.ToString();
+            absent_[static_cast<size_t>(r.Var)] = 1;
+            const auto varbind = static_cast<size_t>(&r - received.data());
+            NoteReplyError(r.Missing ? kInvalidPdu : NxErrBadSyntax, VarName(r.Var), varbind);
         } else {
             VbToValue(r.Var, r.Vb);
             var.LastOid = r.Vb.oid.ToString();
         }
+    }
+    if (checked && reply.varbinds.size() != j) {
+        // A varbind the request did not ask for.
+        const size_t extra = std::min(j, reply.varbinds.size());
+        if (extra < reply.varbinds.size())
+            NoteReplyError(kInvalidPdu, reply.varbinds[extra].oid.ToString(), extra);
+        else if (!received.empty())
+            NoteReplyError(kInvalidPdu, VarName(received[extra].Var), extra);
     }
     if (ended == j)
         return ReplyOutcome::Finished;
@@ -505,7 +539,13 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
             Report(missing);
         }
     }
-    switch (ReplyStep(pdu, mapped.Code, ReplyRule::BlockingGet)) {
+    const ReplyOutcome outcome = ReplyStep(pdu, mapped.Code, ReplyRule::BlockingGet);
+    if (ok && replyError_.Code != 0) {
+        ok = false;
+        LastCode = replyError_.Code;
+        Report(replyError_);
+    }
+    switch (outcome) {
     case ReplyOutcome::Row:
         return true;
     case ReplyOutcome::EndOfMib:
@@ -769,6 +809,8 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         } else {
             error.Finished = 1;
         }
+        if (missing.Code == 0 && error.Code == 0 && !call.IsSet)
+            missing = replyError_;
         if (missing.Code != 0) {
             error.Code = missing.Code;
             error.Message = missing.Message;

@@ -113,6 +113,9 @@ protected:
     snmp::Pdu BuildPdu(int mode);
     // Stores a reply in the variables: values, cursors, ended columns, the row's keys, post-processing.
     ReplyOutcome ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule);
+    // What the last reply step of a read found wrong in a reply without error: a varbind missing or extra
+    // (-411), or a value of another type than its variable's syntax (-511), naming the object; code 0 otherwise.
+    const NxSNMPError& ReplyError() const { return replyError_; }
     void AsyncResponse(const snmp::AsyncResult& result, const NxAsyncCall& call);
     static void AsyncTrampoline(const snmp::AsyncResult& result, const NxAsyncCall& call);
 
@@ -132,6 +135,9 @@ private:
     // The first exception value (noSuchObject, noSuchInstance, endOfMibView) of a reply as a noSuchName error
     // naming its variable; code 0 when there is none.
     NxSNMPError ExceptionError(const snmp::Pdu& reply) const;
+    std::string VarName(int i) const;
+    // Keeps the first fault of a read's reply (a missing, extra or wrongly typed varbind) naming its object.
+    void NoteReplyError(NxSNMPErrorCode code, const std::string& name, size_t varbind);
     void WaitForPending();
     // Sends a blocking SET, trying again on time-outs; resent tells whether it went out more than once.
     int SendSet(snmp::Pdu& pdu, snmp::Target target, bool& resent);
@@ -147,4 +153,5 @@ private:
     std::vector<uint8_t> absent_;     // columns the last row delivered has no value in
     std::vector<int> pduVars_;        // the variable of each varbind of the last PDU built
     std::vector<int> sentVars_;       // the variable of each varbind of the last SET PDU built
+    NxSNMPError replyError_;          // the last reply step's fault in what a read received; code 0 when none
 };

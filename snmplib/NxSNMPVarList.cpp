@@ -44,6 +44,8 @@ void NxSNMPVarList::Assign(const NxSNMPVarList& other) {
     Kind = other.Kind;
     KeyCount = other.KeyCount;
     IndexRest = other.IndexRest;
+    ReadInstance = other.ReadInstance;
+    ReadKeys = other.ReadKeys;
     Name = other.Name;
     Items.reserve(other.Items.size());
     for (const auto& item : other.Items)

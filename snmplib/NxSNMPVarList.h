@@ -53,6 +53,11 @@ public:
     // The current row's instance after its key columns, dotted: a list read with fewer keys than its table's
     // index keeps them here, so that a write reaches the row's whole instance. Copied with the values.
     std::string IndexRest;
+    // The current row's whole instance and its keys' wire values as they were read. While the keys keep those
+    // values a write goes to that instance, even where a key's text does not give its sub-identifiers back (a
+    // length-prefixed address, a long zone). Copied with the values; empty for a row not read.
+    std::string ReadInstance;
+    std::vector<std::string> ReadKeys;
     NxVarListKind Kind = SVT_SV;
     std::string Name;
     std::vector<std::unique_ptr<NxSNMPVarItem>> Items;

@@ -47,20 +47,30 @@ bool CheckIpv6HexText(const std::string& text) {
     return text.size() == 32 && std::all_of(text.begin(), text.end(), IsHexDigit);
 }
 
-bool CheckMacText(const std::string& text) {
-    char separator = text.find('-') != std::string::npos ? '-' : text.find('.') != std::string::npos ? '.' : 0;
-    if (!separator) return text.size() == 12 && std::all_of(text.begin(), text.end(), IsHexDigit);
-    size_t groups = 0, from = 0;
-    for (;;) {
-        size_t at = text.find(separator, from);
-        size_t length = (at == std::string::npos ? text.size() : at) - from;
-        if (length < 2 || !IsHexDigit(text[from]) || !IsHexDigit(text[from + 1])) return false;
-        ++groups;
-        if (at == std::string::npos) break;
-        from = at + 1;
+std::optional<std::string> MacTextOctets(const std::string& text) {
+    constexpr size_t kDigits = 12, kSeparated = 17;
+    const char separator = text.find('-') != std::string::npos ? '-' : text.find('.') != std::string::npos ? '.' : 0;
+    std::string digits;
+    if (!separator) {
+        if (text.size() != kDigits) return std::nullopt;
+        digits = text;
+    } else {
+        if (text.size() != kSeparated) return std::nullopt;
+        for (size_t at = 0; at < text.size(); ++at) {
+            if (at % 3 == 2) {
+                if (text[at] != separator) return std::nullopt;
+            } else {
+                digits += text[at];
+            }
+        }
     }
-    return groups == 6;
+    if (!std::all_of(digits.begin(), digits.end(), IsHexDigit)) return std::nullopt;
+    std::string octets;
+    for (size_t at = 0; at < kDigits; at += 2) octets += static_cast<char>(std::stoi(digits.substr(at, 2), nullptr, 16));
+    return octets;
 }
+
+bool CheckMacText(const std::string& text) { return MacTextOctets(text).has_value(); }
 
 namespace {
 

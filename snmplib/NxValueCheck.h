@@ -1,6 +1,7 @@
 #pragma once
 // Checks of the text of an address or hex edit. Each gives true when the text is acceptable and shows nothing;
 // the control versions read the edit's text and call these.
+#include <optional>
 #include <string>
 
 // Dotted IPv4 address: four parts of digits only, each at most 255; at most 16 characters.
@@ -9,8 +10,11 @@ bool CheckIpText(const std::string& text);
 bool CheckMulticastIpText(const std::string& text);
 // 32 hex digits without separators.
 bool CheckIpv6HexText(const std::string& text);
-// Six groups separated by "-" or "." that each begin with two hex digits, or 12 hex digits.
+// A MAC address as 12 hex digits, or as six groups of two hex digits joined by one separator ("-" or "."): the
+// forms a MAC value is sent in, so a text that passes is never refused when sent.
 bool CheckMacText(const std::string& text);
+// The six octets of a text CheckMacText accepts; nothing for any other text.
+std::optional<std::string> MacTextOctets(const std::string& text);
 // A MAC text (already accepted by CheckMacText) of a multicast address that is neither broadcast nor nearly all zero.
 bool CheckMulticastMacText(const std::string& text);
 // A MAC text (already accepted by CheckMacText) of a unicast address that is not all zero.

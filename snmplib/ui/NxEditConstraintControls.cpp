@@ -126,6 +126,10 @@ void NxEditConstraint::SaveText(ui::Edit* edit) {
     if (Record* record = Find(edit)) record->Rule.SaveText(edit->Text());
 }
 
+void NxEditConstraint::ShowDeviceText(ui::Edit* edit) {
+    if (Record* record = Find(edit)) record->Rule.ShowDeviceText(edit->Text());
+}
+
 ui::Form* NxEditConstraint::TargetForm(ui::Edit* edit) const { return owner_ ? owner_ : edit->ParentForm(); }
 
 // Runs a saved handler of the edit; it vetoes the rest by setting the edit's Tag to -1.

@@ -50,6 +50,8 @@ public:
     void Remove(ui::Edit* edit);
     // The edit's current text becomes its last accepted text.
     void SaveText(ui::Edit* edit);
+    // The edit's current text came from the device: a refusal before any text was accepted puts it back.
+    void ShowDeviceText(ui::Edit* edit);
     void SetOwner(ui::Form* owner) { owner_ = owner; }
     ui::Form* Owner() const { return owner_; }
 

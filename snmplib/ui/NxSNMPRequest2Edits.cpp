@@ -329,8 +329,8 @@ void NxSNMPRequest2Edits::AddListItem() {
     const std::vector<int> order = ColumnOrder();
     ui::ListItem* item = ListView->Items().Add();
     const auto row = static_cast<size_t>(item->Index());
-    if (rowIndexRests_.size() <= row) rowIndexRests_.resize(row + 1);
-    rowIndexRests_[row] = Request.Vars.IndexRest;
+    if (rowPlaces_.size() <= row) rowPlaces_.resize(row + 1);
+    rowPlaces_[row] = RowPlace{Request.Vars.IndexRest, Request.Vars.ReadInstance, Request.Vars.ReadKeys};
     for (size_t k = 0; k < order.size(); ++k) {
         const NxSNMPVarItem& variable = *Request.Vars.GetVar(order[k]);
         const std::string text =
@@ -343,8 +343,11 @@ void NxSNMPRequest2Edits::AddListItem() {
 void NxSNMPRequest2Edits::ListItemToData() {
     if (!ListView) return;
     const ui::ListItem* item = ListView->Selected();
-    const auto row = item ? static_cast<size_t>(item->Index()) : rowIndexRests_.size();
-    Request.Vars.IndexRest = row < rowIndexRests_.size() ? rowIndexRests_[row] : std::string();
+    const auto row = item ? static_cast<size_t>(item->Index()) : rowPlaces_.size();
+    const RowPlace place = row < rowPlaces_.size() ? rowPlaces_[row] : RowPlace{};
+    Request.Vars.IndexRest = place.IndexRest;
+    Request.Vars.ReadInstance = place.ReadInstance;
+    Request.Vars.ReadKeys = place.ReadKeys;
     if (!item) return;
     const std::vector<int> order = ColumnOrder();
     for (size_t k = 0; k < order.size(); ++k) {
@@ -369,7 +372,7 @@ void NxSNMPRequest2Edits::BeforeGet() {
     if (ListView) {
         BuildColumns();
         ListView->Items().Clear();
-        rowIndexRests_.clear();
+        rowPlaces_.clear();
     }
     if (OnBeforeGet) OnBeforeGet();
 }

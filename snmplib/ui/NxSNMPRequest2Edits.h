@@ -101,10 +101,11 @@ public:
 
     // Columns for the variables (hidden ones first, width 0), unless the list view has enough already.
     void BuildColumns();
-    // Appends a list-view row of the current values (and keeps the row's IndexRest with it).
+    // Appends a list-view row of the current values (and keeps where the row was read with it: IndexRest,
+    // ReadInstance, ReadKeys).
     void AddListItem();
-    // Copies the selected list-view row back into the variables, its IndexRest included; with no row selected
-    // IndexRest is emptied, so that a new row's instance is made of its keys alone.
+    // Copies the selected list-view row back into the variables, where it was read included; with no row selected
+    // that is emptied, so that a new row's instance is made of its keys alone.
     void ListItemToData();
     // Shows variable n (every variable for -1) in its bound controls.
     void DataToControls(int n);
@@ -138,7 +139,13 @@ private:
     void CheckVariable(int n) const;
     std::vector<int> ColumnOrder() const;
     std::vector<int> columnOrder_;            // the variable of each list-view column, as the columns were built
-    std::vector<std::string> rowIndexRests_;  // the IndexRest of each list-view row the binding added, by row
+    // Where each list-view row the binding added was read, by row.
+    struct RowPlace {
+        std::string IndexRest;
+        std::string ReadInstance;
+        std::vector<std::string> ReadKeys;
+    };
+    std::vector<RowPlace> rowPlaces_;
     void ShowBinding(const NxControlBinding& binding);
     void ReadVariable(int i, NxSNMPVarItem& variable);
     bool EditsLeftEmpty(int i) const;

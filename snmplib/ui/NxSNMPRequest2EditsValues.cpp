@@ -359,6 +359,8 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
     } else if (auto* edit = dynamic_cast<ui::Edit*>(first)) {
         if (binding.Count > 1) ShowInEdits(EditsOf(binding), binding.Syntax, octets, text);
         else edit->SetText(variable.Syntax == sxBitList ? PortListText(variable.Value, false) : text);
+        if (EditConstraint)
+            for (ui::Edit* shown : EditsOf(binding)) EditConstraint->ShowDeviceText(shown);
     } else {
         RaiseNxSNMPError(NxErrBadControlType);
     }

@@ -14,6 +14,9 @@ TEST(NxOptionList, IntegerListConvertsBothWays) {
     struct Case { const char* value; const char* text; };
     for (const Case& c : {Case{"2", "disabled"}, Case{"3", "3"}, Case{"(NULL)", "(NULL)"}, Case{"abc", "abc"}})
         EXPECT_EQ(list.ValueToText(c.value), c.text) << c.value;
+    // Numbers beyond 32 bits, down to the lowest 64-bit one, name no option: they pass unchanged.
+    for (const char* value : {"4294967297", "-9223372036854775808", "-$8000000000000000", "0x10000000000000001"})
+        EXPECT_EQ(list.ValueToText(value), value);
     EXPECT_EQ(list.TextToValue("DISABLED"), "2");
     EXPECT_EQ(list.TextToValue("2"), "2");  // a value given as text passes unchanged
     EXPECT_EQ(list.IndexOfText("Enabled"), 0);

@@ -2,6 +2,8 @@
 
 #include "Exception.h"
 #include "NxOptionList.h"
+#include "NxRawOctets.h"
+#include "NxValueCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -198,7 +200,9 @@ TEST(NxSNMPConvert, TextsThatAreNoValueRaise518) {
         {sxInetAddress, "not an address"},
         {sxInetAddress, "10.1.1.1x"},
         {sxOctetStr, "12G4"},
-        {sxMacAddress, "00-11-22-33-44-55"},
+        {sxMacAddress, "00-11-22-33-44-5"},
+        {sxMacAddress, "00-11.22-33-44-55"},
+        {sxMacAddress, "00:11:22:33:44:55"},
         {sxBitList, "0x80"},
         {sxInetAddress, "FE80000000000000021122FFFE33445G"},
         {sxInteger, "abc"},
@@ -217,6 +221,28 @@ TEST(NxSNMPConvert, TextsThatAreNoValueRaise518) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorCode([&] { Sent(c.syntax, c.text); }), -518) << c.text;
+}
+
+// Every MAC text the MAC check accepts is sent as its six octets, whichever way it travels (a value, a bound
+// edit's raw octets, an index key); one the check refuses is refused when sent too.
+TEST(NxSNMPConvert, MacTextsTheCheckAcceptsAreSentAsTheirOctets) {
+    const std::string octets = Bytes({0x00, 0x11, 0x22, 0xAA, 0xBB, 0xCC});
+    for (const char* text : {"001122aabbcc", "00-11-22-AA-BB-CC", "00.11.22.aa.bb.cc"}) {
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(CheckMacText(text));
+        EXPECT_EQ(Sent(sxMacAddress, text), Value::Octets(octets));
+        EXPECT_EQ(TextToRaw(text, sxMacAddress), octets);
+        NxSNMPVarList key = MakeList({{sxMacAddress, notaccess}}, 1);
+        key.GetVar(0)->Value = text;
+        EXPECT_EQ(BuildIndex(key, 0), "0.17.34.170.187.204");
+    }
+    for (const char* text : {"00-11-22-33-44-555", "00-11.22-33-44-55", "0-11-22-33-44-55", "00:11:22:33:44:55",
+                             "00-11-22-33-44-GG", "00-11-22-33-44"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(CheckMacText(text));
+        EXPECT_EQ(ErrorCode([&] { Sent(sxMacAddress, text); }), -518);
+        EXPECT_EQ(ErrorCode([&] { TextToRaw(text, sxMacAddress); }), -518);
+    }
 }
 
 TEST(NxSNMPConvert, UnknownSyntaxRaises511) {
@@ -308,6 +334,59 @@ TEST(NxSNMPIndex, IndexFormsThatReadOneWay) {
         EXPECT_EQ(ParseIndex(list, 0, c.instance), c.rest) << c.instance;
         EXPECT_EQ(list.GetVar(0)->Value, c.value) << c.instance;
     }
+}
+
+// A zone of any length reads as its number and builds the instance it was read from.
+TEST(NxSNMPIndex, ZonesOfMoreThanFourDigitsComeBackWhole) {
+    for (const char* zone : {"7", "12345", "4294967295"}) {
+        const std::string instance = std::string("254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.85.") + zone;
+        NxSNMPVarList list = MakeList({{sxInetAddress, notaccess}}, 1);
+        SplitInstance(list, instance);
+        EXPECT_EQ(list.GetVar(0)->Value, std::string("FE80000000000000021122FFFE334455%") + zone);
+        EXPECT_EQ(JoinInstance(list), instance);
+        // Through a bound edit's raw octets and back, as an edit of the row writes it.
+        list.GetVar(0)->Value = RawToText(TextToRaw(list.GetVar(0)->Value, sxInetAddress), sxInetAddress);
+        EXPECT_EQ(JoinInstance(list), instance) << list.GetVar(0)->Value;
+    }
+}
+
+// An address key followed by other keys carries its length first (4 or 16): the key shows the address alone.
+TEST(NxSNMPIndex, LengthPrefixedAddressKeyBeforeOtherKeys) {
+    struct Case { const char* instance; const char* address; const char* length; };
+    const Case cases[] = {
+        {"4.10.1.2.3.24", "10.1.2.3", "24"},
+        {"16.254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.85.64", "FE80000000000000021122FFFE334455", "64"},
+        // Without a prefix, as the switch's own tables index it.
+        {"10.0.0.3.24", "10.0.0.3", "24"},
+    };
+    for (const Case& c : cases) {
+        NxSNMPVarList list = MakeList({{sxInetAddress, notaccess}, {sxGauge, notaccess}, {sxInteger, readwrite}}, 2);
+        SplitInstance(list, c.instance);
+        EXPECT_EQ(list.GetVar(0)->Value, c.address) << c.instance;
+        EXPECT_EQ(list.GetVar(1)->Value, c.length) << c.instance;
+        EXPECT_EQ(WriteInstance(list), c.instance);
+    }
+}
+
+// While a row's keys keep the values read, a write goes to the instance the row was read from, also where a
+// key's text does not give its sub-identifiers back; a changed key is built from its text.
+TEST(NxSNMPIndex, UnchangedKeysAreWrittenWhereTheirRowWasRead) {
+    NxSNMPVarList list = MakeList({{sxInetAddress, notaccess}, {sxGauge, notaccess}, {sxInteger, readwrite}}, 2);
+    SplitInstance(list, "4.10.1.2.3.24");
+    const NxSNMPVarList copy = list;  // the place travels with the values
+    EXPECT_EQ(WriteInstance(copy), "4.10.1.2.3.24");
+    list.GetVar(1)->Value = "25";
+    EXPECT_EQ(WriteInstance(list), "10.1.2.3.25");
+    list.GetVar(1)->Value = "24";
+    EXPECT_EQ(WriteInstance(list), "4.10.1.2.3.24");
+
+    NxSNMPVarList last = MakeList({{sxInetAddress, notaccess}, {sxInteger, readwrite}}, 1);
+    SplitInstance(last, "4.10.1.2.3");
+    EXPECT_EQ(last.GetVar(0)->Value, "10.1.2.3");
+    EXPECT_EQ(WriteInstance(last), "4.10.1.2.3");
+    // A row that cannot be read leaves no place behind.
+    EXPECT_EQ(ErrorCode([&] { SplitInstance(last, "10.1"); }), -514);
+    EXPECT_EQ(last.ReadInstance, "");
 }
 
 TEST(NxSNMPIndex, SubIdentifiersOverAnOctetAreNoKeyOfAnOctetSyntax) {
@@ -465,6 +544,9 @@ TEST(NxSNMPIndex, InetAddressKeyTexts) {
         {"FE800000000000000211", ""},  // fewer than 16 octets give none
         {"FE80000000000000021122FFFE334455%7", "254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.85.7"},
         {"FE80000000000000021122FFFE3344551234", "254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.85.1234"},
+        // A zone is one sub-identifier, whatever its number of digits.
+        {"FE80000000000000021122FFFE334455%123456789", "254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.85.123456789"},
+        {"FE80000000000000021122FFFE334455%4294967295", "254.128.0.0.0.0.0.0.2.17.34.255.254.51.68.85.4294967295"},
     };
     for (const Case& c : cases) {
         NxSNMPVarList list = MakeList({{sxInetAddress, notaccess}}, 1);
@@ -472,7 +554,7 @@ TEST(NxSNMPIndex, InetAddressKeyTexts) {
         EXPECT_EQ(BuildIndex(list, 0), c.index) << c.value;
     }
     for (const char* bad : {"10.1.2", "FE800000000000000211G2FFFE334455", "FE80000000000000021122FFFE334455%ab",
-                            "FE80000000000000021122FFFE334455%123456789"}) {
+                            "FE80000000000000021122FFFE334455%4294967296", "FE80000000000000021122FFFE334455%"}) {
         NxSNMPVarList list = MakeList({{sxInetAddress, notaccess}}, 1);
         list.GetVar(0)->Value = bad;
         EXPECT_EQ(ErrorCode([&] { BuildIndex(list, 0); }), -518) << bad;

@@ -436,6 +436,24 @@ TEST_F(RequestTest, AsynchronousWalkEqualsTheBlockingWalk) {
     EXPECT_EQ(walk.last.Finished, 1);
 }
 
+// A reply the step cannot store (here a row instance too short for its key) ends the exchange with that error.
+TEST_F(RequestTest, AnExceptionInTheAsynchronousReplyStepBecomesTheExchangesError) {
+    static const NxSNMPVar MacKeyed[] = {
+        {"1.3.6.1.2.1.1.9.1.1", "Index", sxMacAddress, notaccess},
+        {"1.3.6.1.2.1.1.9.1.3", "Description", sxDisplayStr, readonly},
+        {},
+    };
+    auto r = MakeRequest(MacKeyed, MVT_FMV, 1, snmp::Version2c);
+    AsyncWalk walk;
+    walk.request = r.get();
+    walk.Run();
+    EXPECT_TRUE(walk.rows.empty());
+    EXPECT_EQ(walk.last.Code, -514);
+    EXPECT_EQ(walk.last.Message, "Bad key count of SNMP variable list!");
+    EXPECT_EQ(walk.last.Finished, 1);
+    EXPECT_EQ(r->PendingCount, 0);
+}
+
 TEST_F(RequestTest, AsynchronousStepWhoseSendFailsReportsTheFailure) {
     auto ignore = [](void*, NxSNMPError*, NxSNMPVarList*) {};
     auto r = MakeRequest(SysOrTable, MVT_FMV, 1, snmp::Version2c);
@@ -671,12 +689,13 @@ namespace {
 // Feeds replies straight into the reply step: the agent faults an honest snmpd never shows.
 class ReplyProbe : public NxSNMPRequest {
 public:
+    using NxSNMPRequest::ReplyError;
     using NxSNMPRequest::ReplyOutcome;
     using NxSNMPRequest::ReplyRule;
-    ReplyOutcome Feed(const std::vector<std::string>& oids) {
+    ReplyOutcome Feed(const std::vector<std::string>& oids, const snmp::Value& value = snmp::Value::Integer(5)) {
         snmp::Pdu reply;
         for (const std::string& oid : oids)
-            reply.varbinds.push_back({*snmp::Oid::Parse(oid), snmp::Value::Integer(5)});
+            reply.varbinds.push_back({*snmp::Oid::Parse(oid), value});
         return ReplyStep(reply, 0, ReplyRule::BlockingGet);
     }
 };
@@ -747,12 +766,38 @@ TEST(RequestReplyStep, ASetOfARowReadWithFewerKeysThanItsIndexGoesToTheWholeInst
     EXPECT_EQ(set.varbinds[0].oid.ToString(), "1.3.6.1.9.1.3.4.77");
 }
 
-TEST(RequestReplyStep, ShortReplyReadsAsTheCursorWithoutValue) {
+// A reply of more or fewer varbinds than asked for, or with values of another type, is a failed read naming the
+// object; a fault of the read alone: a write's answer is not read back as values.
+TEST(RequestReplyStep, MissingExtraAndWronglyTypedVarbindsFailTheReadNamingTheObject) {
     ReplyProbe probe;
     probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);
     ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"}), ReplyProbe::ReplyOutcome::Row);
-    EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.6"}), ReplyProbe::ReplyOutcome::Row);
-    EXPECT_EQ(Values(probe.Vars), (Row{"6", "5", "(NOTDONE)"}));
+    EXPECT_EQ(probe.ReplyError().Code, 0);
+    probe.Feed({"1.3.6.1.9.1.2.6"});
+    EXPECT_EQ(probe.ReplyError().Code, -411);
+    EXPECT_EQ(probe.ReplyError().Message, NxSNMPErrorText(-411) + " (B)");
+    probe.Feed({"1.3.6.1.9.1.2.7", "1.3.6.1.9.1.3.7", "1.3.6.1.9.1.4.7"});
+    EXPECT_EQ(probe.ReplyError().Message, NxSNMPErrorText(-411) + " (1.3.6.1.9.1.4.7)");
+
+    static const NxSNMPVar Scalars[] = {
+        {"1.3.6.1.9.2.1", "A", sxInteger, readonly},
+        {"1.3.6.1.9.2.2", "B", sxInteger, readonly},
+        {"1.3.6.1.9.2.3", "C", sxInteger, readonly},
+        {},
+    };
+    ReplyProbe scalars;
+    scalars.Vars = NxSNMPVarList(Scalars, SVT_SV, 0);
+    scalars.Feed({"1.3.6.1.9.2.1.0", "1.3.6.1.9.2.2.0"});
+    EXPECT_EQ(Values(scalars.Vars), (Row{"5", "5", ""}));  // never "(NULL)"
+    EXPECT_TRUE(scalars.IsAbsent(2));
+    EXPECT_EQ(scalars.ReplyError().Message, NxSNMPErrorText(-411) + " (C)");
+    for (const snmp::Value& value : {snmp::Value::Octets("5"), snmp::Value::Null()}) {
+        scalars.Feed({"1.3.6.1.9.2.1.0", "1.3.6.1.9.2.2.0", "1.3.6.1.9.2.3.0"}, value);
+        EXPECT_EQ(Values(scalars.Vars), (Row{"", "", ""}));
+        EXPECT_EQ(scalars.ReplyError().Code, -511);
+        EXPECT_EQ(scalars.ReplyError().Message, NxSNMPErrorText(-511) + " (A)");
+        EXPECT_EQ(scalars.ReplyError().ErrorIndex, 1);
+    }
 }
 
 TEST(RequestReplyStep, ASparseTableKeepsEachValueInTheRowOfItsOwnInstance) {

@@ -42,6 +42,9 @@ TEST(NxValueCheck, MacText) {
         {"00-11-22-33-44-55", true}, {"00.11.22.33.44.55", true}, {"001122334455", true}, {"aa-bb-cc-dd-ee-ff", true},
         {"00-11-22-33-44", false}, {"0011223344", false}, {"0-11-22-33-44-55", false}, {"00-11-22-33-44-5", false},
         {"00-11-22-33-44-55-66", false}, {"00-11-22-33-44-GG", false}, {"00112233445G", false}, {"", false},
+        // Two digits to a group and one separator kind: the forms a MAC value is sent in.
+        {"00-11-22-33-44-555", false}, {"00-11-22-33-44-55x", false}, {"000-11-22-33-44-55", false},
+        {"00-11.22-33-44-55", false}, {"00.11.22.33.44.55-", false}, {"00:11:22:33:44:55", false},
     });
 }
 

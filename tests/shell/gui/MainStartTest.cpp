@@ -341,7 +341,7 @@ TEST_F(MainStartTest, AUnitTableThatNeverEndsStillLetsTheWindowComeUp) {
             testsupport::OidArcs next(unitEntry);
             next.push_back(column);
             next.push_back(oid.size() > unitEntry.size() + 1 ? oid[unitEntry.size() + 1] + 1 : 1);
-            if (column == 2) reply.varbinds.push_back(HostileVarBind::Octets(next, std::string(6, '\x01')));
+            if (column == 2 || column == 5) reply.varbinds.push_back(HostileVarBind::Octets(next, std::string(6, '\x01')));
             else if (column >= 8 && column <= 12) reply.varbinds.push_back(HostileVarBind::Octets(next, "QSW-2126P"));
             else reply.varbinds.push_back(HostileVarBind::Integer(next, 1));
         }

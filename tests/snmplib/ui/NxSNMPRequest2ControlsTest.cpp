@@ -10,6 +10,7 @@
 #include "TestTables.h"
 
 #include <cctype>
+#include <cstdint>
 
 namespace {
 
@@ -315,6 +316,44 @@ TEST_F(Request2ControlsTest, ScalarsTheAgentLacksShowEmptyAndTheReadNamesTheMiss
     }
 }
 
+// An agent answering values of another type than their objects': no "(NULL)" under "Ok!", but a failure naming the
+// first such object, the others shown.
+TEST_F(Request2ControlsTest, ValuesOfAnotherTypeShowEmptyAndTheReadNamesTheObject) {
+    UseScalars();
+    request->SetStatusPanel(panel);
+    ASSERT_EQ(Sim().Control(std::string("set ") + kScalarRoot + ".2.0 str enabled"), "ok");  // an integer object
+    ASSERT_EQ(Sim().Control(std::string("set ") + kScalarRoot + ".4.0 int 5"), "ok");        // an octet string
+    for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        request->Mode = mode;
+        request->rows.clear();
+        panel->SetText("");
+        request->Get();
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_EQ(request->rows.size(), 1u);
+        EXPECT_EQ(request->rows[0][0], "core-7");
+        EXPECT_EQ(request->rows[0][1], "");
+        EXPECT_EQ(request->rows[0][3], "");
+        EXPECT_EQ(request->rows[0][4], "0:02:03.45");
+        EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrBadSyntax) + " (State) Receive at TIME.");
+    }
+}
+
+TEST_F(Request2ControlsTest, ATableCellOfAnotherTypeEndsTheWalkNamingItsColumn) {
+    UseTable();
+    request->SetStatusPanel(panel);
+    ASSERT_EQ(Sim().Control(std::string("set ") + kTableRoot + ".4.3 int 7"), "ok");  // an address column
+    for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        request->Mode = mode;
+        request->rows.clear();
+        request->Get();
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(request->rows.size(), 2u);
+        EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrBadSyntax) + " (Address) Receive at TIME.");
+    }
+}
+
 TEST_F(Request2ControlsTest, ASetAnsweredWithExceptionValuesFailsNamingTheObjectNotWritten) {
     UseScalars();
     request->SetStatusPanel(panel);
@@ -363,6 +402,31 @@ TEST_F(Request2ControlsTest, ClearingActiveStopsTheWalkAfterTheRowInFlight) {
     EXPECT_EQ(request->steps, (std::vector<std::string>{"BeforeGet", "AfterGet"}));
     EXPECT_EQ(results, 1);
     EXPECT_EQ(Timeless(panel->Text()), "Get: Stop, SNMP Request is not active. Receive at TIME.");
+}
+
+namespace {
+std::vector<NxSNMPError> StopRecords;
+void RecordStop(NxSNMPError* error) { StopRecords.push_back(*error); }
+}  // namespace
+
+// With the request's OnError assigned, the stop record goes there in place of the status line.
+TEST_F(Request2ControlsTest, AStoppedWalkHandsItsStopRecordToOnError) {
+    UseTable();
+    request->SetStatusPanel(panel);
+    StopRecords.clear();
+    request->Request.OnError = &RecordStop;
+    request->onRow = [&] {
+        if (request->rows.size() == 2) request->Request.Active = 0;
+    };
+    panel->SetText("before");
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(request->RowCount, 2);
+    ASSERT_EQ(StopRecords.size(), 1u);
+    EXPECT_EQ(StopRecords[0].Code, 0);
+    EXPECT_EQ(StopRecords[0].Message, "Stop, SNMP Request is not active.");
+    EXPECT_EQ(StopRecords[0].Serial, UINT64_MAX);
+    EXPECT_EQ(panel->Text(), "before");
 }
 
 TEST_F(Request2ControlsTest, AnInactiveRequestSendsNothing) {

@@ -11,6 +11,8 @@
 #include "TestHooks.h"
 #include "TestTables.h"
 
+#include <QTest>
+
 #include <algorithm>
 
 namespace {
@@ -199,6 +201,41 @@ TEST_F(EditsTest, AValueOutsideItsOptionListShowsAsItsNumberAndDoesNotBlockTheWr
     Value(0) = "enabled";
     request->DataToControls(-1);
     EXPECT_EQ(combo->ItemIndex(), 0);
+}
+
+// A refused text goes back to the last one accepted; before any was, to the value the edit showed from the device.
+TEST_F(EditsTest, AnEditRefusedBeforeAnyTextWasAcceptedKeepsTheValueFromTheDevice) {
+    ShowAndActivate();
+    Use(kOneInteger, "7");
+    auto* edit = Make<ui::Edit>();
+    auto* other = Make<ui::Edit>(30);
+    request->BindEdit(0, "%i{n1x10}", edit);
+    request->DataToControls(-1);
+    ui::MessageBoxRecorder boxes;
+    auto typeAndLeave = [&](const char* keys) {
+        edit->SetFocus();
+        edit->SetSelStart(static_cast<int>(edit->Text().size()));
+        QTest::keyClicks(edit->Widget(), keys);
+        other->SetFocus();
+    };
+    typeAndLeave("9");  // 79
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].Text, " Please enter a number between 1 and 10!");
+    EXPECT_EQ(edit->Text(), "7");
+    // A later reading shows its value, which a refusal keeps too.
+    Value(0) = "8";
+    request->DataToControls(-1);
+    typeAndLeave("8");
+    EXPECT_EQ(edit->Text(), "8");
+    // Once a text was accepted, a refusal puts that one back.
+    edit->SetFocus();
+    edit->SetSelStart(1);
+    QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
+    typeAndLeave("5");
+    EXPECT_EQ(edit->Text(), "5");
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+    typeAndLeave("0");  // 50
+    EXPECT_EQ(edit->Text(), "5");
 }
 
 TEST_F(EditsTest, ANoneSelectedComboBoxRefusesToGiveAValue) {

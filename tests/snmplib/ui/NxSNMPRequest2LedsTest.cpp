@@ -53,6 +53,15 @@ protected:
         request->Request.Timeout = 50;
         request->Request.Retries = 0;
     }
+    // Two LEDs polled every 50 ms into a status panel, as a front panel runs them.
+    ui::StatusPanel* PollTwoLeds() {
+        request->Request.Vars.Name = " Led Status";
+        request->AddLeds(0, "0,1", &portMap, panel, 1, 10, 0, 6, 6);
+        ui::StatusPanel* status = Make<ui::StatusBar>(100)->Panels().Add();
+        request->SetStatusPanel(status);
+        request->StartPolling(5);
+        return status;
+    }
     int32_t Colour(size_t led) const { return LedShapeColour(request->Leds.at(led)->Shape); }
     // 3 system octets, then 24 ports of two octets each.
     static std::string PairedData() { return std::string(2 * (3 + 2 * 24), '0'); }
@@ -200,25 +209,35 @@ TEST_F(LedsTest, TheTimersComeWithTheRequestAndGoWithIt) {
 TEST_F(LedsTest, PollingWritesTheLedStatusLineAndAFailedPollShowsDefaults) {
     Connect();
     Sim().Control(std::string("set ") + kLedOid + ".0 hex 02 81");
-    request->Request.Vars.Name = " Led Status";
-    request->AddLeds(0, "0,1", &portMap, panel, 1, 10, 0, 6, 6);
-    auto* bar = Make<ui::StatusBar>(100);
-    request->SetStatusPanel(bar->Panels().Add());
     ui::MessageBoxRecorder boxes;
-
-    request->StartPolling(5);
+    ui::StatusPanel* status = PollTwoLeds();
     EXPECT_EQ(request->PollTimer->Interval(), 50);
     ASSERT_TRUE(RunUntil([&] { return request->Leds[1]->Blinking != 0; }));
     EXPECT_EQ(request->Leds[0]->Colour, 0x0000FF);
-    EXPECT_NE(bar->Panels()[0]->Text().find("Get: Ok! Request: Led Status. Receive at "), std::string::npos);
+    EXPECT_NE(status->Text().find("Get: Ok! Request: Led Status. Receive at "), std::string::npos);
 
     Sim().Control(std::string("drop ") + kLedOid + " 1000");
-    ASSERT_TRUE(RunUntil([&] { return bar->Panels()[0]->Text().find("timed out") != std::string::npos; }))
-        << bar->Panels()[0]->Text();
+    ASSERT_TRUE(RunUntil([&] { return status->Text().find("timed out") != std::string::npos; })) << status->Text();
     EXPECT_EQ(Colour(0), kGrey);
     EXPECT_TRUE(boxes.Calls().empty());
     request->StopPolling();
     Sim().Control("clear");
+}
+
+// A switch without the LED object: the status line says so, never "Ok!" under unlit LEDs.
+TEST_F(LedsTest, APollOfASwitchWithoutTheLedObjectSaysSo) {
+    Connect();
+    Sim().Control(std::string("remove ") + kLedOid + ".0");
+    ui::MessageBoxRecorder boxes;
+    ui::StatusPanel* status = PollTwoLeds();
+    ASSERT_TRUE(RunUntil([&] { return !status->Text().empty(); }));
+    const std::string line = status->Text();
+    EXPECT_EQ(line.find("Ok!"), std::string::npos) << line;
+    EXPECT_NE(line.find(NxSNMPErrorText(NxErrNoSuchName)), std::string::npos) << line;
+    EXPECT_EQ(Colour(0), kGrey);
+    EXPECT_EQ(Colour(1), kGrey);
+    EXPECT_TRUE(boxes.Calls().empty());
+    request->StopPolling();
 }
 
 TEST_F(LedsTest, PollingStartedAgainAfterAStopBlinksAgain) {
