@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr size_t kExaminedIpText = 15;
 constexpr size_t kMaxHostText = 16;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -34,10 +33,9 @@ bool Report(const std::string& message, const ShowMessageFn& show) {
 
 IpAddressFault FindIpAddressFault(const std::string& text) {
     if (text.empty()) return IpAddressFault::Invalid;
-    const size_t end = std::min(text.size(), kExaminedIpText);
     int dots = 0;
     std::string group;
-    for (size_t i = 0; i < end; ++i) {
+    for (size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (IsDigit(c)) {
             group += c;
@@ -50,7 +48,8 @@ IpAddressFault FindIpAddressFault(const std::string& text) {
         if (group.size() >= 4 || !GroupValueOk(group)) return IpAddressFault::Invalid;
         group.clear();
     }
-    if (!GroupValueOk(group)) return IpAddressFault::Invalid;  // the last group: by value alone
+    // The last group: by value alone (an over-long run saturates above 255).
+    if (group.empty() || !GroupValueOk(group)) return IpAddressFault::Invalid;
     return dots == 3 ? IpAddressFault::None : IpAddressFault::Invalid;
 }
 
@@ -85,8 +84,8 @@ const HostRule kHostRules[] = {
     {"Class A", true, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 0, 127); }},
     {"Class B", true, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 128, 191); }},
     {"Class C", true, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 192, 223); }},
-    {"Class D", false, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 223, 239); }},
-    {"Class E", false, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 240, 247); }},
+    {"Class D", false, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 224, 239); }},
+    {"Class E", false, [](const std::array<int64_t, 4>& g) { return FirstIn(g, 240, 255); }},
     {"Zero Above Non-zero", true, [](const std::array<int64_t, 4>&) { return false; }},
 };
 

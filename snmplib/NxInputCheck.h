@@ -9,7 +9,8 @@ using ShowMessageFn = std::function<void(const std::string&)>;
 
 enum class IpAddressFault { None, Invalid, Dot, LeadingDot };
 
-// Dotted IPv4 text as the dialogs accept it; only the first 15 characters are examined.
+// Dotted IPv4 text as the dialogs accept it: four groups of 0 to 255, nothing before or after them. Leading
+// zeros pass (010 is 10) except in a zero group (00); the first three groups have at most three digits.
 IpAddressFault FindIpAddressFault(const std::string& text);
 
 // FindIpAddressFault with its message: Dot gives dotMessage, LeadingDot leadingDotMessage, Invalid message.

@@ -2,5 +2,12 @@
 
 #include "AclFormClasses.h"
 #include "DialogRegistry.h"
+#include "Ipmaskinformationformunit.h"
+#include "Ipruleunit.h"
+#include "Timerangeformunit.h"
 
-void RegisterAclDialogs() {}
+void RegisterAclDialogs() {
+    RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr);
+    RegisterDedicatedForm(aclforms::TTimeRangeForm, &TimeRangeForm);
+    RegisterDedicatedForm(aclforms::TIPRuleForm, &IPRuleForm);
+}

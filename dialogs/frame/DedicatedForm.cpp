@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
+#include "LabelledControl.h"
 #include "ListView.h"
 #include "Screen.h"
 #include "Splitter.h"
@@ -17,6 +18,7 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int StatusPanelWidth = 50;
 constexpr int EditorLabelWidth = 8;  // pixels per label character
+constexpr int SettingRowHeight = 28;
 
 }  // namespace
 
@@ -60,6 +62,8 @@ void TDedicatedForm::BuildButtonPanel(const std::string& countName) {
     Panel1->SetParent(this);
     Panel1->SetWidth(ButtonPanelWidth);
     Panel1->SetAlign(ui::alRight);
+    nextButtonTop_ = ButtonGap;
+    if (countName.empty()) return;
     RowCountText = new ui::StaticText(this);
     RowCountText->SetName(countName);
     RowCountText->SetParent(Panel1);
@@ -117,15 +121,8 @@ namespace {
 template <typename T>
 T* NewLabelled(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& label,
                int labelLeft, int width) {
-    auto* caption = new ui::Label(owner);
-    caption->SetParent(parent);
-    caption->SetCaption(label);
-    caption->SetBounds(labelLeft, 12, static_cast<int>(label.size()) * EditorLabelWidth, 15);
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4, 8, width, 21);
-    return control;
+    const int controlLeft = labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4;
+    return NewLabelledControl<T>(owner, parent, name, label, labelLeft, controlLeft, 8, width);
 }
 
 }  // namespace
@@ -141,6 +138,33 @@ ui::StaticText* TDedicatedForm::NewEditorText(const std::string& name, const std
     text->SetAutoSize(false);
     text->SetBorderStyle(ui::sbsSunken);
     return text;
+}
+
+int TDedicatedForm::NextSettingTop() {
+    const int top = nextSettingTop_;
+    nextSettingTop_ += SettingRowHeight;
+    return top;
+}
+
+ui::Edit* TDedicatedForm::NewSettingEdit(const std::string& name, const std::string& label, int controlLeft,
+                                         int width) {
+    return NewLabelledControl<ui::Edit>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
+}
+
+ui::ComboBox* TDedicatedForm::NewSettingCombo(const std::string& name, const std::string& label, int controlLeft,
+                                              int width) {
+    auto* combo =
+        NewLabelledControl<ui::ComboBox>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
+    combo->SetStyle(ui::csDropDownList);
+    return combo;
+}
+
+ui::Label* TDedicatedForm::NewSettingNote(const std::string& text) {
+    auto* note = new ui::Label(this);
+    note->SetParent(this);
+    note->SetCaption(text);
+    note->SetBounds(ButtonGap, NextSettingTop() + 4, static_cast<int>(text.size()) * EditorLabelWidth, 15);
+    return note;
 }
 
 ui::ComboBox* TDedicatedForm::NewEditorCombo(const std::string& name, const std::string& label, int width) {
@@ -186,6 +210,8 @@ void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* r
     clearedRowStatus_ = rowStatus;
 }
 
+void TDedicatedForm::ClearsTexts(std::vector<ui::StaticText*> texts) { clearedTexts_ = std::move(texts); }
+
 void TDedicatedForm::ShowRowCount() {
     if (RowCountText && TableList) RowCountText->SetCaption(std::to_string(TableList->Items().Count()));
 }
@@ -194,11 +220,14 @@ void TDedicatedForm::ResetRowButtons() {
     if (SetButton) SetButton->SetEnabled(false);
     if (DeleteButton) DeleteButton->SetEnabled(false);
     if (AddButton) AddButton->SetEnabled(true);
+    // A re-read empties the list without a selection event: the keys of a new row must be typable again.
+    LockKeyEdits(false);
 }
 
 void TDedicatedForm::ClearEditors() {
     for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAllPorts();
     for (ui::Edit* edit : clearedEdits_) edit->SetText("");
+    for (ui::StaticText* text : clearedTexts_) text->SetCaption("");
     if (clearedRowStatus_) clearedRowStatus_->SetItemIndex(-1);
 }
 
@@ -219,6 +248,7 @@ void TDedicatedForm::RowSelected(bool selected) {
         ResetRowButtons();
     }
     LockKeyEdits(selected);
+    RowSelectionChanged(selected);
 }
 
 void TDedicatedForm::RefreshTables(DialogTable& table) {

@@ -26,6 +26,7 @@ class TStackingPortUitForm;
 namespace ui {
 class Button;
 class Edit;
+class Label;
 class ListView;
 class PageControl;
 class Panel;
@@ -65,7 +66,7 @@ protected:
     TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling = Scaling::Scaled);
 
     // Builders of the standard controls (StatusBar1 is built by the constructor).
-    // Panel1 on the right with the row count text at its top (named countName).
+    // Panel1 on the right with the row count text at its top (named countName; none when it is empty).
     void BuildButtonPanel(const std::string& countName);
     // A button of Panel1, below the previous ones.
     ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
@@ -77,6 +78,12 @@ protected:
     ui::Edit* NewEditorEdit(const std::string& name, const std::string& label, int width);
     ui::StaticText* NewEditorText(const std::string& name, const std::string& label, int width);
     ui::ComboBox* NewEditorCombo(const std::string& name, const std::string& label, int width);
+    // A setting row of a scalar dialog: its label on the left of the client area, the control beside it at
+    // controlLeft, one row below the other from the top.
+    ui::Edit* NewSettingEdit(const std::string& name, const std::string& label, int controlLeft, int width);
+    ui::ComboBox* NewSettingCombo(const std::string& name, const std::string& label, int controlLeft, int width);
+    // A line of text below the last setting row.
+    ui::Label* NewSettingNote(const std::string& text);
 
     // A table of the dialog, closed with it (in the order added).
     DialogTable& AddTable();
@@ -89,13 +96,17 @@ protected:
     // The row table's wiring: the list's change event writes the row count, the request's selection step sets
     // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected.
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
+    // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
+    virtual void RowSelectionChanged(bool /*selected*/) {}
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
+    // Static texts emptied by ClearEditors as well (key values shown read-only).
+    void ClearsTexts(std::vector<ui::StaticText*> texts);
 
     void ShowRowCount();
-    // Set and Delete disabled, Add enabled.
+    // Set and Delete disabled, Add enabled, the key edits unlocked.
     void ResetRowButtons();
-    // Every port selector unchecked, the registered edits and the RowStatus box emptied.
+    // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();
     // Refresh of a row table: nothing while the flag of table is false; else every other table re-read unless
     // busy, then table (unless busy); row count, editors cleared, row buttons reset.
@@ -117,14 +128,17 @@ private:
     void RowSelected(bool selected);
     void LockKeyEdits(bool locked);
     int NextEditorLeft(int width);
+    int NextSettingTop();
 
     std::vector<std::unique_ptr<DialogTable>> tables_;
     DialogTable* closeGuard_ = nullptr;
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> clearedEdits_;
     ui::ComboBox* clearedRowStatus_ = nullptr;
+    std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
+    int nextSettingTop_ = 12;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };

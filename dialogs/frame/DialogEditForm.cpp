@@ -11,9 +11,11 @@ TDialogEditForm::TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int 
     OnActivate = [this](ui::Component* sender) { FormActivate(sender); };
 }
 
-void TDialogEditForm::ShowFor(Mode mode) {
+void TDialogEditForm::ShowFor(Mode mode) { ShowFor(mode, tableDialog_.Caption()); }
+
+void TDialogEditForm::ShowFor(Mode mode, const std::string& title) {
     mode_ = mode;
-    SetCaption(tableDialog_.Caption() + (mode == Mode::Add ? " (Add)" : " (Edit)"));
+    SetCaption(title + (mode == Mode::Add ? " (Add)" : " (Edit)"));
     ShowModal();
 }
 
@@ -36,7 +38,10 @@ void TDialogEditForm::FormActivate(ui::Component*) {
         table_.SelectRowStatus(4);  // createAndGo
     }
     if (rowStatus_) rowStatus_->SetEnabled(!adding);
+    for (ui::Control* control : readOnly_) control->SetEnabled(false);
 }
+
+void TDialogEditForm::KeepsDisabled(std::vector<ui::Control*> controls) { readOnly_ = std::move(controls); }
 
 void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
     bool failed = false;

@@ -16,6 +16,7 @@
 
 namespace ui {
 class ComboBox;
+class Control;
 class Edit;
 }  // namespace ui
 
@@ -25,13 +26,17 @@ public:
 
     TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int designWidth, int designHeight);
 
-    // Shows the form modally in mode; returns when it closes.
+    // Shows the form modally in mode; returns when it closes. The second form takes title in place of the table
+    // dialog's caption.
     void ShowFor(Mode mode);
+    void ShowFor(Mode mode, const std::string& title);
     Mode EditMode() const { return mode_; }
 
 protected:
     // The editors the activation prepares.
     void PreparesEditors(std::vector<ui::Edit*> keyEdits, std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus);
+    // Controls of read-only values, disabled at every activation (selecting a row enables every bound control).
+    void KeepsDisabled(std::vector<ui::Control*> controls);
     // The form's Set: one SET through the table's request with leftOut marked invalid, the table read again,
     // the form closed. A caught exception goes to the table dialog's panel 0 and the form stays open.
     void SetThroughTable(std::initializer_list<int> leftOut = {});
@@ -45,4 +50,5 @@ private:
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> edits_;
     ui::ComboBox* rowStatus_ = nullptr;
+    std::vector<ui::Control*> readOnly_;
 };

@@ -7,6 +7,7 @@
 #include "Exception.h"
 #include "Form.h"
 #include "ListView.h"
+#include "NxInputCheck.h"
 #include "NxOptionList.h"
 #include "StdCtrls.h"
 
@@ -22,6 +23,15 @@ void DialogRequest::ListViewSelectItem(ui::Component* sender, ui::ListItem* item
 void ShowMessage(ui::Control* owner, const std::string& text) {
     const ui::Application* app = ui::Application::InstanceOrNull();
     ui::MessageBox(owner, text, app ? app->Title() : std::string(), ui::mbOK, ui::mtCustom);
+}
+
+void ShowWarning(ui::Control* owner, const std::string& text) {
+    const ui::Application* app = ui::Application::InstanceOrNull();
+    ui::MessageBox(owner, text, app ? app->Title() : std::string(), ui::mbOK, ui::mtWarning);
+}
+
+bool IsMacKey(ui::Control* owner, const std::string& text) {
+    return IsValidMACAddress(text, [owner](const std::string& message) { ShowMessage(owner, message); });
 }
 
 DialogTable::DialogTable(ui::Form& form, ui::StatusPanel* statusPanel) : form_(form), statusPanel_(statusPanel) {}
@@ -54,7 +64,10 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
     return true;
 }
 
-void DialogTable::GetEnded() { complete_ = true; }
+void DialogTable::GetEnded() {
+    complete_ = true;
+    if (OnWalkEnded) OnWalkEnded();
+}
 
 bool DialogTable::Get() {
     if (options_.KeepsFlag && request_->Mode == NxSNMPRequest2Controls::ModeAsync) complete_ = false;
@@ -107,6 +120,24 @@ void DialogTable::Write(const std::function<void()>& sets) {
         complete_ = true;
         ShowError(error.Message);
     }
+}
+
+bool DialogTable::WriteOnly(const std::function<void()>& sets, std::optional<ErrorText> errors) {
+    if (!request_) return false;
+    request_->Request.Active = 1;
+    try {
+        sets();
+    } catch (const Exception& error) {
+        ShowError(error.Message, errors.value_or(options_.Errors));
+        return false;
+    }
+    return true;
+}
+
+void DialogTable::SendRefreshing(std::initializer_list<int> leftOut) {
+    AccessScope access(Vars());
+    access.LeaveOut(std::vector<int>(leftOut));
+    request_->Set(true, true);
 }
 
 void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
@@ -179,8 +210,10 @@ void DialogTable::DeleteRow() {
     });
 }
 
-void DialogTable::ShowError(const std::string& message) {
-    if (options_.Errors == ErrorText::Template && request_) request_->ShowStatus(message);
+void DialogTable::ShowError(const std::string& message) { ShowError(message, options_.Errors); }
+
+void DialogTable::ShowError(const std::string& message, ErrorText errors) {
+    if (errors == ErrorText::Template && request_) request_->ShowStatus(message);
     else if (statusPanel_) statusPanel_->SetText(message);
 }
 

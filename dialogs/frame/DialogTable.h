@@ -19,6 +19,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,8 @@ public:
     bool Complete() const { return complete_; }
     // Where the dialog's own exception handlers put the flag.
     void SetComplete(bool complete) { complete_ = complete; }
+    // The dialog's step when a walk of a table with the flag has ended (finished, stopped or failed).
+    std::function<void()> OnWalkEnded;
 
     // The guard of Set, Add and Delete: false (after the message) while the flag is false or the request busy.
     bool PassGuard(const std::string& message = GetDataNotCompleteText) const;
@@ -102,6 +105,13 @@ public:
     // only for an answer without error.
     bool SendAndWait(std::initializer_list<int> leftOut = {});
     bool Waiting() const { return waiting_; }
+    // A write without a read of its own (Send, or SendRefreshing whose answer brings the read): Active set, sets.
+    // The flag is left as it is, since no walk of this write will set it. False when an Exception was caught;
+    // it goes to panel 0 as errors says (unset: as the options say).
+    bool WriteOnly(const std::function<void()>& sets, std::optional<ErrorText> errors = {});
+    // One SET of the controls' values with leftOut marked invalid for it only; the binding reads the table again
+    // when it has answered without error, so a refused SET leaves the list as it was.
+    void SendRefreshing(std::initializer_list<int> leftOut = {});
     // Add: RowStatus createAndGo (4), one SET leaving out leftOut, re-read.
     void AddRow(std::initializer_list<int> leftOut = {});
     // Delete: RowStatus destroy (6), one SET of the RowStatus column alone, re-read.
@@ -109,6 +119,7 @@ public:
 
     // Writes an exception's message into panel 0, as the options say.
     void ShowError(const std::string& message);
+    void ShowError(const std::string& message, ErrorText errors);
 
     // Stops the request, waits while it is busy and frees it.
     void Close();
@@ -127,8 +138,26 @@ private:
     ui::ComboBox* rowStatusCombo_ = nullptr;
 };
 
+// A synchronous table without the get-complete flag whose first Get the dialog runs itself; a caught exception
+// shows as its bare message.
+inline DialogTable::Options SynchronousTableOptions() {
+    DialogTable::Options options;
+    options.KeepsFlag = false;
+    options.Synchronous = true;
+    options.Errors = DialogTable::ErrorText::Bare;
+    options.FirstGet = false;
+    return options;
+}
+
 // A message box titled with the application title, as the dialogs show their input errors.
 void ShowMessage(ui::Control* owner, const std::string& text);
+
+// The warning message dialog (OK button) of the Delete steps without a selected entry.
+void ShowWarning(ui::Control* owner, const std::string& text);
+
+// A MAC address key as typed: 12 hex digits, else "Invalid MAC address" is shown and false returned. A shorter
+// text would otherwise make the instance of another row.
+bool IsMacKey(ui::Control* owner, const std::string& text);
 
 // The duplicate-key test of an Add: whether a row of list has key as its caption and, for a two-key table,
 // secondKey as its first sub-item (exact text).

@@ -3,10 +3,28 @@
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
+#include "MSTPPortStateFormUnit.h"
+#include "STPInfo.h"
+#include "SpanningTreeAlgorithmUnit.h"
+#include "MulticastFilterInformationFormUnit.h"
+#include "UnicastFilterInformationFormUnit.h"
+#include "VLanCurrentTableFormUnit.h"
+#include "VLanGeneralInfoFormUnit.h"
+#include "VLanPortInfomationFormUnit.h"
+#include "VlanFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVlanStaticForm, &VlanStaticForm);
+    RegisterDedicatedForm(l2forms::TSTP_Info, &STP_Info);
+    RegisterDedicatedForm(l2forms::TSpanningTreeAlgorithmForm, &SpanningTreeAlgorithmForm);
+    RegisterDedicatedForm(l2forms::TMSTPPortStateForm, &MSTPPortStateForm);
+    RegisterDedicatedForm(l2forms::TVLanCurrentTableForm, &VLanCurrentTableForm);
+    RegisterDedicatedForm(l2forms::TVLanGeneralInfoForm, &VLanGeneralInfoForm);
+    RegisterDedicatedForm(l2forms::TVLanPortInfomationForm, &VLanPortInfomationForm);
+    RegisterDedicatedForm(l2forms::TVlanForm, &VlanForm);
+    RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
+    RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);

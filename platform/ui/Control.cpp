@@ -65,7 +65,9 @@ public:
     void Detach() { control_ = nullptr; }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!control_ || watched != control_->widget_) return false;
-        return control_->WidgetEvent(event);
+        // A handler that freed the control freed the widget too: the event must go no further.
+        const auto life = control_->LifeToken();
+        return control_->WidgetEvent(event) || life.expired();
     }
 
 private:

@@ -99,35 +99,42 @@ int DecodeRaw(const unsigned char* data, unsigned long size, RawPicture* out, ch
     return 0;
 }
 
-// Writes a JPEG into a growing memory block.
-struct JpegSink {
-    jpeg_destination_mgr manager{};
-    std::string bytes;
-    unsigned char buffer[4096];
-};
-
-void InitSink(j_compress_ptr cinfo) {
-    auto* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
-    sink->manager.next_output_byte = sink->buffer;
-    sink->manager.free_in_buffer = sizeof sink->buffer;
-}
-
-boolean EmptySink(j_compress_ptr cinfo) {
-    auto* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
-    sink->bytes.append(reinterpret_cast<const char*>(sink->buffer), sizeof sink->buffer);
-    InitSink(cinfo);
-    return TRUE;
-}
-
-void TermSink(j_compress_ptr cinfo) {
-    auto* sink = reinterpret_cast<JpegSink*>(cinfo->dest);
-    sink->bytes.append(reinterpret_cast<const char*>(sink->buffer), sizeof sink->buffer - sink->manager.free_in_buffer);
-}
-
-[[noreturn]] void JpegFailed(j_common_ptr cinfo) {
-    char text[JMSG_LENGTH_MAX];
-    (*cinfo->err->format_message)(cinfo, text);
-    throw Exception(std::string("JPEG encoding failed: ") + text);
+// Encodes RGB rows into a block that libjpeg allocates with malloc; the caller frees *out. Returns 0 on
+// success; otherwise the message says why. Like DecodeRaw, only plain C data lives across the error jump.
+int EncodeRaw(const unsigned char* rgb, unsigned width, unsigned height, size_t stride, int quality,
+              unsigned char** out, unsigned long* outSize, char* message) {
+    jpeg_compress_struct info;
+    ErrorManager errors;
+    std::memset(&info, 0, sizeof info);
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = OnJpegError;
+    errors.message[0] = '\0';
+    errors.truncated = false;
+    *out = nullptr;
+    *outSize = 0;
+    if (setjmp(errors.jump)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%s", errors.message);
+        jpeg_destroy_compress(&info);
+        std::free(*out);
+        *out = nullptr;
+        return 1;
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, out, outSize);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb + info.next_scanline * stride);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return 0;
 }
 
 }  // namespace
@@ -157,35 +164,15 @@ QImage LoadJpegFile(const std::string& path) {
 
 std::string EncodeJpeg(const QImage& source, int quality) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr error{};
-    cinfo.err = jpeg_std_error(&error);
-    error.error_exit = JpegFailed;
-    JpegSink sink;
-    try {
-        jpeg_create_compress(&cinfo);
-        sink.manager.init_destination = InitSink;
-        sink.manager.empty_output_buffer = EmptySink;
-        sink.manager.term_destination = TermSink;
-        cinfo.dest = &sink.manager;
-        cinfo.image_width = static_cast<JDIMENSION>(image.width());
-        cinfo.image_height = static_cast<JDIMENSION>(image.height());
-        cinfo.input_components = 3;
-        cinfo.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&cinfo);
-        jpeg_set_quality(&cinfo, quality, TRUE);
-        jpeg_start_compress(&cinfo, TRUE);
-        while (cinfo.next_scanline < cinfo.image_height) {
-            JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
-            jpeg_write_scanlines(&cinfo, &row, 1);
-        }
-        jpeg_finish_compress(&cinfo);
-    } catch (...) {
-        jpeg_destroy_compress(&cinfo);
-        throw;
-    }
-    jpeg_destroy_compress(&cinfo);
-    return sink.bytes;
+    unsigned char* block = nullptr;
+    unsigned long size = 0;
+    char message[JMSG_LENGTH_MAX] = {};
+    if (EncodeRaw(image.constBits(), static_cast<unsigned>(image.width()), static_cast<unsigned>(image.height()),
+                  static_cast<size_t>(image.bytesPerLine()), quality, &block, &size, message) != 0)
+        throw Exception(std::string("JPEG encoding failed: ") + message);
+    std::string bytes(reinterpret_cast<const char*>(block), size);
+    std::free(block);
+    return bytes;
 }
 
 }  // namespace ui

@@ -11,6 +11,9 @@
 #include "SimDialogFixture.h"
 #include "StackStateScope.h"
 
+#include "StdCtrls.h"
+
+#include <QComboBox>
 #include <QTimer>
 
 #include <functional>
@@ -25,6 +28,13 @@ inline CommandContext DeviceContext() {
 }
 
 using simdialog::FindOwned;
+
+// The user picks the item of combo whose text is text (its change event runs as for a user's choice).
+inline void ChooseItem(ui::ComboBox* combo, const std::string& text) {
+    const int index = combo->Items().IndexOf(text);
+    ASSERT_GE(index, 0) << text;
+    static_cast<QComboBox*>(combo->Widget())->setCurrentIndex(index);
+}
 
 class DedicatedDialogTest : public simdialog::SimDialogTest {
 protected:

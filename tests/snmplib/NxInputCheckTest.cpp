@@ -19,7 +19,10 @@ TEST(NxInputCheck, IpAddressFaults) {
     struct Case { const char* text; F fault; };
     const Case cases[] = {
         {"1.2.3.4", F::None}, {"0.0.0.0", F::None}, {"01.2.3.4", F::None}, {"1.1.1.0001", F::None},
-        {"100.100.100.100xyz", F::None},  // only 15 characters are examined
+        {"100.100.100.100", F::None},
+        // The whole text is examined: nothing may follow the address.
+        {"100.100.100.100xyz", F::Invalid}, {"100.100.100.100 ", F::Invalid}, {"100.100.100.100.", F::Dot},
+        {"100.100.100.100.5", F::Invalid}, {"1.2.3.99999999999999999999", F::Invalid}, {"99999999999", F::Invalid},
         {"1.2.3", F::Invalid}, {"1.2.3.4.5", F::Invalid}, {"256.1.1.1", F::Invalid}, {"1.2.3.256", F::Invalid},
         {"00.1.1.1", F::Invalid}, {"1.1.1.00", F::Invalid}, {"0001.1.1.1", F::Invalid}, {"1.2.3.4 ", F::Invalid},
         {"", F::Invalid}, {"-1.2.3.4", F::Invalid},
@@ -42,8 +45,10 @@ TEST(NxInputCheck, HostAddressRules) {
     struct Case { const char* text; bool ok; };
     const Case cases[] = {
         {"", false}, {"10.100.100.1000", false}, {"10.100.100.10000", false}, {"100.100.100.1000x", false},
-        {"0.0.0.0", true}, {"255.255.255.255", false}, {"255.255.255.254", true}, {"127.0.0.1", false},
-        {"222.1.1.1", true}, {"223.1.1.1", false}, {"224.0.0.1", false}, {"247.1.1.1", false}, {"248.1.1.1", true},
+        {"0.0.0.0", true}, {"255.255.255.255", false}, {"255.255.255.254", false}, {"127.0.0.1", false},
+        // Class D is 224-239, class E 240-255.
+        {"222.1.1.1", true}, {"223.1.1.1", true}, {"223.255.255.254", true}, {"224.0.0.1", false},
+        {"239.1.1.1", false}, {"240.1.1.1", false}, {"247.1.1.1", false}, {"248.1.1.1", false}, {"255.1.1.1", false},
         {"126.1.1.1", true}, {"128.1.1.1", true}, {"010.1.1.1", true},
         {"1.2.3", false}, {"1.2.3.4.5", false}, {"1..2.3", false}, {"1.2.3.", false}, {"1.2.3.a", false},
         {"1.2.3.256", false},

@@ -138,6 +138,19 @@ TEST_F(PicturesTest, BadFilesFailClearlyAndKeepThePicture) {
     }
 }
 
+TEST_F(PicturesTest, OurEncoderRoundTripsAndAnEmptyPictureFailsClearly) {
+    const QImage decoded = ui::DecodeJpeg(ui::EncodeJpeg(TwoColourPicture(40, 30)));
+    EXPECT_EQ(decoded.size(), QSize(40, 30));
+    EXPECT_TRUE(Near(decoded.pixelColor(5, 5), QColor(255, 0, 0)));
+    try {
+        ui::EncodeJpeg(QImage());
+        ADD_FAILURE() << "an empty picture was encoded";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("JPEG encoding failed: ", 0), 0u) << error.what();
+    }
+    EXPECT_EQ(ui::EncodeJpeg(TwoColourPicture(8, 8)).substr(0, 2), "\xFF\xD8");  // still usable afterwards
+}
+
 TEST_F(PicturesTest, ImageControlDrawsItsPictureStretched) {
     auto form = std::make_unique<ui::Form>(nullptr);
     auto* image = new ui::Image(form.get());

@@ -1,0 +1,445 @@
+#include "Ipruleunit.h"
+
+#include "CatalogTables.h"
+#include "EditorGrid.h"
+#include "EditorInput.h"
+#include "ExtCtrls.h"
+#include "ListView.h"
+#include "NxInputCheck.h"
+#include "StackingPortUitFormUnit.h"
+#include "StdCtrls.h"
+
+#include <algorithm>
+#include <map>
+
+TIPRuleForm* IPRuleForm = nullptr;
+
+namespace {
+
+const CatalogTable& RuleTable = Oid_acl::E_12_9_3_2_1;
+
+enum Column {
+    ProfileIdColumn,
+    AccessIdColumn,
+    RuleVlan,
+    SourceIp,
+    DestIp,
+    Dscp,
+    Protocol,
+    Icmp,
+    Igmp,
+    SourcePort,
+    DestPort,
+    FlagBits,
+    ProtocolId,
+    UserMask,
+    EnablePriority,
+    Priority,
+    ReplacePriority,
+    EnableReplaceDscp,
+    ReplaceDscp,
+    Permit,
+    PortList,
+    RxRate,
+    RowStatus,
+    TimeRangeName,
+    SourceMac,
+    OwnerColumn,
+    IcmpType,
+    IcmpCode,
+    MirrorGroup,
+};
+
+// The list's sub-item of the "Enable Priority" cell (sub-item k shows column k + 1).
+constexpr int EnablePrioritySubItem = EnablePriority - 1;
+constexpr long long MaxRxRate = 156249;
+constexpr int CreateAndGo = 4;
+
+// The columns that do not belong to a protocol.
+const std::map<std::string, std::vector<int>> ForeignToProtocol = {
+    {"none", {Protocol, Icmp, Igmp, SourcePort, DestPort, FlagBits, ProtocolId, UserMask}},
+    {"icmp", {Igmp, SourcePort, DestPort, FlagBits, ProtocolId, UserMask}},
+    {"igmp", {Icmp, SourcePort, DestPort, FlagBits, ProtocolId, UserMask}},
+    {"tcp", {Icmp, Igmp, ProtocolId, UserMask}},
+    {"udp", {Icmp, Igmp, FlagBits, ProtocolId, UserMask}},
+    {"protocolId", {Icmp, Igmp, SourcePort, DestPort, FlagBits}},
+};
+
+// What a "deny" rule never carries.
+const std::vector<int> NotForDeny = {EnablePriority, Priority, ReplacePriority, EnableReplaceDscp,
+                                     ReplaceDscp,    RxRate,   MirrorGroup};
+
+void Tick(ui::CheckBox* box, bool checked, bool enabled) {
+    box->SetChecked(checked);
+    box->SetEnabled(enabled);
+}
+
+}  // namespace
+
+TIPRuleForm::TIPRuleForm(ui::Component* owner) : TDedicatedForm(owner, 820, 760), Rules(AddTable()) {
+    SetName("IPRuleForm");
+    BuildButtonPanel("StaticText1");
+    StaticText1 = RowCountText;
+    GetButton = NewPanelButton("GetButton", "Refresh", [this] { GetButtonClick(GetButton); });
+    EditButton = SetButton = NewPanelButton("EditButton", "Edit", [this] { EditButtonClick(EditButton); });
+    AddButton = NewPanelButton("AddButton", "Add", [this] { AddButtonClick(AddButton); });
+    DeleteButton = NewPanelButton("DeleteButton", "Delete", [this] { DeleteButtonClick(DeleteButton); });
+    CheckButton = NewPanelButton("CheckButton", "Check All", [this] { CheckButtonClick(CheckButton); });
+    UncheckButton = NewPanelButton("UncheckButton", "Clear Checks", [this] { UncheckButtonClick(UncheckButton); });
+    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    BuildEditors();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    DoCreate();
+}
+
+void TIPRuleForm::BuildEditors() {
+    constexpr int Rows = 14;
+    BuildTableArea("ListView1", 160, true, EditorGrid::RowHeight * Rows + 16);
+    ListView1 = TableList;
+    EditorGrid grid(this, EditorPanel, 360, 150);
+    IPRuleEdit = grid.Edit(0, 0, "IPRuleEdit", "IP Rule ID", 80);
+    AccessIDEdit = grid.Edit(0, 1, "AccessIDEdit", "IP Rule Access ID", 80);
+    cbxVlan = grid.ApplyBox(0, 2, "cbxVlan", "VLAN Name");
+    VLANEdit = grid.Edit(0, 2, "VLANEdit", "");
+    cbxSourceIP = grid.ApplyBox(0, 3, "cbxSourceIP");
+    SourceIPEdit = grid.Edit(0, 3, "SourceIPEdit", "Source IP Address");
+    cbxDestIP = grid.ApplyBox(0, 4, "cbxDestIP");
+    DestIPEdit = grid.Edit(0, 4, "DestIPEdit", "Destination IP address");
+    cbxDscp = grid.ApplyBox(0, 5, "cbxDscp");
+    DSCPEdit = grid.Edit(0, 5, "DSCPEdit", "DSCP");
+    cbxProtocol = grid.ApplyBox(0, 6, "cbxProtocol");
+    ProtocolComboBox = grid.Combo(0, 6, "ProtocolComboBox", "Rule Protocol");
+    cbxRuleIcmp = grid.ApplyBox(0, 7, "cbxRuleIcmp");
+    RuleIcmpComboBox = grid.Combo(0, 7, "RuleIcmpComboBox", "Rule ICMP");
+    cbxRuleIgmp = grid.ApplyBox(0, 8, "cbxRuleIgmp");
+    RuleIgmpComboBox = grid.Combo(0, 8, "RuleIgmpComboBox", "Rule IGMP");
+    cbxSourcePort = grid.ApplyBox(0, 9, "cbxSourcePort");
+    SourcePortEdit = grid.Edit(0, 9, "SourcePortEdit", "Source Port");
+    cbxDestPort = grid.ApplyBox(0, 10, "cbxDestPort");
+    DestPortEdit = grid.Edit(0, 10, "DestPortEdit", "Destination Port");
+    cbxFBs = grid.ApplyBox(0, 11, "cbxFBs");
+    FlagEdit = grid.Edit(0, 11, "FlagEdit", "Flag Bits");
+    cbxProtocolID = grid.ApplyBox(0, 12, "cbxProtocolID");
+    ProtocolIDEdit = grid.Edit(0, 12, "ProtocolIDEdit", "Protocol ID");
+    cbxUserMask = grid.ApplyBox(0, 13, "cbxUserMask");
+    UserMaskEdit = grid.Edit(0, 13, "UserMaskEdit", "User Mask");
+
+    cbxPermit = grid.ApplyBox(1, 0, "cbxPermit");
+    PermitComboBox = grid.Combo(1, 0, "PermitComboBox", "Permit");
+    cbxEnablePriority = grid.ApplyBox(1, 1, "cbxEnablePriority");
+    PriorityComboBox = grid.Combo(1, 1, "PriorityComboBox", "Enable Priority");
+    cbxPriority = grid.ApplyBox(1, 2, "cbxPriority");
+    PriorityEdit = grid.Edit(1, 2, "PriorityEdit", "Priority");
+    cbxReplacePriority = grid.ApplyBox(1, 3, "cbxReplacePriority");
+    ReplaceComboBox = grid.Combo(1, 3, "ReplaceComboBox", "Replace Priority");
+    cbxEnableReplaceDscp = grid.ApplyBox(1, 4, "cbxEnableReplaceDscp");
+    EnableReplComboBox = grid.Combo(1, 4, "EnableReplComboBox", "Replace DSCP State");
+    cbxValue = grid.ApplyBox(1, 5, "cbxValue");
+    DSCPValueEdit = grid.Edit(1, 5, "DSCPValueEdit", "Replace DSCP Value");
+    cbxRxRate = grid.ApplyBox(1, 6, "cbxRxRate");
+    RxRateEdit = grid.Edit(1, 6, "RxRateEdit", "RX Rate");
+    MirrorIDCheckBox = grid.ApplyBox(1, 7, "MirrorIDCheckBox");
+    MirrorIDEdit = grid.Edit(1, 7, "MirrorIDEdit", "Mirror Group ID");
+    cbxTimeRange = grid.ApplyBox(1, 8, "cbxTimeRange");
+    edtTimeRange = grid.Edit(1, 8, "edtTimeRange", "Time Range");
+    cbxType = grid.ApplyBox(1, 9, "cbxType", "Type");
+    TypeEdit = grid.Edit(1, 9, "TypeEdit", "");
+    cbxCode = grid.ApplyBox(1, 10, "cbxCode", "Code");
+    CodeEdit = grid.Edit(1, 10, "CodeEdit", "");
+    OwnerComboBox = grid.Combo(1, 11, "OwnerComboBox", "Owner");
+    SrcMacAddressEdit = grid.Edit(1, 12, "SrcMacAddressEdit", "Source MAC Address");
+    RowComboBox = grid.Combo(1, 13, "RowComboBox", "");
+    RowComboBox->Hide();
+    SetEditorEnabled(OwnerComboBox, false);
+    SetEditorEnabled(SrcMacAddressEdit, false);
+
+    fields_ = {
+        {cbxVlan, RuleVlan, VLANEdit},
+        {cbxSourceIP, SourceIp, SourceIPEdit, [this] { return ValidIp(SourceIPEdit); }},
+        {cbxDestIP, DestIp, DestIPEdit, [this] { return ValidIp(DestIPEdit); }},
+        {cbxDscp, Dscp, DSCPEdit},
+        {cbxProtocol, Protocol, ProtocolComboBox},
+        {cbxRuleIcmp, Icmp, RuleIcmpComboBox},
+        {cbxRuleIgmp, Igmp, RuleIgmpComboBox},
+        {cbxSourcePort, SourcePort, SourcePortEdit},
+        {cbxDestPort, DestPort, DestPortEdit},
+        {cbxFBs, FlagBits, FlagEdit},
+        {cbxProtocolID, ProtocolId, ProtocolIDEdit},
+        {cbxUserMask, UserMask, UserMaskEdit, [this] { return ValidUserMask(); }},
+        {cbxEnablePriority, EnablePriority, PriorityComboBox},
+        {cbxPriority, Priority, PriorityEdit},
+        {cbxReplacePriority, ReplacePriority, ReplaceComboBox},
+        {cbxEnableReplaceDscp, EnableReplaceDscp, EnableReplComboBox},
+        {cbxValue, ReplaceDscp, DSCPValueEdit},
+        {cbxPermit, Permit, PermitComboBox},
+        {cbxRxRate, RxRate, RxRateEdit, [this] { return ValidRxRate(); }},
+        {cbxTimeRange, TimeRangeName, edtTimeRange},
+        {cbxType, IcmpType, TypeEdit},
+        {cbxCode, IcmpCode, CodeEdit},
+    };
+    std::vector<ApplyBox> boxes;
+    for (const Field& field : fields_) boxes.push_back({field.Box, field.Column});
+    boxes.push_back({MirrorIDCheckBox, MirrorGroup});
+    boxes_ = ApplyBoxes(std::move(boxes));
+
+    PermitComboBox->OnChange = [this](ui::Component* sender) { PermitComboBoxChange(sender); };
+    PriorityComboBox->OnChange = [this](ui::Component* sender) { PriorityComboBoxChange(sender); };
+    EnableReplComboBox->OnChange = [this](ui::Component* sender) { EnableReplComboBoxChange(sender); };
+}
+
+void TIPRuleForm::FormCreate(ui::Component*) {
+    Ports = AddPortPage("Ports");
+    Rules.Open(
+        RuleTable, MVT_UMV, 2,
+        [this](DialogRequest& request) {
+            request.BindListView(ListView1, true);
+            request.BindEdit(ProfileIdColumn, "%i{n1x14}", IPRuleEdit);
+            request.BindEdit(AccessIdColumn, "%i{n1x128}", AccessIDEdit);
+            request.BindEdit(RuleVlan, "%s{l32}", VLANEdit);
+            request.BindEdit(SourceIp, "%s{l16}", SourceIPEdit);
+            request.BindEdit(DestIp, "%s{l16}", DestIPEdit);
+            request.BindEdit(Dscp, "%i{n0x63l2}", DSCPEdit);
+            request.BindComboBox(Protocol, ProtocolComboBox);
+            request.BindComboBox(Icmp, RuleIcmpComboBox);
+            request.BindComboBox(Igmp, RuleIgmpComboBox);
+            request.BindEdit(SourcePort, "%i{n0x65535l5}", SourcePortEdit);
+            request.BindEdit(DestPort, "%i{n0x65535l5}", DestPortEdit);
+            request.BindEdit(FlagBits, "%i{n0x63l2}", FlagEdit);
+            request.BindEdit(ProtocolId, "%i{n0x255l3}", ProtocolIDEdit);
+            request.BindEdit(UserMask, "%s", UserMaskEdit);
+            request.BindComboBox(EnablePriority, PriorityComboBox);
+            request.BindEdit(Priority, "%i{n0x7l1}", PriorityEdit);
+            request.BindComboBox(ReplacePriority, ReplaceComboBox);
+            request.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+            request.BindEdit(ReplaceDscp, "%i{n0x63l2}", DSCPValueEdit);
+            request.BindComboBox(Permit, PermitComboBox);
+            BindPorts(request, PortList, Ports);
+            request.BindEdit(RxRate, "%i{n0x156249}", RxRateEdit);
+            request.BindComboBox(RowStatus, RowComboBox);
+            request.BindEdit(TimeRangeName, "%s", edtTimeRange);
+            request.BindEdit(SourceMac, "%s", SrcMacAddressEdit);
+            request.BindComboBox(OwnerColumn, OwnerComboBox);
+            request.BindEdit(IcmpType, "%i{n0x255}", TypeEdit);
+            request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
+            request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
+        },
+        SynchronousTableOptions());
+    if (!Rules.Opened()) return ShowRowCount();
+    Rules.SetRowStatus(RowStatus, RowComboBox);
+    FollowRows(Rules, {IPRuleEdit, AccessIDEdit});
+    ClearsEditors({IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit, DestPortEdit,
+                   FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit, edtTimeRange,
+                   SrcMacAddressEdit, TypeEdit, CodeEdit});
+    ClearEditors();
+    ProtocolComboBox->SetText("none");
+    RuleIcmpComboBox->SetText("disabled");
+    RuleIgmpComboBox->SetText("disabled");
+    PriorityComboBox->SetText("disabled");
+    ReplaceComboBox->SetText("disabled");
+    EnableReplComboBox->SetText("disabled");
+    PermitComboBox->SetText("permit");
+    PermitComboBoxChange(PermitComboBox);
+    Rules.SelectRowStatus(CreateAndGo);
+    OwnerComboBox->SetText("acl");
+    ResetRowButtons();
+    Rules.Reread();
+    ShowRowCount();
+}
+
+// ------------------------------------------------------------------------------------------------ states
+
+void TIPRuleForm::PermitComboBoxChange(ui::Component*) {
+    const std::string action = PermitComboBox->Text();
+    if (action == "deny" || action == "mirror") {
+        for (ui::Control* control : std::initializer_list<ui::Control*>{
+                 PriorityComboBox, PriorityEdit, ReplaceComboBox, cbxEnablePriority, cbxPriority, cbxReplacePriority,
+                 EnableReplComboBox, DSCPValueEdit, cbxEnableReplaceDscp, cbxValue, RxRateEdit, cbxRxRate})
+            SetEditorEnabled(control, false);
+        SetEditorEnabled(MirrorIDEdit, action == "mirror");
+        SetEditorEnabled(MirrorIDCheckBox, action == "mirror");
+    } else if (action == "permit") {
+        SetEditorEnabled(MirrorIDEdit, false);
+        SetEditorEnabled(MirrorIDCheckBox, false);
+        for (ui::Control* control : std::initializer_list<ui::Control*>{
+                 RxRateEdit, cbxRxRate, cbxEnableReplaceDscp, PriorityComboBox, cbxEnablePriority, EnableReplComboBox})
+            SetEditorEnabled(control, true);
+        PriorityComboBoxChange(PriorityComboBox);
+        EnableReplComboBoxChange(EnableReplComboBox);
+    }
+}
+
+void TIPRuleForm::PriorityComboBoxChange(ui::Component*) {
+    const bool enabled = PriorityComboBox->Text() == "enabled";
+    Tick(cbxPriority, enabled, enabled);
+    Tick(cbxReplacePriority, enabled, enabled);
+    SetEditorEnabled(PriorityEdit, enabled);
+    SetEditorEnabled(ReplaceComboBox, enabled);
+}
+
+void TIPRuleForm::EnableReplComboBoxChange(ui::Component*) {
+    const bool enabled = EnableReplComboBox->Text() == "enabled";
+    Tick(cbxValue, enabled, enabled);
+    SetEditorEnabled(DSCPValueEdit, enabled);
+}
+
+void TIPRuleForm::ResetEditors() {
+    ClearEditors();
+    for (const ApplyBox& box : boxes_.Boxes()) {
+        if (box.Box == MirrorIDCheckBox) continue;
+        if ((box.Box == cbxPriority || box.Box == cbxReplacePriority) && !box.Box->Enabled()) continue;
+        box.Box->SetChecked(false);
+    }
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{ProtocolComboBox, cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode})
+        SetEditorEnabled(control, true);
+    ShowRowCount();
+}
+
+void TIPRuleForm::RowSelectionChanged(bool selected) {
+    // The binding enables every control of a selected row; the read-only values stay shown only.
+    SetEditorEnabled(OwnerComboBox, false);
+    SetEditorEnabled(SrcMacAddressEdit, false);
+    if (selected) {
+        const ui::ListItem* row = ListView1->Selected();
+        IPRuleEdit->SetText(row->Caption());
+        AccessIDEdit->SetText(row->SubItems().Count() > 0 ? row->SubItems()[0] : std::string());
+    }
+    SetEditorEnabled(ProtocolComboBox, !selected);
+    Tick(cbxProtocol, false, !selected);
+    PriorityComboBoxChange(PriorityComboBox);
+    for (ui::CheckBox* box : {cbxType, cbxCode}) Tick(box, false, !selected);
+    SetEditorEnabled(TypeEdit, !selected);
+    SetEditorEnabled(CodeEdit, !selected);
+    if (!selected) ResetEditors();
+}
+
+void TIPRuleForm::CheckButtonClick(ui::Component*) {
+    for (const ApplyBox& box : boxes_.Boxes()) {
+        const bool whenEnabled = box.Box == cbxPriority || box.Box == cbxReplacePriority ||
+                                 box.Box == cbxEnableReplaceDscp || box.Box == cbxValue ||
+                                 box.Box == MirrorIDCheckBox || box.Box == cbxRxRate || box.Box == cbxEnablePriority;
+        if (!whenEnabled || box.Box->Enabled()) box.Box->SetChecked(true);
+    }
+}
+
+void TIPRuleForm::UncheckButtonClick(ui::Component*) {
+    for (const ApplyBox& box : boxes_.Boxes()) {
+        if (box.Box == MirrorIDCheckBox) continue;
+        const bool whenEnabled = box.Box == cbxPriority || box.Box == cbxReplacePriority;
+        if (!whenEnabled || box.Box->Enabled()) box.Box->SetChecked(false);
+    }
+}
+
+// ------------------------------------------------------------------------------------------------ checks
+
+bool TIPRuleForm::ValidIp(ui::Edit* edit) {
+    const auto show = [this](const std::string& message) { ShowMessage(this, message); };
+    const char* message = "Please input a valid ip";
+    return PassedOrFocus(IsValidIPAddress(edit->Text(), message, message, message, show), edit);
+}
+
+bool TIPRuleForm::ValidUserMask() {
+    const auto show = [this](const std::string& message) { ShowMessage(this, message); };
+    return PassedOrFocus(IsFixedLengthHex(UserMaskEdit->Text(), 8, "Invalid User Mask", show), UserMaskEdit);
+}
+
+bool TIPRuleForm::ValidRxRate() {
+    const long long rate = TextToIntDef(RxRateEdit->Text(), -1);
+    if (rate >= 0 && rate <= MaxRxRate) return true;
+    RefuseInput(this, "RX Rate should between 0-156249", RxRateEdit);
+    return false;
+}
+
+bool TIPRuleForm::AnyPortChecked() const {
+    // The boxes of every unit when stacked (768), else of the one page (64): the selector holds as many.
+    return Ports && std::any_of(Ports->PortCheckBoxes.begin(), Ports->PortCheckBoxes.end(),
+                                [](const ui::CheckBox* box) { return box->Checked(); });
+}
+
+bool TIPRuleForm::CheckRule() {
+    if (IPRuleEdit->Text().empty()) return RefuseInput(this, "IP Rule ID must be set.", IPRuleEdit), false;
+    if (AccessIDEdit->Text().empty()) return RefuseInput(this, "IP Rule Access ID must be set.", AccessIDEdit), false;
+    for (const Field& field : fields_) {
+        if (!field.Box->Checked()) continue;
+        if (EditorEmpty(field.Editor)) return RefuseInput(this, "Some checked field is empty", field.Editor), false;
+        if (field.Check && !field.Check()) return false;
+    }
+    if (MirrorIDCheckBox->Checked() && MirrorIDEdit->Text().empty())
+        return RefuseInput(this, "Mirror Group ID checked but it is empty", MirrorIDEdit), false;
+    if (!AnyPortChecked()) return ShowMessage(this, "You must choose at least 1 port!"), false;
+    return true;
+}
+
+// ------------------------------------------------------------------------------------------------ writes
+
+std::vector<int> TIPRuleForm::ColumnsLeftOut() const {
+    std::vector<int> out;
+    for (const ApplyBox& box : boxes_.Boxes())
+        if (!box.Box->Checked()) out.push_back(box.Column);
+    if (cbxPermit->Checked() && PermitComboBox->Text() == "deny")
+        out.insert(out.end(), NotForDeny.begin(), NotForDeny.end());
+    if (cbxProtocol->Checked()) {
+        const auto foreign = ForeignToProtocol.find(ProtocolComboBox->Text());
+        if (foreign != ForeignToProtocol.end()) out.insert(out.end(), foreign->second.begin(), foreign->second.end());
+    }
+    // Priority: as chosen when its box is checked, else as the selected row has it; no row means disabled.
+    std::string enablePriority = "disabled";
+    if (cbxEnablePriority->Checked()) {
+        enablePriority = PriorityComboBox->Text();
+    } else if (const ui::ListItem* row = ListView1->Selected()) {
+        enablePriority =
+            row->SubItems().Count() > EnablePrioritySubItem ? row->SubItems()[EnablePrioritySubItem] : std::string();
+    }
+    if (enablePriority == "disabled") out.insert(out.end(), {Priority, ReplacePriority});
+    return out;
+}
+
+void TIPRuleForm::WriteRule() {
+    const std::vector<int> leftOut = ColumnsLeftOut();
+    Rules.Write([&] { Rules.Send(leftOut); });
+    AfterWrite();
+}
+
+// Edit and Delete disabled, Add and the IDs open again.
+void TIPRuleForm::OpenForAdd() {
+    ResetRowButtons();
+    SetEditorEnabled(IPRuleEdit, true);
+    SetEditorEnabled(AccessIDEdit, true);
+}
+
+void TIPRuleForm::AfterWrite() {
+    OpenForAdd();
+    ResetEditors();
+}
+
+void TIPRuleForm::GetButtonClick(ui::Component*) {
+    Rules.Reread();
+    OpenForAdd();
+    PermitComboBoxChange(PermitComboBox);
+    ResetEditors();
+}
+
+void TIPRuleForm::AddButtonClick(ui::Component*) {
+    if (!Rules.Opened() || !CheckRule()) return;
+    const std::string accessId = AccessIDEdit->Text();
+    if (ListHasKey(*ListView1, IPRuleEdit->Text(), &accessId))
+        return RefuseInput(this,
+                           "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
+                           IPRuleEdit);
+    if (!cbxPermit->Checked()) return RefuseInput(this, "Permit option must be checked.", PermitComboBox);
+    Rules.SelectRowStatus(CreateAndGo);
+    WriteRule();
+}
+
+void TIPRuleForm::EditButtonClick(ui::Component*) {
+    if (!Rules.Opened() || !ListView1->Selected() || !CheckRule()) return;
+    WriteRule();
+}
+
+void TIPRuleForm::DeleteButtonClick(ui::Component*) {
+    if (!Rules.Opened()) return;
+    Rules.DeleteRow();
+    AfterWrite();
+}
+
+void TIPRuleForm::btnCloseClick(ui::Component*) { Close(); }

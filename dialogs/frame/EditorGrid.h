@@ -1,0 +1,41 @@
+#pragma once
+// Labelled editors in rows and columns on one parent control (the editor panel, a group box, a tab sheet), for
+// the dialogs whose editors do not fit the frame's single editor row. A cell is an apply-box place, the label and
+// the editor; column c starts at c x columnWidth, row r at top + r x RowHeight. Controls are owned by the form.
+#include <string>
+
+namespace ui {
+class CheckBox;
+class ComboBox;
+class Component;
+class Control;
+class Edit;
+}  // namespace ui
+
+class EditorGrid {
+public:
+    static constexpr int RowHeight = 26;
+
+    EditorGrid(ui::Component* owner, ui::Control* parent, int columnWidth, int labelWidth, int top = 8);
+
+    ui::Edit* Edit(int column, int row, const std::string& name, const std::string& label, int width = 120);
+    // A drop-down list.
+    ui::ComboBox* Combo(int column, int row, const std::string& name, const std::string& label, int width = 120);
+    // An apply box at the cell's start; a caption makes it as wide as the label (the cell then needs none).
+    ui::CheckBox* ApplyBox(int column, int row, const std::string& name, const std::string& caption = "");
+    // The top of the row below the last one.
+    int Bottom(int rows) const { return top_ + rows * RowHeight; }
+
+private:
+    int CellLeft(int column) const { return 8 + column * columnWidth_; }
+    int RowTop(int row) const { return top_ + row * RowHeight; }
+    void Label(int column, int row, const std::string& text);
+    template <typename T>
+    T* Editor(int column, int row, const std::string& name, const std::string& label, int width);
+
+    ui::Component* owner_;
+    ui::Control* parent_;
+    int columnWidth_;
+    int labelWidth_;
+    int top_;
+};

@@ -1,0 +1,40 @@
+#include "EditorInput.h"
+
+#include "DialogTable.h"
+#include "StdCtrls.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+
+void RefuseInput(ui::Control* owner, const std::string& message, ui::Control* focus) {
+    ShowMessage(owner, message);
+    if (focus && focus->Enabled()) focus->SetFocus();
+}
+
+bool PassedOrFocus(bool passed, ui::Control* editor) {
+    if (!passed && editor && editor->Enabled()) editor->SetFocus();
+    return passed;
+}
+
+long long TextToIntDef(const std::string& text, long long fallback) {
+    const size_t digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (text.size() == digits || text.find_first_not_of("0123456789", digits) != std::string::npos) return fallback;
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return fallback;
+    return value;
+}
+
+bool EditorEmpty(const ui::Control* editor) {
+    if (const auto* edit = dynamic_cast<const ui::Edit*>(editor)) return edit->Text().empty();
+    if (const auto* combo = dynamic_cast<const ui::ComboBox*>(editor)) return combo->ItemIndex() < 0;
+    return false;
+}
+
+void SetEditorEnabled(ui::Control* editor, bool enabled) {
+    if (!editor) return;
+    editor->SetEnabled(enabled);
+    if (dynamic_cast<ui::Edit*>(editor) || dynamic_cast<ui::ComboBox*>(editor))
+        editor->SetColor(enabled ? ui::clWindow : ui::clMenu);
+}

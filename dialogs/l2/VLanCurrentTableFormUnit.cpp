@@ -1,0 +1,56 @@
+#include "VLanCurrentTableFormUnit.h"
+
+#include "CatalogTables.h"
+#include "ListView.h"
+#include "StdCtrls.h"
+
+TVLanCurrentTableForm* VLanCurrentTableForm = nullptr;
+
+namespace {
+
+const CatalogTable& CurrentVlanTable = Oid_bridgemib::Mib2_17_7_1_4_2_1;
+const CatalogTable& DeletionsTable = Oid_bridgemib::Mib2_17_7_1_4_B;
+
+enum Column { TimeMark, VlanIndex, FdbId, CurrentEgress, CurrentUntagged, VlanStatus, CreationTime };
+
+}  // namespace
+
+TVLanCurrentTableForm::TVLanCurrentTableForm(ui::Component* owner)
+    : TDedicatedForm(owner, 582, 517), CurrentTable(AddTable()), Deletions(AddTable()) {
+    SetName("VLanCurrentTableForm");
+    BuildButtonPanel("ST_Count2");
+    ST_Count2 = RowCountText;
+    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
+    SetBtn = NewPanelButton("SetBtn", "Set", [] {});
+    SetBtn->Hide();
+    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    BuildTableArea("LV_dot1qVlanCurrentEntry", 220, true);
+    LV_dot1qVlanCurrentEntry = TableList;
+    LV_dot1qVlanCurrentEntry->SetGridLines(true);
+    VlanNumDeletes = NewEditorText("VlanNumDeletes", "VLAN Delete Numbers", 60);
+    StaticText1 = NewEditorText("StaticText1", "VLAN Index", 60);
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    DoCreate();
+}
+
+void TVLanCurrentTableForm::FormCreate(ui::Component*) {
+    EgressPorts = AddPortPage("Egress Ports");
+    UntaggedPorts = AddPortPage("Untagged Ports");
+    DialogTable::Options noFlag;
+    noFlag.KeepsFlag = false;
+    Deletions.Open(DeletionsTable, SVT_SV, 0,
+                   [this](DialogRequest& request) { request.BindStaticText(0, VlanNumDeletes); }, noFlag);
+    CurrentTable.Open(CurrentVlanTable, MVT_UMV, 2, [this](DialogRequest& request) {
+        request.BindListView(LV_dot1qVlanCurrentEntry, true);
+        request.BindStaticText(VlanIndex, StaticText1);
+        BindPorts(request, CurrentEgress, EgressPorts);
+        BindPorts(request, CurrentUntagged, UntaggedPorts);
+    }, noFlag);
+    if (CurrentTable.Opened()) FollowRows(CurrentTable);
+    ClearsTexts({StaticText1});
+    ShowRowCount();
+}
+
+void TVLanCurrentTableForm::RefreshBtnClick(ui::Component*) { RefreshTables(CurrentTable); }
+
+void TVLanCurrentTableForm::btnCloseClick(ui::Component*) { Close(); }

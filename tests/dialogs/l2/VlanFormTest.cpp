@@ -1,0 +1,132 @@
+// The VLAN management table against the simulator: the seven port pages, Set of the advertisement state alone
+// without a re-read, the VLAN type shown as a number outside its list, and the Close button against the window's
+// own close while a walk runs.
+#include "DedicatedDialogFixture.h"
+#include "VlanFormUnit.h"
+
+#include "ComCtrls.h"
+#include "Form.h"
+
+#include <QWidget>
+#include "ListView.h"
+#include "StackingPortUitFormUnit.h"
+#include "StdCtrls.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using namespace dialogtest;
+using simdialog::Varbinds;
+using ::testing::ElementsAre;
+
+const std::string VlanEntry = "1.3.6.1.4.1.32473.11.70.7.2.17.1.1";
+constexpr int AdvertisementSubItem = 9;  // column 10, after the caption
+
+class VlanFormTest : public DedicatedDialogTest {
+protected:
+    void SetUp() override {
+        DedicatedDialogTest::SetUp();
+        ASSERT_EQ(Control("remove " + VlanEntry), "ok");
+        ASSERT_EQ(Control("rows " + VlanEntry + " 1 10 20"), "ok");
+        ASSERT_EQ(Control("set-rw " + VlanEntry + ".11.10 int 3"), "ok");
+        ASSERT_EQ(Control("set " + VlanEntry + ".5.10 hex 2000000000000000"), "ok");
+        MarkLog();
+    }
+    void Open(const std::function<void(TVlanForm&)>& driver) {
+        RunCommand<TVlanForm>("VLANTable1Click", [&](TVlanForm& form) {
+            ASSERT_TRUE(WaitWalk(form));
+            MarkLog();
+            driver(form);
+        });
+    }
+    static bool WaitWalk(TVlanForm& form) {
+        return RunUntil([&] { return form.VlanTable.Complete() && !form.VlanTable.Busy(); });
+    }
+    static std::string Advertisement(TVlanForm& form, int row) {
+        return form.LV_dot1qVlanStaticEntry->Items()[row]->SubItems()[AdvertisementSubItem];
+    }
+};
+
+TEST_F(VlanFormTest, SetSendsOnlyTheAdvertisementStateAndTheListKeepsItsValuesUntilRefresh) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TVlanForm& form) {
+        EXPECT_EQ(form.Caption(), "VLAN Management VLAN Table: 127.0.0.1");
+        ASSERT_EQ(form.LV_dot1qVlanStaticEntry->Items().Count(), 3);
+        EXPECT_EQ(form.ST_Count2->Caption(), "3");
+        ASSERT_EQ(form.PageControl1->PageCount(), 7);
+        const char* tabs[] = {"Member Ports",    "Static Ports",         "Static Tagged Member Ports",
+                              "Static Untagged Ports", "Forbidden Ports", "Current Tagged Ports",
+                              "Current Untagged Ports"};
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(form.PageControl1->Pages(i)->Caption(), tabs[i]) << i;
+        EXPECT_FALSE(form.SetButton->Enabled());
+        EXPECT_EQ(Advertisement(form, 1), "enabled");
+
+        form.LV_dot1qVlanStaticEntry->SetItemIndex(1);
+        EXPECT_EQ(form.ED_VLANID->Text(), "10");
+        EXPECT_FALSE(form.ED_VLANID->Enabled());
+        EXPECT_FALSE(form.ED_VLANName->Enabled());
+        EXPECT_FALSE(form.cbxType->Enabled());
+        EXPECT_TRUE(form.cbxStatus->Enabled());
+        EXPECT_TRUE(form.SetButton->Enabled());
+        EXPECT_TRUE(form.PortPages[1]->PortCheckBoxes[2]->Checked());  // static ports: port 3
+        EXPECT_FALSE(form.PortPages[1]->PortCheckBoxes[0]->Checked());
+
+        form.ED_VLANName->SetText("renamed");  // shown only
+        form.cbxStatus->SetItemIndex(1);       // disabled
+        form.SetButton->Click();
+        ASSERT_TRUE(RunUntil([&] { return !form.VlanTable.Busy(); }));
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Pdus().size(), 1u);  // the SET alone: no re-read
+        EXPECT_THAT(Varbinds(Pdus("SET")[0]), ElementsAre(VlanEntry + ".11.10=INTEGER:2"));
+        EXPECT_EQ(Advertisement(form, 1), "enabled");
+        EXPECT_TRUE(form.VlanTable.Complete());
+
+        form.RefreshBtn->Click();
+        EXPECT_EQ(form.ED_VLANID->Text(), "");
+        EXPECT_TRUE(form.ED_VLANID->Enabled());
+        EXPECT_FALSE(form.SetButton->Enabled());
+        ASSERT_TRUE(WaitWalk(form));
+        EXPECT_EQ(Advertisement(form, 1), "disabled");
+    });
+}
+
+TEST_F(VlanFormTest, ATypeOutsideItsListShowsAsItsNumber) {
+    ASSERT_EQ(Control("set " + VlanEntry + ".3.20 int 9"), "ok");
+    ASSERT_EQ(Control("set " + VlanEntry + ".3.1 int 5"), "ok");
+    Open([&](TVlanForm& form) {
+        ASSERT_EQ(form.LV_dot1qVlanStaticEntry->Items().Count(), 3);
+        EXPECT_EQ(form.LV_dot1qVlanStaticEntry->Items()[0]->SubItems()[1], "double-vlan");
+        EXPECT_EQ(form.LV_dot1qVlanStaticEntry->Items()[2]->SubItems()[1], "9");
+    });
+}
+
+// During a held walk the window's own close is refused; the Close button stops the walk and closes.
+TEST_F(VlanFormTest, TheCloseButtonClosesDuringAWalkButTheWindowCloseIsRefused) {
+    ui::MessageBoxRecorder boxes;
+    bool closedByButton = false;
+    Open([&](TVlanForm& form) {
+        form.VlanTable.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control("hold " + VlanEntry + ".2.1"), "ok");
+        form.RefreshBtn->Click();
+        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qVlanStaticEntry->Items().Count() == 1; }));
+        EXPECT_FALSE(form.VlanTable.Complete());
+        form.RefreshBtn->Click();  // ignored while the walk runs
+        form.Widget()->close();  // the window's close box
+        Then([&] {
+            // Refused (the fixture's own close after the driver may be refused as well).
+            ASSERT_FALSE(boxes.Calls().empty());
+            for (const ui::MessageBoxCall& call : boxes.Calls()) EXPECT_EQ(call.Text, "Get data not complete");
+            EXPECT_TRUE(form.Visible());
+            EXPECT_TRUE(form.VlanTable.Busy());
+            boxes.Clear();
+            closedByButton = true;
+            form.btnClose->Click();
+        });
+    });
+    EXPECT_TRUE(closedByButton);
+    EXPECT_TRUE(boxes.Calls().empty());
+    EXPECT_EQ(VlanForm, nullptr);
+}
+
+}  // namespace
