@@ -81,15 +81,12 @@ uint64_t TruncatedUnsigned(double r) {
     return static_cast<uint64_t>(std::trunc(std::min(r, hi)));
 }
 
-// The sub-identifiers of oid below column, dotted; false when oid does not lie below it.
-bool InstanceWithin(const std::string& column, const snmp::Oid& oid, std::string& instance) {
-    const auto root = snmp::Oid::Parse(column);
-    if (!root || oid.size() <= root->size() || !oid.StartsWith(*root))
-        return false;
+// The sub-identifiers of oid below column; nullopt when oid does not lie below it.
+std::optional<snmp::Oid> InstanceBelow(const std::optional<snmp::Oid>& column, const snmp::Oid& oid) {
+    if (!column || oid.size() <= column->size() || !oid.StartsWith(*column))
+        return std::nullopt;
     const auto& arcs = oid.Arcs();
-    instance = snmp::Oid(std::vector<uint32_t>(arcs.begin() + static_cast<std::ptrdiff_t>(root->size()), arcs.end()))
-                   .ToString();
-    return true;
+    return snmp::Oid(std::vector<uint32_t>(arcs.begin() + static_cast<std::ptrdiff_t>(column->size()), arcs.end()));
 }
 
 // Waits until a session socket is readable, at most a few milliseconds.
@@ -269,6 +266,18 @@ bool NxSNMPRequest::ColumnEnded(int i, const std::string& column, const std::str
     return ended_[slot] != 0;
 }
 
+const std::optional<snmp::Oid>& NxSNMPRequest::ColumnOid(int i, const std::string& column) {
+    const size_t slot = static_cast<size_t>(i);
+    if (columnOids_.size() <= slot)
+        columnOids_.resize(slot + 1, {std::string(), snmp::Oid::Parse("")});
+    auto& [text, oid] = columnOids_[slot];
+    if (text != column) {
+        text = column;
+        oid = snmp::Oid::Parse(column);
+    }
+    return oid;
+}
+
 void NxSNMPRequest::ResetWalk() {
     ended_.assign(static_cast<size_t>(Vars.GetCount()), 0);
     absent_.clear();
@@ -310,11 +319,13 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
     const bool endOfMibRule = rule != ReplyRule::None && code == NxErrNoSuchName && EndsWalkAtNoSuchName();
     // What each readable column received; a column without an instance of its own has ended.
     struct Received {
-        int Var;
+        int Var = 0;
         snmp::VarBind Vb;
-        bool Ended;
+        std::string Column;    // the column's base OID
+        std::string Text;      // Vb's OID, dotted
+        bool Ended = false;
         std::optional<snmp::Oid> Instance;
-        bool Missing;
+        bool Missing = false;
     };
     std::vector<Received> received;
     size_t j = 0;
@@ -326,28 +337,27 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         if (!Vars.IsReadable(i))
             continue;
         const NxSNMPVarItem& var = *Vars.GetVar(i);
-        const std::string column = BaseOid(i);
+        Received r;
+        r.Var = i;
+        r.Column = BaseOid(i);
         // A reply short of varbinds: the missing ones read as the request's own cursor without value.
-        snmp::VarBind vb = j < reply.varbinds.size()
-                               ? reply.varbinds[j]
-                               : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? column : var.LastOid), {}};
+        r.Vb = j < reply.varbinds.size()
+                   ? reply.varbinds[j]
+                   : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? r.Column : var.LastOid), {}};
+        r.Text = r.Vb.oid.ToString();
         ++j;
         if (endOfMibRule) {
             // SNMPv1 answers the GET-NEXT past the last object with noSuchName for the request's own OID.
-            if (var.LastOid == vb.oid.ToString())
+            if (var.LastOid == r.Text)
                 return ReplyOutcome::EndOfMib;
             if (rule == ReplyRule::AsyncGet)
                 return ReplyOutcome::ErrorStop;
             Report(ErrorOf(code));
         }
-        const bool missing = j > reply.varbinds.size();
-        const bool columnEnded = ColumnEnded(i, column, vb.oid.ToString());
-        Received r{i, std::move(vb), columnEnded, std::nullopt, missing};
-        if (!r.Ended && IsTableKind()) {
-            std::string instance;
-            if (InstanceWithin(column, r.Vb.oid, instance))
-                r.Instance = snmp::Oid::Parse(instance);
-        }
+        r.Missing = j > reply.varbinds.size();
+        r.Ended = ColumnEnded(i, r.Column, r.Text);
+        if (!r.Ended && IsTableKind())
+            r.Instance = InstanceBelow(ColumnOid(i, r.Column), r.Vb.oid);
         received.push_back(std::move(r));
     }
     // The row is the lowest instance the columns reached: a column that lacks it (a sparse table) has no value
@@ -360,7 +370,7 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
     absent_.assign(static_cast<size_t>(Vars.GetCount()), 0);
     for (const Received& r : received) {
         NxSNMPVarItem& var = *Vars.GetVar(r.Var);
-        const std::string column = BaseOid(r.Var);
+        const std::string& column = r.Column;
         if (r.Ended) {
             ++ended;
             var.Value = kNotDone;
@@ -374,18 +384,18 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         } else if (!IsTableKind() && r.Vb.value.IsException()) {
             // An object the agent lacks shows nothing (the exchange reports it).
             var.Value.clear();
-            var.LastOid = r.Vb.oid.ToString();
+            var.LastOid = r.Text;
             absent_[static_cast<size_t>(r.Var)] = 1;
         } else if (checked && (r.Missing || !IsValueOfSyntax(var.Syntax, r.Vb.value))) {
             // A value the reply lacks, or one of another type, is no value: shown empty, and the read failed.
             var.Value.clear();
-            var.LastOid = r.Vb.oid.ToString();
+            var.LastOid = r.Text;
             absent_[static_cast<size_t>(r.Var)] = 1;
             const auto varbind = static_cast<size_t>(&r - received.data());
             NoteReplyError(r.Missing ? kInvalidPdu : NxErrBadSyntax, VarName(r.Var), varbind);
         } else {
             VbToValue(r.Var, r.Vb);
-            var.LastOid = r.Vb.oid.ToString();
+            var.LastOid = r.Text;
         }
     }
     if (checked && reply.varbinds.size() != j) {
@@ -416,12 +426,15 @@ bool NxSNMPRequest::IsAbsent(int i) const {
 
 // ------------------------------------------------------------------------------------------------ building
 
-snmp::Target NxSNMPRequest::PrepareTarget() {
-    const snmp::UdpAddress address(Device.Address, Device.Port);
-    if (!address.Valid())
+snmp::Target NxSNMPRequest::PrepareTarget(bool reuseAddress) {
+    if (!reuseAddress || !address_ || addressDevice_.Address != Device.Address || addressDevice_.Port != Device.Port) {
+        address_ = snmp::UdpAddress(Device.Address, Device.Port);
+        addressDevice_ = Device;
+    }
+    if (!address_->Valid())
         RaiseNxSNMPError(NxErrBadAddress);
     snmp::Target target;
-    target.address = address;
+    target.address = *address_;
     target.version = Security.Version;
     target.retries = Retries;
     target.timeout = Timeout;
@@ -516,7 +529,7 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
         ok = false;
         return false;
     }
-    const snmp::Target target = PrepareTarget();
+    const snmp::Target target = PrepareTarget(!first);
     snmp::Pdu pdu = BuildPdu(first ? ModeFirstGet : ModeNextGet);
     snmp::PduType type;
     if (!ReadOperation(type)) {
@@ -562,7 +575,7 @@ NxSNMPError NxSNMPRequest::GetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
         ok = false;
         return Success();
     }
-    const snmp::Target target = PrepareTarget();
+    const snmp::Target target = PrepareTarget(!first);
     const snmp::Pdu pdu = BuildPdu(first ? ModeFirstGet : ModeNextGet);
     snmp::PduType type;
     if (!ReadOperation(type)) {

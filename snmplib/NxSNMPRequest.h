@@ -10,7 +10,9 @@
 #include "SnmpTypes.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class NxSNMPRequest;
@@ -109,7 +111,9 @@ protected:
     enum class ReplyRule { None, BlockingGet, AsyncGet };  // whether the SNMPv1 end-of-MIB rule applies, and how
     enum class ReplyOutcome { Row, Finished, EndOfMib, ErrorStop };
 
-    snmp::Target PrepareTarget();
+    // The target of the request's settings. A walk step (reuseAddress) keeps the address built for the same
+    // device before instead of building (for a name: resolving) it again.
+    snmp::Target PrepareTarget(bool reuseAddress = false);
     snmp::Pdu BuildPdu(int mode);
     // Stores a reply in the variables: values, cursors, ended columns, the row's keys, post-processing.
     ReplyOutcome ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule);
@@ -126,6 +130,8 @@ private:
     bool ReadOperation(snmp::PduType& type) const;
     std::string BaseOid(int i) const;
     bool ColumnEnded(int i, const std::string& column, const std::string& received);
+    // Column parsed (nullopt: not an OID), kept while its text stays.
+    const std::optional<snmp::Oid>& ColumnOid(int i, const std::string& column);
     void ResetWalk();
     NxSNMPError Report(NxSNMPError error);
     NxSNMPError SendAsync(snmp::PduType type, const snmp::Pdu& pdu, const snmp::Target& target, bool& ok,
@@ -154,4 +160,7 @@ private:
     std::vector<int> pduVars_;        // the variable of each varbind of the last PDU built
     std::vector<int> sentVars_;       // the variable of each varbind of the last SET PDU built
     NxSNMPError replyError_;          // the last reply step's fault in what a read received; code 0 when none
+    std::vector<std::pair<std::string, std::optional<snmp::Oid>>> columnOids_;  // ColumnOid's, by variable
+    std::optional<snmp::UdpAddress> address_;  // the address last built, for addressDevice_
+    NxSNMPDevice addressDevice_;
 };

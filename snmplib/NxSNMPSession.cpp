@@ -84,7 +84,9 @@ void SnmpEventProcessor::Stop() {
     SetNotifiersEnabled(false);
 }
 
-void SnmpEventProcessor::Tick() {
+void SnmpEventProcessor::Tick() { Tick(-1); }
+
+void SnmpEventProcessor::Tick(int readableSocket) {
     if (ticking_) {
         Pause();  // a nested message loop inside a completion: stay quiet until the outer tick ends
         return;
@@ -92,7 +94,7 @@ void SnmpEventProcessor::Tick() {
     ticking_ = true;
     try {
         if (GlobalSnmpSession)
-            GlobalSnmpSession->ProcessPendingEvents();
+            GlobalSnmpSession->ProcessPendingEvents(readableSocket);
     } catch (...) {
         if (OnException)
             OnException(std::current_exception());
@@ -142,7 +144,7 @@ void SnmpEventProcessor::WatchSockets() {
     for (int fd : sockets) {
         auto n = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd), QSocketNotifier::Read);
         n->setEnabled(started_ && !ticking_ && !paused_);
-        QObject::connect(n.get(), &QSocketNotifier::activated, [this] { Tick(); });
+        QObject::connect(n.get(), &QSocketNotifier::activated, [this, fd] { Tick(fd); });
         notifiers_.push_back(std::move(n));
     }
 }

@@ -64,6 +64,7 @@ public:
     std::function<void(std::exception_ptr)> OnException;
 
 private:
+    void Tick(int readableSocket);  // from a socket's notifier: that socket is read without asking
     void WatchSockets();
     void Pause();
     void Resume();

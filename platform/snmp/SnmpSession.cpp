@@ -685,24 +685,48 @@ struct Session::Impl {
         return MapLibraryError(s ? s->s_snmp_errno : SNMPERR_GENERR);
     }
 
-    int Poll(Pooled& p) {
-        int delivered = 0;
+    static int SocketOf(const Pooled& p) {
         netsnmp_transport* t = snmp_sess_transport(p.sessp);
-        if (t && t->sock >= 0) {
-            for (int n = 0; n < 256; ++n) {  // bounded, so one busy agent cannot starve the others
-                pollfd pfd{t->sock, POLLIN, 0};
-                if (::poll(&pfd, 1, 0) <= 0 || !(pfd.revents & POLLIN))
-                    break;
-                fd_set fds;
-                FD_ZERO(&fds);
-                FD_SET(t->sock, &fds);
-                snmp_sess_read(p.sessp, &fds);
-                ++delivered;
-            }
-        }
-        snmp_sess_timeout(p.sessp);
-        return delivered;
+        return t ? t->sock : -1;
     }
+
+    static void ReadOne(Pooled& p, int sock) {
+        fd_set fds;
+        FD_ZERO(&fds);
+        FD_SET(sock, &fds);
+        snmp_sess_read(p.sessp, &fds);  // the library reads without waiting: nothing there is no harm
+    }
+
+    // Reads what has arrived. A socket known readable is read once without asking (its notifier fires again while
+    // more waits). Otherwise one poll over every socket per round, bounded, so one busy agent cannot starve the
+    // others and a burst is read in one go.
+    void ReadArrived(int readableSocket) {
+        if (readableSocket >= 0) {
+            for (Pooled& p : pool)
+                if (!p.closingNow && SocketOf(p) == readableSocket) {
+                    ReadOne(p, readableSocket);
+                    return;
+                }
+        }
+        pollFds.clear();
+        pollOwners.clear();
+        for (Pooled& p : pool) {
+            const int sock = SocketOf(p);
+            if (sock < 0 || p.closingNow)
+                continue;
+            pollFds.push_back(pollfd{sock, POLLIN, 0});
+            pollOwners.push_back(&p);
+        }
+        for (int round = 0; round < 256 && !pollFds.empty(); ++round) {
+            if (::poll(pollFds.data(), pollFds.size(), 0) <= 0)
+                break;
+            for (size_t k = 0; k < pollFds.size(); ++k)
+                if (pollFds[k].revents & POLLIN)
+                    ReadOne(*pollOwners[k], pollFds[k].fd);
+        }
+    }
+    std::vector<pollfd> pollFds;
+    std::vector<Pooled*> pollOwners;
 };
 
 // ---------------------------------------------------------------------------------------------- Session
@@ -844,9 +868,10 @@ int Session::Accepted() {
     return result::Success;
 }
 
-int Session::ProcessPendingEvents() {
+int Session::ProcessPendingEvents(int readableSocket) {
+    impl_->ReadArrived(readableSocket);
     for (Impl::Pooled& p : impl_->pool)
-        impl_->Poll(p);
+        snmp_sess_timeout(p.sessp);
     impl_->ResendRediscovered();
     impl_->CloseIdleRetired();
     int delivered = 0;

@@ -130,8 +130,9 @@ public:
     int SetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
 
     // Reads what has arrived without waiting, resends or times out what is due, then delivers queued completions.
-    // Returns the number of completions delivered.
-    int ProcessPendingEvents();
+    // Returns the number of completions delivered. A readiness notifier passes the socket it saw readable: one
+    // datagram is read from it without asking first, and the other sockets are left to their own notifiers.
+    int ProcessPendingEvents(int readableSocket = -1);
 
     // Sockets of the open library sessions, for a readiness notifier; the handler runs whenever the set changes.
     std::vector<int> Sockets() const;
