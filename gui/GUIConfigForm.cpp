@@ -1,6 +1,7 @@
 #include "GUIConfigForm.h"
 
 #include "Application.h"
+#include "ComCtrls.h"
 #include "Exception.h"
 #include "ListView.h"
 #include "NxSNMPRequest2Edits.h"

@@ -3,13 +3,17 @@
 // form, a list-view form or a paged form mixing both; the form owns the requests, reads the switch once its
 // modal loop runs (the posted message ConfigFormRefreshMessage), re-reads a page when it is shown, and stops and
 // frees every request when it closes.
-#include "ComCtrls.h"
 #include "Form.h"
 #include "GUIListViewPanel.h"
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace ui {
+class PageControl;
+class TabSheet;
+}  // namespace ui
 
 class NxSNMPRequest2Edits;
 

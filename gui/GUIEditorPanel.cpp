@@ -4,6 +4,8 @@
 #include "Dialogs.h"
 #include "Exception.h"
 #include "NxSNMPRequest2Edits.h"
+#include "ScrollBox.h"
+#include "StdCtrls.h"
 
 #include <algorithm>
 

@@ -3,12 +3,15 @@
 // shows them with Set Checked, Check All and Clear Checks. List-view panels keep the same rows hidden and lend
 // them to their Add and Edit row dialogs.
 #include "GUISNMPPanel.h"
-#include "ScrollBox.h"
 #include "NxValueCheckControls.h"
 
 #include <set>
 #include <string>
 #include <vector>
+
+namespace ui {
+class ScrollBox;
+}  // namespace ui
 
 class NxSNMPRequest2Edits;
 

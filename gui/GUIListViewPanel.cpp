@@ -6,6 +6,8 @@
 #include "Exception.h"
 #include "ListView.h"
 #include "NxSNMPRequest2Edits.h"
+#include "ScrollBox.h"
+#include "StdCtrls.h"
 
 #include <algorithm>
 #include <set>

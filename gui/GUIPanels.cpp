@@ -1,6 +1,8 @@
 #include "GUIPanels.h"
 
+#include "ComCtrls.h"
 #include "Exception.h"
+#include "StdCtrls.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,11 +1,15 @@
 #pragma once
 // The frame of every generic dialog: the button column on the right and the status bar at the bottom.
-#include "ComCtrls.h"
 #include "ExtCtrls.h"
-#include "StdCtrls.h"
 
 #include <string>
 #include <vector>
+
+namespace ui {
+class Label;
+class StaticText;
+class StatusBar;
+}  // namespace ui
 
 // The column of buttons on the right of a generic dialog, 116 pixels wide.
 class TCtrlBtnPanel : public ui::Panel {

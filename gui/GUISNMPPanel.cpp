@@ -1,9 +1,11 @@
 #include "GUISNMPPanel.h"
 
 #include "Application.h"
+#include "ComCtrls.h"
 #include "Dialogs.h"
 #include "Exception.h"
 #include "NxSNMPRequest2Edits.h"
+#include "Splitter.h"
 
 namespace {
 

@@ -4,7 +4,10 @@
 // generic panel shares: Refresh, Stop and Close.
 #include "GUIPanels.h"
 #include "Form.h"
-#include "Splitter.h"
+
+namespace ui {
+class Splitter;
+}  // namespace ui
 
 class NxSNMPRequest2Edits;
 

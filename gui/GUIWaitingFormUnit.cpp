@@ -1,5 +1,8 @@
 #include "GUIWaitingFormUnit.h"
 
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
+
 TGUIWaitingForm* GUIWaitingForm = nullptr;
 
 TGUIWaitingForm::TGUIWaitingForm(ui::Component* owner)

@@ -1,5 +1,6 @@
 #include "ProgressForm2Unit.h"
 
+#include "ComCtrls.h"
 #include "WaitingSupport.h"
 
 TProgressForm2* ProgressForm2 = nullptr;

@@ -1,5 +1,7 @@
 #include "ProgressFormUnit.h"
 
+#include "ComCtrls.h"
+
 TProgressForm* ProgressForm = nullptr;
 
 TProgressForm::TProgressForm(ui::Component* owner, ui::Form* parentForm)

@@ -1,5 +1,9 @@
 #include "ProgressSupport.h"
 
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
+#include "StdCtrls.h"
+
 namespace {
 constexpr int clientWidth = 358;
 constexpr int clientHeight = 66;

@@ -1,9 +1,12 @@
 #pragma once
 // The frame both timed progress boxes share.
-#include "ComCtrls.h"
-#include "ExtCtrls.h"
 #include "Form.h"
-#include "StdCtrls.h"
+
+namespace ui {
+class Label;
+class ProgressBar;
+class Timer;
+}  // namespace ui
 
 // Where a progress box puts its prompt and its bar.
 struct ProgressBoxLayout {

@@ -1,12 +1,16 @@
 #pragma once
 // The stack-unit port selector and its port helpers. Check box k of a selector stands for bit k of
 // a port-list mask: unit u, port p is check box (u - 1) * 64 + p - 1, port number (u - 1) * 64 + p.
-#include "ComCtrls.h"
 #include "Form.h"
-#include "StdCtrls.h"
 
 #include <string>
 #include <vector>
+
+namespace ui {
+class CheckBox;
+class PageControl;
+class TabSheet;
+}  // namespace ui
 
 extern const std::string DefaultModelName;  // "QSW-2126P": the model of a switch that is not stacked
 inline constexpr int StackPortColumns = 12;  // check boxes per row on a unit page

@@ -1,5 +1,8 @@
 #include "WaitingFormUnit.h"
 
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
+
 TWaitingForm* WaitingForm = nullptr;
 
 TWaitingForm::TWaitingForm(ui::Component* owner) : WaitingFormBase(owner, "WaitingForm", "Refreshing panel", 1000) {}

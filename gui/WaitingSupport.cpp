@@ -1,6 +1,8 @@
 #include "WaitingSupport.h"
 
 #include "Application.h"
+#include "ComCtrls.h"
+#include "ExtCtrls.h"
 
 namespace {
 enum class Menus { WithRmon, WithoutRmon };

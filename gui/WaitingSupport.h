@@ -1,11 +1,14 @@
 #pragma once
 // What the waiting and progress forms share: the main window's panel-building steps that a waiting
 // form runs while it is shown, the bar that cycles while they run, and the frame of both waiting forms.
-#include "ComCtrls.h"
-#include "ExtCtrls.h"
 #include "Form.h"
 
 #include <functional>
+
+namespace ui {
+class ProgressBar;
+class Timer;
+}  // namespace ui
 
 // The main window's steps, as a waiting form runs them. The main window implements this and passes
 // itself as the waiting form's owner.

@@ -3,6 +3,8 @@
 #include "Application.h"
 #include "Catalog.h"
 #include "Exception.h"
+#include "ExtCtrls.h"
+#include "Image.h"
 #include "ImageList.h"
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"

@@ -3,9 +3,7 @@
 // the drawn picture, one port button per front connector (hint "port.medium"), LED shapes in small panels coloured
 // from one polled LED octet string, and the unit-number picture. Its model's geometry (PanelGeometry) places all
 // of it. The model units (PanelQSW2126FormUnit, ...) only choose the geometry and add what their model has more.
-#include "ExtCtrls.h"
 #include "Form.h"
-#include "Image.h"
 #include "PanelGeometry.h"
 #include "PanelHost.h"
 #include "NxSNMPVar.h"
@@ -15,6 +13,12 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace ui {
+class Image;
+class Panel;
+class SpeedButton;
+}  // namespace ui
 
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;

@@ -1,5 +1,7 @@
 #include "PanelQSW2126GFormUnit.h"
 
+#include "ExtCtrls.h"
+#include "Image.h"
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPRequest2Leds.h"
 #include "PanelPictures.h"

@@ -10,6 +10,7 @@
 namespace ui {
 class ComboBox;
 class Memo;
+class Timer;
 }  // namespace ui
 
 class TPanelQSW2126PForm : public TPanelForm {

@@ -1,7 +1,9 @@
 #include "DialogProgress.h"
 
+#include "ExtCtrls.h"
 #include "ProgressForm2Unit.h"
 #include "ProgressFormUnit.h"
+#include "StdCtrls.h"
 
 #include <memory>
 

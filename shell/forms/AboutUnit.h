@@ -1,10 +1,14 @@
 #pragma once
 // The about box: the model's picture and release version; Shift+Alt+F3 on OK reveals the full build string.
 #include "Form.h"
-#include "Image.h"
-#include "StdCtrls.h"
 
 #include <array>
+
+namespace ui {
+class Button;
+class Image;
+class Label;
+}  // namespace ui
 
 class TAboutForm : public ui::Form {
 public:

@@ -1,5 +1,6 @@
 // The generic dialog: builder rules, the deferred first read, paged dialogs, closing, and assembly from one
 // command's description (caption, sizes, extras).
+#include "ComCtrls.h"
 #include "GUIGenericDialog.h"
 #include "ListView.h"
 #include "SimDialogFixture.h"

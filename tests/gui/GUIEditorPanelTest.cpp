@@ -1,5 +1,6 @@
 // The editor panel against the simulator: rows from a catalogue scalar group, Set Checked, the empty-row check
 // and the single-value "Set".
+#include "ComCtrls.h"
 #include "GUIEditorPanel.h"
 #include "SimDialogFixture.h"
 
@@ -7,6 +8,7 @@
 
 #include "Exception.h"
 #include "NxOptionList.h"
+#include "StdCtrls.h"
 
 #include <cctype>
 

@@ -1,6 +1,8 @@
 // The button column and the message panel: layout, sizes and the optional button pictures.
+#include "ComCtrls.h"
 #include "GUIPanels.h"
 #include "SnmpdAgent.h"
+#include "StdCtrls.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

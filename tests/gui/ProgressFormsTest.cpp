@@ -1,7 +1,9 @@
+#include "ExtCtrls.h"
 #include "ProgressForm2Unit.h"
 #include "ProgressFormUnit.h"
 
 #include "ComCtrls.h"
+#include "StdCtrls.h"
 #include "TestHooks.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "ExtCtrls.h"
 #include "GUIWaitingFormUnit.h"
 #include "WaitingFormUnit.h"
 #include "WaitingSupport.h"

@@ -1,4 +1,6 @@
 // Every model's view built without a switch: its buttons, LED panels and pictures; a screenshot of all ten.
+#include "ExtCtrls.h"
+#include "Image.h"
 #include "PanelFormFactory.h"
 
 #include "PanelTestSupport.h"

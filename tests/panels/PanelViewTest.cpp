@@ -1,6 +1,7 @@
 // Front-panel views against the switch simulator: buttons and hints, LED colours following the LED string (a
 // blinking port, an absent one, a change between polls), the combo-port probe, the PoE LED sets and the mode toggle,
 // the unit pictures, closing while a poll is outstanding, and a screenshot of the standalone view.
+#include "Image.h"
 #include "PanelQSW2126FormUnit.h"
 #include "PanelQSW2126GFormUnit.h"
 #include "PanelQSW2126PFormUnit.h"

@@ -1,6 +1,7 @@
 // The four transceiver diagnostics (DDM) dialogs against the simulator, opened through their menu commands: what
 // each shows and writes, the size of the table dialogs, and the thresholds shown in units and written back in
 // thousandths.
+#include "ComCtrls.h"
 #include "DDMDialogs.h"
 #include "DedicatedDialogFixture.h"
 

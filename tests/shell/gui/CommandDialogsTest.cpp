@@ -1,9 +1,11 @@
 // Every generic command row opened for real against the switch simulator.
+#include "ComCtrls.h"
 #include "CommandDialogFixture.h"
 #include "GUIConfigForm.h"
 #include "GenericCommand.h"
 #include "ListView.h"
 #include "NxSNMPConvert.h"
+#include "StdCtrls.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

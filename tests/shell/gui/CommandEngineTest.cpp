@@ -5,6 +5,7 @@
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "HostTools.h"
+#include "Image.h"
 #include "MainMenuData.h"
 #include "MainUnit.h"
 #include "MenuStates.h"
@@ -15,6 +16,7 @@
 #include "NxSNMPSession.h"
 #include "Program.h"
 #include "SnmpdAgent.h"
+#include "StdCtrls.h"
 #include "TestHooks.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "GUIConfigForm.h"
 #include "GenericCommand.h"
 #include "ListView.h"
+#include "StdCtrls.h"
 #include "Text.h"
 
 #include <QApplication>
