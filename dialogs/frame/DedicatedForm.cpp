@@ -4,6 +4,7 @@
 #include "ComCtrls.h"
 #include "EditorInput.h"
 #include "ExtCtrls.h"
+#include "LabelledControl.h"
 #include "ListView.h"
 #include "Screen.h"
 #include "Splitter.h"
@@ -18,6 +19,7 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int StatusPanelWidth = 50;
 constexpr int EditorLabelWidth = 8;  // pixels per label character
+constexpr int SettingRowHeight = 28;
 
 }  // namespace
 

@@ -26,6 +26,7 @@ class TStackingPortUitForm;
 namespace ui {
 class Button;
 class Edit;
+class Label;
 class ListView;
 class PageControl;
 class Panel;
@@ -133,6 +134,7 @@ private:
     void RowSelected(bool selected);
     void LockKeyEdits(bool locked);
     int NextEditorLeft(int width);
+    int NextSettingTop();
 
     std::vector<std::unique_ptr<DialogTable>> tables_;
     DialogTable* closeGuard_ = nullptr;
@@ -143,6 +145,7 @@ private:
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
+    int nextSettingTop_ = 12;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };
