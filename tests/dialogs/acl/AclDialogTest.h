@@ -1,27 +1,15 @@
 #pragma once
-// What the access-control dialogs' tests share: the user's choice of a drop-down entry (with the arrow keys, so
-// the dialog's change handlers run as they do for a person) and the columns a logged SET carries.
+// What the access-control dialogs' tests share: the columns and values a logged SET carries, and message texts.
 #include "DedicatedDialogFixture.h"
 
 #include "StdCtrls.h"
 #include "Strings.h"
-
-#include <QTest>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 namespace acltest {
-
-// Chooses the entry text of combo as a user does. False when there is no such entry or the combo is disabled.
-inline bool Pick(ui::ComboBox* combo, const std::string& text) {
-    const int target = combo->Items().IndexOf(text);
-    if (target < 0) return false;
-    for (int step = 0; step < 64 && combo->ItemIndex() != target; ++step)
-        QTest::keyClick(combo->Widget(), combo->ItemIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-    return combo->ItemIndex() == target;
-}
 
 // The column numbers of the varbinds under entry in a logged PDU line, in their order.
 inline std::vector<int> Columns(const std::string& pdu, const std::string& entry) {

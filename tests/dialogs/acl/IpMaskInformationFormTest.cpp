@@ -128,13 +128,13 @@ TEST_F(IpMaskInformationFormTest, ANewProfileCarriesTheColumnsItsChoicesUse) {
             SCOPED_TRACE(c.name);
             MarkLog();
             form.IPIDEdit->SetText(std::to_string(id));
-            ASSERT_TRUE(Pick(form.IpAddMaskStateComboBox, c.maskState));
-            ASSERT_TRUE(Pick(form.UseProTypeComBo, c.protocol));
-            ASSERT_TRUE(Pick(form.TCPOptionComBo, c.tcp));
-            ASSERT_TRUE(Pick(form.UDPOptionComBo, c.udp));
-            ASSERT_TRUE(Pick(form.TCPFlagBitOptionComBo, c.flag));
-            ASSERT_TRUE(Pick(form.ProOptionComBo, c.protocolOption));
-            ASSERT_TRUE(Pick(form.IcmpComboBox, c.icmp));
+            ChooseItem(form.IpAddMaskStateComboBox, c.maskState);
+            ChooseItem(form.UseProTypeComBo, c.protocol);
+            ChooseItem(form.TCPOptionComBo, c.tcp);
+            ChooseItem(form.UDPOptionComBo, c.udp);
+            ChooseItem(form.TCPFlagBitOptionComBo, c.flag);
+            ChooseItem(form.ProOptionComBo, c.protocolOption);
+            ChooseItem(form.IcmpComboBox, c.icmp);
             FillAll(form);
             form.BT_Add->Click();
             const std::vector<std::string> sets = Pdus("SET");
@@ -156,10 +156,10 @@ TEST_F(IpMaskInformationFormTest, ANewProfileCarriesTheColumnsItsChoicesUse) {
 TEST_F(IpMaskInformationFormTest, AnEmptyMaskOrNumberStaysOut) {
     Open([&](TIPMaskInformationForm& form) {
         form.IPIDEdit->SetText("9");
-        ASSERT_TRUE(Pick(form.IpAddMaskStateComboBox, "dst-src-ip-addr"));
-        ASSERT_TRUE(Pick(form.UseProTypeComBo, "tcp"));
-        ASSERT_TRUE(Pick(form.TCPOptionComBo, "dst-src-addr"));
-        ASSERT_TRUE(Pick(form.TCPFlagBitOptionComBo, "enable"));
+        ChooseItem(form.IpAddMaskStateComboBox, "dst-src-ip-addr");
+        ChooseItem(form.UseProTypeComBo, "tcp");
+        ChooseItem(form.TCPOptionComBo, "dst-src-addr");
+        ChooseItem(form.TCPFlagBitOptionComBo, "enable");
         form.IpAddMaskSrcEdit->SetText("255.255.255.0");
         form.TCPUDPSrcMaskEdit->SetText("ff00");
         form.BT_Add->Click();
@@ -183,27 +183,27 @@ TEST_F(IpMaskInformationFormTest, AFailedCheckShowsItsMessageFocusesTheEditAndSe
     using F = TIPMaskInformationForm;
     const CheckCase cases[] = {
         {"no profile ID", [](F& f) { f.IPIDEdit->SetText(""); }, "IP Mask ID must be set.", [](F& f) { return f.IPIDEdit; }},
-        {"source mask", [](F& f) { Pick(f.IpAddMaskStateComboBox, "src-ip-addr"); f.IpAddMaskSrcEdit->SetText("255.255.0"); },
+        {"source mask", [](F& f) { ChooseItem(f.IpAddMaskStateComboBox, "src-ip-addr"); f.IpAddMaskSrcEdit->SetText("255.255.0"); },
          "Please input a valid ip", [](F& f) { return f.IpAddMaskSrcEdit; }},
         {"source mask with text after it",
-         [](F& f) { Pick(f.IpAddMaskStateComboBox, "dst-src-ip-addr"); f.IpAddMaskSrcEdit->SetText("255.255.255.255xyz"); },
+         [](F& f) { ChooseItem(f.IpAddMaskStateComboBox, "dst-src-ip-addr"); f.IpAddMaskSrcEdit->SetText("255.255.255.255xyz"); },
          "Please input a valid ip", [](F& f) { return f.IpAddMaskSrcEdit; }},
         {"destination mask dot",
-         [](F& f) { Pick(f.IpAddMaskStateComboBox, "dst-ip-addr"); f.IpAddMaskDstEdit->SetText("255..0.0"); },
+         [](F& f) { ChooseItem(f.IpAddMaskStateComboBox, "dst-ip-addr"); f.IpAddMaskDstEdit->SetText("255..0.0"); },
          "Please input a valid ip", [](F& f) { return f.IpAddMaskDstEdit; }},
         {"user mask",
-         [](F& f) { Pick(f.UseProTypeComBo, "protocolId"); Pick(f.ProOptionComBo, "enable"); f.ProIDMaskEdit->SetText("FFFF"); },
+         [](F& f) { ChooseItem(f.UseProTypeComBo, "protocolId"); ChooseItem(f.ProOptionComBo, "enable"); f.ProIDMaskEdit->SetText("FFFF"); },
          "Invalid Mask!", [](F& f) { return f.ProIDMaskEdit; }},
-        {"protocol id", [](F& f) { Pick(f.UseProTypeComBo, "protocolId"); f.ProtoIDEdit->SetText("256"); },
+        {"protocol id", [](F& f) { ChooseItem(f.UseProTypeComBo, "protocolId"); f.ProtoIDEdit->SetText("256"); },
          "Please input a valid value", [](F& f) { return f.ProtoIDEdit; }},
         {"destination port mask by the udp option",
-         [](F& f) { Pick(f.UseProTypeComBo, "tcp"); Pick(f.UDPOptionComBo, "dst-addr"); f.TCPUDPDstPortMaskEdit->SetText("FFF"); },
+         [](F& f) { ChooseItem(f.UseProTypeComBo, "tcp"); ChooseItem(f.UDPOptionComBo, "dst-addr"); f.TCPUDPDstPortMaskEdit->SetText("FFF"); },
          "Invalid Mask!", [](F& f) { return f.TCPUDPDstPortMaskEdit; }},
         {"source port mask",
-         [](F& f) { Pick(f.UseProTypeComBo, "udp"); Pick(f.TCPOptionComBo, "dst-src-addr"); f.TCPUDPSrcMaskEdit->SetText("FFFFF"); },
+         [](F& f) { ChooseItem(f.UseProTypeComBo, "udp"); ChooseItem(f.TCPOptionComBo, "dst-src-addr"); f.TCPUDPSrcMaskEdit->SetText("FFFFF"); },
          "Invalid Mask!", [](F& f) { return f.TCPUDPSrcMaskEdit; }},
         {"flag bit mask",
-         [](F& f) { Pick(f.UseProTypeComBo, "tcp"); Pick(f.TCPFlagBitOptionComBo, "enable"); f.TCPFlagBitMaskEdit->SetText("64"); },
+         [](F& f) { ChooseItem(f.UseProTypeComBo, "tcp"); ChooseItem(f.TCPFlagBitOptionComBo, "enable"); f.TCPFlagBitMaskEdit->SetText("64"); },
          "Please input a valid value", [](F& f) { return f.TCPFlagBitMaskEdit; }},
         {"duplicate profile ID", [](F& f) { f.IPIDEdit->SetText("2"); },
          "There is already a record with the same IP Mask ID. Please modified it.", [](F& f) { return f.IPIDEdit; }},
@@ -229,7 +229,7 @@ TEST_F(IpMaskInformationFormTest, AMaskTheChoicesDoNotUseIsNeitherCheckedNorSent
     ui::MessageBoxRecorder boxes;
     Open([&](TIPMaskInformationForm& form) {
         form.IPIDEdit->SetText("8");
-        ASSERT_TRUE(Pick(form.UseProTypeComBo, "tcp"));  // both port options "other"
+        ChooseItem(form.UseProTypeComBo, "tcp");  // both port options "other"
         form.TCPUDPDstPortMaskEdit->SetText("FFF");
         form.IpAddMaskSrcEdit->SetText("not an address");  // mask state "other"
         form.BT_Add->Click();
@@ -278,7 +278,7 @@ TEST_F(IpMaskInformationFormTest, AnExceptionWhileWritingIsShownInPanelZero) {
     Open([&](TIPMaskInformationForm& form) {
         // The check lets a fourth digit of the last group pass; the value cannot be sent as an address.
         form.IPIDEdit->SetText("10");
-        ASSERT_TRUE(Pick(form.IpAddMaskStateComboBox, "src-ip-addr"));
+        ChooseItem(form.IpAddMaskStateComboBox, "src-ip-addr");
         form.IpAddMaskSrcEdit->SetText("255.255.255.0001");
         form.BT_Add->Click();
         EXPECT_TRUE(Pdus("SET").empty());

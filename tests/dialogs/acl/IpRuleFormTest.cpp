@@ -127,15 +127,15 @@ TEST_F(IpRuleFormTest, OpensWithTheRulesListedTheActionPermitAndOnePortPage) {
 
 TEST_F(IpRuleFormTest, TheActionOpensAndClosesItsControlsAndKeepsTheirChecks) {
     Open([&](TIPRuleForm& form) {
-        ASSERT_TRUE(Pick(form.PriorityComboBox, "enabled"));
+        ChooseItem(form.PriorityComboBox, "enabled");
         EXPECT_TRUE(form.cbxPriority->Checked());
         EXPECT_TRUE(form.cbxPriority->Enabled());
         EXPECT_EQ(form.PriorityEdit->Color(), ui::clWindow);
-        ASSERT_TRUE(Pick(form.EnableReplComboBox, "enabled"));
+        ChooseItem(form.EnableReplComboBox, "enabled");
         EXPECT_TRUE(form.cbxValue->Checked());
         form.cbxRxRate->SetChecked(true);
 
-        ASSERT_TRUE(Pick(form.PermitComboBox, "deny"));
+        ChooseItem(form.PermitComboBox, "deny");
         for (ui::Control* closed : std::initializer_list<ui::Control*>{
                  form.PriorityComboBox, form.PriorityEdit, form.ReplaceComboBox, form.EnableReplComboBox,
                  form.DSCPValueEdit, form.RxRateEdit, form.MirrorIDEdit})
@@ -146,13 +146,13 @@ TEST_F(IpRuleFormTest, TheActionOpensAndClosesItsControlsAndKeepsTheirChecks) {
         }
         EXPECT_FALSE(form.MirrorIDCheckBox->Enabled());
 
-        ASSERT_TRUE(Pick(form.PermitComboBox, "mirror"));
+        ChooseItem(form.PermitComboBox, "mirror");
         EXPECT_TRUE(form.MirrorIDEdit->Enabled());
         EXPECT_EQ(form.MirrorIDEdit->Color(), ui::clWindow);
         EXPECT_TRUE(form.MirrorIDCheckBox->Enabled());
         EXPECT_FALSE(form.RxRateEdit->Enabled());
 
-        ASSERT_TRUE(Pick(form.PermitComboBox, "permit"));
+        ChooseItem(form.PermitComboBox, "permit");
         EXPECT_FALSE(form.MirrorIDCheckBox->Enabled());
         EXPECT_TRUE(form.RxRateEdit->Enabled());
         EXPECT_TRUE(form.cbxPriority->Enabled());
@@ -187,12 +187,12 @@ TEST_F(IpRuleFormTest, AddWithTheActionAndOnePortSendsThemWithCreateAndGoOnly) {
 
 TEST_F(IpRuleFormTest, ADenyRuleNeverCarriesPriorityDscpRateOrMirrorFields) {
     Open([&](TIPRuleForm& form) {
-        ASSERT_TRUE(Pick(form.PriorityComboBox, "enabled"));
-        ASSERT_TRUE(Pick(form.EnableReplComboBox, "enabled"));
+        ChooseItem(form.PriorityComboBox, "enabled");
+        ChooseItem(form.EnableReplComboBox, "enabled");
         NewRule(form, "3", "8");
         FillAll(form);
         form.CheckButton->Click();
-        ASSERT_TRUE(Pick(form.PermitComboBox, "deny"));
+        ChooseItem(form.PermitComboBox, "deny");
         form.AddButton->Click();
         EXPECT_THAT(Columns(OneSet(), Entry),
                     ElementsAre(RuleVlan, SourceIp, DestIp, Dscp, Permit, Ports, RowStatus, TimeRange, IcmpType, IcmpCode));
@@ -217,9 +217,9 @@ TEST_F(IpRuleFormTest, TheProtocolFiltersTheFieldsOfOtherProtocols) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.protocol);
             MarkLog();
-            ASSERT_TRUE(Pick(form.ProtocolComboBox, c.protocol));
-            ASSERT_TRUE(Pick(form.PriorityComboBox, "enabled"));
-            ASSERT_TRUE(Pick(form.EnableReplComboBox, "enabled"));
+            ChooseItem(form.ProtocolComboBox, c.protocol);
+            ChooseItem(form.PriorityComboBox, "enabled");
+            ChooseItem(form.EnableReplComboBox, "enabled");
             NewRule(form, "4", std::to_string(access++));
             FillAll(form);
             form.CheckButton->Click();
@@ -241,7 +241,7 @@ TEST_F(IpRuleFormTest, PriorityGoesOutOnlyWhenEnabledByTheFormOrBySelectedRow) {
     ASSERT_EQ(Control("set-rw " + Cell(EnablePriority, "1.2") + " int 2"), "ok");
     Open([&](TIPRuleForm& form) {
         // No row: an unchecked "Enable Priority" leaves priority out although its boxes are checked.
-        ASSERT_TRUE(Pick(form.PriorityComboBox, "enabled"));
+        ChooseItem(form.PriorityComboBox, "enabled");
         ASSERT_TRUE(form.cbxPriority->Checked());
         NewRule(form, "5", "1");
         form.PriorityEdit->SetText("4");
@@ -263,7 +263,7 @@ TEST_F(IpRuleFormTest, PriorityGoesOutOnlyWhenEnabledByTheFormOrBySelectedRow) {
         MarkLog();
         form.ListView1->SetItemIndex(1);
         ASSERT_EQ(form.PriorityComboBox->Text(), "disabled");
-        ASSERT_TRUE(Pick(form.PriorityComboBox, "enabled"));
+        ChooseItem(form.PriorityComboBox, "enabled");
         form.cbxRxRate->SetChecked(true);
         form.EditButton->Click();
         set = OneSet();
@@ -327,7 +327,7 @@ TEST_F(IpRuleFormTest, AFailedCheckShowsItsMessageFocusesTheControlAndSendsNothi
         {"user mask", [](F& f) { f.cbxUserMask->SetChecked(true); f.UserMaskEdit->SetText("FFFF"); },
          "Invalid User Mask", [](F& f) -> ui::Control* { return f.UserMaskEdit; }},
         {"empty mirror group",
-         [](F& f) { Pick(f.PermitComboBox, "mirror"); f.MirrorIDCheckBox->SetChecked(true); f.MirrorIDEdit->SetText(""); },
+         [](F& f) { ChooseItem(f.PermitComboBox, "mirror"); f.MirrorIDCheckBox->SetChecked(true); f.MirrorIDEdit->SetText(""); },
          "Mirror Group ID checked but it is empty", [](F& f) -> ui::Control* { return f.MirrorIDEdit; }},
         {"no port", [](F& f) { f.Ports->PortCheckBoxes[0]->SetChecked(false); }, "You must choose at least 1 port!",
          [](F& f) -> ui::Control* { return f.AddButton; }},
