@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Exception.h"
+#include "ListView.h"
 #include "NxSNMPRequest2Edits.h"
 
 TConfigForm::TConfigForm(ui::Component* owner) : ui::Form(owner) {

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "Exception.h"
+#include "ListView.h"
 #include "NxSNMPRequest2Edits.h"
 #include "Screen.h"
 #include "StdCtrls.h"

@@ -4,6 +4,7 @@
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "Exception.h"
+#include "ListView.h"
 #include "NxSNMPRequest2Edits.h"
 
 #include <algorithm>

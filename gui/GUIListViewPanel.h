@@ -3,7 +3,7 @@
 // row counter, and Add, Edit and Delete through the table's RowStatus column. Add and Edit open row dialogs
 // that borrow the panel's hidden editor rows and give them back.
 #include "GUIEditorPanel.h"
-#include "ListView.h"
+#include "ListViewEvents.h"
 
 #include <functional>
 #include <string>

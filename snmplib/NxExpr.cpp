@@ -1,5 +1,6 @@
 #include "NxExpr.h"
 
+#include "IniText.h"
 #include "NxDateTime.h"
 #include "NxSNMPError.h"
 
@@ -12,19 +13,7 @@ constexpr auto npos = std::string::npos;
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsBlankOrControl(s[b])) ++b;
-    while (e > b && IsBlankOrControl(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
-bool EqualNoCase(const std::string& a, const char* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    return i == a.size() && b[i] == 0;
-}
+using ini::EqualNoCase;
 
 // Position of the ")" that closes the "(" at open, or npos.
 size_t MatchingParen(const std::string& text, size_t open) {
@@ -150,7 +139,7 @@ bool CompareExpr(const std::string& text) {
         RaiseNxSNMPError(NxErrBadLogicOperand);
     }
     auto operand = [](const std::string& side) {
-        std::string s = StripQuotes(Trim(side));
+        std::string s = StripQuotes(std::string(ini::Trim(side)));
         return EqualNoCase(s, "NOW") ? FloatToText(NowDateTimeNumber()) : s;
     };
     int c = operand(left).compare(operand(right));

@@ -1,5 +1,7 @@
 #include "HostRegistry.h"
 
+#include "IniText.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -20,21 +22,6 @@ std::string Environment(const char* name) {
 bool IsRegularFile(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(path, error);
-}
-
-std::string Trim(const std::string& text) {
-    size_t begin = 0, end = text.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-    return text.substr(begin, end - begin);
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 // "\SOFTWARE\Vantrel\X\" under HKEY_LOCAL_MACHINE gives "HKEY_LOCAL_MACHINE\SOFTWARE\Vantrel\X".
@@ -122,24 +109,16 @@ bool Registry::ReadSection(const std::string& section, std::optional<Values>& va
     if (!in) return false;
 
     bool inSection = false;
-    std::string line;
-    for (bool first = true; std::getline(in, line); first = false) {
-        if (first && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
-        const std::string text = Trim(line);
-        if (text.empty() || text[0] == ';' || text[0] == '#') continue;
-        if (text[0] == '[') {
+    ini::Scanner scanner(in, ";#");
+    for (ini::Line line; scanner.Next(line);) {
+        if (line.kind == ini::Line::Kind::Section) {
             if (inSection) break;  // the first section of that name holds the key
-            const size_t close = text.find(']');
-            inSection = EqualNoCase(Trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1)),
-                                    section);
+            inSection = ini::EqualNoCase(line.name, section);
             if (inSection) values.emplace();
             continue;
         }
-        if (!inSection) continue;
-        const size_t equals = text.find('=');
-        const std::string name = Trim(text.substr(0, equals));
-        if (name.empty()) continue;
-        values->emplace(name, equals == std::string::npos ? std::string() : Trim(text.substr(equals + 1)));
+        if (!inSection || line.name.empty()) continue;
+        values->emplace(std::string(line.name), std::string(line.value));
     }
     return !in.bad();
 }

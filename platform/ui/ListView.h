@@ -27,6 +27,7 @@
 //   OnClick, OnDblClick, OnMouseMove: as every control (user only).
 // Handlers fired by code run inside the call; none run while the list view is destroyed.
 #include "Control.h"
+#include "ListViewEvents.h"
 #include "Strings.h"
 
 #include <chrono>
@@ -42,8 +43,6 @@ namespace ui {
 
 class ListView;
 class ListModel;
-
-enum ItemChange { ctText, ctImage, ctState };
 
 class ListItem {
 public:
@@ -136,9 +135,6 @@ private:
     ListView& owner_;
     std::vector<std::unique_ptr<ListColumn>> columns_;
 };
-
-using LVChangeEvent = std::function<void(Component* sender, ListItem* item, ItemChange change)>;
-using LVSelectItemEvent = std::function<void(Component* sender, ListItem* item, bool selected)>;
 
 class ListView : public Control {
 public:

@@ -15,7 +15,7 @@
 #include "NxValueCheckControls.h"
 
 #include "Component.h"
-#include "ListView.h"
+#include "ListViewEvents.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,6 +29,7 @@ class CheckBox;
 class ComboBox;
 class Control;
 class Edit;
+class Form;
 class RadioGroup;
 class StaticText;
 }  // namespace ui

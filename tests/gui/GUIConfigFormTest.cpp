@@ -1,6 +1,7 @@
 // The generic dialog: builder rules, the deferred first read, paged dialogs, closing, and assembly from one
 // command's description (caption, sizes, extras).
 #include "GUIGenericDialog.h"
+#include "ListView.h"
 #include "SimDialogFixture.h"
 
 #include "Exception.h"

@@ -1,6 +1,7 @@
 // The list-view panel against the simulator: filling, Refresh and Stop, Add, Edit and Delete through the
 // RowStatus column, and what happens while the simulator holds a walk.
 #include "GUIListViewPanel.h"
+#include "ListView.h"
 #include "SimDialogFixture.h"
 #include "EventWait.h"
 

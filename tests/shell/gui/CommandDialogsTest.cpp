@@ -2,6 +2,7 @@
 #include "CommandDialogFixture.h"
 #include "GUIConfigForm.h"
 #include "GenericCommand.h"
+#include "ListView.h"
 #include "NxSNMPConvert.h"
 
 #include <gmock/gmock.h>

@@ -3,6 +3,7 @@
 #include "CommandDialogFixture.h"
 #include "GUIConfigForm.h"
 #include "GenericCommand.h"
+#include "ListView.h"
 #include "Text.h"
 
 #include <QApplication>
