@@ -310,10 +310,20 @@ int ListView::ShownRowCount() const { return model_->Shown(); }
 
 void ListView::RowsAdded() {
     if (updateLock_ > 0 || flushTimer_->isActive()) return;
-    // At most one hand-over per interval; the first row after a pause goes on the next pass.
+    // At most one hand-over per interval; the first row after a pause goes on the next pass. Rows that land below
+    // a full view only move the scroll bar: they are handed over less often, each hand-over being a repaint.
+    const long long interval = RowsLandBelowView() ? BelowViewIntervalMs : BatchIntervalMs;
     using namespace std::chrono;
     const auto sinceLast = duration_cast<milliseconds>(steady_clock::now() - lastFlush_).count();
-    flushTimer_->start(static_cast<int>(std::clamp<long long>(BatchIntervalMs - sinceLast, 0, BatchIntervalMs)));
+    flushTimer_->start(static_cast<int>(std::clamp<long long>(interval - sinceLast, 0, interval)));
+}
+
+bool ListView::RowsLandBelowView() const {
+    const int shown = model_->Shown();
+    if (shown == 0) return false;
+    const QTableView* view = View();
+    const int bottomRow = view->rowAt(view->viewport()->height() - 1);
+    return bottomRow >= 0 && bottomRow < shown - 1;
 }
 
 void ListView::FlushRows() {

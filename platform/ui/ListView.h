@@ -4,9 +4,10 @@
 // grid lines.
 //
 // Rows added by code reach the widget in batches: the items exist at once (Count, captions,
-// sub-items, events), but the widget is told about new rows at most every 50 ms, so a table walk
-// that adds one row per answer does not repaint per row. Anything that needs the widget's rows
-// (selecting by code, GetItemAt) brings them up to date first.
+// sub-items, events), but the widget is told about new rows at most every 50 ms (every 250 ms
+// while they land below a full view, where they only move the scroll bar), so a table walk that
+// adds one row per answer does not repaint per row. Anything that needs the widget's rows
+// (selecting by code, GetItemAt) brings them up to date first; FlushRows hands them over now.
 //
 // Column widths: 0 hides a column (its texts stay, for hints and reading back); -2 sizes it to its
 // caption. Reading Width back gives pixels. As the first FitRowCount rows after a clear reach the
@@ -171,6 +172,7 @@ public:
     LVSelectItemEvent OnSelectItem;
 
     static constexpr int BatchIntervalMs = 50;
+    static constexpr int BelowViewIntervalMs = 250;
     static constexpr int FitWidthLimit = 300;
     static constexpr int FitRowCount = 100;
 
@@ -189,6 +191,7 @@ private:
 
     QTableView* View() const;
     void RowsAdded();
+    bool RowsLandBelowView() const;
     void RowDeleted(int index, ListItem* item);
     void RowsCleared();
     void RowChanged(const ListItem& item);

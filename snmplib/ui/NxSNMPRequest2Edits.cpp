@@ -407,6 +407,8 @@ void NxSNMPRequest2Edits::ControlsToRequest() {
 
 void NxSNMPRequest2Edits::AfterGet() {
     Modified = 0;
+    // The walk is over: its last rows show now, not with the list's next batch.
+    if (ListView) ListView->FlushRows();
     if (ListView && EditsFollowSelection && Request.Vars.Kind == MVT_FMV) SetControlsEnabled(false);
     if (OnAfterGet) OnAfterGet();
 }

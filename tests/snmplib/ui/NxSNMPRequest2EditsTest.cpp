@@ -11,6 +11,7 @@
 #include "TestHooks.h"
 #include "TestTables.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 
 #include <algorithm>
@@ -491,6 +492,28 @@ TEST_F(EditsAgentTest, AWalkFillsTheListViewAndASelectedRowFillsTheControls) {
     EXPECT_EQ(request->Modified, 0);
     list->SetItemIndex(-1);  // deselecting changes nothing
     EXPECT_EQ(name->Text(), "row2");
+}
+
+TEST_F(EditsAgentTest, AWalkLongerThanTheViewShowsEveryRowInTheWidgetWhenItEnds) {
+    SeedSim(RowLines(60, 6));
+    request->Request.Vars = NxSNMPVarList(RowTable, MVT_FMV, 1);
+    auto* list = Make<ui::ListView>();
+    request->BindListView(list, true);
+    ShowAndActivate();
+    // Rows below the view reach the widget in sparser batches; the walk's end hands over the rest at once.
+    int shownAtEnd = -1;
+    request->OnAfterGet = [&] { shownAtEnd = list->ShownRowCount(); };
+    ASSERT_TRUE(request->Get());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(shownAtEnd, 65);
+    ASSERT_EQ(list->Items().Count(), 65);
+    const QAbstractItemModel& shown = *static_cast<QAbstractItemView*>(list->Widget())->model();
+    ASSERT_EQ(shown.rowCount(), 65);
+    for (int r : {0, 6, 64}) {
+        EXPECT_EQ(shown.index(r, 0).data().toString().toStdString(), std::to_string(r + 1));
+        EXPECT_EQ(shown.index(r, 1).data().toString().toStdString(), "row" + std::to_string(r + 1));
+        EXPECT_EQ(shown.index(r, 3).data().toString().toStdString(), "10.0.0." + std::to_string(r + 1));
+    }
 }
 
 TEST_F(EditsAgentTest, ASparseTableShowsEachCellInItsRowAndAnEditWritesOnlyThatRow) {
