@@ -104,7 +104,7 @@ std::vector<int> ProfileColumnsLeftOut(const ProfileChoices& c) {
 }  // namespace
 
 TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
-    : TDedicatedForm(owner, 760, 560), Profiles(AddTable()) {
+    : TDedicatedForm(owner, 820, 560), Profiles(AddTable()) {
     SetName("IPMaskInformationForm");
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
@@ -115,7 +115,7 @@ TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
     BuildTableArea("ListView1", 180, false);
     ListView1 = TableList;
 
-    EditorGrid grid(this, EditorPanel, 330, 200);
+    EditorGrid grid(this, EditorPanel, 350, 200);
     IPIDEdit = grid.Edit(0, 0, "IPIDEdit", "IP Mask ID");
     VlanComboBox = grid.Combo(0, 1, "VlanComboBox", "Use VLAN");
     IpAddMaskStateComboBox = grid.Combo(0, 2, "IpAddMaskStateComboBox", "IP Address Mask State");

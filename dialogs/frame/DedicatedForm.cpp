@@ -56,13 +56,20 @@ void TDedicatedForm::BuildStatusBar() {
     StatusBar1->Panels().Add()->SetWidth(StatusPanelWidth);
 }
 
-void TDedicatedForm::BuildButtonPanel(const std::string& countName) {
+void TDedicatedForm::BuildButtonPanel(const std::string& countName, const std::string& countLabel) {
     Panel1 = new ui::Panel(this);
     Panel1->SetName("Panel1");
     Panel1->SetParent(this);
     Panel1->SetWidth(ButtonPanelWidth);
     Panel1->SetAlign(ui::alRight);
     nextButtonTop_ = ButtonGap;
+    if (!countLabel.empty()) {
+        auto* label = new ui::Label(this);
+        label->SetParent(Panel1);
+        label->SetCaption(countLabel);
+        label->SetBounds((ButtonPanelWidth - ButtonWidth) / 2, nextButtonTop_, ButtonWidth, 15);
+        nextButtonTop_ += 15;
+    }
     if (countName.empty()) return;
     RowCountText = new ui::StaticText(this);
     RowCountText->SetName(countName);
@@ -70,8 +77,8 @@ void TDedicatedForm::BuildButtonPanel(const std::string& countName) {
     RowCountText->SetAutoSize(false);
     RowCountText->SetBorderStyle(ui::sbsSunken);
     RowCountText->SetAlignment(ui::taCenter);
-    RowCountText->SetBounds((ButtonPanelWidth - ButtonWidth) / 2, ButtonGap, ButtonWidth, 17);
-    nextButtonTop_ = ButtonGap + 17 + ButtonGap;
+    RowCountText->SetBounds((ButtonPanelWidth - ButtonWidth) / 2, nextButtonTop_, ButtonWidth, 17);
+    nextButtonTop_ += 17 + ButtonGap;
 }
 
 ui::Button* TDedicatedForm::NewPanelButton(const std::string& name, const std::string& caption,
@@ -97,6 +104,7 @@ void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight,
     Splitter1->SetParent(this);
     Splitter1->SetTop(listHeight);
     Splitter1->SetAlign(ui::alTop);
+    Splitter1->SetHeight(3);  // a bar across the form, not its design-time column
     EditorPanel = new ui::Panel(this);
     EditorPanel->SetParent(this);
     EditorPanel->SetBevelOuter(ui::bvNone);
@@ -203,6 +211,15 @@ void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEd
     keyEdits_ = std::move(keyEdits);
     TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
     table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
+}
+
+void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits,
+                                std::function<void(bool selected)> alsoOnSelect) {
+    FollowRows(table, std::move(keyEdits));
+    table.Request()->OnRowSelected = [this, also = std::move(alsoOnSelect)](ui::ListItem*, bool selected) {
+        RowSelected(selected);
+        also(selected);
+    };
 }
 
 void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus) {

@@ -66,8 +66,9 @@ protected:
     TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling = Scaling::Scaled);
 
     // Builders of the standard controls (StatusBar1 is built by the constructor).
-    // Panel1 on the right with the row count text at its top (named countName; none when it is empty).
-    void BuildButtonPanel(const std::string& countName);
+    // Panel1 on the right with the row count text at its top (named countName; none when it is empty), under
+    // its label countLabel where the dialog has one.
+    void BuildButtonPanel(const std::string& countName, const std::string& countLabel = {});
     // A button of Panel1, below the previous ones.
     ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
                                std::function<void()> click);
@@ -98,6 +99,8 @@ protected:
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
     // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
     virtual void RowSelectionChanged(bool /*selected*/) {}
+    // The same, with the dialog's own step after the frame's (controls it locks or unlocks with the row).
+    void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits, std::function<void(bool selected)> alsoOnSelect);
     // The editors emptied by ClearEditors, besides every port selector.
     void ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus = nullptr);
     // Static texts emptied by ClearEditors as well (key values shown read-only).

@@ -4,9 +4,10 @@
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
 #include "MSTPPortStateFormUnit.h"
+#include "MulticastFilterInformationFormUnit.h"
+#include "NLBUnicastFDBFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
-#include "MulticastFilterInformationFormUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
@@ -25,6 +26,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVlanForm, &VlanForm);
     RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
+    RegisterDedicatedForm(l2forms::TNLBUnicastFDBForm, &NLBUnicastFDBForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);

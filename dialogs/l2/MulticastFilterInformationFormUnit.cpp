@@ -47,13 +47,9 @@ void TMulticastFilterInformationForm::FormCreate(ui::Component*) {
     }, noFlag);
     if (MulticastTable.Opened()) {
         MulticastTable.SetRowStatus(StatusColumn, Status);
-        FollowRows(MulticastTable, {ED_MulticastVID, ED_MACAddress});
         // A selected row keeps its status: Set writes its ports, Delete its removal.
-        auto follow = MulticastTable.Request()->OnRowSelected;
-        MulticastTable.Request()->OnRowSelected = [this, follow](ui::ListItem* item, bool selected) {
-            follow(item, selected);
-            Status->SetEnabled(!selected);
-        };
+        FollowRows(MulticastTable, {ED_MulticastVID, ED_MACAddress},
+                   [this](bool selected) { Status->SetEnabled(!selected); });
     }
     ClearsEditors({ED_MulticastVID, ED_MACAddress}, Status);
     ShowRowCount();

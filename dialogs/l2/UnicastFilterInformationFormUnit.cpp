@@ -46,13 +46,8 @@ void TUnicastFilterInformationForm::FormCreate(ui::Component*) {
     }, noFlag);
     if (UnicastTable.Opened()) {
         UnicastTable.SetRowStatus(Status, UStatus);
-        FollowRows(UnicastTable);
         // A selected row's keys are shown read-only: its ports cannot be changed in place.
-        auto follow = UnicastTable.Request()->OnRowSelected;
-        UnicastTable.Request()->OnRowSelected = [this, follow](ui::ListItem* item, bool selected) {
-            follow(item, selected);
-            KeysReadOnly(selected);
-        };
+        FollowRows(UnicastTable, {}, [this](bool selected) { KeysReadOnly(selected); });
     }
     ClearsEditors({ED_UnicastVID, UnicastAddress}, UStatus);
     ShowRowCount();

@@ -49,15 +49,9 @@ void TVlanForm::FormCreate(ui::Component*) {
             BindPorts(request, FirstPorts + static_cast<int>(i), PortPages[i]);
         request.BindComboBox(AdvertisementState, cbxStatus);
     });
-    if (VlanTable.Opened()) {
-        FollowRows(VlanTable, {ED_VLANID, ED_VLANName});
-        // The type is shown only: locked with the key edits while a row is selected.
-        auto follow = VlanTable.Request()->OnRowSelected;
-        VlanTable.Request()->OnRowSelected = [this, follow](ui::ListItem* item, bool selected) {
-            follow(item, selected);
-            cbxType->SetEnabled(!selected);
-        };
-    }
+    // The type is shown only: locked with the key edits while a row is selected.
+    if (VlanTable.Opened())
+        FollowRows(VlanTable, {ED_VLANID, ED_VLANName}, [this](bool selected) { cbxType->SetEnabled(!selected); });
     ClearsEditors({ED_VLANID, ED_VLANName});
     RefuseCloseWhileIncomplete(VlanTable);
     ShowRowCount();

@@ -113,6 +113,10 @@ TEST_F(IpRuleFormTest, OpensWithTheRulesListedTheActionPermitAndOnePortPage) {
         EXPECT_EQ(form.MirrorIDEdit->Color(), ui::clMenu);
         EXPECT_FALSE(form.MirrorIDCheckBox->Enabled());
         EXPECT_FALSE(form.cbxPriority->Enabled());  // priority "disabled"
+        // The editors and the buttons get the room below the list.
+        EXPECT_EQ(form.Splitter1->Height(), 3);
+        EXPECT_GT(form.Panel1->Height(), 300);
+        EXPECT_GT(form.EditorPanel->Height(), 300);
         ASSERT_EQ(form.PageControl1->PageCount(), 1);
         EXPECT_EQ(form.PageControl1->Pages(0)->Caption(), "Ports");
         EXPECT_EQ(form.Ports->PortCheckBoxes.size(), 64u);
@@ -156,7 +160,15 @@ TEST_F(IpRuleFormTest, TheActionOpensAndClosesItsControlsAndKeepsTheirChecks) {
 }
 
 TEST_F(IpRuleFormTest, AddWithTheActionAndOnePortSendsThemWithCreateAndGoOnly) {
+    // The combo boxes keep the entries of a row let go: this one shows what the form starts with.
+    ASSERT_EQ(Control("set-rw " + Cell(Permit, "1.1") + " int 2"), "ok");
+    ASSERT_EQ(Control("set-rw " + Cell(EnablePriority, "1.1") + " int 2"), "ok");
+    ASSERT_EQ(Control("set-rw " + Cell(EnableReplaceDscp, "1.1") + " int 2"), "ok");
     Open([&](TIPRuleForm& form) {
+        // A row selected and let go leaves its status in the RowStatus box; Add creates all the same.
+        form.ListView1->SetItemIndex(0);
+        ASSERT_EQ(form.RowComboBox->Text(), "active");
+        form.ListView1->ClearSelection();
         NewRule(form, "3", "7");
         form.AddButton->Click();
         const std::string set = OneSet();

@@ -195,6 +195,7 @@ TEST_F(UnicastFilterTest, ARefusedSetIsReportedAndTheTableIsNotReadAgain) {
         EXPECT_EQ(Pdus("SET").size(), 1u);
         EXPECT_EQ(Walks(UnicastEntry), 0);
         EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+        EXPECT_EQ(form.UnicastTable.Vars().GetVar(3)->Access, readwrite);  // left out for that SET only
     });
 }
 

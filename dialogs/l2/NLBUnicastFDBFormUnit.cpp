@@ -1,0 +1,109 @@
+#include "NLBUnicastFDBFormUnit.h"
+
+#include "CatalogTables.h"
+#include "ComCtrls.h"
+#include "ListView.h"
+#include "StdCtrls.h"
+
+TNLBUnicastFDBForm* NLBUnicastFDBForm = nullptr;
+
+namespace {
+
+const CatalogTable& NlbFdbTable = Oid_switch::E_12_77_3_2_1;
+
+enum Column { VlanIndex, MacAddress, Egress, RowStatus };
+
+}  // namespace
+
+TNLBUnicastFDBForm::TNLBUnicastFDBForm(ui::Component* owner)
+    : TDedicatedForm(owner, 660, 432), FdbTable(AddTable()) {
+    SetName("NLBUnicastFDBForm");
+    BuildButtonPanel("ST_Count", "Samples");
+    ST_Count = RowCountText;
+    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
+    AddBtn = AddButton = NewPanelButton("AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
+    DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
+    SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
+    CloseButton = NewPanelButton("CloseButton", "Close", [this] { CloseButtonClick(CloseButton); });
+    BuildTableArea("LV_dot1qStaticUnicastEntry", 190, true);
+    LV_dot1qStaticUnicastEntry = TableList;
+    pgc1 = PageControl1;
+    pgc1->SetName("pgc1");
+    ED_UnicastVID = NewEditorEdit("ED_UnicastVID", "VLAN ID", 50);
+    UnicastAddress = NewEditorEdit("UnicastAddress", "MAC  Address", 110);
+    UStatus = NewEditorCombo("UStatus", "Status", 100);
+    UStatus->Hide();
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
+    DoCreate();
+}
+
+void TNLBUnicastFDBForm::FormCreate(ui::Component*) {
+    EgressPorts = AddPortPage("Egress Ports");
+    DialogTable::Options options;
+    options.KeepsFlag = false;
+    options.Errors = DialogTable::ErrorText::Bare;
+    FdbTable.Open(NlbFdbTable, MVT_UMV, 2, [this](DialogRequest& request) {
+        request.BindListView(LV_dot1qStaticUnicastEntry, true);
+        request.BindEdit(VlanIndex, "%i{n1x4094}", ED_UnicastVID);
+        request.BindEdit(MacAddress, "%h", UnicastAddress);
+        BindPorts(request, Egress, EgressPorts);
+        request.BindComboBox(RowStatus, UStatus);
+    }, options);
+    if (FdbTable.Opened()) {
+        FdbTable.SetRowStatus(RowStatus, UStatus);
+        // The keys of a selected entry are locked (greyed, without a change of colour).
+        FollowRows(FdbTable, {}, [this](bool selected) { KeysEnabled(!selected); });
+    }
+    ClearsEditors({UnicastAddress, ED_UnicastVID}, UStatus);
+    ShowRowCount();
+    ResetRowButtons();
+}
+
+void TNLBUnicastFDBForm::KeysEnabled(bool enabled) {
+    ED_UnicastVID->SetEnabled(enabled);
+    UnicastAddress->SetEnabled(enabled);
+}
+
+void TNLBUnicastFDBForm::ClearEntry() {
+    ClearEditors();
+    ShowRowCount();
+}
+
+// A walk under way is not started again; editors and buttons stay as they are.
+void TNLBUnicastFDBForm::RefreshBtnClick(ui::Component*) {
+    FdbTable.Reread();
+    ShowRowCount();
+}
+
+// Add: Row Status createAndGo alone, the keys forming the instance; the egress ports follow with Set.
+void TNLBUnicastFDBForm::AddBtnClick(ui::Component*) {
+    if (ED_UnicastVID->Text().empty() || UnicastAddress->Text().empty())
+        return ShowMessage(this, "Please Input VLAN ID and MAC Address!");
+    if (!IsMacKey(this, UnicastAddress->Text())) return;
+    if (!FdbTable.PassGuard()) return;
+    FdbTable.SelectRowStatus(4);  // createAndGo
+    FdbTable.WriteOnly([this] { FdbTable.SendRefreshing({Egress}); });
+    ClearEntry();
+}
+
+// Delete: Row Status destroy alone for the keys in the editors; the table is read again after the answer.
+void TNLBUnicastFDBForm::DeleteBtnClick(ui::Component*) {
+    if (ED_UnicastVID->Text().empty() || UnicastAddress->Text().empty())
+        return ShowWarning(this, "Please select which entry you want to delete.");
+    if (!IsMacKey(this, UnicastAddress->Text())) return;
+    if (!FdbTable.PassGuard()) return;
+    FdbTable.SelectRowStatus(6);  // destroy
+    FdbTable.Write([this] { FdbTable.SendRefreshing({Egress}); });
+    ClearEntry();
+    DeleteBtn->SetEnabled(false);
+    AddBtn->SetEnabled(true);
+    KeysEnabled(true);
+}
+
+// Set: the egress ports and the Row Status read for the selected entry, then the table read again.
+void TNLBUnicastFDBForm::SetBtnClick(ui::Component*) {
+    if (!LV_dot1qStaticUnicastEntry->Selected()) return;
+    FdbTable.Write([this] { FdbTable.Send(); });
+}
+
+void TNLBUnicastFDBForm::CloseButtonClick(ui::Component*) { Close(); }

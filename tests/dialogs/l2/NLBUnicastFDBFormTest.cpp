@@ -1,0 +1,190 @@
+// The NLB multicast FDB dialog against the simulator: Add creates with Row Status createAndGo alone and the ports
+// follow with Set, Delete sends destroy alone, mistyped keys are refused before anything is sent, and Refresh does
+// not start a second walk.
+#include "DedicatedDialogFixture.h"
+#include "NLBUnicastFDBFormUnit.h"
+
+#include "ComCtrls.h"
+#include "ListView.h"
+#include "StackingPortUitFormUnit.h"
+#include "StdCtrls.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using namespace dialogtest;
+using simdialog::Varbinds;
+using ::testing::ElementsAre;
+
+const std::string FdbEntry = "1.3.6.1.4.1.32473.12.77.3.2.1";
+const std::string Row1 = "10.3.191.10.0.0.1";  // VLAN 10, 03BF0A000001
+const std::string Row2 = "10.3.191.10.0.0.2";
+const std::string NewRow = "30.3.191.10.0.0.9";
+constexpr const char* NewMac = "03BF0A000009";
+
+class NLBUnicastFDBFormTest : public DedicatedDialogTest {
+protected:
+    void SetUp() override {
+        DedicatedDialogTest::SetUp();
+        ASSERT_EQ(Control("remove " + FdbEntry), "ok");
+        ASSERT_EQ(Control("rows " + FdbEntry + " " + Row1 + " " + Row2), "ok");
+        MarkLog();
+    }
+    void Open(const std::function<void(TNLBUnicastFDBForm&)>& driver) {
+        RunCommand<TNLBUnicastFDBForm>("MulticastFdbTable1Click", [&](TNLBUnicastFDBForm& form) {
+            ASSERT_TRUE(WaitIdle(form));
+            MarkLog();
+            driver(form);
+        });
+    }
+    static bool WaitIdle(TNLBUnicastFDBForm& form) { return RunUntil([&] { return !form.FdbTable.Busy(); }); }
+    int Walks() const {
+        int walks = 0;
+        for (const std::string& line : Pdus("GETNEXT"))
+            if (line.find(" " + FdbEntry + ".3=NULL") != std::string::npos) ++walks;
+        return walks;
+    }
+    static std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
+        std::vector<std::string> texts;
+        for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
+        return texts;
+    }
+};
+
+TEST_F(NLBUnicastFDBFormTest, AddSendsCreateAndGoAloneAndTheEgressPortsFollowWithSet) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TNLBUnicastFDBForm& form) {
+        EXPECT_EQ(form.Caption(), "NLB Multicast FDB Settings: 127.0.0.1");
+        ASSERT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+        EXPECT_EQ(form.ST_Count->Caption(), "2");
+        EXPECT_FALSE(form.UStatus->Visible());
+        EXPECT_FALSE(form.SetBtn->Enabled());
+        EXPECT_FALSE(form.DeleteBtn->Enabled());
+        EXPECT_EQ(form.pgc1->Pages(0)->Caption(), "Egress Ports");
+
+        form.ED_UnicastVID->SetText("30");
+        form.UnicastAddress->SetText(NewMac);
+        form.EgressPorts->PortCheckBoxes[3]->SetChecked(true);  // not part of the Add
+        form.AddBtn->Click();
+        EXPECT_EQ(form.ED_UnicastVID->Text(), "");
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_THAT(Varbinds(Pdus("SET")[0]), ElementsAre(FdbEntry + ".4." + NewRow + "=INTEGER:4"));
+        EXPECT_EQ(Walks(), 1);
+        ASSERT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 3);
+
+        // The new entry's ports: select it, tick them, Set (with the Row Status read for it).
+        form.LV_dot1qStaticUnicastEntry->SetItemIndex(2);
+        EXPECT_EQ(form.ED_UnicastVID->Text(), "30");
+        EXPECT_EQ(form.UnicastAddress->Text(), NewMac);
+        EXPECT_FALSE(form.ED_UnicastVID->Enabled());
+        EXPECT_EQ(form.ED_UnicastVID->Color(), ui::clWindow);
+        EXPECT_TRUE(form.SetBtn->Enabled());
+        EXPECT_FALSE(form.AddBtn->Enabled());
+        form.EgressPorts->UncheckAllPorts();
+        form.EgressPorts->PortCheckBoxes[3]->SetChecked(true);
+        MarkLog();
+        form.SetBtn->Click();
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_THAT(Varbinds(Pdus("SET")[0]), ElementsAre(FdbEntry + ".3." + NewRow + "=HEX:1000000000000000",
+                                                          FdbEntry + ".4." + NewRow + "=INTEGER:1"));
+        EXPECT_EQ(Walks(), 1);
+        EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items()[2]->SubItems()[1], "1000000000000000");
+    });
+}
+
+TEST_F(NLBUnicastFDBFormTest, MistypedOrMissingKeysAreRefusedBeforeAnythingIsSent) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TNLBUnicastFDBForm& form) {
+        struct Case {
+            const char* vlan;
+            const char* mac;
+            const char* addMessage;
+            const char* deleteMessage;
+        };
+        const Case cases[] = {
+            {"", NewMac, "Please Input VLAN ID and MAC Address!", "Please select which entry you want to delete."},
+            {"30", "", "Please Input VLAN ID and MAC Address!", "Please select which entry you want to delete."},
+            {"30", "03BF0A00009", "Invalid MAC address", "Invalid MAC address"},
+            {"30", "03BF0A0000090", "Invalid MAC address", "Invalid MAC address"},
+        };
+        for (const Case& c : cases) {
+            boxes.Clear();
+            form.ED_UnicastVID->SetText(c.vlan);
+            form.UnicastAddress->SetText(c.mac);
+            form.AddBtn->Click();
+            form.DeleteBtn->SetEnabled(true);
+            form.DeleteBtn->Click();
+            EXPECT_EQ(Texts(boxes.Calls()), (std::vector<std::string>{c.addMessage, c.deleteMessage}))
+                << c.vlan << " " << c.mac;
+        }
+        boxes.Clear();
+        form.ED_UnicastVID->SetText("");
+        form.DeleteBtn->Click();
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(boxes.Calls()[0].Type, ui::mtWarning);
+        EXPECT_TRUE(Pdus("SET").empty());
+    });
+}
+
+TEST_F(NLBUnicastFDBFormTest, DeleteSendsDestroyAloneAndFreesTheKeysForTheNextAdd) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TNLBUnicastFDBForm& form) {
+        form.LV_dot1qStaticUnicastEntry->SetItemIndex(1);
+        form.DeleteBtn->Click();
+        EXPECT_EQ(form.ED_UnicastVID->Text(), "");
+        EXPECT_EQ(form.UnicastAddress->Text(), "");
+        EXPECT_TRUE(form.ED_UnicastVID->Enabled());
+        EXPECT_TRUE(form.UnicastAddress->Enabled());
+        EXPECT_TRUE(form.AddBtn->Enabled());
+        EXPECT_FALSE(form.DeleteBtn->Enabled());
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_THAT(Varbinds(Pdus("SET")[0]), ElementsAre(FdbEntry + ".4." + Row2 + "=INTEGER:6"));
+        EXPECT_EQ(Walks(), 1);
+        ASSERT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 1);
+        EXPECT_EQ(form.ST_Count->Caption(), "1");
+        // Set is left enabled, but without a selected entry it sends nothing.
+        MarkLog();
+        form.SetBtn->Click();
+        EXPECT_TRUE(Pdus().empty());
+    });
+}
+
+TEST_F(NLBUnicastFDBFormTest, ARefusedAddIsReportedWithoutARereadAndTheEgressPortsKeepTheirAccess) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TNLBUnicastFDBForm& form) {
+        ASSERT_EQ(Control("error " + FdbEntry + ".4 inconsistentValue 1"), "ok");
+        form.ED_UnicastVID->SetText("30");
+        form.UnicastAddress->SetText(NewMac);
+        form.AddBtn->Click();
+        ASSERT_TRUE(WaitIdle(form));
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_EQ(Walks(), 0);
+        EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+        EXPECT_EQ(form.FdbTable.Vars().GetVar(2)->Access, readwrite);
+    });
+}
+
+TEST_F(NLBUnicastFDBFormTest, RefreshDuringAWalkStartsNoSecondWalk) {
+    Open([&](TNLBUnicastFDBForm& form) {
+        form.FdbTable.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control("hold " + FdbEntry + ".3." + Row1), "ok");
+        form.RefreshBtn->Click();
+        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qStaticUnicastEntry->Items().Count() == 1; }));
+        form.RefreshBtn->Click();
+        EXPECT_EQ(form.ST_Count->Caption(), "1");
+        ASSERT_EQ(Control("release"), "ok");
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_EQ(Walks(), 1);
+        EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+    });
+}
+
+}  // namespace
