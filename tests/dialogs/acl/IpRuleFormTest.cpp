@@ -7,6 +7,7 @@
 
 #include "ComCtrls.h"
 #include "ListView.h"
+#include "Splitter.h"
 #include "StackingPortUitFormUnit.h"
 #include "StdCtrls.h"
 
