@@ -19,7 +19,6 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int StatusPanelWidth = 50;
 constexpr int EditorLabelWidth = 8;  // pixels per label character
-constexpr int SettingRowHeight = 28;
 
 }  // namespace
 
@@ -130,15 +129,8 @@ namespace {
 template <typename T>
 T* NewLabelled(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& label,
                int labelLeft, int width) {
-    auto* caption = new ui::Label(owner);
-    caption->SetParent(parent);
-    caption->SetCaption(label);
-    caption->SetBounds(labelLeft, 12, static_cast<int>(label.size()) * EditorLabelWidth, 15);
-    auto* control = new T(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4, 8, width, 21);
-    return control;
+    const int controlLeft = labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4;
+    return NewLabelledControl<T>(owner, parent, name, label, labelLeft, controlLeft, 8, width);
 }
 
 }  // namespace
@@ -154,42 +146,6 @@ ui::StaticText* TDedicatedForm::NewEditorText(const std::string& name, const std
     text->SetAutoSize(false);
     text->SetBorderStyle(ui::sbsSunken);
     return text;
-}
-
-int TDedicatedForm::NextSettingTop() {
-    const int top = nextSettingTop_;
-    nextSettingTop_ += SettingRowHeight;
-    return top;
-}
-
-ui::Edit* TDedicatedForm::NewSettingEdit(const std::string& name, const std::string& label, int controlLeft,
-                                         int width) {
-    return NewLabelledControl<ui::Edit>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
-}
-
-ui::ComboBox* TDedicatedForm::NewSettingCombo(const std::string& name, const std::string& label, int controlLeft,
-                                              int width) {
-    auto* combo =
-        NewLabelledControl<ui::ComboBox>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
-    combo->SetStyle(ui::csDropDownList);
-    return combo;
-}
-
-ui::StaticText* TDedicatedForm::NewSettingText(const std::string& name, const std::string& label, int controlLeft,
-                                               int width) {
-    auto* text =
-        NewLabelledControl<ui::StaticText>(this, this, name, label, ButtonGap, controlLeft, NextSettingTop(), width);
-    text->SetAutoSize(false);
-    text->SetBorderStyle(ui::sbsSunken);
-    return text;
-}
-
-ui::Label* TDedicatedForm::NewSettingNote(const std::string& text) {
-    auto* note = new ui::Label(this);
-    note->SetParent(this);
-    note->SetCaption(text);
-    note->SetBounds(ButtonGap, NextSettingTop() + 4, static_cast<int>(text.size()) * EditorLabelWidth, 15);
-    return note;
 }
 
 ui::ComboBox* TDedicatedForm::NewEditorCombo(const std::string& name, const std::string& label, int width) {

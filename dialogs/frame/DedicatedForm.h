@@ -26,7 +26,6 @@ class TStackingPortUitForm;
 namespace ui {
 class Button;
 class Edit;
-class Label;
 class ListView;
 class PageControl;
 class Panel;
@@ -79,14 +78,6 @@ protected:
     ui::Edit* NewEditorEdit(const std::string& name, const std::string& label, int width);
     ui::StaticText* NewEditorText(const std::string& name, const std::string& label, int width);
     ui::ComboBox* NewEditorCombo(const std::string& name, const std::string& label, int width);
-    // A setting row of a scalar dialog: its label on the left of the client area, the control beside it at
-    // controlLeft, one row below the other from the top.
-    ui::Edit* NewSettingEdit(const std::string& name, const std::string& label, int controlLeft, int width);
-    ui::ComboBox* NewSettingCombo(const std::string& name, const std::string& label, int controlLeft, int width);
-    // A value shown read-only on a setting row (a sunken static text).
-    ui::StaticText* NewSettingText(const std::string& name, const std::string& label, int controlLeft, int width);
-    // A line of text below the last setting row.
-    ui::Label* NewSettingNote(const std::string& text);
 
     // A table of the dialog, closed with it (in the order added).
     DialogTable& AddTable();
@@ -134,7 +125,6 @@ private:
     void RowSelected(bool selected);
     void LockKeyEdits(bool locked);
     int NextEditorLeft(int width);
-    int NextSettingTop();
 
     std::vector<std::unique_ptr<DialogTable>> tables_;
     DialogTable* closeGuard_ = nullptr;
@@ -145,7 +135,6 @@ private:
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
-    int nextSettingTop_ = 12;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };

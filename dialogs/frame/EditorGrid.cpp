@@ -28,6 +28,13 @@ ui::ComboBox* EditorGrid::Combo(int column, int row, const std::string& name, co
     return combo;
 }
 
+ui::StaticText* EditorGrid::Text(int column, int row, const std::string& name, const std::string& label, int width) {
+    auto* text = Editor<ui::StaticText>(column, row, name, label, width);
+    text->SetAutoSize(false);
+    text->SetBorderStyle(ui::sbsSunken);
+    return text;
+}
+
 ui::CheckBox* EditorGrid::ApplyBox(int column, int row, const std::string& name, const std::string& caption) {
     auto* box = new ui::CheckBox(owner_);
     box->SetName(name);

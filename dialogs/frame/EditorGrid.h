@@ -10,6 +10,7 @@ class ComboBox;
 class Component;
 class Control;
 class Edit;
+class StaticText;
 }  // namespace ui
 
 class EditorGrid {
@@ -21,6 +22,8 @@ public:
     ui::Edit* Edit(int column, int row, const std::string& name, const std::string& label, int width = 120);
     // A drop-down list.
     ui::ComboBox* Combo(int column, int row, const std::string& name, const std::string& label, int width = 120);
+    // A value shown read-only (a sunken static text).
+    ui::StaticText* Text(int column, int row, const std::string& name, const std::string& label, int width = 120);
     // An apply box at the cell's start; a caption makes it as wide as the label (the cell then needs none).
     ui::CheckBox* ApplyBox(int column, int row, const std::string& name, const std::string& caption = "");
     // The top of the row below the last one.

@@ -44,10 +44,8 @@ TMSTPPortStateForm::TMSTPPortStateForm(ui::Component* owner)
 
 void TMSTPPortStateForm::FormCreate(ui::Component*) {
     EditForm = MSTPPortStateEditForm = new TMSTPPortStateEditForm(*this);
-    DialogTable::Options version;
-    version.KeepsFlag = false;
-    version.Synchronous = true;
-    version.Errors = DialogTable::ErrorText::Bare;
+    DialogTable::Options version = SynchronousTableOptions();
+    version.FirstGet = true;
     // Read first (blocking), so the version is known before any row can be edited.
     VersionRequest.Open(VersionTable, SVT_SV, 0,
                         [this](DialogRequest& request) { request.BindControl(0, lblSTPVersion); }, version);

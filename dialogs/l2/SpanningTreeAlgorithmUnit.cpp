@@ -31,8 +31,7 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(ui::Component* owner)
 }
 
 void TSpanningTreeAlgorithmForm::FormCreate(ui::Component*) {
-    DialogTable::Options options;
-    options.KeepsFlag = false;
+    DialogTable::Options options = NoFlagTableOptions();
     options.Errors = DialogTable::ErrorText::Bare;
     StaRequest.Open(StaStateTable, SVT_SV, 0, [this](DialogRequest& request) {
         request.BindComboBox(0, ComboBox1);

@@ -1,6 +1,7 @@
 #include "VLanGeneralInfoFormUnit.h"
 
 #include "CatalogTables.h"
+#include "EditorGrid.h"
 #include "StdCtrls.h"
 
 TVLanGeneralInfoForm* VLanGeneralInfoForm = nullptr;
@@ -11,7 +12,7 @@ const CatalogTable& BaseTable = Oid_bridgemib::Mib2_17_7_1_1;
 
 enum Column { VersionNumber, MaxId, MaxSupported, CurrentCount, Gvrp };
 
-constexpr int ValueLeft = 170;
+constexpr int LabelWidth = 142;
 constexpr int ValueWidth = 110;
 
 }  // namespace
@@ -23,11 +24,12 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(ui::Component* owner)
     RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
     SetBtn = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
-    VlanVersionNumber = NewSettingText("VlanVersionNumber", "VLAN Version Number", ValueLeft, ValueWidth);
-    MaxVlanId = NewSettingText("MaxVlanId", "Max VLAN ID", ValueLeft, ValueWidth);
-    MaxSupportedVlans = NewSettingText("MaxSupportedVlans", "Max Supported VLANs", ValueLeft, ValueWidth);
-    CurrentNumOfVlans = NewSettingText("CurrentNumOfVlans", "Current Num Of VLANs", ValueLeft, ValueWidth);
-    GvrpStatus = NewSettingCombo("GvrpStatus", "GVRP Status", ValueLeft, ValueWidth);
+    EditorGrid rows(this, this, 0, LabelWidth, 12);
+    VlanVersionNumber = rows.Text(0, 0, "VlanVersionNumber", "VLAN Version Number", ValueWidth);
+    MaxVlanId = rows.Text(0, 1, "MaxVlanId", "Max VLAN ID", ValueWidth);
+    MaxSupportedVlans = rows.Text(0, 2, "MaxSupportedVlans", "Max Supported VLANs", ValueWidth);
+    CurrentNumOfVlans = rows.Text(0, 3, "CurrentNumOfVlans", "Current Num Of VLANs", ValueWidth);
+    GvrpStatus = rows.Combo(0, 4, "GvrpStatus", "GVRP Status", ValueWidth);
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     DoCreate();
 }

@@ -57,8 +57,7 @@ void TVlanStaticForm::FormCreate(ui::Component*) {
     ClearsEditors({ED_VLANID, ED_VLANName}, Status);
     RefuseCloseWhileIncomplete(StaticTable);
     ShowRowCount();
-    DialogTable::Options scalar;
-    scalar.KeepsFlag = false;
+    DialogTable::Options scalar = NoFlagTableOptions();
     scalar.Synchronous = true;
     NextFreeIndex.Open(NextFreeIndexTable, SVT_SV, 0,
                        [this](DialogRequest& request) { request.BindStaticText(0, NextFreeLocalVlanIndex); }, scalar);

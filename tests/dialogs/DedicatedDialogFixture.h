@@ -4,6 +4,7 @@
 // has handled a close (a refused close, say) are queued with Then.
 #include "AclDialogs.h"
 #include "CommandEngine.h"
+#include "DedicatedForm.h"
 #include "IpSystemDialogs.h"
 #include "L2Dialogs.h"
 #include "MenuCommandTable.h"
@@ -11,6 +12,7 @@
 #include "SimDialogFixture.h"
 #include "StackStateScope.h"
 
+#include "ComCtrls.h"
 #include "StdCtrls.h"
 
 #include <QComboBox>
@@ -73,6 +75,9 @@ protected:
         RunMenuCommand(*command, DeviceContext());
         EXPECT_TRUE(ran);
     }
+
+    // The text of the dialog's first status panel.
+    static std::string Status(TDedicatedForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
 
     // Runs step once the modal loop has handled what is pending (a close query included).
     static void Then(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }

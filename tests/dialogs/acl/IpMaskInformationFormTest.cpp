@@ -37,7 +37,6 @@ protected:
             driver(form);
         });
     }
-    static std::string Status(TIPMaskInformationForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
     // Every mask and number edit filled with a value its check accepts.
     static void FillAll(TIPMaskInformationForm& form) {
         form.IpAddMaskSrcEdit->SetText("255.255.0.0");

@@ -50,7 +50,6 @@ protected:
     static bool WaitWalk(TTimeRangeForm& form) {
         return RunUntil([&] { return form.Ranges.Complete() && !form.Ranges.Busy(); });
     }
-    static std::string Status(TTimeRangeForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
     static void Times(TTimeRangeForm& form, const char* start, const char* end) {
         form.edtStart->SetText(start);
         form.edtEnd->SetText(end);

@@ -62,7 +62,6 @@ protected:
         return RunUntil([&] { return form.PortStateRequest.Complete() && !form.PortStateRequest.Busy(); });
     }
     static void Select(TMSTPPortStateForm& form, int row) { form.lvMSTPPortState->SetItemIndex(row); }
-    static std::string Status(TMSTPPortStateForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
 
     DeviceWindowValues window;
 };

@@ -65,7 +65,6 @@ protected:
         form.ET_Priority->SetText(settings.MaxHops);
         form.ET_LBDRecover->SetText(settings.LbdRecover);
     }
-    static std::string Status(TSTP_Info& form) { return form.StatusBar1->Panels()[0]->Text(); }
 
     DeviceWindowValues window;
 };

@@ -34,7 +34,6 @@ protected:
             driver(form);
         });
     }
-    static std::string Status(TSpanningTreeAlgorithmForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
     static bool WaitIdle(TSpanningTreeAlgorithmForm& form) {
         return RunUntil([&] { return !form.StaRequest.Busy(); });
     }

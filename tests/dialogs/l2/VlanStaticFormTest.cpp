@@ -42,7 +42,6 @@ protected:
             driver(form);
         });
     }
-    static std::string Status(TVlanStaticForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
     static void Select(TVlanStaticForm& form, int row) { form.LV_dot1qVlanStaticEntry->SetItemIndex(row); }
     static bool WaitWalk(TVlanStaticForm& form) {
         return RunUntil([&] { return form.StaticTable.Complete() && !form.StaticTable.Busy(); });
