@@ -4,6 +4,8 @@
 #include "Exception.h"
 #include "Text.h"
 
+#include <utility>
+
 #include <QAbstractTableModel>
 #include <QEvent>
 #include <QHeaderView>
@@ -155,7 +157,22 @@ private:
 
 // ---- ListItem ----
 
-ListItem::ListItem(ListView* owner) : owner_(owner), subItems_(std::make_unique<SubItemStrings>(*this)) {}
+ListItem::ListItem(ListView* owner) : owner_(owner) {}
+
+const Strings& ListItem::SubItems() const {
+    if (!subItems_) subItems_ = std::make_unique<SubItemStrings>(const_cast<ListItem&>(*this));
+    return *subItems_;
+}
+
+Strings& ListItem::SubItems() { return const_cast<Strings&>(std::as_const(*this).SubItems()); }
+
+void ListItem::SetTexts(std::string caption, std::vector<std::string> subTexts) {
+    const bool captionChanged = caption != caption_;
+    caption_ = std::move(caption);
+    subTexts_ = std::move(subTexts);
+    owner_->RowChanged(*this);
+    if (captionChanged) owner_->NotifyChange(this, ctText);
+}
 
 ListItem::~ListItem() = default;
 
