@@ -242,8 +242,9 @@ TEST_F(TimeRangeFormTest, WhileTheFirstWalkRunsWritesAndCloseAreRefused) {
 TEST_F(TimeRangeFormTest, StopKeepsTheRowsReadAndRefreshReadsTheWholeTableAgain) {
     DefaultSNMPTimeout = 1000;
     Open([&](TTimeRangeForm& form) {
-        // The step after the first row is held: one row arrives and the walk stays under way.
-        ASSERT_EQ(Control("hold " + Column(1, Rest)), "ok");
+        // The step after the first row (it names the first read column at that row) is held: one row arrives
+        // and the walk stays under way.
+        ASSERT_EQ(Control("hold " + Column(2, Rest)), "ok");
         form.btnGet->Click();
         ASSERT_TRUE(RunUntil([&] { return form.ListView1->Items().Count() == 1; }));
         EXPECT_FALSE(form.Ranges.Complete());
