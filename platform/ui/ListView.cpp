@@ -393,19 +393,30 @@ void ListView::FitColumnsToRows() {
     fittedRows_ = std::min(model_->Shown(), FitRowCount);
     QTableView* view = View();
     QHeaderView* header = view->horizontalHeader();
+    if (from == 0 || columnFits_.size() != static_cast<size_t>(columns_.Count())) {
+        columnFits_.assign(static_cast<size_t>(columns_.Count()), {});
+        for (int c = 0; c < columns_.Count(); ++c)
+            columnFits_[static_cast<size_t>(c)].headerWidth = header->sectionSizeHint(c);
+    }
     QStyleOptionViewItem option;
     option.initFrom(view);
     option.font = view->font();
     option.fontMetrics = view->fontMetrics();
+    const QFontMetrics& metrics = option.fontMetrics;
     const int gridLine = view->showGrid() ? 1 : 0;
     for (int c = 0; c < columns_.Count(); ++c) {
         ListColumn& column = *columns_.Item(c);
         if (column.width_ == 0 || column.userSized_) continue;
-        int wanted = header->sectionSizeHint(c);
+        ColumnFit& fit = columnFits_[static_cast<size_t>(c)];
+        int wanted = fit.headerWidth;
+        // As wide as the cell's text, margins included, is drawn without eliding. Cells hold plain text: the
+        // delegate's margin around it is measured once per column (one pixel spare for rounding), then each text.
         for (int row = from; row < fittedRows_ && wanted < FitWidthLimit; ++row) {
-            // As wide as the cell's text, margins included, is drawn without eliding.
-            const int cell = view->itemDelegate()->sizeHint(option, model_->index(row, c)).width() + gridLine;
-            wanted = std::max(wanted, cell);
+            const QModelIndex index = model_->index(row, c);
+            const int advance = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+            if (fit.textMargin < 0)
+                fit.textMargin = view->itemDelegate()->sizeHint(option, index).width() - advance + 1;
+            wanted = std::max(wanted, advance + fit.textMargin + gridLine);
         }
         wanted = std::min(wanted, FitWidthLimit);
         if (header->sectionSize(c) < wanted) {

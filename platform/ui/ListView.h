@@ -220,6 +220,13 @@ private:
     int syncing_ = 0;
     int sizingColumns_ = 0;
     int fittedRows_ = 0;  // rows since the last clear that the column widths have seen
+    // Per column, while the first rows after a clear are fitted: the header's own width, and the delegate's margin
+    // around a cell's text once a cell has been measured.
+    struct ColumnFit {
+        int headerWidth = 0;
+        int textMargin = -1;
+    };
+    std::vector<ColumnFit> columnFits_;
     bool readOnly_ = true;
     bool rowSelect_ = true;
     bool hideSelection_ = false;
