@@ -76,6 +76,30 @@ protected:
         EXPECT_TRUE(ran);
     }
 
+    // Runs the menu command of handler and, once ready holds for the dialog, marks the PDU log and hands the dialog
+    // to driver.
+    template <typename Form>
+    void OpenWhen(const char* handler, const std::function<bool(Form&)>& ready,
+                  const std::function<void(Form&)>& driver) {
+        RunCommand<Form>(handler, [&](Form& form) {
+            ASSERT_TRUE(RunUntil([&] { return ready(form); }));
+            MarkLog();
+            driver(form);
+        });
+    }
+    // The same, without waiting for anything.
+    template <typename Form>
+    void OpenNow(const char* handler, const std::function<void(Form&)>& driver) {
+        OpenWhen<Form>(
+            handler, [](Form&) { return true; }, driver);
+    }
+
+    // A table's walk has ended (read to its end or stopped) and nothing is under way.
+    static bool WalkEnded(const DialogTable& table) { return table.Complete() && !table.Busy(); }
+    static bool WaitWalk(const DialogTable& table) {
+        return RunUntil([&] { return WalkEnded(table); });
+    }
+
     // The text of the dialog's first status panel.
     static std::string Status(TDedicatedForm& form) { return form.StatusBar1->Panels()[0]->Text(); }
 

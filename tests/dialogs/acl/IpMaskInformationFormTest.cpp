@@ -32,10 +32,7 @@ protected:
         MarkLog();
     }
     void Open(const std::function<void(TIPMaskInformationForm&)>& driver) {
-        RunCommand<TIPMaskInformationForm>(Handler, [&](TIPMaskInformationForm& form) {
-            MarkLog();
-            driver(form);
-        });
+        OpenNow<TIPMaskInformationForm>(Handler, driver);
     }
     // Every mask and number edit filled with a value its check accepts.
     static void FillAll(TIPMaskInformationForm& form) {

@@ -45,12 +45,7 @@ protected:
         ASSERT_EQ(Control("rows " + Entry + " 1.1 1.2 2.1"), "ok");
         MarkLog();
     }
-    void Open(const std::function<void(TIPRuleForm&)>& driver) {
-        RunCommand<TIPRuleForm>(Handler, [&](TIPRuleForm& form) {
-            MarkLog();
-            driver(form);
-        });
-    }
+    void Open(const std::function<void(TIPRuleForm&)>& driver) { OpenNow<TIPRuleForm>(Handler, driver); }
     // A value its check accepts in every field.
     static void FillAll(TIPRuleForm& form) {
         form.VLANEdit->SetText("default");

@@ -39,17 +39,11 @@ protected:
         MarkLog();
     }
     void Open(const std::function<void(TTimeRangeForm&)>& driver, bool waitFirstWalk = true) {
-        RunCommand<TTimeRangeForm>(Handler, [&](TTimeRangeForm& form) {
-            if (waitFirstWalk) {
-                ASSERT_TRUE(WaitWalk(form));
-            }
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TTimeRangeForm>(
+            Handler, [waitFirstWalk](TTimeRangeForm& form) { return !waitFirstWalk || WalkEnded(form.Ranges); },
+            driver);
     }
-    static bool WaitWalk(TTimeRangeForm& form) {
-        return RunUntil([&] { return form.Ranges.Complete() && !form.Ranges.Busy(); });
-    }
+    static bool WaitWalk(TTimeRangeForm& form) { return DedicatedDialogTest::WaitWalk(form.Ranges); }
     static void Times(TTimeRangeForm& form, const char* start, const char* end) {
         form.edtStart->SetText(start);
         form.edtEnd->SetText(end);

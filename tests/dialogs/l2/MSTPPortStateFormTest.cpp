@@ -52,15 +52,10 @@ protected:
         DedicatedDialogTest::TearDown();
     }
     void Open(const std::function<void(TMSTPPortStateForm&)>& driver) {
-        RunCommand<TMSTPPortStateForm>(Handler, [&](TMSTPPortStateForm& form) {
-            ASSERT_TRUE(WaitWalk(form));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TMSTPPortStateForm>(
+            Handler, [](TMSTPPortStateForm& form) { return WalkEnded(form.PortStateRequest); }, driver);
     }
-    static bool WaitWalk(TMSTPPortStateForm& form) {
-        return RunUntil([&] { return form.PortStateRequest.Complete() && !form.PortStateRequest.Busy(); });
-    }
+    static bool WaitWalk(TMSTPPortStateForm& form) { return DedicatedDialogTest::WaitWalk(form.PortStateRequest); }
     static void Select(TMSTPPortStateForm& form, int row) { form.lvMSTPPortState->SetItemIndex(row); }
 
     DeviceWindowValues window;

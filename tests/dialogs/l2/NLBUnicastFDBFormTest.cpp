@@ -32,11 +32,8 @@ protected:
         MarkLog();
     }
     void Open(const std::function<void(TNLBUnicastFDBForm&)>& driver) {
-        RunCommand<TNLBUnicastFDBForm>("MulticastFdbTable1Click", [&](TNLBUnicastFDBForm& form) {
-            ASSERT_TRUE(WaitIdle(form));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TNLBUnicastFDBForm>(
+            "MulticastFdbTable1Click", [](TNLBUnicastFDBForm& form) { return !form.FdbTable.Busy(); }, driver);
     }
     static bool WaitIdle(TNLBUnicastFDBForm& form) { return RunUntil([&] { return !form.FdbTable.Busy(); }); }
     int Walks() const {

@@ -28,11 +28,8 @@ protected:
         ASSERT_EQ(Control("set-rw " + State + " int 2"), "ok");
     }
     void Open(const std::function<void(TSpanningTreeAlgorithmForm&)>& driver) {
-        RunCommand<TSpanningTreeAlgorithmForm>(Handler, [&](TSpanningTreeAlgorithmForm& form) {
-            ASSERT_TRUE(RunUntil([&] { return !form.StaRequest.Busy(); }));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TSpanningTreeAlgorithmForm>(
+            Handler, [](TSpanningTreeAlgorithmForm& form) { return !form.StaRequest.Busy(); }, driver);
     }
     static bool WaitIdle(TSpanningTreeAlgorithmForm& form) {
         return RunUntil([&] { return !form.StaRequest.Busy(); });

@@ -52,11 +52,8 @@ protected:
     }
     template <typename Form>
     void Open(const char* handler, const std::function<void(Form&)>& driver) {
-        RunCommand<Form>(handler, [&](Form& form) {
-            ASSERT_TRUE(WaitIdle(form));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<Form>(
+            handler, [](Form& form) { return !Table(form).Busy(); }, driver);
     }
     template <typename Form>
     static bool WaitIdle(Form& form) {

@@ -49,11 +49,8 @@ TEST_F(VLanGeneralInfoFormTest, SetSendsOnlyTheGvrpStatus) {
 class VLanPortInfomationFormTest : public DedicatedDialogTest {
 protected:
     void Open(const std::function<void(TVLanPortInfomationForm&)>& driver) {
-        RunCommand<TVLanPortInfomationForm>("PortsInfo1Click", [&](TVLanPortInfomationForm& form) {
-            ASSERT_TRUE(WaitIdle(form));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TVLanPortInfomationForm>(
+            "PortsInfo1Click", [](TVLanPortInfomationForm& form) { return !form.PortTable.Busy(); }, driver);
     }
     static bool WaitIdle(TVLanPortInfomationForm& form) { return RunUntil([&] { return !form.PortTable.Busy(); }); }
 };

@@ -34,15 +34,10 @@ protected:
         MarkLog();
     }
     void Open(const std::function<void(TVlanForm&)>& driver) {
-        RunCommand<TVlanForm>("VLANTable1Click", [&](TVlanForm& form) {
-            ASSERT_TRUE(WaitWalk(form));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TVlanForm>(
+            "VLANTable1Click", [](TVlanForm& form) { return WalkEnded(form.VlanTable); }, driver);
     }
-    static bool WaitWalk(TVlanForm& form) {
-        return RunUntil([&] { return form.VlanTable.Complete() && !form.VlanTable.Busy(); });
-    }
+    static bool WaitWalk(TVlanForm& form) { return DedicatedDialogTest::WaitWalk(form.VlanTable); }
     static std::string Advertisement(TVlanForm& form, int row) {
         return form.LV_dot1qVlanStaticEntry->Items()[row]->SubItems()[AdvertisementSubItem];
     }

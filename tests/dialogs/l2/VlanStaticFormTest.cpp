@@ -36,16 +36,11 @@ protected:
         MarkLog();
     }
     void Open(const std::function<void(TVlanStaticForm&)>& driver) {
-        RunCommand<TVlanStaticForm>(Handler, [&](TVlanStaticForm& form) {
-            ASSERT_TRUE(RunUntil([&] { return form.StaticTable.Complete(); }));
-            MarkLog();
-            driver(form);
-        });
+        OpenWhen<TVlanStaticForm>(
+            Handler, [](TVlanStaticForm& form) { return form.StaticTable.Complete(); }, driver);
     }
     static void Select(TVlanStaticForm& form, int row) { form.LV_dot1qVlanStaticEntry->SetItemIndex(row); }
-    static bool WaitWalk(TVlanStaticForm& form) {
-        return RunUntil([&] { return form.StaticTable.Complete() && !form.StaticTable.Busy(); });
-    }
+    static bool WaitWalk(TVlanStaticForm& form) { return DedicatedDialogTest::WaitWalk(form.StaticTable); }
     // Walks started since the mark: requests for the first row, named by the bare column OIDs.
     int WalkStarts() const {
         int starts = 0;
