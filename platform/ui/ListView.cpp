@@ -157,14 +157,7 @@ private:
 
 // ---- ListItem ----
 
-ListItem::ListItem(ListView* owner) : owner_(owner) {}
-
-const Strings& ListItem::SubItems() const {
-    if (!subItems_) subItems_ = std::make_unique<SubItemStrings>(const_cast<ListItem&>(*this));
-    return *subItems_;
-}
-
-Strings& ListItem::SubItems() { return const_cast<Strings&>(std::as_const(*this).SubItems()); }
+ListItem::ListItem(ListView* owner) : owner_(owner), subItems_(std::make_unique<SubItemStrings>(*this)) {}
 
 void ListItem::SetTexts(std::string caption, std::vector<std::string> subTexts) {
     const bool captionChanged = caption != caption_;
@@ -393,11 +386,6 @@ void ListView::FitColumnsToRows() {
     fittedRows_ = std::min(model_->Shown(), FitRowCount);
     QTableView* view = View();
     QHeaderView* header = view->horizontalHeader();
-    if (from == 0 || columnFits_.size() != static_cast<size_t>(columns_.Count())) {
-        columnFits_.assign(static_cast<size_t>(columns_.Count()), {});
-        for (int c = 0; c < columns_.Count(); ++c)
-            columnFits_[static_cast<size_t>(c)].headerWidth = header->sectionSizeHint(c);
-    }
     QStyleOptionViewItem option;
     option.initFrom(view);
     option.font = view->font();
@@ -407,16 +395,16 @@ void ListView::FitColumnsToRows() {
     for (int c = 0; c < columns_.Count(); ++c) {
         ListColumn& column = *columns_.Item(c);
         if (column.width_ == 0 || column.userSized_) continue;
-        ColumnFit& fit = columnFits_[static_cast<size_t>(c)];
-        int wanted = fit.headerWidth;
+        int wanted = header->sectionSizeHint(c);
         // As wide as the cell's text, margins included, is drawn without eliding. Cells hold plain text: the
-        // delegate's margin around it is measured once per column (one pixel spare for rounding), then each text.
+        // delegate's margin around it is measured once per column and pass (one pixel spare for rounding), then
+        // each text.
+        int textMargin = -1;
         for (int row = from; row < fittedRows_ && wanted < FitWidthLimit; ++row) {
             const QModelIndex index = model_->index(row, c);
             const int advance = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
-            if (fit.textMargin < 0)
-                fit.textMargin = view->itemDelegate()->sizeHint(option, index).width() - advance + 1;
-            wanted = std::max(wanted, advance + fit.textMargin + gridLine);
+            if (textMargin < 0) textMargin = view->itemDelegate()->sizeHint(option, index).width() - advance + 1;
+            wanted = std::max(wanted, advance + textMargin + gridLine);
         }
         wanted = std::min(wanted, FitWidthLimit);
         if (header->sectionSize(c) < wanted) {

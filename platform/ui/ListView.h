@@ -55,8 +55,8 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
     // The texts of the second and later columns.
-    Strings& SubItems();
-    const Strings& SubItems() const;
+    Strings& SubItems() { return *subItems_; }
+    const Strings& SubItems() const { return *subItems_; }
     // The caption and every sub-item in one change.
     void SetTexts(std::string caption, std::vector<std::string> subTexts);
     // The text shown in column: the caption for 0, a sub-item after it, empty beyond them.
@@ -74,7 +74,7 @@ private:
     int index_ = 0;
     std::string caption_;
     std::vector<std::string> subTexts_;
-    mutable std::unique_ptr<Strings> subItems_;  // made on first use
+    std::unique_ptr<Strings> subItems_;
     bool selected_ = false;
 };
 
@@ -220,13 +220,6 @@ private:
     int syncing_ = 0;
     int sizingColumns_ = 0;
     int fittedRows_ = 0;  // rows since the last clear that the column widths have seen
-    // Per column, while the first rows after a clear are fitted: the header's own width, and the delegate's margin
-    // around a cell's text once a cell has been measured.
-    struct ColumnFit {
-        int headerWidth = 0;
-        int textMargin = -1;
-    };
-    std::vector<ColumnFit> columnFits_;
     bool readOnly_ = true;
     bool rowSelect_ = true;
     bool hideSelection_ = false;

@@ -326,16 +326,16 @@ std::vector<int> NxSNMPRequest2Edits::ColumnOrder() const {
 
 void NxSNMPRequest2Edits::AddListItem() {
     if (!ListView) return;
-    if (columnOrder_.empty()) columnOrder_ = ColumnVariables(Request.Vars);
+    const std::vector<int> order = ColumnOrder();
     ui::ListItem* item = ListView->Items().Add();
     const auto row = static_cast<size_t>(item->Index());
     if (rowPlaces_.size() <= row) rowPlaces_.resize(row + 1);
     rowPlaces_[row] = RowPlace{Request.Vars.IndexRest, Request.Vars.ReadInstance, Request.Vars.ReadKeys};
     std::string caption;
     std::vector<std::string> subTexts;
-    subTexts.reserve(columnOrder_.size());
-    for (size_t k = 0; k < columnOrder_.size(); ++k) {
-        const NxSNMPVarItem& variable = *Request.Vars.GetVar(columnOrder_[k]);
+    subTexts.reserve(order.size());
+    for (size_t k = 0; k < order.size(); ++k) {
+        const NxSNMPVarItem& variable = *Request.Vars.GetVar(order[k]);
         std::string text = variable.Syntax == sxBitList ? PortListText(variable.Value, true) : variable.Value;
         if (k == 0) caption = std::move(text);
         else subTexts.push_back(std::move(text));
