@@ -6,16 +6,24 @@
 
 #include <utility>
 
+#include <QAbstractItemDelegate>
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QAbstractItemDelegate>
+#include <QPainter>
+#include <QSignalBlocker>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
 
 namespace ui {
 
@@ -55,15 +63,20 @@ public:
 
     int Shown() const { return shown_; }
     bool Pending() const { return shown_ < owner_.Items().Count(); }
-    void Flush() {
+    // belowView: the new rows cannot show in the view; the layout that follows need not repaint it.
+    void Flush(bool belowView) {
         const int count = owner_.Items().Count();
         if (shown_ >= count) return;
         beginInsertRows(QModelIndex(), shown_, count - 1);
         shown_ = count;
         endInsertRows();
+        onlyAppendedBelowView_ = belowView;
     }
+    // True once after a hand-over of rows below the view, unless the rows or columns changed otherwise since.
+    bool TakeOnlyAppendedBelowView() { return std::exchange(onlyAppendedBelowView_, false); }
     template <class Remove>
     void RemoveRow(int row, Remove remove) {
+        onlyAppendedBelowView_ = false;
         if (row >= shown_) {
             remove();
             return;
@@ -75,6 +88,7 @@ public:
     }
     template <class Clear>
     void Reset(Clear clear) {
+        onlyAppendedBelowView_ = false;
         beginResetModel();
         clear();
         shown_ = 0;
@@ -90,12 +104,14 @@ public:
     }
     template <class Change>
     void InsertColumn(int column, Change change) {
+        onlyAppendedBelowView_ = false;
         beginInsertColumns(QModelIndex(), column, column);
         change();
         endInsertColumns();
     }
     template <class Change>
     void RemoveColumns(int first, int last, Change change) {
+        onlyAppendedBelowView_ = false;
         beginRemoveColumns(QModelIndex(), first, last);
         change();
         endRemoveColumns();
@@ -105,6 +121,32 @@ public:
 private:
     ListView& owner_;
     int shown_ = 0;
+    bool onlyAppendedBelowView_ = false;
+};
+
+// The widget. The item layout a row count change starts repaints the whole view; after rows appended below a
+// full view only the scroll range changes.
+class ListTable : public QTableView {
+public:
+    void SetListModel(ListModel* model) {
+        listModel_ = model;
+        setModel(model);
+    }
+    // Lays out and repaints now: rows, scroll bars and column widths changed together show in one repaint.
+    void LayOutNow() {
+        if (listModel_) listModel_->TakeOnlyAppendedBelowView();
+        QTableView::doItemsLayout();
+    }
+    void doItemsLayout() override {
+        if (listModel_ && listModel_->TakeOnlyAppendedBelowView()) {
+            updateGeometries();
+            return;
+        }
+        QTableView::doItemsLayout();
+    }
+
+private:
+    ListModel* listModel_ = nullptr;
 };
 
 // Mouse events land on the view's viewport; the list view reports them in its client coordinates.
@@ -263,17 +305,130 @@ void ListColumns::Clear() {
     owner_.model_->RemoveColumns(0, Count() - 1, [&] { columns_.clear(); });
 }
 
+// ---- column fit ----
+
+namespace {
+
+// Widths of cell texts in one font, for the column fit. Shaping a text (its exact width) costs about ten times as
+// much as summing its characters' own advances, which kerning can exceed by a few percent: a column's texts are
+// shaped widest estimate first, until no estimate, with room for kerning, can beat the widest exact width.
+// Texts with characters outside the simple range (controls, combining marks, other scripts) are always shaped.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : metrics_(font), charMetrics_(font) { advances_.fill(-1); }
+
+    int Exact(const QString& text) const { return metrics_.horizontalAdvance(text); }
+
+    // Whether the text, shaped, is at most width wide; shaped only when its estimate leaves it open.
+    bool Fits(const QString& text, int width) { return SurelyWithin(Estimate(text), width) || Exact(text) <= width; }
+
+    // The widest exact width among the texts.
+    int Widest(const std::vector<QString>& texts) {
+        std::vector<std::pair<qreal, size_t>> byEstimate;
+        byEstimate.reserve(texts.size());
+        for (size_t i = 0; i < texts.size(); ++i) byEstimate.emplace_back(Estimate(texts[i]), i);
+        // Equal texts side by side: each is shaped once.
+        std::sort(byEstimate.begin(), byEstimate.end(), [&](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first > b.first : texts[a.second] < texts[b.second];
+        });
+        int widest = 0;
+        const QString* previous = nullptr;
+        for (const auto& [estimate, i] : byEstimate) {
+            if (SurelyWithin(estimate, widest)) break;
+            if (previous && *previous == texts[i]) continue;
+            previous = &texts[i];
+            widest = std::max(widest, Exact(texts[i]));
+        }
+        return widest;
+    }
+
+private:
+    static constexpr qreal Unknown = std::numeric_limits<qreal>::max() / 4;
+
+    // Kerning widens a text by a few percent at most (20 kerned pairs in a row: under 6%).
+    static bool SurelyWithin(qreal estimate, int width) { return estimate * 1.1 + 2 <= width; }
+
+    qreal Estimate(const QString& text) {
+        qreal sum = 0;
+        for (const QChar ch : text) {
+            const char16_t code = ch.unicode();
+            if (code >= advances_.size() || code < 0x20 || (code >= 0x7f && code < 0xa0)) return Unknown;
+            qreal& advance = advances_[code];
+            if (advance < 0) advance = charMetrics_.horizontalAdvance(ch);
+            sum += advance;
+        }
+        return sum;
+    }
+
+    QFontMetrics metrics_;
+    QFontMetricsF charMetrics_;
+    std::array<qreal, 0x300> advances_;  // -1: not asked yet
+};
+
+// Draws a cell as the style's item delegate does (background, selection and focus frame by the style, the text
+// in the item's margins, elided when too wide), shaping the text once where the style shapes it three times.
+class ListDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = std::exchange(cell.text, QString());
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        // A plain cell has nothing but its text on the view's base.
+        const bool plain =
+            !(cell.state & (QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver)) &&
+            cell.backgroundBrush.style() == Qt::NoBrush;
+        if (!plain) style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        if (text.isEmpty()) return;
+
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect textRect = cell.rect.adjusted(margin, 0, -margin, 0);
+        const QFontMetrics& metrics = cell.fontMetrics;
+        const QString shown = Widths(cell.font).Fits(text, textRect.width())
+                                  ? text
+                                  : metrics.elidedText(text, cell.textElideMode, textRect.width());
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (cell.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(
+            group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->setClipRect(textRect, Qt::IntersectClip);
+        const int baseline = textRect.top() + (textRect.height() - metrics.height()) / 2 + metrics.ascent();
+        painter->drawText(QPoint(textRect.left(), baseline), shown);
+        painter->restore();
+    }
+
+private:
+    TextWidths& Widths(const QFont& font) const {
+        if (!widths_ || widthsFont_ != font) {
+            widths_.emplace(font);
+            widthsFont_ = font;
+        }
+        return *widths_;
+    }
+    mutable std::optional<TextWidths> widths_;
+    mutable QFont widthsFont_;
+};
+
+}  // namespace
+
 // ---- ListView ----
 
 ListView::ListView(Component* owner)
-    : Control(owner, new QTableView),
+    : Control(owner, new ListTable),
       columns_(*this),
       items_(*this),
       model_(std::make_unique<ListModel>(*this)),
       flushTimer_(std::make_unique<QTimer>()),
       viewportBridge_(std::make_unique<ViewportBridge>(*this)) {
     QTableView* view = View();
-    view->setModel(model_.get());
+    Table()->SetListModel(model_.get());
+    view->setItemDelegate(new ListDelegate(view));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -311,10 +466,12 @@ ListView::~ListView() {
     MarkDestroying();
     flushTimer_.reset();
     View()->viewport()->removeEventFilter(viewportBridge_.get());
-    View()->setModel(nullptr);
+    Table()->SetListModel(nullptr);
 }
 
 QTableView* ListView::View() const { return static_cast<QTableView*>(Widget()); }
+
+ListTable* ListView::Table() const { return static_cast<ListTable*>(Widget()); }
 
 int ListView::ShownRowCount() const { return model_->Shown(); }
 
@@ -340,9 +497,11 @@ void ListView::FlushRows() {
     flushTimer_->stop();
     if (!model_->Pending()) return;
     lastFlush_ = std::chrono::steady_clock::now();
+    const bool belowView = RowsLandBelowView();
     SyncScope sync(syncing_);
-    model_->Flush();
-    if (fittedRows_ < FitRowCount) FitColumnsToRows();
+    model_->Flush(belowView);
+    const bool widened = fittedRows_ < FitRowCount && FitColumnsToRows();
+    if (!belowView || widened) Table()->LayOutNow();
 }
 
 void ListView::RowDeleted(int index, ListItem* item) {
@@ -380,8 +539,9 @@ void ListView::ResizeColumn(int index, int width) {
     View()->horizontalHeader()->resizeSection(index, width);
 }
 
-// Widens the shown columns to the texts of the rows handed to the widget since the last fit.
-void ListView::FitColumnsToRows() {
+// Widens the shown columns to the texts of the rows handed to the widget since the last fit; true when one
+// widened. The caller lays the view out once for all of them.
+bool ListView::FitColumnsToRows() {
     const int from = fittedRows_;
     fittedRows_ = std::min(model_->Shown(), FitRowCount);
     QTableView* view = View();
@@ -390,28 +550,29 @@ void ListView::FitColumnsToRows() {
     option.initFrom(view);
     option.font = view->font();
     option.fontMetrics = view->fontMetrics();
-    const QFontMetrics& metrics = option.fontMetrics;
     const int gridLine = view->showGrid() ? 1 : 0;
+    TextWidths widths(option.font);
+    const QSignalBlocker quietHeader(header);
+    bool widened = false;
     for (int c = 0; c < columns_.Count(); ++c) {
         ListColumn& column = *columns_.Item(c);
-        if (column.width_ == 0 || column.userSized_) continue;
-        int wanted = header->sectionSizeHint(c);
+        if (column.width_ == 0 || column.userSized_ || from >= fittedRows_) continue;
         // As wide as the cell's text, margins included, is drawn without eliding. Cells hold plain text: the
-        // delegate's margin around it is measured once per column and pass (one pixel spare for rounding), then
-        // each text.
-        int textMargin = -1;
-        for (int row = from; row < fittedRows_ && wanted < FitWidthLimit; ++row) {
-            const QModelIndex index = model_->index(row, c);
-            const int advance = metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
-            if (textMargin < 0) textMargin = view->itemDelegate()->sizeHint(option, index).width() - advance + 1;
-            wanted = std::max(wanted, advance + textMargin + gridLine);
-        }
-        wanted = std::min(wanted, FitWidthLimit);
+        // delegate's margin around it is measured once per column and pass (one pixel spare for rounding).
+        std::vector<QString> texts;
+        texts.reserve(static_cast<size_t>(fittedRows_ - from));
+        for (int row = from; row < fittedRows_; ++row) texts.push_back(model_->index(row, c).data().toString());
+        const QModelIndex first = model_->index(from, c);
+        const int textMargin = view->itemDelegate()->sizeHint(option, first).width() - widths.Exact(texts.front()) + 1;
+        const int wanted =
+            std::min(std::max(header->sectionSizeHint(c), widths.Widest(texts) + textMargin + gridLine), FitWidthLimit);
         if (header->sectionSize(c) < wanted) {
             column.width_ = wanted;
             ResizeColumn(c, wanted);
+            widened = true;
         }
     }
+    return widened;
 }
 
 void ListView::SetHideSelection(bool hideSelection) {

@@ -43,6 +43,7 @@ namespace ui {
 
 class ListView;
 class ListModel;
+class ListTable;
 
 class ListItem {
 public:
@@ -192,6 +193,7 @@ private:
     friend class ViewportBridge;
 
     QTableView* View() const;
+    ListTable* Table() const;
     void RowsAdded();
     bool RowsLandBelowView() const;
     void RowDeleted(int index, ListItem* item);
@@ -200,7 +202,7 @@ private:
     void ColumnsChanged();
     void ApplyColumnWidth(const ListColumn& column);
     void ResizeColumn(int index, int width);
-    void FitColumnsToRows();
+    bool FitColumnsToRows();
     void ApplySelectionColors();
     void ChangeSelection(ListItem* item, bool selected);
     void ShowSelectionInWidget();

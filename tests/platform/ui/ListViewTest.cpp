@@ -7,12 +7,18 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
+#include <QAbstractItemDelegate>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +60,14 @@ protected:
         return cell.center() + View()->viewport()->pos() - View()->contentsRect().topLeft();
     }
     QPoint ViewportCentreOf(int row) const { return View()->visualRect(View()->model()->index(row, 0)).center(); }
+    // Qt's own measure of the width a cell's text needs, margins included, to show without "...".
+    int Needed(int row, int column) const {
+        QStyleOptionViewItem option;
+        option.initFrom(View());
+        option.font = View()->font();
+        option.fontMetrics = View()->fontMetrics();
+        return View()->itemDelegate()->sizeHint(option, View()->model()->index(row, column)).width();
+    }
 
     std::unique_ptr<ui::Form> form;
     ui::ListView* list = nullptr;
@@ -293,6 +307,123 @@ TEST_F(ListViewTest, ColumnsWidenToTheFirstRowsTextsButNotBeyondTheLimitOrAUsers
     AddRow("2", {address + address, "x"});
     list->FlushRows();
     EXPECT_EQ(list->Columns()[1]->Width(), dragged);
+}
+
+// Texts whose kerning, accents or script the width of a column must still hold in full (Qt's own measure of the
+// cell: no "..."), each in a column of its own.
+TEST_F(ListViewTest, EachColumnHoldsItsTextWhateverItsCharacters) {
+    const std::vector<std::string> texts = {
+        "Q-Q-Q-Q-Q-Q-Q-Q-Q-Q-",                                           // pairs kerned wider
+        "AVAVAV To Wo Ty",                                                // pairs kerned narrower
+        "00:1e:58:a4:7f:c2",                                              // a MAC address
+        "\xc3\x85ngstr\xc3\xb6m \xc3\xa9t\xc3\xa9",                       // Latin-1 letters
+        std::string("e\xcc\x81") + "e\xcc\x81 \xe6\xa0\x88\xe7\xae\xa1",  // combining marks, CJK
+        "tab\there",                                                      // a control character
+    };
+    list->Columns().Clear();
+    for (size_t c = 0; c <= texts.size(); ++c) list->Columns().Add()->SetWidth(-2);
+    AddRow("", texts);
+    list->FlushRows();
+
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const int column = static_cast<int>(i) + 1;
+        EXPECT_GE(list->Columns()[column]->Width(), Needed(0, column)) << texts[i];
+    }
+}
+
+// The widest text of a column is the widest as drawn, not the one whose letters add up widest.
+TEST_F(ListViewTest, AColumnHoldsItsWidestTextAsDrawn) {
+    const QString kerned = QString("Q-").repeated(20);
+    const QFontMetricsF metrics(View()->font());
+    auto lettersSum = [&](const QString& text) {
+        qreal sum = 0;
+        for (const QChar ch : text) sum += metrics.horizontalAdvance(ch);
+        return sum;
+    };
+    QString plain;
+    while (lettersSum(plain) <= lettersSum(kerned)) plain += 'l';
+    if (metrics.horizontalAdvance(plain) >= metrics.horizontalAdvance(kerned))
+        GTEST_SKIP() << "the font kerns \"Q-\" no wider";
+
+    AddRow("1", {plain.toStdString(), ""});
+    AddRow("2", {kerned.toStdString(), ""});
+    list->FlushRows();
+    EXPECT_GE(list->Columns()[1]->Width(), Needed(1, 1));
+    EXPECT_GE(list->Columns()[1]->Width(), Needed(0, 1));
+}
+
+// A paint of the rows shown costs as much as the rows: a hand-over of rows only repaints when they can show.
+TEST_F(ListViewTest, RowsHandedOverBelowAFullViewRepaintOnlyTheScrollBar) {
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } count;
+    QWidget* viewport = View()->viewport();
+    viewport->installEventFilter(&count);
+    auto handOver = [&](auto addRows) {
+        QCoreApplication::processEvents();
+        count.paints = 0;
+        addRows();
+        list->FlushRows();
+        for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+        return count.paints;
+    };
+
+    // Rows that fill the view, bring the scroll bar and widen a column show in one repaint.
+    EXPECT_EQ(handOver([&] {
+                  for (int i = 1; i <= 40; ++i) AddRow(std::to_string(i), {"up", "100M"});
+                  list->Items()[3]->SubItems().Put(0, std::string(30, 'w'));
+              }),
+              1);
+    EXPECT_GT(View()->verticalScrollBar()->maximum(), 0);
+
+    // More rows below the last one shown: the scroll range grows, the rows shown are not repainted.
+    const int range = View()->verticalScrollBar()->maximum();
+    EXPECT_EQ(handOver([&] { AddRows(20); }), 0);
+    EXPECT_GT(View()->verticalScrollBar()->maximum(), range);
+
+    // Below the view too, but wider than its column: the wider column shows.
+    const int width = list->Columns()[2]->Width();
+    EXPECT_EQ(handOver([&] { AddRow("61", {"up", std::string(20, 'M')}); }), 1);
+    EXPECT_GT(list->Columns()[2]->Width(), width);
+    viewport->removeEventFilter(&count);
+}
+
+// Cells draw their text inside their column (a text too wide is cut short there) and a selected row in the
+// highlight colour, with or without the focus.
+TEST_F(ListViewTest, CellsDrawInsideTheirColumnAndTheSelectedRowHighlighted) {
+    AddRow("1", {std::string(60, 'W'), ""});
+    AddRow("2", {"x", ""});
+    list->FlushRows();
+    list->SetItemIndex(1);
+    ASSERT_EQ(list->Columns()[1]->Width(), ui::ListView::FitWidthLimit);
+    QImage image;
+    auto cell = [&](int row, int column) { return View()->visualRect(View()->model()->index(row, column)); };
+    auto colours = [&](const QRect& rect) {
+        std::set<QRgb> seen;
+        for (int y = rect.top() + 1; y < rect.bottom(); ++y)
+            for (int x = rect.left() + 1; x < std::min(rect.right(), image.width()); ++x)
+                seen.insert(image.pixel(x, y));
+        return seen;
+    };
+
+    const QColor base = View()->palette().color(QPalette::Base);
+    const QColor highlight = View()->palette().color(QPalette::Active, QPalette::Highlight);
+    for (const bool focused : {true, false}) {
+        if (focused)
+            View()->setFocus();
+        else
+            View()->clearFocus();
+        QCoreApplication::processEvents();
+        image = View()->viewport()->grab().toImage();
+        EXPECT_EQ(colours(cell(0, 2)), std::set<QRgb>{base.rgb()});  // nothing of the long text beyond its column
+        EXPECT_GT(colours(cell(0, 1)).size(), 1u);                   // the long text itself, cut short
+        EXPECT_EQ(colours(cell(1, 2)), std::set<QRgb>{highlight.rgb()}) << focused;
+        EXPECT_GT(colours(cell(1, 1)).size(), 1u);  // "x" on the highlight
+    }
 }
 
 TEST_F(ListViewTest, ItemAtPointMatchesMouseCoordinates) {
