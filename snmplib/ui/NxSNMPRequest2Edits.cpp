@@ -320,13 +320,14 @@ void NxSNMPRequest2Edits::BuildColumns() {
 }
 
 // The order the columns were built in: a column marked invalid for one SET keeps its place in the rows.
-std::vector<int> NxSNMPRequest2Edits::ColumnOrder() const {
-    return columnOrder_.empty() ? ColumnVariables(Request.Vars) : columnOrder_;
+const std::vector<int>& NxSNMPRequest2Edits::ColumnOrder() {
+    if (columnOrder_.empty()) columnOrder_ = ColumnVariables(Request.Vars);
+    return columnOrder_;
 }
 
 void NxSNMPRequest2Edits::AddListItem() {
     if (!ListView) return;
-    const std::vector<int> order = ColumnOrder();
+    const std::vector<int>& order = ColumnOrder();
     ui::ListItem* item = ListView->Items().Add();
     const auto row = static_cast<size_t>(item->Index());
     if (rowPlaces_.size() <= row) rowPlaces_.resize(row + 1);
@@ -352,7 +353,7 @@ void NxSNMPRequest2Edits::ListItemToData() {
     Request.Vars.ReadInstance = place.ReadInstance;
     Request.Vars.ReadKeys = place.ReadKeys;
     if (!item) return;
-    const std::vector<int> order = ColumnOrder();
+    const std::vector<int>& order = ColumnOrder();
     for (size_t k = 0; k < order.size(); ++k) {
         NxSNMPVarItem& variable = *Request.Vars.GetVar(order[k]);
         const std::string cell = item->ColumnText(static_cast<int>(k));

@@ -137,7 +137,7 @@ private:
     void Release(NxControlBinding& binding);
     void ReleaseListView();
     void CheckVariable(int n) const;
-    std::vector<int> ColumnOrder() const;
+    const std::vector<int>& ColumnOrder();
     std::vector<int> columnOrder_;            // the variable of each list-view column, as the columns were built
     // Where each list-view row the binding added was read, by row.
     struct RowPlace {
