@@ -57,11 +57,12 @@ inline void PrintSeries(const char* label, const Series& s, double factor, const
                 unit, note);
 }
 
-// A child process run to its end: wall and CPU seconds, the lines it printed, and whether it exited with 0.
+// A child process run to its end: wall and CPU seconds, what it printed, and whether it exited with 0.
 struct ChildRun {
     double wall = 0;
     double cpu = 0;
     int lines = 0;
+    std::string output;
     bool ok = false;
 };
 
@@ -86,8 +87,10 @@ inline ChildRun RunChild(std::vector<std::string> args) {
         return run;
     }
     char buffer[65536];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
         for (ssize_t k = 0; k < n; ++k) run.lines += buffer[k] == '\n';
+        if (run.output.size() < sizeof buffer) run.output.append(buffer, static_cast<size_t>(n));
+    }
     close(out[0]);
     int status = 0;
     rusage usage{};

@@ -1,13 +1,15 @@
 // A table walked with the request's plain asynchronous walk and with a request bound to a list view (every row
-// added as a list item, the widget updated in batches), alternating, against the switch simulator's row table and
-// against snmpd's installed-software table. The first walk of the process is a bound one (cold: nothing in this
-// process warmed; the agent has been walked once by another process).
+// added as a list item, the widget updated in batches), against the switch simulator's row table and against
+// snmpd's installed-software table.
+// Cold: the first walk of a process, bound or plain, each in a process of its own (this program started again
+// with --first-walk), alternating; the agent has been walked once by another process before.
+// Warm: in one process, after a plain walk, pairs of a plain and a bound walk.
 // Each bound walk starts on a new list view that has been laid out and painted empty, as in an opened dialog.
-// Prints CPU and wall time per row, the ratios bound / plain of each pair (min / median / max; cold separately) and
-// the longest time the event loop went without handling a 10 ms timer during a bound walk, the paint events of
-// each bound walk (every widget's) and the CPU of the empty list view's first paint.
-// Targets: bound / plain CPU <= 1.10, the cold walk included; longest stall < 50 ms at 50,000 rows.
-// Usage: bound_walk_bench [runs, default 3] [simulator rows, default 10000]
+// Prints CPU and wall time per row, the ratios bound / plain (min / median / max), the longest time the event loop
+// went without handling a 10 ms timer during a bound walk, the paint events of each bound walk (every widget's)
+// and the CPU of the empty list view's first paint.
+// Targets: bound / plain CPU <= 1.10, cold and warm; longest stall < 50 ms at 50,000 rows.
+// Usage: bound_walk_bench [pairs, default 3] [simulator rows, default 10000]
 #include "BenchSupport.h"
 #include "BenchTables.h"
 #include "ListView.h"
@@ -25,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -68,6 +71,20 @@ struct PlainWalk {
     }
 };
 
+// The measured parts of the walks are functions of their own, so that an instruction count can be limited to
+// them: valgrind --tool=callgrind --toggle-collect='*MeasuredPlainWalk*' --toggle-collect='*MeasuredBoundWalk*'
+[[gnu::noinline]] void MeasuredPlainWalk(NxSNMPRequest& request, PlainWalk& walk) {
+    bool ok = false;
+    request.GetAsync(ok, &PlainWalk::Step, &walk, true);
+    walk.done = !ok;
+    while (!walk.done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+[[gnu::noinline]] void MeasuredBoundWalk(NxSNMPRequest2Edits& request) {
+    request.Get();
+    while (request.Busy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 Figures WalkPlain(const NxSNMPVar* table) {
     NxSNMPRequest request;
     request.Vars = NxSNMPVarList(table, MVT_FMV, 1);
@@ -76,10 +93,7 @@ Figures WalkPlain(const NxSNMPVar* table) {
     Figures f;
     const double cpu = bench::CpuSeconds();
     const auto start = Clock::now();
-    bool ok = false;
-    request.GetAsync(ok, &PlainWalk::Step, &walk, true);
-    walk.done = !ok;
-    while (!walk.done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    MeasuredPlainWalk(request, walk);
     f.wall = std::chrono::duration<double>(Clock::now() - start).count();
     f.cpu = bench::CpuSeconds() - cpu;
     f.rows = walk.rows;
@@ -111,8 +125,7 @@ Figures WalkBound(ui::Form& form, const NxSNMPVar* table) {
     const auto start = Clock::now();
     sinceTick.start();
     ticker.start();
-    request.Get();
-    while (request.Busy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    MeasuredBoundWalk(request);
     f.wall = std::chrono::duration<double>(Clock::now() - start).count();
     f.cpu = bench::CpuSeconds() - cpu;
     ticker.stop();
@@ -138,26 +151,52 @@ void WarmAgent(uint16_t port, const NxSNMPVar* table) {
     if (!walk.ok) std::fprintf(stderr, "bound_walk_bench: snmpwalk failed (package snmp?)\n");
 }
 
-// Cold bound walk, then runs x (plain, bound). False when a walk missed rows.
-bool Measure(const char* title, uint16_t port, uint8_t version, const NxSNMPVar* table, int expectedRows, int runs,
-             ui::Form& form) {
+struct Agent {
+    const char* name;  // "sim" or "snmpd", for a process of its own
+    uint16_t port;
+    uint8_t version;
+    const NxSNMPVar* table;
+};
+
+void Aim(const Agent& agent) {
     DefaultSNMPDevice.Address = "127.0.0.1";
-    DefaultSNMPDevice.Port = port;
-    DefaultSNMPSecurity.Version = version;
-    WarmAgent(port, table);
-    const Figures cold = WalkBound(form, table);
-    const Figures coldPlain = WalkPlain(table);
-    bench::Series cpuRatio, wallRatio, plainCpuUs, boundCpuUs, plainWallUs, boundWallUs, paints, openingMs;
-    paints.Add(cold.paints);
-    openingMs.Add(cold.openingCpu);
-    double stall = cold.stallMs;
-    bool complete = cold.rows == coldPlain.rows && (expectedRows == 0 || cold.rows == expectedRows);
-    cpuRatio.Add(cold.cpu / coldPlain.cpu);
-    wallRatio.Add(cold.wall / coldPlain.wall);
+    DefaultSNMPDevice.Port = agent.port;
+    DefaultSNMPSecurity.Version = agent.version;
+}
+
+// The first walk of a process: this program started again with --first-walk, its CPU per row.
+std::optional<double> FirstWalkCpuPerRow(const char* kind, const Agent& agent) {
+    const bench::ChildRun run = bench::RunChild({"/proc/self/exe", "--first-walk", kind, agent.name,
+                                                 std::to_string(agent.port), std::to_string(agent.version)});
+    double cpu = 0;
+    int rows = 0;
+    if (!run.ok || std::sscanf(run.output.c_str(), "%lf %d", &cpu, &rows) != 2 || rows == 0) return std::nullopt;
+    return cpu / rows;
+}
+
+// Cold pairs, then a plain walk and pairs (plain, bound) in this process. False when a walk failed or missed rows.
+bool Measure(const char* title, const Agent& agent, int expectedRows, int runs, ui::Form& form) {
+    Aim(agent);
+    WarmAgent(agent.port, agent.table);
+    bool complete = true;
+    bench::Series coldRatio, coldPlainUs, coldBoundUs;
     for (int r = 0; r < runs; ++r) {
-        const Figures plain = WalkPlain(table);
-        const Figures bound = WalkBound(form, table);
-        complete = complete && plain.rows == cold.rows && bound.rows == cold.rows;
+        const auto plain = FirstWalkCpuPerRow("plain", agent);
+        const auto bound = FirstWalkCpuPerRow("bound", agent);
+        complete = complete && plain && bound;
+        if (!plain || !bound) continue;
+        coldRatio.Add(*bound / *plain);
+        coldPlainUs.Add(*plain);
+        coldBoundUs.Add(*bound);
+    }
+    const int tableRows = WalkPlain(agent.table).rows;  // this process's own first walk, not counted
+    complete = complete && (expectedRows == 0 || tableRows == expectedRows);
+    bench::Series cpuRatio, wallRatio, plainCpuUs, boundCpuUs, plainWallUs, boundWallUs, paints, openingMs;
+    double stall = 0;
+    for (int r = 0; r < runs; ++r) {
+        const Figures plain = WalkPlain(agent.table);
+        const Figures bound = WalkBound(form, agent.table);
+        complete = complete && plain.rows == tableRows && bound.rows == tableRows;
         cpuRatio.Add(bound.cpu / plain.cpu);
         wallRatio.Add(bound.wall / plain.wall);
         plainCpuUs.Add(plain.cpu / plain.rows);
@@ -168,31 +207,52 @@ bool Measure(const char* title, uint16_t port, uint8_t version, const NxSNMPVar*
         paints.Add(bound.paints);
         openingMs.Add(bound.openingCpu);
     }
-    std::printf("%s: %d rows, cold pair + %d pairs, load %s\n", title, cold.rows, runs, bench::LoadAverage().c_str());
+    std::printf("%s: %d rows, %d cold and %d warm pairs, load %s\n", title, tableRows, runs, runs,
+                bench::LoadAverage().c_str());
     std::printf("  %-44s %9s / %9s / %9s\n", "", "min", "median", "max");
-    bench::PrintSeries("bound / plain CPU (all pairs)", cpuRatio, 1, "", "   target <= 1.10");
-    bench::PrintSeries("bound / plain wall (all pairs)", wallRatio, 1, "");
-    std::printf("  %-44s %9.2f CPU, %9.2f wall\n", "cold pair (first walks) bound / plain", cold.cpu / coldPlain.cpu,
-                cold.wall / coldPlain.wall);
-    bench::PrintSeries("plain walk, CPU per row", plainCpuUs, 1e6, "us");
-    bench::PrintSeries("bound walk, CPU per row", boundCpuUs, 1e6, "us");
-    bench::PrintSeries("plain walk, wall per row", plainWallUs, 1e6, "us");
-    bench::PrintSeries("bound walk, wall per row", boundWallUs, 1e6, "us");
+    bench::PrintSeries("cold: bound / plain CPU", coldRatio, 1, "", "   target <= 1.10");
+    bench::PrintSeries("cold: plain walk, CPU per row", coldPlainUs, 1e6, "us");
+    bench::PrintSeries("cold: bound walk, CPU per row", coldBoundUs, 1e6, "us");
+    bench::PrintSeries("warm: bound / plain CPU", cpuRatio, 1, "", "   target <= 1.10");
+    bench::PrintSeries("warm: bound / plain wall", wallRatio, 1, "");
+    bench::PrintSeries("warm: plain walk, CPU per row", plainCpuUs, 1e6, "us");
+    bench::PrintSeries("warm: bound walk, CPU per row", boundCpuUs, 1e6, "us");
+    bench::PrintSeries("warm: plain walk, wall per row", plainWallUs, 1e6, "us");
+    bench::PrintSeries("warm: bound walk, wall per row", boundWallUs, 1e6, "us");
     bench::PrintSeries("paint events per bound walk", paints, 1, "");
     bench::PrintSeries("empty list's first paint CPU (before walk)", openingMs, 1e3, "ms");
     std::printf("  %-44s %9.1f ms   target < 50 at 50,000 rows\n", "longest event-loop stall (bound)", stall);
     std::fflush(stdout);
-    if (!complete) std::fprintf(stderr, "bound_walk_bench: %s: a walk missed rows\n", title);
+    if (!complete) std::fprintf(stderr, "bound_walk_bench: %s: a walk failed or missed rows\n", title);
     return complete;
+}
+
+// --first-walk bound|plain sim|snmpd PORT VERSION: one walk, its CPU seconds and rows on stdout.
+int FirstWalk(char** argv) {
+    const bool bound = std::string(argv[2]) == "bound";
+    const Agent agent{argv[3], static_cast<uint16_t>(std::atoi(argv[4])), static_cast<uint8_t>(std::atoi(argv[5])),
+                      std::string(argv[3]) == "sim" ? bench::SimRows : bench::InstalledSoftware};
+    testsupport::TempDir dir;
+    NxSNMPSessionStartup();
+    CreateGlobalSnmpSession(dir.Path());
+    ui::Form form(nullptr);
+    form.SetBounds(0, 0, 640, 480);
+    form.Show();
+    Aim(agent);
+    const Figures walk = bound ? WalkBound(form, agent.table) : WalkPlain(agent.table);
+    std::printf("%.9f %d\n", walk.cpu, walk.rows);
+    NxSNMPSessionExit();
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ui::Application app(argc, argv);
+    if (argc == 6 && std::string(argv[1]) == "--first-walk") return FirstWalk(argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const int rows = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000;
-    ui::Application app(argc, argv);
     testsupport::TempDir dir;
     const std::string scenario = dir.File("rows.scn");
     bench::WriteRowScenario(scenario, rows);
@@ -206,9 +266,9 @@ int main(int argc, char** argv) {
     form.Show();
 
     const std::string title = "simulator row table, 5 columns + key, " + std::to_string(rows) + " rows (v2c)";
-    bool ok = Measure(title.c_str(), static_cast<uint16_t>(sim.Port()), 1, bench::SimRows, rows, runs, form);
-    ok = Measure("snmpd hrSWInstalledTable, 5 columns (v1)", snmpd.Port(), 0, bench::InstalledSoftware, 0, runs,
-                 form) && ok;
+    bool ok = Measure(title.c_str(), {"sim", static_cast<uint16_t>(sim.Port()), 1, bench::SimRows}, rows, runs, form);
+    ok = Measure("snmpd hrSWInstalledTable, 5 columns (v1)", {"snmpd", snmpd.Port(), 0, bench::InstalledSoftware}, 0,
+                 runs, form) && ok;
     NxSNMPSessionExit();
     return ok ? 0 : 1;
 }
