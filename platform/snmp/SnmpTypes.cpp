@@ -1,8 +1,20 @@
 #include "SnmpTypes.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace snmp {
+
+namespace {
+
+size_t DecimalDigits(uint32_t n) {
+    size_t digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+
+} // namespace
 
 std::optional<Oid> Oid::Parse(std::string_view text) {
     if (text.empty())
@@ -12,37 +24,37 @@ std::optional<Oid> Oid::Parse(std::string_view text) {
     if (text.empty())
         return std::nullopt;
     std::vector<uint32_t> arcs;
-    size_t pos = 0;
-    while (true) {
-        size_t dot = text.find('.', pos);
-        std::string_view part = text.substr(pos, dot == std::string_view::npos ? std::string_view::npos : dot - pos);
-        if (part.empty()) {
-            // Only a trailing "." is allowed: it stands for a last sub-id 0.
-            if (dot != std::string_view::npos || arcs.empty())
-                return std::nullopt;
+    arcs.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '.')) + 1);
+    const char* const end = text.data() + text.size();
+    for (const char* at = text.data();;) {
+        if (at == end) {
+            // Only a trailing "." leaves nothing after a dot: it stands for a last sub-id 0.
             arcs.push_back(0);
             break;
         }
         uint32_t arc = 0;
-        auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), arc);
-        if (ec != std::errc() || end != part.data() + part.size())
+        const auto [next, ec] = std::from_chars(at, end, arc);
+        if (ec != std::errc())
             return std::nullopt;
         arcs.push_back(arc);
-        if (dot == std::string_view::npos)
+        if (next == end)
             break;
-        pos = dot + 1;
+        if (*next != '.')
+            return std::nullopt;
+        at = next + 1;
     }
     return Oid(std::move(arcs));
 }
 
 std::string Oid::ToString() const {
-    std::string out;
-    out.reserve(arcs_.size() * 4);
-    for (size_t i = 0; i < arcs_.size(); ++i) {
-        if (i)
-            out += '.';
-        out += std::to_string(arcs_[i]);
-    }
+    size_t length = arcs_.empty() ? 0 : arcs_.size() - 1;  // the dots
+    for (uint32_t arc : arcs_)
+        length += DecimalDigits(arc);
+    std::string out(length, '.');
+    char* at = out.data();
+    char* const end = at + length;
+    for (size_t i = 0; i < arcs_.size(); ++i)
+        at = std::to_chars(at + (i ? 1 : 0), end, arcs_[i]).ptr;
     return out;
 }
 

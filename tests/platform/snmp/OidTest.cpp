@@ -15,7 +15,12 @@ TEST(Oid, ParsesAndPrintsDottedText) {
         {"1.3.x", std::nullopt},
         {"1.3.-1", std::nullopt},
         {"1.3.4294967296", std::nullopt}, // beyond 32 bits
+        {"1.3.4294967295", "1.3.4294967295"},
         {".", std::nullopt},
+        {"..1", std::nullopt},
+        {"1.3..", std::nullopt},
+        {"1.3 ", std::nullopt},
+        {"+1.3", std::nullopt},
     };
     for (const auto& c : cases) {
         auto oid = Oid::Parse(c.text);
