@@ -41,12 +41,13 @@ snmp::Session& Session() {
     return *GlobalSnmpSession;
 }
 
-snmp::Oid OidOrRaise(const std::string& text) {
-    auto oid = snmp::Oid::Parse(text);
+const snmp::Oid& OidOrRaise(const std::optional<snmp::Oid>& oid) {
     if (!oid)
         RaiseNxSNMPError(kInvalidOid);
     return *oid;
 }
+
+snmp::Oid OidOrRaise(const std::string& text) { return OidOrRaise(snmp::Oid::Parse(text)); }
 
 NxSNMPError ErrorOf(NxSNMPErrorCode code) {
     NxSNMPError e;
@@ -79,6 +80,15 @@ uint64_t TruncatedUnsigned(double r) {
         return 0;
     constexpr double hi = 18446744073709549568.0;  // the largest double below 2^64
     return static_cast<uint64_t>(std::trunc(std::min(r, hi)));
+}
+
+// The element of items for variable i, added when missing.
+template <class T>
+T& SlotOf(std::vector<T>& items, int i) {
+    const size_t slot = static_cast<size_t>(i);
+    if (items.size() <= slot)
+        items.resize(slot + 1);
+    return items[slot];
 }
 
 // The sub-identifiers of oid below column; nullopt when oid does not lie below it.
@@ -242,40 +252,51 @@ bool NxSNMPRequest::AcceptRow(const std::string& filter) {
 
 // ------------------------------------------------------------------------------------------------ walking
 
-bool NxSNMPRequest::IsColumnEnd(const std::string& columnOid, const std::string& previous,
-                                const std::string& received) {
+bool NxSNMPRequest::IsColumnEnd(const std::optional<snmp::Oid>& column, const std::optional<snmp::Oid>& previous,
+                                const snmp::Oid& received) {
     if (!IsTableKind())
         return false;
-    const auto column = snmp::Oid::Parse(columnOid);
-    const auto got = snmp::Oid::Parse(received);
     // Whole sub-identifiers: column 1.1 does not hold 1.10.5.
-    if (!column || !got || got->size() <= column->size() || !got->StartsWith(*column))
+    if (!column || received.size() <= column->size() || !received.StartsWith(*column))
         return true;
-    if (previous.empty())
-        return false;
-    const auto cursor = snmp::Oid::Parse(previous);
-    return cursor && *got <= *cursor;
+    return previous && received <= *previous;
 }
 
-bool NxSNMPRequest::ColumnEnded(int i, const std::string& column, const std::string& received) {
-    const size_t slot = static_cast<size_t>(i);
-    if (ended_.size() <= slot)
-        ended_.resize(slot + 1, 0);
-    if (!ended_[slot] && IsColumnEnd(column, Vars.GetVar(i)->LastOid, received))
-        ended_[slot] = 1;
-    return ended_[slot] != 0;
+bool NxSNMPRequest::ColumnEnded(int i, const snmp::Oid& received) {
+    uint8_t& ended = SlotOf(ended_, i);
+    if (!ended && IsColumnEnd(ColumnOid(i), CursorOid(i), received))
+        ended = 1;
+    return ended != 0;
 }
 
-const std::optional<snmp::Oid>& NxSNMPRequest::ColumnOid(int i, const std::string& column) {
-    const size_t slot = static_cast<size_t>(i);
-    if (columnOids_.size() <= slot)
-        columnOids_.resize(slot + 1, {std::string(), snmp::Oid::Parse("")});
-    auto& [text, oid] = columnOids_[slot];
-    if (text != column) {
-        text = column;
-        oid = snmp::Oid::Parse(column);
+const std::optional<snmp::Oid>& NxSNMPRequest::ParsedOid::Of(const std::string& text) {
+    if (text != Text) {
+        Text = text;
+        Oid = snmp::Oid::Parse(text);
     }
-    return oid;
+    return Oid;
+}
+
+const std::optional<snmp::Oid>& NxSNMPRequest::ColumnOid(int i) {
+    // Without an instance the column is the variable's own OID text: no text to build.
+    if (Vars.Instance.empty())
+        return SlotOf(columnOids_, i).Of(Vars.GetVar(i)->Oid);
+    return SlotOf(columnOids_, i).Of(BaseOid(i));
+}
+
+const std::optional<snmp::Oid>& NxSNMPRequest::CursorOid(int i) {
+    return SlotOf(cursorOids_, i).Of(Vars.GetVar(i)->LastOid);
+}
+
+void NxSNMPRequest::MoveCursor(int i, const std::string& text, const snmp::Oid& oid) {
+    Vars.GetVar(i)->LastOid = text;
+    ParsedOid& cursor = SlotOf(cursorOids_, i);
+    cursor.Text = text;
+    cursor.Oid = oid;
+}
+
+const snmp::Oid& NxSNMPRequest::NextFrom(int i) {
+    return OidOrRaise(Vars.GetVar(i)->LastOid.empty() ? ColumnOid(i) : CursorOid(i));
 }
 
 void NxSNMPRequest::ResetWalk() {
@@ -320,14 +341,16 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
     // What each readable column received; a column without an instance of its own has ended.
     struct Received {
         int Var = 0;
-        snmp::VarBind Vb;
-        std::string Column;    // the column's base OID
+        const snmp::VarBind* Answer = nullptr;  // in the reply; null when the reply lacks it
+        snmp::VarBind StandIn;                  // what a missing varbind reads as
         std::string Text;      // Vb's OID, dotted
         bool Ended = false;
         std::optional<snmp::Oid> Instance;
         bool Missing = false;
+        const snmp::VarBind& Vb() const { return Answer ? *Answer : StandIn; }
     };
     std::vector<Received> received;
+    received.reserve(static_cast<size_t>(Vars.GetCount()));
     size_t j = 0;
     size_t ended = 0;
     replyError_ = Success();
@@ -339,12 +362,12 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
         const NxSNMPVarItem& var = *Vars.GetVar(i);
         Received r;
         r.Var = i;
-        r.Column = BaseOid(i);
         // A reply short of varbinds: the missing ones read as the request's own cursor without value.
-        r.Vb = j < reply.varbinds.size()
-                   ? reply.varbinds[j]
-                   : snmp::VarBind{OidOrRaise(var.LastOid.empty() ? r.Column : var.LastOid), {}};
-        r.Text = r.Vb.oid.ToString();
+        if (j < reply.varbinds.size())
+            r.Answer = &reply.varbinds[j];
+        else
+            r.StandIn.oid = NextFrom(i);
+        r.Text = r.Vb().oid.ToString();
         ++j;
         if (endOfMibRule) {
             // SNMPv1 answers the GET-NEXT past the last object with noSuchName for the request's own OID.
@@ -355,9 +378,9 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
             Report(ErrorOf(code));
         }
         r.Missing = j > reply.varbinds.size();
-        r.Ended = ColumnEnded(i, r.Column, r.Text);
+        r.Ended = ColumnEnded(i, r.Vb().oid);
         if (!r.Ended && IsTableKind())
-            r.Instance = InstanceBelow(ColumnOid(i, r.Column), r.Vb.oid);
+            r.Instance = InstanceBelow(ColumnOid(i), r.Vb().oid);
         received.push_back(std::move(r));
     }
     // The row is the lowest instance the columns reached: a column that lacks it (a sparse table) has no value
@@ -370,32 +393,32 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
     absent_.assign(static_cast<size_t>(Vars.GetCount()), 0);
     for (const Received& r : received) {
         NxSNMPVarItem& var = *Vars.GetVar(r.Var);
-        const std::string& column = r.Column;
         if (r.Ended) {
             ++ended;
             var.Value = kNotDone;
             // Re-aimed at the last row delivered, so that it stays with the rows the other columns deliver.
+            const std::string column = BaseOid(r.Var);
             var.LastOid = lastRowInstance_.empty() ? column : column + "." + lastRowInstance_;
         } else if (IsTableKind() && r.Instance && *r.Instance != *row) {
             // Its cursor stays: the next step brings the same later instance again. A cursor aimed at another
             // column's instance could make an agent skip this column's rows.
             var.Value.clear();
             absent_[static_cast<size_t>(r.Var)] = 1;
-        } else if (!IsTableKind() && r.Vb.value.IsException()) {
+        } else if (!IsTableKind() && r.Vb().value.IsException()) {
             // An object the agent lacks shows nothing (the exchange reports it).
             var.Value.clear();
-            var.LastOid = r.Text;
+            MoveCursor(r.Var, r.Text, r.Vb().oid);
             absent_[static_cast<size_t>(r.Var)] = 1;
-        } else if (checked && (r.Missing || !IsValueOfSyntax(var.Syntax, r.Vb.value))) {
+        } else if (checked && (r.Missing || !IsValueOfSyntax(var.Syntax, r.Vb().value))) {
             // A value the reply lacks, or one of another type, is no value: shown empty, and the read failed.
             var.Value.clear();
-            var.LastOid = r.Text;
+            MoveCursor(r.Var, r.Text, r.Vb().oid);
             absent_[static_cast<size_t>(r.Var)] = 1;
             const auto varbind = static_cast<size_t>(&r - received.data());
             NoteReplyError(r.Missing ? kInvalidPdu : NxErrBadSyntax, VarName(r.Var), varbind);
         } else {
-            VbToValue(r.Var, r.Vb);
-            var.LastOid = r.Text;
+            VbToValue(r.Var, r.Vb());
+            MoveCursor(r.Var, r.Text, r.Vb().oid);
         }
     }
     if (checked && reply.varbinds.size() != j) {
@@ -461,28 +484,29 @@ snmp::Pdu NxSNMPRequest::BuildPdu(int mode) {
         ResetWalk();
     pduVars_.clear();
     sentVars_.clear();
+    pdu.varbinds.reserve(static_cast<size_t>(Vars.GetCount()));
     for (int i = 0; i < Vars.GetCount(); ++i) {
         NxSNMPVarItem& var = *Vars.GetVar(i);
-        const std::string base = BaseOid(i);
         snmp::VarBind vb;
         if (mode == ModeFirstGet) {
             if (!Vars.IsReadable(i))
                 continue;
             var.LastOid.clear();
-            vb.oid = OidOrRaise(Vars.Kind == SVT_SV ? base + ".0" : base);
+            vb.oid = OidOrRaise(Vars.Kind == SVT_SV ? BaseOid(i) + ".0" : BaseOid(i));
         } else if (mode == ModeNextGet) {
             if (!Vars.IsReadable(i))
                 continue;
             if (Vars.Kind == SVT_SV || Vars.Kind == MVT_SV)
                 RaiseNxSNMPError(NxErrGetNextSingleValue);
             // A column that joined after the first step starts from its own OID.
-            vb.oid = OidOrRaise(var.LastOid.empty() ? base : var.LastOid);
+            vb.oid = NextFrom(i);
         } else {
             if ((IsTableKind() && i < Vars.KeyCount) || !Vars.IsSettable(i))
                 continue;
             // A cell the row lacks keeps lacking it.
             if (IsNoValueText(var.Syntax, var.Options ? var.Options->TextToValue(var.Value) : var.Value))
                 continue;
+            const std::string base = BaseOid(i);
             try {
                 switch (Vars.Kind) {
                 case SVT_SV: vb.oid = OidOrRaise(base + ".0"); break;

@@ -82,7 +82,10 @@ public:
     virtual bool AcceptRow(const std::string& filter);
     // Whether a walked column has ended: the received OID left the column's subtree, or did not move past the
     // previous cursor (an agent's endOfMibView repeats it; a faulty agent must not walk backwards forever).
-    virtual bool IsColumnEnd(const std::string& columnOid, const std::string& previous, const std::string& received);
+    // The column and the cursor as parsed from their texts: nullopt for a text that is no OID, an empty OID for
+    // an empty text (no cursor yet).
+    virtual bool IsColumnEnd(const std::optional<snmp::Oid>& column, const std::optional<snmp::Oid>& previous,
+                             const snmp::Oid& received);
 
     // One blocking step. True only when a table step delivered a row.
     bool Get(bool& ok, bool first);
@@ -129,9 +132,20 @@ private:
     bool EndsWalkAtNoSuchName() const { return IsTableKind() && Security.Version == snmp::Version1; }
     bool ReadOperation(snmp::PduType& type) const;
     std::string BaseOid(int i) const;
-    bool ColumnEnded(int i, const std::string& column, const std::string& received);
-    // Column parsed (nullopt: not an OID), kept while its text stays.
-    const std::optional<snmp::Oid>& ColumnOid(int i, const std::string& column);
+    bool ColumnEnded(int i, const snmp::Oid& received);
+    // A dotted OID text and its parse (nullopt: not an OID), parsed again only when the text changes.
+    struct ParsedOid {
+        std::string Text;
+        std::optional<snmp::Oid> Oid = snmp::Oid();
+        const std::optional<snmp::Oid>& Of(const std::string& text);
+    };
+    // Variable i's column (its BaseOid) and cursor (its LastOid), parsed.
+    const std::optional<snmp::Oid>& ColumnOid(int i);
+    const std::optional<snmp::Oid>& CursorOid(int i);
+    // Where variable i's next GET-NEXT starts: its cursor, or its column before it has one.
+    const snmp::Oid& NextFrom(int i);
+    // Sets variable i's cursor to a received OID, given as text and as parsed.
+    void MoveCursor(int i, const std::string& text, const snmp::Oid& oid);
     void ResetWalk();
     NxSNMPError Report(NxSNMPError error);
     NxSNMPError SendAsync(snmp::PduType type, const snmp::Pdu& pdu, const snmp::Target& target, bool& ok,
@@ -160,7 +174,8 @@ private:
     std::vector<int> pduVars_;        // the variable of each varbind of the last PDU built
     std::vector<int> sentVars_;       // the variable of each varbind of the last SET PDU built
     NxSNMPError replyError_;          // the last reply step's fault in what a read received; code 0 when none
-    std::vector<std::pair<std::string, std::optional<snmp::Oid>>> columnOids_;  // ColumnOid's, by variable
+    std::vector<ParsedOid> columnOids_;  // ColumnOid's, by variable
+    std::vector<ParsedOid> cursorOids_;  // CursorOid's, by variable
     std::optional<snmp::UdpAddress> address_;  // the address last built, for addressDevice_
     NxSNMPDevice addressDevice_;
 };

@@ -711,24 +711,43 @@ const NxSNMPVar ProbeTable[] = {
 
 TEST(RequestReplyStep, ColumnEnd) {
     struct Case {
+        const char* column;
         const char* previous;
         const char* received;
         bool ended;
     } cases[] = {
-        {"", "1.3.6.1.9.1.1", false},
-        {"", "1.3.6.1.9.10.1", true},             // text prefix, not a sub-identifier prefix
-        {"", "1.3.6.1.9.1", true},                // the column itself
-        {"", "1.3.6.1.9.2.1", true},              // the next column
-        {"1.3.6.1.9.1.5", "1.3.6.1.9.1.6", false},
-        {"1.3.6.1.9.1.5", "1.3.6.1.9.1.5", true}, // endOfMibView repeats the cursor
-        {"1.3.6.1.9.1.5", "1.3.6.1.9.1.4.9", true}, // backwards: a faulty agent
+        {"1.3.6.1.9.1", "", "1.3.6.1.9.1.1", false},
+        {"1.3.6.1.9.1", "", "1.3.6.1.9.10.1", true},             // text prefix, not a sub-identifier prefix
+        {"1.1", "", "1.10.5", true},
+        {"1.3.6.1.9.1", "", "1.3.6.1.9.1", true},                // the column itself
+        {"1.3.6.1.9.1", "", "1.3.6.1.9.2.1", true},              // the next column
+        {"1.3.6.1.9.1", "1.3.6.1.9.1.5", "1.3.6.1.9.1.6", false},
+        {"1.3.6.1.9.1", "1.3.6.1.9.1.5", "1.3.6.1.9.1.5", true}, // endOfMibView repeats the cursor
+        {"1.3.6.1.9.1", "1.3.6.1.9.1.5", "1.3.6.1.9.1.4.9", true}, // backwards: a faulty agent
+        {"1.3.6.1.9.1", "1.3.6.1.9.1.x", "1.3.6.1.9.1.1", false},  // a cursor that is no OID moves nowhere
+        {"1.3.6.1.9.x", "", "1.3.6.1.9.1.1", true},                // a column that is no OID holds nothing
     };
     NxSNMPRequest request;
     request.Vars.Kind = MVT_FMV;
     for (const Case& c : cases)
-        EXPECT_EQ(request.IsColumnEnd("1.3.6.1.9.1", c.previous, c.received), c.ended) << c.received;
+        EXPECT_EQ(request.IsColumnEnd(snmp::Oid::Parse(c.column), snmp::Oid::Parse(c.previous),
+                                      *snmp::Oid::Parse(c.received)),
+                  c.ended)
+            << c.column << " " << c.received;
     request.Vars.Kind = SVT_SV;
-    EXPECT_FALSE(request.IsColumnEnd("1.3.6.1.9.1", "", "1.3.6.1.9.2"));
+    EXPECT_FALSE(request.IsColumnEnd(snmp::Oid::Parse("1.3.6.1.9.1"), snmp::Oid(), *snmp::Oid::Parse("1.3.6.1.9.2")));
+}
+
+// The previous cursor is the variable's LastOid as it stands, also when its caller re-aimed it between steps.
+TEST(RequestReplyStep, TheCursorComparedIsTheOneTheVariableHoldsNow) {
+    ReplyProbe probe;
+    probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"}), ReplyProbe::ReplyOutcome::Row);
+    probe.Vars.GetVar(1)->LastOid = "1.3.6.1.9.1.2.8";
+    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.7", "1.3.6.1.9.1.3.7"}), ReplyProbe::ReplyOutcome::Row);
+    EXPECT_EQ(Values(probe.Vars), (Row{"7", "(NOTDONE)", "5"}));
+    probe.Vars.GetVar(2)->LastOid = "1.3.6.1.9.1.3.9";
+    EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.9", "1.3.6.1.9.1.3.8"}), ReplyProbe::ReplyOutcome::Finished);
 }
 
 TEST(RequestReplyStep, RowInstanceComesFromAColumnStillInsideItself) {
