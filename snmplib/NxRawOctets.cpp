@@ -6,6 +6,7 @@
 #include "NxSNMPVar.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstring>
 #include <vector>
 
@@ -234,25 +235,46 @@ std::string ExtractPart(const std::string& o, int32_t offset, int32_t partSyntax
     return o.substr(from, width);
 }
 
+namespace {
+
+void AppendNumber(std::string& text, size_t number) {
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+
+}  // namespace
+
 std::string PortListText(const std::string& hexText, bool withHex) {
     std::string text;
-    const size_t ports = hexText.size() / 2 * 8;
-    auto isSet = [&](size_t p) {  // p from 1
-        size_t octet = (p - 1) / 8;
-        int value = HexDigitOrZero(hexText[2 * octet]) * 16 + HexDigitOrZero(hexText[2 * octet + 1]);
-        return (value & (0x80 >> ((p - 1) % 8))) != 0;
-    };
-    for (size_t p = 1; p <= ports; ++p) {
-        if (!isSet(p)) continue;
-        size_t last = p;
-        while (last < ports && isSet(last + 1)) ++last;
+    size_t runFrom = 0;  // the first port of the run of set bits under way; 0: none
+    auto endRun = [&](size_t last) {
         if (!text.empty()) text += ',';
-        text += std::to_string(p);
-        if (last > p) text += "-" + std::to_string(last);
-        p = last;
+        AppendNumber(text, runFrom);
+        if (last > runFrom) {
+            text += '-';
+            AppendNumber(text, last);
+        }
+        runFrom = 0;
+    };
+    const size_t octets = hexText.size() / 2;
+    for (size_t octet = 0; octet < octets; ++octet) {
+        const int value = HexDigitOrZero(hexText[2 * octet]) * 16 + HexDigitOrZero(hexText[2 * octet + 1]);
+        for (size_t bit = 0; bit < 8; ++bit) {
+            const size_t port = octet * 8 + bit + 1;  // from 1, the high bit first
+            if (value & (0x80 >> bit)) {
+                if (runFrom == 0) runFrom = port;
+            } else if (runFrom != 0) {
+                endRun(port - 1);
+            }
+        }
     }
+    if (runFrom != 0) endRun(octets * 8);
     if (text.empty()) text = "0";
-    if (withHex) text += "[" + hexText + "]";
+    if (withHex) {
+        text += '[';
+        text += hexText;
+        text += ']';
+    }
     return text;
 }
 
