@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -309,15 +310,41 @@ void ListColumns::Clear() {
 
 namespace {
 
+// The shaped widths of texts in the font list views last used: a table read again, and the same values in many
+// rows and dialogs, are shaped once.
+class ShapedWidths {
+public:
+    static ShapedWidths& In(const QFont& font) {
+        static auto* widths = new ShapedWidths;  // kept to the end, past the application's fonts
+        if (widths->font_ != font) {
+            widths->font_ = font;
+            widths->widths_.clear();
+        }
+        return *widths;
+    }
+
+    int Of(const QString& text, const QFontMetrics& metrics) {
+        auto known = widths_.constFind(text);
+        if (known != widths_.constEnd()) return *known;
+        if (widths_.size() >= Limit) widths_.clear();
+        return *widths_.insert(text, metrics.horizontalAdvance(text));
+    }
+
+private:
+    static constexpr qsizetype Limit = 20000;
+    QFont font_;
+    QHash<QString, int> widths_;
+};
+
 // Widths of cell texts in one font, for the column fit. Shaping a text (its exact width) costs about ten times as
 // much as summing its characters' own advances, which kerning can exceed by a few percent: a column's texts are
 // shaped widest estimate first, until no estimate, with room for kerning, can beat the widest exact width.
 // Texts with characters outside the simple range (controls, combining marks, other scripts) are always shaped.
 class TextWidths {
 public:
-    explicit TextWidths(const QFont& font) : metrics_(font), charMetrics_(font) { advances_.fill(-1); }
+    explicit TextWidths(const QFont& font) : font_(font), metrics_(font), charMetrics_(font) { advances_.fill(-1); }
 
-    int Exact(const QString& text) const { return metrics_.horizontalAdvance(text); }
+    int Exact(const QString& text) const { return ShapedWidths::In(font_).Of(text, metrics_); }
 
     // Whether the text, shaped, is at most width wide; shaped only when its estimate leaves it open.
     bool Fits(const QString& text, int width) { return SurelyWithin(Estimate(text), width) || Exact(text) <= width; }
@@ -360,6 +387,7 @@ private:
         return sum;
     }
 
+    QFont font_;
     QFontMetrics metrics_;
     QFontMetricsF charMetrics_;
     std::array<qreal, 0x300> advances_;  // -1: not asked yet

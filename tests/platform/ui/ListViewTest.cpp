@@ -352,6 +352,33 @@ TEST_F(ListViewTest, AColumnHoldsItsWidestTextAsDrawn) {
     EXPECT_GE(list->Columns()[1]->Width(), Needed(0, 1));
 }
 
+// Two list views in two fonts fit the same text each in its own font.
+TEST_F(ListViewTest, ListViewsInTwoFontsEachFitTheTextInTheirOwn) {
+    const std::string text = "Egress Ports 1-24";
+    AddRow("1", {text, ""});
+    list->FlushRows();
+    auto* large = new ui::ListView(form.get());
+    large->SetParent(form.get());
+    ui::Font font = large->Font();
+    font.Size = 16;
+    font.Bold = true;
+    large->SetFont(font);
+    large->Columns().Add()->SetWidth(-2);
+    large->Items().Add()->SetCaption("#");
+    large->Items().Add()->SetCaption(text);
+    large->FlushRows();
+
+    auto* largeView = static_cast<QTableView*>(large->Widget());
+    QStyleOptionViewItem option;
+    option.initFrom(largeView);
+    option.font = largeView->font();
+    option.fontMetrics = largeView->fontMetrics();
+    const int needed = largeView->itemDelegate()->sizeHint(option, largeView->model()->index(1, 0)).width();
+    ASSERT_LT(needed, ui::ListView::FitWidthLimit);
+    EXPECT_GE(large->Columns()[0]->Width(), needed);
+    EXPECT_GE(list->Columns()[1]->Width(), Needed(0, 1));
+}
+
 // A paint of the rows shown costs as much as the rows: a hand-over of rows only repaints when they can show.
 TEST_F(ListViewTest, RowsHandedOverBelowAFullViewRepaintOnlyTheScrollBar) {
     struct PaintCount : QObject {
