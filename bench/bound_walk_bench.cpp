@@ -45,13 +45,32 @@ struct Figures {
     double openingCpu = 0;  // the empty list view's first layout and paint
 };
 
-// Counts the paint events of every widget while it is installed.
-struct PaintCounter : QObject {
-    int paints = 0;
+// What each walk, plain or bound, runs under, so that neither carries more of the measuring: a count of the paint
+// events of every widget, and a 10 ms timer whose longest gap is the longest the event loop went without it.
+class Watch : public QObject {
+public:
+    explicit Watch(Figures& figures) : figures_(figures) {
+        QCoreApplication::instance()->installEventFilter(this);
+        ticker_.setInterval(10);
+        QObject::connect(&ticker_, &QTimer::timeout, [this] {
+            figures_.stallMs = std::max(figures_.stallMs, static_cast<double>(sinceTick_.restart()));
+        });
+        sinceTick_.start();
+        ticker_.start();
+    }
+    ~Watch() override {
+        ticker_.stop();
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+        if (event->type() == QEvent::Paint) ++figures_.paints;
         return false;
     }
+
+private:
+    Figures& figures_;
+    QElapsedTimer sinceTick_;
+    QTimer ticker_;
 };
 
 struct PlainWalk {
@@ -91,11 +110,14 @@ Figures WalkPlain(const NxSNMPVar* table) {
     PlainWalk walk;
     walk.request = &request;
     Figures f;
-    const double cpu = bench::CpuSeconds();
-    const auto start = Clock::now();
-    MeasuredPlainWalk(request, walk);
-    f.wall = std::chrono::duration<double>(Clock::now() - start).count();
-    f.cpu = bench::CpuSeconds() - cpu;
+    {
+        Watch watch(f);
+        const double cpu = bench::CpuSeconds();
+        const auto start = Clock::now();
+        MeasuredPlainWalk(request, walk);
+        f.wall = std::chrono::duration<double>(Clock::now() - start).count();
+        f.cpu = bench::CpuSeconds() - cpu;
+    }
     f.rows = walk.rows;
     return f;
 }
@@ -113,24 +135,14 @@ Figures WalkBound(ui::Form& form, const NxSNMPVar* table) {
     QCoreApplication::processEvents();
     Figures f;
     f.openingCpu = bench::CpuSeconds() - openingCpu;
-    PaintCounter counter;
-    QCoreApplication::instance()->installEventFilter(&counter);
-    QElapsedTimer sinceTick;
-    QTimer ticker;
-    ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        f.stallMs = std::max(f.stallMs, static_cast<double>(sinceTick.restart()));
-    });
-    const double cpu = bench::CpuSeconds();
-    const auto start = Clock::now();
-    sinceTick.start();
-    ticker.start();
-    MeasuredBoundWalk(request);
-    f.wall = std::chrono::duration<double>(Clock::now() - start).count();
-    f.cpu = bench::CpuSeconds() - cpu;
-    ticker.stop();
-    QCoreApplication::instance()->removeEventFilter(&counter);
-    f.paints = counter.paints;
+    {
+        Watch watch(f);
+        const double cpu = bench::CpuSeconds();
+        const auto start = Clock::now();
+        MeasuredBoundWalk(request);
+        f.wall = std::chrono::duration<double>(Clock::now() - start).count();
+        f.cpu = bench::CpuSeconds() - cpu;
+    }
     f.rows = list->Items().Count();
     delete list;
     return f;
