@@ -239,21 +239,28 @@ bool Measure(const char* title, const Agent& agent, int expectedRows, int runs, 
     return complete;
 }
 
+// The session pool and the form the list views are made on, in a temporary directory.
+struct Stage {
+    testsupport::TempDir dir;
+    ui::Form form{nullptr};
+    Stage() {
+        NxSNMPSessionStartup();
+        CreateGlobalSnmpSession(dir.Path());
+        form.SetBounds(0, 0, 640, 480);
+        form.Show();
+    }
+    ~Stage() { NxSNMPSessionExit(); }
+};
+
 // --first-walk bound|plain sim|snmpd PORT VERSION: one walk, its CPU seconds and rows on stdout.
 int FirstWalk(char** argv) {
     const bool bound = std::string(argv[2]) == "bound";
     const Agent agent{argv[3], static_cast<uint16_t>(std::atoi(argv[4])), static_cast<uint8_t>(std::atoi(argv[5])),
                       std::string(argv[3]) == "sim" ? bench::SimRows : bench::InstalledSoftware};
-    testsupport::TempDir dir;
-    NxSNMPSessionStartup();
-    CreateGlobalSnmpSession(dir.Path());
-    ui::Form form(nullptr);
-    form.SetBounds(0, 0, 640, 480);
-    form.Show();
+    Stage stage;
     Aim(agent);
-    const Figures walk = bound ? WalkBound(form, agent.table) : WalkPlain(agent.table);
+    const Figures walk = bound ? WalkBound(stage.form, agent.table) : WalkPlain(agent.table);
     std::printf("%.9f %d\n", walk.cpu, walk.rows);
-    NxSNMPSessionExit();
     return 0;
 }
 
@@ -265,22 +272,16 @@ int main(int argc, char** argv) {
     if (argc == 6 && std::string(argv[1]) == "--first-walk") return FirstWalk(argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const int rows = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000;
-    testsupport::TempDir dir;
-    const std::string scenario = dir.File("rows.scn");
+    Stage stage;
+    const std::string scenario = stage.dir.File("rows.scn");
     bench::WriteRowScenario(scenario, rows);
     simtest::SimAgent sim({"--no-catalogue", "--scenario", scenario});
     testsupport::SnmpdAgent snmpd;
-    NxSNMPSessionStartup();
-    CreateGlobalSnmpSession(dir.Path());
-
-    ui::Form form(nullptr);
-    form.SetBounds(0, 0, 640, 480);
-    form.Show();
 
     const std::string title = "simulator row table, 5 columns + key, " + std::to_string(rows) + " rows (v2c)";
-    bool ok = Measure(title.c_str(), {"sim", static_cast<uint16_t>(sim.Port()), 1, bench::SimRows}, rows, runs, form);
+    bool ok = Measure(title.c_str(), {"sim", static_cast<uint16_t>(sim.Port()), 1, bench::SimRows}, rows, runs,
+                      stage.form);
     ok = Measure("snmpd hrSWInstalledTable, 5 columns (v1)", {"snmpd", snmpd.Port(), 0, bench::InstalledSoftware}, 0,
-                 runs, form) && ok;
-    NxSNMPSessionExit();
+                 runs, stage.form) && ok;
     return ok ? 0 : 1;
 }
