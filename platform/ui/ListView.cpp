@@ -505,12 +505,9 @@ int ListView::ShownRowCount() const { return model_->Shown(); }
 
 void ListView::RowsAdded() {
     if (updateLock_ > 0 || flushTimer_->isActive()) return;
-    // At most one hand-over per interval; the first row after a pause goes on the next pass. Rows that land below
-    // a full view only move the scroll bar: they are handed over less often, each hand-over being a repaint.
-    const long long interval = RowsLandBelowView() ? BelowViewIntervalMs : BatchIntervalMs;
-    using namespace std::chrono;
-    const auto sinceLast = duration_cast<milliseconds>(steady_clock::now() - lastFlush_).count();
-    flushTimer_->start(static_cast<int>(std::clamp<long long>(interval - sinceLast, 0, interval)));
+    // Rows go to the widget one interval after the first of them: a short walk is handed over once, at its end.
+    // Rows that land below a full view only move the scroll bar: they are handed over less often.
+    flushTimer_->start(RowsLandBelowView() ? BelowViewIntervalMs : BatchIntervalMs);
 }
 
 bool ListView::RowsLandBelowView() const {
@@ -524,7 +521,6 @@ bool ListView::RowsLandBelowView() const {
 void ListView::FlushRows() {
     flushTimer_->stop();
     if (!model_->Pending()) return;
-    lastFlush_ = std::chrono::steady_clock::now();
     const bool belowView = RowsLandBelowView();
     SyncScope sync(syncing_);
     model_->Flush(belowView);

@@ -4,7 +4,7 @@
 // grid lines.
 //
 // Rows added by code reach the widget in batches: the items exist at once (Count, captions,
-// sub-items, events), but the widget is told about new rows at most every 50 ms (every 250 ms
+// sub-items, events), but the widget is told about new rows 50 ms after the first of them (250 ms
 // while they land below a full view, where they only move the scroll bar), so a table walk that
 // adds one row per answer does not repaint per row. Anything that needs the widget's rows
 // (selecting by code, GetItemAt) brings them up to date first; FlushRows hands them over now.
@@ -30,7 +30,6 @@
 #include "ListViewEvents.h"
 #include "Strings.h"
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -217,7 +216,6 @@ private:
     std::unique_ptr<QTimer> flushTimer_;
     std::unique_ptr<QObject> viewportBridge_;
     ListItem* selectedItem_ = nullptr;
-    std::chrono::steady_clock::time_point lastFlush_{};
     int updateLock_ = 0;
     int syncing_ = 0;
     int sizingColumns_ = 0;
