@@ -27,9 +27,9 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <optional>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {

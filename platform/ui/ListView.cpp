@@ -344,6 +344,7 @@ class TextWidths {
 public:
     explicit TextWidths(const QFont& font) : font_(font), metrics_(font), charMetrics_(font) { advances_.fill(-1); }
 
+    const QFont& Font() const { return font_; }
     int Exact(const QString& text) const { return ShapedWidths::In(font_).Of(text, metrics_); }
 
     // Whether the text, shaped, is at most width wide; shaped only when its estimate leaves it open.
@@ -433,14 +434,10 @@ public:
 
 private:
     TextWidths& Widths(const QFont& font) const {
-        if (!widths_ || widthsFont_ != font) {
-            widths_.emplace(font);
-            widthsFont_ = font;
-        }
+        if (!widths_ || widths_->Font() != font) widths_.emplace(font);
         return *widths_;
     }
     mutable std::optional<TextWidths> widths_;
-    mutable QFont widthsFont_;
 };
 
 }  // namespace
@@ -568,6 +565,7 @@ void ListView::ResizeColumn(int index, int width) {
 bool ListView::FitColumnsToRows() {
     const int from = fittedRows_;
     fittedRows_ = std::min(model_->Shown(), FitRowCount);
+    if (from >= fittedRows_) return false;
     QTableView* view = View();
     QHeaderView* header = view->horizontalHeader();
     QStyleOptionViewItem option;
@@ -580,7 +578,7 @@ bool ListView::FitColumnsToRows() {
     bool widened = false;
     for (int c = 0; c < columns_.Count(); ++c) {
         ListColumn& column = *columns_.Item(c);
-        if (column.width_ == 0 || column.userSized_ || from >= fittedRows_) continue;
+        if (column.width_ == 0 || column.userSized_) continue;
         // As wide as the cell's text, margins included, is drawn without eliding. Cells hold plain text: the
         // delegate's margin around it is measured once per column and pass (one pixel spare for rounding).
         std::vector<QString> texts;
