@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QThreadPool>
 #include <QTimer>
 #include <iostream>
 
@@ -61,6 +62,10 @@ Application::Application(int& argc, char** argv) : Component(nullptr) {
     QFont font = QApplication::font();
     font.setPointSize(8);
     QApplication::setFont(font);
+    // Qt's raster painting splits fills taller than about a hundred lines (scroll bars, grid lines) among the
+    // global thread pool's threads. For dialog-sized widgets waking them costs more than the fill saves: one
+    // worker takes the pieces in turn. Nothing else here uses the pool.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     instance = this;
 }
 

@@ -129,6 +129,9 @@ private:
 // full view only the scroll range changes.
 class ListTable : public QTableView {
 public:
+    // The table keeps a pixel between cells for its grid, but this view fills the grid lines itself.
+    ListTable() { setGridStyle(Qt::NoPen); }
+
     void SetListModel(ListModel* model) {
         listModel_ = model;
         setModel(model);
@@ -146,7 +149,61 @@ public:
         QTableView::doItemsLayout();
     }
 
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTableView::paintEvent(event);
+        if (showGrid() && gridStyle() == Qt::NoPen) PaintGrid(event->region());
+    }
+
+    void changeEvent(QEvent* event) override {
+        // Right to left, the table strokes its grid itself.
+        if (event->type() == QEvent::LayoutDirectionChange) setGridStyle(isLeftToRight() ? Qt::NoPen : Qt::SolidLine);
+        QTableView::changeEvent(event);
+    }
+
 private:
+    // The lines the table strokes pixel by pixel with its grid pen, filled as one-pixel rectangles: under each row
+    // and right of each column, within each painted rectangle and the rows' and columns' extent.
+    void PaintGrid(const QRegion& region) {
+        const QHeaderView* rows = verticalHeader();
+        const QHeaderView* columns = horizontalHeader();
+        if (rows->count() == 0 || columns->count() == 0) return;
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        const auto colorHint = style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this);
+        const QColor color = QColor::fromRgba(static_cast<QRgb>(colorHint));
+        const int extentRight = columns->length() - columns->offset() - 1;
+        const int extentBottom = rows->length() - rows->offset() - 1;
+        QPainter painter(viewport());
+        for (QRect area : region) {
+            area.setRight(std::min(area.right(), extentRight));
+            area.setBottom(std::min(area.bottom(), extentBottom));
+            if (!area.isValid()) continue;
+            const int top = rows->visualIndexAt(area.top());
+            const int bottom = VisualIndexOrLast(*rows, area.bottom());
+            if (top == -1 || top > bottom) continue;
+            for (int visual = top; visual <= bottom; ++visual) {
+                const int row = rows->logicalIndex(visual);
+                if (rows->isSectionHidden(row)) continue;
+                const int y = rowViewportPosition(row) + rowHeight(row) - 1;
+                painter.fillRect(QRect(area.left(), y, area.width(), 1), color);
+            }
+            const int left = std::max(columns->visualIndexAt(area.left()), 0);
+            const int right = VisualIndexOrLast(*columns, area.right());
+            for (int visual = left; visual <= right; ++visual) {
+                const int column = columns->logicalIndex(visual);
+                if (columns->isSectionHidden(column)) continue;
+                const int x = columnViewportPosition(column) + columnWidth(column) - 1;
+                painter.fillRect(QRect(x, area.top(), 1, area.height()), color);
+            }
+        }
+    }
+
+    static int VisualIndexOrLast(const QHeaderView& header, int position) {
+        const int index = header.visualIndexAt(position);
+        return index == -1 ? header.count() - 1 : index;
+    }
+
     ListModel* listModel_ = nullptr;
 };
 
@@ -416,18 +473,29 @@ public:
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         const QRect textRect = cell.rect.adjusted(margin, 0, -margin, 0);
         const QFontMetrics& metrics = cell.fontMetrics;
-        const QString shown = Widths(cell.font).Fits(text, textRect.width())
-                                  ? text
-                                  : metrics.elidedText(text, cell.textElideMode, textRect.width());
+        const bool fits = Widths(cell.font).Fits(text, textRect.width());
+        const QString shown = fits ? text : metrics.elidedText(text, cell.textElideMode, textRect.width());
         const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
                                            : (cell.state & QStyle::State_Active) ? QPalette::Normal
                                                                                  : QPalette::Inactive;
+        const QColor color = cell.palette.color(
+            group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
+        const int baseline = textRect.top() + (textRect.height() - metrics.height()) / 2 + metrics.ascent();
+        // A text that fits its cell needs no clip: the painter's pen and font are set and put back.
+        if (fits && metrics.height() <= textRect.height()) {
+            const QPen pen = painter->pen();
+            const QFont font = painter->font();
+            painter->setFont(cell.font);
+            painter->setPen(color);
+            painter->drawText(QPoint(textRect.left(), baseline), shown);
+            painter->setPen(pen);
+            painter->setFont(font);
+            return;
+        }
         painter->save();
         painter->setFont(cell.font);
-        painter->setPen(cell.palette.color(
-            group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->setPen(color);
         painter->setClipRect(textRect, Qt::IntersectClip);
-        const int baseline = textRect.top() + (textRect.height() - metrics.height()) / 2 + metrics.ascent();
         painter->drawText(QPoint(textRect.left(), baseline), shown);
         painter->restore();
     }

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -451,6 +453,66 @@ TEST_F(ListViewTest, CellsDrawInsideTheirColumnAndTheSelectedRowHighlighted) {
         EXPECT_EQ(colours(cell(1, 2)), std::set<QRgb>{highlight.rgb()}) << focused;
         EXPECT_GT(colours(cell(1, 1)).size(), 1u);  // "x" on the highlight
     }
+}
+
+// The grid lines lie where the table's own grid pen puts them, pixel for pixel: the whole view or parts of it,
+// scrolled either way, and with rows ending above the view's bottom.
+TEST_F(ListViewTest, GridLinesLieWhereTheTableDrawsThem) {
+    list->Columns()[1]->SetWidth(37);
+    list->Columns()[2]->SetWidth(500);  // wider than the view: it scrolls sideways
+    QWidget* viewport = View()->viewport();
+    auto paint = [&](const QRegion& region) {
+        QImage image(viewport->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        viewport->render(&image, QPoint(), region);
+        return image;
+    };
+    auto drawnByTheTable = [&](const QRegion& region) {
+        View()->setGridStyle(Qt::SolidLine);
+        const QImage image = paint(region);
+        View()->setGridStyle(Qt::NoPen);
+        return image;
+    };
+    struct Case {
+        const char* name;
+        int rows;
+        int scrollX;
+        int scrollY;
+        QRegion region;
+    };
+    const QRegion whole(viewport->rect());
+    const QRegion parts = QRegion(10, 5, 50, 30) + QRegion(100, 61, 120, 45) + QRegion(0, 200, 3, 3);
+    const std::vector<Case> cases = {
+        {"whole view", 40, 0, 0, whole},
+        {"parts", 40, 0, 0, parts},
+        {"scrolled down and right", 40, 130, 7, whole},
+        {"parts, scrolled", 40, 130, 7, parts},
+        {"rows end above the bottom", 3, 0, 0, whole},
+    };
+    for (const Case& c : cases) {
+        list->Items().Clear();
+        AddRows(c.rows);
+        list->FlushRows();
+        View()->horizontalScrollBar()->setValue(c.scrollX);
+        View()->verticalScrollBar()->setValue(c.scrollY);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paint(c.region), drawnByTheTable(c.region)) << c.name;
+    }
+    list->SetGridLines(false);
+    EXPECT_EQ(paint(whole), drawnByTheTable(whole));
+}
+
+// Painting splits tall fills (a scroll bar's gradient) among helper threads: one is enough for a dialog's
+// widgets, where waking more costs more than the fill.
+TEST_F(ListViewTest, PaintingWakesAtMostOneHelperThread) {
+    auto threads = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {}); };
+    form->SetBounds(0, 0, 500, 900);
+    list->SetBounds(0, 0, 400, 850);
+    AddRows(200);
+    list->FlushRows();
+    const auto before = threads();
+    for (int i = 0; i < 3; ++i) View()->grab();
+    EXPECT_LE(threads() - before, 1);
 }
 
 TEST_F(ListViewTest, ItemAtPointMatchesMouseCoordinates) {
