@@ -9,6 +9,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QHash>
@@ -140,6 +141,15 @@ public:
     void LayOutNow() {
         if (listModel_) listModel_->TakeOnlyAppendedBelowView();
         QTableView::doItemsLayout();
+        // The scroll area shows or hides a scroll bar in a queued call and lays itself out again after it, which
+        // can move the other scroll bar's range and queue another; a scroll bar shown asks for its repaint in a
+        // posted event. All taken now: the hand-over repaints once.
+        constexpr int passes = 3;  // each scroll bar shown or hidden can queue one more
+        for (int pass = 0; pass < passes; ++pass) {
+            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+            QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     }
     void doItemsLayout() override {
         if (listModel_ && listModel_->TakeOnlyAppendedBelowView()) {

@@ -389,12 +389,14 @@ TEST_F(ListViewTest, RowsHandedOverBelowAFullViewRepaintOnlyTheScrollBar) {
             if (event->type() == QEvent::Paint) ++paints;
             return false;
         }
-    } count;
+    } count, barCount;
     QWidget* viewport = View()->viewport();
     viewport->installEventFilter(&count);
+    View()->verticalScrollBar()->installEventFilter(&barCount);
     auto handOver = [&](auto addRows) {
         QCoreApplication::processEvents();
         count.paints = 0;
+        barCount.paints = 0;
         addRows();
         list->FlushRows();
         for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
@@ -408,17 +410,20 @@ TEST_F(ListViewTest, RowsHandedOverBelowAFullViewRepaintOnlyTheScrollBar) {
               }),
               1);
     EXPECT_GT(View()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(barCount.paints, 1);  // the scroll bar they bring shows in the same repaint
 
     // More rows below the last one shown: the scroll range grows, the rows shown are not repainted.
     const int range = View()->verticalScrollBar()->maximum();
     EXPECT_EQ(handOver([&] { AddRows(20); }), 0);
     EXPECT_GT(View()->verticalScrollBar()->maximum(), range);
+    EXPECT_EQ(barCount.paints, 1);
 
     // Below the view too, but wider than its column: the wider column shows.
     const int width = list->Columns()[2]->Width();
     EXPECT_EQ(handOver([&] { AddRow("61", {"up", std::string(20, 'M')}); }), 1);
     EXPECT_GT(list->Columns()[2]->Width(), width);
     viewport->removeEventFilter(&count);
+    View()->verticalScrollBar()->removeEventFilter(&barCount);
 }
 
 // Cells draw their text inside their column (a text too wide is cut short there) and a selected row in the
