@@ -18,6 +18,7 @@
 #include "ListViewEvents.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -139,13 +140,14 @@ private:
     void CheckVariable(int n) const;
     const std::vector<int>& ColumnOrder();
     std::vector<int> columnOrder_;            // the variable of each list-view column, as the columns were built
-    // Where each list-view row the binding added was read, by row.
+    // Where each list-view row the binding added was read, by row. A deque grows without moving the rows
+    // already read: a long walk touches its memory once.
     struct RowPlace {
         std::string IndexRest;
         std::string ReadInstance;
         std::vector<std::string> ReadKeys;
     };
-    std::vector<RowPlace> rowPlaces_;
+    std::deque<RowPlace> rowPlaces_;
     void ShowBinding(const NxControlBinding& binding);
     void ReadVariable(int i, NxSNMPVarItem& variable);
     bool EditsLeftEmpty(int i) const;
