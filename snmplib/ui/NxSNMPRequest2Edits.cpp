@@ -334,7 +334,7 @@ void NxSNMPRequest2Edits::AddListItem() {
     rowPlaces_[row] = RowPlace{Request.Vars.IndexRest, Request.Vars.ReadInstance, Request.Vars.ReadKeys};
     std::string caption;
     std::vector<std::string> subTexts;
-    subTexts.reserve(order.size());
+    subTexts.reserve(order.empty() ? 0 : order.size() - 1);  // the first column is the caption
     for (size_t k = 0; k < order.size(); ++k) {
         const NxSNMPVarItem& variable = *Request.Vars.GetVar(order[k]);
         std::string text = variable.Syntax == sxBitList ? PortListText(variable.Value, true) : variable.Value;
