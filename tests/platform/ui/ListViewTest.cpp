@@ -503,7 +503,12 @@ TEST_F(ListViewTest, GridLinesLieWhereTheTableDrawsThem) {
         QCoreApplication::processEvents();
         EXPECT_EQ(paint(c.region), drawnByTheTable(c.region)) << c.name;
     }
+    // Right to left the table strokes its grid itself.
+    View()->setLayoutDirection(Qt::RightToLeft);
+    const QImage rightToLeft = paint(whole);
     list->SetGridLines(false);
+    EXPECT_NE(paint(whole), rightToLeft);
+    View()->setLayoutDirection(Qt::LeftToRight);
     EXPECT_EQ(paint(whole), drawnByTheTable(whole));
 }
 
