@@ -267,7 +267,14 @@ private:
 
 // ---- ListItem ----
 
-ListItem::ListItem(ListView* owner) : owner_(owner), subItems_(std::make_unique<SubItemStrings>(*this)) {}
+ListItem::ListItem(ListView* owner) : owner_(owner) {}
+
+const Strings& ListItem::SubItems() const {
+    if (!subItems_) subItems_ = std::make_unique<SubItemStrings>(const_cast<ListItem&>(*this));
+    return *subItems_;
+}
+
+Strings& ListItem::SubItems() { return const_cast<Strings&>(std::as_const(*this).SubItems()); }
 
 void ListItem::SetTexts(std::string caption, std::vector<std::string> subTexts) {
     const bool captionChanged = caption != caption_;

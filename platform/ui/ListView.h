@@ -55,8 +55,8 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
     // The texts of the second and later columns.
-    Strings& SubItems() { return *subItems_; }
-    const Strings& SubItems() const { return *subItems_; }
+    Strings& SubItems();
+    const Strings& SubItems() const;
     // The caption and every sub-item in one change.
     void SetTexts(std::string caption, std::vector<std::string> subTexts);
     // The text shown in column: the caption for 0, a sub-item after it, empty beyond them.
@@ -74,7 +74,7 @@ private:
     int index_ = 0;
     std::string caption_;
     std::vector<std::string> subTexts_;
-    std::unique_ptr<Strings> subItems_;
+    mutable std::unique_ptr<Strings> subItems_;  // made on first use: most rows are never asked
     bool selected_ = false;
 };
 
