@@ -126,10 +126,9 @@ std::string IPv4OrRaise(std::string_view text) {
 }
 
 std::string DottedIPv4(std::string_view octets) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%u.%u.%u.%u", static_cast<uint8_t>(octets[0]), static_cast<uint8_t>(octets[1]),
-                  static_cast<uint8_t>(octets[2]), static_cast<uint8_t>(octets[3]));
-    return buf;
+    uint32_t address = 0;
+    for (size_t i = 0; i < 4; ++i) address = address << 8 | static_cast<uint8_t>(octets[i]);
+    return snmp::DottedText(address);
 }
 
 int HexDigit(char c) {

@@ -600,7 +600,7 @@ NxSNMPError NxSNMPRequest::GetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
         return Success();
     }
     const snmp::Target target = PrepareTarget(!first);
-    const snmp::Pdu pdu = BuildPdu(first ? ModeFirstGet : ModeNextGet);
+    snmp::Pdu pdu = BuildPdu(first ? ModeFirstGet : ModeNextGet);
     snmp::PduType type;
     if (!ReadOperation(type)) {
         ok = false;
@@ -612,7 +612,7 @@ NxSNMPError NxSNMPRequest::GetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
     call.ReadBack = 1;
     call.Callback = callback;
     call.Context = context;
-    return SendAsync(type, pdu, target, ok, call);
+    return SendAsync(type, std::move(pdu), target, ok, std::move(call));
 }
 
 // ------------------------------------------------------------------------------------------------ set
@@ -764,21 +764,23 @@ NxSNMPError NxSNMPRequest::SetAsync(bool& ok, NxSNMPAsyncProc callback, void* co
     target.retries = 0;
     call.Callback = callback;
     call.Context = context;
-    return SendAsync(snmp::PduType::Set, pdu, target, ok, call);
+    return SendAsync(snmp::PduType::Set, std::move(pdu), target, ok, std::move(call));
 }
 
 // ------------------------------------------------------------------------------------------------ asynchronous
 
-NxSNMPError NxSNMPRequest::SendAsync(snmp::PduType type, const snmp::Pdu& pdu, const snmp::Target& target, bool& ok,
+NxSNMPError NxSNMPRequest::SendAsync(snmp::PduType type, snmp::Pdu pdu, const snmp::Target& target, bool& ok,
                                      NxAsyncCall call) {
-    auto record = std::make_shared<const NxAsyncCall>(call);
+    auto record = std::make_shared<const NxAsyncCall>(std::move(call));
     snmp::Completion completion = [record](const snmp::AsyncResult& r) { AsyncTrampoline(r, *record); };
     snmp::Session& session = Session();
     int sent;
     switch (type) {
-    case snmp::PduType::Get: sent = session.GetAsync(pdu, target, scope_, std::move(completion)); break;
-    case snmp::PduType::GetNext: sent = session.GetNextAsync(pdu, target, scope_, std::move(completion)); break;
-    default: sent = session.SetAsync(pdu, target, scope_, std::move(completion)); break;
+    case snmp::PduType::Get: sent = session.GetAsync(std::move(pdu), target, scope_, std::move(completion)); break;
+    case snmp::PduType::GetNext:
+        sent = session.GetNextAsync(std::move(pdu), target, scope_, std::move(completion));
+        break;
+    default: sent = session.SetAsync(std::move(pdu), target, scope_, std::move(completion)); break;
     }
     if (sent != snmp::result::Success) {
         ok = false;
@@ -804,7 +806,7 @@ void NxSNMPRequest::AsyncResponse(const snmp::AsyncResult& result, const NxAsync
         snmp::Target target = call.Target;
         target.retries = 0;
         bool sent = true;  // SendAsync clears it on a failure
-        SendAsync(snmp::PduType::Set, call.Sent, target, sent, again);
+        SendAsync(snmp::PduType::Set, call.Sent, target, sent, std::move(again));
         if (sent) {
             --PendingCount;  // this exchange ends here; the new one carries on
             return;

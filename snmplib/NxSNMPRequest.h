@@ -148,7 +148,7 @@ private:
     void MoveCursor(int i, const std::string& text, const snmp::Oid& oid);
     void ResetWalk();
     NxSNMPError Report(NxSNMPError error);
-    NxSNMPError SendAsync(snmp::PduType type, const snmp::Pdu& pdu, const snmp::Target& target, bool& ok,
+    NxSNMPError SendAsync(snmp::PduType type, snmp::Pdu pdu, const snmp::Target& target, bool& ok,
                           NxAsyncCall call);
     void MarkForSet(const std::string& indexList, const std::vector<std::string>* values);
     std::string ExpressionOperand(int n, bool quote);

@@ -19,16 +19,6 @@ namespace snmp {
 
 // ---------------------------------------------------------------------------------------------- UdpAddress
 
-namespace {
-std::string DottedText(uint32_t ipv4) {
-    in_addr a{};
-    a.s_addr = htonl(ipv4);
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &a, text, sizeof text);
-    return text;
-}
-} // namespace
-
 UdpAddress::UdpAddress(const std::string& hostOrDotted, uint16_t port) : port_(port) {
     if (hostOrDotted.empty())
         return;
@@ -808,18 +798,17 @@ int Session::Send(PduType type, Pdu& pdu, const Target& target) {
 }
 
 
-int Session::GetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
-    return SendAsync(PduType::Get, pdu, target, scope, std::move(completion));
+int Session::GetAsync(Pdu pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return SendAsync(PduType::Get, std::move(pdu), target, scope, std::move(completion));
 }
-int Session::GetNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
-    return SendAsync(PduType::GetNext, pdu, target, scope, std::move(completion));
+int Session::GetNextAsync(Pdu pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return SendAsync(PduType::GetNext, std::move(pdu), target, scope, std::move(completion));
 }
-int Session::SetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion) {
-    return SendAsync(PduType::Set, pdu, target, scope, std::move(completion));
+int Session::SetAsync(Pdu pdu, const Target& target, AsyncScope& scope, Completion completion) {
+    return SendAsync(PduType::Set, std::move(pdu), target, scope, std::move(completion));
 }
 
-int Session::SendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope,
-                       Completion completion) {
+int Session::SendAsync(PduType type, Pdu pdu, const Target& target, AsyncScope& scope, Completion completion) {
     if (!completion)
         return result::InvalidCallback;
     Impl::Pooled* pooled = nullptr;
@@ -830,7 +819,7 @@ int Session::SendAsync(PduType type, const Pdu& pdu, const Target& target, Async
 
     // The call exists before the send: the library may already report on it from inside the send.
     const uint64_t id = Impl::NextCallId();
-    Impl::Call call{scope.state_, std::move(completion), pdu, target.address, pooled, type, target, false};
+    Impl::Call call{scope.state_, std::move(completion), std::move(pdu), target.address, pooled, type, target, false};
     auto [it, inserted] = impl_->calls.emplace(id, std::move(call));
     (void)inserted;
     ++pooled->outstanding;

@@ -125,9 +125,9 @@ public:
 
     // Asynchronous exchanges. Returns 0 when the exchange was accepted: its completion then runs exactly once from
     // processPendingEvents(), unless the scope is gone by then. Otherwise returns the result and never completes.
-    int GetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
-    int GetNextAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
-    int SetAsync(const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int GetAsync(Pdu pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int GetNextAsync(Pdu pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int SetAsync(Pdu pdu, const Target& target, AsyncScope& scope, Completion completion);
 
     // Reads what has arrived without waiting, resends or times out what is due, then delivers queued completions.
     // Returns the number of completions delivered. A readiness notifier passes the socket it saw readable: one
@@ -147,7 +147,7 @@ public:
 
 private:
     int Send(PduType type, Pdu& pdu, const Target& target);
-    int SendAsync(PduType type, const Pdu& pdu, const Target& target, AsyncScope& scope, Completion completion);
+    int SendAsync(PduType type, Pdu pdu, const Target& target, AsyncScope& scope, Completion completion);
     int Accepted();  // tells the exchange-started handler; returns Success
 
     std::unique_ptr<Impl> impl_;

@@ -72,4 +72,14 @@ Oid& Oid::Append(const Oid& tail) {
     return *this;
 }
 
+std::string DottedText(uint32_t ipv4) {
+    char text[16];  // "255.255.255.255"
+    char* end = text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        end = std::to_chars(end, text + sizeof text, (ipv4 >> shift) & 0xFFu).ptr;
+        if (shift > 0) *end++ = '.';
+    }
+    return std::string(text, end);
+}
+
 } // namespace snmp

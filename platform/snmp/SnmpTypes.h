@@ -77,6 +77,9 @@ struct Value {
     friend bool operator==(const Value&, const Value&) = default;
 };
 
+// An IPv4 address (first octet in the top bits) as dotted decimal text: "10.0.39.16".
+std::string DottedText(uint32_t ipv4);
+
 struct VarBind {
     Oid oid;
     Value value;

@@ -38,3 +38,15 @@ TEST(Oid, PrefixIsDecidedAtSubIdBoundaries) {
     EXPECT_FALSE(Oid::Parse("1.3.6.1.1.10.5")->StartsWith(column));
     EXPECT_FALSE(Oid::Parse("1.3.6.1.1")->StartsWith(column));
 }
+
+TEST(DottedText, EveryOctetInItsPlace) {
+    struct Case { uint32_t address; const char* text; };
+    const Case cases[] = {
+        {0x00000000u, "0.0.0.0"},
+        {0xFFFFFFFFu, "255.255.255.255"},
+        {0x0A002710u, "10.0.39.16"},
+        {0x7F000001u, "127.0.0.1"},
+        {0xC0A80164u, "192.168.1.100"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(snmp::DottedText(c.address), c.text);
+}
