@@ -52,6 +52,9 @@ struct Series {
 };
 
 // "label   min / median / max unit", the numbers scaled by factor.
+// The column heads over PrintSeries lines.
+inline void PrintSeriesHeader() { std::printf("  %-44s %9s / %9s / %9s\n", "", "min", "median", "max"); }
+
 inline void PrintSeries(const char* label, const Series& s, double factor, const char* unit, const char* note = "") {
     std::printf("  %-44s %9.2f / %9.2f / %9.2f %s%s\n", label, s.Min() * factor, s.Median() * factor, s.Max() * factor,
                 unit, note);

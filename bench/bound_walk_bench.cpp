@@ -234,7 +234,7 @@ bool Measure(const char* title, const Agent& agent, int expectedRows, int runs, 
     }
     std::printf("%s: %d rows, %d cold and %d warm pairs, load %s\n", title, tableRows, runs, runs,
                 bench::LoadAverage().c_str());
-    std::printf("  %-44s %9s / %9s / %9s\n", "", "min", "median", "max");
+    bench::PrintSeriesHeader();
     bench::PrintSeries("cold: bound / plain CPU", coldRatio, 1, "", "   target <= 1.10");
     bench::PrintSeries("cold: plain walk, CPU per row", coldPlainUs, 1e6, "us");
     bench::PrintSeries("cold: bound walk, CPU per row", coldBoundUs, 1e6, "us");

@@ -125,7 +125,7 @@ bool Measure(const char* title, uint16_t port, const NxSNMPVar* table, int keys,
     std::printf("%s: %d rows (snmptable printed %d lines), %zu runs (%d skipped: one-row table slower than the full "
                 "one), load %s\n",
                 title, warm.rows, lines, wallRatio.values.size(), skipped, bench::LoadAverage().c_str());
-    std::printf("  %-44s %9s / %9s / %9s\n", "", "min", "median", "max");
+    bench::PrintSeriesHeader();
     bench::PrintSeries("walk / snmptable (wall)", wallRatio, 1, "", "   target <= 0.70");
     bench::PrintSeries("walk / snmptable without start-up (wall)", walkOnlyRatio, 1, "", "   target <= 1.20");
     bench::PrintSeries("walk CPU / snmptable CPU without start-up", cpuRatio, 1, "");

@@ -498,23 +498,21 @@ public:
         const QColor color = cell.palette.color(
             group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
         const int baseline = textRect.top() + (textRect.height() - metrics.height()) / 2 + metrics.ascent();
-        // A text that fits its cell needs no clip: the painter's pen and font are set and put back.
-        if (fits && metrics.height() <= textRect.height()) {
-            const QPen pen = painter->pen();
-            const QFont font = painter->font();
-            painter->setFont(cell.font);
-            painter->setPen(color);
-            painter->drawText(QPoint(textRect.left(), baseline), shown);
-            painter->setPen(pen);
-            painter->setFont(font);
-            return;
+        // Only a text that may reach past its cell is clipped; the pen and font are put back either way, which
+        // costs less than saving the painter's whole state.
+        const bool clip = !fits || metrics.height() > textRect.height();
+        if (clip) {
+            painter->save();
+            painter->setClipRect(textRect, Qt::IntersectClip);
         }
-        painter->save();
+        const QPen pen = painter->pen();
+        const QFont font = painter->font();
         painter->setFont(cell.font);
         painter->setPen(color);
-        painter->setClipRect(textRect, Qt::IntersectClip);
         painter->drawText(QPoint(textRect.left(), baseline), shown);
-        painter->restore();
+        painter->setPen(pen);
+        painter->setFont(font);
+        if (clip) painter->restore();
     }
 
 private:
