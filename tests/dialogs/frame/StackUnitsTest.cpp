@@ -32,6 +32,12 @@ StackUnitRow Row(const std::string& caption, const std::string& model, const std
     return {caption, "", model, presence};
 }
 
+std::vector<int> Numbers(const std::vector<StackUnit>& units) {
+    std::vector<int> numbers;
+    for (const StackUnit& unit : units) numbers.push_back(unit.Number);
+    return numbers;
+}
+
 std::vector<std::string> Described(const std::vector<StackUnit>& units) {
     std::vector<std::string> texts;
     for (const StackUnit& unit : units)
@@ -269,6 +275,7 @@ TEST_F(TickedPortTest, ReadsNoUnitTable) {
 // ------------------------------------------------------------------------------------------ against the simulator
 
 constexpr const char* UnitTable = "1.3.6.1.4.1.32473.12.11.1.9.4.1 (9 entries from \"ID\")";
+constexpr const char* UnitModelColumn = "1.3.6.1.4.1.32473.12.11.1.9.4.1.9";
 constexpr const char* DeletePortOid = "1.3.6.1.4.1.32473.11.70.7.2.7.2.2.0";
 
 // The main window's part for the dialogs: stacking enabled, the unit list read from the switch only when asked.
@@ -398,14 +405,16 @@ protected:
 
 TEST_F(StackUnitsSimTest, TheAbsentUnitIsSkippedAndPortsGoBetweenGlobalAndUnitNumbers) {
     ASSERT_EQ(Control(std::string("set-rw ") + DeletePortOid + " int 65"), "ok");
+    // The switch names an absent unit's model "Not_Exist" (the scenario leaves it empty).
+    ASSERT_EQ(Control(std::string("set ") + UnitModelColumn + ".7 str Not_Exist"), "ok");
     SimStackWindow window;  // nothing counted yet
     TUnitPortForm dialog(&ui::Application::Instance());
     Run(dialog, [&] {
         // The unit table was read once, and unit 7 (no-exist) is neither a unit nor a page.
         EXPECT_EQ(window.UnitRereads, 1);
-        std::vector<int> numbers;
-        for (const StackUnit& unit : dialog.Units) numbers.push_back(unit.Number);
-        EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}));
+        const std::vector<int> present = {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12};
+        EXPECT_EQ(Numbers(dialog.Units), present);
+        EXPECT_EQ(Numbers(PresentStackUnits(AbsentUnit::ModelNotExist)), present);
         ASSERT_NE(FindStackUnit(dialog.Units, 2), nullptr);
         EXPECT_EQ(FindStackUnit(dialog.Units, 2)->Model, "QSW-2150");
         EXPECT_EQ(FindStackUnit(dialog.Units, 2)->PortCount, 48);
