@@ -102,7 +102,8 @@ protected:
 
     static bool Registered(const MenuCommand& command) {
         if (command.Kind == CommandKind::DedicatedDialog) return FindDedicatedDialog(command.FormClass) != nullptr;
-        if (command.Kind == CommandKind::DialogFunction) return command.Function && FindDialogFunction(command.Function);
+        if (command.Kind == CommandKind::DialogFunction)
+            return command.Function && FindDialogFunction(command.Function);
         return false;
     }
 

@@ -3,7 +3,8 @@
 // control it names. A shown control must:
 // - lie wholly inside its parent's client area (a scroll box's content excepted: it is reached by scrolling);
 // - not be covered by an aligned sibling (the button panel, the splitter, the status bar, the list);
-// and a shown label must not stand beside a hidden control (the control right of it on its line).
+// and a shown label must not stand beside a hidden control: the control it is the buddy of, or else the control
+// right of it on its line.
 #include "Control.h"
 #include "ScrollBox.h"
 #include "StdCtrls.h"
@@ -28,7 +29,7 @@ inline bool IsCaptionLabel(const ui::Control& control) {
            !static_cast<const ui::Label&>(control).Caption().empty();
 }
 
-// The control a caption label names: the nearest sibling that starts right of
+// The control a caption label names: the one whose buddy it is, else the nearest sibling that starts right of
 // the label's start on the label's line, when that one starts within 120 pixels of the label's end.
 inline const ui::Control* LabelledBy(const ui::Control& parent, const ui::Control& label) {
     const ui::Rect l = label.BoundsRect();
@@ -37,6 +38,7 @@ inline const ui::Control* LabelledBy(const ui::Control& parent, const ui::Contro
     for (int i = 0; i < parent.ControlCount(); ++i) {
         const ui::Control* other = parent.Controls(i);
         if (other == &label) continue;
+        if (other->Buddy() == &label) return other;
         const ui::Rect o = other->BoundsRect();
         if (o.Top > middle || o.Bottom < middle || o.Left <= l.Left || o.Left > l.Right + 120) continue;
         if (!nearest || o.Left < nearest->Left()) nearest = other;
