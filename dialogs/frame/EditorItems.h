@@ -3,8 +3,8 @@
 // editor's kind: an edit, a drop-down list, or a sunken static text showing a value), the editor's name, its label
 // (empty: none), its width and its flags. Every labelled editor is made by NewLabelledControl, so its label
 // shows, hides, enables and disables with it.
-// - Hidden: the editor starts hidden (its label with it); a hidden static text without a label is the usual
-//   place of a key column that is bound but never shown.
+// - Hidden: the editor starts hidden (its label with it) and keeps its place; a hidden static text without a
+//   label is the usual place of a key column that is bound but never shown.
 // - ReadOnly: the editor starts disabled (clMenu); BuiltEditors::ReadOnly lists them for the form's ShowsOnly
 //   or an edit form's KeepsDisabled, which keep them so after each row selection.
 // EditorRow places items left to right on one line, each label as wide as its text; EditorGrid (EditorGrid.h)
