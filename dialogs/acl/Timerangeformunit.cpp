@@ -63,7 +63,7 @@ TTimeRangeForm::TTimeRangeForm(ui::Component* owner) : TDedicatedForm(owner, 600
     WeekdaysBox = new ui::GroupBox(this);
     WeekdaysBox->SetParent(EditorPanel);
     WeekdaysBox->SetCaption("Weekdays");
-    WeekdaysBox->SetBounds(8, names.Bottom(1), 490, 70);
+    WeekdaysBox->SetBounds(8, names.Bottom(1), 486, 70);
     CheckBox1 = NewDayBox(this, WeekdaysBox, "CheckBox1", "Monday", 0);
     CheckBox2 = NewDayBox(this, WeekdaysBox, "CheckBox2", "Tuesday", 1);
     CheckBox3 = NewDayBox(this, WeekdaysBox, "CheckBox3", "Wednesday", 2);
@@ -77,7 +77,7 @@ TTimeRangeForm::TTimeRangeForm(ui::Component* owner) : TDedicatedForm(owner, 600
     DailyBox = new ui::GroupBox(this);
     DailyBox->SetParent(EditorPanel);
     DailyBox->SetCaption("Daily");
-    DailyBox->SetBounds(8, names.Bottom(1) + 78, 490, 70);
+    DailyBox->SetBounds(8, names.Bottom(1) + 78, 486, 70);
     EditorGrid daily(this, DailyBox, 240, 70, 18);
     edtStart = daily.Edit(0, 0, "edtStart", "Start Time", 80);
     edtEnd = daily.Edit(1, 0, "edtEnd", "End Time", 80);

@@ -3,8 +3,8 @@
 #include "Application.h"
 #include "ComCtrls.h"
 #include "EditorInput.h"
+#include "EditorItems.h"
 #include "ExtCtrls.h"
-#include "LabelledControl.h"
 #include "ListView.h"
 #include "Screen.h"
 #include "Splitter.h"
@@ -18,7 +18,6 @@ constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 constexpr int StatusPanelWidth = 50;
-constexpr int EditorLabelWidth = 8;  // pixels per label character
 
 }  // namespace
 
@@ -118,41 +117,21 @@ void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight,
     PageControl1->SetAlign(ui::alBottom);
 }
 
-int TDedicatedForm::NextEditorLeft(int width) {
-    const int left = nextEditorLeft_;
-    nextEditorLeft_ += width + ButtonGap;
-    return left;
+EditorRow& TDedicatedForm::EditorLine() {
+    if (!editorLine_) editorLine_ = std::make_unique<EditorRow>(this, EditorPanel);
+    return *editorLine_;
 }
-
-namespace {
-
-template <typename T>
-T* NewLabelled(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& label,
-               int labelLeft, int width) {
-    const int controlLeft = labelLeft + static_cast<int>(label.size()) * EditorLabelWidth + 4;
-    return NewLabelledControl<T>(owner, parent, name, label, labelLeft, controlLeft, 8, width);
-}
-
-}  // namespace
 
 ui::Edit* TDedicatedForm::NewEditorEdit(const std::string& name, const std::string& label, int width) {
-    const int left = NextEditorLeft(static_cast<int>(label.size()) * EditorLabelWidth + 4 + width);
-    return NewLabelled<ui::Edit>(this, EditorPanel, name, label, left, width);
+    return EditorLine().Edit(name, label, width);
 }
 
 ui::StaticText* TDedicatedForm::NewEditorText(const std::string& name, const std::string& label, int width) {
-    const int left = NextEditorLeft(static_cast<int>(label.size()) * EditorLabelWidth + 4 + width);
-    auto* text = NewLabelled<ui::StaticText>(this, EditorPanel, name, label, left, width);
-    text->SetAutoSize(false);
-    text->SetBorderStyle(ui::sbsSunken);
-    return text;
+    return EditorLine().Text(name, label, width);
 }
 
 ui::ComboBox* TDedicatedForm::NewEditorCombo(const std::string& name, const std::string& label, int width) {
-    const int left = NextEditorLeft(static_cast<int>(label.size()) * EditorLabelWidth + 4 + width);
-    auto* combo = NewLabelled<ui::ComboBox>(this, EditorPanel, name, label, left, width);
-    combo->SetStyle(ui::csDropDownList);
-    return combo;
+    return EditorLine().Combo(name, label, width);
 }
 
 DialogTable& TDedicatedForm::AddTable() {

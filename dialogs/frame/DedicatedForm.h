@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+class EditorRow;
 class TStackingPortUitForm;
 namespace ui {
 class Button;
@@ -74,6 +75,8 @@ protected:
     // The list view (named listName) at the top of the client area, the splitter and the editor panel below it;
     // withPages adds PageControl1 filling the editor panel under its first editorRowHeight pixels.
     void BuildTableArea(const std::string& listName, int listHeight, bool withPages, int editorRowHeight = 40);
+    // The editor panel's row of labelled editors, left to right (EditorItems.h); the three below add to it.
+    EditorRow& EditorLine();
     // A labelled edit or a labelled combo box on the editor panel's row, left to right.
     ui::Edit* NewEditorEdit(const std::string& name, const std::string& label, int width);
     ui::StaticText* NewEditorText(const std::string& name, const std::string& label, int width);
@@ -124,7 +127,6 @@ private:
     void BuildStatusBar();
     void RowSelected(bool selected);
     void LockKeyEdits(bool locked);
-    int NextEditorLeft(int width);
 
     std::vector<std::unique_ptr<DialogTable>> tables_;
     DialogTable* closeGuard_ = nullptr;
@@ -134,7 +136,7 @@ private:
     ui::ComboBox* clearedRowStatus_ = nullptr;
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
-    int nextEditorLeft_ = 8;
+    std::unique_ptr<EditorRow> editorLine_;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };

@@ -1,6 +1,5 @@
 #include "EditorGrid.h"
 
-#include "LabelledControl.h"
 #include "StdCtrls.h"
 
 namespace {
@@ -12,27 +11,34 @@ constexpr int BoxWidth = 20;
 EditorGrid::EditorGrid(ui::Component* owner, ui::Control* parent, int columnWidth, int labelWidth, int top)
     : owner_(owner), parent_(parent), columnWidth_(columnWidth), labelWidth_(labelWidth), top_(top) {}
 
-template <typename T>
-T* EditorGrid::Editor(int column, int row, const std::string& name, const std::string& label, int width) {
-    const int labelLeft = CellLeft(column) + BoxWidth;
-    return NewLabelledControl<T>(owner_, parent_, name, label, labelLeft, labelLeft + labelWidth_, RowTop(row), width);
+ui::Control* EditorGrid::Place(int column, int row, const EditorItem& item) {
+    const LabelPlace label{CellLeft(column) + BoxWidth, labelWidth_ - LabelGap};
+    return NewItemEditor(owner_, parent_, item, label, RowTop(row));
 }
 
 ui::Edit* EditorGrid::Edit(int column, int row, const std::string& name, const std::string& label, int width) {
-    return Editor<ui::Edit>(column, row, name, label, width);
+    ui::Edit* edit = nullptr;
+    Place(column, row, {&edit, name, label, width});
+    return edit;
 }
 
 ui::ComboBox* EditorGrid::Combo(int column, int row, const std::string& name, const std::string& label, int width) {
-    auto* combo = Editor<ui::ComboBox>(column, row, name, label, width);
-    combo->SetStyle(ui::csDropDownList);
+    ui::ComboBox* combo = nullptr;
+    Place(column, row, {&combo, name, label, width});
     return combo;
 }
 
 ui::StaticText* EditorGrid::Text(int column, int row, const std::string& name, const std::string& label, int width) {
-    auto* text = Editor<ui::StaticText>(column, row, name, label, width);
-    text->SetAutoSize(false);
-    text->SetBorderStyle(ui::sbsSunken);
+    ui::StaticText* text = nullptr;
+    Place(column, row, {&text, name, label, width});
     return text;
+}
+
+BuiltEditors EditorGrid::Column(int column, int firstRow, std::initializer_list<EditorItem> items) {
+    BuiltEditors built;
+    int row = firstRow;
+    for (const EditorItem& item : items) built.Add(Place(column, row++, item), item);
+    return built;
 }
 
 ui::CheckBox* EditorGrid::ApplyBox(int column, int row, const std::string& name, const std::string& caption) {

@@ -16,7 +16,7 @@ constexpr int LabelWidth = 120;
 
 TMSTPPortStateEditForm::TMSTPPortStateEditForm(TMSTPPortStateForm& dialog)
     : TDialogEditForm(dialog, dialog.PortStateRequest, 2 * ColumnWidth + 16,
-                      RowsPerColumn * EditorGrid::RowHeight + 60),
+                      RowsPerColumn * EditorGrid::RowHeight + 70),
       dialog_(dialog) {
     SetName("MSTPPortStateEditForm");
     SetCaption("MSTP Port State Edit ");

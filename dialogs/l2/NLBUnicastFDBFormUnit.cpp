@@ -25,7 +25,7 @@ TNLBUnicastFDBForm::TNLBUnicastFDBForm(ui::Component* owner)
     DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
     SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
     CloseButton = NewPanelButton("CloseButton", "Close", [this] { CloseButtonClick(CloseButton); });
-    BuildTableArea("LV_dot1qStaticUnicastEntry", 190, true);
+    BuildTableArea("LV_dot1qStaticUnicastEntry", 170, true);
     LV_dot1qStaticUnicastEntry = TableList;
     pgc1 = PageControl1;
     pgc1->SetName("pgc1");

@@ -18,7 +18,7 @@ constexpr const char* EnableQuestion = "To enable STP may take a long time. Do y
 }  // namespace
 
 TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(ui::Component* owner)
-    : TDedicatedForm(owner, 400, 120), StaRequest(AddTable()) {
+    : TDedicatedForm(owner, 400, 155), StaRequest(AddTable()) {
     SetName("SpanningTreeAlgorithmForm");
     SetCaption("Spanning Tree Algorithm");
     BuildButtonPanel("");

@@ -1,6 +1,8 @@
 #include "VLanPortInfomationFormUnit.h"
 
 #include "CatalogTables.h"
+#include "EditorGrid.h"
+#include "ExtCtrls.h"
 #include "ListView.h"
 #include "StdCtrls.h"
 
@@ -27,10 +29,12 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(ui::Component* owner)
     BuildTableArea("LV_dot1qPortVlanEntry", 260, false);
     LV_dot1qPortVlanEntry = TableList;
     LV_dot1qPortVlanEntry->SetGridLines(true);
-    PortVLanID = NewEditorEdit("PortVLanID", "Port VLAN ID", 50);
-    AcceptableFrameTypes = NewEditorCombo("AcceptableFrameTypes", "Acceptable Frame Types", 150);
-    IngressFiltering = NewEditorCombo("IngressFiltering", "Ingress Filtering", 60);
-    GvrpStatus = NewEditorCombo("GvrpStatus", "GVRP Status", 80);
+    EditorGrid editors(this, EditorPanel, 0, 140);
+    editors.Column(0, 0,
+                   {{&PortVLanID, "PortVLanID", "Port VLAN ID", 50},
+                    {&AcceptableFrameTypes, "AcceptableFrameTypes", "Acceptable Frame Types", 150},
+                    {&IngressFiltering, "IngressFiltering", "Ingress Filtering", 60},
+                    {&GvrpStatus, "GvrpStatus", "GVRP Status", 80}});
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     DoCreate();
 }

@@ -252,6 +252,7 @@ void Control::SetVisible(bool visible) {
     visible_ = visible;
     ApplyVisibility();
     if (parent_ && align_ != alNone) parent_->Realign(visible ? this : nullptr);
+    if (Control* buddy = Buddy()) buddy->SetVisible(visible);
 }
 
 bool Control::Showing() const {
@@ -261,8 +262,18 @@ bool Control::Showing() const {
 }
 
 void Control::SetEnabled(bool enabled) {
+    const bool changed = enabled != enabled_;
     enabled_ = enabled;
     widget_->setEnabled(enabled);
+    if (Control* buddy = Buddy(); buddy && changed) buddy->SetEnabled(enabled);
+}
+
+void Control::SetBuddy(Control* buddy) {
+    buddy_ = buddy;
+    buddyLife_ = buddy ? buddy->LifeToken() : std::weak_ptr<void>();
+    if (!buddy) return;
+    buddy->SetVisible(visible_);
+    buddy->SetEnabled(enabled_);
 }
 
 void Control::SetColor(ui::Color color) {

@@ -114,6 +114,10 @@ public:
     bool Showing() const;  // visible, and every parent too
     bool Enabled() const { return enabled_; }
     virtual void SetEnabled(bool enabled);
+    // A control that stands for this one, such as its label: it takes this control's Visible and Enabled now
+    // and follows each change of them. Not owned; a buddy freed first is dropped. Null: none.
+    Control* Buddy() const { return buddyLife_.expired() ? nullptr : buddy_; }
+    void SetBuddy(Control* buddy);
     ui::Color Color() const { return color_; }
     virtual void SetColor(ui::Color color);
     ui::Font Font() const;
@@ -202,6 +206,8 @@ private:
     bool mousePressed_ = false;
     Component* popupMenu_ = nullptr;
     std::weak_ptr<void> popupLife_;
+    Control* buddy_ = nullptr;
+    std::weak_ptr<void> buddyLife_;
 };
 
 }  // namespace ui

@@ -263,4 +263,42 @@ TEST(PopupTest, RightClickShowsTheControlsPopupMenu) {
     form->Hide();
 }
 
+// A label made the buddy of an edit takes the edit's state at once and then follows each change of it.
+TEST_F(ControlsTest, BuddyFollowsItsControlsVisibleAndEnabled) {
+    auto* edit = Make<ui::Edit>();
+    auto* label = Make<ui::Label>();
+    edit->Hide();
+    edit->SetEnabled(false);
+    edit->SetBuddy(label);
+    EXPECT_EQ(edit->Buddy(), label);
+    EXPECT_FALSE(label->Visible());
+    EXPECT_FALSE(label->Enabled());
+    const struct {
+        bool Visible, Enabled;
+    } steps[] = {{true, false}, {true, true}, {false, true}, {true, true}};
+    for (const auto& step : steps) {
+        edit->SetVisible(step.Visible);
+        edit->SetEnabled(step.Enabled);
+        EXPECT_EQ(label->Visible(), step.Visible);
+        EXPECT_EQ(label->Enabled(), step.Enabled);
+        EXPECT_EQ(label->Widget()->isEnabled(), step.Enabled);
+    }
+}
+
+TEST_F(ControlsTest, BuddyFreedFirstIsDroppedAndMutualBuddiesSettle) {
+    auto* edit = Make<ui::Edit>();
+    auto* label = Make<ui::Label>();
+    edit->SetBuddy(label);
+    label->SetBuddy(edit);  // each follows the other: a change stops where nothing changes
+    edit->Hide();
+    EXPECT_FALSE(label->Visible());
+    label->Show();
+    EXPECT_TRUE(edit->Visible());
+    delete label;
+    EXPECT_EQ(edit->Buddy(), nullptr);
+    edit->Hide();
+    edit->SetEnabled(false);
+    EXPECT_FALSE(edit->Visible());
+}
+
 }  // namespace
