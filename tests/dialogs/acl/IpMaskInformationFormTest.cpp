@@ -32,7 +32,7 @@ protected:
         MarkLog();
     }
     void Open(const std::function<void(TIPMaskInformationForm&)>& driver) {
-        OpenNow<TIPMaskInformationForm>(Handler, driver);
+        RunCommand<TIPMaskInformationForm>(Handler, driver);
     }
     // Every mask and number edit filled with a value its check accepts.
     static void FillAll(TIPMaskInformationForm& form) {
@@ -213,7 +213,7 @@ TEST_F(IpMaskInformationFormTest, AFailedCheckShowsItsMessageFocusesTheEditAndSe
             c.fill(form);
             form.BT_Add->SetFocus();
             form.BT_Add->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message});
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message});
             EXPECT_TRUE(c.focus(form)->Focused());
             EXPECT_TRUE(Pdus("SET").empty());
             EXPECT_EQ(form.RowStatusComBo->Text(), "createAndGo");

@@ -45,7 +45,7 @@ protected:
         ASSERT_EQ(Control("rows " + Entry + " 1.1 1.2 2.1"), "ok");
         MarkLog();
     }
-    void Open(const std::function<void(TIPRuleForm&)>& driver) { OpenNow<TIPRuleForm>(Handler, driver); }
+    void Open(const std::function<void(TIPRuleForm&)>& driver) { RunCommand<TIPRuleForm>(Handler, driver); }
     // A value its check accepts in every field.
     static void FillAll(TIPRuleForm& form) {
         form.VLANEdit->SetText("default");
@@ -342,7 +342,7 @@ TEST_F(IpRuleFormTest, AFailedCheckShowsItsMessageFocusesTheControlAndSendsNothi
             c.change(form);
             form.AddButton->SetFocus();
             form.AddButton->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message});
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message});
             EXPECT_TRUE(c.focus(form)->Focused());
             EXPECT_TRUE(Pdus("SET").empty());
             ExpectNoInvalidBits(form);
@@ -358,7 +358,7 @@ TEST_F(IpRuleFormTest, TheRxRateMayBeUpTo156249) {
         form.RxRateEdit->SetText("156250");
         form.AddButton->SetFocus();
         form.AddButton->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"RX Rate should between 0-156249"});
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"RX Rate should between 0-156249"});
         EXPECT_TRUE(form.RxRateEdit->Focused());
         EXPECT_TRUE(Pdus("SET").empty());
         form.RxRateEdit->SetText("156249");
@@ -380,7 +380,7 @@ TEST_F(IpRuleFormTest, InATwelveUnitStackAPortOfUnitTwelveIsEnough) {
         form.AccessIDEdit->SetText("1");
         form.cbxPermit->SetChecked(true);
         form.AddButton->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"You must choose at least 1 port!"});
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"You must choose at least 1 port!"});
         form.Ports->PortCheckBoxes[11 * 64 + 4]->SetChecked(true);  // unit 12, port 5
         form.AddButton->Click();
         EXPECT_EQ(boxes.Calls().size(), 1u);

@@ -147,7 +147,7 @@ TEST_F(TimeRangeFormTest, AddWantsAWeekdayAStartAndAnEndTime) {
         form.btnAdd->Click();
         form.edtStart->SetText("22:00:00");
         form.btnAdd->Click();
-        EXPECT_EQ(Texts(boxes.Calls()),
+        EXPECT_EQ(BoxTexts(boxes),
                   (std::vector<std::string>{"Please select the weekdays", "Please select the daily start time",
                                             "Please select the daily end time"}));
         EXPECT_TRUE(Pdus("SET").empty());
@@ -215,11 +215,11 @@ TEST_F(TimeRangeFormTest, WhileTheFirstWalkRunsWritesAndCloseAreRefused) {
             Times(form, "01:00:00", "02:00:00");
             form.btnAdd->Click();
             form.btnGet->Click();  // nothing, without a word
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"Get data not complete"});
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Get data not complete"});
             boxes.Clear();
             form.btnClose->Click();
             Then([&] {
-                EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"Get data not complete"});
+                EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Get data not complete"});
                 EXPECT_TRUE(form.Visible());
                 EXPECT_TRUE(Pdus("SET").empty());
                 ASSERT_EQ(Control("release"), "ok");

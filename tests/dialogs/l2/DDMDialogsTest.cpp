@@ -99,11 +99,6 @@ protected:
         (*run)("127.0.0.1", scaleFactor);
         EXPECT_TRUE(ran);
     }
-    static std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-        std::vector<std::string> texts;
-        for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-        return texts;
-    }
 };
 
 TEST_F(DDMDialogsTest, SettingsAreReadAsARowAndWrittenAtInstanceZero) {
@@ -119,7 +114,7 @@ TEST_F(DDMDialogsTest, SettingsAreReadAsARowAndWrittenAtInstanceZero) {
         Tick(panel, 1);
         ui::MessageBoxRecorder boxes;
         panel.ButtonPanel->SetCheckedButton->Click();
-        EXPECT_THAT(Texts(boxes.Calls()), ElementsAre());
+        EXPECT_THAT(BoxTexts(boxes), ElementsAre());
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_THAT(Varbinds(sets[0]), ElementsAre(Ddm + ".1.1.0=INTEGER:2", Ddm + ".1.2.0=INTEGER:1"));
@@ -164,7 +159,7 @@ TEST_F(DDMDialogsTest, ThresholdsShowInUnitsInTheEditorsAndGoBackInThousandths) 
             Tick(panel, 3);
             ui::MessageBoxRecorder boxes;
             rowPanel.ButtonPanel->SetCheckedButton->Click();
-            EXPECT_THAT(Texts(boxes.Calls()), ElementsAre());
+            EXPECT_THAT(BoxTexts(boxes), ElementsAre());
         });
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -200,7 +195,7 @@ TEST_F(DDMDialogsTest, AWriteOfNothingButDashesSendsNothingAndSaysSo) {
             Tick(panel, 4);
             ui::MessageBoxRecorder boxes;
             rowPanel.ButtonPanel->SetCheckedButton->Click();
-            for (const std::string& text : Texts(boxes.Calls())) ADD_FAILURE() << text;
+            for (const std::string& text : BoxTexts(boxes)) ADD_FAILURE() << text;
             EXPECT_THAT(panel.MessagePanel->StatusBar->SimpleText(),
                         HasSubstr("Nothing written: no value in High Alarm, High Warning"));
         });

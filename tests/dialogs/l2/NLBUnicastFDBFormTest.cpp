@@ -42,11 +42,6 @@ protected:
             if (line.find(" " + FdbEntry + ".3=NULL") != std::string::npos) ++walks;
         return walks;
     }
-    static std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-        std::vector<std::string> texts;
-        for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-        return texts;
-    }
 };
 
 TEST_F(NLBUnicastFDBFormTest, AddSendsCreateAndGoAloneAndTheEgressPortsFollowWithSet) {
@@ -116,7 +111,7 @@ TEST_F(NLBUnicastFDBFormTest, MistypedOrMissingKeysAreRefusedBeforeAnythingIsSen
             form.AddBtn->Click();
             form.DeleteBtn->SetEnabled(true);
             form.DeleteBtn->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), (std::vector<std::string>{c.addMessage, c.deleteMessage}))
+            EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{c.addMessage, c.deleteMessage}))
                 << c.vlan << " " << c.mac;
         }
         boxes.Clear();

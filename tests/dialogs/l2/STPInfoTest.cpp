@@ -52,7 +52,7 @@ protected:
             ASSERT_EQ(Control("set-rw " + Oid(arc) + " int " + std::to_string(value)), "ok");
         ASSERT_EQ(Control("set-rw " + State + " int " + std::to_string(state)), "ok");
     }
-    void Open(const std::function<void(TSTP_Info&)>& driver) { OpenNow<TSTP_Info>(Handler, driver); }
+    void Open(const std::function<void(TSTP_Info&)>& driver) { RunCommand<TSTP_Info>(Handler, driver); }
     static void Fill(TSTP_Info& form, const Settings& settings) {
         form.ET_AgingTime->SetText(settings.MaxAge);
         form.ET_HelloTime->SetText(settings.HelloTime);

@@ -26,12 +26,6 @@ const std::string RowPort4 = "10.0.160.201.0.0.2.4";
 const std::string NewRow = "20.1.0.94.0.0.9.0";
 constexpr const char* NewMac = "01005E000009";
 
-std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-    std::vector<std::string> texts;
-    for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-    return texts;
-}
-
 class StaticFilterTest : public DedicatedDialogTest {
 protected:
     // Two rows in each table: receive port 0 and receive port 4.
@@ -125,14 +119,14 @@ TEST_F(UnicastFilterTest, MistypedKeysAndAnotherStatusAreRefusedBeforeAnythingIs
             form.UnicastAddress->SetText(c.mac);
             form.UStatus->SetItemIndex(c.status);
             form.SetBtn->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
         }
         // Delete with a short address typed in is refused the same way.
         boxes.Clear();
         form.UnicastAddress->SetText("01005E");
         form.DeleteBtn->SetEnabled(true);
         form.DeleteBtn->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"Invalid MAC address"});
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Invalid MAC address"});
         EXPECT_TRUE(Pdus("SET").empty());
     });
 }
@@ -226,7 +220,7 @@ TEST_F(MulticastFilterTest, AddChecksStatusThenKeysAndCreatesWithPermanent) {
             form.ED_MACAddress->SetText(c.mac);
             form.Status->SetItemIndex(c.status);
             form.AddBtn->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
         }
         EXPECT_TRUE(Pdus("SET").empty());
         boxes.Clear();
@@ -290,7 +284,7 @@ TEST_F(MulticastFilterTest, DeleteDuringAWalkLeavesTheStatusOnInvalidAndSendsNot
         ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qStaticMulticastEntry->Items().Count() == 1; }));
         form.LV_dot1qStaticMulticastEntry->SetItemIndex(0);
         form.btnDelete->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"Get data not complete"});
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Get data not complete"});
         EXPECT_EQ(form.Status->Text(), "invalid");
         EXPECT_TRUE(Pdus("SET").empty());
         ASSERT_EQ(Control("release"), "ok");

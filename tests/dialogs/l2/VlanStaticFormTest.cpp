@@ -48,11 +48,6 @@ protected:
             if (line.find(Name.substr(0, Name.size() - 1) + "=NULL") != std::string::npos) ++starts;
         return starts;
     }
-    static std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-        std::vector<std::string> texts;
-        for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-        return texts;
-    }
 };
 
 TEST_F(VlanStaticFormTest, TheMenuCommandOpensTheDialogWhichWalksTheTableAndClosesCleanly) {
@@ -123,7 +118,7 @@ TEST_F(VlanStaticFormTest, WhileTheWalkIsHeldWritesAndCloseAreRefusedAndStopKeep
         Select(form, 0);
         form.SetBtn->Click();
         form.DeleteBtn->Click();
-        EXPECT_EQ(Texts(boxes.Calls()),
+        EXPECT_EQ(BoxTexts(boxes),
                   (std::vector<std::string>{"Get data not complete", "Get data not complete.", "Get data not complete"}));
         form.RefreshBtn->Click();  // ignored without a word
         EXPECT_EQ(boxes.Calls().size(), 3u);
@@ -132,7 +127,7 @@ TEST_F(VlanStaticFormTest, WhileTheWalkIsHeldWritesAndCloseAreRefusedAndStopKeep
         boxes.Clear();
         form.btnClose->Click();
         Then([&] {
-            EXPECT_EQ(Texts(boxes.Calls()), (std::vector<std::string>{"Get data not complete"}));
+            EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Get data not complete"}));
             EXPECT_TRUE(form.Visible());
             form.btnStop->Click();
             EXPECT_EQ(form.StaticTable.Request()->Request.Active, 0);
@@ -175,7 +170,7 @@ TEST_F(VlanStaticFormTest, AddSendsNameEgressUntaggedAndCreateAndGoButNeverTheFo
         form.AddBtn->Click();
         form.ED_VLANID->SetText("100");
         form.AddBtn->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), (std::vector<std::string>{"Please input VLAN ID.", "Please input VLAN Name."}));
+        EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Please input VLAN ID.", "Please input VLAN Name."}));
         EXPECT_TRUE(Pdus("SET").empty());
         boxes.Clear();
         form.ED_VLANName->SetText("Lab");
