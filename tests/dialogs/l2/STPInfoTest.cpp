@@ -274,4 +274,23 @@ TEST_F(STPInfoTest, ARefusedSetShowsItsErrorWithoutProgressAndLeavesTheVersionTe
     });
 }
 
+// The MSTP group could not be read when the dialog opened, so its row is missing: an MSTP Set shows the error in
+// panel 0, sends nothing and leaves the main window's version text.
+TEST_F(STPInfoTest, AnMstpSetWithoutTheMstpRowShowsTheErrorAndSendsNothing) {
+    ASSERT_EQ(Control("error " + Oid(3) + " genErr 1"), "ok");  // the first read naming Max Age: the MSTP group's
+    ui::MessageBoxRecorder boxes;
+    Open([&](TSTP_Info& form) {
+        ASSERT_EQ(form.ListView1->Items().Count(), 0);
+        EXPECT_EQ(form.ET_AgingTime->Text(), "2000");  // the settings themselves were read
+        boxes.Clear();
+        ChooseItem(form.Combo_STPVersion, "mstp");
+        Fill(form, {"2400", "", "1600", "30", "120"});
+        ASSERT_TRUE(UserClick(form.BT_Set));
+        EXPECT_THAT(Status(form), HasSubstr("List index out of bounds"));
+        EXPECT_TRUE(boxes.Calls().empty());
+        EXPECT_TRUE(NothingSent("SET"));
+        EXPECT_EQ(window.StpVersionText, "rstp");
+    });
+}
+
 }  // namespace
