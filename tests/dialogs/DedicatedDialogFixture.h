@@ -160,17 +160,26 @@ protected:
     }
 
     // Starts a walk of table by a click on refresh and holds it after its first row: the answer to the request that
-    // names heldOid (the first column the walk reads, at the first row's instance) is held until released ("release"
-    // or "clear"). The request's time-out is made long enough that the held request is not sent again. True once
-    // the first row is listed in list.
-    static ::testing::AssertionResult HoldWalkAfterFirstRow(DialogTable& table, const ui::ListView& list,
-                                                           ui::Button* refresh, const std::string& heldOid) {
+    // names heldOid (the first column the walk reads, at the first row's instance) is held for holdMs milliseconds,
+    // or until released ("release" or "clear") when holdMs is 0. The request's time-out is made long enough that the
+    // held request is not sent again. True once the first row is listed in list, the simulator has the held request
+    // and the walk is still under way.
+    ::testing::AssertionResult HoldWalkAfterFirstRow(DialogTable& table, const ui::ListView& list, ui::Button* refresh,
+                                                     const std::string& heldOid, int holdMs = 0) const {
         if (!table.Opened()) return ::testing::AssertionFailure() << "the table has no request";
         table.Request()->Request.Timeout = HeldAnswerTimeout;
-        if (Control("hold " + heldOid) != "ok") return ::testing::AssertionFailure() << "hold " << heldOid;
+        const std::string hold = "hold " + heldOid + (holdMs > 0 ? " " + std::to_string(holdMs) : "");
+        if (Control(hold) != "ok") return ::testing::AssertionFailure() << hold;
+        const size_t logStart = sim_->PduLog().size();
         if (!UserClick(refresh)) return ::testing::AssertionFailure() << "refresh not clicked";
-        if (!RunUntil([&] { return list.Items().Count() == 1; }))
-            return ::testing::AssertionFailure() << "no first row; rows: " << list.Items().Count();
+        const auto heldRequestSent = [&] {
+            const std::vector<std::string> lines = sim_->PduLog();
+            for (size_t i = logStart; i < lines.size(); ++i)
+                if (lines[i].find(" " + heldOid + "=") != std::string::npos) return true;
+            return false;
+        };
+        if (!RunUntil([&] { return list.Items().Count() == 1 && heldRequestSent(); }))
+            return ::testing::AssertionFailure() << "not held after the first row; rows: " << list.Items().Count();
         if (!table.Busy()) return ::testing::AssertionFailure() << "the walk ended after its first row";
         return ::testing::AssertionSuccess();
     }

@@ -31,27 +31,18 @@ protected:
     // Two rows in each table: receive port 0 and receive port 4.
     void SetUp() override {
         DedicatedDialogTest::SetUp();
-        for (const std::string& entry : {UnicastEntry, MulticastEntry}) {
-            ASSERT_EQ(Control("remove " + entry), "ok");
-            ASSERT_EQ(Control("rows " + entry + " " + RowPort0 + " " + RowPort4), "ok");
-        }
-        MarkLog();
+        for (const std::string& entry : {UnicastEntry, MulticastEntry}) SeedRows(entry, RowPort0 + " " + RowPort4);
     }
     // Walks of entry started since the mark: their first request names the bare port-list column.
-    int Walks(const std::string& entry) const {
-        int walks = 0;
-        for (const std::string& line : Pdus("GETNEXT"))
-            if (line.find(" " + entry + ".3=NULL") != std::string::npos) ++walks;
-        return walks;
-    }
+    int Walks(const std::string& entry) const { return DedicatedDialogTest::Walks(entry + ".3"); }
     template <typename Form>
     void Open(const char* handler, const std::function<void(Form&)>& driver) {
-        OpenWhen<Form>(
-            handler, [](Form& form) { return !Table(form).Busy(); }, driver);
+        OpenWhenIdle<Form>(
+            handler, [](Form& form) -> auto& { return Table(form); }, driver);
     }
     template <typename Form>
     static bool WaitIdle(Form& form) {
-        return RunUntil([&] { return !Table(form).Busy(); });
+        return DedicatedDialogTest::WaitIdle(Table(form));
     }
     static DialogTable& Table(TUnicastFilterInformationForm& form) { return form.UnicastTable; }
     static DialogTable& Table(TMulticastFilterInformationForm& form) { return form.MulticastTable; }
@@ -81,7 +72,7 @@ TEST_F(UnicastFilterTest, AddCreatesWithPermanentAndReceivePortZeroAndReadsTheTa
         form.UStatus->SetItemIndex(2);  // permanent
         form.AllowedPorts->PortCheckBoxes[0]->SetChecked(true);
         form.AllowedPorts->PortCheckBoxes[2]->SetChecked(true);
-        form.SetBtn->Click();
+        ASSERT_TRUE(UserClick(form.SetBtn));
         EXPECT_EQ(form.UnicastAddress->Text(), "");
         ASSERT_TRUE(WaitWrite(form));
         EXPECT_TRUE(boxes.Calls().empty());
@@ -140,7 +131,7 @@ TEST_F(UnicastFilterTest, DeleteSendsInvalidAloneForTheSelectedRowWithItsReceive
         EXPECT_TRUE(form.UnicastAddress->ReadOnly());
         EXPECT_TRUE(form.DeleteBtn->Enabled());
         EXPECT_FALSE(form.SetBtn->Enabled());
-        form.DeleteBtn->Click();
+        ASSERT_TRUE(UserClick(form.DeleteBtn));
         EXPECT_FALSE(form.UnicastAddress->ReadOnly());
         EXPECT_EQ(form.UnicastAddress->Text(), "");
         EXPECT_FALSE(form.DeleteBtn->Enabled());
@@ -251,7 +242,7 @@ TEST_F(MulticastFilterTest, SetWritesTheSelectedRowsPortsAndDeleteItsPortsWithIn
         EXPECT_FALSE(form.AddBtn->Enabled());
         form.EgressPorts->UncheckAllPorts();
         form.EgressPorts->PortCheckBoxes[1]->SetChecked(true);
-        form.SetBtn->Click();
+        ASSERT_TRUE(UserClick(form.SetBtn));
         EXPECT_TRUE(form.ED_MulticastVID->Enabled());
         EXPECT_TRUE(form.Status->Enabled());
         EXPECT_FALSE(form.SetBtn->Enabled());
@@ -263,7 +254,7 @@ TEST_F(MulticastFilterTest, SetWritesTheSelectedRowsPortsAndDeleteItsPortsWithIn
 
         MarkLog();
         form.LV_dot1qStaticMulticastEntry->SetItemIndex(1);
-        form.btnDelete->Click();
+        ASSERT_TRUE(UserClick(form.btnDelete));
         ASSERT_TRUE(WaitWrite(form));
         EXPECT_TRUE(boxes.Calls().empty());
         ASSERT_EQ(Pdus("SET").size(), 1u);
@@ -278,15 +269,13 @@ TEST_F(MulticastFilterTest, SetWritesTheSelectedRowsPortsAndDeleteItsPortsWithIn
 TEST_F(MulticastFilterTest, DeleteDuringAWalkLeavesTheStatusOnInvalidAndSendsNothing) {
     ui::MessageBoxRecorder boxes;
     Open<TMulticastFilterInformationForm>("MulticastInformation1Click", [&](TMulticastFilterInformationForm& form) {
-        form.MulticastTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + MulticastEntry + ".3." + RowPort0), "ok");
-        form.RefreshBtn->Click();
-        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qStaticMulticastEntry->Items().Count() == 1; }));
+        ASSERT_TRUE(HoldWalkAfterFirstRow(form.MulticastTable, *form.LV_dot1qStaticMulticastEntry, form.RefreshBtn,
+                                          MulticastEntry + ".3." + RowPort0));
         form.LV_dot1qStaticMulticastEntry->SetItemIndex(0);
-        form.btnDelete->Click();
+        ASSERT_TRUE(UserClick(form.btnDelete));
         EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Get data not complete"});
         EXPECT_EQ(form.Status->Text(), "invalid");
-        EXPECT_TRUE(Pdus("SET").empty());
+        EXPECT_TRUE(NothingSent("SET"));
         ASSERT_EQ(Control("release"), "ok");
         ASSERT_TRUE(WaitWrite(form));
     });
