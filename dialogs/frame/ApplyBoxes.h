@@ -17,8 +17,8 @@ class Control;
 
 struct ApplyBox {
     ui::CheckBox* Box;
-    int Column;                       // the variable the box lets into the SET
-    ui::Control* Editor = nullptr;    // the editor the box stands for
+    int Column;                        // the variable the box lets into the SET
+    ui::Control* Editor = nullptr;     // the editor the box stands for
     std::function<bool()> Check = {};  // the editor's own check of a value (shows its message), once it is not empty
 };
 

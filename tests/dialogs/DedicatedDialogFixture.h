@@ -107,7 +107,7 @@ inline std::vector<std::string> BoxTexts(const ui::MessageBoxRecorder& boxes) {
     return texts;
 }
 
-// Which table of a Form an open helper waits for: [](TMyForm& form) -> auto& { return form.MyTable; }.
+// Which table of a Form an open helper waits for: [](TMyForm& form) -> DialogTable& { return form.MyTable; }.
 template <typename Form>
 using TableOf = std::function<const DialogTable&(Form&)>;
 
@@ -262,8 +262,7 @@ private:
     // The next modal loop's driver: waits for ready, marks the log, runs driver, then closes the form unless it is
     // gone.
     template <typename Form>
-    void DriveNextModal(const std::function<bool(Form&)>& ready, const std::function<void(Form&)>& driver,
-                        bool& ran) {
+    void DriveNextModal(const std::function<bool(Form&)>& ready, const std::function<void(Form&)>& driver, bool& ran) {
         ui::TestHooks::RunInNextModal([this, &ready, &driver, &ran](ui::Form& shown) {
             ran = true;
             auto* form = dynamic_cast<Form*>(&shown);

@@ -426,7 +426,8 @@ TEST_F(IpRuleFormTest, RefreshReadsTheRulesAgainAndResetsTheForm) {
             EXPECT_EQ(id->Text(), "") << id->Name();
         }
         EXPECT_EQ(form.RxRateEdit->Text(), "");
-        for (ui::CheckBox* box : {form.cbxVlan, form.cbxRxRate, form.cbxPermit}) EXPECT_FALSE(box->Checked()) << box->Name();
+        for (ui::CheckBox* box : {form.cbxVlan, form.cbxRxRate, form.cbxPermit})
+            EXPECT_FALSE(box->Checked()) << box->Name();
         EXPECT_TRUE(form.MirrorIDCheckBox->Checked());
         form.ListView1->SetItemIndex(1);
         EXPECT_EQ(form.RxRateEdit->Text(), "99");
@@ -436,11 +437,11 @@ TEST_F(IpRuleFormTest, RefreshReadsTheRulesAgainAndResetsTheForm) {
 // Clear Checks unchecks every apply box but the mirror group's; the two priority boxes only while they are enabled.
 TEST_F(IpRuleFormTest, ClearChecksKeepsTheMirrorBoxAndDisabledPriorityBoxes) {
     const auto alwaysCleared = [](TIPRuleForm& f) {
-        return std::vector<ui::CheckBox*>{f.cbxVlan,     f.cbxSourceIP,      f.cbxDestIP,    f.cbxDscp,
-                                          f.cbxProtocol, f.cbxRuleIcmp,      f.cbxRuleIgmp,  f.cbxSourcePort,
-                                          f.cbxDestPort, f.cbxFBs,           f.cbxProtocolID, f.cbxUserMask,
-                                          f.cbxPermit,   f.cbxTimeRange,     f.cbxType,      f.cbxCode,
-                                          f.cbxEnablePriority, f.cbxEnableReplaceDscp, f.cbxValue, f.cbxRxRate};
+        return std::vector<ui::CheckBox*>{
+            f.cbxVlan,     f.cbxSourceIP,   f.cbxDestIP,   f.cbxDscp, f.cbxProtocol,       f.cbxRuleIcmp,
+            f.cbxRuleIgmp, f.cbxSourcePort, f.cbxDestPort, f.cbxFBs,  f.cbxProtocolID,     f.cbxUserMask,
+            f.cbxPermit,   f.cbxTimeRange,  f.cbxType,     f.cbxCode, f.cbxEnablePriority, f.cbxEnableReplaceDscp,
+            f.cbxValue,    f.cbxRxRate};
     };
     Open([&](TIPRuleForm& form) {
         ChooseItem(form.PriorityComboBox, "enabled");  // checks the two priority boxes

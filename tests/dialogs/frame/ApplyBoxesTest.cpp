@@ -98,8 +98,8 @@ TEST_F(ApplyBoxesTest, TheFirstTickedEmptyEditorStopsTheWriteAndGetsTheFocus) {
         const char* name;
         std::function<void(F&)> prepare;  // after every editor was filled and every box cleared
         const char* message;
-        std::function<ui::Control*(F&)> focus;         // null: the focus stays on the button
-        std::function<ui::Control*(F&)> firstEmpty;    // FirstEmptyTicked's editor; null: none
+        std::function<ui::Control*(F&)> focus;       // null: the focus stays on the button
+        std::function<ui::Control*(F&)> firstEmpty;  // FirstEmptyTicked's editor
     };
     const Case cases[] = {
         {"the table's order, not the order of ticking",

@@ -52,7 +52,7 @@ protected:
     }
     void Open(const std::function<void(TMSTPPortStateForm&)>& driver) {
         OpenWhenWalked<TMSTPPortStateForm>(
-            Handler, [](TMSTPPortStateForm& form) -> auto& { return form.PortStateRequest; }, driver);
+            Handler, [](TMSTPPortStateForm& form) -> DialogTable& { return form.PortStateRequest; }, driver);
     }
     static bool WaitWalk(TMSTPPortStateForm& form) { return DedicatedDialogTest::WaitWalk(form.PortStateRequest); }
     static void Select(TMSTPPortStateForm& form, int row) { form.lvMSTPPortState->SetItemIndex(row); }
@@ -206,7 +206,8 @@ TEST_F(MSTPPortStateFormTest, EditAndRefreshWhileTheTableIsReadAreRefused) {
     ui::MessageBoxRecorder boxes;
     Open([&](TMSTPPortStateForm& form) {
         // The walk names the readable columns (the index is not): the step after port 1 is held.
-        ASSERT_TRUE(HoldWalkAfterFirstRow(form.PortStateRequest, *form.lvMSTPPortState, form.btnRefresh, Column(2) + ".1"));
+        ASSERT_TRUE(
+            HoldWalkAfterFirstRow(form.PortStateRequest, *form.lvMSTPPortState, form.btnRefresh, Column(2) + ".1"));
         for (int i = 0; i < 20; ++i) ui::Application::Instance().ProcessMessages();
         ASSERT_EQ(form.lvMSTPPortState->Items().Count(), 1);
         Select(form, 0);

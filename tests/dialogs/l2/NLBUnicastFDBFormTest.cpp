@@ -31,7 +31,7 @@ protected:
     }
     void Open(const std::function<void(TNLBUnicastFDBForm&)>& driver) {
         OpenWhenIdle<TNLBUnicastFDBForm>(
-            "MulticastFdbTable1Click", [](TNLBUnicastFDBForm& form) -> auto& { return form.FdbTable; }, driver);
+            "MulticastFdbTable1Click", [](TNLBUnicastFDBForm& form) -> DialogTable& { return form.FdbTable; }, driver);
     }
     static bool WaitIdle(TNLBUnicastFDBForm& form) { return DedicatedDialogTest::WaitIdle(form.FdbTable); }
     int Walks() const { return DedicatedDialogTest::Walks(FdbEntry + ".3"); }

@@ -29,7 +29,7 @@ protected:
     }
     void Open(const std::function<void(TSpanningTreeAlgorithmForm&)>& driver) {
         OpenWhenIdle<TSpanningTreeAlgorithmForm>(
-            Handler, [](TSpanningTreeAlgorithmForm& form) -> auto& { return form.StaRequest; }, driver);
+            Handler, [](TSpanningTreeAlgorithmForm& form) -> DialogTable& { return form.StaRequest; }, driver);
     }
     static bool WaitIdle(TSpanningTreeAlgorithmForm& form) { return DedicatedDialogTest::WaitIdle(form.StaRequest); }
     // Reads of the state since the mark.

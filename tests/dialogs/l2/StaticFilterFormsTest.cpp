@@ -38,7 +38,7 @@ protected:
     template <typename Form>
     void Open(const char* handler, const std::function<void(Form&)>& driver) {
         OpenWhenIdle<Form>(
-            handler, [](Form& form) -> auto& { return Table(form); }, driver);
+            handler, [](Form& form) -> DialogTable& { return Table(form); }, driver);
     }
     template <typename Form>
     static bool WaitIdle(Form& form) {

@@ -50,7 +50,7 @@ class VLanPortInfomationFormTest : public DedicatedDialogTest {
 protected:
     void Open(const std::function<void(TVLanPortInfomationForm&)>& driver) {
         OpenWhenIdle<TVLanPortInfomationForm>(
-            "PortsInfo1Click", [](TVLanPortInfomationForm& form) -> auto& { return form.PortTable; }, driver);
+            "PortsInfo1Click", [](TVLanPortInfomationForm& form) -> DialogTable& { return form.PortTable; }, driver);
     }
     static bool WaitIdle(TVLanPortInfomationForm& form) { return DedicatedDialogTest::WaitIdle(form.PortTable); }
 };
@@ -104,7 +104,8 @@ TEST_F(VLanPortInfomationFormTest, RefreshAndSetDuringAWalkAreRefused) {
     ui::MessageBoxRecorder boxes;
     Open([&](TVLanPortInfomationForm& form) {
         form.LV_dot1qPortVlanEntry->SetItemIndex(0);
-        ASSERT_TRUE(HoldWalkAfterFirstRow(form.PortTable, *form.LV_dot1qPortVlanEntry, form.RefreshBtn, PortEntry + ".1.1"));
+        ASSERT_TRUE(
+            HoldWalkAfterFirstRow(form.PortTable, *form.LV_dot1qPortVlanEntry, form.RefreshBtn, PortEntry + ".1.1"));
         MarkLog();
         form.LV_dot1qPortVlanEntry->SetItemIndex(0);
         EXPECT_TRUE(UserClick(form.RefreshBtn));

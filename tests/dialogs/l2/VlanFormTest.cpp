@@ -33,7 +33,7 @@ protected:
     }
     void Open(const std::function<void(TVlanForm&)>& driver) {
         OpenWhenWalked<TVlanForm>(
-            "VLANTable1Click", [](TVlanForm& form) -> auto& { return form.VlanTable; }, driver);
+            "VLANTable1Click", [](TVlanForm& form) -> DialogTable& { return form.VlanTable; }, driver);
     }
     static bool WaitWalk(TVlanForm& form) { return DedicatedDialogTest::WaitWalk(form.VlanTable); }
     static std::string Advertisement(TVlanForm& form, int row) {
@@ -99,8 +99,8 @@ TEST_F(VlanFormTest, TheCloseButtonClosesDuringAWalkButTheWindowCloseIsRefused) 
     ui::MessageBoxRecorder boxes;
     bool closedByButton = false;
     Open([&](TVlanForm& form) {
-        ASSERT_TRUE(HoldWalkAfterFirstRow(form.VlanTable, *form.LV_dot1qVlanStaticEntry, form.RefreshBtn,
-                                          VlanEntry + ".2.1"));
+        ASSERT_TRUE(
+            HoldWalkAfterFirstRow(form.VlanTable, *form.LV_dot1qVlanStaticEntry, form.RefreshBtn, VlanEntry + ".2.1"));
         EXPECT_FALSE(form.VlanTable.Complete());
         EXPECT_TRUE(UserClick(form.RefreshBtn));  // ignored while the walk runs
         form.Widget()->close();  // the window's close box

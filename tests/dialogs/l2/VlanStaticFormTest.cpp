@@ -139,15 +139,16 @@ TEST_F(VlanStaticFormTest, WhileTheWalkIsHeldWritesAndCloseAreRefusedAndStopKeep
     size_t rowsAtStop = 0;
     Open([&](TVlanStaticForm& form) {
         // The step after row 1 is held, so one row arrives and the walk stays under way.
-        ASSERT_TRUE(HoldWalkAfterFirstRow(form.StaticTable, *form.LV_dot1qVlanStaticEntry, form.RefreshBtn, Name + "1"));
+        ASSERT_TRUE(
+            HoldWalkAfterFirstRow(form.StaticTable, *form.LV_dot1qVlanStaticEntry, form.RefreshBtn, Name + "1"));
         form.ED_VLANID->SetText("100");
         form.ED_VLANName->SetText("Lab");
         EXPECT_TRUE(UserClick(form.AddBtn));
         Select(form, 0);
         EXPECT_TRUE(UserClick(form.SetBtn));
         EXPECT_TRUE(UserClick(form.DeleteBtn));
-        EXPECT_EQ(BoxTexts(boxes),
-                  (std::vector<std::string>{"Get data not complete", "Get data not complete.", "Get data not complete"}));
+        EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Get data not complete", "Get data not complete.",
+                                                             "Get data not complete"}));
         form.RefreshBtn->Click();  // ignored without a word
         EXPECT_EQ(boxes.Calls().size(), 3u);
         EXPECT_EQ(WalkStarts(), 1);  // the Refresh's own walk only
