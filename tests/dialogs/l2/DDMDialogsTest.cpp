@@ -68,7 +68,7 @@ protected:
             driver(*rowPanel);
             if (dialog.Visible() && dialog.ModalResult() == ui::mrNone) dialog.Close();
         });
-        panel.ButtonPanel->EditButton->Click();
+        EXPECT_TRUE(UserClick(panel.ButtonPanel->EditButton));
         EXPECT_TRUE(ran);
         EXPECT_TRUE(RunUntil([&] { return !panel.Request->Busy; }));
     }
@@ -113,7 +113,7 @@ TEST_F(DDMDialogsTest, SettingsAreReadAsARowAndWrittenAtInstanceZero) {
         Tick(panel, 0);
         Tick(panel, 1);
         ui::MessageBoxRecorder boxes;
-        panel.ButtonPanel->SetCheckedButton->Click();
+        EXPECT_TRUE(UserClick(panel.ButtonPanel->SetCheckedButton));
         EXPECT_THAT(BoxTexts(boxes), ElementsAre());
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -158,7 +158,7 @@ TEST_F(DDMDialogsTest, ThresholdsShowInUnitsInTheEditorsAndGoBackInThousandths) 
             Tick(panel, 2);
             Tick(panel, 3);
             ui::MessageBoxRecorder boxes;
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
             EXPECT_THAT(BoxTexts(boxes), ElementsAre());
         });
         const std::vector<std::string> sets = Pdus("SET");
@@ -176,7 +176,7 @@ TEST_F(DDMDialogsTest, AThresholdWithNoValueShowsADashAndIsLeftOutOfTheWrite) {
         EditRow(panel, 2, [&](TSNMPPanel& rowPanel) {
             EXPECT_THAT(EditorTexts(panel), ElementsAre("-", "-", "-", "0.900"));
             for (int row = 2; row <= 5; ++row) Tick(panel, row);
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
         });
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -194,7 +194,7 @@ TEST_F(DDMDialogsTest, AWriteOfNothingButDashesSendsNothingAndSaysSo) {
             Tick(panel, 2);
             Tick(panel, 4);
             ui::MessageBoxRecorder boxes;
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
             for (const std::string& text : BoxTexts(boxes)) ADD_FAILURE() << text;
             EXPECT_THAT(panel.MessagePanel->StatusBar->SimpleText(),
                         HasSubstr("Nothing written: no value in High Alarm, High Warning"));
@@ -210,7 +210,7 @@ TEST_F(DDMDialogsTest, AThresholdThatIsNoNumberIsRefusedAndNothingIsSent) {
         EditRow(panel, 0, [&](TSNMPPanel& rowPanel) {
             EditOf(panel, 2)->SetText("7O.5");
             Tick(panel, 2);
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
             EXPECT_THAT(panel.MessagePanel->StatusBar->SimpleText(), HasSubstr("High Alarm"));
         });
         EXPECT_TRUE(Pdus("SET").empty());
@@ -229,7 +229,7 @@ TEST_F(DDMDialogsTest, PortManagementWritesTheCheckedColumnsAtThePortNumber) {
         EditRow(panel, 0, [&](TSNMPPanel& rowPanel) {
             ComboOf(panel, 2)->SetItemIndex(ComboOf(panel, 2)->Items().IndexOf("warning"));
             Tick(panel, 2);
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
         });
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);

@@ -100,7 +100,7 @@ TEST_F(STPInfoTest, HelloTimeIsEmptyAndDisabledWhileTheSwitchRunsMstp) {
             EXPECT_EQ(form.ET_HelloTime->Color(), ui::clMenu) << when;
         };
         expectMstp("opened");
-        form.BT_Get->Click();
+        EXPECT_TRUE(UserClick(form.BT_Get));
         expectMstp("refreshed");
         EXPECT_EQ(form.ET_AgingTime->Text(), "2000");
         ChooseItem(form.Combo_STPVersion, "rstp");
@@ -111,7 +111,7 @@ TEST_F(STPInfoTest, HelloTimeIsEmptyAndDisabledWhileTheSwitchRunsMstp) {
         expectMstp("mstp chosen");
         // Refresh outside MSTP shows the value read.
         window.StpVersionText = "rstp";
-        form.BT_Get->Click();
+        EXPECT_TRUE(UserClick(form.BT_Get));
         EXPECT_TRUE(form.ET_HelloTime->Enabled());
         EXPECT_EQ(form.ET_HelloTime->Text(), "200");
         EXPECT_EQ(form.ET_HelloTime->Color(), ui::clWindow);
@@ -159,7 +159,7 @@ TEST_F(STPInfoTest, EachCheckWritesItsMessageIntoTheStatusPanelAndSendsNothing) 
             ChooseItem(form.Combo_STPVersion, c.Version);
             Fill(form, c.Values);
             window.StpVersionText = "before";  // spanning tree is disabled: no progress box
-            form.BT_Set->Click();
+            EXPECT_TRUE(UserClick(form.BT_Set));
             if (*c.Message) {
                 EXPECT_EQ(Status(form), c.Message);
                 EXPECT_TRUE(Pdus("SET").empty());
@@ -184,7 +184,7 @@ TEST_F(STPInfoTest, ANonNumericTimerIsShownThroughTheStatusTemplateAndChangesNot
         ChooseItem(form.Combo_STPVersion, "mstp");
         // The edits' input rules let a lone sign through.
         Fill(form, {"-", "", "1500", "20", "60"});
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         EXPECT_THAT(Status(form), HasSubstr("'-' is not a valid integer value"));
         EXPECT_TRUE(Pdus("SET").empty());
         EXPECT_EQ(window.StpVersionText, "rstp");
@@ -198,10 +198,10 @@ TEST_F(STPInfoTest, MstpWritesNineObjectsWithoutHelloTimeAndTheOtherVersionsAllT
         ChooseItem(form.Combo_LBD, "enabled");
         ChooseItem(form.Combo_STPVersion, "mstp");
         form.ET_HelloTime->SetText("300");  // not written in MSTP, whatever it holds
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         ChooseItem(form.Combo_STPVersion, "stp");
         form.ET_HelloTime->SetText("300");
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 2u);
         EXPECT_THAT(Varbinds(sets[0]),
@@ -234,7 +234,7 @@ TEST_F(STPInfoTest, AVersionChangeWhileSpanningTreeRunsHoldsTheDialogInTheProgre
             ProgressRun run;
             DriveNextProgressBox(run, 100);
             ChooseItem(form.Combo_STPVersion, c.Chosen);
-            form.BT_Set->Click();
+            EXPECT_TRUE(UserClick(form.BT_Set));
             EXPECT_EQ(Pdus("SET").size(), 1u);
             EXPECT_EQ(window.StpVersionText, c.Chosen);
             EXPECT_EQ(ProgressForm2, nullptr);
@@ -263,7 +263,7 @@ TEST_F(STPInfoTest, ARefusedSetShowsItsErrorWithoutProgressAndLeavesTheVersionTe
         DriveNextProgressBox(run, 100);
         ASSERT_EQ(Control("error " + StpGroup + " wrongValue 1"), "ok");
         ChooseItem(form.Combo_STPVersion, "mstp");
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         EXPECT_EQ(Pdus("SET").size(), 1u);
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
