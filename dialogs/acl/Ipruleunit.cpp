@@ -151,7 +151,8 @@ void TIPRuleForm::BuildEditors() {
     RowComboBox->Hide();
     ShowsOnly({OwnerComboBox, SrcMacAddressEdit});
 
-    fields_ = {
+    // In the order the checks of a write run; the mirror group has a message of its own (CheckRule).
+    boxes_ = ApplyBoxes({
         {cbxVlan, RuleVlan, VLANEdit},
         {cbxSourceIP, SourceIp, SourceIPEdit, [this] { return ValidIp(SourceIPEdit); }},
         {cbxDestIP, DestIp, DestIPEdit, [this] { return ValidIp(DestIPEdit); }},
@@ -174,11 +175,8 @@ void TIPRuleForm::BuildEditors() {
         {cbxTimeRange, TimeRangeName, edtTimeRange},
         {cbxType, IcmpType, TypeEdit},
         {cbxCode, IcmpCode, CodeEdit},
-    };
-    std::vector<ApplyBox> boxes;
-    for (const Field& field : fields_) boxes.push_back({field.Box, field.Column});
-    boxes.push_back({MirrorIDCheckBox, MirrorGroup});
-    boxes_ = ApplyBoxes(std::move(boxes));
+        {MirrorIDCheckBox, MirrorGroup},
+    });
 
     PermitComboBox->OnChange = [this](ui::Component* sender) { PermitComboBoxChange(sender); };
     PriorityComboBox->OnChange = [this](ui::Component* sender) { PriorityComboBoxChange(sender); };
@@ -347,11 +345,7 @@ bool TIPRuleForm::AnyPortChecked() const {
 bool TIPRuleForm::CheckRule() {
     if (IPRuleEdit->Text().empty()) return RefuseInput(this, "IP Rule ID must be set.", IPRuleEdit), false;
     if (AccessIDEdit->Text().empty()) return RefuseInput(this, "IP Rule Access ID must be set.", AccessIDEdit), false;
-    for (const Field& field : fields_) {
-        if (!field.Box->Checked()) continue;
-        if (EditorEmpty(field.Editor)) return RefuseInput(this, "Some checked field is empty", field.Editor), false;
-        if (field.Check && !field.Check()) return false;
-    }
+    if (!boxes_.TickedEditorsPass(this, "Some checked field is empty")) return false;
     if (MirrorIDCheckBox->Checked() && MirrorIDEdit->Text().empty())
         return RefuseInput(this, "Mirror Group ID checked but it is empty", MirrorIDEdit), false;
     if (!AnyPortChecked()) return ShowMessage(this, "You must choose at least 1 port!"), false;

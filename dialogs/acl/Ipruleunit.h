@@ -15,7 +15,6 @@
 #include "ApplyBoxes.h"
 #include "DedicatedForm.h"
 
-#include <functional>
 #include <vector>
 
 namespace ui {
@@ -111,14 +110,6 @@ protected:
     void RowSelectionChanged(bool selected) override;
 
 private:
-    // One apply box with its field: the editor that must not be empty and its further check, if any.
-    struct Field {
-        ui::CheckBox* Box;
-        int Column;
-        ui::Control* Editor;
-        std::function<bool()> Check = {};
-    };
-
     void BuildEditors();
     bool CheckRule();
     bool ValidIp(ui::Edit* edit);
@@ -131,8 +122,7 @@ private:
     void AfterWrite();
     void ResetEditors();
 
-    std::vector<Field> fields_;  // in the order the checks run
-    ApplyBoxes boxes_;           // every apply box, the mirror group's included
+    ApplyBoxes boxes_;  // every apply box with its field, the mirror group's included
 };
 
 extern TIPRuleForm* IPRuleForm;  // the open dialog, else null

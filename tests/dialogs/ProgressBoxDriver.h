@@ -20,10 +20,11 @@ struct ProgressRun {
     int TickBudget = 0;         // TProgressForm2's
     int Ticks = 0;           // ticks given before the box closed
     int ClosedOnTick = 0;    // 0: closed by something else than a tick (or not within the ticks given)
+    bool ClosedItself = false;  // closed by a tick or by the dialog, not by the driver's fallback close
 };
 
 // The next modal loop must be a progress box's: beforeTicks runs first (to let answers arrive, say), then up to
-// maxTicks ticks until the box closes; a box still open then is closed.
+// maxTicks ticks until the box closes; a box still open then is closed by the driver (ClosedItself stays false).
 inline void DriveNextProgressBox(ProgressRun& run, int maxTicks, std::function<void()> beforeTicks = {}) {
     ui::TestHooks::RunInNextModal([&run, maxTicks, beforeTicks = std::move(beforeTicks)](ui::Form& shown) {
         auto* box = dynamic_cast<ProgressFormBase*>(&shown);
@@ -45,7 +46,8 @@ inline void DriveNextProgressBox(ProgressRun& run, int maxTicks, std::function<v
             ++run.Ticks;
             if (box->ModalResult() != ui::mrNone) run.ClosedOnTick = run.Ticks;
         }
-        if (box->ModalResult() == ui::mrNone) box->Close();
+        run.ClosedItself = box->ModalResult() != ui::mrNone;
+        if (!run.ClosedItself) box->Close();
     });
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the access-control dialogs' tests share: the columns and values a logged SET carries, and message texts.
+// What the access-control dialogs' tests share: the columns and values a logged SET carries.
 #include "DedicatedDialogFixture.h"
 
 #include "StdCtrls.h"
@@ -40,12 +40,6 @@ inline std::string OctetsHex(const std::string& value) {
         hex += digits[c & 15];
     }
     return hex;
-}
-
-inline std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-    std::vector<std::string> texts;
-    for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-    return texts;
 }
 
 }  // namespace acltest

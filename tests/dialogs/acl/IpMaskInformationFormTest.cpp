@@ -27,12 +27,10 @@ class IpMaskInformationFormTest : public DedicatedDialogTest {
 protected:
     void SetUp() override {
         DedicatedDialogTest::SetUp();
-        ASSERT_EQ(Control("remove " + Entry), "ok");
-        ASSERT_EQ(Control("rows " + Entry + " 1-3"), "ok");
-        MarkLog();
+        SeedRows(Entry, "1-3");
     }
     void Open(const std::function<void(TIPMaskInformationForm&)>& driver) {
-        OpenNow<TIPMaskInformationForm>(Handler, driver);
+        RunCommand<TIPMaskInformationForm>(Handler, driver);
     }
     // Every mask and number edit filled with a value its check accepts.
     static void FillAll(TIPMaskInformationForm& form) {
@@ -132,7 +130,7 @@ TEST_F(IpMaskInformationFormTest, ANewProfileCarriesTheColumnsItsChoicesUse) {
             ChooseItem(form.ProOptionComBo, c.protocolOption);
             ChooseItem(form.IcmpComboBox, c.icmp);
             FillAll(form);
-            form.BT_Add->Click();
+            EXPECT_TRUE(UserClick(form.BT_Add));
             const std::vector<std::string> sets = Pdus("SET");
             ASSERT_EQ(sets.size(), 1u);
             EXPECT_THAT(Columns(sets[0], Entry), ElementsAreArray(c.columns));
@@ -144,8 +142,7 @@ TEST_F(IpMaskInformationFormTest, ANewProfileCarriesTheColumnsItsChoicesUse) {
             EXPECT_EQ(form.IPIDEdit->Text(), "");
             EXPECT_EQ(form.IpAddMaskSrcEdit->Text(), "");
         }
-        for (int column = 0; column < form.Profiles.Vars().GetCount(); ++column)
-            EXPECT_EQ(form.Profiles.Vars().GetVar(column)->Access & invalid, 0) << column;
+        EXPECT_TRUE(NoInvalidBits(form.Profiles));
     });
 }
 
@@ -158,7 +155,7 @@ TEST_F(IpMaskInformationFormTest, AnEmptyMaskOrNumberStaysOut) {
         ChooseItem(form.TCPFlagBitOptionComBo, "enable");
         form.IpAddMaskSrcEdit->SetText("255.255.255.0");
         form.TCPUDPSrcMaskEdit->SetText("ff00");
-        form.BT_Add->Click();
+        EXPECT_TRUE(UserClick(form.BT_Add));
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_THAT(Columns(sets[0], Entry), ElementsAre(2, 3, 4, 6, 7, 10, 12, 14, 19));
@@ -212,8 +209,8 @@ TEST_F(IpMaskInformationFormTest, AFailedCheckShowsItsMessageFocusesTheEditAndSe
             form.IPIDEdit->SetText("7");
             c.fill(form);
             form.BT_Add->SetFocus();
-            form.BT_Add->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message});
+            EXPECT_TRUE(UserClick(form.BT_Add));
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message});
             EXPECT_TRUE(c.focus(form)->Focused());
             EXPECT_TRUE(Pdus("SET").empty());
             EXPECT_EQ(form.RowStatusComBo->Text(), "createAndGo");
@@ -228,7 +225,7 @@ TEST_F(IpMaskInformationFormTest, AMaskTheChoicesDoNotUseIsNeitherCheckedNorSent
         ChooseItem(form.UseProTypeComBo, "tcp");  // both port options "other"
         form.TCPUDPDstPortMaskEdit->SetText("FFF");
         form.IpAddMaskSrcEdit->SetText("not an address");  // mask state "other"
-        form.BT_Add->Click();
+        EXPECT_TRUE(UserClick(form.BT_Add));
         EXPECT_TRUE(boxes.Calls().empty());
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -242,7 +239,7 @@ TEST_F(IpMaskInformationFormTest, DeleteSendsRowStatusDestroyAloneUntilTheListIs
             MarkLog();
             form.ListView1->SetItemIndex(0);
             const std::string id = form.ListView1->Items()[0]->Caption();
-            form.BT_Delete->Click();
+            EXPECT_TRUE(UserClick(form.BT_Delete));
             const std::vector<std::string> sets = Pdus("SET");
             ASSERT_EQ(sets.size(), 1u);
             EXPECT_THAT(simdialog::Varbinds(sets[0]), ElementsAre(Entry + ".19." + id + "=INTEGER:6"));
@@ -260,13 +257,12 @@ TEST_F(IpMaskInformationFormTest, ARefusedAddIsReportedAndTheTableReadAgain) {
     Open([&](TIPMaskInformationForm& form) {
         ASSERT_EQ(Control("error " + Entry + " wrongValue 1"), "ok");
         form.IPIDEdit->SetText("12");
-        form.BT_Add->Click();
+        EXPECT_TRUE(UserClick(form.BT_Add));
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_FALSE(boxes.Calls()[0].Text.empty());
         EXPECT_EQ(form.ListView1->Items().Count(), 3);
         EXPECT_EQ(Pdus("GETNEXT").empty(), false);
-        for (int column = 0; column < form.Profiles.Vars().GetCount(); ++column)
-            EXPECT_EQ(form.Profiles.Vars().GetVar(column)->Access & invalid, 0) << column;
+        EXPECT_TRUE(NoInvalidBits(form.Profiles));
     });
 }
 
@@ -276,13 +272,33 @@ TEST_F(IpMaskInformationFormTest, AnExceptionWhileWritingIsShownInPanelZero) {
         form.IPIDEdit->SetText("10");
         ChooseItem(form.IpAddMaskStateComboBox, "src-ip-addr");
         form.IpAddMaskSrcEdit->SetText("255.255.255.0001");
-        form.BT_Add->Click();
+        EXPECT_TRUE(UserClick(form.BT_Add));
         EXPECT_TRUE(Pdus("SET").empty());
         EXPECT_FALSE(Status(form).empty());
         EXPECT_THAT(Status(form), ::testing::Not(HasSubstr("Ok!")));
         EXPECT_EQ(form.ListView1->Items().Count(), 3);  // read again all the same
-        for (int column = 0; column < form.Profiles.Vars().GetCount(); ++column)
-            EXPECT_EQ(form.Profiles.Vars().GetVar(column)->Access & invalid, 0) << column;
+        EXPECT_TRUE(NoInvalidBits(form.Profiles));
+    });
+}
+
+// A write that cannot be sent (the request's address went bad): Delete shows the error in panel 0, sends nothing,
+// does not read the table again and leaves the dialog in its add state.
+TEST_F(IpMaskInformationFormTest, AnExceptionWhileDeletingIsShownInPanelZero) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TIPMaskInformationForm& form) {
+        form.ListView1->SetItemIndex(1);
+        ASSERT_EQ(form.IPIDEdit->Text(), "2");
+        form.Profiles.Request()->Request.Device.Address = "256.256.256.256";
+        ASSERT_TRUE(UserClick(form.BT_Delete));
+        EXPECT_TRUE(NothingSent());
+        EXPECT_EQ(Status(form), "Invalid IP Address or DNS name!");  // bare, and no read after it
+        EXPECT_TRUE(boxes.Calls().empty());
+        EXPECT_EQ(form.ListView1->Items().Count(), 3);
+        EXPECT_TRUE(form.BT_Add->Enabled());
+        EXPECT_FALSE(form.BT_Delete->Enabled());
+        EXPECT_TRUE(form.IPIDEdit->Enabled());
+        EXPECT_EQ(form.IPIDEdit->Text(), "");
+        EXPECT_TRUE(NoInvalidBits(form.Profiles));
     });
 }
 

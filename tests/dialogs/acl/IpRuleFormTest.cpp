@@ -41,11 +41,9 @@ class IpRuleFormTest : public DedicatedDialogTest {
 protected:
     void SetUp() override {
         DedicatedDialogTest::SetUp();
-        ASSERT_EQ(Control("remove " + Entry), "ok");
-        ASSERT_EQ(Control("rows " + Entry + " 1.1 1.2 2.1"), "ok");
-        MarkLog();
+        SeedRows(Entry, "1.1 1.2 2.1");
     }
-    void Open(const std::function<void(TIPRuleForm&)>& driver) { OpenNow<TIPRuleForm>(Handler, driver); }
+    void Open(const std::function<void(TIPRuleForm&)>& driver) { RunCommand<TIPRuleForm>(Handler, driver); }
     // A value its check accepts in every field.
     static void FillAll(TIPRuleForm& form) {
         form.VLANEdit->SetText("default");
@@ -77,10 +75,6 @@ protected:
         const std::vector<std::string> sets = Pdus("SET");
         EXPECT_EQ(sets.size(), 1u);
         return sets.empty() ? std::string() : sets[0];
-    }
-    static void ExpectNoInvalidBits(TIPRuleForm& form) {
-        for (int column = 0; column < form.Rules.Vars().GetCount(); ++column)
-            EXPECT_EQ(form.Rules.Vars().GetVar(column)->Access & invalid, 0) << column;
     }
 };
 
@@ -166,7 +160,7 @@ TEST_F(IpRuleFormTest, AddWithTheActionAndOnePortSendsThemWithCreateAndGoOnly) {
         ASSERT_EQ(form.RowComboBox->Text(), "active");
         form.ListView1->ClearSelection();
         NewRule(form, "3", "7");
-        form.AddButton->Click();
+        EXPECT_TRUE(UserClick(form.AddButton));
         const std::string set = OneSet();
         EXPECT_THAT(Columns(set, Entry), ElementsAre(Permit, Ports, RowStatus));
         EXPECT_EQ(ValueOf(set, Entry, Permit), "INTEGER:2");
@@ -177,7 +171,7 @@ TEST_F(IpRuleFormTest, AddWithTheActionAndOnePortSendsThemWithCreateAndGoOnly) {
         EXPECT_EQ(form.IPRuleEdit->Text(), "");
         EXPECT_FALSE(form.cbxPermit->Checked());
         EXPECT_FALSE(form.Ports->PortCheckBoxes[0]->Checked());
-        ExpectNoInvalidBits(form);
+        EXPECT_TRUE(NoInvalidBits(form.Rules));
     });
 }
 
@@ -187,9 +181,9 @@ TEST_F(IpRuleFormTest, ADenyRuleNeverCarriesPriorityDscpRateOrMirrorFields) {
         ChooseItem(form.EnableReplComboBox, "enabled");
         NewRule(form, "3", "8");
         FillAll(form);
-        form.CheckButton->Click();
+        EXPECT_TRUE(UserClick(form.CheckButton));
         ChooseItem(form.PermitComboBox, "deny");
-        form.AddButton->Click();
+        EXPECT_TRUE(UserClick(form.AddButton));
         EXPECT_THAT(Columns(OneSet(), Entry),
                     ElementsAre(RuleVlan, SourceIp, DestIp, Dscp, Permit, Ports, RowStatus, TimeRange, IcmpType, IcmpCode));
     });
@@ -218,9 +212,9 @@ TEST_F(IpRuleFormTest, TheProtocolFiltersTheFieldsOfOtherProtocols) {
             ChooseItem(form.EnableReplComboBox, "enabled");
             NewRule(form, "4", std::to_string(access++));
             FillAll(form);
-            form.CheckButton->Click();
+            EXPECT_TRUE(UserClick(form.CheckButton));
             EXPECT_FALSE(form.MirrorIDCheckBox->Checked());  // closed under "permit"
-            form.AddButton->Click();
+            EXPECT_TRUE(UserClick(form.AddButton));
             std::vector<int> expected = {RuleVlan, SourceIp, DestIp, Dscp};
             expected.insert(expected.end(), c.own.begin(), c.own.end());
             for (int column : {EnablePriority, Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit,
@@ -228,7 +222,7 @@ TEST_F(IpRuleFormTest, TheProtocolFiltersTheFieldsOfOtherProtocols) {
                 expected.push_back(column);
             EXPECT_THAT(Columns(OneSet(), Entry), ElementsAreArray(expected));
         }
-        ExpectNoInvalidBits(form);
+        EXPECT_TRUE(NoInvalidBits(form.Rules));
     });
 }
 
@@ -241,7 +235,7 @@ TEST_F(IpRuleFormTest, PriorityGoesOutOnlyWhenEnabledByTheFormOrBySelectedRow) {
         ASSERT_TRUE(form.cbxPriority->Checked());
         NewRule(form, "5", "1");
         form.PriorityEdit->SetText("4");
-        form.AddButton->Click();
+        EXPECT_TRUE(UserClick(form.AddButton));
         EXPECT_THAT(Columns(OneSet(), Entry), ElementsAre(Permit, Ports, RowStatus));
 
         // A row that has priority enabled: selecting it checks the priority boxes, and Edit sends them.
@@ -250,7 +244,7 @@ TEST_F(IpRuleFormTest, PriorityGoesOutOnlyWhenEnabledByTheFormOrBySelectedRow) {
         ASSERT_EQ(form.PriorityComboBox->Text(), "enabled");
         EXPECT_TRUE(form.cbxPriority->Checked());
         EXPECT_FALSE(form.cbxEnablePriority->Checked());
-        form.EditButton->Click();
+        EXPECT_TRUE(UserClick(form.EditButton));
         std::string set = OneSet();
         EXPECT_THAT(Columns(set, Entry), ElementsAre(Priority, ReplacePriority, Ports, RowStatus));
         EXPECT_THAT(set, HasSubstr(Cell(RowStatus, "1.1") + "=INTEGER:1"));
@@ -261,7 +255,7 @@ TEST_F(IpRuleFormTest, PriorityGoesOutOnlyWhenEnabledByTheFormOrBySelectedRow) {
         ASSERT_EQ(form.PriorityComboBox->Text(), "disabled");
         ChooseItem(form.PriorityComboBox, "enabled");
         form.cbxRxRate->SetChecked(true);
-        form.EditButton->Click();
+        EXPECT_TRUE(UserClick(form.EditButton));
         set = OneSet();
         EXPECT_THAT(Columns(set, Entry), ElementsAre(Ports, RxRate, RowStatus));
         EXPECT_THAT(set, HasSubstr(Cell(RowStatus, "1.2") + "=INTEGER:1"));
@@ -290,9 +284,9 @@ TEST_F(IpRuleFormTest, CheckAllOnASelectedRowFiltersByItsProtocolAndWritesTypeAn
             EXPECT_FALSE(box->Enabled()) << box->Name();
             EXPECT_FALSE(box->Checked()) << box->Name();
         }
-        form.CheckButton->Click();
+        EXPECT_TRUE(UserClick(form.CheckButton));
         for (ui::CheckBox* box : {form.cbxProtocol, form.cbxType, form.cbxCode}) EXPECT_TRUE(box->Checked()) << box->Name();
-        form.EditButton->Click();
+        EXPECT_TRUE(UserClick(form.EditButton));
         EXPECT_TRUE(boxes.Calls().empty()) << (boxes.Calls().empty() ? "" : boxes.Calls()[0].Text);
         EXPECT_THAT(Columns(OneSet(), Entry),
                     ElementsAre(RuleVlan, SourceIp, DestIp, Dscp, SourcePort, DestPort, FlagBits, EnablePriority,
@@ -341,11 +335,11 @@ TEST_F(IpRuleFormTest, AFailedCheckShowsItsMessageFocusesTheControlAndSendsNothi
             NewRule(form, "6", "1");
             c.change(form);
             form.AddButton->SetFocus();
-            form.AddButton->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message});
+            EXPECT_TRUE(UserClick(form.AddButton));
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message});
             EXPECT_TRUE(c.focus(form)->Focused());
             EXPECT_TRUE(Pdus("SET").empty());
-            ExpectNoInvalidBits(form);
+            EXPECT_TRUE(NoInvalidBits(form.Rules));
         });
     }
 }
@@ -357,12 +351,12 @@ TEST_F(IpRuleFormTest, TheRxRateMayBeUpTo156249) {
         form.cbxRxRate->SetChecked(true);
         form.RxRateEdit->SetText("156250");
         form.AddButton->SetFocus();
-        form.AddButton->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"RX Rate should between 0-156249"});
+        EXPECT_TRUE(UserClick(form.AddButton));
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"RX Rate should between 0-156249"});
         EXPECT_TRUE(form.RxRateEdit->Focused());
         EXPECT_TRUE(Pdus("SET").empty());
         form.RxRateEdit->SetText("156249");
-        form.AddButton->Click();
+        EXPECT_TRUE(UserClick(form.AddButton));
         EXPECT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(ValueOf(OneSet(), Entry, RxRate), "INTEGER:156249");
     });
@@ -379,10 +373,10 @@ TEST_F(IpRuleFormTest, InATwelveUnitStackAPortOfUnitTwelveIsEnough) {
         form.IPRuleEdit->SetText("8");
         form.AccessIDEdit->SetText("1");
         form.cbxPermit->SetChecked(true);
-        form.AddButton->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"You must choose at least 1 port!"});
+        EXPECT_TRUE(UserClick(form.AddButton));
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"You must choose at least 1 port!"});
         form.Ports->PortCheckBoxes[11 * 64 + 4]->SetChecked(true);  // unit 12, port 5
-        form.AddButton->Click();
+        EXPECT_TRUE(UserClick(form.AddButton));
         EXPECT_EQ(boxes.Calls().size(), 1u);
         const std::string ports = OctetsHex(ValueOf(OneSet(), Entry, Ports));
         // 96 octets; bit 708 is octet 88 under 0x08.
@@ -393,14 +387,83 @@ TEST_F(IpRuleFormTest, InATwelveUnitStackAPortOfUnitTwelveIsEnough) {
 TEST_F(IpRuleFormTest, DeleteSendsRowStatusDestroyAlone) {
     Open([&](TIPRuleForm& form) {
         form.ListView1->SetItemIndex(1);
-        form.DeleteButton->Click();
+        EXPECT_TRUE(UserClick(form.DeleteButton));
         EXPECT_THAT(simdialog::Varbinds(OneSet()), ElementsAre(Cell(RowStatus, "1.2") + "=INTEGER:6"));
         ASSERT_EQ(form.ListView1->Items().Count(), 2);
         EXPECT_EQ(form.StaticText1->Caption(), "2");
         EXPECT_FALSE(form.DeleteButton->Enabled());
         EXPECT_TRUE(form.AddButton->Enabled());
         EXPECT_TRUE(form.AccessIDEdit->Enabled());
-        ExpectNoInvalidBits(form);
+        EXPECT_TRUE(NoInvalidBits(form.Rules));
+    });
+}
+
+// Refresh reads the rules again and puts the dialog in its add state: the IDs open and empty, Edit and Delete
+// disabled, every apply box but the mirror group's unchecked; nothing is written.
+TEST_F(IpRuleFormTest, RefreshReadsTheRulesAgainAndResetsTheForm) {
+    ASSERT_EQ(Control("set-rw " + Cell(RxRate, "1.2") + " int 64"), "ok");
+    Open([&](TIPRuleForm& form) {
+        ChooseItem(form.PermitComboBox, "mirror");
+        form.MirrorIDCheckBox->SetChecked(true);
+        ChooseItem(form.PermitComboBox, "permit");
+        form.ListView1->SetItemIndex(1);
+        ASSERT_EQ(form.RxRateEdit->Text(), "64");
+        ASSERT_TRUE(form.EditButton->Enabled());
+        for (ui::CheckBox* box : {form.cbxVlan, form.cbxRxRate, form.cbxPermit}) box->SetChecked(true);
+        ASSERT_EQ(Control("set-rw " + Cell(RxRate, "1.2") + " int 99"), "ok");  // changed on the switch meanwhile
+
+        ASSERT_TRUE(UserClick(form.GetButton));
+        EXPECT_FALSE(Pdus("GETNEXT").empty());
+        EXPECT_TRUE(NothingSent("SET"));
+        ASSERT_EQ(form.ListView1->Items().Count(), 3);
+        EXPECT_EQ(form.StaticText1->Caption(), "3");
+        EXPECT_EQ(form.ListView1->Selected(), nullptr);
+        EXPECT_FALSE(form.EditButton->Enabled());
+        EXPECT_FALSE(form.DeleteButton->Enabled());
+        EXPECT_TRUE(form.AddButton->Enabled());
+        for (ui::Edit* id : {form.IPRuleEdit, form.AccessIDEdit}) {
+            EXPECT_TRUE(id->Enabled()) << id->Name();
+            EXPECT_EQ(id->Text(), "") << id->Name();
+        }
+        EXPECT_EQ(form.RxRateEdit->Text(), "");
+        for (ui::CheckBox* box : {form.cbxVlan, form.cbxRxRate, form.cbxPermit})
+            EXPECT_FALSE(box->Checked()) << box->Name();
+        EXPECT_TRUE(form.MirrorIDCheckBox->Checked());
+        form.ListView1->SetItemIndex(1);
+        EXPECT_EQ(form.RxRateEdit->Text(), "99");
+    });
+}
+
+// Clear Checks unchecks every apply box but the mirror group's; the two priority boxes only while they are enabled.
+TEST_F(IpRuleFormTest, ClearChecksKeepsTheMirrorBoxAndDisabledPriorityBoxes) {
+    const auto alwaysCleared = [](TIPRuleForm& f) {
+        return std::vector<ui::CheckBox*>{
+            f.cbxVlan,     f.cbxSourceIP,   f.cbxDestIP,   f.cbxDscp, f.cbxProtocol,       f.cbxRuleIcmp,
+            f.cbxRuleIgmp, f.cbxSourcePort, f.cbxDestPort, f.cbxFBs,  f.cbxProtocolID,     f.cbxUserMask,
+            f.cbxPermit,   f.cbxTimeRange,  f.cbxType,     f.cbxCode, f.cbxEnablePriority, f.cbxEnableReplaceDscp,
+            f.cbxValue,    f.cbxRxRate};
+    };
+    Open([&](TIPRuleForm& form) {
+        ChooseItem(form.PriorityComboBox, "enabled");  // checks the two priority boxes
+        ChooseItem(form.EnableReplComboBox, "enabled");
+        ASSERT_TRUE(UserClick(form.CheckButton));
+        for (ui::CheckBox* box : alwaysCleared(form)) ASSERT_TRUE(box->Checked()) << box->Name();
+        ChooseItem(form.PermitComboBox, "mirror");  // the priority boxes disabled, the mirror box enabled
+        form.MirrorIDCheckBox->SetChecked(true);
+
+        ASSERT_TRUE(UserClick(form.UncheckButton));
+        for (ui::CheckBox* box : alwaysCleared(form)) EXPECT_FALSE(box->Checked()) << box->Name();
+        EXPECT_TRUE(form.MirrorIDCheckBox->Checked());
+        EXPECT_TRUE(form.cbxPriority->Checked());
+        EXPECT_TRUE(form.cbxReplacePriority->Checked());
+
+        ChooseItem(form.PermitComboBox, "permit");  // the priority boxes enabled (and checked) again
+        ASSERT_TRUE(form.cbxPriority->Enabled());
+        ASSERT_TRUE(UserClick(form.UncheckButton));
+        EXPECT_FALSE(form.cbxPriority->Checked());
+        EXPECT_FALSE(form.cbxReplacePriority->Checked());
+        EXPECT_TRUE(form.MirrorIDCheckBox->Checked());
+        EXPECT_TRUE(NothingSent());
     });
 }
 

@@ -68,7 +68,7 @@ protected:
             driver(*rowPanel);
             if (dialog.Visible() && dialog.ModalResult() == ui::mrNone) dialog.Close();
         });
-        panel.ButtonPanel->EditButton->Click();
+        EXPECT_TRUE(UserClick(panel.ButtonPanel->EditButton));
         EXPECT_TRUE(ran);
         EXPECT_TRUE(RunUntil([&] { return !panel.Request->Busy; }));
     }
@@ -99,11 +99,6 @@ protected:
         (*run)("127.0.0.1", scaleFactor);
         EXPECT_TRUE(ran);
     }
-    static std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-        std::vector<std::string> texts;
-        for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-        return texts;
-    }
 };
 
 TEST_F(DDMDialogsTest, SettingsAreReadAsARowAndWrittenAtInstanceZero) {
@@ -118,8 +113,8 @@ TEST_F(DDMDialogsTest, SettingsAreReadAsARowAndWrittenAtInstanceZero) {
         Tick(panel, 0);
         Tick(panel, 1);
         ui::MessageBoxRecorder boxes;
-        panel.ButtonPanel->SetCheckedButton->Click();
-        EXPECT_THAT(Texts(boxes.Calls()), ElementsAre());
+        EXPECT_TRUE(UserClick(panel.ButtonPanel->SetCheckedButton));
+        EXPECT_THAT(BoxTexts(boxes), ElementsAre());
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_THAT(Varbinds(sets[0]), ElementsAre(Ddm + ".1.1.0=INTEGER:2", Ddm + ".1.2.0=INTEGER:1"));
@@ -163,8 +158,8 @@ TEST_F(DDMDialogsTest, ThresholdsShowInUnitsInTheEditorsAndGoBackInThousandths) 
             Tick(panel, 2);
             Tick(panel, 3);
             ui::MessageBoxRecorder boxes;
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
-            EXPECT_THAT(Texts(boxes.Calls()), ElementsAre());
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
+            EXPECT_THAT(BoxTexts(boxes), ElementsAre());
         });
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -181,7 +176,7 @@ TEST_F(DDMDialogsTest, AThresholdWithNoValueShowsADashAndIsLeftOutOfTheWrite) {
         EditRow(panel, 2, [&](TSNMPPanel& rowPanel) {
             EXPECT_THAT(EditorTexts(panel), ElementsAre("-", "-", "-", "0.900"));
             for (int row = 2; row <= 5; ++row) Tick(panel, row);
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
         });
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -199,8 +194,8 @@ TEST_F(DDMDialogsTest, AWriteOfNothingButDashesSendsNothingAndSaysSo) {
             Tick(panel, 2);
             Tick(panel, 4);
             ui::MessageBoxRecorder boxes;
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
-            for (const std::string& text : Texts(boxes.Calls())) ADD_FAILURE() << text;
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
+            for (const std::string& text : BoxTexts(boxes)) ADD_FAILURE() << text;
             EXPECT_THAT(panel.MessagePanel->StatusBar->SimpleText(),
                         HasSubstr("Nothing written: no value in High Alarm, High Warning"));
         });
@@ -215,7 +210,7 @@ TEST_F(DDMDialogsTest, AThresholdThatIsNoNumberIsRefusedAndNothingIsSent) {
         EditRow(panel, 0, [&](TSNMPPanel& rowPanel) {
             EditOf(panel, 2)->SetText("7O.5");
             Tick(panel, 2);
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
             EXPECT_THAT(panel.MessagePanel->StatusBar->SimpleText(), HasSubstr("High Alarm"));
         });
         EXPECT_TRUE(Pdus("SET").empty());
@@ -234,7 +229,7 @@ TEST_F(DDMDialogsTest, PortManagementWritesTheCheckedColumnsAtThePortNumber) {
         EditRow(panel, 0, [&](TSNMPPanel& rowPanel) {
             ComboOf(panel, 2)->SetItemIndex(ComboOf(panel, 2)->Items().IndexOf("warning"));
             Tick(panel, 2);
-            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_TRUE(UserClick(rowPanel.ButtonPanel->SetCheckedButton));
         });
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);

@@ -43,8 +43,7 @@ protected:
         DedicatedDialogTest::SetUp();
         window.Address = "127.0.0.1";
         SetDeviceWindow(&window);
-        ASSERT_EQ(Control("remove " + PortEntry), "ok");
-        ASSERT_EQ(Control("rows " + PortEntry + " 1-4"), "ok");
+        SeedRows(PortEntry, "1-4");
         ASSERT_EQ(Control("set-rw " + Version + " int 1"), "ok");
     }
     void TearDown() override {
@@ -52,8 +51,8 @@ protected:
         DedicatedDialogTest::TearDown();
     }
     void Open(const std::function<void(TMSTPPortStateForm&)>& driver) {
-        OpenWhen<TMSTPPortStateForm>(
-            Handler, [](TMSTPPortStateForm& form) { return WalkEnded(form.PortStateRequest); }, driver);
+        OpenWhenWalked<TMSTPPortStateForm>(
+            Handler, [](TMSTPPortStateForm& form) -> DialogTable& { return form.PortStateRequest; }, driver);
     }
     static bool WaitWalk(TMSTPPortStateForm& form) { return DedicatedDialogTest::WaitWalk(form.PortStateRequest); }
     static void Select(TMSTPPortStateForm& form, int row) { form.lvMSTPPortState->SetItemIndex(row); }
@@ -206,11 +205,9 @@ TEST_F(MSTPPortStateFormTest, ARefusedSetShowsItsErrorAndTheTableIsReadAgain) {
 TEST_F(MSTPPortStateFormTest, EditAndRefreshWhileTheTableIsReadAreRefused) {
     ui::MessageBoxRecorder boxes;
     Open([&](TMSTPPortStateForm& form) {
-        form.PortStateRequest.Request()->Request.Timeout = 1000;  // held answers must not time out
         // The walk names the readable columns (the index is not): the step after port 1 is held.
-        ASSERT_EQ(Control("hold " + Column(2) + ".1"), "ok");
-        form.btnRefresh->Click();
-        ASSERT_TRUE(RunUntil([&] { return form.lvMSTPPortState->Items().Count() == 1; }));
+        ASSERT_TRUE(
+            HoldWalkAfterFirstRow(form.PortStateRequest, *form.lvMSTPPortState, form.btnRefresh, Column(2) + ".1"));
         for (int i = 0; i < 20; ++i) ui::Application::Instance().ProcessMessages();
         ASSERT_EQ(form.lvMSTPPortState->Items().Count(), 1);
         Select(form, 0);
@@ -222,16 +219,15 @@ TEST_F(MSTPPortStateFormTest, EditAndRefreshWhileTheTableIsReadAreRefused) {
         form.btnEdit->Click();
         EXPECT_FALSE(shown);
         EXPECT_TRUE(TakeUnusedModalDriver());
-        ASSERT_EQ(boxes.Calls().size(), 1u);
-        EXPECT_EQ(boxes.Calls()[0].Text, "Get data not complete");
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Get data not complete"});
         MarkLog();
-        form.btnRefresh->Click();  // ignored without a word
+        EXPECT_TRUE(UserClick(form.btnRefresh));  // ignored without a word
         EXPECT_EQ(boxes.Calls().size(), 1u);
-        form.btnStop->Click();
+        EXPECT_TRUE(UserClick(form.btnStop));
         ASSERT_EQ(Control("release"), "ok");
         ASSERT_TRUE(WaitWalk(form));
         EXPECT_EQ(form.lvMSTPPortState->Items().Count(), 2);
-        EXPECT_TRUE(Pdus("GETNEXT").empty());  // no new walk, and no row asked for after the stop
+        EXPECT_TRUE(NothingSent("GETNEXT"));  // no new walk, and no row asked for after the stop
     });
 }
 
@@ -247,6 +243,27 @@ TEST_F(MSTPPortStateFormTest, ADoubleClickOnARowOpensTheEditFormAndCloseWritesNo
         EXPECT_TRUE(shown);
         EXPECT_TRUE(Pdus("SET").empty());
         EXPECT_FALSE(form.btnEdit->Enabled());
+    });
+}
+
+// The version was never read (the switch has no such object): the label keeps its design caption and a port's SET
+// carries Admin HelloTime, as under "mstp".
+TEST_F(MSTPPortStateFormTest, WithoutAVersionReadAPortsSetCarriesAdminHelloTime) {
+    ASSERT_EQ(Control("remove " + Version), "ok");
+    ui::MessageBoxRecorder boxes;
+    Open([&](TMSTPPortStateForm& form) {
+        EXPECT_EQ(form.lblSTPVersion->Caption(), "STP Version");
+        Select(form, 0);
+        ui::TestHooks::RunInNextModal([&](ui::Form&) {
+            form.EditForm->edtAdminHelloTime->SetText("300");
+            EXPECT_TRUE(UserClick(form.EditForm->btnEdit));
+        });
+        ASSERT_TRUE(UserClick(form.btnEdit));
+        ASSERT_TRUE(WaitWalk(form));
+        const std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(Varbinds(sets[0]).front(), Column(3) + ".1=INTEGER:300");
+        EXPECT_EQ(form.lblSTPVersion->Caption(), "STP Version");
     });
 }
 

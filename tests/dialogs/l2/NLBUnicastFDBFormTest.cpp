@@ -27,26 +27,14 @@ class NLBUnicastFDBFormTest : public DedicatedDialogTest {
 protected:
     void SetUp() override {
         DedicatedDialogTest::SetUp();
-        ASSERT_EQ(Control("remove " + FdbEntry), "ok");
-        ASSERT_EQ(Control("rows " + FdbEntry + " " + Row1 + " " + Row2), "ok");
-        MarkLog();
+        SeedRows(FdbEntry, Row1 + " " + Row2);
     }
     void Open(const std::function<void(TNLBUnicastFDBForm&)>& driver) {
-        OpenWhen<TNLBUnicastFDBForm>(
-            "MulticastFdbTable1Click", [](TNLBUnicastFDBForm& form) { return !form.FdbTable.Busy(); }, driver);
+        OpenWhenIdle<TNLBUnicastFDBForm>(
+            "MulticastFdbTable1Click", [](TNLBUnicastFDBForm& form) -> DialogTable& { return form.FdbTable; }, driver);
     }
-    static bool WaitIdle(TNLBUnicastFDBForm& form) { return RunUntil([&] { return !form.FdbTable.Busy(); }); }
-    int Walks() const {
-        int walks = 0;
-        for (const std::string& line : Pdus("GETNEXT"))
-            if (line.find(" " + FdbEntry + ".3=NULL") != std::string::npos) ++walks;
-        return walks;
-    }
-    static std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-        std::vector<std::string> texts;
-        for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-        return texts;
-    }
+    static bool WaitIdle(TNLBUnicastFDBForm& form) { return DedicatedDialogTest::WaitIdle(form.FdbTable); }
+    int Walks() const { return DedicatedDialogTest::Walks(FdbEntry + ".3"); }
 };
 
 TEST_F(NLBUnicastFDBFormTest, AddSendsCreateAndGoAloneAndTheEgressPortsFollowWithSet) {
@@ -63,7 +51,7 @@ TEST_F(NLBUnicastFDBFormTest, AddSendsCreateAndGoAloneAndTheEgressPortsFollowWit
         form.ED_UnicastVID->SetText("30");
         form.UnicastAddress->SetText(NewMac);
         form.EgressPorts->PortCheckBoxes[3]->SetChecked(true);  // not part of the Add
-        form.AddBtn->Click();
+        ASSERT_TRUE(UserClick(form.AddBtn));
         EXPECT_EQ(form.ED_UnicastVID->Text(), "");
         ASSERT_TRUE(WaitIdle(form));
         EXPECT_TRUE(boxes.Calls().empty());
@@ -83,7 +71,7 @@ TEST_F(NLBUnicastFDBFormTest, AddSendsCreateAndGoAloneAndTheEgressPortsFollowWit
         form.EgressPorts->UncheckAllPorts();
         form.EgressPorts->PortCheckBoxes[3]->SetChecked(true);
         MarkLog();
-        form.SetBtn->Click();
+        ASSERT_TRUE(UserClick(form.SetBtn));
         ASSERT_TRUE(WaitIdle(form));
         EXPECT_TRUE(boxes.Calls().empty());
         ASSERT_EQ(Pdus("SET").size(), 1u);
@@ -116,7 +104,7 @@ TEST_F(NLBUnicastFDBFormTest, MistypedOrMissingKeysAreRefusedBeforeAnythingIsSen
             form.AddBtn->Click();
             form.DeleteBtn->SetEnabled(true);
             form.DeleteBtn->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), (std::vector<std::string>{c.addMessage, c.deleteMessage}))
+            EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{c.addMessage, c.deleteMessage}))
                 << c.vlan << " " << c.mac;
         }
         boxes.Clear();
@@ -132,7 +120,7 @@ TEST_F(NLBUnicastFDBFormTest, DeleteSendsDestroyAloneAndFreesTheKeysForTheNextAd
     ui::MessageBoxRecorder boxes;
     Open([&](TNLBUnicastFDBForm& form) {
         form.LV_dot1qStaticUnicastEntry->SetItemIndex(1);
-        form.DeleteBtn->Click();
+        ASSERT_TRUE(UserClick(form.DeleteBtn));
         EXPECT_EQ(form.ED_UnicastVID->Text(), "");
         EXPECT_EQ(form.UnicastAddress->Text(), "");
         EXPECT_TRUE(form.ED_UnicastVID->Enabled());
@@ -148,8 +136,8 @@ TEST_F(NLBUnicastFDBFormTest, DeleteSendsDestroyAloneAndFreesTheKeysForTheNextAd
         EXPECT_EQ(form.ST_Count->Caption(), "1");
         // Set is left enabled, but without a selected entry it sends nothing.
         MarkLog();
-        form.SetBtn->Click();
-        EXPECT_TRUE(Pdus().empty());
+        ASSERT_TRUE(UserClick(form.SetBtn));
+        EXPECT_TRUE(NothingSent());
     });
 }
 
@@ -171,11 +159,9 @@ TEST_F(NLBUnicastFDBFormTest, ARefusedAddIsReportedWithoutARereadAndTheEgressPor
 
 TEST_F(NLBUnicastFDBFormTest, RefreshDuringAWalkStartsNoSecondWalk) {
     Open([&](TNLBUnicastFDBForm& form) {
-        form.FdbTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + FdbEntry + ".3." + Row1), "ok");
-        form.RefreshBtn->Click();
-        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qStaticUnicastEntry->Items().Count() == 1; }));
-        form.RefreshBtn->Click();
+        ASSERT_TRUE(HoldWalkAfterFirstRow(form.FdbTable, *form.LV_dot1qStaticUnicastEntry, form.RefreshBtn,
+                                          FdbEntry + ".3." + Row1));
+        EXPECT_TRUE(UserClick(form.RefreshBtn));
         EXPECT_EQ(form.ST_Count->Caption(), "1");
         ASSERT_EQ(Control("release"), "ok");
         ASSERT_TRUE(WaitIdle(form));

@@ -52,7 +52,7 @@ protected:
             ASSERT_EQ(Control("set-rw " + Oid(arc) + " int " + std::to_string(value)), "ok");
         ASSERT_EQ(Control("set-rw " + State + " int " + std::to_string(state)), "ok");
     }
-    void Open(const std::function<void(TSTP_Info&)>& driver) { OpenNow<TSTP_Info>(Handler, driver); }
+    void Open(const std::function<void(TSTP_Info&)>& driver) { RunCommand<TSTP_Info>(Handler, driver); }
     static void Fill(TSTP_Info& form, const Settings& settings) {
         form.ET_AgingTime->SetText(settings.MaxAge);
         form.ET_HelloTime->SetText(settings.HelloTime);
@@ -100,7 +100,7 @@ TEST_F(STPInfoTest, HelloTimeIsEmptyAndDisabledWhileTheSwitchRunsMstp) {
             EXPECT_EQ(form.ET_HelloTime->Color(), ui::clMenu) << when;
         };
         expectMstp("opened");
-        form.BT_Get->Click();
+        EXPECT_TRUE(UserClick(form.BT_Get));
         expectMstp("refreshed");
         EXPECT_EQ(form.ET_AgingTime->Text(), "2000");
         ChooseItem(form.Combo_STPVersion, "rstp");
@@ -111,7 +111,7 @@ TEST_F(STPInfoTest, HelloTimeIsEmptyAndDisabledWhileTheSwitchRunsMstp) {
         expectMstp("mstp chosen");
         // Refresh outside MSTP shows the value read.
         window.StpVersionText = "rstp";
-        form.BT_Get->Click();
+        EXPECT_TRUE(UserClick(form.BT_Get));
         EXPECT_TRUE(form.ET_HelloTime->Enabled());
         EXPECT_EQ(form.ET_HelloTime->Text(), "200");
         EXPECT_EQ(form.ET_HelloTime->Color(), ui::clWindow);
@@ -159,7 +159,7 @@ TEST_F(STPInfoTest, EachCheckWritesItsMessageIntoTheStatusPanelAndSendsNothing) 
             ChooseItem(form.Combo_STPVersion, c.Version);
             Fill(form, c.Values);
             window.StpVersionText = "before";  // spanning tree is disabled: no progress box
-            form.BT_Set->Click();
+            EXPECT_TRUE(UserClick(form.BT_Set));
             if (*c.Message) {
                 EXPECT_EQ(Status(form), c.Message);
                 EXPECT_TRUE(Pdus("SET").empty());
@@ -184,7 +184,7 @@ TEST_F(STPInfoTest, ANonNumericTimerIsShownThroughTheStatusTemplateAndChangesNot
         ChooseItem(form.Combo_STPVersion, "mstp");
         // The edits' input rules let a lone sign through.
         Fill(form, {"-", "", "1500", "20", "60"});
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         EXPECT_THAT(Status(form), HasSubstr("'-' is not a valid integer value"));
         EXPECT_TRUE(Pdus("SET").empty());
         EXPECT_EQ(window.StpVersionText, "rstp");
@@ -198,10 +198,10 @@ TEST_F(STPInfoTest, MstpWritesNineObjectsWithoutHelloTimeAndTheOtherVersionsAllT
         ChooseItem(form.Combo_LBD, "enabled");
         ChooseItem(form.Combo_STPVersion, "mstp");
         form.ET_HelloTime->SetText("300");  // not written in MSTP, whatever it holds
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         ChooseItem(form.Combo_STPVersion, "stp");
         form.ET_HelloTime->SetText("300");
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 2u);
         EXPECT_THAT(Varbinds(sets[0]),
@@ -234,7 +234,7 @@ TEST_F(STPInfoTest, AVersionChangeWhileSpanningTreeRunsHoldsTheDialogInTheProgre
             ProgressRun run;
             DriveNextProgressBox(run, 100);
             ChooseItem(form.Combo_STPVersion, c.Chosen);
-            form.BT_Set->Click();
+            EXPECT_TRUE(UserClick(form.BT_Set));
             EXPECT_EQ(Pdus("SET").size(), 1u);
             EXPECT_EQ(window.StpVersionText, c.Chosen);
             EXPECT_EQ(ProgressForm2, nullptr);
@@ -263,13 +263,32 @@ TEST_F(STPInfoTest, ARefusedSetShowsItsErrorWithoutProgressAndLeavesTheVersionTe
         DriveNextProgressBox(run, 100);
         ASSERT_EQ(Control("error " + StpGroup + " wrongValue 1"), "ok");
         ChooseItem(form.Combo_STPVersion, "mstp");
-        form.BT_Set->Click();
+        EXPECT_TRUE(UserClick(form.BT_Set));
         EXPECT_EQ(Pdus("SET").size(), 1u);
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
         EXPECT_FALSE(boxes.Calls()[0].Text.empty());
         EXPECT_FALSE(run.Shown);
         EXPECT_TRUE(TakeUnusedModalDriver());
+        EXPECT_EQ(window.StpVersionText, "rstp");
+    });
+}
+
+// The MSTP group could not be read when the dialog opened, so its row is missing: an MSTP Set shows the error in
+// panel 0, sends nothing and leaves the main window's version text.
+TEST_F(STPInfoTest, AnMstpSetWithoutTheMstpRowShowsTheErrorAndSendsNothing) {
+    ASSERT_EQ(Control("error " + Oid(3) + " genErr 1"), "ok");  // the first read naming Max Age: the MSTP group's
+    ui::MessageBoxRecorder boxes;
+    Open([&](TSTP_Info& form) {
+        ASSERT_EQ(form.ListView1->Items().Count(), 0);
+        EXPECT_EQ(form.ET_AgingTime->Text(), "2000");  // the settings themselves were read
+        boxes.Clear();
+        ChooseItem(form.Combo_STPVersion, "mstp");
+        Fill(form, {"2400", "", "1600", "30", "120"});
+        ASSERT_TRUE(UserClick(form.BT_Set));
+        EXPECT_THAT(Status(form), HasSubstr("List index out of bounds"));
+        EXPECT_TRUE(boxes.Calls().empty());
+        EXPECT_TRUE(NothingSent("SET"));
         EXPECT_EQ(window.StpVersionText, "rstp");
     });
 }

@@ -28,12 +28,10 @@ protected:
         ASSERT_EQ(Control("set-rw " + State + " int 2"), "ok");
     }
     void Open(const std::function<void(TSpanningTreeAlgorithmForm&)>& driver) {
-        OpenWhen<TSpanningTreeAlgorithmForm>(
-            Handler, [](TSpanningTreeAlgorithmForm& form) { return !form.StaRequest.Busy(); }, driver);
+        OpenWhenIdle<TSpanningTreeAlgorithmForm>(
+            Handler, [](TSpanningTreeAlgorithmForm& form) -> DialogTable& { return form.StaRequest; }, driver);
     }
-    static bool WaitIdle(TSpanningTreeAlgorithmForm& form) {
-        return RunUntil([&] { return !form.StaRequest.Busy(); });
-    }
+    static bool WaitIdle(TSpanningTreeAlgorithmForm& form) { return DedicatedDialogTest::WaitIdle(form.StaRequest); }
     // Reads of the state since the mark.
     int StateReads() const {
         int reads = 0;
@@ -54,7 +52,7 @@ TEST_F(SpanningTreeAlgorithmTest, OpensWithTheStateAndDisablingIsWrittenAtOnceTh
         EXPECT_EQ(form.ComboBox1->Items()[1], "enabled");
         EXPECT_EQ(form.ComboBox1->Text(), "enabled");
         ChooseItem(form.ComboBox1, "disabled");
-        form.SetButton->Click();
+        ASSERT_TRUE(UserClick(form.SetButton));
         ASSERT_TRUE(WaitIdle(form));
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
@@ -71,7 +69,7 @@ TEST_F(SpanningTreeAlgorithmTest, EnablingCancelledSendsNothingAndReadsTheStateA
     ui::MessageBoxRecorder boxes(ui::mrCancel);
     Open([&](TSpanningTreeAlgorithmForm& form) {
         ChooseItem(form.ComboBox1, "enabled");
-        form.SetButton->Click();
+        ASSERT_TRUE(UserClick(form.SetButton));
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].Text, Question);
         EXPECT_EQ(boxes.Calls()[0].Buttons, ui::mbOKCancel);
@@ -97,7 +95,7 @@ TEST_F(SpanningTreeAlgorithmTest, EnablingRunsTheProgressBoxToItsEndThenReadsAnd
             readsDuringWait = StateReads();
         });
         ChooseItem(form.ComboBox1, "enabled");
-        form.SetButton->Click();
+        ASSERT_TRUE(UserClick(form.SetButton));
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].Text, Question);
         EXPECT_TRUE(run.Shown);
@@ -130,9 +128,10 @@ TEST_F(SpanningTreeAlgorithmTest, ARefusedEnablingSetEndsTheWaitAtOnceAndShowsIt
         // No tick: the refusal alone closes the box.
         DriveNextProgressBox(run, 0, [&] { EXPECT_TRUE(RunUntil([&] { return boxes.Calls().size() == 2; })); });
         ChooseItem(form.ComboBox1, "enabled");
-        form.SetButton->Click();
+        ASSERT_TRUE(UserClick(form.SetButton));
         EXPECT_TRUE(run.Shown);
         EXPECT_EQ(run.Ticks, 0);
+        EXPECT_TRUE(run.ClosedItself);  // the refusal, not the driver's fallback
         ASSERT_EQ(boxes.Calls().size(), 2u);
         EXPECT_EQ(boxes.Calls()[1].Caption, "QSW2126P");
         EXPECT_FALSE(boxes.Calls()[1].Text.empty());
@@ -146,22 +145,20 @@ TEST_F(SpanningTreeAlgorithmTest, ARefusedEnablingSetEndsTheWaitAtOnceAndShowsIt
 TEST_F(SpanningTreeAlgorithmTest, NoStateChosenSetDoesNothing) {
     Open([&](TSpanningTreeAlgorithmForm& form) {
         form.ComboBox1->SetItemIndex(-1);
-        form.SetButton->Click();
-        for (int i = 0; i < 10; ++i) ui::Application::Instance().ProcessMessages();
-        EXPECT_TRUE(Pdus().empty());
+        ASSERT_TRUE(UserClick(form.SetButton));
+        EXPECT_TRUE(NothingSent());
     });
 }
 
 TEST_F(SpanningTreeAlgorithmTest, ClosingWaitsForTheOutstandingAnswer) {
     Open([&](TSpanningTreeAlgorithmForm& form) {
         ASSERT_EQ(Control("hold " + State + " 300"), "ok");
-        form.GetButton->Click();
+        ASSERT_TRUE(UserClick(form.GetButton));
         EXPECT_TRUE(form.StaRequest.Busy());
-        form.btnClose->Click();
+        ASSERT_TRUE(UserClick(form.btnClose));
     });
-    const size_t pdus = Pdus().size();
-    for (int i = 0; i < 20; ++i) ui::Application::Instance().ProcessMessages();
-    EXPECT_EQ(Pdus().size(), pdus);
+    MarkLog();
+    EXPECT_TRUE(NothingSent());
 }
 
 }  // namespace

@@ -26,38 +26,23 @@ const std::string RowPort4 = "10.0.160.201.0.0.2.4";
 const std::string NewRow = "20.1.0.94.0.0.9.0";
 constexpr const char* NewMac = "01005E000009";
 
-std::vector<std::string> Texts(const std::vector<ui::MessageBoxCall>& calls) {
-    std::vector<std::string> texts;
-    for (const ui::MessageBoxCall& call : calls) texts.push_back(call.Text);
-    return texts;
-}
-
 class StaticFilterTest : public DedicatedDialogTest {
 protected:
     // Two rows in each table: receive port 0 and receive port 4.
     void SetUp() override {
         DedicatedDialogTest::SetUp();
-        for (const std::string& entry : {UnicastEntry, MulticastEntry}) {
-            ASSERT_EQ(Control("remove " + entry), "ok");
-            ASSERT_EQ(Control("rows " + entry + " " + RowPort0 + " " + RowPort4), "ok");
-        }
-        MarkLog();
+        for (const std::string& entry : {UnicastEntry, MulticastEntry}) SeedRows(entry, RowPort0 + " " + RowPort4);
     }
     // Walks of entry started since the mark: their first request names the bare port-list column.
-    int Walks(const std::string& entry) const {
-        int walks = 0;
-        for (const std::string& line : Pdus("GETNEXT"))
-            if (line.find(" " + entry + ".3=NULL") != std::string::npos) ++walks;
-        return walks;
-    }
+    int Walks(const std::string& entry) const { return DedicatedDialogTest::Walks(entry + ".3"); }
     template <typename Form>
     void Open(const char* handler, const std::function<void(Form&)>& driver) {
-        OpenWhen<Form>(
-            handler, [](Form& form) { return !Table(form).Busy(); }, driver);
+        OpenWhenIdle<Form>(
+            handler, [](Form& form) -> DialogTable& { return Table(form); }, driver);
     }
     template <typename Form>
     static bool WaitIdle(Form& form) {
-        return RunUntil([&] { return !Table(form).Busy(); });
+        return DedicatedDialogTest::WaitIdle(Table(form));
     }
     static DialogTable& Table(TUnicastFilterInformationForm& form) { return form.UnicastTable; }
     static DialogTable& Table(TMulticastFilterInformationForm& form) { return form.MulticastTable; }
@@ -87,7 +72,7 @@ TEST_F(UnicastFilterTest, AddCreatesWithPermanentAndReceivePortZeroAndReadsTheTa
         form.UStatus->SetItemIndex(2);  // permanent
         form.AllowedPorts->PortCheckBoxes[0]->SetChecked(true);
         form.AllowedPorts->PortCheckBoxes[2]->SetChecked(true);
-        form.SetBtn->Click();
+        ASSERT_TRUE(UserClick(form.SetBtn));
         EXPECT_EQ(form.UnicastAddress->Text(), "");
         ASSERT_TRUE(WaitWrite(form));
         EXPECT_TRUE(boxes.Calls().empty());
@@ -125,14 +110,14 @@ TEST_F(UnicastFilterTest, MistypedKeysAndAnotherStatusAreRefusedBeforeAnythingIs
             form.UnicastAddress->SetText(c.mac);
             form.UStatus->SetItemIndex(c.status);
             form.SetBtn->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
         }
         // Delete with a short address typed in is refused the same way.
         boxes.Clear();
         form.UnicastAddress->SetText("01005E");
         form.DeleteBtn->SetEnabled(true);
         form.DeleteBtn->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"Invalid MAC address"});
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Invalid MAC address"});
         EXPECT_TRUE(Pdus("SET").empty());
     });
 }
@@ -146,7 +131,7 @@ TEST_F(UnicastFilterTest, DeleteSendsInvalidAloneForTheSelectedRowWithItsReceive
         EXPECT_TRUE(form.UnicastAddress->ReadOnly());
         EXPECT_TRUE(form.DeleteBtn->Enabled());
         EXPECT_FALSE(form.SetBtn->Enabled());
-        form.DeleteBtn->Click();
+        ASSERT_TRUE(UserClick(form.DeleteBtn));
         EXPECT_FALSE(form.UnicastAddress->ReadOnly());
         EXPECT_EQ(form.UnicastAddress->Text(), "");
         EXPECT_FALSE(form.DeleteBtn->Enabled());
@@ -226,7 +211,7 @@ TEST_F(MulticastFilterTest, AddChecksStatusThenKeysAndCreatesWithPermanent) {
             form.ED_MACAddress->SetText(c.mac);
             form.Status->SetItemIndex(c.status);
             form.AddBtn->Click();
-            EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
+            EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{c.message}) << c.vlan << " " << c.mac;
         }
         EXPECT_TRUE(Pdus("SET").empty());
         boxes.Clear();
@@ -257,7 +242,7 @@ TEST_F(MulticastFilterTest, SetWritesTheSelectedRowsPortsAndDeleteItsPortsWithIn
         EXPECT_FALSE(form.AddBtn->Enabled());
         form.EgressPorts->UncheckAllPorts();
         form.EgressPorts->PortCheckBoxes[1]->SetChecked(true);
-        form.SetBtn->Click();
+        ASSERT_TRUE(UserClick(form.SetBtn));
         EXPECT_TRUE(form.ED_MulticastVID->Enabled());
         EXPECT_TRUE(form.Status->Enabled());
         EXPECT_FALSE(form.SetBtn->Enabled());
@@ -269,7 +254,7 @@ TEST_F(MulticastFilterTest, SetWritesTheSelectedRowsPortsAndDeleteItsPortsWithIn
 
         MarkLog();
         form.LV_dot1qStaticMulticastEntry->SetItemIndex(1);
-        form.btnDelete->Click();
+        ASSERT_TRUE(UserClick(form.btnDelete));
         ASSERT_TRUE(WaitWrite(form));
         EXPECT_TRUE(boxes.Calls().empty());
         ASSERT_EQ(Pdus("SET").size(), 1u);
@@ -284,15 +269,13 @@ TEST_F(MulticastFilterTest, SetWritesTheSelectedRowsPortsAndDeleteItsPortsWithIn
 TEST_F(MulticastFilterTest, DeleteDuringAWalkLeavesTheStatusOnInvalidAndSendsNothing) {
     ui::MessageBoxRecorder boxes;
     Open<TMulticastFilterInformationForm>("MulticastInformation1Click", [&](TMulticastFilterInformationForm& form) {
-        form.MulticastTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + MulticastEntry + ".3." + RowPort0), "ok");
-        form.RefreshBtn->Click();
-        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qStaticMulticastEntry->Items().Count() == 1; }));
+        ASSERT_TRUE(HoldWalkAfterFirstRow(form.MulticastTable, *form.LV_dot1qStaticMulticastEntry, form.RefreshBtn,
+                                          MulticastEntry + ".3." + RowPort0));
         form.LV_dot1qStaticMulticastEntry->SetItemIndex(0);
-        form.btnDelete->Click();
-        EXPECT_EQ(Texts(boxes.Calls()), std::vector<std::string>{"Get data not complete"});
+        ASSERT_TRUE(UserClick(form.btnDelete));
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{"Get data not complete"});
         EXPECT_EQ(form.Status->Text(), "invalid");
-        EXPECT_TRUE(Pdus("SET").empty());
+        EXPECT_TRUE(NothingSent("SET"));
         ASSERT_EQ(Control("release"), "ok");
         ASSERT_TRUE(WaitWrite(form));
     });

@@ -33,12 +33,12 @@ TEST_F(VLanGeneralInfoFormTest, SetSendsOnlyTheGvrpStatus) {
         MarkLog();
         form.MaxVlanId->SetCaption("1");  // shown only: never sent
         form.GvrpStatus->SetItemIndex(1);
-        form.SetBtn->Click();
+        EXPECT_TRUE(UserClick(form.SetBtn));
         ASSERT_TRUE(RunUntil([&] { return !form.BaseGroup.Busy(); }));
         const std::vector<std::string> sets = Pdus("SET");
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_THAT(Varbinds(sets[0]), ElementsAre(Base + ".5.0=INTEGER:2"));
-        form.RefreshBtn->Click();
+        EXPECT_TRUE(UserClick(form.RefreshBtn));
         ASSERT_TRUE(RunUntil([&] { return !form.BaseGroup.Busy(); }));
         EXPECT_EQ(form.GvrpStatus->Text(), "disabled");
         EXPECT_EQ(form.MaxVlanId->Caption(), "4094");
@@ -49,10 +49,10 @@ TEST_F(VLanGeneralInfoFormTest, SetSendsOnlyTheGvrpStatus) {
 class VLanPortInfomationFormTest : public DedicatedDialogTest {
 protected:
     void Open(const std::function<void(TVLanPortInfomationForm&)>& driver) {
-        OpenWhen<TVLanPortInfomationForm>(
-            "PortsInfo1Click", [](TVLanPortInfomationForm& form) { return !form.PortTable.Busy(); }, driver);
+        OpenWhenIdle<TVLanPortInfomationForm>(
+            "PortsInfo1Click", [](TVLanPortInfomationForm& form) -> DialogTable& { return form.PortTable; }, driver);
     }
-    static bool WaitIdle(TVLanPortInfomationForm& form) { return RunUntil([&] { return !form.PortTable.Busy(); }); }
+    static bool WaitIdle(TVLanPortInfomationForm& form) { return DedicatedDialogTest::WaitIdle(form.PortTable); }
 };
 
 TEST_F(VLanPortInfomationFormTest, SetWritesThePortsSettingsAndSelectsThePortAgainAfterTheReread) {
@@ -71,7 +71,7 @@ TEST_F(VLanPortInfomationFormTest, SetWritesThePortsSettingsAndSelectsThePortAga
         form.AcceptableFrameTypes->SetItemIndex(1);
         form.IngressFiltering->SetItemIndex(0);
         form.GvrpStatus->SetItemIndex(1);
-        form.SetBtn->Click();
+        EXPECT_TRUE(UserClick(form.SetBtn));
         ASSERT_TRUE(RunUntil([&] { return form.PortTable.Request()->Reading(); }));
         ASSERT_TRUE(WaitIdle(form));
         EXPECT_TRUE(boxes.Calls().empty());
@@ -91,7 +91,7 @@ TEST_F(VLanPortInfomationFormTest, SetWritesThePortsSettingsAndSelectsThePortAga
         form.LV_dot1qPortVlanEntry->SetItemIndex(0);
         form.PortVLanID->SetText("30");
         MarkLog();
-        form.SetBtn->Click();
+        EXPECT_TRUE(UserClick(form.SetBtn));
         ASSERT_TRUE(RunUntil([&] { return form.PortTable.Request()->Reading(); }));
         ASSERT_TRUE(WaitIdle(form));
         ASSERT_EQ(Pdus("SET").size(), 1u);
@@ -104,18 +104,14 @@ TEST_F(VLanPortInfomationFormTest, RefreshAndSetDuringAWalkAreRefused) {
     ui::MessageBoxRecorder boxes;
     Open([&](TVLanPortInfomationForm& form) {
         form.LV_dot1qPortVlanEntry->SetItemIndex(0);
-        form.PortTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + PortEntry + ".1.1"), "ok");
-        form.RefreshBtn->Click();
-        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qPortVlanEntry->Items().Count() == 1; }));
+        ASSERT_TRUE(
+            HoldWalkAfterFirstRow(form.PortTable, *form.LV_dot1qPortVlanEntry, form.RefreshBtn, PortEntry + ".1.1"));
         MarkLog();
         form.LV_dot1qPortVlanEntry->SetItemIndex(0);
-        form.RefreshBtn->Click();
-        form.SetBtn->Click();
-        ASSERT_EQ(boxes.Calls().size(), 2u);
-        EXPECT_EQ(boxes.Calls()[0].Text, "Refresh Not Complete");
-        EXPECT_EQ(boxes.Calls()[1].Text, "Refresh Not Complete");
-        EXPECT_TRUE(Pdus("SET").empty());
+        EXPECT_TRUE(UserClick(form.RefreshBtn));
+        EXPECT_TRUE(UserClick(form.SetBtn));
+        EXPECT_EQ(BoxTexts(boxes), (std::vector<std::string>{"Refresh Not Complete", "Refresh Not Complete"}));
+        EXPECT_TRUE(NothingSent("SET"));
         ASSERT_EQ(Control("release"), "ok");
         ASSERT_TRUE(WaitIdle(form));
         EXPECT_EQ(form.LV_dot1qPortVlanEntry->Items().Count(), 3);

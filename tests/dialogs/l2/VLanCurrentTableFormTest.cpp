@@ -22,18 +22,15 @@ protected:
     // VLAN 5 seen at two time marks, VLAN 7 at one.
     void SetUp() override {
         DedicatedDialogTest::SetUp();
-        ASSERT_EQ(Control("remove " + CurrentEntry), "ok");
-        ASSERT_EQ(Control("rows " + CurrentEntry + " 6000.5 360000.5 0.7"), "ok");
+        SeedRows(CurrentEntry, "6000.5 360000.5 0.7");
         ASSERT_EQ(Control("set " + CurrentEntry + ".4.360000.5 hex 4100000000000000"), "ok");
         ASSERT_EQ(Control("set " + CurrentEntry + ".5.360000.5 hex 0100000000000000"), "ok");
         ASSERT_EQ(Control("set 1.3.6.1.2.1.17.7.1.4.1.0 counter 42"), "ok");
-        MarkLog();
     }
     void Open(const std::function<void(TVLanCurrentTableForm&)>& driver) {
-        RunCommand<TVLanCurrentTableForm>(Handler, [&](TVLanCurrentTableForm& form) {
-            ASSERT_TRUE(WaitIdle(form));
-            driver(form);
-        });
+        OpenWhen<TVLanCurrentTableForm>(
+            Handler, [](TVLanCurrentTableForm& form) { return !form.CurrentTable.Busy() && !form.Deletions.Busy(); },
+            driver);
     }
     static bool WaitIdle(TVLanCurrentTableForm& form) {
         return RunUntil([&] { return !form.CurrentTable.Busy() && !form.Deletions.Busy(); });
@@ -80,7 +77,7 @@ TEST_F(VLanCurrentTableFormTest, SelectingARowShowsItsIndexAndPortsAndNothingIsW
         // Refresh reads both requests again and clears the editors.
         form.LV_dot1qVlanCurrentEntry->SetItemIndex(0);
         MarkLog();
-        form.RefreshBtn->Click();
+        ASSERT_TRUE(UserClick(form.RefreshBtn));
         EXPECT_EQ(form.StaticText1->Caption(), "");
         ASSERT_TRUE(WaitIdle(form));
         EXPECT_EQ(form.LV_dot1qVlanCurrentEntry->Items().Count(), 3);
@@ -95,17 +92,13 @@ TEST_F(VLanCurrentTableFormTest, SelectingARowShowsItsIndexAndPortsAndNothingIsW
 TEST_F(VLanCurrentTableFormTest, CloseDuringAWalkStopsItAndWaits) {
     ui::MessageBoxRecorder boxes;
     Open([&](TVLanCurrentTableForm& form) {
-        form.CurrentTable.Request()->Request.Timeout = 1000;
-        ASSERT_EQ(Control("hold " + CurrentEntry + ".3.0.7 300"), "ok");
-        form.RefreshBtn->Click();
-        ASSERT_TRUE(RunUntil([&] { return form.LV_dot1qVlanCurrentEntry->Items().Count() == 1; }));
-        EXPECT_TRUE(form.CurrentTable.Busy());
-        form.btnClose->Click();
+        ASSERT_TRUE(HoldWalkAfterFirstRow(form.CurrentTable, *form.LV_dot1qVlanCurrentEntry, form.RefreshBtn,
+                                          CurrentEntry + ".3.0.7", 300));
+        EXPECT_TRUE(UserClick(form.btnClose));
     });
     EXPECT_TRUE(boxes.Calls().empty());
-    const size_t pdus = Pdus().size();
-    for (int i = 0; i < 20; ++i) ui::Application::Instance().ProcessMessages();
-    EXPECT_EQ(Pdus().size(), pdus);
+    MarkLog();
+    EXPECT_TRUE(NothingSent());
 }
 
 }  // namespace
