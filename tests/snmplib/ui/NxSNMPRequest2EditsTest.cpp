@@ -87,6 +87,18 @@ TEST_F(EditsTest, PortListTypedWithoutAValueReachesTheHighestPortInWholeOctets) 
     edit->SetText("9");
     request->ControlsToData(-1);
     EXPECT_EQ(Value(0), "0080");
+    // The stack's last port is the highest a new row's list reaches; a number beyond it is refused before a mask of
+    // its size is built.
+    Value(0) = "";
+    edit->SetText("768");
+    request->ControlsToData(-1);
+    EXPECT_EQ(Value(0), std::string(190, '0') + "01");
+    for (const char* typed : {"769", "1-769", "999999999", "5,0000000000000000000001000"}) {
+        Value(0) = "";
+        edit->SetText(typed);
+        EXPECT_EQ(Code([&] { request->ControlsToData(-1); }), NxErrBadPartValue) << typed;
+        EXPECT_EQ(Value(0), "") << typed;
+    }
 }
 
 TEST_F(EditsTest, CheckBoxesShowAndSetBitsFromTheTopBitOfTheFirstOctet) {
