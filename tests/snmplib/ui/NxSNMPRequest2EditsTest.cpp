@@ -123,6 +123,28 @@ TEST_F(EditsTest, ABitBeyondTheValueRaisesMinus519) {
     EXPECT_EQ(Code([&] { request->DataToControls(0); }), NxErrPartOutOfRange);
 }
 
+TEST_F(EditsTest, BitsBeyondAShorterValueShowClearWhenAskedAndAreWrittenBack) {
+    struct Case {
+        const char* value;
+        bool first;           // bit 0
+        const char* written;  // bit 9 ticked
+    } cases[] = {{"", false, "0040"}, {"(NULL)", false, "0040"}, {"A0", true, "A040"}, {"A0C0", true, "A0C0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        Use(kOneOctetString, c.value);
+        std::vector<ui::CheckBox*> boxes = {Make<ui::CheckBox>(), Make<ui::CheckBox>(20)};
+        request->BindCheckBoxes(0, "0,9", boxes);
+        request->ShowMissingBitsClear(0);
+        request->DataToControls(0);
+        EXPECT_EQ(boxes[0]->Checked(), c.first);
+        EXPECT_EQ(boxes[1]->Checked(), std::string(c.value) == "A0C0");
+        boxes[1]->SetChecked(true);
+        request->ControlsToData(0);
+        EXPECT_EQ(Value(0), c.written);
+        request->Unbind(0);
+    }
+}
+
 TEST_F(EditsTest, PartBindingsShowAndRewriteTheirOctetsInPlace) {
     Use(kOneOctetString, "01020304");
     auto* word = Make<ui::Edit>();
