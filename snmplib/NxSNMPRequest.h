@@ -83,7 +83,8 @@ public:
     virtual void PostProcess(int i, bool afterGet);
     virtual bool AcceptRow(const std::string& filter);
     // Whether a walked column has ended: the received OID left the column's subtree, or did not move past the
-    // previous cursor (an agent's endOfMibView repeats it; a faulty agent must not walk backwards forever).
+    // previous cursor (an agent's endOfMibView repeats it, as a reply without values does; an answer with values
+    // that does not move on is an error of the reply step, OidNotIncreasingText).
     // The column and the cursor as parsed from their texts: nullopt for a text that is no OID, an empty OID for
     // an empty text (no cursor yet).
     virtual bool IsColumnEnd(const std::optional<snmp::Oid>& column, const std::optional<snmp::Oid>& previous,
