@@ -3,6 +3,7 @@
 #include "Exception.h"
 #include "NxIni.h"
 #include "NxUtils.h"
+#include "ReadableFile.h"
 
 #include <cctype>
 #include <filesystem>
@@ -44,13 +45,12 @@ bool FileExists(const std::string& path) {
 }
 
 // Whether the settings file is there to be read. A name that is there but is no regular file (a FIFO would block
-// the start) raises Exception naming it, as a settings file that cannot be read does.
+// the start), or a file beyond 16 MiB, raises Exception naming it, as a settings file that cannot be read does.
 bool SettingsFileFound(const std::string& path) {
     std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) return false;
-    if (!std::filesystem::is_regular_file(status))
-        throw Exception("The settings file " + path + " is not a regular file");
+    if (!std::filesystem::exists(path, error)) return false;
+    if (const std::string why = files::WhyNotRead(path); !why.empty())
+        throw Exception("The settings file " + path + " " + why);
     return true;
 }
 

@@ -21,7 +21,8 @@ bool BeginsWith(const std::string& text, const std::string& prefix, bool caseSen
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix, caseSensitive);
 }
 
-// Text to integer: optional blanks, sign, decimal or "$"/"0x" hex.
+// Text to integer: optional blanks, one sign, decimal or "$"/"0x" hex digits. The digits are read as a magnitude, so
+// no second sign passes and no number is negated beyond its range.
 bool TextToInt32(const std::string& text, int32_t& out) {
     size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
@@ -37,19 +38,18 @@ bool TextToInt32(const std::string& text, int32_t& out) {
         base = 16;
         pos += 2;
     }
-    int64_t value = 0;
+    uint64_t magnitude = 0;
     const char* first = text.data() + pos;
     const char* last = text.data() + text.size();
     if (first == last)
         return false;
-    auto [end, ec] = std::from_chars(first, last, value, base);
+    auto [end, ec] = std::from_chars(first, last, magnitude, base);
     if (ec != std::errc() || end != last)
         return false;
-    if (negative)
-        value = -value;
-    if (value < INT32_MIN || value > INT32_MAX)
-        return false;
-    out = static_cast<int32_t>(value);
+    const uint64_t limit = negative ? uint64_t{1} << 31 : INT32_MAX;
+    if (magnitude > limit) return false;
+    const auto value = static_cast<int64_t>(magnitude);
+    out = static_cast<int32_t>(negative ? -value : value);
     return true;
 }
 

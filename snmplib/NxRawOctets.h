@@ -1,6 +1,7 @@
 #pragma once
 // Raw octet forms of value texts, parts cut out of them, and the number-list text of bit masks
 // (item p is bit p-1, the most significant bit of the first octet first).
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ std::string RawToText(const std::string& octets, int32_t syntax);
 // The octets of a part: the part syntax's width from offset (the rest of the value for string syntaxes).
 // No octets give no octets. Raises -519 when the value is too short, -511 for a syntax without a raw form.
 std::string ExtractPart(const std::string& octets, int32_t offset, int32_t partSyntax);
+
+// The last port of a full stack (12 units of 64 ports): no port list reaches beyond it.
+inline constexpr size_t MaxStackPort = 768;
 
 // The number-list text of a hex mask ("1-3,5"; "0" when no item is set), with "[hexText]" appended when withHex.
 std::string PortListText(const std::string& hexText, bool withHex);

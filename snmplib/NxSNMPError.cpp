@@ -1,6 +1,7 @@
 #include "NxSNMPError.h"
 
 #include "Exception.h"
+#include "ReadableFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -220,10 +221,8 @@ bool HasText(const std::string& line) {
 
 // The non-empty lines of a file, each without its line end. A line is read whole, however long.
 bool ReadMessageLines(const std::string& path, std::vector<std::string>& lines) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        throw Exception("The message file " + path + " is not a regular file: its texts are not loaded.");
+    if (const std::string why = files::WhyNotRead(path); !why.empty())
+        throw Exception("The message file " + path + " " + why + ": its texts are not loaded.");
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::string line;

@@ -83,5 +83,6 @@ std::string NamedErrorText(const std::string& message, const std::string& subjec
 
 // Replaces a table by the non-empty lines of a text file. A missing file or one without a non-empty line leaves the
 // table as it is; indexes beyond the file's lines keep their current texts.
-// A path that is there but no regular file (a FIFO would block) raises Exception naming it; the table stays.
+// A path that is there but no regular file (a FIFO would block), or a file beyond 16 MiB, raises Exception naming
+// it; the table stays.
 void LoadMessageFile(NxMessageTable& table, const std::string& path);

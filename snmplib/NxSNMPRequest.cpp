@@ -269,6 +269,17 @@ bool NxSNMPRequest::ColumnEnded(int i, const snmp::Oid& received) {
     return ended != 0;
 }
 
+bool NxSNMPRequest::OidNotIncreasing(int i, const snmp::VarBind& received) {
+    if (!IsTableKind() || SlotOf(ended_, i)) return false;
+    const std::optional<snmp::Oid>& column = ColumnOid(i);
+    const std::optional<snmp::Oid>& cursor = CursorOid(i);
+    if (!column || !cursor || cursor->empty() || received.oid.size() <= column->size() ||
+        !received.oid.StartsWith(*column))
+        return false;
+    if (*cursor < received.oid) return false;
+    return received.oid != *cursor || received.value.type != snmp::ValueType::EndOfMibView;
+}
+
 const std::optional<snmp::Oid>& NxSNMPRequest::ParsedOid::Of(const std::string& text) {
     if (text != Text) {
         Text = text;
@@ -378,6 +389,13 @@ NxSNMPRequest::ReplyOutcome NxSNMPRequest::ReplyStep(const snmp::Pdu& reply, NxS
             Report(ErrorOf(code));
         }
         r.Missing = j > reply.varbinds.size();
+        if (checked && !r.Missing && OidNotIncreasing(i, r.Vb())) {
+            // An agent that does not move on would walk the same rows for ever: the walk ends, without this row.
+            replyError_ = ErrorOf(kInvalidPdu);
+            replyError_.Message = NamedErrorText(OidNotIncreasingText, VarName(i));
+            replyError_.ErrorIndex = static_cast<int32_t>(j);
+            return ReplyOutcome::Finished;
+        }
         r.Ended = ColumnEnded(i, r.Vb().oid);
         if (!r.Ended && IsTableKind())
             r.Instance = InstanceBelow(ColumnOid(i), r.Vb().oid);

@@ -19,6 +19,8 @@ class NxSNMPRequest;
 
 // The text of an operation refused because its request is not active: nothing was sent.
 inline constexpr const char* SnmpStopText = "Stop, SNMP Request is not active.";
+// The error that ends a walk whose agent answered a column's cursor again, or an OID before it.
+inline constexpr const char* OidNotIncreasingText = "OID not increasing";
 
 // Receives every error of a blocking Get and every failed send.
 using NxSNMPErrorProc = void (*)(NxSNMPError* error);
@@ -81,7 +83,8 @@ public:
     virtual void PostProcess(int i, bool afterGet);
     virtual bool AcceptRow(const std::string& filter);
     // Whether a walked column has ended: the received OID left the column's subtree, or did not move past the
-    // previous cursor (an agent's endOfMibView repeats it; a faulty agent must not walk backwards forever).
+    // previous cursor (an agent's endOfMibView repeats it, as a reply without values does; an answer with values
+    // that does not move on is an error of the reply step, OidNotIncreasingText).
     // The column and the cursor as parsed from their texts: nullopt for a text that is no OID, an empty OID for
     // an empty text (no cursor yet).
     virtual bool IsColumnEnd(const std::optional<snmp::Oid>& column, const std::optional<snmp::Oid>& previous,
@@ -121,7 +124,9 @@ protected:
     // Stores a reply in the variables: values, cursors, ended columns, the row's keys, post-processing.
     ReplyOutcome ReplyStep(const snmp::Pdu& reply, NxSNMPErrorCode code, ReplyRule rule);
     // What the last reply step of a read found wrong in a reply without error: a varbind missing or extra
-    // (-411), or a value of another type than its variable's syntax (-511), naming the object; code 0 otherwise.
+    // (-411), a value of another type than its variable's syntax (-511), or an OID that does not come after its
+    // column's cursor (-411, OidNotIncreasingText; the walk ends without the row), naming the object; code 0
+    // otherwise.
     const NxSNMPError& ReplyError() const { return replyError_; }
     void AsyncResponse(const snmp::AsyncResult& result, const NxAsyncCall& call);
     static void AsyncTrampoline(const snmp::AsyncResult& result, const NxAsyncCall& call);
@@ -133,6 +138,9 @@ private:
     bool ReadOperation(snmp::PduType& type) const;
     std::string BaseOid(int i) const;
     bool ColumnEnded(int i, const snmp::Oid& received);
+    // Whether a column still walked received an OID inside itself that does not come after its cursor. The cursor
+    // answered again with endOfMibView is the agent's end of the MIB, not a fault.
+    bool OidNotIncreasing(int i, const snmp::VarBind& received);
     // A dotted OID text and its parse (nullopt: not an OID), parsed again only when the text changes.
     struct ParsedOid {
         std::string Text;

@@ -109,6 +109,7 @@ void TTimeRangeForm::FormCreate(ui::Component*) {
             request.BindCheckBoxes(
                 SelectDays, "0,1,2,3,4,5,6,7",
                 {CheckBox7, CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox8});
+            request.ShowMissingBitsClear(SelectDays);  // a mask the agent sends short (or empty) shows clear days
             request.BindEdit(StartTime, "%s", edtStart);
             request.BindEdit(EndTime, "%s", edtEnd);
             request.BindComboBox(Status, cbxStatus);

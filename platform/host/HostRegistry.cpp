@@ -1,6 +1,7 @@
 #include "HostRegistry.h"
 
 #include "IniText.h"
+#include "ReadableFile.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -70,11 +71,9 @@ Registry::Registry() : Registry(RegistryFilePath()) {}
 Registry::Registry(std::string filePath) : filePath_(std::move(filePath)) {}
 
 std::string Registry::Refusal() const {
-    std::error_code error;
-    if (filePath_.empty() || !std::filesystem::exists(filePath_, error)) return "";
-    if (!std::filesystem::is_regular_file(filePath_, error))
-        return "The registry file " + filePath_ + " is not a regular file: it is not read.";
-    return "";
+    if (filePath_.empty()) return "";
+    const std::string why = files::WhyNotRead(filePath_);
+    return why.empty() ? "" : "The registry file " + filePath_ + " " + why + ": it is not read.";
 }
 
 bool Registry::OpenKey(const std::string& key, bool canCreate) {
@@ -103,8 +102,8 @@ bool Registry::ReadSection(const std::string& section, std::optional<Values>& va
     values.reset();
     std::error_code error;
     if (filePath_.empty() || !std::filesystem::exists(filePath_, error)) return true;  // an empty registry
-    // Checked before opening: a FIFO would block the open.
-    if (!std::filesystem::is_regular_file(filePath_, error)) return false;
+    // Checked before opening: a FIFO would block the open, a huge file the start.
+    if (!files::WhyNotRead(filePath_).empty()) return false;
     std::ifstream in(filePath_, std::ios::binary);
     if (!in) return false;
 

@@ -26,7 +26,8 @@ public:
     explicit Registry(std::string filePath);
 
     const std::string& FilePath() const { return filePath_; }
-    // The message for a registry file that is there but is no regular file (it opens no key); empty otherwise.
+    // The message for a registry file that is there but is no regular file, or is beyond 16 MiB (it opens no key);
+    // empty otherwise.
     std::string Refusal() const;
 
     // Opens key, a path under the root ("\SOFTWARE\Vantrel\..."; leading and trailing "\" do not count).

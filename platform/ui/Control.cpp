@@ -384,9 +384,10 @@ bool Control::KeyEventDropped(QEvent* event) {
         const ShiftState shift{(held & Qt::ShiftModifier) != 0, (held & Qt::AltModifier) != 0,
                                (held & Qt::ControlModifier) != 0};
         FireUser([&] { OnKeyDown(this, code, shift); });
-        if (code == 0) return true;
+        // A handler that freed the control (or its form) consumed the key.
+        if (code == 0 || life.expired()) return true;
     }
-    if (char typed = TypedCharacter(*key); typed != 0 && OnKeyPress && !life.expired()) {
+    if (char typed = TypedCharacter(*key); typed != 0 && OnKeyPress) {
         FireUser([&] { OnKeyPress(this, typed); });
         if (typed == 0) return true;
     }

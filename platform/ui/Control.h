@@ -27,6 +27,9 @@
 //   through the call. A handler fired by the user runs from the event loop; an exception it throws
 //   goes to Application::HandleException and the program goes on. No exception leaves a Qt slot.
 // - Handlers do not run while a control is being destroyed.
+// - A handler run from the layer's own event handling (mouse and key events, a splitter's OnMoved, the list view's
+//   mouse events) may free its control or the control's form: the event ends there. A handler run from a Qt signal
+//   (a button's OnClick, OnChange, a list view's selection) frees its form through Form::Release.
 //
 // Writing a control: derive from Control (or a container) and hand the constructor a new widget;
 // override ClientWidget when children live in an inner widget and AlignRect when borders take room.

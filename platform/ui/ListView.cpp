@@ -217,13 +217,15 @@ private:
     ListModel* listModel_ = nullptr;
 };
 
-// Mouse events land on the view's viewport; the list view reports them in its client coordinates.
+// Mouse events land on the view's viewport; the list view reports them in its client coordinates. A handler that
+// freed the list (and this bridge with it) consumed the event: it goes no further into the freed view.
 class ViewportBridge : public QObject {
 public:
     explicit ViewportBridge(ListView& owner) : owner_(owner) {}
     bool eventFilter(QObject*, QEvent* event) override {
+        const auto life = owner_.LifeToken();
         owner_.ForwardViewportMouse(event);
-        return false;
+        return life.expired();
     }
 
 private:

@@ -48,8 +48,10 @@ int Splitter::MaxSizeFor(const Control* target) const {
     return std::max(minSize_, (Vertical() ? area.Width() : area.Height()) - SizeOf(this));
 }
 
+Control* Splitter::DragTarget() const { return dragTargetLife_.expired() ? nullptr : dragTarget_; }
+
 void Splitter::DragTo(int globalX, int globalY) {
-    if (!dragTarget_) return;
+    if (!DragTarget()) return;
     const int delta = Vertical() ? globalX - startX_ : globalY - startY_;
     const bool growsWithDelta = Align() == alLeft || Align() == alTop;
     const int wanted = startSize_ + (growsWithDelta ? delta : -delta);
@@ -68,6 +70,7 @@ bool Splitter::WidgetEvent(QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) break;
         dragTarget_ = ResizedControl();
+        dragTargetLife_ = dragTarget_ ? dragTarget_->LifeToken() : std::weak_ptr<void>();
         const QPoint at = mouse->globalPosition().toPoint();
         startX_ = at.x();
         startY_ = at.y();
@@ -77,16 +80,19 @@ bool Splitter::WidgetEvent(QEvent* event) {
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (dragTarget_ && (mouse->buttons() & Qt::LeftButton)) {
+        if (DragTarget() && (mouse->buttons() & Qt::LeftButton)) {
             const QPoint at = mouse->globalPosition().toPoint();
             FireUser([&] { DragTo(at.x(), at.y()); });
         }
         break;
     }
     case QEvent::MouseButtonRelease:
-        if (dragTarget_) {
+        if (DragTarget()) {
             dragTarget_ = nullptr;
+            const auto life = LifeToken();
             if (moved_ && OnMoved) FireUser([this] { OnMoved(this); });
+            // A handler that freed the splitter (or its form) consumed the release.
+            if (life.expired()) return true;
         }
         break;
     case QEvent::Enter:

@@ -209,6 +209,11 @@ void NxSNMPRequest2Edits::BindCheckBoxList(int n, const std::string& bitNumbers,
     if (!Bindings.empty() && Bindings.back()->VarIndex == n) Bindings.back()->MissingBitsClear = true;
 }
 
+void NxSNMPRequest2Edits::ShowMissingBitsClear(int n) {
+    for (const auto& binding : Bindings)
+        if (binding->VarIndex == n && binding->HasBits()) binding->MissingBitsClear = true;
+}
+
 // Check box i shows bit number i of the list; a list longer than the boxes given (or than maxBits) raises -522.
 void NxSNMPRequest2Edits::AddBitBinding(int n, const std::string& bitNumbers,
                                         const std::vector<ui::CheckBox*>& checkBoxes, size_t maxBits) {

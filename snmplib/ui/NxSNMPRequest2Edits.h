@@ -87,6 +87,9 @@ public:
     void BindCheckBoxes(int n, const std::string& bitNumbers, const std::vector<ui::CheckBox*>& checkBoxes);
     // A port list: bits beyond a shorter value show clear; reading back writes every listed bit's octet.
     void BindCheckBoxList(int n, const std::string& bitNumbers, const std::vector<ui::CheckBox*>& checkBoxes);
+    // The check boxes bound to bits of variable n so far show a bit beyond a shorter value (an empty one included)
+    // clear, as a port list's do, instead of raising -519.
+    void ShowMissingBitsClear(int n);
     void BindPartControl(int n, int32_t offset, int32_t partSyntax, NxOptionList* options, ui::ComboBox* comboBox);
     void BindPartEdit(int n, int32_t offset, int32_t partSyntax, NxOptionList* options, const std::string& format,
                       ui::Edit* edit, NxTextChecker checker = nullptr);

@@ -268,22 +268,23 @@ std::string SelectedItemText(const ui::Strings& items, int index) {
 }
 
 // The template a port list is parsed against. Without a value (a new row), the mask reaches the highest port typed,
-// in whole octets.
-std::string PortListTemplate(const std::string& value, const std::string& typed) {
+// in whole octets; a number beyond the stack's last port refuses the text before any mask is built.
+std::optional<std::string> PortListTemplate(const std::string& value, const std::string& typed) {
     const bool hex = !value.empty() && value.size() % 2 == 0 &&
                      value.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
     if (hex) return value;
-    long long highest = 0;
-    for (size_t i = 0; i < typed.size();) {
-        if (!std::isdigit(static_cast<unsigned char>(typed[i]))) {
-            ++i;
+    size_t highest = 0;
+    size_t number = 0;
+    for (char c : typed + ' ') {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            number = std::min(number * 10 + static_cast<size_t>(c - '0'), MaxStackPort + 1);
             continue;
         }
-        const size_t end = typed.find_first_not_of("0123456789", i);
-        highest = std::max(highest, std::stoll(typed.substr(i, std::min<size_t>(end - i, 9))));
-        i = end == std::string::npos ? typed.size() : end;
+        highest = std::max(highest, number);
+        number = 0;
     }
-    return std::string(static_cast<size_t>((highest + 7) / 8) * 2, '0');
+    if (highest > MaxStackPort) return std::nullopt;
+    return std::string((highest + 7) / 8 * 2, '0');
 }
 
 // The raw octets of a variable's value; a value the row lacks (a sparse table) gives none.
@@ -462,7 +463,8 @@ std::string NxSNMPRequest2Edits::ReadBinding(const NxControlBinding& binding, co
             part = ReadFromEdits(EditsOf(binding), binding.Syntax);
         } else if (variable.Syntax == sxBitList) {
             const std::string typed = edit->Text();
-            const std::optional<std::string> mask = ParsePortList(typed, PortListTemplate(current, typed));
+            const std::optional<std::string> portTemplate = PortListTemplate(current, typed);
+            const std::optional<std::string> mask = portTemplate ? ParsePortList(typed, *portTemplate) : std::nullopt;
             if (!mask) RaiseNxSNMPError(NxErrBadPartValue);
             part = *mask;
         } else {

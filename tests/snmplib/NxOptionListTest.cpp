@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 const NxOptionPair kEnabledDisabled[] = {
@@ -18,9 +20,24 @@ TEST(NxOptionList, IntegerListConvertsBothWays) {
     for (const char* value : {"4294967297", "-9223372036854775808", "-$8000000000000000", "0x10000000000000001"})
         EXPECT_EQ(list.ValueToText(value), value);
     EXPECT_EQ(list.TextToValue("DISABLED"), "2");
+    // One sign only: a second one (which would reach the lowest 64-bit number and negate it) names no option.
+    for (const char* value : {"--9223372036854775808", "-$-8000000000000000", "-0x-8000000000000000", "--2", "+-2"})
+        EXPECT_EQ(list.ValueToText(value), value);
+    EXPECT_EQ(list.ValueToText(" +$2"), "disabled");
     EXPECT_EQ(list.TextToValue("2"), "2");  // a value given as text passes unchanged
     EXPECT_EQ(list.IndexOfText("Enabled"), 0);
     EXPECT_EQ(list.IndexOfValue("1"), 0);
+}
+
+TEST(NxOptionList, TheLowestAndHighest32BitValuesNameTheirOptions) {
+    const NxOptionPair pairs[] = {NxOptionPair::Int(INT32_MIN, "lowest"), NxOptionPair::Int(INT32_MAX, "highest"),
+                                  NxOptionPair::End()};
+    NxOptionList list(pairs, NxOptionList::KindInteger);
+    EXPECT_EQ(list.ValueToText("-2147483648"), "lowest");
+    EXPECT_EQ(list.ValueToText("-$80000000"), "lowest");
+    EXPECT_EQ(list.ValueToText("2147483647"), "highest");
+    EXPECT_EQ(list.ValueToText("2147483648"), "2147483648");
+    EXPECT_EQ(list.ValueToText("-2147483649"), "-2147483649");
 }
 
 TEST(NxOptionList, TableWithoutPairsGivesEmptyList) {

@@ -743,11 +743,9 @@ TEST(RequestReplyStep, TheCursorComparedIsTheOneTheVariableHoldsNow) {
     ReplyProbe probe;
     probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);
     ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"}), ReplyProbe::ReplyOutcome::Row);
-    probe.Vars.GetVar(1)->LastOid = "1.3.6.1.9.1.2.8";
-    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.7", "1.3.6.1.9.1.3.7"}), ReplyProbe::ReplyOutcome::Row);
-    EXPECT_EQ(Values(probe.Vars), (Row{"7", "(NOTDONE)", "5"}));
     probe.Vars.GetVar(2)->LastOid = "1.3.6.1.9.1.3.9";
-    EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.9", "1.3.6.1.9.1.3.8"}), ReplyProbe::ReplyOutcome::Finished);
+    EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.7", "1.3.6.1.9.1.3.8"}), ReplyProbe::ReplyOutcome::Finished);
+    EXPECT_EQ(probe.ReplyError().Message, std::string(OidNotIncreasingText) + " (B)");
 }
 
 TEST(RequestReplyStep, RowInstanceComesFromAColumnStillInsideItself) {
@@ -758,13 +756,39 @@ TEST(RequestReplyStep, RowInstanceComesFromAColumnStillInsideItself) {
     EXPECT_EQ(Values(probe.Vars), (Row{"7", "(NOTDONE)", "5"}));
 }
 
-TEST(RequestReplyStep, AgentThatWalksBackwardsEndsTheWalk) {
-    ReplyProbe probe;
-    probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);
-    ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"}), ReplyProbe::ReplyOutcome::Row);
-    // The same row again, then an earlier one: neither may start the walk over.
-    EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.2"}), ReplyProbe::ReplyOutcome::Finished);
-    EXPECT_EQ(probe.Feed({"1.3.6.1.9.1.2.9", "1.3.6.1.9.1.3.9"}), ReplyProbe::ReplyOutcome::Finished);
+// An agent that answers a column's cursor again, or an OID before it, would walk the same rows for ever: the walk
+// ends with an error naming the column, and the answer is no row. The cursor answered again with endOfMibView, or an
+// OID past the column, is the table's end.
+TEST(RequestReplyStep, AgentThatDoesNotMoveOnEndsTheWalkWithAnError) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> second;
+        snmp::Value value;
+        const char* error;  // "" for the table's end
+    };
+    const Case cases[] = {
+        {"the same OID again", {"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.6"}, snmp::Value::Integer(7), " (A)"},
+        {"an earlier OID", {"1.3.6.1.9.1.2.6", "1.3.6.1.9.1.3.4.9"}, snmp::Value::Integer(7), " (B)"},
+        {"the end of the MIB",
+         {"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"},
+         snmp::Value::Exception(snmp::ValueType::EndOfMibView),
+         ""},
+        {"past the columns", {"1.3.6.1.9.1.3.1", "1.3.6.1.9.2.1"}, snmp::Value::Integer(7), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ReplyProbe probe;
+        probe.Vars = NxSNMPVarList(ProbeTable, MVT_FMV, 1);
+        ASSERT_EQ(probe.Feed({"1.3.6.1.9.1.2.5", "1.3.6.1.9.1.3.5"}), ReplyProbe::ReplyOutcome::Row);
+        EXPECT_EQ(probe.Feed(c.second, c.value), ReplyProbe::ReplyOutcome::Finished);
+        if (*c.error) {
+            EXPECT_EQ(probe.ReplyError().Code, -411);
+            EXPECT_EQ(probe.ReplyError().Message, OidNotIncreasingText + std::string(c.error));
+            EXPECT_EQ(Values(probe.Vars), (Row{"5", "5", "5"}));  // the last row stays as it was
+        } else {
+            EXPECT_EQ(probe.ReplyError().Code, 0) << probe.ReplyError().Message;
+        }
+    }
 }
 
 TEST(RequestReplyStep, ASetOfARowReadWithFewerKeysThanItsIndexGoesToTheWholeInstance) {

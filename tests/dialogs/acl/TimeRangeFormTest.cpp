@@ -10,6 +10,9 @@
 #include "StdCtrls.h"
 
 #include <gmock/gmock.h>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTableView>
 
 #include <functional>
 
@@ -28,6 +31,20 @@ const std::string Work = "4.119.111.114.107";
 
 std::string Column(int column, const std::string& instance) {
     return Entry + "." + std::to_string(column) + "." + instance;
+}
+
+// A left-button click on row of list, as the mouse sends it: press, release.
+void ClickRow(ui::ListView& list, int row) {
+    list.FlushRows();
+    auto* view = static_cast<QTableView*>(list.Widget());
+    QWidget* viewport = view->viewport();
+    const QPointF centre = view->visualRect(view->model()->index(row, 0)).center();
+    const QPointF global = viewport->mapToGlobal(centre);
+    for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::MouseButtons(Qt::LeftButton)},
+                                        std::pair{QEvent::MouseButtonRelease, Qt::MouseButtons(Qt::NoButton)}}) {
+        QMouseEvent event(type, centre, centre, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
 }
 
 class TimeRangeFormTest : public DedicatedDialogTest {
@@ -178,6 +195,29 @@ TEST_F(TimeRangeFormTest, EditWritesTheDaysAndTimesAndMakesTheRangeActive) {
         EXPECT_FALSE(form.CheckBox1->Checked());
         ASSERT_EQ(form.ListView1->Items().Count(), 2);
         EXPECT_EQ(form.ListView1->Items()[1]->SubItems()[3], "active");
+    });
+}
+
+// A day mask the agent sends without octets is no error: the range shows no day ticked and can be given days.
+TEST_F(TimeRangeFormTest, ADayMaskWithoutOctetsShowsClearDaysAndTakesNewOnes) {
+    ui::MessageBoxRecorder boxes;
+    ASSERT_EQ(Control("set-rw " + Column(2, Work) + " str \"\""), "ok");
+    Open([&](TTimeRangeForm& form) {
+        // Clicked as the user does: a failing selection shows its error in a box and the dialog goes on.
+        ClickRow(*form.ListView1, 1);
+        ASSERT_EQ(form.ListView1->ItemIndex(), 1);
+        EXPECT_TRUE(boxes.Calls().empty()) << boxes.Calls().front().Text;
+        EXPECT_EQ(form.edtName->Text(), "work");
+        for (ui::CheckBox* day : {form.CheckBox1, form.CheckBox2, form.CheckBox3, form.CheckBox4, form.CheckBox5,
+                                  form.CheckBox6, form.CheckBox7, form.CheckBox8})
+            EXPECT_FALSE(day->Checked()) << day->Caption();
+        form.CheckBox1->SetChecked(true);
+        Times(form, "09:00:00", "12:00:00");
+        form.btnSet->Click();
+        ASSERT_TRUE(WaitWalk(form));
+        const std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(OctetsHex(ValueOf(sets[0], Entry, 2)), "40");  // Monday alone, one octet
     });
 }
 

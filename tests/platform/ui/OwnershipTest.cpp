@@ -2,10 +2,13 @@
 #include "Exception.h"
 #include "ExtCtrls.h"
 #include "Form.h"
+#include "ListView.h"
+#include "Splitter.h"
 #include "StdCtrls.h"
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,6 +56,95 @@ TEST(Ownership, AHandlerMayFreeTheControlItRunsFor) {
         c.send(widget);
         EXPECT_EQ(deaths, 1) << c.what;
         EXPECT_TRUE(widget.isNull()) << c.what;
+    }
+}
+
+// The paths where a handler runs in the middle of the layer's own event handling: a handler that frees its control,
+// or the form it is on, ends the event there. ASan reports the use after free without the guards.
+TEST(Ownership, AHandlerMayFreeItsControlOrItsFormOnTheLayersOwnPaths) {
+    enum class Frees { Control, Form };
+    struct Path {
+        const char* what;
+        // Builds the control on form, hands it free to run from its handler, and gives the widget to watch.
+        QWidget* (*build)(ui::Form* form, std::function<void()> free);
+        void (*send)(QWidget* watched);
+    };
+    const Path paths[] = {
+        {"key down",
+         [](ui::Form* form, std::function<void()> free) -> QWidget* {
+             auto* edit = new ui::Edit(form);
+             edit->SetParent(form);
+             edit->OnKeyDown = [free](auto...) { free(); };
+             edit->OnKeyPress = [](auto...) { ADD_FAILURE() << "a key press after the control was freed"; };
+             return edit->Widget();
+         },
+         [](QWidget* w) { QTest::keyPress(w, Qt::Key_A); }},
+        {"splitter moved",
+         [](ui::Form* form, std::function<void()> free) -> QWidget* {
+             auto* left = new ui::Panel(form);
+             left->SetParent(form);
+             left->SetAlign(ui::alLeft);
+             left->SetWidth(100);
+             auto* splitter = new ui::Splitter(form);
+             splitter->SetLeft(left->Width());
+             splitter->SetParent(form);
+             EXPECT_EQ(splitter->ResizedControl(), left);
+             splitter->OnMoved = [free](auto...) { free(); };
+             return splitter->Widget();
+         },
+         [](QWidget* bar) {
+             const QPoint start(1, 1), end(41, 1);
+             QTest::mousePress(bar, Qt::LeftButton, {}, start);
+             QMouseEvent move(QEvent::MouseMove, QPointF(end), bar->mapToGlobal(QPointF(end)), Qt::NoButton,
+                              Qt::LeftButton, {});
+             QCoreApplication::sendEvent(bar, &move);
+             QTest::mouseRelease(bar, Qt::LeftButton, {}, end);
+         }},
+        {"list mouse down",
+         [](ui::Form* form, std::function<void()> free) -> QWidget* {
+             auto* list = new ui::ListView(form);
+             list->SetParent(form);
+             list->OnMouseDown = [free](auto...) { free(); };
+             return static_cast<QTableView*>(list->Widget())->viewport();
+         },
+         [](QWidget* viewport) { QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(10, 10)); }},
+        {"list click",
+         [](ui::Form* form, std::function<void()> free) -> QWidget* {
+             auto* list = new ui::ListView(form);
+             list->SetParent(form);
+             list->OnClick = [free](auto...) { free(); };
+             return static_cast<QTableView*>(list->Widget())->viewport();
+         },
+         [](QWidget* viewport) { QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, 10)); }},
+        {"list double click",
+         [](ui::Form* form, std::function<void()> free) -> QWidget* {
+             auto* list = new ui::ListView(form);
+             list->SetParent(form);
+             list->OnDblClick = [free](auto...) { free(); };
+             return static_cast<QTableView*>(list->Widget())->viewport();
+         },
+         [](QWidget* viewport) { QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(10, 10)); }},
+    };
+    for (const Path& path : paths) {
+        for (Frees frees : {Frees::Control, Frees::Form}) {
+            SCOPED_TRACE(std::string(path.what) + (frees == Frees::Form ? ", frees the form" : ", frees the control"));
+            auto* form = new ui::Form(nullptr);
+            form->SetBounds(0, 0, 300, 200);
+            form->Show();
+            QPointer<QWidget> formWidget = form->Widget();
+            ui::Component* control = nullptr;
+            QPointer<QWidget> watched = path.build(form, [&] {
+                if (frees == Frees::Form)
+                    delete form;
+                else
+                    delete control;
+            });
+            control = form->Components(form->ComponentCount() - 1);
+            path.send(watched);
+            EXPECT_TRUE(watched.isNull());
+            EXPECT_EQ(formWidget.isNull(), frees == Frees::Form);
+            if (!formWidget.isNull()) delete form;
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ModuleWorkspace.h"
 #include "NxSNMPRequest.h"
 #include "Program.h"
+#include "ReadableFile.h"
 #include "SimProcess.h"
 #include "TestHooks.h"
 #include "WaitingFormUnit.h"
@@ -385,6 +386,31 @@ TEST_F(MainStartTest, FilesThatAreNoRegularFilesAreRefusedByName) {
     Start({"/I10.0.0.9", "/Rabc"}, [] { ADD_FAILURE() << "the window came up"; });
     ASSERT_EQ(boxes.Calls().size(), 5u);
     EXPECT_EQ(boxes.Calls()[4].Text, "The settings file 10.0.0.9.cfg is not a regular file");
+}
+
+// A registry, message or settings file beyond 16 MiB would stall the start reading it: it is refused by name unread.
+TEST_F(MainStartTest, FilesBeyond16MiBAreRefusedByName) {
+    auto huge = [](const std::string& path) {
+        WriteFile(path, "");
+        fs::resize_file(path, files::MaxStartupFileBytes + 1);  // sparse: nothing to write
+    };
+    huge(work.File("errmsg/snmp.err"));
+    huge(work.File("registry.ini"));
+    setenv("VANTREL_REGISTRY", work.File("registry.ini").c_str(), 1);
+    {
+        ModuleApplication module;
+        TMainForm* form = module.CreateMainForm({"/I10.0.0.1"});
+        EXPECT_EQ(form->ModulePath, "");
+        ASSERT_EQ(boxes.Calls().size(), 2u);
+        EXPECT_EQ(boxes.Calls()[0].Text,
+                  "The registry file " + work.File("registry.ini") + " is larger than 16 MiB: it is not read.");
+        EXPECT_EQ(boxes.Calls()[1].Text,
+                  "The message file errmsg/snmp.err is larger than 16 MiB: its texts are not loaded.");
+    }
+    huge(work.File("10.0.0.9.cfg"));
+    Start({"/I10.0.0.9", "/Rabc"}, [] { ADD_FAILURE() << "the window came up"; });
+    ASSERT_EQ(boxes.Calls().size(), 5u);
+    EXPECT_EQ(boxes.Calls()[4].Text, "The settings file 10.0.0.9.cfg is larger than 16 MiB");
 }
 
 TEST_F(MainStartTest, TheMenuBarIsBuiltFromTheMenuData) {

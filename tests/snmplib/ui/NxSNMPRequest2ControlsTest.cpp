@@ -5,6 +5,7 @@
 #include "BindingTestSupport.h"
 #include "ComCtrls.h"
 #include "Exception.h"
+#include "HostileAgent.h"
 #include "StdCtrls.h"
 #include "TestHooks.h"
 #include "TestTables.h"
@@ -351,6 +352,54 @@ TEST_F(Request2ControlsTest, ATableCellOfAnotherTypeEndsTheWalkNamingItsColumn) 
         ASSERT_TRUE(WaitIdle());
         EXPECT_EQ(request->rows.size(), 2u);
         EXPECT_EQ(Timeless(panel->Text()), "Get: " + NxSNMPErrorText(NxErrBadSyntax) + " (Address) Receive at TIME.");
+    }
+}
+
+// An agent that answers the rows 1 and 2, then row 2 again or row 1: the walk does not start over for ever but ends
+// with its error in the status, in both modes, after the two rows.
+TEST_F(Request2ControlsTest, AWalkWhoseAgentDoesNotMoveOnEndsWithOidNotIncreasing) {
+    static const NxSNMPVar kWalkedTable[] = {
+        {" ", "Index", sxInteger, notaccess, nullptr},
+        {"1.3.6.1.4.1.32473.99.9.1.2", "Name", sxDisplayStr, readonly, nullptr},
+        {"1.3.6.1.4.1.32473.99.9.1.3", "Count", sxInteger, readonly, nullptr},
+        {},
+    };
+    const testsupport::OidArcs entry = testsupport::ParseArcs("1.3.6.1.4.1.32473.99.9.1");
+    for (uint32_t afterRow2 : {2u, 1u}) {
+        testsupport::HostileAgent agent([&](const testsupport::HostileRequest& r) {
+            testsupport::HostileReply reply;
+            for (const testsupport::OidArcs& oid : r.oids) {
+                const bool inTable = oid.size() > entry.size() && std::equal(entry.begin(), entry.end(), oid.begin());
+                if (r.pduType != 0xA1 || !inTable) {
+                    reply.varbinds.push_back(testsupport::HostileVarBind::Exception(oid, 0x82));
+                    continue;
+                }
+                const uint32_t row = oid.size() > entry.size() + 1 ? oid[entry.size() + 1] : 0;
+                const uint32_t next = row < 2 ? row + 1 : afterRow2;
+                testsupport::OidArcs answered(oid.begin(), oid.begin() + static_cast<long>(entry.size()) + 1);
+                answered.push_back(next);
+                reply.varbinds.push_back(
+                    oid[entry.size()] == 2
+                        ? testsupport::HostileVarBind::Octets(answered, "row" + std::to_string(next))
+                        : testsupport::HostileVarBind::Integer(answered, static_cast<int32_t>(next)));
+            }
+            return reply;
+        });
+        for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
+            SCOPED_TRACE("row " + std::to_string(afterRow2) + " after row 2, mode " + std::to_string(mode));
+            request->Request.Vars = NxSNMPVarList(kWalkedTable, MVT_FMV, 1);
+            request->Request.Device.Port = agent.Port();
+            request->Mode = mode;
+            request->SetStatusPanel(panel);
+            request->rows.clear();
+            const int before = agent.Requests();
+            request->Get();
+            ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(request->rows, (std::vector<std::vector<std::string>>{{"1", "row1", "1"}, {"2", "row2", "2"}}));
+            EXPECT_EQ(Timeless(panel->Text()),
+                      "Get: " + std::string(OidNotIncreasingText) + " (Name) Receive at TIME.");
+            EXPECT_EQ(agent.Requests() - before, 3);
+        }
     }
 }
 

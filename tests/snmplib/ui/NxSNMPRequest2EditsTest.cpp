@@ -87,6 +87,18 @@ TEST_F(EditsTest, PortListTypedWithoutAValueReachesTheHighestPortInWholeOctets) 
     edit->SetText("9");
     request->ControlsToData(-1);
     EXPECT_EQ(Value(0), "0080");
+    // The stack's last port is the highest a new row's list reaches; a number beyond it is refused before a mask of
+    // its size is built.
+    Value(0) = "";
+    edit->SetText("768");
+    request->ControlsToData(-1);
+    EXPECT_EQ(Value(0), std::string(190, '0') + "01");
+    for (const char* typed : {"769", "1-769", "999999999", "5,0000000000000000000001000"}) {
+        Value(0) = "";
+        edit->SetText(typed);
+        EXPECT_EQ(Code([&] { request->ControlsToData(-1); }), NxErrBadPartValue) << typed;
+        EXPECT_EQ(Value(0), "") << typed;
+    }
 }
 
 TEST_F(EditsTest, CheckBoxesShowAndSetBitsFromTheTopBitOfTheFirstOctet) {
@@ -109,6 +121,28 @@ TEST_F(EditsTest, ABitBeyondTheValueRaisesMinus519) {
     std::vector<ui::CheckBox*> boxes = {Make<ui::CheckBox>(), Make<ui::CheckBox>(20)};
     request->BindCheckBoxes(0, "0,9", boxes);
     EXPECT_EQ(Code([&] { request->DataToControls(0); }), NxErrPartOutOfRange);
+}
+
+TEST_F(EditsTest, BitsBeyondAShorterValueShowClearWhenAskedAndAreWrittenBack) {
+    struct Case {
+        const char* value;
+        bool first;           // bit 0
+        const char* written;  // bit 9 ticked
+    } cases[] = {{"", false, "0040"}, {"(NULL)", false, "0040"}, {"A0", true, "A040"}, {"A0C0", true, "A0C0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        Use(kOneOctetString, c.value);
+        std::vector<ui::CheckBox*> boxes = {Make<ui::CheckBox>(), Make<ui::CheckBox>(20)};
+        request->BindCheckBoxes(0, "0,9", boxes);
+        request->ShowMissingBitsClear(0);
+        request->DataToControls(0);
+        EXPECT_EQ(boxes[0]->Checked(), c.first);
+        EXPECT_EQ(boxes[1]->Checked(), std::string(c.value) == "A0C0");
+        boxes[1]->SetChecked(true);
+        request->ControlsToData(0);
+        EXPECT_EQ(Value(0), c.written);
+        request->Unbind(0);
+    }
 }
 
 TEST_F(EditsTest, PartBindingsShowAndRewriteTheirOctetsInPlace) {
