@@ -108,8 +108,8 @@ TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
     BT_Get = NewPanelButton("BT_Get", "Refresh", [this] { BT_GetClick(BT_Get); });
-    BT_Add = AddButton = NewPanelButton("BT_Add", "Add", [this] { BT_AddClick(BT_Add); });
-    BT_Delete = DeleteButton = NewPanelButton("BT_Delete", "Delete", [this] { BT_DeleteClick(BT_Delete); });
+    BT_Add = NewRoleButton(ButtonRole::Add, "BT_Add", "Add", [this] { BT_AddClick(BT_Add); });
+    BT_Delete = NewRoleButton(ButtonRole::Delete, "BT_Delete", "Delete", [this] { BT_DeleteClick(BT_Delete); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
     BuildTableArea("ListView1", 180, false);
     ListView1 = TableList;
@@ -172,7 +172,7 @@ void TIPMaskInformationForm::FormCreate(ui::Component*) {
             request.BindEdit(UnusedEntries, "%i", EntriesEdit);
         },
         SynchronousTableOptions());
-    if (!Profiles.Opened()) return AfterWrite();
+    if (!Profiles.HasRequest()) return AfterWrite();
     Profiles.SetRowStatus(RowStatus, RowStatusComBo);
     FollowRows(Profiles, {IPIDEdit});
     ClearsEditors({IPIDEdit, IpAddMaskSrcEdit, IpAddMaskDstEdit, TCPUDPSrcMaskEdit, TCPUDPDstPortMaskEdit,
@@ -187,7 +187,7 @@ void TIPMaskInformationForm::FormCreate(ui::Component*) {
     UDPOptionComBo->SetText("other");
     TCPFlagBitOptionComBo->SetText("disable");
     ProOptionComBo->SetText("disable");
-    Profiles.SelectRowStatus(4);  // createAndGo
+    Profiles.SelectRowStatus(RowStatusValue::CreateAndGo);
     OwnerComboBox->SetText("acl");
     Profiles.Reread();
     AfterWrite();
@@ -254,10 +254,10 @@ bool TIPMaskInformationForm::CheckProfile() {
 }
 
 void TIPMaskInformationForm::BT_AddClick(ui::Component*) {
-    if (!Profiles.Opened() || !CheckProfile()) return;
+    if (!Profiles.HasRequest() || !CheckProfile()) return;
     if (ListHasKey(*ListView1, IPIDEdit->Text()))
         return RefuseInput(this, "There is already a record with the same IP Mask ID. Please modified it.", IPIDEdit);
-    Profiles.SelectRowStatus(4);  // createAndGo
+    Profiles.SelectRowStatus(RowStatusValue::CreateAndGo);
     WriteProfile();
 }
 
@@ -285,7 +285,7 @@ void TIPMaskInformationForm::WriteProfile() {
 }
 
 void TIPMaskInformationForm::BT_DeleteClick(ui::Component*) {
-    if (!Profiles.Opened()) return;
+    if (!Profiles.HasRequest()) return;
     Profiles.DeleteRow();
     AfterWrite();
 }

@@ -52,7 +52,6 @@ enum Column {
 // The list's sub-item of the "Enable Priority" cell (sub-item k shows column k + 1).
 constexpr int EnablePrioritySubItem = EnablePriority - 1;
 constexpr long long MaxRxRate = 156249;
-constexpr int CreateAndGo = 4;
 
 // The columns that do not belong to a protocol.
 const std::map<std::string, std::vector<int>> ForeignToProtocol = {
@@ -80,9 +79,9 @@ TIPRuleForm::TIPRuleForm(ui::Component* owner) : TDedicatedForm(owner, 820, 760)
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
     GetButton = NewPanelButton("GetButton", "Refresh", [this] { GetButtonClick(GetButton); });
-    EditButton = SetButton = NewPanelButton("EditButton", "Edit", [this] { EditButtonClick(EditButton); });
-    AddButton = NewPanelButton("AddButton", "Add", [this] { AddButtonClick(AddButton); });
-    DeleteButton = NewPanelButton("DeleteButton", "Delete", [this] { DeleteButtonClick(DeleteButton); });
+    EditButton = NewRoleButton(ButtonRole::Set, "EditButton", "Edit", [this] { EditButtonClick(EditButton); });
+    AddButton = NewRoleButton(ButtonRole::Add, "AddButton", "Add", [this] { AddButtonClick(AddButton); });
+    DeleteButton = NewRoleButton(ButtonRole::Delete, "DeleteButton", "Delete", [this] { DeleteButtonClick(DeleteButton); });
     CheckButton = NewPanelButton("CheckButton", "Check All", [this] { CheckButtonClick(CheckButton); });
     UncheckButton = NewPanelButton("UncheckButton", "Clear Checks", [this] { UncheckButtonClick(UncheckButton); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
@@ -222,7 +221,7 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
         },
         SynchronousTableOptions());
-    if (!Rules.Opened()) return ShowRowCount();
+    if (!Rules.HasRequest()) return ShowRowCount();
     Rules.SetRowStatus(RowStatus, RowComboBox);
     FollowRows(Rules, {IPRuleEdit, AccessIDEdit});
     ClearsEditors({IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit, DestPortEdit,
@@ -237,7 +236,7 @@ void TIPRuleForm::FormCreate(ui::Component*) {
     EnableReplComboBox->SetText("disabled");
     PermitComboBox->SetText("permit");
     PermitComboBoxChange(PermitComboBox);
-    Rules.SelectRowStatus(CreateAndGo);
+    Rules.SelectRowStatus(RowStatusValue::CreateAndGo);
     OwnerComboBox->SetText("acl");
     ResetRowButtons();
     Rules.Reread();
@@ -408,24 +407,24 @@ void TIPRuleForm::GetButtonClick(ui::Component*) {
 }
 
 void TIPRuleForm::AddButtonClick(ui::Component*) {
-    if (!Rules.Opened() || !CheckRule()) return;
+    if (!Rules.HasRequest() || !CheckRule()) return;
     const std::string accessId = AccessIDEdit->Text();
     if (ListHasKey(*ListView1, IPRuleEdit->Text(), &accessId))
         return RefuseInput(this,
                            "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
                            IPRuleEdit);
     if (!cbxPermit->Checked()) return RefuseInput(this, "Permit option must be checked.", PermitComboBox);
-    Rules.SelectRowStatus(CreateAndGo);
+    Rules.SelectRowStatus(RowStatusValue::CreateAndGo);
     WriteRule();
 }
 
 void TIPRuleForm::EditButtonClick(ui::Component*) {
-    if (!Rules.Opened() || !ListView1->Selected() || !CheckRule()) return;
+    if (!Rules.HasRequest() || !ListView1->Selected() || !CheckRule()) return;
     WriteRule();
 }
 
 void TIPRuleForm::DeleteButtonClick(ui::Component*) {
-    if (!Rules.Opened()) return;
+    if (!Rules.HasRequest()) return;
     Rules.DeleteRow();
     AfterWrite();
 }

@@ -34,7 +34,9 @@ public:
     ui::ListView* ListView1 = nullptr;
     ui::StaticText* StaticText1 = nullptr;
     ui::Button* GetButton = nullptr;
-    ui::Button* EditButton = nullptr;  // AddButton and DeleteButton are the frame's
+    ui::Button* EditButton = nullptr;
+    ui::Button* AddButton = nullptr;
+    ui::Button* DeleteButton = nullptr;
     ui::Button* CheckButton = nullptr;
     ui::Button* UncheckButton = nullptr;
     ui::Button* btnClose = nullptr;

@@ -17,9 +17,6 @@ const CatalogTable& TimeRangeTable = Oid_timerange::E_12_50_3_1_1;
 
 enum Column { RangeName, SelectDays, StartTime, EndTime, Status };
 
-constexpr int RowActive = 1;
-constexpr int CreateAndGo = 4;
-constexpr int Destroy = 6;
 
 ui::CheckBox* NewDayBox(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& caption,
                         int index) {
@@ -47,9 +44,9 @@ TTimeRangeForm::TTimeRangeForm(ui::Component* owner) : TDedicatedForm(owner, 600
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
     btnGet = NewPanelButton("btnGet", "Refresh", [this] { btnGetClick(btnGet); });
-    btnSet = SetButton = NewPanelButton("btnSet", "Edit", [this] { btnSetClick(btnSet); });
-    btnAdd = AddButton = NewPanelButton("btnAdd", "Add", [this] { btnAddClick(btnAdd); });
-    btnDelete = DeleteButton = NewPanelButton("btnDelete", "Delete", [this] { btnDeleteClick(btnDelete); });
+    btnSet = NewRoleButton(ButtonRole::Set, "btnSet", "Edit", [this] { btnSetClick(btnSet); });
+    btnAdd = NewRoleButton(ButtonRole::Add, "btnAdd", "Add", [this] { btnAddClick(btnAdd); });
+    btnDelete = NewRoleButton(ButtonRole::Delete, "btnDelete", "Delete", [this] { btnDeleteClick(btnDelete); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
     btnStop = NewPanelButton("btnStop", "Stop", [this] { btnStopClick(btnStop); });
     BuildTableArea("ListView1", 180, false);
@@ -116,7 +113,7 @@ void TTimeRangeForm::FormCreate(ui::Component*) {
         options);
     RefuseCloseWhileIncomplete(Ranges);
     ShowRowCount();
-    if (!Ranges.Opened()) return;
+    if (!Ranges.HasRequest()) return;
     Ranges.SetRowStatus(Status, cbxStatus);
     FollowRows(Ranges, {edtName});
     ClearsEditors({edtName, edtStart, edtEnd}, cbxStatus);
@@ -138,7 +135,7 @@ void TTimeRangeForm::RowSelectionChanged(bool selected) {
 }
 
 void TTimeRangeForm::btnGetClick(ui::Component*) {
-    if (!Ranges.Opened() || !Ranges.Complete() || Ranges.Busy()) return;
+    if (!Ranges.HasRequest() || !Ranges.Complete() || Ranges.Busy()) return;
     Ranges.Reread();
     ResetForm();
 }
@@ -161,23 +158,23 @@ bool TTimeRangeForm::CheckDaysAndTimes() {
 }
 
 void TTimeRangeForm::btnAddClick(ui::Component*) {
-    if (!Ranges.Opened() || !Ranges.PassGuard()) return;
-    Ranges.SelectRowStatus(CreateAndGo);
+    if (!Ranges.HasRequest() || !Ranges.PassGuard()) return;
+    Ranges.SelectRowStatus(RowStatusValue::CreateAndGo);
     if (!CheckDaysAndTimes()) return;
     Ranges.Write([this] { Ranges.Send(); });
 }
 
 void TTimeRangeForm::btnSetClick(ui::Component*) {
-    if (!Ranges.Opened() || !ListView1->Selected() || !Ranges.PassGuard()) return;
+    if (!Ranges.HasRequest() || !ListView1->Selected() || !Ranges.PassGuard()) return;
     if (!CheckDaysAndTimes()) return;
-    Ranges.SelectRowStatus(RowActive);
+    Ranges.SelectRowStatus(RowStatusValue::Active);
     Ranges.Write([this] { Ranges.Send(); });
     AfterRowWrite();
 }
 
 void TTimeRangeForm::btnDeleteClick(ui::Component*) {
-    if (!Ranges.Opened() || !ListView1->Selected() || !Ranges.PassGuard()) return;
-    Ranges.SelectRowStatus(Destroy);
+    if (!Ranges.HasRequest() || !ListView1->Selected() || !Ranges.PassGuard()) return;
+    Ranges.SelectRowStatus(RowStatusValue::Destroy);
     Ranges.Write([this] { Ranges.Send(); });
     ShowRowCount();
     AfterRowWrite();

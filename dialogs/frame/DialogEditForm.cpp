@@ -35,7 +35,7 @@ void TDialogEditForm::FormActivate(ui::Component*) {
     if (adding) {
         for (ui::Edit* edit : keyEdits_) edit->SetText("");
         for (ui::Edit* edit : edits_) edit->SetText("");
-        table_.SelectRowStatus(4);  // createAndGo
+        table_.SelectRowStatus(RowStatusValue::CreateAndGo);
     }
     if (rowStatus_) rowStatus_->SetEnabled(!adding);
     for (ui::Control* control : readOnly_) control->SetEnabled(false);

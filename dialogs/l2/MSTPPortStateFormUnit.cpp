@@ -23,7 +23,7 @@ TMSTPPortStateForm::TMSTPPortStateForm(ui::Component* owner)
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
     btnRefresh = NewPanelButton("btnRefresh", "Refresh", [this] { btnRefreshClick(btnRefresh); });
-    btnEdit = SetButton = NewPanelButton("btnEdit", "Edit", [this] { btnEditClick(btnEdit); });
+    btnEdit = NewRoleButton(ButtonRole::Set, "btnEdit", "Edit", [this] { btnEditClick(btnEdit); });
     btnStop = NewPanelButton("btnStop", "Stop", [this] { btnStopClick(btnStop); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
     lblSTPVersion = new ui::Label(this);
@@ -57,7 +57,7 @@ void TMSTPPortStateForm::FormCreate(ui::Component*) {
         EditForm->Bind(request);
     }, table);
     // Edit (the frame's Set button) is enabled while a row is selected.
-    if (PortStateRequest.Opened()) FollowRows(PortStateRequest);
+    if (PortStateRequest.HasRequest()) FollowRows(PortStateRequest);
     RefuseCloseWhileIncomplete(PortStateRequest);
     ShowRowCount();
 }

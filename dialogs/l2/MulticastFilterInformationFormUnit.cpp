@@ -21,9 +21,9 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(ui::Component* 
     BuildButtonPanel("ST_Count");
     ST_Count = RowCountText;
     RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
-    AddBtn = AddButton = NewPanelButton("AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
-    btnDelete = DeleteButton = NewPanelButton("btnDelete", "Delete", [this] { btnDeleteClick(btnDelete); });
+    SetBtn = NewRoleButton(ButtonRole::Set, "SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
+    AddBtn = NewRoleButton(ButtonRole::Add, "AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
+    btnDelete = NewRoleButton(ButtonRole::Delete, "btnDelete", "Delete", [this] { btnDeleteClick(btnDelete); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
     BuildTableArea("LV_dot1qStaticMulticastEntry", 190, true);
     LV_dot1qStaticMulticastEntry = TableList;
@@ -43,7 +43,7 @@ void TMulticastFilterInformationForm::FormCreate(ui::Component*) {
         BindPorts(request, Egress, EgressPorts);
         request.BindComboBox(StatusColumn, Status);
     }, NoFlagTableOptions());
-    if (MulticastTable.Opened()) {
+    if (MulticastTable.HasRequest()) {
         MulticastTable.SetRowStatus(StatusColumn, Status);
         FollowRows(MulticastTable, {ED_MulticastVID, ED_MACAddress});
     }
@@ -92,7 +92,7 @@ void TMulticastFilterInformationForm::SetBtnClick(ui::Component*) {
 // Delete: the egress ports as shown and the status invalid, for the selected row. The combo shows "invalid" even
 // when the click is refused.
 void TMulticastFilterInformationForm::btnDeleteClick(ui::Component*) {
-    MulticastTable.SelectRowStatus(Invalid);
+    MulticastTable.SelectStatusValue(Invalid);
     if (!LV_dot1qStaticMulticastEntry->Selected()) return;
     if (!MulticastTable.PassGuard()) return;
     if (!IsMacKey(this, ED_MACAddress->Text())) return;

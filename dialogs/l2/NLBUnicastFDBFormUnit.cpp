@@ -21,9 +21,9 @@ TNLBUnicastFDBForm::TNLBUnicastFDBForm(ui::Component* owner)
     BuildButtonPanel("ST_Count", "Samples");
     ST_Count = RowCountText;
     RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    AddBtn = AddButton = NewPanelButton("AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
-    DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
-    SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
+    AddBtn = NewRoleButton(ButtonRole::Add, "AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
+    DeleteBtn = NewRoleButton(ButtonRole::Delete, "DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
+    SetBtn = NewRoleButton(ButtonRole::Set, "SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
     CloseButton = NewPanelButton("CloseButton", "Close", [this] { CloseButtonClick(CloseButton); });
     BuildTableArea("LV_dot1qStaticUnicastEntry", 190, true);
     LV_dot1qStaticUnicastEntry = TableList;
@@ -48,7 +48,7 @@ void TNLBUnicastFDBForm::FormCreate(ui::Component*) {
         BindPorts(request, Egress, EgressPorts);
         request.BindComboBox(RowStatus, UStatus);
     }, options);
-    if (FdbTable.Opened()) {
+    if (FdbTable.HasRequest()) {
         FdbTable.SetRowStatus(RowStatus, UStatus);
         FollowRows(FdbTable);
     }
@@ -82,7 +82,7 @@ void TNLBUnicastFDBForm::AddBtnClick(ui::Component*) {
         return ShowMessage(this, "Please Input VLAN ID and MAC Address!");
     if (!IsMacKey(this, UnicastAddress->Text())) return;
     if (!FdbTable.PassGuard()) return;
-    FdbTable.SelectRowStatus(4);  // createAndGo
+    FdbTable.SelectRowStatus(RowStatusValue::CreateAndGo);
     FdbTable.WriteOnly([this] { FdbTable.SendRefreshing({Egress}); });
     ClearEntry();
 }
@@ -93,7 +93,7 @@ void TNLBUnicastFDBForm::DeleteBtnClick(ui::Component*) {
         return ShowWarning(this, "Please select which entry you want to delete.");
     if (!IsMacKey(this, UnicastAddress->Text())) return;
     if (!FdbTable.PassGuard()) return;
-    FdbTable.SelectRowStatus(6);  // destroy
+    FdbTable.SelectRowStatus(RowStatusValue::Destroy);
     FdbTable.Write([this] { FdbTable.SendRefreshing({Egress}); });
     ClearEntry();
     DeleteBtn->SetEnabled(false);

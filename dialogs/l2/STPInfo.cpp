@@ -185,13 +185,13 @@ bool TSTP_Info::CheckAndSend() {
         Fail(DataErrorText);
         return false;
     }
-    if (!SettingsRequest.Opened()) return false;
+    if (!SettingsRequest.HasRequest()) return false;
     return SettingsRequest.Request()->Set(true, true);
 }
 
 // One SET of the MSTP group, written from its list row: every setting but Hello Time.
 bool TSTP_Info::SendMstpSettings() {
-    if (!MstpSettingsRequest.Opened()) return false;
+    if (!MstpSettingsRequest.HasRequest()) return false;
     ui::ListItem* row = ListView1->Items()[0];  // raises when the group was never read
     row->SetSelected(true);
     row->SetCaption(Combo_STPVersion->Text());

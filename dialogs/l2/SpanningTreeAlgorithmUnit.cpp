@@ -48,7 +48,7 @@ void TSpanningTreeAlgorithmForm::SetResult(NxSNMPRequest2Controls* sender, const
 }
 
 void TSpanningTreeAlgorithmForm::ReadState() {
-    if (!StaRequest.Opened()) return;
+    if (!StaRequest.HasRequest()) return;
     try {
         // Sent at once; after a SET the request holds it back until the SET has answered.
         StaRequest.Request()->Request.Active = 1;
@@ -61,7 +61,7 @@ void TSpanningTreeAlgorithmForm::ReadState() {
 void TSpanningTreeAlgorithmForm::GetButtonClick(ui::Component*) { ReadState(); }
 
 void TSpanningTreeAlgorithmForm::SetButtonClick(ui::Component*) {
-    if (!StaRequest.Opened()) return;
+    if (!StaRequest.HasRequest()) return;
     const int index = ComboBox1->ItemIndex();
     const std::string chosen = index >= 0 ? ComboBox1->Items()[index] : std::string();
     if (chosen == "disabled") {

@@ -21,7 +21,7 @@ public:
 
     ui::ComboBox* ComboBox1 = nullptr;
     ui::Button* GetButton = nullptr;
-    // SetButton is the frame's button of that name.
+    ui::Button* SetButton = nullptr;
     ui::Button* btnClose = nullptr;
 
     DialogTable& StaRequest;

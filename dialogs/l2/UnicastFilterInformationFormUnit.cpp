@@ -21,8 +21,8 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(ui::Component* owne
     BuildButtonPanel("ST_Count");
     ST_Count = RowCountText;
     RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetBtn = AddButton = NewPanelButton("SetBtn", "Add", [this] { SetBtnClick(SetBtn); });
-    DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
+    SetBtn = NewRoleButton(ButtonRole::Add, "SetBtn", "Add", [this] { SetBtnClick(SetBtn); });
+    DeleteBtn = NewRoleButton(ButtonRole::Delete, "DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
     BuildTableArea("LV_dot1qStaticUnicastEntry", 200, true);
     LV_dot1qStaticUnicastEntry = TableList;
@@ -42,7 +42,7 @@ void TUnicastFilterInformationForm::FormCreate(ui::Component*) {
         BindPorts(request, AllowedToGoTo, AllowedPorts);
         request.BindComboBox(Status, UStatus);
     }, NoFlagTableOptions());
-    if (UnicastTable.Opened()) {
+    if (UnicastTable.HasRequest()) {
         UnicastTable.SetRowStatus(Status, UStatus);
         FollowRows(UnicastTable);
     }
@@ -89,7 +89,7 @@ void TUnicastFilterInformationForm::DeleteBtnClick(ui::Component*) {
         return ShowWarning(this, "Please select which entry you want to delete.");
     if (!IsMacKey(this, UnicastAddress->Text())) return;
     if (!UnicastTable.PassGuard()) return;
-    UnicastTable.SelectRowStatus(Invalid);
+    UnicastTable.SelectStatusValue(Invalid);
     UnicastTable.WriteOnly([this] { UnicastTable.SendRefreshing({AllowedToGoTo}); });
     ResetEditors();
 }

@@ -45,7 +45,7 @@ void TVLanCurrentTableForm::FormCreate(ui::Component*) {
         BindPorts(request, CurrentEgress, EgressPorts);
         BindPorts(request, CurrentUntagged, UntaggedPorts);
     }, NoFlagTableOptions());
-    if (CurrentTable.Opened()) FollowRows(CurrentTable);
+    if (CurrentTable.HasRequest()) FollowRows(CurrentTable);
     ClearsTexts({StaticText1});
     ShowRowCount();
 }

@@ -44,7 +44,7 @@ void TVLanPortInfomationForm::FormCreate(ui::Component*) {
         request.BindComboBox(Gvrp, GvrpStatus);
         request.OnAfterGet = [this] { SelectEditedPort(); };
     }, NoFlagTableOptions());
-    if (PortTable.Opened()) FollowRows(PortTable);
+    if (PortTable.HasRequest()) FollowRows(PortTable);
     PortVLanID->SetText("");
     ShowRowCount();
 }

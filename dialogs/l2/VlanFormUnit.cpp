@@ -25,7 +25,7 @@ TVlanForm::TVlanForm(ui::Component* owner) : TDedicatedForm(owner, 893, 604), Vl
     BuildButtonPanel("ST_Count2");
     ST_Count2 = RowCountText;
     RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetButton = NewPanelButton("SetButton", "Set", [this] { SetButtonClick(SetButton); });
+    SetButton = NewRoleButton(ButtonRole::Set, "SetButton", "Set", [this] { SetButtonClick(SetButton); });
     Button1 = NewPanelButton("Button1", "Stop", [this] { Button1Click(Button1); });
     btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
     BuildTableArea("LV_dot1qVlanStaticEntry", 240, true);
@@ -49,7 +49,7 @@ void TVlanForm::FormCreate(ui::Component*) {
             BindPorts(request, FirstPorts + static_cast<int>(i), PortPages[i]);
         request.BindComboBox(AdvertisementState, cbxStatus);
     });
-    if (VlanTable.Opened()) FollowRows(VlanTable, {ED_VLANID, ED_VLANName});
+    if (VlanTable.HasRequest()) FollowRows(VlanTable, {ED_VLANID, ED_VLANName});
     ClearsEditors({ED_VLANID, ED_VLANName});
     RefuseCloseWhileIncomplete(VlanTable);
     ShowRowCount();

@@ -19,7 +19,7 @@ public:
     ui::Button* RefreshBtn = nullptr;
     ui::Button* Button1 = nullptr;  // "Stop"
     ui::Button* btnClose = nullptr;
-    // SetButton (the frame's) is the "Set" button.
+    ui::Button* SetButton = nullptr;
 
     // The port pages, in the order of the table's columns.
     std::vector<TStackingPortUitForm*> PortPages;

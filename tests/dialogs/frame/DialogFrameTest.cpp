@@ -38,8 +38,8 @@ public:
     explicit TBindingTableForm(ui::Component* owner) : TDedicatedForm(owner, 400, 300), Table(AddTable()) {
         BuildButtonPanel("StaticText1");
         RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshTables(Table); });
-        AddBtn = AddButton = NewPanelButton("btnAdd", "Add", [this] { Open(TDialogEditForm::Mode::Add); });
-        EditBtn = SetButton = NewPanelButton("btnEdit", "Edit", [this] { Open(TDialogEditForm::Mode::Edit); });
+        AddBtn = NewRoleButton(ButtonRole::Add, "btnAdd", [this] { Open(TDialogEditForm::Mode::Add); });
+        EditBtn = NewRoleButton(ButtonRole::Set, "btnEdit", "Edit", [this] { Open(TDialogEditForm::Mode::Edit); });
         CloseBtn = NewPanelButton("btnClose", "Close", [this] { Close(); });
         BuildTableArea("ListView1", 150, false);
         OnCreate = [this](ui::Component*) { FormCreate(); };
