@@ -38,14 +38,15 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
     openFailed_ = false;
     try {
         request_ = options_.MakeRequest ? options_.MakeRequest(&form_) : std::make_unique<DialogRequest>(&form_);
-        request_->SetStatusPanel(statusPanel_);
+        if (options_.StatusTarget) request_->SetStatusPanel(statusPanel_);
         request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
         if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
         if (bind) bind(*request_);
         if (options_.Synchronous) request_->Mode = NxSNMPRequest2Controls::ModeSync;
         // With a status target the binding shows a failed walk's text before this handler as it would without
         // it, so a table without the flag loses nothing by having it.
-        request_->OnGetResult = [this](NxSNMPRequest2Controls*, const NxSNMPError&) { WalkEnded(); };
+        if (options_.KeepsFlag || options_.StatusTarget)
+            request_->OnGetResult = [this](NxSNMPRequest2Controls*, const NxSNMPError&) { WalkEnded(); };
         if (options_.FirstGet) Get();
     } catch (const Exception& error) {
         complete_ = true;
@@ -144,9 +145,11 @@ bool DialogTable::WriteOnly(const std::function<void()>& sets, std::optional<Err
     return true;
 }
 
-void DialogTable::SendRefreshing(std::initializer_list<int> leftOut) {
+void DialogTable::SendRefreshing(std::initializer_list<int> leftOut) { SendRefreshing(std::vector<int>(leftOut)); }
+
+void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
     AccessScope access(Vars());
-    access.LeaveOut(std::vector<int>(leftOut));
+    access.LeaveOut(leftOut);
     request_->Set(true, true);
 }
 
@@ -213,7 +216,7 @@ void DialogTable::DeleteRow() {
 void DialogTable::ShowError(const std::string& message) { ShowError(message, options_.Errors); }
 
 void DialogTable::ShowError(const std::string& message, ErrorText errors) {
-    if (errors == ErrorText::Template && request_) request_->ShowStatus(message);
+    if (errors == ErrorText::Template && request_ && options_.StatusTarget) request_->ShowStatus(message);
     else if (statusPanel_) statusPanel_->SetText(message);
 }
 

@@ -75,6 +75,8 @@ public:
         bool StopSetsFlag = false;
         // What Refresh says when it is refused (flag false or busy); empty: nothing.
         std::string RefreshRefusedText;
+        // Panel 0 is the request's status target (its status lines); caught exceptions go there either way.
+        bool StatusTarget = true;
         // The request's class; empty: DialogRequest.
         RequestFactory MakeRequest;
     };
@@ -103,8 +105,9 @@ public:
     const Options& TableOptions() const { return options_; }
     // Where the dialog's own exception handlers put the flag.
     void SetComplete(bool complete) { complete_ = complete; }
-    // The dialog's step when a walk has ended (finished, stopped or failed), with or without the flag; for a
-    // synchronous table after each Get the dialog starts through this table.
+    // The dialog's step when a walk has ended (finished, stopped or failed), with or without the flag (an
+    // asynchronous table without a status target has it only with the flag); for a synchronous table after each
+    // Get the dialog starts through this table.
     std::function<void()> OnWalkEnded;
 
     // The guard of Set, Add and Delete, as the options say: false (after the incomplete text, where there is
@@ -147,6 +150,7 @@ public:
     // One SET of the controls' values with leftOut marked invalid for it only; the binding reads the table again
     // when it has answered without error, so a refused SET leaves the list as it was.
     void SendRefreshing(std::initializer_list<int> leftOut = {});
+    void SendRefreshing(const std::vector<int>& leftOut);
     // Add: RowStatus createAndGo, one SET leaving out leftOut, re-read.
     void AddRow(std::initializer_list<int> leftOut = {});
     // Delete: RowStatus destroy, one SET of the RowStatus column alone, re-read.
