@@ -248,6 +248,7 @@ bool TDedicatedForm::OpenRowTable(DialogTable& table, const RowTableRecipe& reci
 
 void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits) {
     keyEdits_ = std::move(keyEdits);
+    followsRows_ = true;
     if (TableList) TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
     if (table.HasRequest())
         table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
@@ -270,6 +271,7 @@ void TDedicatedForm::ShowRowCount() {
 }
 
 void TDedicatedForm::SetRowButtons(bool rowSelected) {
+    if (!followsRows_) return;  // a scalar dialog's Set stays as it is
     if (ui::Button* set = RoleButton(ButtonRole::Set)) set->SetEnabled(rowSelected);
     if (ui::Button* remove = RoleButton(ButtonRole::Delete)) remove->SetEnabled(rowSelected);
     if (ui::Button* add = RoleButton(ButtonRole::Add)) add->SetEnabled(!rowSelected);

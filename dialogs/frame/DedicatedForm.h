@@ -76,7 +76,8 @@ public:
     ui::PageControl* PageControl1 = nullptr;
     ui::StatusBar* StatusBar1 = nullptr;
 
-    // The button made for role, else null. Set, Add and Delete follow the row selection.
+    // The button made for role, else null. Set, Add and Delete follow the row selection once FollowRows (or
+    // OpenRowTable) has run.
     ui::Button* RoleButton(ButtonRole role) const;
 
     // The port index list of the selectors' bindings ("0,...,63", or up to 767 when stacked).
@@ -140,7 +141,7 @@ protected:
     void ClearsTexts(std::vector<ui::StaticText*> texts);
 
     void ShowRowCount();
-    // Set and Delete disabled, Add enabled, the key edits unlocked.
+    // Set and Delete disabled, Add enabled (where the rows are followed), the key edits unlocked.
     void ResetRowButtons();
     // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();
@@ -183,6 +184,7 @@ private:
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     int nextEditorLeft_ = 8;
+    bool followsRows_ = false;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };

@@ -88,13 +88,18 @@ bool DialogTable::PassRefreshGuard() const {
     return Refuse(options_.RefreshRefusedText);
 }
 
-bool DialogTable::Reread() {
+bool DialogTable::Reread(std::optional<ErrorText> errors) {
     if (!request_ || request_->Busy) return false;
+    return ReadAgain(errors);
+}
+
+bool DialogTable::ReadAgain(std::optional<ErrorText> errors) {
+    if (!request_) return false;
     try {
         Get();
     } catch (const Exception& error) {
         complete_ = true;
-        ShowError(error.Message);
+        ShowError(error.Message, errors.value_or(options_.Errors));
         return false;
     }
     return true;

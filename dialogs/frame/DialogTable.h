@@ -117,8 +117,12 @@ public:
     // the options give one).
     bool PassRefreshGuard() const;
 
-    // Refresh: Active set and, unless the request is busy, the flag cleared and Get. True when a read started.
-    bool Reread();
+    // Refresh: Active set and, unless the request is busy, the flag cleared and Get. True when a read started. A
+    // caught exception goes to panel 0 as errors says (unset: as the options say).
+    bool Reread(std::optional<ErrorText> errors = {});
+    // A read whatever the request is doing: Active set, the flag cleared and Get, which the binding holds back
+    // while a SET is in flight (so it follows that SET's answer, refused or not) and skips while a walk runs.
+    bool ReadAgain(std::optional<ErrorText> errors = {});
     // Stop: the walk asks for no further row and ends at its next answer; rows received stay.
     void Stop();
 

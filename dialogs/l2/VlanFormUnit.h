@@ -26,14 +26,13 @@ public:
 
     DialogTable& VlanTable;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void SetButtonClick(ui::Component* sender);
-    void Button1Click(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
-
 protected:
+    void FormCreate(ui::Component* sender) override;
     void RowSelectionChanged(bool selected) override;
+
+private:
+    void SetButtonClick();
+    void btnCloseClick();
 };
 
 extern TVlanForm* VlanForm;  // the open dialog, else null
