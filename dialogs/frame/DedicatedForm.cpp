@@ -271,7 +271,6 @@ void TDedicatedForm::ShowRowCount() {
 }
 
 void TDedicatedForm::SetRowButtons(bool rowSelected) {
-    if (!followsRows_) return;  // a scalar dialog's Set stays as it is
     if (ui::Button* set = RoleButton(ButtonRole::Set)) set->SetEnabled(rowSelected);
     if (ui::Button* remove = RoleButton(ButtonRole::Delete)) remove->SetEnabled(rowSelected);
     if (ui::Button* add = RoleButton(ButtonRole::Add)) add->SetEnabled(!rowSelected);
@@ -324,7 +323,7 @@ void TDedicatedForm::RefreshTables(DialogTable& table) {
     table.Reread();
     ShowRowCount();
     ClearEditors();
-    ResetRowButtons();
+    if (followsRows_) ResetRowButtons();  // a scalar group's Set stays as it is
 }
 
 // ------------------------------------------------------------------------------------------------ closing

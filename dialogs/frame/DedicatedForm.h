@@ -76,8 +76,7 @@ public:
     ui::PageControl* PageControl1 = nullptr;
     ui::StatusBar* StatusBar1 = nullptr;
 
-    // The button made for role, else null. Set, Add and Delete follow the row selection once FollowRows (or
-    // OpenRowTable) has run.
+    // The button made for role, else null. Set, Add and Delete follow the row selection (FollowRows).
     ui::Button* RoleButton(ButtonRole role) const;
 
     // The port index list of the selectors' bindings ("0,...,63", or up to 767 when stacked).
@@ -141,13 +140,13 @@ protected:
     void ClearsTexts(std::vector<ui::StaticText*> texts);
 
     void ShowRowCount();
-    // Set and Delete disabled, Add enabled (where the rows are followed), the key edits unlocked.
+    // Set and Delete disabled, Add enabled, the key edits unlocked.
     void ResetRowButtons();
     // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();
     // Refresh of a row table: nothing (the table's refusal text, where it has one) while the flag of table is
     // false or its request busy; else every other table re-read unless busy, then table; row count, editors
-    // cleared, row buttons reset.
+    // cleared, row buttons reset where the rows are followed.
     void RefreshTables(DialogTable& table);
     // Refresh of the first table added (the frame's Refresh step).
     void RefreshTables();
