@@ -78,16 +78,15 @@ TIPRuleForm::TIPRuleForm(ui::Component* owner) : TDedicatedForm(owner, 820, 760)
     SetName("IPRuleForm");
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
-    GetButton = NewPanelButton("GetButton", "Refresh", [this] { GetButtonClick(GetButton); });
-    EditButton = NewRoleButton(ButtonRole::Set, "EditButton", "Edit", [this] { EditButtonClick(EditButton); });
-    AddButton = NewRoleButton(ButtonRole::Add, "AddButton", "Add", [this] { AddButtonClick(AddButton); });
-    DeleteButton = NewRoleButton(ButtonRole::Delete, "DeleteButton", "Delete", [this] { DeleteButtonClick(DeleteButton); });
-    CheckButton = NewPanelButton("CheckButton", "Check All", [this] { CheckButtonClick(CheckButton); });
-    UncheckButton = NewPanelButton("UncheckButton", "Clear Checks", [this] { UncheckButtonClick(UncheckButton); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    GetButton = NewRoleButton(ButtonRole::Refresh, "GetButton", [this] { GetButtonClick(); });
+    EditButton = NewRoleButton(ButtonRole::Set, "EditButton", "Edit", [this] { EditButtonClick(); });
+    AddButton = NewRoleButton(ButtonRole::Add, "AddButton", [this] { AddButtonClick(); });
+    DeleteButton = NewRoleButton(ButtonRole::Delete, "DeleteButton", [this] { DeleteButtonClick(); });
+    CheckButton = NewRoleButton(ButtonRole::CheckAll, "CheckButton", [this] { CheckButtonClick(CheckButton); });
+    UncheckButton =
+        NewRoleButton(ButtonRole::ClearChecks, "UncheckButton", [this] { UncheckButtonClick(UncheckButton); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     BuildEditors();
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TIPRuleForm::BuildEditors() {
@@ -186,10 +185,11 @@ void TIPRuleForm::BuildEditors() {
 
 void TIPRuleForm::FormCreate(ui::Component*) {
     Ports = AddPortPage("Ports");
-    Rules.Open(
-        RuleTable, MVT_UMV, 2,
-        [this](DialogRequest& request) {
-            request.BindListView(ListView1, true);
+    OpenRowTable(
+        Rules,
+        {.Table = &RuleTable,
+         .KeyCount = 2,
+         .Bind = [this](DialogRequest& request) {
             request.BindEdit(ProfileIdColumn, "%i{n1x14}", IPRuleEdit);
             request.BindEdit(AccessIdColumn, "%i{n1x128}", AccessIDEdit);
             request.BindEdit(RuleVlan, "%s{l32}", VLANEdit);
@@ -212,7 +212,6 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindComboBox(Permit, PermitComboBox);
             BindPorts(request, PortList, Ports);
             request.BindEdit(RxRate, "%i{n0x156249}", RxRateEdit);
-            request.BindComboBox(RowStatus, RowComboBox);
             request.BindEdit(TimeRangeName, "%s", edtTimeRange);
             request.BindEdit(SourceMac, "%s", SrcMacAddressEdit);
             request.BindComboBox(OwnerColumn, OwnerComboBox);
@@ -220,13 +219,14 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
             request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
         },
-        SynchronousTableOptions());
-    if (!Rules.HasRequest()) return ShowRowCount();
-    Rules.SetRowStatus(RowStatus, RowComboBox);
-    FollowRows(Rules, {IPRuleEdit, AccessIDEdit});
-    ClearsEditors({IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit, DestPortEdit,
-                   FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit, edtTimeRange,
-                   SrcMacAddressEdit, TypeEdit, CodeEdit});
+         .Options = SynchronousTableOptions(),
+         .RowStatusColumn = RowStatus,
+         .RowStatusCombo = RowComboBox,
+         .KeepsRowStatus = true,
+         .KeyEdits = {IPRuleEdit, AccessIDEdit},
+         .ClearedEdits = {IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit,
+                          DestPortEdit, FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit,
+                          edtTimeRange, SrcMacAddressEdit, TypeEdit, CodeEdit}});
     ClearEditors();
     ProtocolComboBox->SetText("none");
     RuleIcmpComboBox->SetText("disabled");
@@ -399,15 +399,15 @@ void TIPRuleForm::AfterWrite() {
     ResetEditors();
 }
 
-void TIPRuleForm::GetButtonClick(ui::Component*) {
+void TIPRuleForm::GetButtonClick() {
     Rules.Reread();
     OpenForAdd();
     PermitComboBoxChange(PermitComboBox);
     ResetEditors();
 }
 
-void TIPRuleForm::AddButtonClick(ui::Component*) {
-    if (!Rules.HasRequest() || !CheckRule()) return;
+void TIPRuleForm::AddButtonClick() {
+    if (!CheckRule()) return;
     const std::string accessId = AccessIDEdit->Text();
     if (ListHasKey(*ListView1, IPRuleEdit->Text(), &accessId))
         return RefuseInput(this,
@@ -418,15 +418,12 @@ void TIPRuleForm::AddButtonClick(ui::Component*) {
     WriteRule();
 }
 
-void TIPRuleForm::EditButtonClick(ui::Component*) {
-    if (!Rules.HasRequest() || !ListView1->Selected() || !CheckRule()) return;
+void TIPRuleForm::EditButtonClick() {
+    if (!ListView1->Selected() || !CheckRule()) return;
     WriteRule();
 }
 
-void TIPRuleForm::DeleteButtonClick(ui::Component*) {
-    if (!Rules.HasRequest()) return;
+void TIPRuleForm::DeleteButtonClick() {
     Rules.DeleteRow();
     AfterWrite();
 }
-
-void TIPRuleForm::btnCloseClick(ui::Component*) { Close(); }

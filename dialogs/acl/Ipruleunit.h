@@ -97,14 +97,9 @@ public:
     TStackingPortUitForm* Ports = nullptr;
     DialogTable& Rules;
 
-    void FormCreate(ui::Component* sender);
-    void GetButtonClick(ui::Component* sender);
-    void EditButtonClick(ui::Component* sender);
-    void AddButtonClick(ui::Component* sender);
-    void DeleteButtonClick(ui::Component* sender);
+    void FormCreate(ui::Component* sender) override;
     void CheckButtonClick(ui::Component* sender);
     void UncheckButtonClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
     void PermitComboBoxChange(ui::Component* sender);
     void PriorityComboBoxChange(ui::Component* sender);
     void EnableReplComboBoxChange(ui::Component* sender);
@@ -113,6 +108,11 @@ protected:
     void RowSelectionChanged(bool selected) override;
 
 private:
+    void GetButtonClick();
+    void EditButtonClick();
+    void AddButtonClick();
+    void DeleteButtonClick();
+
     // One apply box with its field: the editor that must not be empty and its further check, if any.
     struct Field {
         ui::CheckBox* Box;

@@ -238,7 +238,7 @@ bool TDedicatedForm::OpenRowTable(DialogTable& table, const RowTableRecipe& reci
     }, recipe.Options);
     table.SetRowStatus(recipe.RowStatusColumn, recipe.RowStatusCombo);
     FollowRows(table, recipe.KeyEdits);
-    ClearsEditors(recipe.ClearedEdits, recipe.RowStatusCombo);
+    ClearsEditors(recipe.ClearedEdits, recipe.KeepsRowStatus ? nullptr : recipe.RowStatusCombo);
     ClearsTexts(recipe.ClearedTexts);
     if (recipe.GuardsClose) RefuseCloseWhileIncomplete(table);
     ShowRowCount();

@@ -51,9 +51,11 @@ struct RowTableRecipe {
     // The dialog's bindings, after the frame has bound TableList (editors following the selection).
     std::function<void(DialogRequest&)> Bind{};
     DialogTable::Options Options{};
-    // The RowStatus (or status) column: its combo box is bound, moved by value and emptied by ClearEditors.
+    // The RowStatus (or status) column: its combo box is bound, moved by value and (unless the dialog keeps
+    // it) emptied by ClearEditors.
     int RowStatusColumn = -1;
     ui::ComboBox* RowStatusCombo = nullptr;
+    bool KeepsRowStatus = false;
     // Locked (disabled, clMenu) while a row is selected, unlocked when the buttons are reset.
     std::vector<ui::Edit*> KeyEdits{};
     // Emptied by ClearEditors, besides every port selector and the RowStatus box.

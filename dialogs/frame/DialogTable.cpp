@@ -119,7 +119,7 @@ void DialogTable::SetRowStatus(int column, ui::ComboBox* combo) {
 void DialogTable::SelectRowStatus(RowStatusValue value) { SelectStatusValue(static_cast<int>(value)); }
 
 void DialogTable::SelectStatusValue(int value) {
-    if (!rowStatusCombo_ || rowStatusColumn_ < 0 || rowStatusColumn_ >= Vars().GetCount()) return;
+    if (!request_ || !rowStatusCombo_ || rowStatusColumn_ < 0 || rowStatusColumn_ >= Vars().GetCount()) return;
     const NxOptionList* options = Vars().GetVar(rowStatusColumn_)->Options;
     const int index = options ? options->IndexOfValue(std::to_string(value)) : -1;
     rowStatusCombo_->SetItemIndex(index);
@@ -153,6 +153,7 @@ bool DialogTable::WriteOnly(const std::function<void()>& sets, std::optional<Err
 void DialogTable::SendRefreshing(std::initializer_list<int> leftOut) { SendRefreshing(std::vector<int>(leftOut)); }
 
 void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
+    if (!request_) return;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
     request_->Set(true, true);
@@ -161,12 +162,14 @@ void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
 void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
 
 void DialogTable::Send(const std::vector<int>& leftOut) {
+    if (!request_) return;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
     request_->Set(false, true);
 }
 
 void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut) {
+    if (!request_) return;
     AccessScope access(Vars());
     boxes.LeaveOutUnchecked(access);
     access.LeaveOut(std::vector<int>(alsoLeftOut));

@@ -11,6 +11,7 @@
 //   SET) and then reads the table again. The re-read starts when the SETs have answered (the request holds a Get
 //   back while a SET is in flight), so the list never shows a row twice or an old value.
 // - Tables opened with a walk-end step (OnWalkEnded) run it when each walk ends, whether or not they keep the flag.
+// - Without a request (never opened, or closed) every step does nothing; the guards refuse.
 // - Close stops the request, waits (processing events) until it is idle and frees it; no row arrives afterwards.
 #include "AccessScope.h"
 #include "ApplyBoxes.h"
