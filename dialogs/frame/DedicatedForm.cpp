@@ -1,6 +1,7 @@
 #include "DedicatedForm.h"
 
 #include "Application.h"
+#include "ApplyBoxes.h"
 #include "ComCtrls.h"
 #include "EditorInput.h"
 #include "ExtCtrls.h"

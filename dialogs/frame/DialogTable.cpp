@@ -1,5 +1,7 @@
 #include "DialogTable.h"
 
+#include "AccessScope.h"
+#include "ApplyBoxes.h"
 #include "DialogMessages.h"
 
 #include "Application.h"

@@ -13,8 +13,6 @@
 // - Tables opened with a walk-end step (OnWalkEnded) run it when each walk ends, whether or not they keep the flag.
 // - Without a request (never opened, or closed) every step does nothing; the guards refuse.
 // - Close stops the request, waits (processing events) until it is idle and frees it; no row arrives afterwards.
-#include "AccessScope.h"
-#include "ApplyBoxes.h"
 #include "Catalog.h"
 #include "NxSNMPRequest2Edits.h"
 
@@ -25,6 +23,7 @@
 #include <string>
 #include <vector>
 
+class ApplyBoxes;
 namespace ui {
 class ComboBox;
 class Form;
