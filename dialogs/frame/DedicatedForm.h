@@ -16,7 +16,8 @@
 // Show); a row table is opened with one OpenRowTable call. Its standard buttons are made by role: a role without
 // a handler gets the frame's step (Refresh reads every table again, Stop stops every table, Close closes, Check
 // All and Clear Checks act on the apply boxes given to UseApplyBoxes). Its handlers hold its own rules and call
-// the steps here. Tables are closed in the order they were added, so add the table request first.
+// the steps here. Tables are closed in the order they were added: as a rule add the table request first, and its
+// Refresh step (the Refresh role's) is that of the first table added.
 //
 // The table kind a dialog passes (in its recipe, or to DialogTable::Open) is the one used; the catalogue's own
 // kind for the table is not consulted.
