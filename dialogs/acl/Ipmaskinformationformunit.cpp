@@ -107,10 +107,10 @@ TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
     SetName("IPMaskInformationForm");
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
-    BT_Get = NewPanelButton("BT_Get", "Refresh", [this] { BT_GetClick(BT_Get); });
-    BT_Add = AddButton = NewPanelButton("BT_Add", "Add", [this] { BT_AddClick(BT_Add); });
-    BT_Delete = DeleteButton = NewPanelButton("BT_Delete", "Delete", [this] { BT_DeleteClick(BT_Delete); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    BT_Get = NewRoleButton(ButtonRole::Refresh, "BT_Get", [this] { BT_GetClick(); });
+    BT_Add = NewRoleButton(ButtonRole::Add, "BT_Add", [this] { BT_AddClick(); });
+    BT_Delete = NewRoleButton(ButtonRole::Delete, "BT_Delete", [this] { BT_DeleteClick(); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     BuildTableArea("ListView1", 180, false);
     ListView1 = TableList;
 
@@ -139,15 +139,13 @@ TIPMaskInformationForm::TIPMaskInformationForm(ui::Component* owner)
     RowStatusComBo = grid.Combo(1, 10, "RowStatusComBo", "");
     RowStatusComBo->Hide();
     ShowsOnly({OwnerComboBox, SrcMacAddrMaskEdit, EntriesEdit});
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TIPMaskInformationForm::FormCreate(ui::Component*) {
-    Profiles.Open(
-        ProfileTable, MVT_UMV, 1,
-        [this](DialogRequest& request) {
-            request.BindListView(ListView1, true);
+    OpenRowTable(
+        Profiles,
+        {.Table = &ProfileTable,
+         .Bind = [this](DialogRequest& request) {
             request.BindEdit(ProfileId, "%i{n1x14l2}", IPIDEdit);
             request.BindComboBox(UseVlan, VlanComboBox);
             request.BindComboBox(MaskState, IpAddMaskStateComboBox);
@@ -166,17 +164,17 @@ void TIPMaskInformationForm::FormCreate(ui::Component*) {
             request.BindComboBox(ProtocolIdOption, ProOptionComBo);
             request.BindEdit(ProtocolId, "%i", ProtoIDEdit);
             request.BindEdit(ProtocolIdMask, "%s", ProIDMaskEdit);
-            request.BindComboBox(RowStatus, RowStatusComBo);
             request.BindComboBox(OwnerColumn, OwnerComboBox);
             request.BindEdit(SrcMacMask, "%s", SrcMacAddrMaskEdit);
             request.BindEdit(UnusedEntries, "%i", EntriesEdit);
         },
-        SynchronousTableOptions());
-    if (!Profiles.Opened()) return AfterWrite();
-    Profiles.SetRowStatus(RowStatus, RowStatusComBo);
-    FollowRows(Profiles, {IPIDEdit});
-    ClearsEditors({IPIDEdit, IpAddMaskSrcEdit, IpAddMaskDstEdit, TCPUDPSrcMaskEdit, TCPUDPDstPortMaskEdit,
-                   TCPFlagBitMaskEdit, ProIDMaskEdit, ProtoIDEdit, SrcMacAddrMaskEdit, EntriesEdit});
+         .Options = SynchronousTableOptions(),
+         .RowStatusColumn = RowStatus,
+         .RowStatusCombo = RowStatusComBo,
+         .KeepsRowStatus = true,
+         .KeyEdits = {IPIDEdit},
+         .ClearedEdits = {IPIDEdit, IpAddMaskSrcEdit, IpAddMaskDstEdit, TCPUDPSrcMaskEdit, TCPUDPDstPortMaskEdit,
+                          TCPFlagBitMaskEdit, ProIDMaskEdit, ProtoIDEdit, SrcMacAddrMaskEdit, EntriesEdit}});
     VlanComboBox->SetText("enabled");
     IpAddMaskStateComboBox->SetText("other");
     UseDSCPComBo->SetText("disabled");
@@ -187,7 +185,7 @@ void TIPMaskInformationForm::FormCreate(ui::Component*) {
     UDPOptionComBo->SetText("other");
     TCPFlagBitOptionComBo->SetText("disable");
     ProOptionComBo->SetText("disable");
-    Profiles.SelectRowStatus(4);  // createAndGo
+    Profiles.SelectRowStatus(RowStatusValue::CreateAndGo);
     OwnerComboBox->SetText("acl");
     Profiles.Reread();
     AfterWrite();
@@ -210,7 +208,7 @@ void TIPMaskInformationForm::RowSelectionChanged(bool selected) {
     if (!selected) ResetEditors();
 }
 
-void TIPMaskInformationForm::BT_GetClick(ui::Component*) {
+void TIPMaskInformationForm::BT_GetClick() {
     Profiles.Reread();
     AfterWrite();
 }
@@ -253,11 +251,11 @@ bool TIPMaskInformationForm::CheckProfile() {
     return true;
 }
 
-void TIPMaskInformationForm::BT_AddClick(ui::Component*) {
-    if (!Profiles.Opened() || !CheckProfile()) return;
+void TIPMaskInformationForm::BT_AddClick() {
+    if (!CheckProfile()) return;
     if (ListHasKey(*ListView1, IPIDEdit->Text()))
         return RefuseInput(this, "There is already a record with the same IP Mask ID. Please modified it.", IPIDEdit);
-    Profiles.SelectRowStatus(4);  // createAndGo
+    Profiles.SelectRowStatus(RowStatusValue::CreateAndGo);
     WriteProfile();
 }
 
@@ -284,10 +282,7 @@ void TIPMaskInformationForm::WriteProfile() {
     if (!failure.empty()) Profiles.ShowError(failure);
 }
 
-void TIPMaskInformationForm::BT_DeleteClick(ui::Component*) {
-    if (!Profiles.Opened()) return;
+void TIPMaskInformationForm::BT_DeleteClick() {
     Profiles.DeleteRow();
     AfterWrite();
 }
-
-void TIPMaskInformationForm::btnCloseClick(ui::Component*) { Close(); }

@@ -52,16 +52,14 @@ public:
 
     DialogTable& Profiles;
 
-    void FormCreate(ui::Component* sender);
-    void BT_GetClick(ui::Component* sender);
-    void BT_AddClick(ui::Component* sender);
-    void BT_DeleteClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
-
 protected:
+    void FormCreate(ui::Component* sender) override;
     void RowSelectionChanged(bool selected) override;
 
 private:
+    void BT_GetClick();
+    void BT_AddClick();
+    void BT_DeleteClick();
     bool CheckProfile();
     void WriteProfile();
     void ResetEditors();

@@ -52,7 +52,6 @@ enum Column {
 // The list's sub-item of the "Enable Priority" cell (sub-item k shows column k + 1).
 constexpr int EnablePrioritySubItem = EnablePriority - 1;
 constexpr long long MaxRxRate = 156249;
-constexpr int CreateAndGo = 4;
 
 // The columns that do not belong to a protocol.
 const std::map<std::string, std::vector<int>> ForeignToProtocol = {
@@ -79,16 +78,15 @@ TIPRuleForm::TIPRuleForm(ui::Component* owner) : TDedicatedForm(owner, 820, 760)
     SetName("IPRuleForm");
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
-    GetButton = NewPanelButton("GetButton", "Refresh", [this] { GetButtonClick(GetButton); });
-    EditButton = SetButton = NewPanelButton("EditButton", "Edit", [this] { EditButtonClick(EditButton); });
-    AddButton = NewPanelButton("AddButton", "Add", [this] { AddButtonClick(AddButton); });
-    DeleteButton = NewPanelButton("DeleteButton", "Delete", [this] { DeleteButtonClick(DeleteButton); });
-    CheckButton = NewPanelButton("CheckButton", "Check All", [this] { CheckButtonClick(CheckButton); });
-    UncheckButton = NewPanelButton("UncheckButton", "Clear Checks", [this] { UncheckButtonClick(UncheckButton); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    GetButton = NewRoleButton(ButtonRole::Refresh, "GetButton", [this] { GetButtonClick(); });
+    EditButton = NewRoleButton(ButtonRole::Set, "EditButton", "Edit", [this] { EditButtonClick(); });
+    AddButton = NewRoleButton(ButtonRole::Add, "AddButton", [this] { AddButtonClick(); });
+    DeleteButton = NewRoleButton(ButtonRole::Delete, "DeleteButton", [this] { DeleteButtonClick(); });
+    CheckButton = NewRoleButton(ButtonRole::CheckAll, "CheckButton", [this] { CheckButtonClick(CheckButton); });
+    UncheckButton =
+        NewRoleButton(ButtonRole::ClearChecks, "UncheckButton", [this] { UncheckButtonClick(UncheckButton); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     BuildEditors();
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TIPRuleForm::BuildEditors() {
@@ -185,10 +183,11 @@ void TIPRuleForm::BuildEditors() {
 
 void TIPRuleForm::FormCreate(ui::Component*) {
     Ports = AddPortPage("Ports");
-    Rules.Open(
-        RuleTable, MVT_UMV, 2,
-        [this](DialogRequest& request) {
-            request.BindListView(ListView1, true);
+    OpenRowTable(
+        Rules,
+        {.Table = &RuleTable,
+         .KeyCount = 2,
+         .Bind = [this](DialogRequest& request) {
             request.BindEdit(ProfileIdColumn, "%i{n1x14}", IPRuleEdit);
             request.BindEdit(AccessIdColumn, "%i{n1x128}", AccessIDEdit);
             request.BindEdit(RuleVlan, "%s{l32}", VLANEdit);
@@ -211,7 +210,6 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindComboBox(Permit, PermitComboBox);
             BindPorts(request, PortList, Ports);
             request.BindEdit(RxRate, "%i{n0x156249}", RxRateEdit);
-            request.BindComboBox(RowStatus, RowComboBox);
             request.BindEdit(TimeRangeName, "%s", edtTimeRange);
             request.BindEdit(SourceMac, "%s", SrcMacAddressEdit);
             request.BindComboBox(OwnerColumn, OwnerComboBox);
@@ -219,13 +217,14 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
             request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
         },
-        SynchronousTableOptions());
-    if (!Rules.Opened()) return ShowRowCount();
-    Rules.SetRowStatus(RowStatus, RowComboBox);
-    FollowRows(Rules, {IPRuleEdit, AccessIDEdit});
-    ClearsEditors({IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit, DestPortEdit,
-                   FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit, edtTimeRange,
-                   SrcMacAddressEdit, TypeEdit, CodeEdit});
+         .Options = SynchronousTableOptions(),
+         .RowStatusColumn = RowStatus,
+         .RowStatusCombo = RowComboBox,
+         .KeepsRowStatus = true,
+         .KeyEdits = {IPRuleEdit, AccessIDEdit},
+         .ClearedEdits = {IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit,
+                          DestPortEdit, FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit,
+                          edtTimeRange, SrcMacAddressEdit, TypeEdit, CodeEdit}});
     ClearEditors();
     ProtocolComboBox->SetText("none");
     RuleIcmpComboBox->SetText("disabled");
@@ -235,7 +234,7 @@ void TIPRuleForm::FormCreate(ui::Component*) {
     EnableReplComboBox->SetText("disabled");
     PermitComboBox->SetText("permit");
     PermitComboBoxChange(PermitComboBox);
-    Rules.SelectRowStatus(CreateAndGo);
+    Rules.SelectRowStatus(RowStatusValue::CreateAndGo);
     OwnerComboBox->SetText("acl");
     ResetRowButtons();
     Rules.Reread();
@@ -394,34 +393,31 @@ void TIPRuleForm::AfterWrite() {
     ResetEditors();
 }
 
-void TIPRuleForm::GetButtonClick(ui::Component*) {
+void TIPRuleForm::GetButtonClick() {
     Rules.Reread();
     OpenForAdd();
     PermitComboBoxChange(PermitComboBox);
     ResetEditors();
 }
 
-void TIPRuleForm::AddButtonClick(ui::Component*) {
-    if (!Rules.Opened() || !CheckRule()) return;
+void TIPRuleForm::AddButtonClick() {
+    if (!CheckRule()) return;
     const std::string accessId = AccessIDEdit->Text();
     if (ListHasKey(*ListView1, IPRuleEdit->Text(), &accessId))
         return RefuseInput(this,
                            "Has already a record with the same IP Rule ID and Access ID. Please change eithor of them.",
                            IPRuleEdit);
     if (!cbxPermit->Checked()) return RefuseInput(this, "Permit option must be checked.", PermitComboBox);
-    Rules.SelectRowStatus(CreateAndGo);
+    Rules.SelectRowStatus(RowStatusValue::CreateAndGo);
     WriteRule();
 }
 
-void TIPRuleForm::EditButtonClick(ui::Component*) {
-    if (!Rules.Opened() || !ListView1->Selected() || !CheckRule()) return;
+void TIPRuleForm::EditButtonClick() {
+    if (!ListView1->Selected() || !CheckRule()) return;
     WriteRule();
 }
 
-void TIPRuleForm::DeleteButtonClick(ui::Component*) {
-    if (!Rules.Opened()) return;
+void TIPRuleForm::DeleteButtonClick() {
     Rules.DeleteRow();
     AfterWrite();
 }
-
-void TIPRuleForm::btnCloseClick(ui::Component*) { Close(); }

@@ -33,7 +33,9 @@ public:
     ui::ListView* ListView1 = nullptr;
     ui::StaticText* StaticText1 = nullptr;
     ui::Button* GetButton = nullptr;
-    ui::Button* EditButton = nullptr;  // AddButton and DeleteButton are the frame's
+    ui::Button* EditButton = nullptr;
+    ui::Button* AddButton = nullptr;
+    ui::Button* DeleteButton = nullptr;
     ui::Button* CheckButton = nullptr;
     ui::Button* UncheckButton = nullptr;
     ui::Button* btnClose = nullptr;
@@ -94,14 +96,9 @@ public:
     TStackingPortUitForm* Ports = nullptr;
     DialogTable& Rules;
 
-    void FormCreate(ui::Component* sender);
-    void GetButtonClick(ui::Component* sender);
-    void EditButtonClick(ui::Component* sender);
-    void AddButtonClick(ui::Component* sender);
-    void DeleteButtonClick(ui::Component* sender);
+    void FormCreate(ui::Component* sender) override;
     void CheckButtonClick(ui::Component* sender);
     void UncheckButtonClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
     void PermitComboBoxChange(ui::Component* sender);
     void PriorityComboBoxChange(ui::Component* sender);
     void EnableReplComboBoxChange(ui::Component* sender);
@@ -110,6 +107,11 @@ protected:
     void RowSelectionChanged(bool selected) override;
 
 private:
+    void GetButtonClick();
+    void EditButtonClick();
+    void AddButtonClick();
+    void DeleteButtonClick();
+
     void BuildEditors();
     bool CheckRule();
     bool ValidIp(ui::Edit* edit);

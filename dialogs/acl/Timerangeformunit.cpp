@@ -17,9 +17,6 @@ const CatalogTable& TimeRangeTable = Oid_timerange::E_12_50_3_1_1;
 
 enum Column { RangeName, SelectDays, StartTime, EndTime, Status };
 
-constexpr int RowActive = 1;
-constexpr int CreateAndGo = 4;
-constexpr int Destroy = 6;
 
 ui::CheckBox* NewDayBox(ui::Component* owner, ui::Control* parent, const std::string& name, const std::string& caption,
                         int index) {
@@ -46,12 +43,12 @@ TTimeRangeForm::TTimeRangeForm(ui::Component* owner) : TDedicatedForm(owner, 600
     SetCaption("Time Range Form");
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
-    btnGet = NewPanelButton("btnGet", "Refresh", [this] { btnGetClick(btnGet); });
-    btnSet = SetButton = NewPanelButton("btnSet", "Edit", [this] { btnSetClick(btnSet); });
-    btnAdd = AddButton = NewPanelButton("btnAdd", "Add", [this] { btnAddClick(btnAdd); });
-    btnDelete = DeleteButton = NewPanelButton("btnDelete", "Delete", [this] { btnDeleteClick(btnDelete); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
-    btnStop = NewPanelButton("btnStop", "Stop", [this] { btnStopClick(btnStop); });
+    btnGet = NewRoleButton(ButtonRole::Refresh, "btnGet", [this] { btnGetClick(); });
+    btnSet = NewRoleButton(ButtonRole::Set, "btnSet", "Edit", [this] { btnSetClick(); });
+    btnAdd = NewRoleButton(ButtonRole::Add, "btnAdd", [this] { btnAddClick(); });
+    btnDelete = NewRoleButton(ButtonRole::Delete, "btnDelete", [this] { btnDeleteClick(); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
+    btnStop = NewRoleButton(ButtonRole::Stop, "btnStop");
     BuildTableArea("ListView1", 180, false);
     ListView1 = TableList;
 
@@ -83,8 +80,6 @@ TTimeRangeForm::TTimeRangeForm(ui::Component* owner) : TDedicatedForm(owner, 600
     edtEnd = daily.Edit(1, 0, "edtEnd", "End Time", 80);
     NewNote(this, DailyBox, 8 + 20 + 70, 18 + 24);
     NewNote(this, DailyBox, 8 + 240 + 20 + 70, 18 + 24);
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 std::vector<ui::CheckBox*> TTimeRangeForm::Weekdays() const {
@@ -92,7 +87,6 @@ std::vector<ui::CheckBox*> TTimeRangeForm::Weekdays() const {
 }
 
 void TTimeRangeForm::FormCreate(ui::Component*) {
-    ResetRowButtons();
     // The walk's end lets the user tick the days again.
     Ranges.OnWalkEnded = [this] {
         for (ui::CheckBox* day : Weekdays())
@@ -100,27 +94,24 @@ void TTimeRangeForm::FormCreate(ui::Component*) {
     };
     DialogTable::Options options;
     options.Errors = DialogTable::ErrorText::Bare;
-    Ranges.Open(
-        TimeRangeTable, MVT_UMV, 1,
-        [this](DialogRequest& request) {
-            request.BindListView(ListView1, true);
-            request.BindEdit(RangeName, "%s", edtName);
-            // Bit 0 (the most significant) is Sunday, bit 7 "None".
-            request.BindCheckBoxes(
-                SelectDays, "0,1,2,3,4,5,6,7",
-                {CheckBox7, CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox8});
-            request.ShowMissingBitsClear(SelectDays);  // a mask the agent sends short (or empty) shows clear days
-            request.BindEdit(StartTime, "%s", edtStart);
-            request.BindEdit(EndTime, "%s", edtEnd);
-            request.BindComboBox(Status, cbxStatus);
-        },
-        options);
-    RefuseCloseWhileIncomplete(Ranges);
-    ShowRowCount();
-    if (!Ranges.Opened()) return;
-    Ranges.SetRowStatus(Status, cbxStatus);
-    FollowRows(Ranges, {edtName});
-    ClearsEditors({edtName, edtStart, edtEnd}, cbxStatus);
+    OpenRowTable(Ranges, {.Table = &TimeRangeTable,
+                          .Bind = [this](DialogRequest& request) {
+                              request.BindEdit(RangeName, "%s", edtName);
+                              // Bit 0 (the most significant) is Sunday, bit 7 "None".
+                              request.BindCheckBoxes(SelectDays, "0,1,2,3,4,5,6,7",
+                                                     {CheckBox7, CheckBox1, CheckBox2, CheckBox3, CheckBox4,
+                                                      CheckBox5, CheckBox6, CheckBox8});
+                              // A mask the agent sends short (or empty) shows clear days.
+                              request.ShowMissingBitsClear(SelectDays);
+                              request.BindEdit(StartTime, "%s", edtStart);
+                              request.BindEdit(EndTime, "%s", edtEnd);
+                          },
+                          .Options = options,
+                          .RowStatusColumn = Status,
+                          .RowStatusCombo = cbxStatus,
+                          .KeyEdits = {edtName},
+                          .ClearedEdits = {edtName, edtStart, edtEnd},
+                          .GuardsClose = true});
 }
 
 void TTimeRangeForm::ResetForm() {
@@ -138,8 +129,8 @@ void TTimeRangeForm::RowSelectionChanged(bool selected) {
         ResetForm();
 }
 
-void TTimeRangeForm::btnGetClick(ui::Component*) {
-    if (!Ranges.Opened() || !Ranges.Complete() || Ranges.Busy()) return;
+void TTimeRangeForm::btnGetClick() {
+    if (!Ranges.PassRefreshGuard()) return;
     Ranges.Reread();
     ResetForm();
 }
@@ -161,24 +152,24 @@ bool TTimeRangeForm::CheckDaysAndTimes() {
     return true;
 }
 
-void TTimeRangeForm::btnAddClick(ui::Component*) {
-    if (!Ranges.Opened() || !Ranges.PassGuard()) return;
-    Ranges.SelectRowStatus(CreateAndGo);
+void TTimeRangeForm::btnAddClick() {
+    if (!Ranges.PassGuard()) return;
+    Ranges.SelectRowStatus(RowStatusValue::CreateAndGo);
     if (!CheckDaysAndTimes()) return;
     Ranges.Write([this] { Ranges.Send(); });
 }
 
-void TTimeRangeForm::btnSetClick(ui::Component*) {
-    if (!Ranges.Opened() || !ListView1->Selected() || !Ranges.PassGuard()) return;
+void TTimeRangeForm::btnSetClick() {
+    if (!ListView1->Selected() || !Ranges.PassGuard()) return;
     if (!CheckDaysAndTimes()) return;
-    Ranges.SelectRowStatus(RowActive);
+    Ranges.SelectRowStatus(RowStatusValue::Active);
     Ranges.Write([this] { Ranges.Send(); });
     AfterRowWrite();
 }
 
-void TTimeRangeForm::btnDeleteClick(ui::Component*) {
-    if (!Ranges.Opened() || !ListView1->Selected() || !Ranges.PassGuard()) return;
-    Ranges.SelectRowStatus(Destroy);
+void TTimeRangeForm::btnDeleteClick() {
+    if (!ListView1->Selected() || !Ranges.PassGuard()) return;
+    Ranges.SelectRowStatus(RowStatusValue::Destroy);
     Ranges.Write([this] { Ranges.Send(); });
     ShowRowCount();
     AfterRowWrite();
@@ -189,7 +180,3 @@ void TTimeRangeForm::AfterRowWrite() {
     ResetRowButtons();
     ResetForm();
 }
-
-void TTimeRangeForm::btnStopClick(ui::Component*) { Ranges.Stop(); }
-
-void TTimeRangeForm::btnCloseClick(ui::Component*) { Close(); }

@@ -51,18 +51,15 @@ public:
 
     DialogTable& Ranges;
 
-    void FormCreate(ui::Component* sender);
-    void btnGetClick(ui::Component* sender);
-    void btnAddClick(ui::Component* sender);
-    void btnSetClick(ui::Component* sender);
-    void btnDeleteClick(ui::Component* sender);
-    void btnStopClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
-
 protected:
+    void FormCreate(ui::Component* sender) override;
     void RowSelectionChanged(bool selected) override;
 
 private:
+    void btnGetClick();
+    void btnAddClick();
+    void btnSetClick();
+    void btnDeleteClick();
     // Monday to Sunday, the boxes the user sees.
     std::vector<ui::CheckBox*> Weekdays() const;
     bool CheckDaysAndTimes();

@@ -1,6 +1,7 @@
 #include "DedicatedForm.h"
 
 #include "Application.h"
+#include "ApplyBoxes.h"
 #include "ComCtrls.h"
 #include "EditorInput.h"
 #include "EditorItems.h"
@@ -21,11 +22,6 @@ constexpr int StatusPanelWidth = 50;
 
 }  // namespace
 
-int ScaledDialogSize(int designSize) {
-    if (ui::Screen::PixelsPerInch() == 96) return designSize;
-    return static_cast<int>(designSize * 1.25);
-}
-
 TDedicatedForm::TDedicatedForm(ui::Component* owner, int designWidth, int designHeight, Scaling scaling)
     : ui::Form(owner) {
     SetBorderStyle(ui::bsSizeable);
@@ -36,6 +32,7 @@ TDedicatedForm::TDedicatedForm(ui::Component* owner, int designWidth, int design
     BuildStatusBar();
     OnCloseQuery = [this](ui::Component* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
     OnClose = [this](ui::Component* sender, ui::CloseAction& action) { FormClose(sender, action); };
+    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
 }
 
 TDedicatedForm::~TDedicatedForm() {
@@ -90,6 +87,59 @@ ui::Button* TDedicatedForm::NewPanelButton(const std::string& name, const std::s
     nextButtonTop_ += ButtonHeight + ButtonGap;
     button->OnClick = [click = std::move(click)](ui::Component*) { click(); };
     return button;
+}
+
+namespace {
+
+const char* RoleCaption(ButtonRole role) {
+    switch (role) {
+    case ButtonRole::Refresh: return "Refresh";
+    case ButtonRole::Set: return "Set";
+    case ButtonRole::Add: return "Add";
+    case ButtonRole::Delete: return "Delete";
+    case ButtonRole::Stop: return "Stop";
+    case ButtonRole::Close: return "Close";
+    case ButtonRole::CheckAll: return "Check All";
+    case ButtonRole::ClearChecks: return "Clear Checks";
+    }
+    return "";
+}
+
+}  // namespace
+
+ui::Button* TDedicatedForm::NewRoleButton(ButtonRole role, const std::string& name, std::function<void()> click) {
+    return NewRoleButton(role, name, RoleCaption(role), std::move(click));
+}
+
+ui::Button* TDedicatedForm::NewRoleButton(ButtonRole role, const std::string& name, const std::string& caption,
+                                          std::function<void()> click) {
+    if (!click) click = [this, role] { RunRoleStep(role); };
+    ui::Button* button = NewPanelButton(name, caption, std::move(click));
+    roleButtons_.emplace_back(role, button);
+    return button;
+}
+
+ui::Button* TDedicatedForm::RoleButton(ButtonRole role) const {
+    for (const auto& [buttonRole, button] : roleButtons_)
+        if (buttonRole == role) return button;
+    return nullptr;
+}
+
+void TDedicatedForm::RunRoleStep(ButtonRole role) {
+    switch (role) {
+    case ButtonRole::Refresh: RefreshTables(); break;
+    case ButtonRole::Stop: StopTables(); break;
+    case ButtonRole::Close: Close(); break;
+    case ButtonRole::CheckAll:
+        if (applyBoxes_) applyBoxes_->CheckAll();
+        break;
+    case ButtonRole::ClearChecks:
+        if (applyBoxes_) applyBoxes_->ClearChecks();
+        break;
+    case ButtonRole::Set:
+    case ButtonRole::Add:
+    case ButtonRole::Delete: break;  // the dialog's own rules
+    }
 }
 
 void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight, bool withPages,
@@ -159,10 +209,29 @@ void TDedicatedForm::BindPorts(DialogRequest& request, int column, TStackingPort
 
 // ------------------------------------------------------------------------------------------------ row steps
 
+bool TDedicatedForm::OpenRowTable(DialogTable& table, const RowTableRecipe& recipe) {
+    const bool opened = recipe.Table && table.Open(*recipe.Table, recipe.Kind, recipe.KeyCount,
+                                                   [this, &recipe](DialogRequest& request) {
+        request.BindListView(TableList, true);
+        if (recipe.Bind) recipe.Bind(request);
+        if (recipe.RowStatusCombo) request.BindComboBox(recipe.RowStatusColumn, recipe.RowStatusCombo);
+    }, recipe.Options);
+    table.SetRowStatus(recipe.RowStatusColumn, recipe.RowStatusCombo);
+    FollowRows(table, recipe.KeyEdits);
+    ClearsEditors(recipe.ClearedEdits, recipe.KeepsRowStatus ? nullptr : recipe.RowStatusCombo);
+    ClearsTexts(recipe.ClearedTexts);
+    if (recipe.GuardsClose) RefuseCloseWhileIncomplete(table);
+    ShowRowCount();
+    ResetRowButtons();
+    return opened;
+}
+
 void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits) {
     keyEdits_ = std::move(keyEdits);
-    TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
-    table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
+    followsRows_ = true;
+    if (TableList) TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
+    if (table.HasRequest())
+        table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
 }
 
 void TDedicatedForm::ClearsEditors(std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus) {
@@ -181,10 +250,14 @@ void TDedicatedForm::ShowRowCount() {
     if (RowCountText && TableList) RowCountText->SetCaption(std::to_string(TableList->Items().Count()));
 }
 
+void TDedicatedForm::SetRowButtons(bool rowSelected) {
+    if (ui::Button* set = RoleButton(ButtonRole::Set)) set->SetEnabled(rowSelected);
+    if (ui::Button* remove = RoleButton(ButtonRole::Delete)) remove->SetEnabled(rowSelected);
+    if (ui::Button* add = RoleButton(ButtonRole::Add)) add->SetEnabled(!rowSelected);
+}
+
 void TDedicatedForm::ResetRowButtons() {
-    if (SetButton) SetButton->SetEnabled(false);
-    if (DeleteButton) DeleteButton->SetEnabled(false);
-    if (AddButton) AddButton->SetEnabled(true);
+    SetRowButtons(false);
     // A re-read empties the list without a selection event: the keys of a new row must be typable again.
     LockKeyEdits(false);
 }
@@ -205,9 +278,7 @@ void TDedicatedForm::LockKeyEdits(bool locked) {
 
 void TDedicatedForm::RowSelected(bool selected) {
     if (selected) {
-        if (SetButton) SetButton->SetEnabled(true);
-        if (DeleteButton) DeleteButton->SetEnabled(true);
-        if (AddButton) AddButton->SetEnabled(false);
+        SetRowButtons(true);
     } else {
         ClearEditors();
         ResetRowButtons();
@@ -217,14 +288,22 @@ void TDedicatedForm::RowSelected(bool selected) {
     RowSelectionChanged(selected);
 }
 
+void TDedicatedForm::RefreshTables() {
+    if (!tables_.empty()) RefreshTables(*tables_.front());
+}
+
+void TDedicatedForm::StopTables() {
+    for (const auto& table : tables_) table->Stop();
+}
+
 void TDedicatedForm::RefreshTables(DialogTable& table) {
-    if (!table.Complete()) return;
+    if (!table.PassRefreshGuard()) return;
     for (const auto& other : tables_)
         if (other.get() != &table) other->Reread();
     table.Reread();
     ShowRowCount();
     ClearEditors();
-    ResetRowButtons();
+    if (followsRows_) ResetRowButtons();  // a scalar group's Set stays as it is
 }
 
 // ------------------------------------------------------------------------------------------------ closing
@@ -248,7 +327,8 @@ void TDedicatedForm::FormCloseQuery(ui::Component*, bool& canClose) {
         return;
     }
     if (!closeGuard_ || closeGuard_->Complete()) return;
-    ShowMessage(this, GetDataNotCompleteText);
+    const std::string& text = closeGuard_->TableOptions().IncompleteText;
+    ShowMessage(this, text.empty() ? std::string(GetDataNotCompleteText) : text);
     canClose = false;
 }
 

@@ -11,9 +11,17 @@
 // - closing: a close query that refuses while the first table's walk is incomplete (where the dialog asks for
 //   one), then the selection cleared, the port selectors freed and every request stopped, waited for and freed.
 //
-// A dialog builds its controls in its constructor (the frame's builders give the standard ones), calls DoCreate
-// at its end, and opens its tables in its FormCreate; its handlers hold its own Part's rules and call the steps
-// here. Tables are closed in the order they were added, so add the table request first.
+// A dialog builds its controls in its constructor (the frame's builders give the standard ones) and opens its
+// tables in its FormCreate, which the frame runs once the dialog is built (the registry's factory, or the first
+// Show); a row table is opened with one OpenRowTable call. Its standard buttons are made by role: a role without
+// a handler gets the frame's step (Refresh reads every table again, Stop stops every table, Close closes, Check
+// All and Clear Checks act on the apply boxes given to UseApplyBoxes). Its handlers hold its own rules and call
+// the steps here. Tables are closed in the order they were added: as a rule add the table request first, and its
+// Refresh step (the Refresh role's) is that of the first table added.
+//
+// The table kind a dialog passes (in its recipe, or to DialogTable::Open) is the one used; the catalogue's own
+// kind for the table is not consulted.
+#include "DialogMessages.h"
 #include "DialogTable.h"
 #include "Form.h"
 
@@ -35,8 +43,29 @@ class StaticText;
 class StatusBar;
 }  // namespace ui
 
-// The design-time size made for the screen: x1.25, fraction cut off, off 96 dots per inch.
-int ScaledDialogSize(int designSize);
+enum class ButtonRole : uint8_t { Refresh, Set, Add, Delete, Stop, Close, CheckAll, ClearChecks };
+
+// A row table in one call (OpenRowTable): the request and its bindings, then the frame's row steps.
+struct RowTableRecipe {
+    const CatalogTable* Table = nullptr;
+    NxVarListKind Kind = MVT_UMV;
+    int KeyCount = 1;
+    // The dialog's bindings, after the frame has bound TableList (editors following the selection).
+    std::function<void(DialogRequest&)> Bind{};
+    DialogTable::Options Options{};
+    // The RowStatus (or status) column: its combo box is bound, moved by value and (unless the dialog keeps
+    // it) emptied by ClearEditors.
+    int RowStatusColumn = -1;
+    ui::ComboBox* RowStatusCombo = nullptr;
+    bool KeepsRowStatus = false;
+    // Locked (disabled, clMenu) while a row is selected, unlocked when the buttons are reset.
+    std::vector<ui::Edit*> KeyEdits{};
+    // Emptied by ClearEditors, besides every port selector and the RowStatus box.
+    std::vector<ui::Edit*> ClearedEdits{};
+    std::vector<ui::StaticText*> ClearedTexts{};
+    // The close query refuses while the table's flag is false, with the table's incomplete text.
+    bool GuardsClose = false;
+};
 
 class TDedicatedForm : public ui::Form {
 public:
@@ -51,10 +80,8 @@ public:
     ui::PageControl* PageControl1 = nullptr;
     ui::StatusBar* StatusBar1 = nullptr;
 
-    // The row buttons whose states the frame sets (null where the dialog has none).
-    ui::Button* SetButton = nullptr;
-    ui::Button* AddButton = nullptr;
-    ui::Button* DeleteButton = nullptr;
+    // The button made for role, else null. Set, Add and Delete follow the row selection (FollowRows).
+    ui::Button* RoleButton(ButtonRole role) const;
 
     // The port index list of the selectors' bindings ("0,...,63", or up to 767 when stacked).
     std::string PortIndexList;
@@ -72,6 +99,15 @@ protected:
     // A button of Panel1, below the previous ones.
     ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
                                std::function<void()> click);
+    // A standard button of Panel1 (captioned as the role, or caption); without click it runs the frame's step.
+    ui::Button* NewRoleButton(ButtonRole role, const std::string& name, std::function<void()> click = {});
+    ui::Button* NewRoleButton(ButtonRole role, const std::string& name, const std::string& caption,
+                              std::function<void()> click);
+    // The boxes Check All and Clear Checks act on when the dialog gives them no handler.
+    void UseApplyBoxes(ApplyBoxes& boxes) { applyBoxes_ = &boxes; }
+
+    // Runs once, after the constructor: the dialog opens its tables here.
+    virtual void FormCreate(ui::Component* /*sender*/) {}
     // The list view (named listName) at the top of the client area, the splitter and the editor panel below it;
     // withPages adds PageControl1 filling the editor panel under its first editorRowHeight pixels.
     void BuildTableArea(const std::string& listName, int listHeight, bool withPages, int editorRowHeight = 40);
@@ -90,8 +126,14 @@ protected:
     TStackingPortUitForm* AddPortPage(const std::string& caption);
     void BindPorts(DialogRequest& request, int column, TStackingPortUitForm* selector);
 
+    // Opens the row table of recipe: TableList and the dialog's bindings, the RowStatus column, the rows
+    // followed (when a request was built), the cleared editors and texts, the close guard, the row count and
+    // the row buttons reset. False when Open failed (shown in panel 0).
+    bool OpenRowTable(DialogTable& table, const RowTableRecipe& recipe);
+
     // The row table's wiring: the list's change event writes the row count, the request's selection step sets
-    // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected.
+    // the buttons and the key edits. keyEdits stay disabled (clMenu) while a row is selected. Nothing but the
+    // row count without a request.
     void FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEdits = {});
     // The dialog's own step of a row selection (or its loss), after the frame's buttons and key edits.
     virtual void RowSelectionChanged(bool /*selected*/) {}
@@ -108,15 +150,20 @@ protected:
     void ResetRowButtons();
     // Every port selector unchecked, the registered edits, static texts and the RowStatus box emptied.
     void ClearEditors();
-    // Refresh of a row table: nothing while the flag of table is false; else every other table re-read unless
-    // busy, then table (unless busy); row count, editors cleared, row buttons reset.
+    // Refresh of a row table: nothing (the table's refusal text, where it has one) while the flag of table is
+    // false or its request busy; else every other table re-read unless busy, then table; row count, editors
+    // cleared, row buttons reset where the rows are followed.
     void RefreshTables(DialogTable& table);
+    // Refresh of the first table added (the frame's Refresh step).
+    void RefreshTables();
+    // Stop of every table (the frame's Stop step).
+    void StopTables();
 
     // The wait-for-answer step (DialogTable::SendAndWait). A close asked for while it waits is held back and
     // done when the wait is over, so nothing is freed under the waiting handler.
     bool WaitForSet(DialogTable& table, std::initializer_list<int> leftOut = {});
 
-    // The close query refuses while this table's flag is false, with "Get data not complete".
+    // The close query refuses while this table's flag is false, with the table's incomplete text.
     void RefuseCloseWhileIncomplete(DialogTable& table);
 
     // The frame's close steps; a dialog's FormClose runs them after its own.
@@ -126,9 +173,13 @@ protected:
 private:
     void BuildStatusBar();
     void RowSelected(bool selected);
+    void RunRoleStep(ButtonRole role);
     void LockKeyEdits(bool locked);
+    void SetRowButtons(bool rowSelected);
 
     std::vector<std::unique_ptr<DialogTable>> tables_;
+    std::vector<std::pair<ButtonRole, ui::Button*>> roleButtons_;
+    ApplyBoxes* applyBoxes_ = nullptr;
     DialogTable* closeGuard_ = nullptr;
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> clearedEdits_;
@@ -137,6 +188,7 @@ private:
     std::vector<ui::StaticText*> clearedTexts_;
     int nextButtonTop_ = 0;
     std::unique_ptr<EditorRow> editorLine_;
+    bool followsRows_ = false;
     bool closed_ = false;
     bool closeAfterWait_ = false;
 };

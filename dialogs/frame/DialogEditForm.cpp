@@ -1,6 +1,5 @@
 #include "DialogEditForm.h"
 
-#include "DedicatedForm.h"
 #include "StdCtrls.h"
 
 TDialogEditForm::TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int designWidth, int designHeight)
@@ -35,23 +34,41 @@ void TDialogEditForm::FormActivate(ui::Component*) {
     if (adding) {
         for (ui::Edit* edit : keyEdits_) edit->SetText("");
         for (ui::Edit* edit : edits_) edit->SetText("");
-        table_.SelectRowStatus(4);  // createAndGo
+        table_.SelectRowStatus(RowStatusValue::CreateAndGo);
     }
     if (rowStatus_) rowStatus_->SetEnabled(!adding);
     for (ui::Control* control : readOnly_) control->SetEnabled(false);
 }
 
+void TDialogEditForm::BindsColumns(std::vector<ColumnEditor> editors) { editors_ = std::move(editors); }
+
+void TDialogEditForm::BindEditors(DialogRequest& request) const {
+    for (const ColumnEditor& editor : editors_) {
+        if (auto* edit = dynamic_cast<ui::Edit*>(editor.Control))
+            request.BindEdit(editor.Column, editor.Format ? editor.Format : "%s", edit);
+        else if (auto* combo = dynamic_cast<ui::ComboBox*>(editor.Control))
+            request.BindComboBox(editor.Column, combo);
+    }
+}
+
 void TDialogEditForm::KeepsDisabled(std::vector<ui::Control*> controls) { readOnly_ = std::move(controls); }
 
 void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
+    const SetRule rule = DialogSetRule ? DialogSetRule() : SetRule{};
+    std::vector<int> columns(leftOut);
+    columns.insert(columns.end(), rule.LeftOut.begin(), rule.LeftOut.end());
     bool failed = false;
-    table_.Write([&] {
-        try {
-            table_.Send(leftOut);
-        } catch (...) {
-            failed = true;
-            throw;
-        }
-    });
+    if (rule.RereadsAfterAnswer) {
+        failed = !table_.WriteOnly([&] { table_.SendRefreshing(columns); });
+    } else {
+        table_.Write([&] {
+            try {
+                table_.Send(columns);
+            } catch (...) {
+                failed = true;
+                throw;
+            }
+        });
+    }
     if (!failed) Close();
 }

@@ -7,9 +7,15 @@
 // dialog's caption and " (Add)" or " (Edit)". On activation the form prepares its editors by mode: for Add the
 // editors are emptied and the RowStatus box set to createAndGo and disabled; for Edit the row's values stay and
 // the key editors are disabled.
+//
+// The form lists its editors by column (BindsColumns) and the table dialog binds them with BindEditors; what the
+// form's Set leaves out besides its own columns is the table dialog's rule, given as DialogSetRule. So neither
+// unit needs the other's header beyond the dialog creating its form.
+#include "DialogMessages.h"
 #include "DialogTable.h"
 #include "Form.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -32,12 +38,32 @@ public:
     void ShowFor(Mode mode, const std::string& title);
     Mode EditMode() const { return mode_; }
 
+    // One editor of the form: an edit (with its input format) or a combo box, bound to column.
+    struct ColumnEditor {
+        int Column;
+        ui::Control* Control;
+        const char* Format = nullptr;  // edits only
+    };
+    // Binds the form's editors to the table dialog's request (in the order listed).
+    void BindEditors(DialogRequest& request) const;
+    // What the table dialog decides about the form's Set, asked at each Set: the columns it leaves out as well,
+    // and whether the binding reads the table again once the SET has answered without error (no read of the
+    // form's own, the flag left as it is) instead of the read after every SET. Unset: nothing more left out, the
+    // read after every SET.
+    struct SetRule {
+        std::vector<int> LeftOut{};
+        bool RereadsAfterAnswer = false;
+    };
+    std::function<SetRule()> DialogSetRule;
+
 protected:
     // The editors the activation prepares.
     void PreparesEditors(std::vector<ui::Edit*> keyEdits, std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus);
+    void BindsColumns(std::vector<ColumnEditor> editors);
     // Controls of read-only values, disabled at every activation (selecting a row enables every bound control).
     void KeepsDisabled(std::vector<ui::Control*> controls);
-    // The form's Set: one SET through the table's request with leftOut marked invalid, the table read again,
+    // The form's Set: one SET through the table's request with leftOut (and the dialog's) marked invalid, the
+    // table read again as the dialog's rule says,
     // the form closed. A caught exception goes to the table dialog's panel 0 and the form stays open.
     void SetThroughTable(std::initializer_list<int> leftOut = {});
     void FormActivate(ui::Component* sender);
@@ -51,4 +77,5 @@ private:
     std::vector<ui::Edit*> edits_;
     ui::ComboBox* rowStatus_ = nullptr;
     std::vector<ui::Control*> readOnly_;
+    std::vector<ColumnEditor> editors_;
 };

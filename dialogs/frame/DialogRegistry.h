@@ -31,14 +31,20 @@ void UnregisterDedicatedDialog(const DedicatedFormClass* formClass);
 // The entry of a registered form class, else null.
 const DedicatedDialogEntry* FindDedicatedDialog(const DedicatedFormClass* formClass);
 
-// Form class T, built as new T(owner), with the unit's global instance pointer (null: none).
+// Form class T, built as new T(owner) and created (OnCreate run), with the unit's global instance pointer (null: none).
 template <typename T>
 void RegisterDedicatedForm(const DedicatedFormClass& formClass, T** instancePointer) {
     InstancePointerSetter publish;
     if (instancePointer)
         publish = [instancePointer](ui::Form* form) { *instancePointer = static_cast<T*>(form); };
     RegisterDedicatedDialog(
-        &formClass, [](ui::Component* owner) -> ui::Form* { return new T(owner); }, std::move(publish));
+        &formClass,
+        [](ui::Component* owner) -> ui::Form* {
+            T* form = new T(owner);
+            form->DoCreate();  // the form's FormCreate, once it is built
+            return form;
+        },
+        std::move(publish));
 }
 
 // Dialog functions by name; the DDM functions get the device address and the scale factor.

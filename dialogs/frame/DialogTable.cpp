@@ -1,5 +1,9 @@
 #include "DialogTable.h"
 
+#include "AccessScope.h"
+#include "ApplyBoxes.h"
+#include "DialogMessages.h"
+
 #include "Application.h"
 #include "Catalog.h"
 #include "ComCtrls.h"
@@ -20,20 +24,6 @@ void DialogRequest::ListViewSelectItem(ui::Component* sender, ui::ListItem* item
     if (OnRowSelected && !Destroying) OnRowSelected(item, selected);
 }
 
-void ShowMessage(ui::Control* owner, const std::string& text) {
-    const ui::Application* app = ui::Application::InstanceOrNull();
-    ui::MessageBox(owner, text, app ? app->Title() : std::string(), ui::mbOK, ui::mtCustom);
-}
-
-void ShowWarning(ui::Control* owner, const std::string& text) {
-    const ui::Application* app = ui::Application::InstanceOrNull();
-    ui::MessageBox(owner, text, app ? app->Title() : std::string(), ui::mbOK, ui::mtWarning);
-}
-
-bool IsMacKey(ui::Control* owner, const std::string& text) {
-    return IsValidMACAddress(text, [owner](const std::string& message) { ShowMessage(owner, message); });
-}
-
 DialogTable::DialogTable(ui::Form& form, ui::StatusPanel* statusPanel) : form_(form), statusPanel_(statusPanel) {}
 
 DialogTable::~DialogTable() { Close(); }
@@ -45,56 +35,82 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
 
 bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
                        const std::function<void(DialogRequest&)>& bind, Options options) {
-    options_ = options;
+    options_ = std::move(options);
     complete_ = !options_.KeepsFlag;
+    openFailed_ = false;
     try {
-        request_ = std::make_unique<DialogRequest>(&form_);
-        request_->SetStatusPanel(statusPanel_);
+        request_ = options_.MakeRequest ? options_.MakeRequest(&form_) : std::make_unique<DialogRequest>(&form_);
+        if (options_.StatusTarget) request_->SetStatusPanel(statusPanel_);
         request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
         if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
         if (bind) bind(*request_);
         if (options_.Synchronous) request_->Mode = NxSNMPRequest2Controls::ModeSync;
-        if (options_.KeepsFlag) request_->OnGetResult = [this](NxSNMPRequest2Controls*, const NxSNMPError&) { GetEnded(); };
+        // With a status target the binding shows a failed walk's text before this handler as it would without
+        // it, so a table without the flag loses nothing by having it.
+        if (options_.KeepsFlag || options_.StatusTarget)
+            request_->OnGetResult = [this](NxSNMPRequest2Controls*, const NxSNMPError&) { WalkEnded(); };
         if (options_.FirstGet) Get();
     } catch (const Exception& error) {
         complete_ = true;
+        openFailed_ = true;
         ShowError(error.Message);
         return false;
     }
     return true;
 }
 
-void DialogTable::GetEnded() {
-    complete_ = true;
+void DialogTable::WalkEnded() {
+    if (options_.KeepsFlag) complete_ = true;
     if (OnWalkEnded) OnWalkEnded();
 }
 
 bool DialogTable::Get() {
-    if (options_.KeepsFlag && request_->Mode == NxSNMPRequest2Controls::ModeAsync) complete_ = false;
+    const bool async = request_->Mode == NxSNMPRequest2Controls::ModeAsync;
+    if (options_.KeepsFlag && async) complete_ = false;
     request_->Request.Active = 1;
-    return request_->Get();
+    const bool started = request_->Get();
+    // A blocking read has ended when Get returns; the binding calls no result handler for it.
+    if (!async) WalkEnded();
+    return started;
 }
 
-bool DialogTable::PassGuard(const std::string& message) const {
-    if (request_ && complete_ && !request_->Busy) return true;
-    ShowMessage(&form_, message);
+bool DialogTable::Refuse(const std::string& text) const {
+    if (!text.empty()) ShowMessage(&form_, text);
     return false;
 }
 
-bool DialogTable::Reread() {
+bool DialogTable::PassGuard() const {
+    if (!request_ || !complete_) return Refuse(options_.IncompleteText);
+    if (request_->Busy && options_.GuardRefusesWhileBusy) return Refuse(options_.IncompleteText);
+    return true;
+}
+
+bool DialogTable::PassRefreshGuard() const {
+    if (request_ && complete_ && !request_->Busy) return true;
+    return Refuse(options_.RefreshRefusedText);
+}
+
+bool DialogTable::Reread(std::optional<ErrorText> errors) {
     if (!request_ || request_->Busy) return false;
+    return ReadAgain(errors);
+}
+
+bool DialogTable::ReadAgain(std::optional<ErrorText> errors) {
+    if (!request_) return false;
     try {
         Get();
     } catch (const Exception& error) {
         complete_ = true;
-        ShowError(error.Message);
+        ShowError(error.Message, errors.value_or(options_.Errors));
         return false;
     }
     return true;
 }
 
 void DialogTable::Stop() {
-    if (request_) request_->Request.Active = 0;
+    if (!request_) return;
+    request_->Request.Active = 0;
+    if (options_.StopSetsFlag) complete_ = true;
 }
 
 void DialogTable::SetRowStatus(int column, ui::ComboBox* combo) {
@@ -102,8 +118,10 @@ void DialogTable::SetRowStatus(int column, ui::ComboBox* combo) {
     rowStatusCombo_ = combo;
 }
 
-void DialogTable::SelectRowStatus(int value) {
-    if (!rowStatusCombo_ || rowStatusColumn_ < 0 || rowStatusColumn_ >= Vars().GetCount()) return;
+void DialogTable::SelectRowStatus(RowStatusValue value) { SelectStatusValue(static_cast<int>(value)); }
+
+void DialogTable::SelectStatusValue(int value) {
+    if (!request_ || !rowStatusCombo_ || rowStatusColumn_ < 0 || rowStatusColumn_ >= Vars().GetCount()) return;
     const NxOptionList* options = Vars().GetVar(rowStatusColumn_)->Options;
     const int index = options ? options->IndexOfValue(std::to_string(value)) : -1;
     rowStatusCombo_->SetItemIndex(index);
@@ -134,21 +152,26 @@ bool DialogTable::WriteOnly(const std::function<void()>& sets, std::optional<Err
     return true;
 }
 
-void DialogTable::SendRefreshing(std::initializer_list<int> leftOut) {
+void DialogTable::SendRefreshing(std::initializer_list<int> leftOut) { SendRefreshing(std::vector<int>(leftOut)); }
+
+void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
+    if (!request_) return;
     AccessScope access(Vars());
-    access.LeaveOut(std::vector<int>(leftOut));
+    access.LeaveOut(leftOut);
     request_->Set(true, true);
 }
 
 void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
 
 void DialogTable::Send(const std::vector<int>& leftOut) {
+    if (!request_) return;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
     request_->Set(false, true);
 }
 
 void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut) {
+    if (!request_) return;
     AccessScope access(Vars());
     boxes.LeaveOutUnchecked(access);
     access.LeaveOut(std::vector<int>(alsoLeftOut));
@@ -186,23 +209,13 @@ bool DialogTable::SendAndWait(std::initializer_list<int> leftOut) {
     return answer->Code == 0;
 }
 
-bool ListHasKey(const ui::ListView& list, const std::string& key, const std::string* secondKey) {
-    for (int i = 0; i < list.Items().Count(); ++i) {
-        const ui::ListItem& item = *list.Items()[i];
-        if (item.Caption() != key) continue;
-        if (!secondKey) return true;
-        if (item.SubItems().Count() > 0 && item.SubItems()[0] == *secondKey) return true;
-    }
-    return false;
-}
-
 void DialogTable::AddRow(std::initializer_list<int> leftOut) {
-    SelectRowStatus(4);  // createAndGo
+    SelectRowStatus(RowStatusValue::CreateAndGo);
     Write([&] { Send(leftOut); });
 }
 
 void DialogTable::DeleteRow() {
-    SelectRowStatus(6);  // destroy
+    SelectRowStatus(RowStatusValue::Destroy);
     Write([&] {
         AccessScope access(Vars());
         access.LeaveOutAllBut({rowStatusColumn_});
@@ -213,7 +226,7 @@ void DialogTable::DeleteRow() {
 void DialogTable::ShowError(const std::string& message) { ShowError(message, options_.Errors); }
 
 void DialogTable::ShowError(const std::string& message, ErrorText errors) {
-    if (errors == ErrorText::Template && request_) request_->ShowStatus(message);
+    if (errors == ErrorText::Template && request_ && options_.StatusTarget) request_->ShowStatus(message);
     else if (statusPanel_) statusPanel_->SetText(message);
 }
 

@@ -10,9 +10,9 @@
 // - Write runs the dialog's SETs (Send, one SET each, with the columns it leaves out marked invalid only for that
 //   SET) and then reads the table again. The re-read starts when the SETs have answered (the request holds a Get
 //   back while a SET is in flight), so the list never shows a row twice or an old value.
+// - Tables opened with a walk-end step (OnWalkEnded) run it when each walk ends, whether or not they keep the flag.
+// - Without a request (never opened, or closed) every step does nothing; the guards refuse.
 // - Close stops the request, waits (processing events) until it is idle and frees it; no row arrives afterwards.
-#include "AccessScope.h"
-#include "ApplyBoxes.h"
 #include "Catalog.h"
 #include "NxSNMPRequest2Edits.h"
 
@@ -23,15 +23,21 @@
 #include <string>
 #include <vector>
 
+class ApplyBoxes;
 namespace ui {
 class ComboBox;
+class Form;
 class StatusPanel;
 }  // namespace ui
 
 inline constexpr const char* GetDataNotCompleteText = "Get data not complete";
 
+// The standard RowStatus values; a RowStatus combo box is moved to them by value, so both option lists work.
+enum class RowStatusValue : int { Active = 1, NotInService = 2, NotReady = 3, CreateAndGo = 4, CreateAndWait = 5, Destroy = 6 };
+
 // The request a dedicated dialog binds its controls to: NxSNMPRequest2Edits with a step after the binding's own
-// selection step, where the dialog sets its buttons and locks its key edits.
+// selection step, where the dialog sets its buttons and locks its key edits. A dialog that converts rows or
+// control values itself derives from it (RowReceived, ControlsToRequest) and opens its table with RequestOf<T>.
 class DialogRequest : public NxSNMPRequest2Edits {
 public:
     using NxSNMPRequest2Edits::NxSNMPRequest2Edits;
@@ -41,6 +47,14 @@ public:
 protected:
     void ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) override;
 };
+
+using RequestFactory = std::function<std::unique_ptr<DialogRequest>(ui::Form* owner)>;
+
+// The factory of a request subclass T (constructed with the dialog as owner).
+template <typename T>
+RequestFactory RequestOf() {
+    return [](ui::Form* owner) -> std::unique_ptr<DialogRequest> { return std::make_unique<T>(owner); };
+}
 
 class DialogTable {
 public:
@@ -53,6 +67,18 @@ public:
         ErrorText Errors = ErrorText::Template;
         int Timeout = 0;             // hundredths of a second; 0 keeps the device default
         bool FirstGet = true;        // read as soon as it is built
+        // The guard of Set, Add, Delete and the close query: its text while the flag is false (empty: refused
+        // without a word), and whether it refuses (with the same text) while the request is busy.
+        std::string IncompleteText = GetDataNotCompleteText;
+        bool GuardRefusesWhileBusy = true;
+        // Stop sets the flag at once (the walk still ends at its next answer).
+        bool StopSetsFlag = false;
+        // What Refresh says when it is refused (flag false or busy); empty: nothing.
+        std::string RefreshRefusedText;
+        // Panel 0 is the request's status target (its status lines); caught exceptions go there either way.
+        bool StatusTarget = true;
+        // The request's class; empty: DialogRequest.
+        RequestFactory MakeRequest;
     };
 
     DialogTable(ui::Form& form, ui::StatusPanel* statusPanel);
@@ -61,7 +87,8 @@ public:
     DialogTable& operator=(const DialogTable&) = delete;
 
     // Builds the request over the catalogue table (CatalogTables.h names them); bind binds the dialog's
-    // controls. False when an exception was caught (shown in panel 0, flag set).
+    // controls. False when an exception was caught (shown in panel 0, flag set); OpenFailed then says so.
+    // The table kind passed here is the one the variable list is built with (the catalogue's own is not used).
     bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
               const std::function<void(DialogRequest&)>& bind, Options options);
     bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
@@ -69,26 +96,41 @@ public:
 
     DialogRequest* Request() const { return request_.get(); }
     NxSNMPVarList& Vars() { return request_->Request.Vars; }
-    bool Opened() const { return request_ != nullptr; }
+    // A request exists (built by Open and not yet freed by Close), even when Open caught an exception after it.
+    bool HasRequest() const { return request_ != nullptr; }
+    // The last Open caught an exception.
+    bool OpenFailed() const { return openFailed_; }
     bool Busy() const { return request_ && request_->Busy; }
     bool Complete() const { return complete_; }
+    const Options& TableOptions() const { return options_; }
     // Where the dialog's own exception handlers put the flag.
     void SetComplete(bool complete) { complete_ = complete; }
-    // The dialog's step when a walk of a table with the flag has ended (finished, stopped or failed).
+    // The dialog's step when a walk has ended (finished, stopped or failed), with or without the flag (an
+    // asynchronous table without a status target has it only with the flag); for a synchronous table after each
+    // Get the dialog starts through this table.
     std::function<void()> OnWalkEnded;
 
-    // The guard of Set, Add and Delete: false (after the message) while the flag is false or the request busy.
-    bool PassGuard(const std::string& message = GetDataNotCompleteText) const;
+    // The guard of Set, Add and Delete, as the options say: false (after the incomplete text, where there is
+    // one) without a request, while the flag is false, or while the request is busy.
+    bool PassGuard() const;
+    // Whether Refresh may read: false while the flag is false or the request busy (the refusal text shown where
+    // the options give one).
+    bool PassRefreshGuard() const;
 
-    // Refresh: Active set and, unless the request is busy, the flag cleared and Get. True when a read started.
-    bool Reread();
+    // Refresh: Active set and, unless the request is busy, the flag cleared and Get. True when a read started. A
+    // caught exception goes to panel 0 as errors says (unset: as the options say).
+    bool Reread(std::optional<ErrorText> errors = {});
+    // A read whatever the request is doing: Active set, the flag cleared and Get, which the binding holds back
+    // while a SET is in flight (so it follows that SET's answer, refused or not) and skips while a walk runs.
+    bool ReadAgain(std::optional<ErrorText> errors = {});
     // Stop: the walk asks for no further row and ends at its next answer; rows received stay.
     void Stop();
 
-    // The RowStatus column and its (as a rule hidden) combo box; entries are chosen by value, so both RowStatus
-    // option lists work.
+    // The RowStatus column and its (as a rule hidden) combo box.
     void SetRowStatus(int column, ui::ComboBox* combo);
-    void SelectRowStatus(int value);
+    void SelectRowStatus(RowStatusValue value);
+    // A status column of the table's own values (valid, invalid, permanent ...).
+    void SelectStatusValue(int value);
     int RowStatusColumn() const { return rowStatusColumn_; }
 
     // A write: flag cleared, Active set, sets (the dialog's Send calls), then the table read again. A caught
@@ -112,9 +154,10 @@ public:
     // One SET of the controls' values with leftOut marked invalid for it only; the binding reads the table again
     // when it has answered without error, so a refused SET leaves the list as it was.
     void SendRefreshing(std::initializer_list<int> leftOut = {});
-    // Add: RowStatus createAndGo (4), one SET leaving out leftOut, re-read.
+    void SendRefreshing(const std::vector<int>& leftOut);
+    // Add: RowStatus createAndGo, one SET leaving out leftOut, re-read.
     void AddRow(std::initializer_list<int> leftOut = {});
-    // Delete: RowStatus destroy (6), one SET of the RowStatus column alone, re-read.
+    // Delete: RowStatus destroy, one SET of the RowStatus column alone, re-read.
     void DeleteRow();
 
     // Writes an exception's message into panel 0, as the options say.
@@ -126,13 +169,15 @@ public:
 
 private:
     bool Get();
-    void GetEnded();
+    void WalkEnded();
+    bool Refuse(const std::string& text) const;
 
     ui::Form& form_;
     ui::StatusPanel* statusPanel_;
     std::unique_ptr<DialogRequest> request_;
     Options options_;
     bool complete_ = false;
+    bool openFailed_ = false;
     bool waiting_ = false;
     int rowStatusColumn_ = -1;
     ui::ComboBox* rowStatusCombo_ = nullptr;
@@ -155,17 +200,3 @@ inline DialogTable::Options SynchronousTableOptions() {
     options.FirstGet = false;
     return options;
 }
-
-// A message box titled with the application title, as the dialogs show their input errors.
-void ShowMessage(ui::Control* owner, const std::string& text);
-
-// The warning message dialog (OK button) of the Delete steps without a selected entry.
-void ShowWarning(ui::Control* owner, const std::string& text);
-
-// A MAC address key as typed: 12 hex digits, else "Invalid MAC address" is shown and false returned. A shorter
-// text would otherwise make the instance of another row.
-bool IsMacKey(ui::Control* owner, const std::string& text);
-
-// The duplicate-key test of an Add: whether a row of list has key as its caption and, for a two-key table,
-// secondKey as its first sub-item (exact text).
-bool ListHasKey(const ui::ListView& list, const std::string& key, const std::string* secondKey = nullptr);

@@ -1,6 +1,6 @@
 #include "EditorInput.h"
 
-#include "DialogTable.h"
+#include "DialogMessages.h"
 #include "NxInputCheck.h"
 #include "StdCtrls.h"
 

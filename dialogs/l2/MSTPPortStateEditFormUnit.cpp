@@ -1,7 +1,6 @@
 #include "MSTPPortStateEditFormUnit.h"
 
 #include "EditorGrid.h"
-#include "MSTPPortStateFormUnit.h"
 #include "StdCtrls.h"
 
 TMSTPPortStateEditForm* MSTPPortStateEditForm = nullptr;
@@ -14,10 +13,8 @@ constexpr int LabelWidth = 120;
 
 }  // namespace
 
-TMSTPPortStateEditForm::TMSTPPortStateEditForm(TMSTPPortStateForm& dialog)
-    : TDialogEditForm(dialog, dialog.PortStateRequest, 2 * ColumnWidth + 16,
-                      RowsPerColumn * EditorGrid::RowHeight + 70),
-      dialog_(dialog) {
+TMSTPPortStateEditForm::TMSTPPortStateEditForm(ui::Form& dialog, DialogTable& portTable)
+    : TDialogEditForm(dialog, portTable, 2 * ColumnWidth + 16, RowsPerColumn * EditorGrid::RowHeight + 70) {
     SetName("MSTPPortStateEditForm");
     SetCaption("MSTP Port State Edit ");
     // The table's columns top to bottom, seven to a column of the form.
@@ -58,6 +55,20 @@ TMSTPPortStateEditForm::TMSTPPortStateEditForm(TMSTPPortStateForm& dialog)
     btnClose->SetCaption("Close");
     btnClose->SetBounds(ColumnWidth + 8 + 75 + 8, buttonTop, 75, 25);
     btnClose->OnClick = [this](ui::Component* sender) { btnCloseClick(sender); };
+    BindsColumns({{PortIndex, edtPortIndex, "%u"},
+                  {OperHelloTime, edtOperHelloTime, "%u"},
+                  {AdminHelloTime, edtAdminHelloTime, "%u"},
+                  {PortEnable, cbxPortEnable},
+                  {ExtPathCost, edtExtPathCost, "%u"},
+                  {Migration, cbxMigration},
+                  {AdminEdgePort, cbxAdminEdgePort},
+                  {OperEdgePort, cbxOperEdgePort},
+                  {AdminP2P, cbxAdminP2P},
+                  {OperP2P, cbxOperP2P},
+                  {Lbd, cbxSTPlbd},
+                  {BpduFiltering, cbxBPDUFlt},
+                  {RestrictedRole, cbxSTPRole},
+                  {RestrictedTcn, cbxSTPTCN}});
     // Only Edit opens it: the key and the operational values stay disabled.
     PreparesEditors({edtPortIndex, edtOperHelloTime}, {}, nullptr);
     KeepsDisabled({cbxOperEdgePort, cbxOperP2P});
@@ -67,28 +78,9 @@ TMSTPPortStateEditForm::~TMSTPPortStateEditForm() {
     if (MSTPPortStateEditForm == this) MSTPPortStateEditForm = nullptr;
 }
 
-void TMSTPPortStateEditForm::Bind(DialogRequest& request) {
-    using C = TMSTPPortStateForm::Column;
-    request.BindEdit(C::PortIndex, "%u", edtPortIndex);
-    request.BindEdit(C::OperHelloTime, "%u", edtOperHelloTime);
-    request.BindEdit(C::AdminHelloTime, "%u", edtAdminHelloTime);
-    request.BindComboBox(C::PortEnable, cbxPortEnable);
-    request.BindEdit(C::ExtPathCost, "%u", edtExtPathCost);
-    request.BindComboBox(C::Migration, cbxMigration);
-    request.BindComboBox(C::AdminEdgePort, cbxAdminEdgePort);
-    request.BindComboBox(C::OperEdgePort, cbxOperEdgePort);
-    request.BindComboBox(C::AdminP2P, cbxAdminP2P);
-    request.BindComboBox(C::OperP2P, cbxOperP2P);
-    request.BindComboBox(C::Lbd, cbxSTPlbd);
-    request.BindComboBox(C::BpduFiltering, cbxBPDUFlt);
-    request.BindComboBox(C::RestrictedRole, cbxSTPRole);
-    request.BindComboBox(C::RestrictedTcn, cbxSTPTCN);
-}
-
 void TMSTPPortStateEditForm::btnEditClick(ui::Component*) {
     if (table_.Busy()) return;  // the form stays open
-    if (dialog_.LeavesOutAdminHelloTime()) SetThroughTable({TMSTPPortStateForm::AdminHelloTime});
-    else SetThroughTable();
+    SetThroughTable();
     Close();
 }
 

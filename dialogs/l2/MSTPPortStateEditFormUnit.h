@@ -1,8 +1,9 @@
 #pragma once
 // TMSTPPortStateEditForm: the edit form of one port's row of the MSTP port table. Its controls are bound to the
-// table dialog's request (TMSTPPortStateForm, which creates and owns it), so they show the selected row; its Set
-// writes that port's writable columns through the dialog's request, reads the table again and closes the form.
-// The index and the operational values are shown disabled.
+// table dialog's request (the MSTP port state dialog creates and owns it and binds them with BindEditors), so they
+// show the selected row; its Set writes that port's writable columns through the dialog's request (leaving out
+// what the dialog's LeftOutColumns names), reads the table again and closes the form. The index and the
+// operational values are shown disabled.
 #include "DialogEditForm.h"
 
 namespace ui {
@@ -11,12 +12,16 @@ class ComboBox;
 class Edit;
 }  // namespace ui
 
-class TMSTPPortStateForm;
-
 class TMSTPPortStateEditForm : public TDialogEditForm {
 public:
-    explicit TMSTPPortStateEditForm(TMSTPPortStateForm& dialog);
+    TMSTPPortStateEditForm(ui::Form& dialog, DialogTable& portTable);
     ~TMSTPPortStateEditForm() override;
+
+    // The MSTP port table's columns.
+    enum Column {
+        PortIndex, OperHelloTime, AdminHelloTime, PortEnable, ExtPathCost, Migration, AdminEdgePort, OperEdgePort,
+        AdminP2P, OperP2P, Lbd, BpduFiltering, RestrictedRole, RestrictedTcn
+    };
 
     ui::Edit* edtPortIndex = nullptr;
     ui::Edit* edtOperHelloTime = nullptr;
@@ -35,14 +40,8 @@ public:
     ui::Button* btnEdit = nullptr;  // "Set"
     ui::Button* btnClose = nullptr;
 
-    // Binds the controls to the dialog's request, one per column.
-    void Bind(DialogRequest& request);
-
     void btnEditClick(ui::Component* sender);
     void btnCloseClick(ui::Component* sender);
-
-private:
-    TMSTPPortStateForm& dialog_;
 };
 
 extern TMSTPPortStateEditForm* MSTPPortStateEditForm;  // the dialog's edit form while it exists, else null

@@ -17,15 +17,15 @@ const CatalogTable& VersionTable = Oid_switch::E_12_15_1_C;
 }  // namespace
 
 TMSTPPortStateForm::TMSTPPortStateForm(ui::Component* owner)
-    : TDedicatedForm(owner, 700, 400), PortStateRequest(AddTable()), VersionRequest(AddTable()) {
+    : TDedicatedForm(owner, 700, 400), VersionRequest(AddTable()), PortStateRequest(AddTable()) {
     SetName("MSTPPortStateForm");
     SetCaption("MSTP Port State");
     BuildButtonPanel("StaticText1");
     StaticText1 = RowCountText;
-    btnRefresh = NewPanelButton("btnRefresh", "Refresh", [this] { btnRefreshClick(btnRefresh); });
-    btnEdit = SetButton = NewPanelButton("btnEdit", "Edit", [this] { btnEditClick(btnEdit); });
-    btnStop = NewPanelButton("btnStop", "Stop", [this] { btnStopClick(btnStop); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    btnRefresh = NewRoleButton(ButtonRole::Refresh, "btnRefresh", [this] { btnRefreshClick(); });
+    btnEdit = NewRoleButton(ButtonRole::Set, "btnEdit", "Edit", [this] { btnEditClick(); });
+    btnStop = NewRoleButton(ButtonRole::Stop, "btnStop");
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     lblSTPVersion = new ui::Label(this);
     lblSTPVersion->SetName("lblSTPVersion");
     lblSTPVersion->SetParent(Panel1);
@@ -36,33 +36,33 @@ TMSTPPortStateForm::TMSTPPortStateForm(ui::Component* owner)
     lvMSTPPortState->SetName("lvMSTPPortState");
     lvMSTPPortState->SetParent(this);
     lvMSTPPortState->SetAlign(ui::alClient);
-    lvMSTPPortState->OnDblClick = [this](ui::Component* sender) { btnEditClick(sender); };
+    lvMSTPPortState->OnDblClick = [this](ui::Component*) { btnEditClick(); };
     btnEdit->SetEnabled(false);
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TMSTPPortStateForm::FormCreate(ui::Component*) {
-    EditForm = MSTPPortStateEditForm = new TMSTPPortStateEditForm(*this);
+    EditForm = MSTPPortStateEditForm = new TMSTPPortStateEditForm(*this, PortStateRequest);
+    EditForm->DialogSetRule = [this]() -> TDialogEditForm::SetRule {
+        if (LeavesOutAdminHelloTime()) return {.LeftOut = {TMSTPPortStateEditForm::AdminHelloTime}};
+        return {.RereadsAfterAnswer = true};
+    };
     DialogTable::Options version = SynchronousTableOptions();
     version.FirstGet = true;
+    version.StatusTarget = false;
     // Read first (blocking), so the version is known before any row can be edited.
     VersionRequest.Open(VersionTable, SVT_SV, 0,
                         [this](DialogRequest& request) { request.BindControl(0, lblSTPVersion); }, version);
     DialogTable::Options table;
     table.Errors = DialogTable::ErrorText::Bare;
     table.Timeout = 300;
-    PortStateRequest.Open(PortStateTable, MVT_UMV, 1, [this](DialogRequest& request) {
-        request.BindListView(lvMSTPPortState, true);
-        EditForm->Bind(request);
-    }, table);
-    // Edit (the frame's Set button) is enabled while a row is selected.
-    if (PortStateRequest.Opened()) FollowRows(PortStateRequest);
-    RefuseCloseWhileIncomplete(PortStateRequest);
-    ShowRowCount();
+    // Edit (the Set role) is enabled while a row is selected.
+    OpenRowTable(PortStateRequest, {.Table = &PortStateTable,
+                                    .Bind = [this](DialogRequest& request) { EditForm->BindEditors(request); },
+                                    .Options = table,
+                                    .GuardsClose = true});
 }
 
-void TMSTPPortStateForm::btnRefreshClick(ui::Component*) {
+void TMSTPPortStateForm::btnRefreshClick() {
     if (!PortStateRequest.Complete()) return;
     VersionRequest.Reread();
     PortStateRequest.Reread();
@@ -73,7 +73,7 @@ bool TMSTPPortStateForm::LeavesOutAdminHelloTime() const {
     return version == "stp" || version == "rstp";
 }
 
-void TMSTPPortStateForm::btnEditClick(ui::Component*) {
+void TMSTPPortStateForm::btnEditClick() {
     if (lvMSTPPortState->Selected()) {
         if (!PortStateRequest.PassGuard()) return;
         EditForm->ShowFor(TDialogEditForm::Mode::Edit,
@@ -82,7 +82,3 @@ void TMSTPPortStateForm::btnEditClick(ui::Component*) {
     btnEdit->SetEnabled(false);
     VersionRequest.Reread();
 }
-
-void TMSTPPortStateForm::btnStopClick(ui::Component*) { PortStateRequest.Stop(); }
-
-void TMSTPPortStateForm::btnCloseClick(ui::Component*) { Close(); }

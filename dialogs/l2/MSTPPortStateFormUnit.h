@@ -7,7 +7,10 @@
 // Rules a caller must know:
 // - The switch's version, read into lblSTPVersion on opening, on Refresh and after every use of Edit, decides what
 //   the edit form writes: under "stp" or "rstp" the port's Admin HelloTime is left out of the SET.
+//   Under any other version the SET carries it and the binding reads the table again once the SET has answered
+//   without error (a refused SET leaves the list as it was).
 // - Edit needs a selected row; afterwards Edit stays disabled until a row is selected again.
+// - The version request has no status target; closing frees it before the table request.
 #include "DedicatedForm.h"
 
 namespace ui {
@@ -23,12 +26,6 @@ class TMSTPPortStateForm : public TDedicatedForm {
 public:
     explicit TMSTPPortStateForm(ui::Component* owner);
 
-    // The table's columns.
-    enum Column {
-        PortIndex, OperHelloTime, AdminHelloTime, PortEnable, ExtPathCost, Migration, AdminEdgePort, OperEdgePort,
-        AdminP2P, OperP2P, Lbd, BpduFiltering, RestrictedRole, RestrictedTcn
-    };
-
     ui::ListView* lvMSTPPortState = nullptr;
     ui::StaticText* StaticText1 = nullptr;
     ui::Button* btnRefresh = nullptr;
@@ -37,15 +34,13 @@ public:
     ui::Button* btnClose = nullptr;
     ui::Label* lblSTPVersion = nullptr;  // not visible: "stp", "rstp" or "mstp" once read
 
+    DialogTable& VersionRequest;  // added first: closed first
     DialogTable& PortStateRequest;
-    DialogTable& VersionRequest;
     TMSTPPortStateEditForm* EditForm = nullptr;
 
-    void FormCreate(ui::Component* sender);
-    void btnRefreshClick(ui::Component* sender);
-    void btnEditClick(ui::Component* sender);
-    void btnStopClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+    void FormCreate(ui::Component* sender) override;
+    void btnRefreshClick();
+    void btnEditClick();
 
     // Whether the version read leaves Admin HelloTime out of a port's SET.
     bool LeavesOutAdminHelloTime() const;

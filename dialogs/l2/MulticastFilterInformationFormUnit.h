@@ -1,15 +1,11 @@
 #pragma once
-// TMulticastFilterInformationForm: the 802.1Q static multicast filtering table (dot1qStaticMulticastTable). A row
-// is keyed by VLAN, MAC address and receive port and carries its egress ports and a status; rows are created by
-// writing the status permanent (3) and removed by writing invalid (2).
-//
-// Add checks the status, then the VLAN ID and the MAC address (12 hex digits), and creates the row with receive
-// port 0. Set writes the egress ports of the selected row; Delete writes its egress ports as shown and the status
-// invalid. Each write asks the binding to read the table again when the SET has answered without error. No
-// get-complete flag: the writes are refused while the request is busy; closing stops a walk and waits for it.
-#include "DedicatedForm.h"
+// TMulticastFilterInformationForm: the 802.1Q static multicast filtering table (dot1qStaticMulticastTable) on the
+// static filter dialog (StaticFilterForm.h). A row carries its egress ports: Set writes those of the selected row,
+// whose keys are locked and whose status is fixed while it is selected; Delete writes its egress ports as shown
+// and the status invalid. Add checks the status first.
+#include "StaticFilterForm.h"
 
-class TMulticastFilterInformationForm : public TDedicatedForm {
+class TMulticastFilterInformationForm : public TStaticFilterForm {
 public:
     explicit TMulticastFilterInformationForm(ui::Component* owner);
 
@@ -23,23 +19,11 @@ public:
     ui::Button* AddBtn = nullptr;
     ui::Button* btnDelete = nullptr;
     ui::Button* btnClose = nullptr;
-
     TStackingPortUitForm* EgressPorts = nullptr;
-
     DialogTable& MulticastTable;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void AddBtnClick(ui::Component* sender);
-    void SetBtnClick(ui::Component* sender);
-    void btnDeleteClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
-
 protected:
-    void RowSelectionChanged(bool selected) override;
-
-private:
-    void ResetEditors();
+    void FormCreate(ui::Component* sender) override;
 };
 
 extern TMulticastFilterInformationForm* MulticastFilterInformationForm;  // the open dialog, else null

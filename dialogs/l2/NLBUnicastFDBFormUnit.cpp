@@ -20,11 +20,11 @@ TNLBUnicastFDBForm::TNLBUnicastFDBForm(ui::Component* owner)
     SetName("NLBUnicastFDBForm");
     BuildButtonPanel("ST_Count", "Samples");
     ST_Count = RowCountText;
-    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    AddBtn = AddButton = NewPanelButton("AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
-    DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
-    SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
-    CloseButton = NewPanelButton("CloseButton", "Close", [this] { CloseButtonClick(CloseButton); });
+    RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn", [this] { RefreshBtnClick(); });
+    AddBtn = NewRoleButton(ButtonRole::Add, "AddBtn", [this] { AddBtnClick(); });
+    DeleteBtn = NewRoleButton(ButtonRole::Delete, "DeleteBtn", [this] { DeleteBtnClick(); });
+    SetBtn = NewRoleButton(ButtonRole::Set, "SetBtn", [this] { SetBtnClick(); });
+    CloseButton = NewRoleButton(ButtonRole::Close, "CloseButton");
     BuildTableArea("LV_dot1qStaticUnicastEntry", 170, true);
     LV_dot1qStaticUnicastEntry = TableList;
     pgc1 = PageControl1;
@@ -33,28 +33,23 @@ TNLBUnicastFDBForm::TNLBUnicastFDBForm(ui::Component* owner)
     UnicastAddress = NewEditorEdit("UnicastAddress", "MAC  Address", 110);
     UStatus = NewEditorCombo("UStatus", "Status", 100);
     UStatus->Hide();
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TNLBUnicastFDBForm::FormCreate(ui::Component*) {
     EgressPorts = AddPortPage("Egress Ports");
     DialogTable::Options options = NoFlagTableOptions();
     options.Errors = DialogTable::ErrorText::Bare;
-    FdbTable.Open(NlbFdbTable, MVT_UMV, 2, [this](DialogRequest& request) {
-        request.BindListView(LV_dot1qStaticUnicastEntry, true);
-        request.BindEdit(VlanIndex, "%i{n1x4094}", ED_UnicastVID);
-        request.BindEdit(MacAddress, "%h", UnicastAddress);
-        BindPorts(request, Egress, EgressPorts);
-        request.BindComboBox(RowStatus, UStatus);
-    }, options);
-    if (FdbTable.Opened()) {
-        FdbTable.SetRowStatus(RowStatus, UStatus);
-        FollowRows(FdbTable);
-    }
-    ClearsEditors({UnicastAddress, ED_UnicastVID}, UStatus);
-    ShowRowCount();
-    ResetRowButtons();
+    OpenRowTable(FdbTable, {.Table = &NlbFdbTable,
+                            .KeyCount = 2,
+                            .Bind = [this](DialogRequest& request) {
+                                request.BindEdit(VlanIndex, "%i{n1x4094}", ED_UnicastVID);
+                                request.BindEdit(MacAddress, "%h", UnicastAddress);
+                                BindPorts(request, Egress, EgressPorts);
+                            },
+                            .Options = options,
+                            .RowStatusColumn = RowStatus,
+                            .RowStatusCombo = UStatus,
+                            .ClearedEdits = {UnicastAddress, ED_UnicastVID}});
 }
 
 // The keys of a selected entry are locked (greyed, without a change of colour).
@@ -71,40 +66,41 @@ void TNLBUnicastFDBForm::ClearEntry() {
 }
 
 // A walk under way is not started again; editors and buttons stay as they are.
-void TNLBUnicastFDBForm::RefreshBtnClick(ui::Component*) {
-    FdbTable.Reread();
+void TNLBUnicastFDBForm::RefreshBtnClick() {
+    FdbTable.Reread(DialogTable::ErrorText::Template);
     ShowRowCount();
 }
 
 // Add: Row Status createAndGo alone, the keys forming the instance; the egress ports follow with Set.
-void TNLBUnicastFDBForm::AddBtnClick(ui::Component*) {
+void TNLBUnicastFDBForm::AddBtnClick() {
     if (ED_UnicastVID->Text().empty() || UnicastAddress->Text().empty())
         return ShowMessage(this, "Please Input VLAN ID and MAC Address!");
     if (!IsMacKey(this, UnicastAddress->Text())) return;
     if (!FdbTable.PassGuard()) return;
-    FdbTable.SelectRowStatus(4);  // createAndGo
+    FdbTable.SelectRowStatus(RowStatusValue::CreateAndGo);
     FdbTable.WriteOnly([this] { FdbTable.SendRefreshing({Egress}); });
     ClearEntry();
 }
 
-// Delete: Row Status destroy alone for the keys in the editors; the table is read again after the answer.
-void TNLBUnicastFDBForm::DeleteBtnClick(ui::Component*) {
+// Delete: Row Status destroy alone for the keys in the editors; the table is read again after the SET's answer,
+// and also after a caught exception.
+void TNLBUnicastFDBForm::DeleteBtnClick() {
     if (ED_UnicastVID->Text().empty() || UnicastAddress->Text().empty())
         return ShowWarning(this, "Please select which entry you want to delete.");
     if (!IsMacKey(this, UnicastAddress->Text())) return;
     if (!FdbTable.PassGuard()) return;
-    FdbTable.SelectRowStatus(6);  // destroy
-    FdbTable.Write([this] { FdbTable.SendRefreshing({Egress}); });
+    FdbTable.SelectRowStatus(RowStatusValue::Destroy);
+    FdbTable.WriteOnly([this] { FdbTable.SendRefreshing({Egress}); });
     ClearEntry();
     DeleteBtn->SetEnabled(false);
     AddBtn->SetEnabled(true);
     KeysEnabled(true);
+    FdbTable.ReadAgain();
 }
 
-// Set: the egress ports and the Row Status read for the selected entry, then the table read again.
-void TNLBUnicastFDBForm::SetBtnClick(ui::Component*) {
+// Set: the egress ports and the Row Status read for the selected entry, then the table read again. Without a
+// selected entry there is no row to take the values from: nothing is sent.
+void TNLBUnicastFDBForm::SetBtnClick() {
     if (!LV_dot1qStaticUnicastEntry->Selected()) return;
     FdbTable.Write([this] { FdbTable.Send(); });
 }
-
-void TNLBUnicastFDBForm::CloseButtonClick(ui::Component*) { Close(); }

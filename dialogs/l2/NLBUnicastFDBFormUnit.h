@@ -4,9 +4,11 @@
 //
 // Add checks both keys (the MAC address as 12 hex digits) and creates the row with Row Status createAndGo alone;
 // its egress ports are written afterwards: select the row, tick the ports, Set. Delete sends Row Status destroy
-// alone for the keys in the editors. Add and Delete are refused while the request is busy; the binding reads the
-// table again when a SET has answered without error. No get-complete flag, no Stop and no close query: closing
-// stops a walk and waits for it.
+// alone for the keys in the editors and reads the table again after its answer (refused or not) or after a caught
+// exception. Add and Delete are refused while the request is busy; after Add the binding reads the table again
+// when the SET has answered without error. Caught exceptions show as their bare message, except Refresh's, which
+// go through the status template. No get-complete flag, no Stop and no close query: closing stops a walk and
+// waits for it.
 #include "DedicatedForm.h"
 
 class TNLBUnicastFDBForm : public TDedicatedForm {
@@ -29,17 +31,15 @@ public:
 
     DialogTable& FdbTable;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void AddBtnClick(ui::Component* sender);
-    void DeleteBtnClick(ui::Component* sender);
-    void SetBtnClick(ui::Component* sender);
-    void CloseButtonClick(ui::Component* sender);
-
 protected:
+    void FormCreate(ui::Component* sender) override;
     void RowSelectionChanged(bool selected) override;
 
 private:
+    void RefreshBtnClick();
+    void AddBtnClick();
+    void DeleteBtnClick();
+    void SetBtnClick();
     void KeysEnabled(bool enabled);
     void ClearEntry();
 };

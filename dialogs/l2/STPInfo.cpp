@@ -51,9 +51,9 @@ TSTP_Info::TSTP_Info(ui::Component* owner)
     SetName("STP_Info");
     SetCaption("Spanning Tree Information");
     BuildButtonPanel("");
-    BT_Get = NewPanelButton("BT_Get", "Refresh", [this] { BT_GetClick(BT_Get); });
-    BT_Set = NewPanelButton("BT_Set", "Set", [this] { BT_SetClick(BT_Set); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    BT_Get = NewRoleButton(ButtonRole::Refresh, "BT_Get", [this] { BT_GetClick(); });
+    BT_Set = NewRoleButton(ButtonRole::Set, "BT_Set", [this] { BT_SetClick(); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     lbMSTPState = new ui::Label(this);
     lbMSTPState->SetName("lbMSTPState");
     lbMSTPState->SetParent(Panel1);
@@ -86,8 +86,6 @@ TSTP_Info::TSTP_Info(ui::Component* owner)
     ListView1->SetName("ListView1");
     ListView1->SetParent(this);
     ListView1->Hide();
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TSTP_Info::FormCreate(ui::Component*) {
@@ -124,7 +122,7 @@ void TSTP_Info::ShowHelloTime(bool mstp, const std::string& text) {
     ET_HelloTime->SetText(mstp ? std::string() : text);
 }
 
-void TSTP_Info::BT_GetClick(ui::Component*) {
+void TSTP_Info::BT_GetClick() {
     const bool mstp = IsMstp(CurrentDeviceWindow().StpVersion());
     SettingsRequest.Reread();
     if (mstp) MstpSettingsRequest.Reread();
@@ -137,7 +135,7 @@ void TSTP_Info::Combo_STPVersionChange(ui::Component*) { ShowHelloTime(IsMstp(Co
 
 void TSTP_Info::Fail(const std::string& message) { StatusBar1->Panels()[0]->SetText(message); }
 
-void TSTP_Info::BT_SetClick(ui::Component*) {
+void TSTP_Info::BT_SetClick() {
     bool accepted = false;
     try {
         accepted = CheckAndSend();
@@ -185,13 +183,13 @@ bool TSTP_Info::CheckAndSend() {
         Fail(DataErrorText);
         return false;
     }
-    if (!SettingsRequest.Opened()) return false;
+    if (!SettingsRequest.HasRequest()) return false;
     return SettingsRequest.Request()->Set(true, true);
 }
 
 // One SET of the MSTP group, written from its list row: every setting but Hello Time.
 bool TSTP_Info::SendMstpSettings() {
-    if (!MstpSettingsRequest.Opened()) return false;
+    if (!MstpSettingsRequest.HasRequest()) return false;
     ui::ListItem* row = ListView1->Items()[0];  // raises when the group was never read
     row->SetSelected(true);
     row->SetCaption(Combo_STPVersion->Text());
@@ -201,5 +199,3 @@ bool TSTP_Info::SendMstpSettings() {
     for (int k = 0; k < 8; ++k) row->SubItems().Put(k, values[k]);
     return MstpSettingsRequest.Request()->Set(true, true);
 }
-
-void TSTP_Info::btnCloseClick(ui::Component*) { Close(); }

@@ -45,13 +45,14 @@ public:
     DialogTable& StaStateRequest;
     DialogTable& SettingsRequest;
 
-    void FormCreate(ui::Component* sender);
-    void BT_GetClick(ui::Component* sender);
-    void BT_SetClick(ui::Component* sender);
     void Combo_STPVersionChange(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+
+protected:
+    void FormCreate(ui::Component* sender) override;
 
 private:
+    void BT_GetClick();
+    void BT_SetClick();
     // The checks and the SET; true when the switch accepted the SET.
     bool CheckAndSend();
     bool SendMstpSettings();

@@ -22,12 +22,10 @@ TSpanningTreeAlgorithmForm::TSpanningTreeAlgorithmForm(ui::Component* owner)
     SetName("SpanningTreeAlgorithmForm");
     SetCaption("Spanning Tree Algorithm");
     BuildButtonPanel("");
-    GetButton = NewPanelButton("GetButton", "Refresh", [this] { GetButtonClick(GetButton); });
-    SetButton = NewPanelButton("SetButton", "Set", [this] { SetButtonClick(SetButton); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    GetButton = NewRoleButton(ButtonRole::Refresh, "GetButton", [this] { ReadState(); });
+    SetButton = NewRoleButton(ButtonRole::Set, "SetButton", [this] { SetButtonClick(); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     ComboBox1 = EditorGrid(this, this, 230, 150).Combo(0, 0, "ComboBox1", "Spanning Tree Algorithm", 100);
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TSpanningTreeAlgorithmForm::FormCreate(ui::Component*) {
@@ -47,30 +45,15 @@ void TSpanningTreeAlgorithmForm::SetResult(NxSNMPRequest2Controls* sender, const
     sender->ReportSetError(result);
 }
 
-void TSpanningTreeAlgorithmForm::ReadState() {
-    if (!StaRequest.Opened()) return;
-    try {
-        // Sent at once; after a SET the request holds it back until the SET has answered.
-        StaRequest.Request()->Request.Active = 1;
-        StaRequest.Request()->Get();
-    } catch (const Exception& error) {
-        StaRequest.ShowError(error.Message);
-    }
-}
+// Sent at once; after a SET the request holds it back until the SET has answered.
+void TSpanningTreeAlgorithmForm::ReadState() { StaRequest.ReadAgain(); }
 
-void TSpanningTreeAlgorithmForm::GetButtonClick(ui::Component*) { ReadState(); }
-
-void TSpanningTreeAlgorithmForm::SetButtonClick(ui::Component*) {
-    if (!StaRequest.Opened()) return;
+void TSpanningTreeAlgorithmForm::SetButtonClick() {
+    if (!StaRequest.HasRequest()) return;
     const int index = ComboBox1->ItemIndex();
     const std::string chosen = index >= 0 ? ComboBox1->Items()[index] : std::string();
     if (chosen == "disabled") {
-        try {
-            StaRequest.Request()->Request.Active = 1;
-            StaRequest.Request()->Set(true, true);
-        } catch (const Exception& error) {
-            StaRequest.ShowError(error.Message);
-        }
+        StaRequest.WriteOnly([this] { StaRequest.SendRefreshing(); });
     } else if (chosen == "enabled") {
         if (ui::MessageBox(this, EnableQuestion, "Confirm", ui::mbOKCancel, ui::mtConfirmation) == ui::mrOk) Enable();
     } else {
@@ -99,5 +82,3 @@ void TSpanningTreeAlgorithmForm::Enable() {
         StaRequest.ShowError(error.Message);
     }
 }
-
-void TSpanningTreeAlgorithmForm::btnCloseClick(ui::Component*) { Close(); }

@@ -21,7 +21,7 @@ public:
 
     ui::ComboBox* ComboBox1 = nullptr;
     ui::Button* GetButton = nullptr;
-    // SetButton is the frame's button of that name.
+    ui::Button* SetButton = nullptr;
     ui::Button* btnClose = nullptr;
 
     DialogTable& StaRequest;
@@ -29,12 +29,11 @@ public:
     // The enabling SET's time-out, hundredths of a second.
     static constexpr int EnableTimeout = 4100;
 
-    void FormCreate(ui::Component* sender);
-    void GetButtonClick(ui::Component* sender);
-    void SetButtonClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+protected:
+    void FormCreate(ui::Component* sender) override;
 
 private:
+    void SetButtonClick();
     void Enable();
     void ReadState();
     void SetResult(NxSNMPRequest2Controls* sender, const NxSNMPError& result);

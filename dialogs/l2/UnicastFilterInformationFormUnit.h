@@ -1,16 +1,11 @@
 #pragma once
-// TUnicastFilterInformationForm: the 802.1Q static unicast filtering table (dot1qStaticUnicastTable). A row is
-// keyed by VLAN, MAC address and receive port and carries the ports the address may go to and a status; rows are
-// created by writing the status permanent (3) and removed by writing invalid (2). A row's ports cannot be changed
-// in place: the dialog has Add and Delete only.
-//
-// Add checks the VLAN ID and the MAC address (12 hex digits) before anything is sent, and creates the row with
-// receive port 0. Delete sends the status alone, for the selected row with its own receive port. Each write asks
-// the binding to read the table again when the SET has answered without error. No get-complete flag: the writes
-// are refused while the request is busy; closing stops a walk and waits for it.
-#include "DedicatedForm.h"
+// TUnicastFilterInformationForm: the 802.1Q static unicast filtering table (dot1qStaticUnicastTable) on the static
+// filter dialog (StaticFilterForm.h). A row carries the ports the address may go to; its ports cannot be changed
+// in place: the dialog has Add (the button SetBtn) and Delete only. A selected row's keys are read-only; Delete
+// needs the keys typed or selected and sends the status alone; a caught exception of Add shows as its bare message.
+#include "StaticFilterForm.h"
 
-class TUnicastFilterInformationForm : public TDedicatedForm {
+class TUnicastFilterInformationForm : public TStaticFilterForm {
 public:
     explicit TUnicastFilterInformationForm(ui::Component* owner);
 
@@ -23,23 +18,11 @@ public:
     ui::Button* SetBtn = nullptr;  // "Add"
     ui::Button* DeleteBtn = nullptr;
     ui::Button* btnClose = nullptr;
-
     TStackingPortUitForm* AllowedPorts = nullptr;
-
     DialogTable& UnicastTable;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void SetBtnClick(ui::Component* sender);  // Add
-    void DeleteBtnClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
-
 protected:
-    void RowSelectionChanged(bool selected) override;
-
-private:
-    void KeysReadOnly(bool readOnly);
-    void ResetEditors();
+    void FormCreate(ui::Component* sender) override;
 };
 
 extern TUnicastFilterInformationForm* UnicastFilterInformationForm;  // the open dialog, else null

@@ -20,17 +20,15 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(ui::Component* owner)
     SetName("VLanCurrentTableForm");
     BuildButtonPanel("ST_Count2");
     ST_Count2 = RowCountText;
-    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
+    RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn");
     SetBtn = NewPanelButton("SetBtn", "Set", [] {});
     SetBtn->Hide();
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     BuildTableArea("LV_dot1qVlanCurrentEntry", 220, true);
     LV_dot1qVlanCurrentEntry = TableList;
     LV_dot1qVlanCurrentEntry->SetGridLines(true);
     VlanNumDeletes = NewEditorText("VlanNumDeletes", "VLAN Delete Numbers", 60);
     StaticText1 = NewEditorText("StaticText1", "VLAN Index", 60);
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TVLanCurrentTableForm::FormCreate(ui::Component*) {
@@ -39,17 +37,13 @@ void TVLanCurrentTableForm::FormCreate(ui::Component*) {
     Deletions.Open(
         DeletionsTable, SVT_SV, 0, [this](DialogRequest& request) { request.BindStaticText(0, VlanNumDeletes); },
         NoFlagTableOptions());
-    CurrentTable.Open(CurrentVlanTable, MVT_UMV, 2, [this](DialogRequest& request) {
-        request.BindListView(LV_dot1qVlanCurrentEntry, true);
-        request.BindStaticText(VlanIndex, StaticText1);
-        BindPorts(request, CurrentEgress, EgressPorts);
-        BindPorts(request, CurrentUntagged, UntaggedPorts);
-    }, NoFlagTableOptions());
-    if (CurrentTable.Opened()) FollowRows(CurrentTable);
-    ClearsTexts({StaticText1});
-    ShowRowCount();
+    OpenRowTable(CurrentTable, {.Table = &CurrentVlanTable,
+                                .KeyCount = 2,
+                                .Bind = [this](DialogRequest& request) {
+                                    request.BindStaticText(VlanIndex, StaticText1);
+                                    BindPorts(request, CurrentEgress, EgressPorts);
+                                    BindPorts(request, CurrentUntagged, UntaggedPorts);
+                                },
+                                .Options = NoFlagTableOptions(),
+                                .ClearedTexts = {StaticText1}});
 }
-
-void TVLanCurrentTableForm::RefreshBtnClick(ui::Component*) { RefreshTables(CurrentTable); }
-
-void TVLanCurrentTableForm::btnCloseClick(ui::Component*) { Close(); }

@@ -24,9 +24,8 @@ public:
     DialogTable& CurrentTable;  // the table request
     DialogTable& Deletions;     // the number of deletions
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+protected:
+    void FormCreate(ui::Component* sender) override;
 };
 
 extern TVLanCurrentTableForm* VLanCurrentTableForm;  // the open dialog, else null

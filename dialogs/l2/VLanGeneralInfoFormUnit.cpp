@@ -21,17 +21,15 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(ui::Component* owner)
     : TDedicatedForm(owner, 402, 219), BaseGroup(AddTable()) {
     SetName("VLanGeneralInfoForm");
     BuildButtonPanel("");
-    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetBtn = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn");
+    SetBtn = NewRoleButton(ButtonRole::Set, "SetBtn", [this] { SetBtnClick(); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     EditorGrid rows(this, this, 0, LabelWidth, 12);
     VlanVersionNumber = rows.Text(0, 0, "VlanVersionNumber", "VLAN Version Number", ValueWidth);
     MaxVlanId = rows.Text(0, 1, "MaxVlanId", "Max VLAN ID", ValueWidth);
     MaxSupportedVlans = rows.Text(0, 2, "MaxSupportedVlans", "Max Supported VLANs", ValueWidth);
     CurrentNumOfVlans = rows.Text(0, 3, "CurrentNumOfVlans", "Current Num Of VLANs", ValueWidth);
     GvrpStatus = rows.Combo(0, 4, "GvrpStatus", "GVRP Status", ValueWidth);
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TVLanGeneralInfoForm::FormCreate(ui::Component*) {
@@ -44,11 +42,7 @@ void TVLanGeneralInfoForm::FormCreate(ui::Component*) {
     }, NoFlagTableOptions());
 }
 
-void TVLanGeneralInfoForm::RefreshBtnClick(ui::Component*) { BaseGroup.Reread(); }
-
 // The static texts are read-only scalars: only the GVRP status goes out.
-void TVLanGeneralInfoForm::SetBtnClick(ui::Component*) {
+void TVLanGeneralInfoForm::SetBtnClick() {
     BaseGroup.WriteOnly([this] { BaseGroup.Send(); });
 }
-
-void TVLanGeneralInfoForm::btnCloseClick(ui::Component*) { Close(); }

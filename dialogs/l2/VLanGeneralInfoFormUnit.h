@@ -19,10 +19,11 @@ public:
 
     DialogTable& BaseGroup;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void SetBtnClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+protected:
+    void FormCreate(ui::Component* sender) override;
+
+private:
+    void SetBtnClick();
 };
 
 extern TVLanGeneralInfoForm* VLanGeneralInfoForm;  // the open dialog, else null

@@ -23,9 +23,10 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(ui::Component* owner)
     SetName("VLanPortInfomationForm");
     BuildButtonPanel("ST_Count");
     ST_Count = RowCountText;
-    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetBtn = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn", [this] { RefreshBtnClick(); });
+    // Not the Set role: it stays enabled without a selected row (and then does nothing).
+    SetBtn = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(); });
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     BuildTableArea("LV_dot1qPortVlanEntry", 260, false);
     LV_dot1qPortVlanEntry = TableList;
     LV_dot1qPortVlanEntry->SetGridLines(true);
@@ -35,34 +36,34 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(ui::Component* owner)
                     {&AcceptableFrameTypes, "AcceptableFrameTypes", "Acceptable Frame Types", 150},
                     {&IngressFiltering, "IngressFiltering", "Ingress Filtering", 60},
                     {&GvrpStatus, "GvrpStatus", "GVRP Status", 80}});
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TVLanPortInfomationForm::FormCreate(ui::Component*) {
-    PortTable.Open(PortVlanTable, MVT_FMV, 1, [this](DialogRequest& request) {
-        request.BindListView(LV_dot1qPortVlanEntry, true);
-        request.BindEdit(Pvid, "%i{}", PortVLanID);
-        request.BindComboBox(FrameTypes, AcceptableFrameTypes);
-        request.BindComboBox(Ingress, IngressFiltering);
-        request.BindComboBox(Gvrp, GvrpStatus);
-        request.OnAfterGet = [this] { SelectEditedPort(); };
-    }, NoFlagTableOptions());
-    if (PortTable.Opened()) FollowRows(PortTable);
+    DialogTable::Options options = NoFlagTableOptions();
+    options.IncompleteText = options.RefreshRefusedText = RefreshNotCompleteText;
+    PortTable.OnWalkEnded = [this] { SelectEditedPort(); };
+    OpenRowTable(PortTable, {.Table = &PortVlanTable,
+                             .Kind = MVT_FMV,
+                             .Bind = [this](DialogRequest& request) {
+                                 request.BindEdit(Pvid, "%i{}", PortVLanID);
+                                 request.BindComboBox(FrameTypes, AcceptableFrameTypes);
+                                 request.BindComboBox(Ingress, IngressFiltering);
+                                 request.BindComboBox(Gvrp, GvrpStatus);
+                             },
+                             .Options = options});
     PortVLanID->SetText("");
-    ShowRowCount();
 }
 
-void TVLanPortInfomationForm::RefreshBtnClick(ui::Component*) {
-    if (PortTable.Busy()) return ShowMessage(this, RefreshNotCompleteText);
+void TVLanPortInfomationForm::RefreshBtnClick() {
+    if (!PortTable.PassRefreshGuard()) return;
     editedPort_.clear();
     PortTable.Reread();
     ShowRowCount();
 }
 
 // One SET of the four readwrite columns for the selected port (the port number is the instance).
-void TVLanPortInfomationForm::SetBtnClick(ui::Component*) {
-    if (PortTable.Busy()) return ShowMessage(this, RefreshNotCompleteText);
+void TVLanPortInfomationForm::SetBtnClick() {
+    if (!PortTable.PassGuard()) return;
     const ui::ListItem* selected = LV_dot1qPortVlanEntry->Selected();
     if (!selected) return;
     editedPort_ = selected->Caption();
@@ -80,5 +81,3 @@ void TVLanPortInfomationForm::SelectEditedPort() {
         return;
     }
 }
-
-void TVLanPortInfomationForm::btnCloseClick(ui::Component*) { Close(); }

@@ -22,12 +22,12 @@ public:
 
     DialogTable& PortTable;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void SetBtnClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+protected:
+    void FormCreate(ui::Component* sender) override;
 
 private:
+    void RefreshBtnClick();
+    void SetBtnClick();
     void SelectEditedPort();
 
     std::string editedPort_;  // the port whose row is selected again after the re-read of a Set

@@ -24,55 +24,48 @@ TVlanForm::TVlanForm(ui::Component* owner) : TDedicatedForm(owner, 893, 604), Vl
     SetName("VlanForm");
     BuildButtonPanel("ST_Count2");
     ST_Count2 = RowCountText;
-    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetButton = NewPanelButton("SetButton", "Set", [this] { SetButtonClick(SetButton); });
-    Button1 = NewPanelButton("Button1", "Stop", [this] { Button1Click(Button1); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn");
+    SetButton = NewRoleButton(ButtonRole::Set, "SetButton", [this] { SetButtonClick(); });
+    Button1 = NewRoleButton(ButtonRole::Stop, "Button1");
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose", [this] { btnCloseClick(); });
     BuildTableArea("LV_dot1qVlanStaticEntry", 240, true);
     LV_dot1qVlanStaticEntry = TableList;
     ED_VLANID = NewEditorEdit("ED_VLANID", "VLAN ID", 50);
     ED_VLANName = NewEditorEdit("ED_VLANName", "VLAN Name", 120);
     cbxType = NewEditorCombo("cbxType", "VLAN Type", 120);
     cbxStatus = NewEditorCombo("cbxStatus", "Advertisement State", 90);
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TVlanForm::FormCreate(ui::Component*) {
     for (const char* caption : PortPageCaptions) PortPages.push_back(AddPortPage(caption));
-    VlanTable.Open(VlanManagementTable, MVT_UMV, 1, [this](DialogRequest& request) {
-        request.BindListView(LV_dot1qVlanStaticEntry, true);
-        request.BindEdit(VlanIndex, "%s", ED_VLANID);
-        request.BindEdit(VlanName, "%s", ED_VLANName);
-        request.BindComboBox(VlanType, cbxType);
-        for (size_t i = 0; i < PortPages.size(); ++i)
-            BindPorts(request, FirstPorts + static_cast<int>(i), PortPages[i]);
-        request.BindComboBox(AdvertisementState, cbxStatus);
-    });
-    if (VlanTable.Opened()) FollowRows(VlanTable, {ED_VLANID, ED_VLANName});
-    ClearsEditors({ED_VLANID, ED_VLANName});
-    RefuseCloseWhileIncomplete(VlanTable);
-    ShowRowCount();
-    ResetRowButtons();
+    OpenRowTable(VlanTable, {.Table = &VlanManagementTable,
+                             .Bind = [this](DialogRequest& request) {
+                                 request.BindEdit(VlanIndex, "%s", ED_VLANID);
+                                 request.BindEdit(VlanName, "%s", ED_VLANName);
+                                 request.BindComboBox(VlanType, cbxType);
+                                 for (size_t i = 0; i < PortPages.size(); ++i)
+                                     BindPorts(request, FirstPorts + static_cast<int>(i), PortPages[i]);
+                                 request.BindComboBox(AdvertisementState, cbxStatus);
+                             },
+                             .ClearedEdits = {ED_VLANID, ED_VLANName},
+                             .GuardsClose = true});
 }
 
-// The type is shown only: locked with the key edits while a row is selected.
-void TVlanForm::RowSelectionChanged(bool selected) { cbxType->SetEnabled(!selected); }
-
-void TVlanForm::RefreshBtnClick(ui::Component*) {
-    if (VlanTable.Busy()) return;
-    RefreshTables(VlanTable);
+// The VLAN ID, name and type are shown only: disabled while a row is selected, enabled when the selection is
+// lost; a Refresh leaves them as they are.
+void TVlanForm::RowSelectionChanged(bool selected) {
+    for (ui::Control* shown : std::initializer_list<ui::Control*>{ED_VLANID, ED_VLANName, cbxType})
+        shown->SetEnabled(!selected);
 }
 
 // The advertisement state of the selected VLAN, alone (every other column is read-only); no re-read.
-void TVlanForm::SetButtonClick(ui::Component*) {
+void TVlanForm::SetButtonClick() {
     if (!LV_dot1qVlanStaticEntry->Selected()) return;
     if (!VlanTable.WriteOnly([this] { VlanTable.Send(); }, DialogTable::ErrorText::Bare)) SetButton->SetEnabled(false);
 }
 
-void TVlanForm::Button1Click(ui::Component*) { VlanTable.Stop(); }
-
-void TVlanForm::btnCloseClick(ui::Component*) {
+// The Close button always closes: the walk is stopped and the flag set first.
+void TVlanForm::btnCloseClick() {
     VlanTable.Stop();
     VlanTable.SetComplete(true);
     Close();

@@ -19,21 +19,20 @@ public:
     ui::Button* RefreshBtn = nullptr;
     ui::Button* Button1 = nullptr;  // "Stop"
     ui::Button* btnClose = nullptr;
-    // SetButton (the frame's) is the "Set" button.
+    ui::Button* SetButton = nullptr;
 
     // The port pages, in the order of the table's columns.
     std::vector<TStackingPortUitForm*> PortPages;
 
     DialogTable& VlanTable;
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void SetButtonClick(ui::Component* sender);
-    void Button1Click(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
-
 protected:
+    void FormCreate(ui::Component* sender) override;
     void RowSelectionChanged(bool selected) override;
+
+private:
+    void SetButtonClick();
+    void btnCloseClick();
 };
 
 extern TVlanForm* VlanForm;  // the open dialog, else null

@@ -20,12 +20,12 @@ TVlanStaticForm::TVlanStaticForm(ui::Component* owner)
     SetName("VlanStaticForm");
     BuildButtonPanel("ST_Count2");
     ST_Count2 = RowCountText;
-    RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshBtnClick(RefreshBtn); });
-    SetBtn = SetButton = NewPanelButton("SetBtn", "Set", [this] { SetBtnClick(SetBtn); });
-    AddBtn = AddButton = NewPanelButton("AddBtn", "Add", [this] { AddBtnClick(AddBtn); });
-    DeleteBtn = DeleteButton = NewPanelButton("DeleteBtn", "Delete", [this] { DeleteBtnClick(DeleteBtn); });
-    btnStop = NewPanelButton("btnStop", "Stop", [this] { btnStopClick(btnStop); });
-    btnClose = NewPanelButton("btnClose", "Close", [this] { btnCloseClick(btnClose); });
+    RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn");
+    SetBtn = NewRoleButton(ButtonRole::Set, "SetBtn", [this] { SetBtnClick(); });
+    AddBtn = NewRoleButton(ButtonRole::Add, "AddBtn", [this] { AddBtnClick(); });
+    DeleteBtn = NewRoleButton(ButtonRole::Delete, "DeleteBtn", [this] { DeleteBtnClick(); });
+    btnStop = NewRoleButton(ButtonRole::Stop, "btnStop");
+    btnClose = NewRoleButton(ButtonRole::Close, "btnClose");
     BuildTableArea("LV_dot1qVlanStaticEntry", 220, true);
     LV_dot1qVlanStaticEntry = TableList;
     ED_VLANID = NewEditorEdit("ED_VLANID", "VLAN ID", 50);
@@ -33,40 +33,32 @@ TVlanStaticForm::TVlanStaticForm(ui::Component* owner)
     NextFreeLocalVlanIndex = NewEditorText("NextFreeLocalVlanIndex", "Next Free Local VLAN Index", 50);
     Status = NewEditorCombo("Status", "Status", 100);
     Status->Hide();
-    OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
-    DoCreate();
 }
 
 void TVlanStaticForm::FormCreate(ui::Component*) {
     EgressPorts = AddPortPage("Egress Ports");
     ForbiddenEgressPorts = AddPortPage("Forbidden Egress Ports");
     UntaggedPorts = AddPortPage("Untagged Ports");
-    StaticTable.Open(StaticVlanTable, MVT_UMV, 1, [this](DialogRequest& request) {
-        request.BindListView(LV_dot1qVlanStaticEntry, true);
-        request.BindEdit(VlanId, "%i{n1x4094l4}", ED_VLANID);
-        request.BindEdit(VlanName, "%s", ED_VLANName);
-        BindPorts(request, Egress, EgressPorts);
-        BindPorts(request, ForbiddenEgress, ForbiddenEgressPorts);
-        BindPorts(request, Untagged, UntaggedPorts);
-        request.BindComboBox(RowStatus, Status);
-    });
-    if (StaticTable.Opened()) {
-        StaticTable.SetRowStatus(RowStatus, Status);
-        FollowRows(StaticTable, {ED_VLANID});
-    }
-    ClearsEditors({ED_VLANID, ED_VLANName}, Status);
-    RefuseCloseWhileIncomplete(StaticTable);
-    ShowRowCount();
+    OpenRowTable(StaticTable, {.Table = &StaticVlanTable,
+                               .Bind = [this](DialogRequest& request) {
+                                   request.BindEdit(VlanId, "%i{n1x4094l4}", ED_VLANID);
+                                   request.BindEdit(VlanName, "%s", ED_VLANName);
+                                   BindPorts(request, Egress, EgressPorts);
+                                   BindPorts(request, ForbiddenEgress, ForbiddenEgressPorts);
+                                   BindPorts(request, Untagged, UntaggedPorts);
+                               },
+                               .RowStatusColumn = RowStatus,
+                               .RowStatusCombo = Status,
+                               .KeyEdits = {ED_VLANID},
+                               .ClearedEdits = {ED_VLANID, ED_VLANName},
+                               .GuardsClose = true});
     DialogTable::Options scalar = NoFlagTableOptions();
     scalar.Synchronous = true;
     NextFreeIndex.Open(NextFreeIndexTable, SVT_SV, 0,
                        [this](DialogRequest& request) { request.BindStaticText(0, NextFreeLocalVlanIndex); }, scalar);
-    ResetRowButtons();
 }
 
-void TVlanStaticForm::RefreshBtnClick(ui::Component*) { RefreshTables(StaticTable); }
-
-void TVlanStaticForm::AddBtnClick(ui::Component*) {
+void TVlanStaticForm::AddBtnClick() {
     if (!StaticTable.PassGuard()) return;
     if (ED_VLANID->Text().empty()) return ShowMessage(this, "Please input VLAN ID.");
     if (ED_VLANName->Text().empty()) return ShowMessage(this, "Please input VLAN Name.");
@@ -75,7 +67,7 @@ void TVlanStaticForm::AddBtnClick(ui::Component*) {
     ClearEditors();
 }
 
-void TVlanStaticForm::SetBtnClick(ui::Component*) {
+void TVlanStaticForm::SetBtnClick() {
     if (!LV_dot1qVlanStaticEntry->Selected()) return;
     if (!StaticTable.Complete()) return ShowMessage(this, "Get data not complete.");
     if (!StaticTable.PassGuard()) return;
@@ -88,14 +80,10 @@ void TVlanStaticForm::SetBtnClick(ui::Component*) {
     ResetRowButtons();
 }
 
-void TVlanStaticForm::DeleteBtnClick(ui::Component*) {
+void TVlanStaticForm::DeleteBtnClick() {
     if (!StaticTable.PassGuard()) return;
     StaticTable.DeleteRow();
     ShowRowCount();
     ClearEditors();
     ResetRowButtons();
 }
-
-void TVlanStaticForm::btnStopClick(ui::Component*) { StaticTable.Stop(); }
-
-void TVlanStaticForm::btnCloseClick(ui::Component*) { Close(); }

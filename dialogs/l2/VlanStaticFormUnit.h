@@ -40,13 +40,10 @@ public:
     DialogTable& StaticTable;     // the table request
     DialogTable& NextFreeIndex;   // the next-free-index request (synchronous)
 
-    void FormCreate(ui::Component* sender);
-    void RefreshBtnClick(ui::Component* sender);
-    void SetBtnClick(ui::Component* sender);
-    void AddBtnClick(ui::Component* sender);
-    void DeleteBtnClick(ui::Component* sender);
-    void btnStopClick(ui::Component* sender);
-    void btnCloseClick(ui::Component* sender);
+    void FormCreate(ui::Component* sender) override;
+    void SetBtnClick();
+    void AddBtnClick();
+    void DeleteBtnClick();
 };
 
 extern TVlanStaticForm* VlanStaticForm;  // the open dialog, else null

@@ -166,7 +166,7 @@ protected:
     // and the walk is still under way.
     ::testing::AssertionResult HoldWalkAfterFirstRow(DialogTable& table, const ui::ListView& list, ui::Button* refresh,
                                                      const std::string& heldOid, int holdMs = 0) const {
-        if (!table.Opened()) return ::testing::AssertionFailure() << "the table has no request";
+        if (!table.HasRequest()) return ::testing::AssertionFailure() << "the table has no request";
         table.Request()->Request.Timeout = HeldAnswerTimeout;
         const std::string hold = "hold " + heldOid + (holdMs > 0 ? " " + std::to_string(holdMs) : "");
         if (Control(hold) != "ok") return ::testing::AssertionFailure() << hold;

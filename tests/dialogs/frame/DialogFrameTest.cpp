@@ -19,6 +19,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 namespace {
@@ -37,15 +39,13 @@ class TBindingTableForm : public TDedicatedForm {
 public:
     explicit TBindingTableForm(ui::Component* owner) : TDedicatedForm(owner, 400, 300), Table(AddTable()) {
         BuildButtonPanel("StaticText1");
-        RefreshBtn = NewPanelButton("RefreshBtn", "Refresh", [this] { RefreshTables(Table); });
-        AddBtn = AddButton = NewPanelButton("btnAdd", "Add", [this] { Open(TDialogEditForm::Mode::Add); });
-        EditBtn = SetButton = NewPanelButton("btnEdit", "Edit", [this] { Open(TDialogEditForm::Mode::Edit); });
-        CloseBtn = NewPanelButton("btnClose", "Close", [this] { Close(); });
+        RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn");
+        AddBtn = NewRoleButton(ButtonRole::Add, "btnAdd", [this] { Open(TDialogEditForm::Mode::Add); });
+        EditBtn = NewRoleButton(ButtonRole::Set, "btnEdit", "Edit", [this] { Open(TDialogEditForm::Mode::Edit); });
+        CloseBtn = NewRoleButton(ButtonRole::Close, "btnClose");
         BuildTableArea("ListView1", 150, false);
-        OnCreate = [this](ui::Component*) { FormCreate(); };
-        DoCreate();
     }
-    void FormCreate();
+    void FormCreate(ui::Component*) override;
     void Open(TDialogEditForm::Mode mode);
     using TDedicatedForm::WaitForSet;
 
@@ -78,18 +78,17 @@ public:
     ui::Button* SetBtn = nullptr;
 };
 
-void TBindingTableForm::FormCreate() {
+void TBindingTableForm::FormCreate(ui::Component*) {
     EditForm = new TBindingEditForm(*this, Table);
-    Table.Open(Oid_dhcpserver::E_12_38_3_3_1, MVT_UMV, 2, [this](DialogRequest& request) {
-        request.BindListView(TableList, true);
-        request.BindEdit(0, "%s", EditForm->Pool);
-        request.BindEdit(1, "%s", EditForm->Address);
-        request.BindEdit(2, "%h", EditForm->Hardware);
-        request.BindComboBox(4, EditForm->Status);
-    });
-    Table.SetRowStatus(4, EditForm->Status);
-    FollowRows(Table);
-    ResetRowButtons();
+    OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
+                         .KeyCount = 2,
+                         .Bind = [this](DialogRequest& request) {
+                             request.BindEdit(0, "%s", EditForm->Pool);
+                             request.BindEdit(1, "%s", EditForm->Address);
+                             request.BindEdit(2, "%h", EditForm->Hardware);
+                         },
+                         .RowStatusColumn = 4,
+                         .RowStatusCombo = EditForm->Status});
 }
 
 void TBindingTableForm::Open(TDialogEditForm::Mode mode) {
@@ -107,12 +106,12 @@ class TStpGroupForm : public TDedicatedForm {
 public:
     explicit TStpGroupForm(ui::Component* owner) : TDedicatedForm(owner, 400, 300), Group(AddTable()) {
         BuildButtonPanel("StaticText1");
-        SetChecked = NewPanelButton("SetButton", "Set Checked", [this] {
+        SetChecked = NewRoleButton(ButtonRole::Set, "SetButton", "Set Checked", [this] {
             if (Boxes.NoneChecked()) return;
             Group.Write([this] { Group.SendChecked(Boxes); });
         });
-        CheckAll = NewPanelButton("btnCheckAll", "Check All", [this] { Boxes.CheckAll(); });
-        ClearChecks = NewPanelButton("btnClearCheck", "Clear Checks", [this] { Boxes.ClearChecks(); });
+        CheckAll = NewRoleButton(ButtonRole::CheckAll, "btnCheckAll");
+        ClearChecks = NewRoleButton(ButtonRole::ClearChecks, "btnClearCheck");
         BuildTableArea("ListView1", 10, false);
         std::vector<ApplyBox> boxes;
         for (int row = 0; row < 10; ++row) {
@@ -121,18 +120,18 @@ public:
             boxes.push_back({box, row});
         }
         Boxes = ApplyBoxes(boxes);
+        UseApplyBoxes(Boxes);
         for (ui::Edit** edit : {&MaxAge, &HelloTime, &ForwardDelay}) {
             *edit = new ui::Edit(this);
             (*edit)->SetParent(EditorPanel);
         }
-        OnCreate = [this](ui::Component*) {
-            Group.Open(Oid_switch::E_12_15_1_A, SVT_SV, 0, [this](DialogRequest& request) {
-                request.BindEdit(1, "%i", MaxAge);
-                request.BindEdit(2, "%i", HelloTime);
-                request.BindEdit(3, "%i", ForwardDelay);
-            });
-        };
-        DoCreate();
+    }
+    void FormCreate(ui::Component*) override {
+        Group.Open(Oid_switch::E_12_15_1_A, SVT_SV, 0, [this](DialogRequest& request) {
+            request.BindEdit(1, "%i", MaxAge);
+            request.BindEdit(2, "%i", HelloTime);
+            request.BindEdit(3, "%i", ForwardDelay);
+        });
     }
     DialogTable& Group;
     ApplyBoxes Boxes;
@@ -381,8 +380,10 @@ TEST_F(DialogFrameSimTest, SetCheckedWritesOnlyTheCheckedScalars) {
     Run(dialog, dialog.Group, [&] {
         EXPECT_THAT(dialog.StatusBar1->Panels()[0]->Text(), HasSubstr("Ok!"));
         dialog.SetChecked->Click();  // nothing checked: nothing sent
-        dialog.CheckAll->Click();
+        dialog.CheckAll->Click();    // the frame's step on the boxes given to it
+        EXPECT_FALSE(dialog.Boxes.NoneChecked());
         dialog.ClearChecks->Click();
+        EXPECT_TRUE(dialog.Boxes.NoneChecked());
         dialog.Boxes.Boxes()[1].Box->SetChecked(true);
         dialog.Boxes.Boxes()[3].Box->SetChecked(true);
         dialog.MaxAge->SetText("2000");
@@ -397,6 +398,307 @@ TEST_F(DialogFrameSimTest, SetCheckedWritesOnlyTheCheckedScalars) {
             EXPECT_EQ(dialog.Group.Vars().GetVar(i)->Access & invalid, 0) << i;
         EXPECT_EQ(dialog.MaxAge->Text(), "2000");  // read again
     });
+}
+
+// A row table on the frame's API alone: the static bindings with their RowStatus column and every standard
+// button by role, Refresh, Stop and Close left to the frame. The options, the request class and an extra binding
+// step come from the test; Add only counts the clicks its guard lets through.
+class TProbeForm : public TDedicatedForm {
+public:
+    explicit TProbeForm(DialogTable::Options options, std::function<void(DialogRequest&)> extraBind = {})
+        : TDedicatedForm(&ui::Application::Instance(), 500, 300),
+          Table(AddTable()),
+          options_(std::move(options)),
+          extraBind_(std::move(extraBind)) {
+        BuildButtonPanel("StaticText1");
+        RefreshBtn = NewRoleButton(ButtonRole::Refresh, "RefreshBtn");
+        SetBtn = NewRoleButton(ButtonRole::Set, "SetBtn", [this] {
+            if (Table.PassGuard()) Table.Write([this] { Table.Send({3}); });
+        });
+        AddBtn = NewRoleButton(ButtonRole::Add, "AddBtn", [this] {
+            if (Table.PassGuard()) ++GuardsPassed;
+        });
+        StopBtn = NewRoleButton(ButtonRole::Stop, "StopBtn");
+        CloseBtn = NewRoleButton(ButtonRole::Close, "CloseBtn");
+        BuildTableArea("ListView1", 150, false);
+        Pool = NewEditorEdit("Pool", "Pool", 60);
+        Address = NewEditorEdit("Address", "Address", 80);
+        Hardware = NewEditorEdit("Hardware", "MAC", 120);
+        Status = NewEditorCombo("Status", "Status", 80);
+    }
+    void FormCreate(ui::Component*) override {
+        Table.OnWalkEnded = [this] { ++WalksEnded; };
+        OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
+                             .KeyCount = 2,
+                             .Bind = [this](DialogRequest& request) {
+                                 request.BindEdit(0, "%s", Pool);
+                                 request.BindEdit(1, "%s", Address);
+                                 request.BindEdit(2, "%s", Hardware);
+                                 if (extraBind_) extraBind_(request);
+                             },
+                             .Options = options_,
+                             .RowStatusColumn = 4,
+                             .RowStatusCombo = Status,
+                             .KeyEdits = {Pool, Address},
+                             .ClearedEdits = {Pool, Address, Hardware},
+                             .GuardsClose = options_.KeepsFlag});
+    }
+
+    DialogTable& Table;
+    ui::Button* RefreshBtn = nullptr;
+    ui::Button* SetBtn = nullptr;
+    ui::Button* AddBtn = nullptr;
+    ui::Button* StopBtn = nullptr;
+    ui::Button* CloseBtn = nullptr;
+    ui::Edit* Pool = nullptr;
+    ui::Edit* Address = nullptr;
+    ui::Edit* Hardware = nullptr;
+    ui::ComboBox* Status = nullptr;
+    int GuardsPassed = 0;
+    int WalksEnded = 0;
+
+private:
+    DialogTable::Options options_;
+    std::function<void(DialogRequest&)> extraBind_;
+};
+
+// Pool names shown in capitals and sent as the switch keeps them.
+class CapitalPoolRequest : public DialogRequest {
+public:
+    using DialogRequest::DialogRequest;
+
+protected:
+    void RowReceived() override {
+        std::string& pool = Request.Vars.GetVar(PoolColumn)->Value;
+        std::ranges::transform(pool, pool.begin(), [](unsigned char c) { return std::toupper(c); });
+        DialogRequest::RowReceived();
+    }
+    void ControlsToRequest() override {
+        DialogRequest::ControlsToRequest();
+        std::string& pool = Request.Vars.GetVar(PoolColumn)->Value;
+        std::ranges::transform(pool, pool.begin(), [](unsigned char c) { return std::tolower(c); });
+    }
+
+private:
+    static constexpr int PoolColumn = 0;
+};
+
+std::vector<std::string> Texts(const ui::MessageBoxRecorder& boxes) {
+    std::vector<std::string> texts;
+    for (const ui::MessageBoxCall& call : boxes.Calls()) texts.push_back(call.Text);
+    return texts;
+}
+
+class FrameApiTest : public DialogFrameSimTest {
+protected:
+    // Shows probe and runs driver inside once its first walk has ended; closes it afterwards (Stop first, so a
+    // walk the driver left held does not keep it open).
+    void Run(TProbeForm& probe, const std::function<void()>& driver) {
+        ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+            EXPECT_TRUE(RunUntil([&] { return probe.WalksEnded > 0 && !probe.Table.Busy(); }));
+            MarkLog();
+            driver();
+            Then([&shown, life = shown.LifeToken()] {
+                if (life.expired()) return;
+                Control("release");
+                shown.Close();
+            });
+        });
+        probe.ShowModal();
+    }
+    // The next walk of the table is held after Refresh until "release".
+    void HoldNextWalk(TProbeForm& probe) {
+        ASSERT_EQ(Control(std::string("hold ") + BindingEntry), "ok");
+        probe.RefreshBtn->Click();
+        ASSERT_TRUE(probe.Table.Busy());
+    }
+};
+
+TEST_F(FrameApiTest, ARowTableInOneCallFollowsRowsAndRefusesToCloseDuringAWalk) {
+    ui::MessageBoxRecorder boxes;
+    TProbeForm probe{DialogTable::Options{}};
+    Run(probe, [&] {
+        EXPECT_EQ(probe.RowCountText->Caption(), "1");
+        EXPECT_FALSE(probe.SetBtn->Enabled());
+        EXPECT_TRUE(probe.AddBtn->Enabled());
+        EXPECT_EQ(probe.RoleButton(ButtonRole::Delete), nullptr);
+
+        probe.TableList->SetItemIndex(0);
+        EXPECT_EQ(probe.Pool->Text(), "pool");
+        EXPECT_TRUE(probe.SetBtn->Enabled());
+        EXPECT_FALSE(probe.AddBtn->Enabled());
+        for (ui::Edit* key : {probe.Pool, probe.Address}) {
+            EXPECT_FALSE(key->Enabled());
+            EXPECT_EQ(key->Color(), ui::clMenu);
+        }
+        EXPECT_TRUE(probe.Hardware->Enabled());
+        probe.TableList->ClearSelection();
+        for (ui::Edit* edit : {probe.Pool, probe.Address, probe.Hardware}) EXPECT_EQ(edit->Text(), "");
+        EXPECT_EQ(probe.Status->ItemIndex(), -1);
+        EXPECT_TRUE(probe.Pool->Enabled());
+        EXPECT_TRUE(probe.AddBtn->Enabled());
+
+        // Refresh (the frame's step) starts a walk; Close is refused until Stop (the frame's step) ends it.
+        HoldNextWalk(probe);
+        probe.CloseBtn->Click();
+        Then([&] {
+            EXPECT_EQ(Texts(boxes), std::vector<std::string>{"Get data not complete"});
+            EXPECT_TRUE(probe.Visible());
+            probe.StopBtn->Click();
+            ASSERT_EQ(Control("release"), "ok");
+            ASSERT_TRUE(WaitWalk(probe.Table));
+            probe.CloseBtn->Click();
+        });
+    });
+    EXPECT_EQ(probe.Table.Request(), nullptr);
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+}
+
+TEST_F(FrameApiTest, TheGuardFollowsTheTablesTextsAndFlagRules) {
+    struct Case {
+        const char* name;
+        std::string incompleteText;
+        std::string refreshText;
+        std::vector<std::string> addBoxes;      // Add while a walk is held
+        std::vector<std::string> refreshBoxes;  // Refresh while it is held
+    };
+    const Case cases[] = {
+        {"the frame's text", GetDataNotCompleteText, "", {"Get data not complete"}, {}},
+        {"the dialog's own wording", "Get data not complete!", "Refresh Not Complete", {"Get data not complete!"},
+         {"Refresh Not Complete"}},
+        {"refused without a word", "", "", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::MessageBoxRecorder boxes;
+        DialogTable::Options options;
+        options.IncompleteText = c.incompleteText;
+        options.RefreshRefusedText = c.refreshText;
+        TProbeForm probe{options};
+        Run(probe, [&] {
+            HoldNextWalk(probe);
+            probe.AddBtn->Click();
+            EXPECT_EQ(Texts(boxes), c.addBoxes);
+            EXPECT_EQ(probe.GuardsPassed, 0);
+            boxes.Clear();
+            probe.RefreshBtn->Click();
+            EXPECT_EQ(Texts(boxes), c.refreshBoxes);
+            ASSERT_EQ(Control("release"), "ok");
+            ASSERT_TRUE(WaitWalk(probe.Table));
+            boxes.Clear();
+            probe.AddBtn->Click();
+            EXPECT_TRUE(boxes.Calls().empty());
+            EXPECT_EQ(probe.GuardsPassed, 1);
+        });
+    }
+}
+
+TEST_F(FrameApiTest, StopSetsTheFlagAtOnceOnlyWhereTheTableSaysSo) {
+    for (const bool stopSetsFlag : {false, true}) {
+        SCOPED_TRACE(stopSetsFlag);
+        ui::MessageBoxRecorder boxes;
+        DialogTable::Options options;
+        options.StopSetsFlag = stopSetsFlag;
+        TProbeForm probe{options};
+        Run(probe, [&] {
+            HoldNextWalk(probe);
+            probe.StopBtn->Click();
+            EXPECT_EQ(probe.Table.Complete(), stopSetsFlag);
+            EXPECT_TRUE(probe.Table.Busy());  // the walk still ends at its next answer
+            ASSERT_EQ(Control("release"), "ok");
+            ASSERT_TRUE(WaitWalk(probe.Table));
+        });
+    }
+}
+
+TEST_F(FrameApiTest, ATableWithoutTheFlagGuardsBusyAsItsOptionsSay) {
+    for (const bool refusesWhileBusy : {true, false}) {
+        SCOPED_TRACE(refusesWhileBusy);
+        ui::MessageBoxRecorder boxes;
+        DialogTable::Options options = NoFlagTableOptions();
+        options.GuardRefusesWhileBusy = refusesWhileBusy;
+        TProbeForm probe{options};
+        Run(probe, [&] {
+            HoldNextWalk(probe);
+            probe.AddBtn->Click();
+            EXPECT_EQ(probe.GuardsPassed, refusesWhileBusy ? 0 : 1);
+            EXPECT_EQ(Texts(boxes), refusesWhileBusy ? std::vector<std::string>{"Get data not complete"}
+                                                     : std::vector<std::string>{});
+            ASSERT_EQ(Control("release"), "ok");
+            ASSERT_TRUE(RunUntil([&] { return !probe.Table.Busy(); }));
+        });
+    }
+}
+
+TEST_F(FrameApiTest, TheWalkEndStepRunsForATableWithoutTheFlag) {
+    ui::MessageBoxRecorder boxes;
+    TProbeForm probe{NoFlagTableOptions()};
+    Run(probe, [&] {
+        EXPECT_EQ(probe.WalksEnded, 1);  // the first walk
+        probe.RefreshBtn->Click();
+        ASSERT_TRUE(RunUntil([&] { return probe.WalksEnded == 2; }));
+        // Stopped, then failed: each ends the walk, and a failure still shows in panel 0.
+        HoldNextWalk(probe);
+        probe.StopBtn->Click();
+        ASSERT_EQ(Control("release"), "ok");
+        ASSERT_TRUE(RunUntil([&] { return probe.WalksEnded == 3; }));
+        ASSERT_EQ(Control(std::string("error ") + BindingEntry + " genErr"), "ok");
+        probe.RefreshBtn->Click();
+        ASSERT_TRUE(RunUntil([&] { return probe.WalksEnded == 4; }));
+        EXPECT_THAT(Status(probe), HasSubstr("Get: "));
+        EXPECT_THAT(Status(probe), ::testing::Not(HasSubstr("Ok!")));
+    });
+}
+
+TEST_F(FrameApiTest, ARequestSubclassConvertsTheRowsInTheListAndTheValuesItSends) {
+    ui::MessageBoxRecorder boxes;
+    DialogTable::Options options;
+    options.MakeRequest = RequestOf<CapitalPoolRequest>();
+    TProbeForm probe{options};
+    Run(probe, [&] {
+        ASSERT_EQ(probe.TableList->Items().Count(), 1);
+        EXPECT_EQ(probe.TableList->Items()[0]->Caption(), "POOL");
+        probe.TableList->SetItemIndex(0);
+        EXPECT_EQ(probe.Pool->Text(), "POOL");
+        probe.Hardware->SetText("0000DEADBEEF");
+        probe.SetBtn->Click();
+        ASSERT_TRUE(WaitWalk(probe.Table));
+        const std::vector<std::string> sets = Pdus("SET");
+        ASSERT_EQ(sets.size(), 1u) << Status(probe);
+        EXPECT_THAT(Varbinds(sets[0])[0], HasSubstr(".3.4.112.111.111.108.10.0.0.1=HEX:0000DEADBEEF"));
+        EXPECT_TRUE(boxes.Calls().empty()) << Texts(boxes)[0];
+    });
+}
+
+TEST_F(FrameApiTest, AFailedOpenIsKeptAndTheRowStepsStaySafe) {
+    ui::MessageBoxRecorder boxes;
+    TProbeForm probe{DialogTable::Options{}, [](DialogRequest&) { throw Exception("No such column"); }};
+    ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+        EXPECT_TRUE(probe.Table.OpenFailed());
+        EXPECT_TRUE(probe.Table.HasRequest());
+        EXPECT_TRUE(probe.Table.Complete());  // a caught exception sets the flag: closing is allowed
+        EXPECT_THAT(Status(probe), HasSubstr("No such column"));
+        EXPECT_EQ(probe.RowCountText->Caption(), "0");
+        probe.AddBtn->Click();
+        EXPECT_EQ(probe.GuardsPassed, 1);
+        shown.Close();
+    });
+    probe.ShowModal();
+    EXPECT_TRUE(Pdus().empty());
+
+    // A table whose request was never built: the row steps and the guard still answer.
+    struct Unopened : TDedicatedForm {
+        Unopened() : TDedicatedForm(nullptr, 300, 200), Table(AddTable()) {
+            BuildButtonPanel("StaticText1");
+            BuildTableArea("ListView1", 100, false);
+            FollowRows(Table);
+        }
+        DialogTable& Table;
+    } unopened;
+    EXPECT_FALSE(unopened.Table.HasRequest());
+    EXPECT_FALSE(unopened.Table.OpenFailed());
+    EXPECT_FALSE(unopened.Table.PassGuard());
+    EXPECT_EQ(boxes.Calls().back().Text, "Get data not complete");
 }
 
 }  // namespace

@@ -193,7 +193,7 @@ TEST_F(MSTPPortStateFormTest, ARefusedSetShowsItsErrorAndTheTableIsReadAgain) {
         EXPECT_FALSE(boxes.Calls()[0].Text.empty());
         ASSERT_EQ(form.lvMSTPPortState->Items().Count(), 4);
         EXPECT_NE(form.lvMSTPPortState->Items()[0]->SubItems()[3], "5000");
-        EXPECT_EQ(form.PortStateRequest.Vars().GetVar(TMSTPPortStateForm::AdminHelloTime)->Access, readwrite);
+        EXPECT_EQ(form.PortStateRequest.Vars().GetVar(TMSTPPortStateEditForm::AdminHelloTime)->Access, readwrite);
         // The dialog stays usable: the next Refresh reads.
         MarkLog();
         form.btnRefresh->Click();
@@ -265,6 +265,63 @@ TEST_F(MSTPPortStateFormTest, WithoutAVersionReadAPortsSetCarriesAdminHelloTime)
         EXPECT_EQ(Varbinds(sets[0]).front(), Column(3) + ".1=INTEGER:300");
         EXPECT_EQ(form.lblSTPVersion->Caption(), "STP Version");
     });
+}
+
+TEST_F(MSTPPortStateFormTest, TheVersionIsReadWithoutTouchingTheStatusPanel) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TMSTPPortStateForm& form) {
+        const std::string status = Status(form);
+        EXPECT_THAT(status, HasSubstr("Ok!"));
+        ASSERT_EQ(Control("error " + Version + " genErr 1"), "ok");
+        form.btnEdit->Click();  // without a row: the version is read again, nothing else
+        EXPECT_EQ(Pdus("GET").size(), 1u);
+        EXPECT_EQ(Status(form), status);  // its failure is not shown either
+        EXPECT_EQ(form.lblSTPVersion->Caption(), "rstp");
+        EXPECT_TRUE(boxes.Calls().empty());
+    });
+}
+
+TEST_F(MSTPPortStateFormTest, UnderMstpARefusedSetLeavesTheListAsItWas) {
+    ASSERT_EQ(Control("set-rw " + Version + " int 2"), "ok");
+    ui::MessageBoxRecorder boxes;
+    Open([&](TMSTPPortStateForm& form) {
+        ASSERT_EQ(form.lblSTPVersion->Caption(), "mstp");
+        ASSERT_EQ(Control("error " + PortEntry + " wrongValue 1"), "ok");
+        Select(form, 0);
+        ui::TestHooks::RunInNextModal([&](ui::Form&) {
+            form.EditForm->edtExtPathCost->SetText("5000");
+            form.EditForm->btnEdit->Click();
+        });
+        form.btnEdit->Click();
+        ASSERT_TRUE(RunUntil([&] { return boxes.Calls().size() == 1 && !form.PortStateRequest.Busy(); }));
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_TRUE(Pdus("GETNEXT").empty());
+        EXPECT_TRUE(Pdus("GETBULK").empty());
+        EXPECT_EQ(form.lvMSTPPortState->Items().Count(), 4);
+        EXPECT_TRUE(form.PortStateRequest.Complete());
+    });
+}
+
+TEST_F(MSTPPortStateFormTest, ClosingFreesTheVersionRequestBeforeTheTableRequest) {
+    ASSERT_EQ(Control("set-rw " + Version + " int 2"), "ok");
+    ui::MessageBoxRecorder boxes;
+    bool versionFreedFirst = false;
+    Open([&](TMSTPPortStateForm& form) {
+        // Under "mstp" the SET's answer brings a read, held after its first row: closing waits for it.
+        form.PortStateRequest.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control("hold " + Column(2) + ".1"), "ok");
+        Select(form, 0);
+        ui::TestHooks::RunInNextModal([&](ui::Form&) { form.EditForm->btnEdit->Click(); });
+        form.btnEdit->Click();
+        ASSERT_TRUE(form.PortStateRequest.Busy());
+        Then([&] {
+            versionFreedFirst = !form.VersionRequest.HasRequest() && form.PortStateRequest.HasRequest();
+            ASSERT_EQ(Control("release"), "ok");
+        });
+        form.btnClose->Click();
+    });
+    EXPECT_TRUE(versionFreedFirst);
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 }  // namespace

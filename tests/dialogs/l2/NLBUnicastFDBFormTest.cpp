@@ -134,10 +134,12 @@ TEST_F(NLBUnicastFDBFormTest, DeleteSendsDestroyAloneAndFreesTheKeysForTheNextAd
         EXPECT_EQ(Walks(), 1);
         ASSERT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 1);
         EXPECT_EQ(form.ST_Count->Caption(), "1");
-        // Set is left enabled, but without a selected entry it sends nothing.
+        // Set is left enabled, but without a selected entry it sends nothing and raises nothing.
         MarkLog();
+        const std::string status = Status(form);
         ASSERT_TRUE(UserClick(form.SetBtn));
         EXPECT_TRUE(NothingSent());
+        EXPECT_EQ(Status(form), status);
     });
 }
 
@@ -167,6 +169,29 @@ TEST_F(NLBUnicastFDBFormTest, RefreshDuringAWalkStartsNoSecondWalk) {
         ASSERT_TRUE(WaitIdle(form));
         EXPECT_EQ(Walks(), 1);
         EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+    });
+}
+
+// Refresh shows a caught exception through the status template, the other steps bare; Delete reads the table
+// again after one.
+TEST_F(NLBUnicastFDBFormTest, CaughtExceptionsShowAsEachStepSaysAndDeleteReadsAgainAfterOne) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TNLBUnicastFDBForm& form) {
+        form.ED_UnicastVID->SetText("-");  // not a number: the value cannot be sent
+        form.UnicastAddress->SetText("03BF0A000001");
+        form.DeleteBtn->SetEnabled(true);
+        form.DeleteBtn->Click();
+        ASSERT_TRUE(WaitIdle(form));
+        EXPECT_TRUE(Pdus("SET").empty());
+        EXPECT_FALSE(Status(form).empty());
+        EXPECT_EQ(Status(form).rfind("Set:", 0), std::string::npos) << Status(form);  // bare
+        EXPECT_EQ(Walks(), 1);
+        EXPECT_EQ(form.LV_dot1qStaticUnicastEntry->Items().Count(), 2);
+
+        form.FdbTable.Request()->Request.Device.Address = "";  // no address to send to
+        form.RefreshBtn->Click();
+        EXPECT_EQ(Status(form).rfind("Get: ", 0), 0u) << Status(form);  // the status template
+        EXPECT_TRUE(boxes.Calls().empty());
     });
 }
 

@@ -77,10 +77,32 @@ TEST_F(VlanFormTest, SetSendsOnlyTheAdvertisementStateAndTheListKeepsItsValuesUn
 
         ASSERT_TRUE(UserClick(form.RefreshBtn));
         EXPECT_EQ(form.ED_VLANID->Text(), "");
-        EXPECT_TRUE(form.ED_VLANID->Enabled());
+        EXPECT_FALSE(form.ED_VLANID->Enabled());  // as it was: only a change of selection unlocks it
         EXPECT_FALSE(form.SetButton->Enabled());
         ASSERT_TRUE(WaitWalk(form));
         EXPECT_EQ(Advertisement(form, 1), "disabled");
+    });
+}
+
+// The VLAN ID, name and type are shown only: a selected row disables them, losing the selection enables them, and
+// Refresh leaves them as they were either way.
+TEST_F(VlanFormTest, RefreshLeavesTheShownOnlyEditorsAsTheyWere) {
+    Open([&](TVlanForm& form) {
+        const auto enabled = [&form] {
+            return std::vector<bool>{form.ED_VLANID->Enabled(), form.ED_VLANName->Enabled(), form.cbxType->Enabled()};
+        };
+        const std::vector<bool> locked(3, false);
+        const std::vector<bool> free(3, true);
+        for (const bool selected : {true, false}) {
+            SCOPED_TRACE(selected);
+            form.LV_dot1qVlanStaticEntry->SetItemIndex(1);
+            if (!selected) form.LV_dot1qVlanStaticEntry->ClearSelection();
+            EXPECT_EQ(enabled(), selected ? locked : free);
+            form.RefreshBtn->Click();
+            EXPECT_EQ(enabled(), selected ? locked : free);
+            ASSERT_TRUE(WaitWalk(form));
+            EXPECT_EQ(enabled(), selected ? locked : free);
+        }
     });
 }
 
