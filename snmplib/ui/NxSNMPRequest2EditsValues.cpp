@@ -369,6 +369,10 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
 // ------------------------------------------------------------------------------------------------ back
 
 void NxSNMPRequest2Edits::ControlsToData(int n) {
+    // A text still to be checked is checked now; a refused one stops the write here.
+    if (EditConstraint)
+        if (std::optional<std::string> refusal = EditConstraint->RefusalBeforeWrite())
+            throw Exception(*refusal, NxErrInputRefused);
     NxSNMPVarList& vars = Request.Vars;
     for (int i = 0; i < vars.GetCount(); ++i) {
         if ((n != -1 && i != n) || !vars.IsSettable(i)) continue;
