@@ -3,6 +3,11 @@
 #include "DedicatedForm.h"
 #include "StdCtrls.h"
 
+#include "Exception.h"
+#include "NxSNMPError.h"
+
+#include <optional>
+
 TDialogEditForm::TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int designWidth, int designHeight)
     : ui::Form(&tableDialog), tableDialog_(tableDialog), table_(table) {
     SetBorderStyle(ui::bsDialog);
@@ -44,14 +49,16 @@ void TDialogEditForm::FormActivate(ui::Component*) {
 void TDialogEditForm::KeepsDisabled(std::vector<ui::Control*> controls) { readOnly_ = std::move(controls); }
 
 void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
-    bool failed = false;
+    std::optional<Exception> failure;
     table_.Write([&] {
         try {
             table_.Send(leftOut);
-        } catch (...) {
-            failed = true;
+        } catch (const Exception& error) {
+            failure = error;
             throw;
         }
     });
-    if (!failed) Close();
+    if (!failure) Close();
+    // The form says what kept its values from being sent (a refused input has said it already) and stays open.
+    else if (failure->HelpContext != NxErrInputRefused) ShowMessage(this, failure->Message);
 }

@@ -38,7 +38,8 @@ protected:
     // Controls of read-only values, disabled at every activation (selecting a row enables every bound control).
     void KeepsDisabled(std::vector<ui::Control*> controls);
     // The form's Set: one SET through the table's request with leftOut marked invalid, the table read again,
-    // the form closed. A caught exception goes to the table dialog's panel 0 and the form stays open.
+    // the form closed. A caught exception goes to the table dialog's panel 0 and into a message box owned by this
+    // form (unless it is a refused input, whose box has been shown), and the form stays open.
     void SetThroughTable(std::initializer_list<int> leftOut = {});
     void FormActivate(ui::Component* sender);
 

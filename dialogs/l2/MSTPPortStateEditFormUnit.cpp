@@ -89,7 +89,6 @@ void TMSTPPortStateEditForm::btnEditClick(ui::Component*) {
     if (table_.Busy()) return;  // the form stays open
     if (dialog_.LeavesOutAdminHelloTime()) SetThroughTable({TMSTPPortStateForm::AdminHelloTime});
     else SetThroughTable();
-    Close();
 }
 
 void TMSTPPortStateEditForm::btnCloseClick(ui::Component*) { Close(); }
