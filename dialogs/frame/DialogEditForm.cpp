@@ -58,7 +58,10 @@ void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
             throw;
         }
     });
-    if (!failure) Close();
+    if (!failure) {
+        Close();
+        return;
+    }
     // The form says what kept its values from being sent (a refused input has said it already) and stays open.
-    else if (failure->HelpContext != NxErrInputRefused) ShowMessage(this, failure->Message);
+    if (failure->HelpContext != NxErrInputRefused) ShowMessage(this, failure->Message);
 }

@@ -31,7 +31,8 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(ui::Component* owner)
     LV_dot1qVlanCurrentEntry->SetGridLines(true);
     VlanNumDeletes = NewEditorText("VlanNumDeletes", "VLAN Delete Numbers",
                                    std::max(60, ui::StaticText::WidthFor("4294967295", ui::sbsSunken)));
-    StaticText1 = NewEditorText("StaticText1", "VLAN Index", std::max(60, ui::StaticText::WidthFor("4094", ui::sbsSunken)));
+    StaticText1 =
+        NewEditorText("StaticText1", "VLAN Index", std::max(60, ui::StaticText::WidthFor("4094", ui::sbsSunken)));
     OnCreate = [this](ui::Component* sender) { FormCreate(sender); };
     DoCreate();
 }

@@ -150,8 +150,8 @@ void NxEditConstraint::EditChange(ui::Component* sender) {
     const std::string text = edit->Text();
     // A text set by code is accepted as it is; one the user typed (or the filter left of it) awaits its check.
     const bool typed = !edit->ChangedByCode() || filtering_;
-    if (typed) record->Unchecked = true;
-    else SaveText(edit);
+    record->Unchecked = typed;
+    if (!typed) SaveText(edit);
     // Only the user types, into the focused edit; a text set by code counts whole.
     const std::string before = typed && edit->Focused() ? record->ShownText : text;
     const NxEditChange change = record->Rule.OnChange(before, text, edit->SelStart(), Chain(record->SavedOnChange, edit));
