@@ -79,7 +79,8 @@ protected:
     }
     // Selects port's row and opens the edit form on it; editor runs inside the form's modal loop, once the form is
     // the active window.
-    static void EditPort(TMSTPPortStateForm& form, int port, const std::function<void(TMSTPPortStateEditForm&)>& editor) {
+    static void EditPort(TMSTPPortStateForm& form, int port,
+                         const std::function<void(TMSTPPortStateEditForm&)>& editor) {
         form.lvMSTPPortState->SetItemIndex(port - 1);
         bool shown = false;
         ui::TestHooks::RunInNextModal([&](ui::Form&) {
@@ -144,7 +145,8 @@ TEST_F(MstpEditInputTest, ARefusedCostOnPort6SendsNothingAndAValidOneGoesToPort6
                 boxes.Clear();
                 TypeOver(edit.edtExtPathCost, "99999999999");
                 click(edit.btnEdit);
-                EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{" Please enter a number between 0 and 4294967295!"});
+                EXPECT_EQ(BoxTexts(boxes),
+                          std::vector<std::string>{" Please enter a number between 0 and 4294967295!"});
                 EXPECT_EQ(edit.edtExtPathCost->Text(), port6Cost);
                 EXPECT_TRUE(NothingSent());
                 EXPECT_EQ(edit.ModalResult(), ui::mrNone);
@@ -292,7 +294,7 @@ class ValueTextTest : public DedicatedDialogTest, public ::testing::WithParamInt
 // The text's own room: its contents less the indent a framed label gives its text (half an "x").
 int TextRoom(const QLabel& label) {
     const QFontMetrics metrics(label.font());
-    const int indent = label.indent() >= 0             ? label.indent()
+    const int indent = label.indent() >= 0      ? label.indent()
                        : label.frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
                                                 : 0;
     return label.contentsRect().width() - 2 * label.margin() - indent;
@@ -324,8 +326,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     [](TDedicatedForm& form) -> const DialogTable& {
                                         return dynamic_cast<TVlanStaticForm&>(form).StaticTable;
                                     }},
-                      ValueTextCase{"VlanNumDeletes", "CurrentForm1Click", "VlanNumDeletes",
-                                    "1.3.6.1.2.1.17.7.1.4.1.0", "counter 4294967295", "4294967295",
+                      ValueTextCase{"VlanNumDeletes", "CurrentForm1Click", "VlanNumDeletes", "1.3.6.1.2.1.17.7.1.4.1.0",
+                                    "counter 4294967295", "4294967295",
                                     [](TDedicatedForm& form) -> const DialogTable& {
                                         return dynamic_cast<TVLanCurrentTableForm&>(form).CurrentTable;
                                     }}),

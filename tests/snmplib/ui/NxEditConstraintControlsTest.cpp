@@ -79,8 +79,10 @@ TEST_P(ExitCheckTest, RefusesWithTheMessageAndPutsTheLastAcceptedTextBack) {
     edit->SetText("");
     ui::MessageBoxRecorder boxes;
     // A marker text comes from code (a value not read); the others are typed.
-    if (IsEditMarkerText(c.text)) edit->SetText(c.text);
-    else TypeOver(c.text);
+    if (IsEditMarkerText(c.text))
+        edit->SetText(c.text);
+    else
+        TypeOver(c.text);
     ASSERT_EQ(edit->Text(), c.text);
     Leave();
     if (std::string(c.message).empty()) {
