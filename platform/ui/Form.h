@@ -9,8 +9,8 @@
 // for the form that opened it (the active form, else its owner), so it stands over that form.
 // Messages posted with PostMessage are queued behind every event posted before them and delivered
 // to Dispatch, so a message posted before ShowModal is handled in the modal loop's first pass.
-// Dispatch handles WM_CLOSE (Close) and WM_NEXTDLGCTL (wParam 0: next control in tab order, 1: previous) and passes every other
-// message to OnMessage. A form freed while handling its own event uses Release.
+// Dispatch handles WM_CLOSE (Close) and WM_NEXTDLGCTL (wParam 0: next control in tab order,
+// 1: previous) and passes every other message to OnMessage. A form freed while handling its own event uses Release.
 #include "Control.h"
 
 #include <QPointer>
