@@ -192,11 +192,13 @@ NxEditExit NxEditConstraint::CheckExit(Record& record) {
     return verdict;
 }
 
-std::optional<std::string> NxEditConstraint::RefusalBeforeWrite() {
+std::optional<std::string> NxEditConstraint::RefusalBeforeWrite(const std::function<bool(const ui::Edit*)>& concerned) {
     if (checking_) return std::nullopt;
     for (size_t i = 0; i < constraints_.size(); ++i) {
         Record& record = *constraints_[i];
-        if (!record.Unchecked || record.EditLife.expired()) continue;
+        // A text the user no longer sees (its edit hidden with its dialog) is not what is being written.
+        if (!record.Unchecked || record.EditLife.expired() || !record.Edit->Showing()) continue;
+        if (concerned && !concerned(record.Edit)) continue;
         const NxEditExit verdict = CheckExit(record);
         if (verdict.Result == NxEditExit::Refused) return verdict.Message;
     }

@@ -17,6 +17,7 @@
 
 #include "Component.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,10 +60,10 @@ public:
     void SaveText(ui::Edit* edit);
     // The edit's current text came from the device: a refusal puts it back.
     void ShowDeviceText(ui::Edit* edit);
-    // Before a write from the controls: the exit check of every edit typed into since its last check runs now, as
-    // if the focus left it (message, last accepted text, focus). Gives the message of the first refusal; none when
-    // the input passes.
-    std::optional<std::string> RefusalBeforeWrite();
+    // Before a write from the controls: the exit check of every shown edit (that concerned accepts, when given) typed
+    // into since its last check runs now, as if the focus left it (message, last accepted text, focus). Gives the
+    // message of the first refusal; none when the input passes.
+    std::optional<std::string> RefusalBeforeWrite(const std::function<bool(const ui::Edit*)>& concerned = {});
     void SetOwner(ui::Form* owner) { owner_ = owner; }
     ui::Form* Owner() const { return owner_; }
 
