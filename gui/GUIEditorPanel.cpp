@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Dialogs.h"
 #include "Exception.h"
+#include "NxSNMPError.h"
 #include "NxSNMPRequest2Edits.h"
 #include "ScrollBox.h"
 #include "StdCtrls.h"
@@ -12,6 +13,12 @@
 namespace {
 
 NxSNMPVarList& VarsOf(NxSNMPRequest2Edits* request) { return request->Request.Vars; }
+
+// A message box over owner, titled with the application title, as the binding shows its errors.
+void ShowErrorBox(ui::Control* owner, const std::string& text) {
+    const ui::Application* app = ui::Application::InstanceOrNull();
+    ui::MessageBox(owner, text, app ? app->Title() : std::string(), ui::mbOK);
+}
 
 void ApplyColors(ui::Control* editor, ui::Color fontColor, ui::Color color) {
     ui::Font font = editor->Font();
@@ -360,6 +367,8 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     // Every unticked row is left out of this write and loses the mark afterwards, also a mark a dialog set
     // before (a dialog that pre-marks rows relies on that).
     const auto unticked = [&rows](int i) { return !rows.Rows[static_cast<size_t>(i)].CheckBox->Checked(); };
+    auto* button = dynamic_cast<ui::Control*>(sender);
+    ui::Form* rowDialog = button && button->Tag() == 1 ? HostFormOf(button) : nullptr;
     bool refused = false;
     bool written = false;
     try {
@@ -380,15 +389,16 @@ void TSNMPEditorPanel::SetCheckedClick(ui::Component* sender) {
     } catch (const std::exception& error) {
         request.StatusTemplate = StatusTemplateSet;
         request.ShowStatus(error.what());
+        // The status line is in the table dialog, behind a row dialog: the row dialog says it too (a refused
+        // input's box has said it already).
+        const auto* raised = dynamic_cast<const Exception*>(&error);
+        if (rowDialog && !(raised && raised->HelpContext == NxErrInputRefused)) ShowErrorBox(rowDialog, error.what());
     }
     for (int i = 0; i < rows.RowCount(); ++i)
         if (unticked(i)) vars.GetVar(i)->Access &= ~invalid;
     request.Mode = savedMode;
-    auto* button = dynamic_cast<ui::Control*>(sender);
     // A row dialog whose write failed stays open with the values typed.
-    if (written && button && button->Tag() == 1) {
-        if (ui::Form* dialog = HostFormOf(button)) dialog->Close();
-    }
+    if (written && rowDialog) rowDialog->Close();
 }
 
 void TSNMPEditorPanel::CheckAllClick(ui::Component*) {

@@ -110,15 +110,10 @@ public:
     // With rememberText, a text that passed becomes the last accepted text.
     NxEditExit OnExit(const std::string& text, bool rememberText, const NxEditSavedHandler& savedExit = {});
 
+    // The text a refusal puts back: the last one that passed the exit check or was set by code (a row's value, an
+    // emptied editor), whichever came later.
     const std::string& LastGoodText() const { return lastGoodText_; }
-    void SaveText(const std::string& text) {
-        lastGoodText_ = text;
-        saved_ = true;
-    }
-    // A text the edit shows from the device: until a text is saved, a refusal puts it back.
-    void ShowDeviceText(const std::string& text) {
-        if (!saved_) lastGoodText_ = text;
-    }
+    void SaveText(const std::string& text) { lastGoodText_ = text; }
 
 private:
     NxEditExit Refuse(size_t message, const std::vector<std::pair<const char*, std::string>>& fills) const;
@@ -132,5 +127,4 @@ private:
     NxEditFormat format_;
     NxEditChecker checker_;
     std::string lastGoodText_;
-    bool saved_ = false;  // a text was saved as the last accepted one
 };

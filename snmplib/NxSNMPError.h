@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-// One signed code for every failure and every exchange result: 0 success, -1/-2 expression and edit format,
-// -101.. agent status, -201.. SNMPv3 processing, -301.. USM, -401.. SNMP library, -501.. the library's own.
+// One signed code for every failure and every exchange result: 0 success, -1/-2 expression and edit format, -3
+// refused edit input, -101.. agent status, -201.. SNMPv3 processing, -301.. USM, -401.. SNMP library, -501.. the
+// library's own.
 using NxSNMPErrorCode = int32_t;
 
 enum : NxSNMPErrorCode {
     NxErrBadLogicOperand = -1,
     NxErrBadEditFormat = -2,
+    NxErrInputRefused = -3,  // an edit's input rule refused the text before a write (its message box was shown)
     NxErrNoSuchName = -102,
     NxErrTimeout = -405,
     NxErrTransportFailed = -422,

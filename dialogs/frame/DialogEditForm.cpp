@@ -1,6 +1,13 @@
 #include "DialogEditForm.h"
 
+#include "DialogMessages.h"
 #include "StdCtrls.h"
+
+#include "Exception.h"
+#include "NxSNMPError.h"
+
+#include <functional>
+#include <optional>
 
 TDialogEditForm::TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int designWidth, int designHeight)
     : ui::Form(&tableDialog), tableDialog_(tableDialog), table_(table) {
@@ -57,18 +64,21 @@ void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
     const SetRule rule = DialogSetRule ? DialogSetRule() : SetRule{};
     std::vector<int> columns(leftOut);
     columns.insert(columns.end(), rule.LeftOut.begin(), rule.LeftOut.end());
-    bool failed = false;
-    if (rule.RereadsAfterAnswer) {
-        failed = !table_.WriteOnly([&] { table_.SendRefreshing(columns); });
-    } else {
-        table_.Write([&] {
-            try {
-                table_.Send(columns);
-            } catch (...) {
-                failed = true;
-                throw;
-            }
-        });
+    std::optional<Exception> failure;
+    const auto keepFailure = [&failure](const std::function<void()>& set) {
+        try {
+            set();
+        } catch (const Exception& error) {
+            failure = error;
+            throw;
+        }
+    };
+    if (rule.RereadsAfterAnswer) table_.WriteOnly([&] { keepFailure([&] { table_.SendRefreshing(columns); }); });
+    else table_.Write([&] { keepFailure([&] { table_.Send(columns); }); });
+    if (!failure) {
+        Close();
+        return;
     }
-    if (!failed) Close();
+    // The form says what kept its values from being sent (a refused input has said it already) and stays open.
+    if (failure->HelpContext != NxErrInputRefused) ShowMessage(this, failure->Message);
 }

@@ -63,8 +63,9 @@ protected:
     // Controls of read-only values, disabled at every activation (selecting a row enables every bound control).
     void KeepsDisabled(std::vector<ui::Control*> controls);
     // The form's Set: one SET through the table's request with leftOut (and the dialog's) marked invalid, the
-    // table read again as the dialog's rule says,
-    // the form closed. A caught exception goes to the table dialog's panel 0 and the form stays open.
+    // table read again as the dialog's rule says, the form closed. A caught exception goes to the table dialog's
+    // panel 0 and into a message box owned by this form (unless it is a refused input, whose box has been shown),
+    // and the form stays open.
     void SetThroughTable(std::initializer_list<int> leftOut = {});
     void FormActivate(ui::Component* sender);
 

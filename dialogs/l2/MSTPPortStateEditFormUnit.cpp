@@ -81,7 +81,6 @@ TMSTPPortStateEditForm::~TMSTPPortStateEditForm() {
 void TMSTPPortStateEditForm::btnEditClick(ui::Component*) {
     if (table_.Busy()) return;  // the form stays open
     SetThroughTable();
-    Close();
 }
 
 void TMSTPPortStateEditForm::btnCloseClick(ui::Component*) { Close(); }

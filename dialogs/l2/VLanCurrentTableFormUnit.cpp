@@ -4,6 +4,8 @@
 #include "ListView.h"
 #include "StdCtrls.h"
 
+#include <algorithm>
+
 TVLanCurrentTableForm* VLanCurrentTableForm = nullptr;
 
 namespace {
@@ -27,8 +29,10 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(ui::Component* owner)
     BuildTableArea("LV_dot1qVlanCurrentEntry", 220, true);
     LV_dot1qVlanCurrentEntry = TableList;
     LV_dot1qVlanCurrentEntry->SetGridLines(true);
-    VlanNumDeletes = NewEditorText("VlanNumDeletes", "VLAN Delete Numbers", 60);
-    StaticText1 = NewEditorText("StaticText1", "VLAN Index", 60);
+    VlanNumDeletes = NewEditorText("VlanNumDeletes", "VLAN Delete Numbers",
+                                   std::max(60, ui::StaticText::WidthFor("4294967295", ui::sbsSunken)));
+    StaticText1 =
+        NewEditorText("StaticText1", "VLAN Index", std::max(60, ui::StaticText::WidthFor("4094", ui::sbsSunken)));
 }
 
 void TVLanCurrentTableForm::FormCreate(ui::Component*) {

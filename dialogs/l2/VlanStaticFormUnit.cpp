@@ -4,6 +4,8 @@
 #include "ListView.h"
 #include "StdCtrls.h"
 
+#include <algorithm>
+
 TVlanStaticForm* VlanStaticForm = nullptr;
 
 namespace {
@@ -30,7 +32,8 @@ TVlanStaticForm::TVlanStaticForm(ui::Component* owner)
     LV_dot1qVlanStaticEntry = TableList;
     ED_VLANID = NewEditorEdit("ED_VLANID", "VLAN ID", 50);
     ED_VLANName = NewEditorEdit("ED_VLANName", "VLAN Name", 120);
-    NextFreeLocalVlanIndex = NewEditorText("NextFreeLocalVlanIndex", "Next Free Local VLAN Index", 50);
+    NextFreeLocalVlanIndex = NewEditorText("NextFreeLocalVlanIndex", "Next Free Local VLAN Index",
+                                           std::max(50, ui::StaticText::WidthFor("4096", ui::sbsSunken)));
     Status = NewEditorCombo("Status", "Status", 100);
     Status->Hide();
 }

@@ -41,13 +41,22 @@ int FromQtAnswer(int answer) {
     }
 }
 
+// The window a box stands over: its owner's, unless a modal window blocks that one (the box then stands over the
+// modal window, so neither the box nor its owner comes up over the modal window).
+QWidget* BoxParent(const Control* owner) {
+    QWidget* window = owner ? owner->Widget()->window() : QApplication::activeWindow();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && window != modal) return modal;
+    return window;
+}
+
 }  // namespace
 
 int MessageBox(Control* owner, const std::string& text, const std::string& caption, MsgButtons buttons,
                MsgDlgType type) {
     if (const auto& hook = TestHooks::MessageBoxHookFn())
         return hook(MessageBoxCall{caption, text, buttons, type, owner});
-    QWidget* parent = owner ? owner->Widget()->window() : QApplication::activeWindow();
+    QWidget* parent = BoxParent(owner);
     QMessageBox box(ToQtIcon(type), ToQString(caption), ToQString(text), ToQtButtons(buttons), parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace ui {
@@ -19,6 +20,13 @@ constexpr int smallCaptionHeight = 15;
 constexpr int fixedFrame = 3;
 constexpr int sizingFrame = 4;
 
+// The window a modal form stands over: the active form's, else its owner's, when shown and top-level.
+QWindow* OpenerWindow(const Form& form, const Form* active) {
+    const Form* opener = active && active != &form ? active : dynamic_cast<const Form*>(form.Owner());
+    if (!opener || opener == &form || opener->Parent() || !opener->Showing()) return nullptr;
+    return opener->Widget()->windowHandle();
+}
+
 // Hides the form and leaves modal state however ShowModal ends.
 class ModalScope {
 public:
@@ -27,6 +35,7 @@ public:
         if (life_.expired()) return;
         modal_ = false;
         form_.Widget()->setWindowModality(Qt::NonModal);
+        if (QWindow* window = form_.Widget()->windowHandle()) window->setTransientParent(nullptr);
     }
 
 private:
@@ -237,6 +246,10 @@ ModalResult Form::ShowModal() {
     {
         ModalScope scope(*this, life, modal_);
         Widget()->setWindowModality(Qt::ApplicationModal);
+        if (QWindow* opener = Parent() ? nullptr : OpenerWindow(*this, previous)) {
+            Widget()->winId();  // the window exists before it is shown
+            Widget()->windowHandle()->setTransientParent(opener);
+        }
         SetVisible(true);
         if (auto driver = TestHooks::TakeModalDriver()) detail::Post(this, [this, driver] { driver(*this); });
         for (;;) {

@@ -5,11 +5,12 @@
 // area is the Qt widget); an embedded form has no frame.
 //
 // ShowModal runs a nested event loop until ModalResult is set (Close sets mrCancel), then asks
-// OnCloseQuery and OnClose; caNone keeps the form open. Messages posted with PostMessage are
-// queued behind every event posted before them and delivered to Dispatch, so a message posted
-// before ShowModal is handled in the modal loop's first pass. Dispatch handles WM_CLOSE (Close)
-// and WM_NEXTDLGCTL (wParam 0: next control in tab order, 1: previous) and passes every other
-// message to OnMessage. A form freed while handling its own event uses Release.
+// OnCloseQuery and OnClose; caNone keeps the form open. While modal, a top-level form is transient
+// for the form that opened it (the active form, else its owner), so it stands over that form.
+// Messages posted with PostMessage are queued behind every event posted before them and delivered
+// to Dispatch, so a message posted before ShowModal is handled in the modal loop's first pass.
+// Dispatch handles WM_CLOSE (Close) and WM_NEXTDLGCTL (wParam 0: next control in tab order,
+// 1: previous) and passes every other message to OnMessage. A form freed while handling its own event uses Release.
 #include "Control.h"
 
 #include <QPointer>

@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -146,6 +147,14 @@ void StaticText::SetBorderStyle(StaticBorder border) {
     AdjustSize();
 }
 
+int StaticText::WidthFor(const std::string& text, StaticBorder border) {
+    const QFontMetrics metrics(QApplication::font("QLabel"));
+    const int frame = border == sbsNone ? 0 : 1;  // the line width SetBorderStyle gives
+    // A framed label indents its text by half an "x" (QLabel's default indent).
+    const int indent = frame > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    return metrics.horizontalAdvance(ToQString(text)) + 2 * frame + indent;
+}
+
 void StaticText::AdjustSize() {
     if (!autoSize_) return;
     const QFontMetrics metrics(Widget()->font());
@@ -200,7 +209,12 @@ void Edit::SetText(const std::string& text) {
         byteView_ = byteView;
         LineEdit()->setText(value);
     }
-    if (changed && OnChange) OnChange(this);
+    if (!changed || !OnChange) return;
+    auto life = LifeToken();
+    const bool outer = changedByCode_;
+    changedByCode_ = true;
+    OnChange(this);
+    if (!life.expired()) changedByCode_ = outer;
 }
 
 void Edit::SetFontCharset(int charset) {

@@ -52,6 +52,9 @@ public:
     explicit StaticText(Component* owner);
     StaticBorder BorderStyle() const { return border_; }
     void SetBorderStyle(StaticBorder border);
+    // The width a static text with border needs to draw text whole in the application's font (frame and the
+    // indent of a framed text included). A static text showing values is made as wide as its widest value needs.
+    static int WidthFor(const std::string& text, StaticBorder border);
 
 protected:
     void AdjustSize() override;
@@ -78,6 +81,8 @@ public:
     // The bytes text stands for in this edit's character set (and view); none when a character has no byte form
     // there. Typing such a character is refused.
     std::optional<std::string> BytesOf(const QString& text) const;
+    // True while OnChange runs for a text set by code (SetText), false for what the user typed or pasted.
+    bool ChangedByCode() const { return changedByCode_; }
 
     NotifyEvent OnChange;
 
@@ -92,6 +97,7 @@ private:
     bool byteView_ = true;  // the text shows its bytes one per character (the value is not in the character set)
     char passwordChar_ = 0;
     bool codeChange_ = false;
+    bool changedByCode_ = false;
 };
 
 class Memo : public Control {

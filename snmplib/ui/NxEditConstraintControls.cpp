@@ -123,12 +123,13 @@ void NxEditConstraint::Restore(Record& record) {
 }
 
 void NxEditConstraint::SaveText(ui::Edit* edit) {
-    if (Record* record = Find(edit)) record->Rule.SaveText(edit->Text());
+    if (Record* record = Find(edit)) {
+        record->Rule.SaveText(edit->Text());
+        record->Unchecked = false;
+    }
 }
 
-void NxEditConstraint::ShowDeviceText(ui::Edit* edit) {
-    if (Record* record = Find(edit)) record->Rule.ShowDeviceText(edit->Text());
-}
+void NxEditConstraint::ShowDeviceText(ui::Edit* edit) { SaveText(edit); }
 
 ui::Form* NxEditConstraint::TargetForm(ui::Edit* edit) const { return owner_ ? owner_ : edit->ParentForm(); }
 
@@ -147,14 +148,21 @@ void NxEditConstraint::EditChange(ui::Component* sender) {
     if (!record) return;
     ui::Edit* edit = record->Edit;
     const std::string text = edit->Text();
+    // A text set by code is accepted as it is; one the user typed (or the filter left of it) awaits its check.
+    const bool typed = !edit->ChangedByCode() || filtering_;
+    record->Unchecked = typed;
+    if (!typed) SaveText(edit);
     // Only the user types, into the focused edit; a text set by code counts whole.
-    const std::string before = edit->Focused() ? record->ShownText : text;
+    const std::string before = typed && edit->Focused() ? record->ShownText : text;
     const NxEditChange change = record->Rule.OnChange(before, text, edit->SelStart(), Chain(record->SavedOnChange, edit));
     auto life = edit->LifeToken();
     if (life.expired() || !(record = Find(edit))) return;
     record->ShownText = change.Text;
     if (change.Changed) {
-        edit->SetText(change.Text);  // runs this handler again for the shortened text
+        {
+            Flag filtering(filtering_);
+            edit->SetText(change.Text);  // runs this handler again for the shortened text
+        }
         if (life.expired()) return;
         edit->SetSelStart(change.Caret);
     }
@@ -164,18 +172,35 @@ void NxEditConstraint::EditChange(ui::Component* sender) {
 
 void NxEditConstraint::EditExit(ui::Component* sender) {
     if (checking_) return;  // the check's own message box and focus move never start another
-    Record* record = Find(sender);
-    if (!record) return;
+    if (Record* record = Find(sender)) CheckExit(*record);
+}
+
+NxEditExit NxEditConstraint::CheckExit(Record& record) {
     Flag checking(checking_);
-    ui::Edit* edit = record->Edit;
+    ui::Edit* edit = record.Edit;
     auto life = edit->LifeToken();
-    const NxEditExit verdict = record->Rule.OnExit(edit->Text(), RememberText, Chain(record->SavedOnExit, edit));
-    if (life.expired()) return;
+    record.Unchecked = false;
+    const NxEditExit verdict = record.Rule.OnExit(edit->Text(), RememberText, Chain(record.SavedOnExit, edit));
+    if (life.expired()) return verdict;
     if (!verdict.Message.empty()) ui::MessageBox(TargetForm(edit), verdict.Message, ApplicationTitle(), ui::mbOK);
-    if (life.expired()) return;
+    if (life.expired()) return verdict;
     if (verdict.SetText) {
         edit->SetText(verdict.Text);
         if (Record* current = Find(edit)) current->ShownText = edit->Text();
     }
     if (verdict.FocusEdit && !life.expired()) edit->SetFocus();
+    return verdict;
+}
+
+std::optional<std::string> NxEditConstraint::RefusalBeforeWrite(const std::function<bool(const ui::Edit*)>& concerned) {
+    if (checking_) return std::nullopt;
+    for (size_t i = 0; i < constraints_.size(); ++i) {
+        Record& record = *constraints_[i];
+        // A text the user no longer sees (its edit hidden with its dialog) is not what is being written.
+        if (!record.Unchecked || record.EditLife.expired() || !record.Edit->Showing()) continue;
+        if (concerned && !concerned(record.Edit)) continue;
+        const NxEditExit verdict = CheckExit(record);
+        if (verdict.Result == NxEditExit::Refused) return verdict.Message;
+    }
+    return std::nullopt;
 }

@@ -4,6 +4,11 @@
 // says; when the focus leaves the edit for another control of its window, the exit check runs and a refusal shows
 // its message, puts the last accepted text back and returns the focus to the edit.
 //
+// A text set by code (a row's value, an emptied editor) counts as accepted: a later refusal puts it back. Before a
+// write from the controls, RefusalBeforeWrite runs the exit check of every edit typed into since its last check, so a
+// button the user reaches without the focus leaving the edit (a key, a click that takes no focus) writes nothing
+// unchecked.
+//
 // Attaching saves the edit's own change and exit handlers; they run for texts that pass (a handler that sets the
 // edit's Tag to -1 vetoes the rest). Remove, and the destructor for every edit still alive, give them back, so an
 // edit that outlives its constraint never calls into freed code.
@@ -12,7 +17,9 @@
 
 #include "Component.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +36,7 @@ public:
         ui::NotifyEvent SavedOnExit;
         std::weak_ptr<void> EditLife;    // expired once the edit is gone
         std::string ShownText;           // the text after the last change handled
+        bool Unchecked = false;          // typed into since its last exit check or text set by code
 
         const NxEditFormat& Format() const { return Rule.Format(); }
         const std::string& LastGoodText() const { return Rule.LastGoodText(); }
@@ -50,8 +58,12 @@ public:
     void Remove(ui::Edit* edit);
     // The edit's current text becomes its last accepted text.
     void SaveText(ui::Edit* edit);
-    // The edit's current text came from the device: a refusal before any text was accepted puts it back.
+    // The edit's current text came from the device: a refusal puts it back.
     void ShowDeviceText(ui::Edit* edit);
+    // Before a write from the controls: the exit check of every shown edit (that concerned accepts, when given) typed
+    // into since its last check runs now, as if the focus left it (message, last accepted text, focus). Gives the
+    // message of the first refusal; none when the input passes.
+    std::optional<std::string> RefusalBeforeWrite(const std::function<bool(const ui::Edit*)>& concerned = {});
     void SetOwner(ui::Form* owner) { owner_ = owner; }
     ui::Form* Owner() const { return owner_; }
 
@@ -70,8 +82,10 @@ private:
     void Restore(Record& record);
     ui::Form* TargetForm(ui::Edit* edit) const;
     static NxEditSavedHandler Chain(const ui::NotifyEvent& saved, ui::Edit* edit);
+    NxEditExit CheckExit(Record& record);
 
     ui::Form* owner_;
     std::vector<std::unique_ptr<Record>> constraints_;
-    bool checking_ = false;  // an exit check is running (its message box is up)
+    bool checking_ = false;   // an exit check is running (its message box is up)
+    bool filtering_ = false;  // the change handler sets the text it filtered
 };

@@ -113,8 +113,10 @@ public:
     void ListItemToData();
     // Shows variable n (every variable for -1) in its bound controls.
     void DataToControls(int n);
-    // Reads the controls bound to variable n (every settable variable for -1) back into the value texts. A text
-    // that is not of its syntax or outside its range raises -518 naming the variable's caption.
+    // Reads the controls bound to variable n (every settable variable for -1) back into the value texts. An edit
+    // typed into since its input rule last checked it is checked first (NxEditConstraint::RefusalBeforeWrite): a
+    // refusal raises NxErrInputRefused with the refusal's message, already shown in its box. A text that is not of
+    // its syntax or outside its range raises -518 naming the variable's caption.
     void ControlsToData(int n);
 
 protected:

@@ -370,6 +370,16 @@ void NxSNMPRequest2Edits::ShowBinding(const NxControlBinding& binding) {
 // ------------------------------------------------------------------------------------------------ back
 
 void NxSNMPRequest2Edits::ControlsToData(int n) {
+    // A text still to be checked is checked now; a refused one stops the write here.
+    const auto read = [this, n](const ui::Edit* edit) {
+        return n == -1 || std::any_of(Bindings.begin(), Bindings.end(), [&](const auto& binding) {
+                   return binding->VarIndex == n && std::find(binding->Controls.begin(), binding->Controls.end(),
+                                                              edit) != binding->Controls.end();
+               });
+    };
+    if (EditConstraint)
+        if (std::optional<std::string> refusal = EditConstraint->RefusalBeforeWrite(read))
+            throw Exception(*refusal, NxErrInputRefused);
     NxSNMPVarList& vars = Request.Vars;
     for (int i = 0; i < vars.GetCount(); ++i) {
         if ((n != -1 && i != n) || !vars.IsSettable(i)) continue;

@@ -12,6 +12,8 @@
 #include <gmock/gmock.h>
 
 #include <QAbstractItemDelegate>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 
@@ -29,6 +31,21 @@ TSNMPPanel* RowDialogPanel(ui::Form& dialog) {
     for (int i = 0; i < dialog.ControlCount(); ++i)
         if (auto* panel = dynamic_cast<TSNMPPanel*>(dialog.Controls(i))) return panel;
     return nullptr;
+}
+
+// The user selects the whole text of edit (Ctrl+A) and types keys over it.
+void TypeOver(ui::Edit* edit, const std::string& keys) {
+    QWidget* widget = edit->Widget();
+    widget->setFocus(Qt::MouseFocusReason);
+    QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+    QApplication::sendEvent(widget, &selectAll);
+    for (char ch : keys) {
+        const QString typed(QChar::fromLatin1(ch));
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, QChar::fromLatin1(ch).toUpper().unicode(), Qt::NoModifier, typed);
+            QApplication::sendEvent(widget, &event);
+        }
+    }
 }
 
 class ListViewPanelTest : public SimDialogTest {
@@ -322,6 +339,53 @@ TEST_F(ListViewPanelTest, EditChangesARowAndNeverOffersCreateOrDestroy) {
         // The RowStatus combo is whole again, in its former order.
         EXPECT_EQ(ComboItems(4), statusItems);
         EXPECT_TRUE(ListHas("0000DEADBEEF"));
+    });
+}
+
+// A value that cannot be sent (not a MAC address): the row dialog says why in a box of its own (the status line is
+// behind it, in the table dialog), stays open with what was typed, and nothing is sent.
+TEST_F(ListViewPanelTest, AnEditWhoseValueCannotBeSentSaysWhyInItsOwnBoxAndKeepsWhatWasTyped) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        List().SetItemIndex(1);
+        List().Click();
+        ui::MessageBoxRecorder boxes;
+        MarkLog();
+        InRowDialog(panel_->ButtonPanel->EditButton, [&](ui::Form& form, TSNMPPanel& rowPanel) {
+            QApplication::setActiveWindow(form.Widget());
+            TypeOver(EditOf(2), "xyz");
+            Rows().Rows[2].CheckBox->SetChecked(true);
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_EQ(form.ModalResult(), ui::mrNone);  // still open
+            EXPECT_EQ(EditOf(2)->Text(), "xyz");
+            ASSERT_EQ(boxes.Calls().size(), 1u);
+            EXPECT_THAT(boxes.Calls()[0].Text, HasSubstr("Hardware Address"));
+            EXPECT_EQ(boxes.Calls()[0].Owner, &form);
+            EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
+            EXPECT_THAT(Status(), HasSubstr("Hardware Address"));
+        });
+        EXPECT_TRUE(Pdus("SET").empty());
+    });
+}
+
+// An address the row's input rule refuses, typed and sent without leaving its edit: the rule's box says it once,
+// and nothing is sent.
+TEST_F(ListViewPanelTest, ARefusedAddressIsSaidOnceByItsRuleAndNothingIsSent) {
+    OpenList(StaticBindings, 2, StaticBindingsStatus);
+    RunDialog([&] {
+        ui::MessageBoxRecorder boxes;
+        MarkLog();
+        InRowDialog(panel_->ButtonPanel->AddButton, [&](ui::Form& form, TSNMPPanel& rowPanel) {
+            QApplication::setActiveWindow(form.Widget());
+            TypeBinding("typed", "10.9.8.6", "00A0C9112244");
+            TypeOver(EditOf(1), "10.9.8");
+            rowPanel.ButtonPanel->SetCheckedButton->Click();
+            EXPECT_EQ(form.ModalResult(), ui::mrNone);
+            ASSERT_EQ(boxes.Calls().size(), 1u);
+            EXPECT_EQ(boxes.Calls()[0].Text, " Please enter a valid IP address!");
+            EXPECT_EQ(boxes.Calls()[0].Owner, &form);
+        });
+        EXPECT_TRUE(Pdus("SET").empty());
     });
 }
 

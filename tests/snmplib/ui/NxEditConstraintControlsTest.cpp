@@ -32,6 +32,12 @@ protected:
         edit->SetFocus();
         QTest::keyClicks(edit->Widget(), QString::fromStdString(keys));
     }
+    // Selects the whole text of the edit and types keys over it, as a user does.
+    void TypeOver(const std::string& keys) {
+        edit->SetFocus();
+        edit->SelectAll();
+        QTest::keyClicks(edit->Widget(), QString::fromStdString(keys));
+    }
     // Leaves the edit for another control of the form; the exit check runs.
     void Leave() {
         edit->SetFocus();
@@ -72,12 +78,17 @@ TEST_P(ExitCheckTest, RefusesWithTheMessageAndPutsTheLastAcceptedTextBack) {
     constraint->AddConstraint(c.format, edit);
     edit->SetText("");
     ui::MessageBoxRecorder boxes;
-    edit->SetText(c.text);
+    // A marker text comes from code (a value not read); the others are typed.
+    if (IsEditMarkerText(c.text))
+        edit->SetText(c.text);
+    else
+        TypeOver(c.text);
+    ASSERT_EQ(edit->Text(), c.text);
     Leave();
     if (std::string(c.message).empty()) {
         EXPECT_TRUE(boxes.Calls().empty());
-        // A marker text is not checked, so it never becomes the last accepted text.
-        EXPECT_EQ(constraint->FindConstraint(edit)->LastGoodText(), IsEditMarkerText(c.text) ? "" : c.text);
+        // A marker text is not checked; set by code, it is the text a refusal puts back.
+        EXPECT_EQ(constraint->FindConstraint(edit)->LastGoodText(), c.text);
         EXPECT_TRUE(other->Focused());
         return;
     }
@@ -85,7 +96,7 @@ TEST_P(ExitCheckTest, RefusesWithTheMessageAndPutsTheLastAcceptedTextBack) {
     EXPECT_EQ(boxes.Calls()[0].Text, c.message);
     EXPECT_EQ(boxes.Calls()[0].Caption, "QSW2126P");
     EXPECT_EQ(boxes.Calls()[0].Buttons, ui::mbOK);
-    EXPECT_EQ(edit->Text(), "");  // nothing was accepted before
+    EXPECT_EQ(edit->Text(), "");  // the text set by code before
     EXPECT_TRUE(edit->Focused());
 }
 
@@ -107,10 +118,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EditConstraintTest, ARefusedTextGoesBackToTheLastAcceptedOne) {
     ShowAndActivate();
     constraint->AddConstraint("%i{n1x4094l4}", edit);
-    edit->SetText("100");
+    TypeOver("100");
     Leave();
     ui::MessageBoxRecorder boxes;
-    edit->SetText("5000");
+    TypeOver("5000");
     Leave();
     EXPECT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(edit->Text(), "100");
@@ -251,7 +262,7 @@ TEST_F(EditConstraintTest, ACustomCheckerDecidesAZFormatSilently) {
     Leave();
     EXPECT_EQ(edit->Text(), "0081");
     EXPECT_EQ(constraint->FindConstraint(edit)->LastGoodText(), "0081");
-    edit->SetText("81G0");
+    TypeOver("81G0");
     Leave();
     EXPECT_TRUE(boxes.Calls().empty());
     EXPECT_EQ(edit->Text(), "0081");

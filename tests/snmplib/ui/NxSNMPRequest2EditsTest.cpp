@@ -238,8 +238,9 @@ TEST_F(EditsTest, AValueOutsideItsOptionListShowsAsItsNumberAndDoesNotBlockTheWr
     EXPECT_EQ(combo->ItemIndex(), 0);
 }
 
-// A refused text goes back to the last one accepted; before any was, to the value the edit showed from the device.
-TEST_F(EditsTest, AnEditRefusedBeforeAnyTextWasAcceptedKeepsTheValueFromTheDevice) {
+// A refused text goes back to the last one accepted or shown from the device, whichever came later (a row selected
+// after a text was accepted is what a refusal keeps, never the text typed for another row).
+TEST_F(EditsTest, ARefusedTextGoesBackToTheLastOneAcceptedOrShownFromTheDevice) {
     ShowAndActivate();
     Use(kOneInteger, "7");
     auto* edit = Make<ui::Edit>();
@@ -271,6 +272,12 @@ TEST_F(EditsTest, AnEditRefusedBeforeAnyTextWasAcceptedKeepsTheValueFromTheDevic
     EXPECT_EQ(boxes.Calls().size(), 2u);
     typeAndLeave("0");  // 50
     EXPECT_EQ(edit->Text(), "5");
+    // A value shown from the device after that is the one a refusal keeps.
+    Value(0) = "3";
+    request->DataToControls(-1);
+    typeAndLeave("9");  // 39
+    EXPECT_EQ(edit->Text(), "3");
+    EXPECT_EQ(boxes.Calls().size(), 4u);
 }
 
 TEST_F(EditsTest, ANoneSelectedComboBoxRefusesToGiveAValue) {
