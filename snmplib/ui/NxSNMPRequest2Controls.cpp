@@ -80,6 +80,10 @@ std::string MessageOf(std::exception_ptr error) {
 
 }  // namespace
 
+std::string RowLimitText(int32_t maxRows) {
+    return "Read stopped after " + std::to_string(maxRows) + " rows: the table has more than it can hold";
+}
+
 NxSNMPRequest2Controls::NxSNMPRequest2Controls(ui::Form* owner) : OwnerForm(owner) {}
 
 NxSNMPRequest2Controls::~NxSNMPRequest2Controls() {
@@ -219,14 +223,19 @@ bool NxSNMPRequest2Controls::GetBlocking() {
     UpdateBusy();
     RunningGuard guard(reading_, *this, [](NxSNMPRequest2Controls& self) { self.UpdateBusy(); });
     bool ok = false;
+    bool limitPassed = false;
     const uint64_t serial = Request.Serial;
     if (IsTableList()) {
         // A step that delivers a row with an error ends the walk: its values are not the row's.
         for (bool first = true; Request.Get(ok, first) && ok; first = false) {
-            TestRow();
-            // A modal form closed between two rows waits for the walk to return: it ends here.
-            if (RowLimitReached() || (OwnerForm && OwnerForm->Modal() && OwnerForm->ModalResult() != ui::mrNone))
+            if (BeyondRowLimit()) {
+                limitPassed = true;
+                ok = false;
                 break;
+            }
+            TakeRow();
+            // A modal form closed between two rows waits for the walk to return: it ends here.
+            if (OwnerForm && OwnerForm->Modal() && OwnerForm->ModalResult() != ui::mrNone) break;
         }
     } else {
         Request.Get(ok, true);
@@ -237,6 +246,10 @@ bool NxSNMPRequest2Controls::GetBlocking() {
     ReadEnded();
     // A read that failed (a walk cut short included) shows its error, never "Ok!". An SNMPv1 walk's end is no
     // error: it is not counted.
+    if (limitPassed) {
+        ShowFailure(RowLimitText(MaxRows));
+        return false;
+    }
     const bool failed = Request.Serial != serial;
     if (HasStatusTarget()) ShowStatus(failed ? Request.LastError.Message : NxSNMPErrorText(0));
     return ok;
@@ -324,9 +337,12 @@ void NxSNMPRequest2Controls::GetDone(const NxSNMPError& result) {
         EndWalk(result);
         return;
     }
-    TestRow();
-    if (RowLimitReached()) EndWalk(result);
-    else if (Request.Active) SendNextStep(false);
+    if (BeyondRowLimit()) {
+        EndWalkAtRowLimit();
+        return;
+    }
+    TakeRow();
+    if (Request.Active) SendNextStep(false);
     else StopWalk(result);
 }
 
@@ -337,6 +353,19 @@ void NxSNMPRequest2Controls::EndWalk(const NxSNMPError& result) {
     StatusTemplate = StatusTemplateGet;
     ShowStatus(NxSNMPErrorText(0));
     if (OnGetResult) OnGetResult(this, result);
+}
+
+void NxSNMPRequest2Controls::TakeRow() {
+    TestRow();
+    ++walkRows_;
+}
+
+void NxSNMPRequest2Controls::EndWalkAtRowLimit() {
+    AfterGet();
+    NxSNMPError limit;
+    limit.Code = NxErrUnknown;
+    limit.Message = RowLimitText(MaxRows);
+    GetStepFailed(limit);
 }
 
 void NxSNMPRequest2Controls::StopWalk(const NxSNMPError& result) {

@@ -9,7 +9,8 @@
 // One read at a time: a Get while this object's previous read still runs is refused (it returns false and leaves
 // the running read alone), since both would walk the same variables and cursors. An asynchronous Get asked for
 // while SETs of this object are in flight is held back until the last of them has answered (Busy stays set),
-// so a read after a write sees what the write did. A walk ends after MaxRows rows when that is set; a blocking
+// so a read after a write sees what the write did. With MaxRows set, a walk whose agent offers more rows than that
+// ends after MaxRows with an error (RowLimitText), so a table that never ends cannot hold the module; a blocking
 // walk also ends when its owner form, shown modally, is closed between two rows.
 #include "NxSNMPRequest.h"
 
@@ -29,6 +30,9 @@ using NxSNMPResultEvent = std::function<void(NxSNMPRequest2Controls* sender, con
 
 // Where status lines go; the kind is decided when a line is written.
 using NxStatusTarget = std::variant<std::monostate, ui::Memo*, ui::StatusBar*, ui::StatusPanel*>;
+
+// The error of a walk cut at its row limit.
+std::string RowLimitText(int32_t maxRows);
 
 
 class NxSNMPRequest2Controls {
@@ -53,7 +57,7 @@ public:
     uint8_t Busy = 0;             // a Get or Set is under way (read it; the object keeps it)
     ui::Form* OwnerForm;
     int32_t RowCount = 0;         // rows (or scalar sets) handed to RowReceived during the last Get
-    int32_t MaxRows = 0;          // a walk ends after this many rows from the agent, filtered or not (0: no limit)
+    int32_t MaxRows = 0;          // most rows a walk takes from the agent, filtered or not (0: no limit)
     NxStatusTarget StatusTarget;
     int32_t StatusTemplate = StatusTemplateGet;
     uint8_t RefreshAfterSet = 1;  // a table is read again after a successful Set
@@ -113,8 +117,11 @@ private:
     void SetSendFailed(const NxSNMPError& result);
     void EndWalk(const NxSNMPError& result);
     void StopWalk(const NxSNMPError& result);
-    // Counts one delivered row; true when the walk has read as many as MaxRows allows.
-    bool RowLimitReached() { return ++walkRows_ >= MaxRows && MaxRows > 0; }
+    // The agent offers one more row than MaxRows allows.
+    bool BeyondRowLimit() const { return MaxRows > 0 && walkRows_ >= MaxRows; }
+    // Hands a walk's row on and counts it.
+    void TakeRow();
+    void EndWalkAtRowLimit();
     void ReadEnded();
     void WriteEnded();
     void StartHeldGet();

@@ -362,7 +362,8 @@ TEST_F(MainStartTest, AUnitTableThatNeverEndsStillLetsTheWindowComeUp) {
         EXPECT_EQ(MainForm->UnitListView->Items().Count(), 12);
     });
     EXPECT_TRUE(reached);
-    EXPECT_LE(unitSteps.load(), 12);
+    // Twelve rows and the step that finds a thirteenth.
+    EXPECT_LE(unitSteps.load(), 13);
 }
 
 // A FIFO in place of a file would block the start on opening it: such files are refused by name.

@@ -403,6 +403,54 @@ TEST_F(Request2ControlsTest, AWalkWhoseAgentDoesNotMoveOnEndsWithOidNotIncreasin
     }
 }
 
+// A table of `rows` rows (endless when 0): with a row limit of three, a longer table ends the walk after three rows
+// with the limit's error, one step past them; a table of exactly three rows ends as any table does. Both modes.
+TEST_F(Request2ControlsTest, AWalkPastItsRowLimitEndsWithTheLimitsErrorAfterTheRowsItHolds) {
+    static const NxSNMPVar kWalkedTable[] = {
+        {" ", "Index", sxInteger, notaccess, nullptr},
+        {"1.3.6.1.4.1.32473.99.9.1.2", "Count", sxInteger, readonly, nullptr},
+        {},
+    };
+    const testsupport::OidArcs entry = testsupport::ParseArcs("1.3.6.1.4.1.32473.99.9.1");
+    struct Case {
+        uint32_t tableRows;  // 0: never ends
+        const char* status;  // the walk's status line, TIME for the time
+    };
+    const std::string limitLine = "Get: " + RowLimitText(3) + " Receive at TIME.";
+    for (const Case& c : {Case{0, limitLine.c_str()}, Case{4, limitLine.c_str()}, Case{3, "Get: Ok! Receive at TIME."}}) {
+        testsupport::HostileAgent agent([&](const testsupport::HostileRequest& r) {
+            testsupport::HostileReply reply;
+            for (const testsupport::OidArcs& oid : r.oids) {
+                const bool inTable = oid.size() > entry.size() && std::equal(entry.begin(), entry.end(), oid.begin());
+                const uint32_t row = inTable && oid.size() > entry.size() + 1 ? oid[entry.size() + 1] : 0;
+                if (r.pduType != 0xA1 || !inTable || (c.tableRows > 0 && row >= c.tableRows)) {
+                    reply.varbinds.push_back(testsupport::HostileVarBind::Exception(oid, 0x82));
+                    continue;
+                }
+                testsupport::OidArcs answered(oid.begin(), oid.begin() + static_cast<long>(entry.size()) + 1);
+                answered.push_back(row + 1);
+                reply.varbinds.push_back(testsupport::HostileVarBind::Integer(answered, static_cast<int32_t>(row + 1)));
+            }
+            return reply;
+        });
+        for (uint8_t mode : {NxSNMPRequest2Controls::ModeSync, NxSNMPRequest2Controls::ModeAsync}) {
+            SCOPED_TRACE("table of " + std::to_string(c.tableRows) + " rows, mode " + std::to_string(mode));
+            request->Request.Vars = NxSNMPVarList(kWalkedTable, MVT_FMV, 1);
+            request->Request.Device.Port = agent.Port();
+            request->Mode = mode;
+            request->MaxRows = 3;
+            request->SetStatusPanel(panel);
+            request->rows.clear();
+            const int before = agent.Requests();
+            request->Get();
+            ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(request->rows, (std::vector<std::vector<std::string>>{{"1", "1"}, {"2", "2"}, {"3", "3"}}));
+            EXPECT_EQ(Timeless(panel->Text()), c.status);
+            EXPECT_EQ(agent.Requests() - before, 4);
+        }
+    }
+}
+
 TEST_F(Request2ControlsTest, ASetAnsweredWithExceptionValuesFailsNamingTheObjectNotWritten) {
     UseScalars();
     request->SetStatusPanel(panel);
