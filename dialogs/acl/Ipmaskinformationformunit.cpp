@@ -15,6 +15,9 @@ TIPMaskInformationForm* IPMaskInformationForm = nullptr;
 
 namespace {
 
+// Profiles 1-14: the most rows the table can hold.
+constexpr int MaxProfiles = 14;
+
 const CatalogTable& ProfileTable = Oid_acl::E_12_9_2_2_1;
 
 enum Column {
@@ -168,7 +171,7 @@ void TIPMaskInformationForm::FormCreate(ui::Component*) {
             request.BindEdit(SrcMacMask, "%s", SrcMacAddrMaskEdit);
             request.BindEdit(UnusedEntries, "%i", EntriesEdit);
         },
-         .Options = SynchronousTableOptions(),
+         .Options = SynchronousTableOptions(MaxProfiles),
          .RowStatusColumn = RowStatus,
          .RowStatusCombo = RowStatusComBo,
          .KeepsRowStatus = true,

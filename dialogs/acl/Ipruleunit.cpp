@@ -52,6 +52,8 @@ enum Column {
 // The list's sub-item of the "Enable Priority" cell (sub-item k shows column k + 1).
 constexpr int EnablePrioritySubItem = EnablePriority - 1;
 constexpr long long MaxRxRate = 156249;
+// Profiles 1-14 with access IDs 1-128 each: the most rules the table can hold.
+constexpr int MaxRules = 14 * 128;
 
 // The columns that do not belong to a protocol.
 const std::map<std::string, std::vector<int>> ForeignToProtocol = {
@@ -217,7 +219,7 @@ void TIPRuleForm::FormCreate(ui::Component*) {
             request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
             request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
         },
-         .Options = SynchronousTableOptions(),
+         .Options = SynchronousTableOptions(MaxRules),
          .RowStatusColumn = RowStatus,
          .RowStatusCombo = RowComboBox,
          .KeepsRowStatus = true,

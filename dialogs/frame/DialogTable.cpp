@@ -21,6 +21,7 @@
 
 void DialogRequest::ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) {
     NxSNMPRequest2Edits::ListViewSelectItem(sender, item, selected);
+    if (selected) ++rowsShown_;
     if (OnRowSelected && !Destroying) OnRowSelected(item, selected);
 }
 
@@ -43,6 +44,7 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
         if (options_.StatusTarget) request_->SetStatusPanel(statusPanel_);
         request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
         if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
+        request_->MaxRows = options_.MaxRows;
         if (bind) bind(*request_);
         if (options_.Synchronous) request_->Mode = NxSNMPRequest2Controls::ModeSync;
         // With a status target the binding shows a failed walk's text before this handler as it would without
@@ -125,6 +127,26 @@ void DialogTable::SelectStatusValue(int value) {
     const NxOptionList* options = Vars().GetVar(rowStatusColumn_)->Options;
     const int index = options ? options->IndexOfValue(std::to_string(value)) : -1;
     rowStatusCombo_->SetItemIndex(index);
+    chosenStatus_ = value;
+    chosenAtRow_ = request_->RowsShown();
+}
+
+bool DialogTable::ShowsReadRowAction() const {
+    if (!rowStatusCombo_ || rowStatusColumn_ < 0 || rowStatusColumn_ >= request_->Request.Vars.GetCount()) return false;
+    const NxOptionList* options = request_->Request.Vars.GetVar(rowStatusColumn_)->Options;
+    const int index = rowStatusCombo_->ItemIndex();
+    if (!options || index < 0 || index >= options->Count()) return false;
+    const int shown = options->GetPair(index).IntValue;
+    const bool action = shown == static_cast<int>(RowStatusValue::CreateAndGo) ||
+                        shown == static_cast<int>(RowStatusValue::CreateAndWait) ||
+                        shown == static_cast<int>(RowStatusValue::Destroy);
+    const bool chosen = chosenStatus_ == shown && chosenAtRow_ == request_->RowsShown();
+    return action && !chosen;
+}
+
+bool DialogTable::SetControls(AccessScope& access, bool refreshAfter) {
+    if (ShowsReadRowAction()) access.LeaveOut(rowStatusColumn_);
+    return request_->Set(refreshAfter, true);
 }
 
 void DialogTable::Write(const std::function<void()>& sets) {
@@ -158,7 +180,7 @@ void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
     if (!request_) return;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
-    request_->Set(true, true);
+    SetControls(access, true);
 }
 
 void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
@@ -167,7 +189,7 @@ void DialogTable::Send(const std::vector<int>& leftOut) {
     if (!request_) return;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
-    request_->Set(false, true);
+    SetControls(access);
 }
 
 void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut) {
@@ -175,7 +197,7 @@ void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int
     AccessScope access(Vars());
     boxes.LeaveOutUnchecked(access);
     access.LeaveOut(std::vector<int>(alsoLeftOut));
-    request_->Set(false, true);
+    SetControls(access);
 }
 
 bool DialogTable::SendAndWait(std::initializer_list<int> leftOut) {
@@ -196,7 +218,7 @@ bool DialogTable::SendAndWait(std::initializer_list<int> leftOut) {
     {
         AccessScope access(Vars());
         access.LeaveOut(std::vector<int>(leftOut));
-        sent = request_->Set(false, true) && request_->Request.Active;
+        sent = SetControls(access) && request_->Request.Active;
     }
     // The request's own time-out and retries, and a margin for the answer's way back.
     const auto limit = std::chrono::steady_clock::now() +
@@ -219,7 +241,7 @@ void DialogTable::DeleteRow() {
     Write([&] {
         AccessScope access(Vars());
         access.LeaveOutAllBut({rowStatusColumn_});
-        request_->Set(false, true);
+        SetControls(access);
     });
 }
 

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+class AccessScope;
 class ApplyBoxes;
 namespace ui {
 class ComboBox;
@@ -43,9 +44,14 @@ public:
     using NxSNMPRequest2Edits::NxSNMPRequest2Edits;
     // Runs after the binding has shown (or not) the selected row.
     std::function<void(ui::ListItem* item, bool selected)> OnRowSelected;
+    // Counts the rows the binding has shown, so a value set later is known to be the dialog's, not the row's.
+    uint64_t RowsShown() const { return rowsShown_; }
 
 protected:
     void ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) override;
+
+private:
+    uint64_t rowsShown_ = 0;
 };
 
 using RequestFactory = std::function<std::unique_ptr<DialogRequest>(ui::Form* owner)>;
@@ -79,6 +85,8 @@ public:
         bool StatusTarget = true;
         // The request's class; empty: DialogRequest.
         RequestFactory MakeRequest;
+        // Most rows a walk takes; an agent offering more ends it with an error in panel 0 (0: no limit).
+        int MaxRows = 0;
     };
 
     DialogTable(ui::Form& form, ui::StatusPanel* statusPanel);
@@ -126,7 +134,10 @@ public:
     // Stop: the walk asks for no further row and ends at its next answer; rows received stay.
     void Stop();
 
-    // The RowStatus column and its (as a rule hidden) combo box.
+    // The RowStatus column and its (as a rule hidden) combo box. The combo shows the selected row's state as the
+    // agent reported it; a write never sends back an action read that way (createAndGo, createAndWait, destroy,
+    // which no sound agent reports): the SET leaves RowStatus out. An action chosen with SelectRowStatus goes
+    // out with the writes until a row is shown.
     void SetRowStatus(int column, ui::ComboBox* combo);
     void SelectRowStatus(RowStatusValue value);
     // A status column of the table's own values (valid, invalid, permanent ...).
@@ -171,6 +182,9 @@ private:
     bool Get();
     void WalkEnded();
     bool Refuse(const std::string& text) const;
+    // The SET of the controls' values within access, a row action read from the agent left out.
+    bool SetControls(AccessScope& access, bool refreshAfter = false);
+    bool ShowsReadRowAction() const;
 
     ui::Form& form_;
     ui::StatusPanel* statusPanel_;
@@ -181,6 +195,10 @@ private:
     bool waiting_ = false;
     int rowStatusColumn_ = -1;
     ui::ComboBox* rowStatusCombo_ = nullptr;
+    // The status value the dialog chose for its next write, and the row count shown then: a row shown afterwards
+    // brings the agent's value back.
+    std::optional<int> chosenStatus_;
+    uint64_t chosenAtRow_ = 0;
 };
 
 // An asynchronous table without the get-complete flag: its guards test busy only.
@@ -190,13 +208,18 @@ inline DialogTable::Options NoFlagTableOptions() {
     return options;
 }
 
+// The row limit of a synchronous walk over a table whose key range sets none: a table that never ends cannot
+// hold the window that waits for it.
+inline constexpr int SynchronousRowCap = 16384;
+
 // A synchronous table without the get-complete flag whose first Get the dialog runs itself; a caught exception
-// shows as its bare message.
-inline DialogTable::Options SynchronousTableOptions() {
+// shows as its bare message. Its walk stops at maxRows rows (the table's key range), with an error beyond.
+inline DialogTable::Options SynchronousTableOptions(int maxRows = SynchronousRowCap) {
     DialogTable::Options options;
     options.KeepsFlag = false;
     options.Synchronous = true;
     options.Errors = DialogTable::ErrorText::Bare;
     options.FirstGet = false;
+    options.MaxRows = maxRows;
     return options;
 }

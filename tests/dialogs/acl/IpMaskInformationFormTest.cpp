@@ -116,8 +116,10 @@ TEST_F(IpMaskInformationFormTest, ANewProfileCarriesTheColumnsItsChoicesUse) {
         {"protocol id", "other", "protocolId", "other", "other", "enable", "enable", "none",
          {2, 6, 7, 16, 17, 18, 19}},
     };
+    // Fourteen cases: the table's fourteen profiles, from an empty table.
+    ASSERT_EQ(Control("remove " + Entry), "ok");
     Open([&](TIPMaskInformationForm& form) {
-        int id = 4;
+        int id = 1;
         for (const ColumnsCase& c : cases) {
             SCOPED_TRACE(c.name);
             MarkLog();
