@@ -264,6 +264,25 @@ TEST_F(IpRuleFormTest, PriorityGoesOutOnlyWhenEnabledByTheFormOrBySelectedRow) {
     });
 }
 
+// A rule whose state the agent reports as an action: Edit sends the rule's fields without it. A Refresh before (which
+// readies the form for an Add) changes nothing.
+TEST_F(IpRuleFormTest, EditNeverSendsBackARowActionTheAgentReported) {
+    ASSERT_EQ(Control("set-rw " + Cell(EnablePriority, "1.2") + " int 2"), "ok");
+    for (int action : {4, 5, 6}) {
+        SCOPED_TRACE(action);
+        ASSERT_EQ(Control("set " + Cell(RowStatus, "1.2") + " int " + std::to_string(action)), "ok");
+        Open([&](TIPRuleForm& form) {
+            ASSERT_TRUE(UserClick(form.GetButton));
+            ASSERT_TRUE(RunUntil([&] { return form.ListView1->Items().Count() == 3; }));
+            MarkLog();
+            form.ListView1->SetItemIndex(1);
+            form.cbxRxRate->SetChecked(true);
+            EXPECT_TRUE(UserClick(form.EditButton));
+            EXPECT_THAT(Columns(OneSet(), Entry), ElementsAre(Ports, RxRate));
+        });
+    }
+}
+
 TEST_F(IpRuleFormTest, CheckAllOnASelectedRowFiltersByItsProtocolAndWritesTypeAndCode) {
     ASSERT_EQ(Control("set-rw " + Cell(Protocol, "2.1") + " int 4"), "ok");  // tcp
     ASSERT_EQ(Control("set-rw " + Cell(Permit, "2.1") + " int 2"), "ok");

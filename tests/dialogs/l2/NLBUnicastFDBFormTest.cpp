@@ -82,6 +82,23 @@ TEST_F(NLBUnicastFDBFormTest, AddSendsCreateAndGoAloneAndTheEgressPortsFollowWit
     });
 }
 
+// A row state the agent reports as an action is never sent back with the egress ports.
+TEST_F(NLBUnicastFDBFormTest, SetNeverSendsBackARowActionTheAgentReported) {
+    for (int action : {4, 5, 6}) {
+        SCOPED_TRACE(action);
+        ASSERT_EQ(Control("set " + FdbEntry + ".4." + Row2 + " int " + std::to_string(action)), "ok");
+        Open([&](TNLBUnicastFDBForm& form) {
+            form.LV_dot1qStaticUnicastEntry->SetItemIndex(1);
+            form.EgressPorts->UncheckAllPorts();
+            form.EgressPorts->PortCheckBoxes[2]->SetChecked(true);
+            ASSERT_TRUE(UserClick(form.SetBtn));
+            ASSERT_TRUE(WaitIdle(form));
+            ASSERT_EQ(Pdus("SET").size(), 1u);
+            EXPECT_THAT(Varbinds(Pdus("SET")[0]), ElementsAre(FdbEntry + ".3." + Row2 + "=HEX:2000000000000000"));
+        });
+    }
+}
+
 TEST_F(NLBUnicastFDBFormTest, MistypedOrMissingKeysAreRefusedBeforeAnythingIsSent) {
     ui::MessageBoxRecorder boxes;
     Open([&](TNLBUnicastFDBForm& form) {

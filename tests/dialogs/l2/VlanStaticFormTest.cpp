@@ -19,6 +19,7 @@ using namespace dialogtest;
 using simdialog::Varbinds;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 constexpr const char* Handler = "StaticForm1Click";
 constexpr const char* StaticEntry = "1.3.6.1.2.1.17.7.1.4.3.1";
@@ -253,6 +254,27 @@ TEST_F(VlanStaticFormTest, SetSendsEgressAndUntaggedBeforeTheForbiddenList) {
         EXPECT_FALSE(form.SetBtn->Enabled());
         for (int column = 1; column <= 5; ++column) EXPECT_EQ(form.StaticTable.Vars().GetVar(column)->Access, readwrite) << column;
     });
+}
+
+// An agent that reports a row's state as an action (a faulty one, or one that stores what it was sent): Set sends
+// the row's values and never that action back, so an edit cannot delete the row.
+TEST_F(VlanStaticFormTest, SetNeverSendsBackARowActionTheAgentReported) {
+    for (int action : {4, 5, 6}) {
+        SCOPED_TRACE(action);
+        ASSERT_EQ(Control("set " + RowStatus + "2 int " + std::to_string(action)), "ok");
+        Open([&](TVlanStaticForm& form) {
+            Select(form, 1);
+            form.ED_VLANName->SetText("Kept");
+            ASSERT_TRUE(UserClick(form.SetBtn));
+            ASSERT_TRUE(WaitWalk(form));
+            const std::vector<std::string> sets = Pdus("SET");
+            ASSERT_EQ(sets.size(), 2u);
+            for (const std::string& set : sets) {
+                EXPECT_THAT(set, HasSubstr(Name + "2=STRING:\"Kept\""));
+                EXPECT_THAT(set, Not(HasSubstr(RowStatus)));
+            }
+        });
+    }
 }
 
 TEST_F(VlanStaticFormTest, DeleteSendsOnlyRowStatusDestroy) {
