@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -260,19 +261,29 @@ protected:
 
 private:
     // The next modal loop's driver: waits for ready, marks the log, runs driver, then closes the form unless it is
-    // gone.
+    // gone (also when the wait failed or the driver threw).
     template <typename Form>
     void DriveNextModal(const std::function<bool(Form&)>& ready, const std::function<void(Form&)>& driver, bool& ran) {
         ui::TestHooks::RunInNextModal([this, &ready, &driver, &ran](ui::Form& shown) {
             ran = true;
+            // Closed afterwards on every path: a failed wait or a throwing driver must not leave the loop running.
+            struct CloseAfter {
+                ui::Form& shown;
+                ~CloseAfter() {
+                    Then([&form = shown, life = shown.LifeToken()] {
+                        if (!life.expired()) form.Close();
+                    });
+                }
+            } closeAfter{shown};
             auto* form = dynamic_cast<Form*>(&shown);
             ASSERT_NE(form, nullptr);
             ASSERT_TRUE(RunUntil([&] { return ready(*form); }));
             MarkLog();
-            driver(*form);
-            Then([&shown, life = shown.LifeToken()] {
-                if (!life.expired()) shown.Close();
-            });
+            try {
+                driver(*form);
+            } catch (const std::exception& error) {
+                ADD_FAILURE() << "the driver threw: " << error.what();
+            }
         });
     }
 };
