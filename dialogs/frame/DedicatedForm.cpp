@@ -230,6 +230,7 @@ void TDedicatedForm::FollowRows(DialogTable& table, std::vector<ui::Edit*> keyEd
     keyEdits_ = std::move(keyEdits);
     followsRows_ = true;
     if (TableList) TableList->OnChange = [this](ui::Component*, ui::ListItem*, ui::ItemChange) { ShowRowCount(); };
+    if (TableList) TableList->RepaintsWithRows(RowCountText);
     if (table.HasRequest())
         table.Request()->OnRowSelected = [this](ui::ListItem*, bool selected) { RowSelected(selected); };
 }

@@ -474,11 +474,18 @@ private:
 // in the item's margins, elided when too wide), shaping the text once where the style shapes it three times.
 class ListDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ListDelegate(QObject* parent, const ListView& owner) : QStyledItemDelegate(parent), owner_(owner) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem cell = option;
         initStyleOption(&cell, index);
+        // Without the focus the selection keeps its colours, unless HideSelection asks to hide it. (Done here
+        // rather than by a palette of the view's own: a palette per view makes the style draw and cache its
+        // pixmaps again for every list view made.)
+        if (!(cell.state & QStyle::State_Active)) {
+            if (owner_.HideSelection()) cell.state &= ~QStyle::State_Selected;
+            else cell.state |= QStyle::State_Active;
+        }
         const QString text = std::exchange(cell.text, QString());
         const QWidget* widget = cell.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
@@ -523,6 +530,9 @@ private:
         return *widths_;
     }
     mutable std::optional<TextWidths> widths_;
+
+private:
+    const ListView& owner_;
 };
 
 }  // namespace
@@ -538,7 +548,7 @@ ListView::ListView(Component* owner)
       viewportBridge_(std::make_unique<ViewportBridge>(*this)) {
     QTableView* view = View();
     Table()->SetListModel(model_.get());
-    view->setItemDelegate(new ListDelegate(view));
+    view->setItemDelegate(new ListDelegate(view, *this));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -560,7 +570,6 @@ ListView::ListView(Component* owner)
     view->setFocusPolicy(Qt::StrongFocus);
     SetTabStop(true);
     SetColor(clWindow);
-    ApplySelectionColors();
     SetBounds(0, 0, 250, 150);
 
     flushTimer_->setSingleShot(true);
@@ -574,6 +583,7 @@ ListView::ListView(Component* owner)
 
 ListView::~ListView() {
     MarkDestroying();
+    HoldFollower(false);
     flushTimer_.reset();
     View()->viewport()->removeEventFilter(viewportBridge_.get());
     Table()->SetListModel(nullptr);
@@ -581,11 +591,14 @@ ListView::~ListView() {
 
 QTableView* ListView::View() const { return static_cast<QTableView*>(Widget()); }
 
+QWidget* ListView::ColorWidget() const { return View()->viewport(); }
+
 ListTable* ListView::Table() const { return static_cast<ListTable*>(Widget()); }
 
 int ListView::ShownRowCount() const { return model_->Shown(); }
 
 void ListView::RowsAdded() {
+    HoldFollower(true);
     if (updateLock_ > 0 || flushTimer_->isActive()) return;
     // Rows go to the widget one interval after the first of them: a short walk is handed over once, at its end.
     // Rows that land below a full view only move the scroll bar: they are handed over less often.
@@ -602,12 +615,25 @@ bool ListView::RowsLandBelowView() const {
 
 void ListView::FlushRows() {
     flushTimer_->stop();
-    if (!model_->Pending()) return;
+    if (!model_->Pending()) return HoldFollower(false);
     const bool belowView = RowsLandBelowView();
     SyncScope sync(syncing_);
     model_->Flush(belowView);
     const bool widened = fittedRows_ < FitRowCount && FitColumnsToRows();
     if (!belowView || widened) Table()->LayOutNow();
+    HoldFollower(false);
+}
+
+void ListView::RepaintsWithRows(Control* control) {
+    HoldFollower(false);
+    follower_ = control ? control->Widget() : nullptr;
+    if (model_->Pending()) HoldFollower(true);
+}
+
+void ListView::HoldFollower(bool held) {
+    if (held == followerHeld_) return;
+    followerHeld_ = held;
+    if (follower_) follower_->setUpdatesEnabled(!held);
 }
 
 void ListView::RowDeleted(int index, ListItem* item) {
@@ -620,6 +646,7 @@ void ListView::RowsCleared() {
     selectedItem_ = nullptr;
     fittedRows_ = 0;
     flushTimer_->stop();
+    HoldFollower(false);
     SyncScope sync(syncing_);
     model_->Reset([&] { items_.items_.clear(); });
 }
@@ -684,20 +711,9 @@ bool ListView::FitColumnsToRows() {
 
 void ListView::SetHideSelection(bool hideSelection) {
     hideSelection_ = hideSelection;
-    ApplySelectionColors();
+    View()->viewport()->update();
 }
 
-void ListView::ApplySelectionColors() {
-    // Without the focus the selection keeps its colours, unless HideSelection asks to hide it.
-    QPalette palette = View()->palette();
-    const QColor highlight = hideSelection_ ? palette.color(QPalette::Active, QPalette::Base)
-                                            : palette.color(QPalette::Active, QPalette::Highlight);
-    const QColor text = hideSelection_ ? palette.color(QPalette::Active, QPalette::Text)
-                                       : palette.color(QPalette::Active, QPalette::HighlightedText);
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, highlight);
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
-    View()->setPalette(palette);
-}
 
 void ListView::SetGridLines(bool gridLines) {
     gridLines_ = gridLines;

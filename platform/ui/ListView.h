@@ -30,6 +30,8 @@
 #include "ListViewEvents.h"
 #include "Strings.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -169,6 +171,9 @@ public:
     int ShownRowCount() const;
     // Hands every pending row to the widget at once.
     void FlushRows();
+    // control (a row count beside the list, say) repaints with the rows: while added rows wait for their
+    // hand-over, its repaints wait too, so a walk repaints both once per batch. Its texts change at once. Null: none.
+    void RepaintsWithRows(Control* control);
 
     LVChangeEvent OnChange;
     LVSelectItemEvent OnSelectItem;
@@ -181,6 +186,7 @@ public:
 protected:
     bool WidgetEvent(QEvent* event) override;
     bool ColorPaintsBase() const override { return true; }
+    QWidget* ColorWidget() const override;
     void SetFontCharset(int charset) override;
 
 private:
@@ -194,6 +200,7 @@ private:
     QTableView* View() const;
     ListTable* Table() const;
     void RowsAdded();
+    void HoldFollower(bool held);
     bool RowsLandBelowView() const;
     void RowDeleted(int index, ListItem* item);
     void RowsCleared();
@@ -202,7 +209,6 @@ private:
     void ApplyColumnWidth(const ListColumn& column);
     void ResizeColumn(int index, int width);
     bool FitColumnsToRows();
-    void ApplySelectionColors();
     void ChangeSelection(ListItem* item, bool selected);
     void ShowSelectionInWidget();
     void UserSelectionChanged();
@@ -214,6 +220,8 @@ private:
     ListItems items_;
     std::unique_ptr<ListModel> model_;
     std::unique_ptr<QTimer> flushTimer_;
+    QPointer<QWidget> follower_;  // the control that repaints with the rows
+    bool followerHeld_ = false;
     std::unique_ptr<QObject> viewportBridge_;
     ListItem* selectedItem_ = nullptr;
     int updateLock_ = 0;
