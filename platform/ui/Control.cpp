@@ -276,12 +276,31 @@ void Control::SetBuddy(Control* buddy) {
     buddy->SetEnabled(enabled_);
 }
 
+namespace {
+
+// Whether palette already has color in role for every color group.
+bool PaletteHas(const QPalette& palette, QPalette::ColorRole role, const QColor& color) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        if (palette.color(group, role) != color) return false;
+    return true;
+}
+
+}  // namespace
+
+// A palette is set only where it changes a color: every palette set makes the widget and its children a
+// palette of their own, and the style's cached pixmaps are kept per palette, so they would be drawn and
+// cached again for each new form.
 void Control::SetColor(ui::Color color) {
     color_ = color;
-    QPalette palette = widget_->palette();
-    palette.setColor(ColorPaintsBase() ? QPalette::Base : QPalette::Window, ToQColor(color));
-    widget_->setPalette(palette);
-    if (!ColorPaintsBase()) widget_->setAutoFillBackground(true);
+    const QPalette::ColorRole role = ColorPaintsBase() ? QPalette::Base : QPalette::Window;
+    const QColor shown = ToQColor(color);
+    QWidget* colored = ColorWidget();
+    if (!PaletteHas(colored->palette(), role, shown)) {
+        QPalette palette = colored->palette();
+        palette.setColor(role, shown);
+        colored->setPalette(palette);
+    }
+    if (!ColorPaintsBase()) colored->setAutoFillBackground(true);
 }
 
 ui::Font Control::Font() const {
@@ -297,6 +316,9 @@ void Control::SetFont(const ui::Font& font) {
     fontColor_ = font.Color;
     QPalette palette = widget_->palette();
     const QColor color = ToQColor(font.Color);
+    if (PaletteHas(palette, QPalette::WindowText, color) && PaletteHas(palette, QPalette::Text, color) &&
+        PaletteHas(palette, QPalette::ButtonText, color))
+        return;
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     palette.setColor(QPalette::ButtonText, color);

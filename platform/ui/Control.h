@@ -167,6 +167,9 @@ protected:
     virtual void BoundsChanged() {}
     // Which background role the colour paints (the text area for edits, the window elsewhere).
     virtual bool ColorPaintsBase() const { return false; }
+    // The widget whose palette Color sets (a view: its viewport, so that its header and scroll bars keep the
+    // form's palette).
+    virtual QWidget* ColorWidget() const { return widget_; }
     // Takes a new font character set; a control that shows text bytes shows them again in it.
     virtual void SetFontCharset(int charset) { charset_ = charset; }
     // Size the widget takes for width_ x height_ (a form leaves its frame out).
