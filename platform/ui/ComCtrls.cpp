@@ -217,14 +217,29 @@ void PageControl::TabVisibilityChanged(TabSheet* page) {
     ShowActivePage(previous);
 }
 
+// Changes only the tabs whose pages changed (a tab bar rebuilt whole costs a layout per tab).
 void PageControl::RebuildTabs() {
     SyncScope sync(syncing_);
-    while (tabBar_->count() > 0) tabBar_->removeTab(tabBar_->count() - 1);
-    tabPages_.clear();
+    size_t tab = 0;
     for (TabSheet* page : pages_) {
         if (!page->tabVisible_) continue;
-        tabPages_.push_back(page);
-        tabBar_->addTab(ToQString(page->caption_));
+        const auto at = std::find(tabPages_.begin() + static_cast<long>(tab), tabPages_.end(), page);
+        if (at == tabPages_.end()) {
+            tabBar_->insertTab(static_cast<int>(tab), ToQString(page->caption_));
+            tabPages_.insert(tabPages_.begin() + static_cast<long>(tab), page);
+        } else {
+            // The tabs before it belong to pages no longer shown there.
+            for (auto gone = at - tabPages_.begin(); gone > static_cast<long>(tab); --gone)
+                tabBar_->removeTab(static_cast<int>(tab));
+            tabPages_.erase(tabPages_.begin() + static_cast<long>(tab), at);
+            const QString caption = ToQString(page->caption_);
+            if (tabBar_->tabText(static_cast<int>(tab)) != caption) tabBar_->setTabText(static_cast<int>(tab), caption);
+        }
+        ++tab;
+    }
+    while (tabPages_.size() > tab) {
+        tabBar_->removeTab(static_cast<int>(tabPages_.size() - 1));
+        tabPages_.pop_back();
     }
     if (const int index = TabIndex(); index >= 0) tabBar_->setCurrentIndex(index);
 }

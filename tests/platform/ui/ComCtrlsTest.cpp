@@ -71,6 +71,27 @@ TEST_F(PageControlTest, AddingPagesAndSettingActivePageByCodeFireNoChange) {
     EXPECT_EQ(changes, 0);
 }
 
+// Tabs follow their pages through shown, hidden, renamed and moved pages, in page order.
+TEST_F(PageControlTest, TabsFollowTheirPagesWhateverChanges) {
+    ui::TabSheet* a = AddPage("A");
+    ui::TabSheet* b = AddPage("B");
+    ui::TabSheet* c = AddPage("C");
+    EXPECT_EQ(TabTexts(), QStringList({"A", "B", "C"}));
+    b->SetTabVisible(false);
+    EXPECT_EQ(TabTexts(), QStringList({"A", "C"}));
+    a->SetTabVisible(false);
+    c->SetCaption("C2");
+    EXPECT_EQ(TabTexts(), QStringList({"C2"}));
+    b->SetTabVisible(true);
+    a->SetTabVisible(true);
+    EXPECT_EQ(TabTexts(), QStringList({"A", "B", "C2"}));
+    c->SetPageControl(nullptr);
+    EXPECT_EQ(TabTexts(), QStringList({"A", "B"}));
+    c->SetPageControl(pages);
+    b->SetCaption("B2");
+    EXPECT_EQ(TabTexts(), QStringList({"A", "B2", "C2"}));
+}
+
 TEST_F(PageControlTest, UserPickingATabFiresChange) {
     ui::TabSheet* first = AddPage("One");
     AddPage("Two");
