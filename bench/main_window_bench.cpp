@@ -3,6 +3,7 @@
 // the process, then, with a three-unit stack (every unit present) polling its LEDs, resident memory, the CPU the
 // polling costs and the event loop's wake-ups, before and after a "v2c at least" dialog was opened and closed.
 // Usage: main_window_bench [seconds of each stack polling phase, default 300] [start-up runs, default 5]
+#include "BenchModule.h"
 #include "BenchSupport.h"
 #include "Application.h"
 #include "CommandEngine.h"
@@ -36,47 +37,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-long ResidentKb() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
-
-// Runs the event loop for ms milliseconds, sleeping while nothing is due. (processEvents with a time limit never
-// waits: it drops WaitForMoreEvents, so a loop around it spins a core and measures itself.)
-void Pump(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Settings file and registry pointing the module at the simulator, spoken to with the given SNMP version code.
-void PointAt(const simtest::SimAgent& sim, const std::string& dir, int version) {
-    fs::create_directories(dir);
-    std::ofstream(dir + "/registry.ini") << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vantrel\\Halvex5.1\\MibFile]\nPath=" << dir
-                                         << "/\n";
-    std::ofstream(dir + "/127.0.0.1.cfg") << "[Program Information]\nAgentPort=" << sim.Port() << "\nVersion=" << version
-                                          << "\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n";
-    setenv("VANTREL_REGISTRY", (dir + "/registry.ini").c_str(), 1);
-}
-
-struct Module {
-    int argc = 1;
-    char name[16] = "qsw2126p-mgr";
-    char* argv[2] = {name, nullptr};
-    ui::Application app{argc, argv};
-    ModuleUnits units{app};
-    TMainForm* form = nullptr;
-
-    Module() {
-        app.SetTitle(ApplicationTitle);
-        SetProgramArguments({"/I127.0.0.1", "/Rtundra", "/Wharbour"});
-        form = app.CreateForm<TMainForm>();
-        form->Show();
-    }
-};
+using bench::Module;
+using bench::PointAt;
+using bench::Pump;
+using bench::ResidentKb;
 
 // Polls for the given seconds, printing resident memory each minute, then the CPU the polling took.
 void MeasurePolling(int seconds) {
