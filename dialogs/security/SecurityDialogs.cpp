@@ -1,6 +1,11 @@
 #include "SecurityDialogs.h"
 
-#include "SecurityFormClasses.h"
 #include "DialogRegistry.h"
+#include "Enablemethodlistunit.h"
+#include "Loginmethodlistunit.h"
+#include "SecurityFormClasses.h"
 
-void RegisterSecurityDialogs() {}
+void RegisterSecurityDialogs() {
+    RegisterDedicatedForm(securityforms::TLoginMethodListForm, &LoginMethodListForm);
+    RegisterDedicatedForm(securityforms::TEnableMethodForm, &EnableMethodForm);
+}
