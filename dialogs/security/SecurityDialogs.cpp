@@ -4,8 +4,10 @@
 #include "Enablemethodlistunit.h"
 #include "Loginmethodlistunit.h"
 #include "SecurityFormClasses.h"
+#include "Serverinfounit.h"
 
 void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TLoginMethodListForm, &LoginMethodListForm);
     RegisterDedicatedForm(securityforms::TEnableMethodForm, &EnableMethodForm);
+    RegisterDedicatedForm(securityforms::TServerInformationForm, &ServerInformationForm);
 }
