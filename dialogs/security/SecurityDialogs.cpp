@@ -5,9 +5,11 @@
 #include "Loginmethodlistunit.h"
 #include "SecurityFormClasses.h"
 #include "Serverinfounit.h"
+#include "Tacacsservercontrolunit.h"
 
 void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TLoginMethodListForm, &LoginMethodListForm);
     RegisterDedicatedForm(securityforms::TEnableMethodForm, &EnableMethodForm);
     RegisterDedicatedForm(securityforms::TServerInformationForm, &ServerInformationForm);
+    RegisterDedicatedForm(securityforms::TAAASrvCtrlForm, &AAASrvCtrlForm);
 }
