@@ -5,6 +5,7 @@
 #include "Loginmethodlistunit.h"
 #include "SecurityFormClasses.h"
 #include "Serverinfounit.h"
+#include "Sslmanagementtable.h"
 #include "Tacacsservercontrolunit.h"
 
 void RegisterSecurityDialogs() {
@@ -12,4 +13,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TEnableMethodForm, &EnableMethodForm);
     RegisterDedicatedForm(securityforms::TServerInformationForm, &ServerInformationForm);
     RegisterDedicatedForm(securityforms::TAAASrvCtrlForm, &AAASrvCtrlForm);
+    RegisterDedicatedForm(securityforms::TSSLManagementForm, &SSLManagementForm);
 }
