@@ -2,6 +2,7 @@
 
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
+#include "Kelvanectrlformunit.h"
 #include "Loginmethodlistunit.h"
 #include "SecurityFormClasses.h"
 #include "Serverinfounit.h"
@@ -14,4 +15,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TServerInformationForm, &ServerInformationForm);
     RegisterDedicatedForm(securityforms::TAAASrvCtrlForm, &AAASrvCtrlForm);
     RegisterDedicatedForm(securityforms::TSSLManagementForm, &SSLManagementForm);
+    RegisterDedicatedForm(securityforms::TKelvaneCtrlForm, &KelvaneCtrlForm);
 }
