@@ -1,5 +1,6 @@
 #include "SecurityDialogs.h"
 
+#include "Arpspoofingpreventmgmtformunit.h"
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
 #include "Kelvanectrlformunit.h"
@@ -16,4 +17,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TAAASrvCtrlForm, &AAASrvCtrlForm);
     RegisterDedicatedForm(securityforms::TSSLManagementForm, &SSLManagementForm);
     RegisterDedicatedForm(securityforms::TKelvaneCtrlForm, &KelvaneCtrlForm);
+    RegisterDedicatedForm(securityforms::TARPSpoofingPreventMgmtForm, &ARPSpoofingPreventMgmtForm);
 }
