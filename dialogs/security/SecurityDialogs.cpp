@@ -3,6 +3,8 @@
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
+#include "Ipmacbindingformunit.h"
+#include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
 #include "Loginmethodlistunit.h"
 #include "SecurityFormClasses.h"
@@ -18,4 +20,6 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TSSLManagementForm, &SSLManagementForm);
     RegisterDedicatedForm(securityforms::TKelvaneCtrlForm, &KelvaneCtrlForm);
     RegisterDedicatedForm(securityforms::TARPSpoofingPreventMgmtForm, &ARPSpoofingPreventMgmtForm);
+    RegisterDedicatedForm(securityforms::TIPMACBindingForm, &IPMACBindingForm);
+    RegisterDedicatedForm(securityforms::TIPMACBindingIPv6Form, &IPMACBindingIPv6Form);
 }
