@@ -3,6 +3,7 @@
 #include "Arpspoofingpreventmgmtformunit.h"
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
+#include "Filterdhcppermitformunit.h"
 #include "Ipmacbindingformunit.h"
 #include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
@@ -22,4 +23,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TARPSpoofingPreventMgmtForm, &ARPSpoofingPreventMgmtForm);
     RegisterDedicatedForm(securityforms::TIPMACBindingForm, &IPMACBindingForm);
     RegisterDedicatedForm(securityforms::TIPMACBindingIPv6Form, &IPMACBindingIPv6Form);
+    RegisterDedicatedForm(securityforms::TFilterDHCPPermitForm, static_cast<TFilterDHCPPermitForm**>(nullptr));
 }
