@@ -4,6 +4,7 @@
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
 #include "Filterdhcppermitformunit.h"
+#include "Hosttableformunit.h"
 #include "Ipmacbindingformunit.h"
 #include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
@@ -24,4 +25,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TIPMACBindingForm, &IPMACBindingForm);
     RegisterDedicatedForm(securityforms::TIPMACBindingIPv6Form, &IPMACBindingIPv6Form);
     RegisterDedicatedForm(securityforms::TFilterDHCPPermitForm, static_cast<TFilterDHCPPermitForm**>(nullptr));
+    RegisterDedicatedForm(securityforms::THostTableForm, &HostTableForm);
 }
