@@ -9,6 +9,7 @@
 #include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
 #include "Loginmethodlistunit.h"
+#include "Portsercuritydeleteformunit.h"
 #include "SecurityFormClasses.h"
 #include "Serverinfounit.h"
 #include "Sslmanagementtable.h"
@@ -26,4 +27,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TIPMACBindingIPv6Form, &IPMACBindingIPv6Form);
     RegisterDedicatedForm(securityforms::TFilterDHCPPermitForm, static_cast<TFilterDHCPPermitForm**>(nullptr));
     RegisterDedicatedForm(securityforms::THostTableForm, &HostTableForm);
+    RegisterDedicatedForm(securityforms::TPrtSecDelCtrlForm, &PrtSecDelCtrlForm);
 }
