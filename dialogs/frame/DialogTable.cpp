@@ -161,13 +161,13 @@ void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
     request_->Set(true, true);
 }
 
-void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
+bool DialogTable::Send(std::initializer_list<int> leftOut) { return Send(std::vector<int>(leftOut)); }
 
-void DialogTable::Send(const std::vector<int>& leftOut) {
-    if (!request_) return;
+bool DialogTable::Send(const std::vector<int>& leftOut) {
+    if (!request_) return false;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
-    request_->Set(false, true);
+    return request_->Set(false, true);
 }
 
 void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut) {

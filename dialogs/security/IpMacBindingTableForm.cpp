@@ -7,6 +7,7 @@
 #include "StdCtrls.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -81,10 +82,8 @@ bool TIpMacBindingTableForm::EntryPasses() {
 // The ports rule: with no box ticked the entry keeps (or is created without) its port list.
 void TIpMacBindingTableForm::WriteEntry(bool portsRule) {
     const bool leavePortsOut = portsRule && !AnyPortTicked(*Ports);
-    Bindings.Write([&] {
-        if (leavePortsOut) return Bindings.Send({PortList});
-        Bindings.Send();
-    });
+    const std::vector<int> leftOut = leavePortsOut ? std::vector<int>{PortList} : std::vector<int>{};
+    Bindings.Write([&] { Bindings.Send(leftOut); });
     AfterWrite();
 }
 

@@ -630,6 +630,24 @@ TEST_F(FrameApiTest, ATableWithoutTheFlagGuardsBusyAsItsOptionsSay) {
     }
 }
 
+// A synchronous table's Send answers whether its SET succeeded, so a sequence of SETs can stop after a refusal.
+TEST_F(FrameApiTest, ASynchronousSendAnswersWhetherItsSetSucceeded) {
+    ui::MessageBoxRecorder boxes;
+    DialogTable::Options options = SynchronousTableOptions();
+    options.FirstGet = true;
+    TProbeForm probe{options};
+    Run(probe, [&] {
+        probe.TableList->SetItemIndex(0);
+        EXPECT_TRUE(probe.Table.Send({3}));
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Control(std::string("error ") + BindingEntry + " wrongValue 1"), "ok");
+        EXPECT_FALSE(probe.Table.Send({3}));
+        EXPECT_EQ(boxes.Calls().size(), 1u);  // the refusal is reported all the same
+        EXPECT_EQ(Pdus("SET").size(), 2u);
+        EXPECT_EQ(probe.Table.Vars().GetVar(3)->Access & invalid, 0);
+    });
+}
+
 TEST_F(FrameApiTest, TheWalkEndStepRunsForATableWithoutTheFlag) {
     ui::MessageBoxRecorder boxes;
     TProbeForm probe{NoFlagTableOptions()};
