@@ -4,6 +4,7 @@
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
 #include "Filterdhcppermitformunit.h"
+#include "Guestvlanformunit.h"
 #include "Hosttableformunit.h"
 #include "Ipmacbindingformunit.h"
 #include "Ipmacbindingipv6formunit.h"
@@ -28,4 +29,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TFilterDHCPPermitForm, static_cast<TFilterDHCPPermitForm**>(nullptr));
     RegisterDedicatedForm(securityforms::THostTableForm, &HostTableForm);
     RegisterDedicatedForm(securityforms::TPrtSecDelCtrlForm, &PrtSecDelCtrlForm);
+    RegisterDedicatedForm(securityforms::TGuestVlanForm, &GuestVlanForm);
 }
