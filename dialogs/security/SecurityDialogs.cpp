@@ -10,6 +10,7 @@
 #include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
 #include "Loginmethodlistunit.h"
+#include "Multipauthguestvlanformunit.h"
 #include "Portsercuritydeleteformunit.h"
 #include "SecurityFormClasses.h"
 #include "Serverinfounit.h"
@@ -30,4 +31,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::THostTableForm, &HostTableForm);
     RegisterDedicatedForm(securityforms::TPrtSecDelCtrlForm, &PrtSecDelCtrlForm);
     RegisterDedicatedForm(securityforms::TGuestVlanForm, &GuestVlanForm);
+    RegisterDedicatedForm(securityforms::TMultpAuthGuestVlanForm, &MultpAuthGuestVlanForm);
 }
