@@ -10,6 +10,7 @@
 #include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
 #include "Loginmethodlistunit.h"
+#include "Mbacontrolunit.h"
 #include "Multipauthguestvlanformunit.h"
 #include "Portsercuritydeleteformunit.h"
 #include "SecurityFormClasses.h"
@@ -32,4 +33,5 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TPrtSecDelCtrlForm, &PrtSecDelCtrlForm);
     RegisterDedicatedForm(securityforms::TGuestVlanForm, &GuestVlanForm);
     RegisterDedicatedForm(securityforms::TMultpAuthGuestVlanForm, &MultpAuthGuestVlanForm);
+    RegisterDedicatedForm(securityforms::TMBAControlForm, &MBAControlForm);
 }
