@@ -1,6 +1,7 @@
 #include "SecurityDialogs.h"
 
 #include "Arpspoofingpreventmgmtformunit.h"
+#include "Diagnosticsinformationformunit.h"
 #include "DialogRegistry.h"
 #include "Enablemethodlistunit.h"
 #include "Filterdhcppermitformunit.h"
@@ -10,6 +11,7 @@
 #include "Ipmacbindingipv6formunit.h"
 #include "Kelvanectrlformunit.h"
 #include "Loginmethodlistunit.h"
+#include "Macstatistictableformunit.h"
 #include "Mbacontrolunit.h"
 #include "Multipauthguestvlanformunit.h"
 #include "Portsercuritydeleteformunit.h"
@@ -34,4 +36,6 @@ void RegisterSecurityDialogs() {
     RegisterDedicatedForm(securityforms::TGuestVlanForm, &GuestVlanForm);
     RegisterDedicatedForm(securityforms::TMultpAuthGuestVlanForm, &MultpAuthGuestVlanForm);
     RegisterDedicatedForm(securityforms::TMBAControlForm, &MBAControlForm);
+    RegisterDedicatedForm(securityforms::TDiagnosticsInformationForm, &DiagnosticsInformationForm);
+    RegisterDedicatedForm(securityforms::TMacStatisticTableForm, &MacStatisticTableForm);
 }
