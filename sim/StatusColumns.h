@@ -1,6 +1,7 @@
 #pragma once
 // The status columns of the tables without RowStatus whose rows a write of the status creates and removes
-// (static unicast and multicast filtering, IPv4 static routes, DHCP/BOOTP relay servers, DNS relay entries).
+// (static unicast and multicast filtering, IPv4 static routes, DHCP/BOOTP relay servers, DNS relay entries,
+// server-group membership).
 #include "SimMib.h"
 
 #include <optional>

@@ -154,6 +154,10 @@ void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight,
     Splitter1->SetTop(listHeight);
     Splitter1->SetAlign(ui::alTop);
     Splitter1->SetHeight(3);  // a bar across the form, not its design-time column
+    BuildEditorArea(withPages, editorRowHeight);
+}
+
+void TDedicatedForm::BuildEditorArea(bool withPages, int editorRowHeight) {
     EditorPanel = new ui::Panel(this);
     EditorPanel->SetParent(this);
     EditorPanel->SetBevelOuter(ui::bvNone);

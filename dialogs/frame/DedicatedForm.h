@@ -111,6 +111,9 @@ protected:
     // The list view (named listName) at the top of the client area, the splitter and the editor panel below it;
     // withPages adds PageControl1 filling the editor panel under its first editorRowHeight pixels.
     void BuildTableArea(const std::string& listName, int listHeight, bool withPages, int editorRowHeight = 40);
+    // Without a list (scalar groups with port pages): the editor panel filling the client area, PageControl1 under
+    // its first editorRowHeight pixels when withPages.
+    void BuildEditorArea(bool withPages, int editorRowHeight = 40);
     // The editor panel's row of labelled editors, left to right (EditorItems.h); the three below add to it.
     EditorRow& EditorLine();
     // A labelled edit or a labelled combo box on the editor panel's row, left to right.

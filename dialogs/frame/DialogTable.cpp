@@ -183,13 +183,13 @@ void DialogTable::SendRefreshing(const std::vector<int>& leftOut) {
     SetControls(access, true);
 }
 
-void DialogTable::Send(std::initializer_list<int> leftOut) { Send(std::vector<int>(leftOut)); }
+bool DialogTable::Send(std::initializer_list<int> leftOut) { return Send(std::vector<int>(leftOut)); }
 
-void DialogTable::Send(const std::vector<int>& leftOut) {
-    if (!request_) return;
+bool DialogTable::Send(const std::vector<int>& leftOut) {
+    if (!request_) return false;
     AccessScope access(Vars());
     access.LeaveOut(leftOut);
-    SetControls(access);
+    return SetControls(access);
 }
 
 void DialogTable::SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut) {

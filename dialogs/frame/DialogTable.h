@@ -147,9 +147,11 @@ public:
     // A write: flag cleared, Active set, sets (the dialog's Send calls), then the table read again. A caught
     // Exception sets the flag, goes to panel 0 and skips the read.
     void Write(const std::function<void()>& sets);
-    // One SET of the controls' values with leftOut marked invalid for it only.
-    void Send(std::initializer_list<int> leftOut = {});
-    void Send(const std::vector<int>& leftOut);
+    // One SET of the controls' values with leftOut marked invalid for it only. A synchronous table answers whether
+    // the SET succeeded (a refusal has been reported), so a sequence of SETs can stop after it; an asynchronous one
+    // whether it was sent.
+    bool Send(std::initializer_list<int> leftOut = {});
+    bool Send(const std::vector<int>& leftOut);
     // One SET of the checked apply boxes' columns (the unchecked ones, and alsoLeftOut, marked invalid for it).
     void SendChecked(const ApplyBoxes& boxes, std::initializer_list<int> alsoLeftOut = {});
     // One SET whose answer is awaited, processing events, before the caller goes on: until it arrives, Stop

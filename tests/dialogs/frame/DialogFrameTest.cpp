@@ -15,6 +15,7 @@
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "ListView.h"
+#include "StackingPortUitFormUnit.h"
 #include "StdCtrls.h"
 
 #include <gmock/gmock.h>
@@ -160,6 +161,31 @@ TEST(DialogFrame, FormsScaleOff96DotsPerInchUnlessTheyDoNot) {
         ASSERT_EQ(scaled.StatusBar1->Panels().Count(), 1);
         EXPECT_EQ(scaled.StatusBar1->Panels()[0]->Width(), 50);
     }
+    ui::TestHooks::SetPixelsPerInch(0);
+}
+
+// A scalar group with port pages: the editor panel takes the client area, the pages lie below its editor row.
+TEST(DialogFrame, AnEditorAreaWithoutAListHoldsTheEditorRowAndThePortPages) {
+    struct Probe : TDedicatedForm {
+        Probe() : TDedicatedForm(nullptr, 600, 460) {
+            BuildButtonPanel("");
+            BuildEditorArea(true, 60);
+            Name = NewEditorEdit("Name", "Name", 120);
+            Ports = AddPortPage("Ports");
+        }
+        ui::Edit* Name = nullptr;
+        TStackingPortUitForm* Ports = nullptr;
+    };
+    ui::TestHooks::SetPixelsPerInch(96);
+    Probe probe;
+    EXPECT_EQ(probe.TableList, nullptr);
+    ASSERT_NE(probe.EditorPanel, nullptr);
+    ASSERT_NE(probe.PageControl1, nullptr);
+    EXPECT_EQ(probe.Name->Parent(), probe.EditorPanel);
+    EXPECT_EQ(probe.PageControl1->Parent(), probe.EditorPanel);
+    ASSERT_EQ(probe.PageControl1->PageCount(), 1);
+    EXPECT_EQ(probe.PageControl1->Pages(0)->Caption(), "Ports");
+    EXPECT_EQ(probe.Ports->PortCheckBoxes.size(), 64u);
     ui::TestHooks::SetPixelsPerInch(0);
 }
 
@@ -628,6 +654,24 @@ TEST_F(FrameApiTest, ATableWithoutTheFlagGuardsBusyAsItsOptionsSay) {
             ASSERT_TRUE(RunUntil([&] { return !probe.Table.Busy(); }));
         });
     }
+}
+
+// A synchronous table's Send answers whether its SET succeeded, so a sequence of SETs can stop after a refusal.
+TEST_F(FrameApiTest, ASynchronousSendAnswersWhetherItsSetSucceeded) {
+    ui::MessageBoxRecorder boxes;
+    DialogTable::Options options = SynchronousTableOptions();
+    options.FirstGet = true;
+    TProbeForm probe{options};
+    Run(probe, [&] {
+        probe.TableList->SetItemIndex(0);
+        EXPECT_TRUE(probe.Table.Send({3}));
+        EXPECT_TRUE(boxes.Calls().empty());
+        ASSERT_EQ(Control(std::string("error ") + BindingEntry + " wrongValue 1"), "ok");
+        EXPECT_FALSE(probe.Table.Send({3}));
+        EXPECT_EQ(boxes.Calls().size(), 1u);  // the refusal is reported all the same
+        EXPECT_EQ(Pdus("SET").size(), 2u);
+        EXPECT_EQ(probe.Table.Vars().GetVar(3)->Access & invalid, 0);
+    });
 }
 
 TEST_F(FrameApiTest, TheWalkEndStepRunsForATableWithoutTheFlag) {

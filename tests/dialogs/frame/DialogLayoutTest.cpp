@@ -51,27 +51,32 @@ protected:
         return nullptr;
     }
 
-    // The user selects the first row of the table dialog's list and clicks Edit, again while the dialog refuses
-    // (its walk still runs); the edit form's layout is checked as it opens.
+    // The user selects the first row of the table dialog's list and clicks Edit (an add-only form: Add), again while
+    // the dialog refuses (its walk still runs); the edit form's layout is checked as it opens.
     static void CheckEditForm(const std::string& title, TDedicatedForm& dialog) {
         ASSERT_NE(dialog.TableList, nullptr) << title;
         ui::Button* edit = ButtonOf(dialog, "Edit");
+        const bool addOnly = edit == nullptr;
+        if (addOnly) edit = ButtonOf(dialog, "Add");
         ASSERT_NE(edit, nullptr) << title;
+        const std::string formTitle = title + (addOnly ? " (Add)" : " (Edit)");
         bool opened = false;
         ui::TestHooks::RunInNextModal([&](ui::Form& form) {
             opened = dynamic_cast<TDialogEditForm*>(&form) != nullptr;
-            ExpectNoFaults(title + " (Edit)", form);
+            ExpectNoFaults(formTitle, form);
             form.Close();
         });
         const bool tried = RunUntil([&] {
-            if (dialog.TableList->Items().Count() == 0) return false;
-            dialog.TableList->SetItemIndex(-1);
-            dialog.TableList->SetItemIndex(0);
+            if (!addOnly) {
+                if (dialog.TableList->Items().Count() == 0) return false;
+                dialog.TableList->SetItemIndex(-1);
+                dialog.TableList->SetItemIndex(0);
+            }
             if (edit->Enabled()) edit->Click();
             return opened;
         });
         if (!tried) ui::TestHooks::ClearModalDrivers();
-        EXPECT_TRUE(opened) << title << ": Edit opened no edit form";
+        EXPECT_TRUE(opened) << title << ": " << edit->Caption() << " opened no edit form";
     }
 
     // Closes form, again after each refusal (a close query refuses while a walk runs).
