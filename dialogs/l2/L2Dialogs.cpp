@@ -2,7 +2,16 @@
 
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
+#include "IGMPForwordingUnit.h"
+#include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingDataDrivenLearningGroupUnit.h"
+#include "IGMPSnoopingGroupUnit.h"
+#include "IGMPSnoopingStaticGroupUnit.h"
+#include "ISMVLANFormUnit.h"
 #include "L2FormClasses.h"
+#include "MLDSnoopingDataDrivenLearningGroupUnit.h"
+#include "MLD_SnoopingGroupUnit.h"
+#include "MLD_SnoopingRouterPortsUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
@@ -27,6 +36,15 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TNLBUnicastFDBForm, &NLBUnicastFDBForm);
+    RegisterDedicatedForm(l2forms::TIGMPSnoopingStaticGroupForm, &IGMPSnoopingStaticGroupForm);
+    RegisterDedicatedForm(l2forms::TIGMPRouterPortsForm, &IGMPRouterPortsForm);
+    RegisterDedicatedForm(l2forms::TMLD_SnoopingRouterPortsForm, &MLD_SnoopingRouterPortsForm);
+    RegisterDedicatedForm(l2forms::TIGMPSnoopingDataDrivenLearingGroupForm, &IGMPSnoopingDataDrivenLearingGroupForm);
+    RegisterDedicatedForm(l2forms::TMLDSnoopingDataDrivenLearingGroupForm, &MLDSnoopingDataDrivenLearingGroupForm);
+    RegisterDedicatedForm(l2forms::TIGMPSnoopingGroupForm, &IGMPSnoopingGroupForm);
+    RegisterDedicatedForm(l2forms::TMLD_SnoopingGroupForm, &MLD_SnoopingGroupForm);
+    RegisterDedicatedForm(l2forms::TIGMPForwordingForm, &IGMPForwordingForm);
+    RegisterDedicatedForm(l2forms::TISMVLANForm, &ISMVLANForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
