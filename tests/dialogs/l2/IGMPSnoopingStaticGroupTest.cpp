@@ -98,26 +98,27 @@ TEST_F(IGMPSnoopingStaticGroupTest, AddRefusesMissingKeysAndMalformedGroupAddres
 
 TEST_F(IGMPSnoopingStaticGroupTest, AddSendsTheMemberListAndCreateAndGoForAnyDottedAddress) {
     struct Case {
+        const char* vlan;
         const char* group;
+        bool portTicked;  // port 3, else none
         const char* instance;
     };
-    const Case cases[] = {{"225.1.1.1", "10.225.1.1.1"},
-                          {"225.0.0.0", "11.225.0.0.0"},
-                          {"225.01.1.1", "12.225.1.1.1"},
-                          {"10.1.1.1", "13.10.1.1.1"}};
+    const Case cases[] = {{"10", "225.1.1.1", false, "10.225.1.1.1"},
+                          {"11", "225.0.0.0", true, "11.225.0.0.0"},
+                          {"12", "225.01.1.1", false, "12.225.1.1.1"},
+                          {"13", "10.1.1.1", false, "13.10.1.1.1"}};
     ui::MessageBoxRecorder boxes;
     Open([&](TIGMPSnoopingStaticGroupForm& form) {
-        int vlan = 10;
         for (const Case& c : cases) {
             SCOPED_TRACE(c.group);
             MarkLog();
-            TypeKeys(form, std::to_string(vlan++), c.group);
-            form.MemberPorts->PortCheckBoxes[2]->SetChecked(vlan == 12);
+            TypeKeys(form, c.vlan, c.group);
+            form.MemberPorts->PortCheckBoxes[2]->SetChecked(c.portTicked);
             ASSERT_TRUE(UserClick(form.btnAdd));
             ASSERT_TRUE(WaitWalk(form.StaticGroupTable));
             const std::vector<std::string> sets = Pdus("SET");
             ASSERT_EQ(sets.size(), 1u);
-            const std::string ports = vlan == 12 ? "2000000000000000" : "0000000000000000";
+            const std::string ports = c.portTicked ? "2000000000000000" : "0000000000000000";
             EXPECT_THAT(Varbinds(sets[0]),
                         ElementsAre(MemberPorts + c.instance + "=HEX:" + ports, RowStatus + c.instance + "=INTEGER:4"));
             EXPECT_EQ(form.VlanIDEdit->Text(), "");
