@@ -72,6 +72,21 @@ TEST_F(MulticastReplicationFormsTest, AddNeedsNameVlanAndCreateAndGoAndKeysTheEn
     });
 }
 
+// The edit formats hold the name to 16 characters and refuse a VLAN ID outside 1 to 4094 before any SET.
+TEST_F(MulticastReplicationFormsTest, TheKeyFormatsHoldTheNameAndRefuseAnOutOfRangeVlan) {
+    ui::MessageBoxRecorder boxes;
+    OpenDestinations([&](TIPMcastVLANRepDstForm& form) {
+        ASSERT_TRUE(TypeText(form.ED_Name, "replication-name-17"));
+        EXPECT_EQ(form.ED_Name->Text(), "replication-name");
+        ASSERT_TRUE(TypeText(form.ED_MulticastVID, "4095"));
+        ChooseItem(form.Status, "createAndGo");
+        ASSERT_TRUE(UserClick(form.AddBtn));
+        EXPECT_EQ(BoxTexts(boxes), std::vector<std::string>{" Please enter a number between 1 and 4094!"});
+        EXPECT_TRUE(NothingSent());
+        EXPECT_EQ(form.LV_IPMcastVLANRepDstEntry->Items().Count(), 3);
+    });
+}
+
 TEST_F(MulticastReplicationFormsTest, DeleteSendsThePortsWithDestroyAndRefreshLeavesTheEditorsEmptyAndOpen) {
     OpenDestinations([&](TIPMcastVLANRepDstForm& form) {
         form.LV_IPMcastVLANRepDstEntry->SetItemIndex(1);
