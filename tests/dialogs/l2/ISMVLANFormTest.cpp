@@ -122,6 +122,23 @@ TEST_F(ISMVLANFormTest, SetLeavesOutEveryListWithoutATickedPortAndSendsTheRemapP
     });
 }
 
+TEST_F(ISMVLANFormTest, ARefusedSetIsReportedWithEveryAccessBitBackAndTheTableReadAgain) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](TISMVLANForm& form) {
+        ASSERT_EQ(Control(std::string("error ") + Entry + " wrongValue 1"), "ok");
+        form.lvISMVLAN->SetItemIndex(1);
+        form.MemberPorts->PortCheckBoxes[1]->SetChecked(false);
+        ASSERT_TRUE(UserClick(form.SetBtn));
+        ASSERT_TRUE(WaitWalk(form.MulticastVlanTable));
+        ASSERT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_FALSE(boxes.Calls()[0].Text.empty());
+        EXPECT_TRUE(NoInvalidBits(form.MulticastVlanTable));
+        EXPECT_EQ(WalkStarts(), 1);
+        EXPECT_EQ(form.lvISMVLAN->Items().Count(), 3);
+        EXPECT_TRUE(form.AddBtn->Enabled());
+    });
+}
+
 TEST_F(ISMVLANFormTest, DeleteSendsRowStatusDestroyAlone) {
     Open([&](TISMVLANForm& form) {
         form.lvISMVLAN->SetItemIndex(2);
