@@ -1,6 +1,7 @@
 #include "DialogProgress.h"
 
 #include "ExtCtrls.h"
+#include "NxSNMPRequest2Controls.h"
 #include "ProgressForm2Unit.h"
 #include "ProgressFormUnit.h"
 #include "StdCtrls.h"
@@ -39,4 +40,9 @@ void RunProgressForm2(ui::Form& dialog, const std::string& caption, const std::s
 void CloseRunningProgress() {
     if (ProgressForm) ProgressForm->Close();
     if (ProgressForm2) ProgressForm2->Close();
+}
+
+void ReportSetEndingProgress(NxSNMPRequest2Controls* sender, const NxSNMPError& result) {
+    if (result.Code != 0) CloseRunningProgress();
+    sender->ReportSetError(result);
 }

@@ -8,6 +8,8 @@
 // box through the global pointer (CloseRunningProgress).
 #include <string>
 
+class NxSNMPRequest2Controls;
+struct NxSNMPError;
 namespace ui {
 class Form;
 }
@@ -18,3 +20,6 @@ void RunProgressForm(ui::Form& dialog, const std::string& caption, const std::st
 void RunProgressForm2(ui::Form& dialog, const std::string& caption, const std::string& prompt, int tickBudget = 30);
 // Closes whichever progress box is running; nothing when none is.
 void CloseRunningProgress();
+// The result step of a request whose SET a progress box waits for: a refusal ends the running box at once; the
+// binding's own report (an error box, or the status line) follows.
+void ReportSetEndingProgress(NxSNMPRequest2Controls* sender, const NxSNMPError& result);

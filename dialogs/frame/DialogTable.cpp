@@ -41,7 +41,8 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
     openFailed_ = false;
     try {
         request_ = options_.MakeRequest ? options_.MakeRequest(&form_) : std::make_unique<DialogRequest>(&form_);
-        if (options_.StatusTarget) request_->SetStatusPanel(statusPanel_);
+        if (options_.StatusTarget && options_.StatusBarText) request_->SetStatusBar(options_.StatusBarText);
+        else if (options_.StatusTarget) request_->SetStatusPanel(statusPanel_);
         request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
         if (options_.Timeout > 0) request_->Request.Timeout = options_.Timeout;
         request_->MaxRows = options_.MaxRows;
@@ -249,6 +250,7 @@ void DialogTable::ShowError(const std::string& message) { ShowError(message, opt
 
 void DialogTable::ShowError(const std::string& message, ErrorText errors) {
     if (errors == ErrorText::Template && request_ && options_.StatusTarget) request_->ShowStatus(message);
+    else if (options_.StatusBarText) options_.StatusBarText->SetSimpleText(message);
     else if (statusPanel_) statusPanel_->SetText(message);
 }
 

@@ -28,6 +28,7 @@ class ApplyBoxes;
 namespace ui {
 class ComboBox;
 class Form;
+class StatusBar;
 class StatusPanel;
 }  // namespace ui
 
@@ -83,6 +84,9 @@ public:
         std::string RefreshRefusedText;
         // Panel 0 is the request's status target (its status lines); caught exceptions go there either way.
         bool StatusTarget = true;
+        // The bar's one text (a status bar without panels) takes the status lines and caught exceptions instead
+        // of panel 0.
+        ui::StatusBar* StatusBarText = nullptr;
         // The request's class; empty: DialogRequest.
         RequestFactory MakeRequest;
         // Most rows a walk takes; an agent offering more ends it with an error in panel 0 (0: no limit).

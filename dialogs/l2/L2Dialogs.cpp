@@ -1,13 +1,29 @@
 #include "L2Dialogs.h"
 
 #include "DDMDialogs.h"
+#include "DVStateUnit.h"
 #include "DialogRegistry.h"
+#include "DoubleVLANUnit.h"
+#include "IGMPForwordingUnit.h"
+#include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingDataDrivenLearningGroupUnit.h"
+#include "IGMPSnoopingGroupUnit.h"
+#include "IGMPSnoopingStaticGroupUnit.h"
+#include "IPMcastVLANRepDstFormUnit.h"
+#include "ISMVLANFormUnit.h"
 #include "L2FormClasses.h"
+#include "MLDSnoopingDataDrivenLearningGroupUnit.h"
+#include "MLD_SnoopingGroupUnit.h"
+#include "MLD_SnoopingRouterPortsUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
+#include "MulticastForwardingInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "ProtcolVlanUnit.h"
+#include "ProtocolVLANUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
+#include "TpGroupDestinationForwardedFormUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
@@ -27,6 +43,22 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TNLBUnicastFDBForm, &NLBUnicastFDBForm);
+    RegisterDedicatedForm(l2forms::TIGMPSnoopingStaticGroupForm, &IGMPSnoopingStaticGroupForm);
+    RegisterDedicatedForm(l2forms::TIGMPRouterPortsForm, &IGMPRouterPortsForm);
+    RegisterDedicatedForm(l2forms::TMLD_SnoopingRouterPortsForm, &MLD_SnoopingRouterPortsForm);
+    RegisterDedicatedForm(l2forms::TIGMPSnoopingDataDrivenLearingGroupForm, &IGMPSnoopingDataDrivenLearingGroupForm);
+    RegisterDedicatedForm(l2forms::TMLDSnoopingDataDrivenLearingGroupForm, &MLDSnoopingDataDrivenLearingGroupForm);
+    RegisterDedicatedForm(l2forms::TIGMPSnoopingGroupForm, &IGMPSnoopingGroupForm);
+    RegisterDedicatedForm(l2forms::TMLD_SnoopingGroupForm, &MLD_SnoopingGroupForm);
+    RegisterDedicatedForm(l2forms::TIGMPForwordingForm, &IGMPForwordingForm);
+    RegisterDedicatedForm(l2forms::TISMVLANForm, &ISMVLANForm);
+    RegisterDedicatedForm(l2forms::TDVStateForm, &DVStateForm);
+    RegisterDedicatedForm(l2forms::TDoubleVLANForm, &DoubleVLANForm);
+    RegisterDedicatedForm(l2forms::TProtocolVlanForm, &ProtocolVlanForm);
+    RegisterDedicatedForm(l2forms::TProtocolVLANGroupForm, &ProtocolVLANGroupForm);
+    RegisterDedicatedForm(l2forms::TIPMcastVLANRepDstForm, &IPMcastVLANRepDstForm);
+    RegisterDedicatedForm(l2forms::TMulticastForwardingInformationForm, &MulticastForwardingInformationForm);
+    RegisterDedicatedForm(l2forms::TTpGroupDestinationForwardedForm, &TpGroupDestinationForwardedForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);

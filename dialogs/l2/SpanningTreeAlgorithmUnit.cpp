@@ -34,15 +34,8 @@ void TSpanningTreeAlgorithmForm::FormCreate(ui::Component*) {
     StaRequest.Open(StaStateTable, SVT_SV, 0, [this](DialogRequest& request) {
         request.BindComboBox(0, ComboBox1);
         // The binding's own report, and the end of the progress wait when the switch refused the SET.
-        request.OnSetResult = [this](NxSNMPRequest2Controls* sender, const NxSNMPError& result) {
-            SetResult(sender, result);
-        };
+        request.OnSetResult = ReportSetEndingProgress;
     }, options);
-}
-
-void TSpanningTreeAlgorithmForm::SetResult(NxSNMPRequest2Controls* sender, const NxSNMPError& result) {
-    if (result.Code != 0) CloseRunningProgress();
-    sender->ReportSetError(result);
 }
 
 // Sent at once; after a SET the request holds it back until the SET has answered.

@@ -36,7 +36,6 @@ private:
     void SetButtonClick();
     void Enable();
     void ReadState();
-    void SetResult(NxSNMPRequest2Controls* sender, const NxSNMPError& result);
 };
 
 extern TSpanningTreeAlgorithmForm* SpanningTreeAlgorithmForm;  // the open dialog, else null

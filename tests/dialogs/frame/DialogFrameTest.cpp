@@ -454,6 +454,10 @@ public:
     }
     void FormCreate(ui::Component*) override {
         Table.OnWalkEnded = [this] { ++WalksEnded; };
+        if (StatusOnBar) {
+            StatusBar1->SetSimplePanel(true);
+            options_.StatusBarText = StatusBar1;
+        }
         OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
                              .KeyCount = 2,
                              .Bind = [this](DialogRequest& request) {
@@ -482,6 +486,7 @@ public:
     ui::ComboBox* Status = nullptr;
     int GuardsPassed = 0;
     int WalksEnded = 0;
+    bool StatusOnBar = false;  // set before it is shown: the bar's one text is the status target
 
 private:
     DialogTable::Options options_;
@@ -712,6 +717,26 @@ TEST_F(FrameApiTest, ARequestSubclassConvertsTheRowsInTheListAndTheValuesItSends
         EXPECT_THAT(Varbinds(sets[0])[0], HasSubstr(".3.4.112.111.111.108.10.0.0.1=HEX:0000DEADBEEF"));
         EXPECT_TRUE(boxes.Calls().empty()) << Texts(boxes)[0];
     });
+}
+
+// A table may put its status lines and its caught exceptions in the status bar's one text instead of panel 0.
+TEST_F(FrameApiTest, TheStatusBarsOneTextCanTakeTheStatusLinesAndErrors) {
+    ui::MessageBoxRecorder boxes;
+    TProbeForm probe{NoFlagTableOptions()};
+    probe.StatusOnBar = true;
+    Run(probe, [&] {
+        EXPECT_TRUE(probe.StatusBar1->SimplePanel());
+        EXPECT_THAT(probe.StatusBar1->SimpleText(), HasSubstr("Ok!"));
+        EXPECT_EQ(Status(probe), "");
+    });
+    TProbeForm failing{NoFlagTableOptions(), [](DialogRequest&) { throw Exception("No such column"); }};
+    failing.StatusOnBar = true;
+    ui::TestHooks::RunInNextModal([&](ui::Form& shown) {
+        EXPECT_THAT(failing.StatusBar1->SimpleText(), HasSubstr("No such column"));
+        shown.Close();
+    });
+    failing.ShowModal();
+    EXPECT_TRUE(boxes.Calls().empty());
 }
 
 TEST_F(FrameApiTest, AFailedOpenIsKeptAndTheRowStepsStaySafe) {
