@@ -1,6 +1,15 @@
 #include "IpSystemDialogs.h"
 
-#include "IpSystemFormClasses.h"
+#include "Arpipv6controlformunit.h"
 #include "DialogRegistry.h"
+#include "IpSystemFormClasses.h"
+#include "Ipctrlunit.h"
+#include "Ipstaticrouteunit.h"
+#include "Ipv6staticrouteunit.h"
 
-void RegisterIpSystemDialogs() {}
+void RegisterIpSystemDialogs() {
+    RegisterDedicatedForm(ipsystemforms::TIpCtrlForm, &IpCtrlForm);
+    RegisterDedicatedForm(ipsystemforms::TIpStaticRouteForm, &IpStaticRouteForm);
+    RegisterDedicatedForm(ipsystemforms::TIpv6StaticRouteForm, &Ipv6StaticRouteForm);
+    RegisterDedicatedForm(ipsystemforms::TARPIPV6ControlForm, &ARPIPV6ControlForm);
+}

@@ -51,27 +51,29 @@ protected:
         return nullptr;
     }
 
-    // The user selects the first row of the table dialog's list and clicks Edit, again while the dialog refuses
-    // (its walk still runs); the edit form's layout is checked as it opens.
+    // The user selects the first row of the table dialog's list and clicks Edit (or, for an add-only form, clicks
+    // Add), again while the dialog refuses (its walk still runs); the form's layout is checked as it opens.
     static void CheckEditForm(const std::string& title, TDedicatedForm& dialog) {
         ASSERT_NE(dialog.TableList, nullptr) << title;
         ui::Button* edit = ButtonOf(dialog, "Edit");
-        ASSERT_NE(edit, nullptr) << title;
+        ui::Button* opener = edit ? edit : ButtonOf(dialog, "Add");
+        ASSERT_NE(opener, nullptr) << title;
+        const std::string formTitle = title + (edit ? " (Edit)" : " (Add)");
         bool opened = false;
         ui::TestHooks::RunInNextModal([&](ui::Form& form) {
             opened = dynamic_cast<TDialogEditForm*>(&form) != nullptr;
-            ExpectNoFaults(title + " (Edit)", form);
+            ExpectNoFaults(formTitle, form);
             form.Close();
         });
         const bool tried = RunUntil([&] {
             if (dialog.TableList->Items().Count() == 0) return false;
             dialog.TableList->SetItemIndex(-1);
-            dialog.TableList->SetItemIndex(0);
-            if (edit->Enabled()) edit->Click();
+            if (edit) dialog.TableList->SetItemIndex(0);
+            if (opener->Enabled()) opener->Click();
             return opened;
         });
         if (!tried) ui::TestHooks::ClearModalDrivers();
-        EXPECT_TRUE(opened) << title << ": Edit opened no edit form";
+        EXPECT_TRUE(opened) << formTitle << ": opened no edit form";
     }
 
     // Closes form, again after each refusal (a close query refuses while a walk runs).
