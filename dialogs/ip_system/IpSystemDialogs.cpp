@@ -1,7 +1,11 @@
 #include "IpSystemDialogs.h"
 
 #include "Arpipv6controlformunit.h"
+#include "Bootctrltableformunit.h"
+#include "Dhcppoolunit.h"
 #include "DialogRegistry.h"
+#include "Dnsctrlformunit.h"
+#include "Ecmpmanagementformunit.h"
 #include "IpSystemFormClasses.h"
 #include "Ipctrlunit.h"
 #include "Ipstaticrouteunit.h"
@@ -12,4 +16,8 @@ void RegisterIpSystemDialogs() {
     RegisterDedicatedForm(ipsystemforms::TIpStaticRouteForm, &IpStaticRouteForm);
     RegisterDedicatedForm(ipsystemforms::TIpv6StaticRouteForm, &Ipv6StaticRouteForm);
     RegisterDedicatedForm(ipsystemforms::TARPIPV6ControlForm, &ARPIPV6ControlForm);
+    RegisterDedicatedForm(ipsystemforms::TDHCPPoolForm, &DHCPPoolForm);
+    RegisterDedicatedForm(ipsystemforms::TBOOTCtrlTableForm, &BOOTCtrlTableForm);
+    RegisterDedicatedForm(ipsystemforms::TDNSCtrlForm, &DNSCtrlForm);
+    RegisterDedicatedForm(ipsystemforms::TECMPManagementForm, &ECMPManagementForm);
 }
