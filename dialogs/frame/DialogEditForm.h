@@ -47,7 +47,8 @@ public:
         ui::Control* Control;
         const char* Format = nullptr;  // edits only
     };
-    // Binds the form's editors to the table dialog's request (in the order listed).
+    // Binds the form's editors to the table dialog's request (in the order listed). The RowStatus box is bound by
+    // the table's recipe (OpenRowTable) and is not listed here: a control bound twice would call its own hook.
     void BindEditors(DialogRequest& request) const;
     // What the table dialog decides about the form's Set, asked at each Set: the columns it leaves out as well,
     // and whether the binding reads the table again once the SET has answered without error (no read of the

@@ -39,8 +39,7 @@ TARPIPv6ControlEditForm::TARPIPv6ControlEditForm(ui::Form& dialog, DialogTable& 
     BindsColumns({{Ipv6Address, edtAddress, "%s{l32}"},
                   {MacAddress, edtMac, "%s{l12}"},
                   {InterfaceName, edtInterface, "%s{l12}"},
-                  {ReachState, cbxState},
-                  {RouteStatus, cbxRowStatus}});
+                  {ReachState, cbxState}});
     PreparesEditors({edtAddress, edtMac, edtInterface}, {}, cbxRowStatus);
     KeepsDisabled({cbxState});
 }

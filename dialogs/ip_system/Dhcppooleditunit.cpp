@@ -46,8 +46,7 @@ TDHCPPoolEdtForm::TDHCPPoolEdtForm(ui::Form& dialog, DialogTable& table)
                   {LeaseHour, edtHour, "%i{n0x23l2}"},
                   {LeaseMinute, edtMinute, "%i{n0x59l2}"},
                   {BootFile, edtBoot, "%s"},
-                  {NextServer, edtServer, "%s{I}"},
-                  {Status, cbxStatus}});
+                  {NextServer, edtServer, "%s{I}"}});
     PreparesEditors({edtName}, {}, cbxStatus);
 }
 

@@ -32,7 +32,7 @@ TDNSCtrlAddForm::TDNSCtrlAddForm(ui::Form& dialog, DialogTable& table)
     btnClose->SetCaption("Close");
     btnClose->SetBounds(200, buttonTop, 80, 25);
     btnClose->OnClick = [this](ui::Component*) { Close(); };
-    BindsColumns({{DomainName, edtName, "%s"}, {IpAddress, edtIP, "%s{l16}"}, {State, cbxState}});
+    BindsColumns({{DomainName, edtName, "%s"}, {IpAddress, edtIP, "%s{l16}"}});
     PreparesEditors({edtName, edtIP}, {}, cbxState);
     CreatesWith(Valid);
     DialogSetRule = [] { return SetRule{.RereadsAfterAnswer = true}; };

@@ -10,6 +10,7 @@
 #include "Ipctrlunit.h"
 #include "Ipstaticrouteunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Systemloghostunit.h"
 
 void RegisterIpSystemDialogs() {
     RegisterDedicatedForm(ipsystemforms::TIpCtrlForm, &IpCtrlForm);
@@ -20,4 +21,5 @@ void RegisterIpSystemDialogs() {
     RegisterDedicatedForm(ipsystemforms::TBOOTCtrlTableForm, &BOOTCtrlTableForm);
     RegisterDedicatedForm(ipsystemforms::TDNSCtrlForm, &DNSCtrlForm);
     RegisterDedicatedForm(ipsystemforms::TECMPManagementForm, &ECMPManagementForm);
+    RegisterDedicatedForm(ipsystemforms::TSystemLogHostForm, &SystemLogHostForm);
 }

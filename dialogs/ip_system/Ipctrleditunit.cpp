@@ -82,7 +82,6 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(ui::Form& dialog, DialogTable& table, const ui::L
                   {AdminState, cbxAdmin},
                   {Ipv6LinkLocal, edtIpv6Addr, "%s{l32}"},
                   {Ipv6PrefixLength, edtIPv6Prefix, "%i{n0x128l3}"},
-                  {State, cbxState},
                   {ProxyArp, ProxyARPComboBox},
                   {LocalProxyArp, ProxyARPStateComboBox},
                   {Ipv6AutoState, cbxAutoState},

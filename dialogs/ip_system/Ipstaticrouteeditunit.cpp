@@ -51,8 +51,7 @@ TIpStaticRouteEditForm::TIpStaticRouteEditForm(ui::Form& dialog, DialogTable& ta
                   {Mask, MaskEdit, "%s{l16}"},
                   {NextHop, NextHopEdit, "%s{l16}"},
                   {BackupState, BakeupComboBox},
-                  {Metric, MetricEdit, "%i{n1x65535l5}"},
-                  {Status, cbxStatus}});
+                  {Metric, MetricEdit, "%i{n1x65535l5}"}});
     PreparesEditors({DesEdit, MaskEdit}, {NextHopEdit, MetricEdit}, cbxStatus);
     CreatesWith(Valid);
 }

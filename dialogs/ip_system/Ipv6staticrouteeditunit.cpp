@@ -48,7 +48,6 @@ TIpv6StaticRouteEditForm::TIpv6StaticRouteEditForm(ui::Form& dialog, DialogTable
                   {NextHop, edtNextHop, "%s{l32}"},
                   {Metric, edtMetric, "%i{n1x65535l5}"},
                   {Protocol, edtProtocol, "%s"},
-                  {RowStatus, cbxStatus},
                   {BackupState, cbxBackup}});
     PreparesEditors({edtDst, edtPrefix}, {edtInterface, edtNextHop, edtProtocol, edtMetric}, cbxStatus);
     KeepsDisabled({edtProtocol});
