@@ -2,14 +2,19 @@
 
 #include "Arpipv6controlformunit.h"
 #include "Bootctrltableformunit.h"
+#include "Currenttime.h"
 #include "Dhcppoolunit.h"
 #include "DialogRegistry.h"
 #include "Dnsctrlformunit.h"
 #include "Ecmpmanagementformunit.h"
+#include "Equipmentbasicinfoformunit.h"
 #include "IpSystemFormClasses.h"
 #include "Ipctrlunit.h"
 #include "Ipstaticrouteunit.h"
 #include "Ipv6staticrouteunit.h"
+#include "Logsavecontrolsetting.h"
+#include "Multiconfigcontrolformunit.h"
+#include "Probebasicinformationformunit.h"
 #include "Systemloghostunit.h"
 
 void RegisterIpSystemDialogs() {
@@ -22,4 +27,9 @@ void RegisterIpSystemDialogs() {
     RegisterDedicatedForm(ipsystemforms::TDNSCtrlForm, &DNSCtrlForm);
     RegisterDedicatedForm(ipsystemforms::TECMPManagementForm, &ECMPManagementForm);
     RegisterDedicatedForm(ipsystemforms::TSystemLogHostForm, &SystemLogHostForm);
+    RegisterDedicatedForm(ipsystemforms::TLogSaveControlForm, &LogSaveControlForm);
+    RegisterDedicatedForm(ipsystemforms::TMultipleConfigControlForm, &MultipleConfigControlForm);
+    RegisterDedicatedForm(ipsystemforms::TProbeBasicInformationForm, &ProbeBasicInformationForm);
+    RegisterDedicatedForm(ipsystemforms::TEquipmentBasicInfoForm, &EquipmentBasicInfoForm);
+    RegisterDedicatedForm(ipsystemforms::TCurrentTimeForm, &CurrentTimeForm);
 }
