@@ -15,6 +15,7 @@
 #include "Logsavecontrolsetting.h"
 #include "Multiconfigcontrolformunit.h"
 #include "Probebasicinformationformunit.h"
+#include "Summertime.h"
 #include "Systemloghostunit.h"
 
 void RegisterIpSystemDialogs() {
@@ -32,4 +33,5 @@ void RegisterIpSystemDialogs() {
     RegisterDedicatedForm(ipsystemforms::TProbeBasicInformationForm, &ProbeBasicInformationForm);
     RegisterDedicatedForm(ipsystemforms::TEquipmentBasicInfoForm, &EquipmentBasicInfoForm);
     RegisterDedicatedForm(ipsystemforms::TCurrentTimeForm, &CurrentTimeForm);
+    RegisterDedicatedForm<TSummerTimeForm>(ipsystemforms::TSummerTimeForm, nullptr);
 }
