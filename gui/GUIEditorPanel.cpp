@@ -50,6 +50,25 @@ void CopySelectedRow(NxSNMPRequest2Edits& request) {
     request.ListItemToData();
 }
 
+// ---- TCtrlsList -------------------------------------------------------------------------------------------
+
+ui::Panel* TCtrlsList::RowPanel() const {
+    return Controls.empty() ? nullptr : dynamic_cast<ui::Panel*>(Controls.front());
+}
+
+std::vector<ui::Control*> TCtrlsList::Parts() const {
+    return Controls.empty() ? std::vector<ui::Control*>{}
+                            : std::vector<ui::Control*>(Controls.begin() + 1, Controls.end());
+}
+
+void TCtrlsList::MarkComplete() const {
+    ui::Panel* panel = RowPanel();
+    if (!panel) return;
+    bool complete = true;
+    for (const ui::Control* part : Parts()) complete = complete && !EditorText(part).empty();
+    panel->SetCaption(complete ? "-" : "");
+}
+
 // ---- TEditsPanel ------------------------------------------------------------------------------------------
 
 TEditsPanel::TEditsPanel(ui::Component* owner, NxSNMPRequest2Edits* request) : ui::Panel(owner) {
@@ -298,6 +317,22 @@ void TEditsPanel::ClearRow(int index) {
 
 void TEditsPanel::ClearRows() {
     for (int i = 0; i < RowCount(); ++i) ClearRow(i);
+}
+
+void TEditsPanel::MakeCompositeRow(int index, TCtrlsList& controls) {
+    UISnmpVar& row = Rows.at(static_cast<size_t>(index));
+    EditCtrl->Unbind(index);
+    auto* panel = new ui::Panel(this);
+    panel->SetParent(ScrollBox);
+    panel->SetBevelOuter(ui::bvNone);
+    panel->SetCaption("");
+    panel->SetBounds(row.Editor->Left(), row.Editor->Top(), row.Editor->Width(), row.Editor->Height());
+    panel->SetEnabled(row.Editor->Enabled());
+    panel->SetTag(index);
+    delete row.Editor;
+    row.Editor = panel;
+    row.Kind = rkComposite;
+    controls.Controls = {panel};
 }
 
 void TEditsPanel::SetVarFormat(int index, const std::string& format, NxTextChecker checker) {

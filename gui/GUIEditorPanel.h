@@ -29,6 +29,20 @@ struct UISnmpVar {
     ui::Label* Label = nullptr;
 };
 
+// The controls of a composite row: entry 0 is the bevel-less panel standing in the row's editor's place, the
+// others are the controls inside it, left to right, each bound to a part of the row's variable.
+class TCtrlsList {
+public:
+    std::vector<ui::Control*> Controls;
+
+    ui::Panel* RowPanel() const;
+    // The part controls (every entry but the panel).
+    std::vector<ui::Control*> Parts() const;
+    // Gives the panel the text "-" when every part shows a text, else the empty text: the editor panel takes an
+    // incomplete composite row for an empty one.
+    void MarkComplete() const;
+};
+
 class TEditsPanel : public ui::Panel {
 public:
     TEditsPanel(ui::Component* owner, NxSNMPRequest2Edits* request);
@@ -48,6 +62,10 @@ public:
     void SetVarText(int index, const std::string& text);
     void ClearRow(int index);
     void ClearRows();
+    // Makes row index a composite row: its binding removed and its editor replaced by a bevel-less panel with the
+    // editor's place, size and enabled state, which starts the row's control list. The caller builds the part
+    // controls on the panel and binds them to the variable's parts.
+    void MakeCompositeRow(int index, TCtrlsList& controls);
     // Gives an edit row a new edit format (and text checker); combo and composite rows refuse it.
     void SetVarFormat(int index, const std::string& format, NxTextChecker checker = nullptr);
     bool IsRowEmpty(int index) const;

@@ -1,6 +1,7 @@
 #include "DialogEditForm.h"
 
 #include "DialogMessages.h"
+#include "ListView.h"
 #include "StdCtrls.h"
 
 #include "Exception.h"
@@ -20,8 +21,12 @@ TDialogEditForm::TDialogEditForm(ui::Form& tableDialog, DialogTable& table, int 
 void TDialogEditForm::ShowFor(Mode mode) { ShowFor(mode, tableDialog_.Caption()); }
 
 void TDialogEditForm::ShowFor(Mode mode, const std::string& title) {
+    ShowFor(mode, title, mode == Mode::Add ? " (Add)" : " (Edit)");
+}
+
+void TDialogEditForm::ShowFor(Mode mode, const std::string& title, const std::string& ending) {
     mode_ = mode;
-    SetCaption(title + (mode == Mode::Add ? " (Add)" : " (Edit)"));
+    SetCaption(title + ending);
     ShowModal();
 }
 
@@ -41,10 +46,11 @@ void TDialogEditForm::FormActivate(ui::Component*) {
     if (adding) {
         for (ui::Edit* edit : keyEdits_) edit->SetText("");
         for (ui::Edit* edit : edits_) edit->SetText("");
-        table_.SelectRowStatus(RowStatusValue::CreateAndGo);
+        table_.SelectStatusValue(createValue_);
     }
     if (rowStatus_) rowStatus_->SetEnabled(!adding);
     for (ui::Control* control : readOnly_) control->SetEnabled(false);
+    Activated();
 }
 
 void TDialogEditForm::BindsColumns(std::vector<ColumnEditor> editors) { editors_ = std::move(editors); }
@@ -61,6 +67,10 @@ void TDialogEditForm::BindEditors(DialogRequest& request) const {
 void TDialogEditForm::KeepsDisabled(std::vector<ui::Control*> controls) { readOnly_ = std::move(controls); }
 
 void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
+    SetThroughTable(std::vector<int>(leftOut));
+}
+
+void TDialogEditForm::SetThroughTable(const std::vector<int>& leftOut) {
     const SetRule rule = DialogSetRule ? DialogSetRule() : SetRule{};
     std::vector<int> columns(leftOut);
     columns.insert(columns.end(), rule.LeftOut.begin(), rule.LeftOut.end());
@@ -81,4 +91,12 @@ void TDialogEditForm::SetThroughTable(std::initializer_list<int> leftOut) {
     }
     // The form says what kept its values from being sent (a refused input has said it already) and stays open.
     if (failure->HelpContext != NxErrInputRefused) ShowMessage(this, failure->Message);
+}
+
+void EditSelectedRow(TDialogEditForm& form, DialogTable& table, ui::ListView& list, const std::string& title) {
+    if (!table.Complete()) return ShowMessage(&list, GetDataNotCompleteText);
+    if (!list.Selected()) return;
+    if (!table.PassGuard()) return;
+    form.ShowFor(TDialogEditForm::Mode::Edit, title);
+    list.ClearSelection();
 }

@@ -24,6 +24,7 @@ namespace ui {
 class ComboBox;
 class Control;
 class Edit;
+class ListView;
 }  // namespace ui
 
 class TDialogEditForm : public ui::Form {
@@ -36,6 +37,8 @@ public:
     // dialog's caption.
     void ShowFor(Mode mode);
     void ShowFor(Mode mode, const std::string& title);
+    // The same with a caption ending of the dialog's own (say " (Add Default Route)") in place of the mode's.
+    void ShowFor(Mode mode, const std::string& title, const std::string& ending);
     Mode EditMode() const { return mode_; }
 
     // One editor of the form: an edit (with its input format) or a combo box, bound to column.
@@ -44,7 +47,8 @@ public:
         ui::Control* Control;
         const char* Format = nullptr;  // edits only
     };
-    // Binds the form's editors to the table dialog's request (in the order listed).
+    // Binds the form's editors to the table dialog's request (in the order listed). The RowStatus box is bound by
+    // the table's recipe (OpenRowTable) and is not listed here: a control bound twice would call its own hook.
     void BindEditors(DialogRequest& request) const;
     // What the table dialog decides about the form's Set, asked at each Set: the columns it leaves out as well,
     // and whether the binding reads the table again once the SET has answered without error (no read of the
@@ -59,6 +63,11 @@ public:
 protected:
     // The editors the activation prepares.
     void PreparesEditors(std::vector<ui::Edit*> keyEdits, std::vector<ui::Edit*> edits, ui::ComboBox* rowStatus);
+    // The status value an Add selects on activation, for tables whose status column creates a row with a value of
+    // its own (say "valid" 3); unset: createAndGo.
+    void CreatesWith(int statusValue) { createValue_ = statusValue; }
+    // The form's own step of an activation, after the frame's.
+    virtual void Activated() {}
     void BindsColumns(std::vector<ColumnEditor> editors);
     // Controls of read-only values, disabled at every activation (selecting a row enables every bound control).
     void KeepsDisabled(std::vector<ui::Control*> controls);
@@ -67,6 +76,7 @@ protected:
     // panel 0 and into a message box owned by this form (unless it is a refused input, whose box has been shown),
     // and the form stays open.
     void SetThroughTable(std::initializer_list<int> leftOut = {});
+    void SetThroughTable(const std::vector<int>& leftOut);
     void FormActivate(ui::Component* sender);
 
     ui::Form& tableDialog_;
@@ -74,9 +84,15 @@ protected:
 
 private:
     Mode mode_ = Mode::Add;
+    int createValue_ = static_cast<int>(RowStatusValue::CreateAndGo);
     std::vector<ui::Edit*> keyEdits_;
     std::vector<ui::Edit*> edits_;
     ui::ComboBox* rowStatus_ = nullptr;
     std::vector<ui::Control*> readOnly_;
     std::vector<ColumnEditor> editors_;
 };
+
+// The table dialog's Edit: "Get data not complete" while the table's walk is incomplete; otherwise, with a row of
+// list selected and the table's guard passed, form shown for it (Mode::Edit, captioned title and " (Edit)"); then
+// the selection is cleared, so Edit and Delete wait for the next row chosen.
+void EditSelectedRow(TDialogEditForm& form, DialogTable& table, ui::ListView& list, const std::string& title);

@@ -116,6 +116,11 @@ void DialogTable::Stop() {
     if (options_.StopSetsFlag) complete_ = true;
 }
 
+void DialogTable::StopAndWait() {
+    Stop();
+    while (request_ && request_->Busy) ui::Application::Instance().ProcessMessages();
+}
+
 void DialogTable::SetRowStatus(int column, ui::ComboBox* combo) {
     rowStatusColumn_ = column;
     rowStatusCombo_ = combo;

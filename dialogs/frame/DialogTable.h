@@ -137,6 +137,8 @@ public:
     bool ReadAgain(std::optional<ErrorText> errors = {});
     // Stop: the walk asks for no further row and ends at its next answer; rows received stay.
     void Stop();
+    // Stop, then the outstanding answer awaited (processing events), so that a write after it meets no walk.
+    void StopAndWait();
 
     // The RowStatus column and its (as a rule hidden) combo box. The combo shows the selected row's state as the
     // agent reported it; a write never sends back an action read that way (createAndGo, createAndWait, destroy,

@@ -13,6 +13,11 @@ void RefuseInput(ui::Control* owner, const std::string& message, ui::Control* fo
     if (focus && focus->Enabled()) focus->SetFocus();
 }
 
+bool InputRefused(ui::Control* owner, const std::string& message, ui::Control* focus) {
+    RefuseInput(owner, message, focus);
+    return false;
+}
+
 bool PassedOrFocus(bool passed, ui::Control* editor) {
     if (!passed && editor && editor->Enabled()) editor->SetFocus();
     return passed;
@@ -47,6 +52,15 @@ long long TextToIntDef(const std::string& text, long long fallback) {
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
     if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return fallback;
     return value;
+}
+
+bool CheckOptionalNumberEdit(ui::Control* owner, ui::Edit* edit, long long min, long long max,
+                             const std::string& message) {
+    const std::string text = edit->Text();
+    if (text.empty()) return true;
+    const long long value = TextToIntDef(text, min - 1);
+    if (value >= min && value <= max) return true;
+    return InputRefused(owner, message, edit);
 }
 
 bool EditorEmpty(const ui::Control* editor) {

@@ -11,6 +11,8 @@ class Edit;
 
 // The message in a plain message box (ShowMessage), then the focus to focus when it is given and enabled.
 void RefuseInput(ui::Control* owner, const std::string& message, ui::Control* focus = nullptr);
+// RefuseInput, then false: for the checks that end a write (return InputRefused(...)).
+bool InputRefused(ui::Control* owner, const std::string& message, ui::Control* focus = nullptr);
 
 // passed, after giving editor the focus (when it is enabled) if it did not: for the checks that show their own
 // message.
@@ -22,6 +24,11 @@ bool CheckIpEdit(ui::Control* owner, ui::Edit* edit, const std::string& message,
                  const std::string& leadingDotMessage);
 bool CheckIpEdit(ui::Control* owner, ui::Edit* edit, const std::string& message);
 bool CheckHexEdit(ui::Control* owner, ui::Edit* edit, int digits, const std::string& message);
+
+// An edit that may stay empty or hold a decimal number from min to max; otherwise message (RefuseInput, the focus
+// to the edit) and false.
+bool CheckOptionalNumberEdit(ui::Control* owner, ui::Edit* edit, long long min, long long max,
+                             const std::string& message);
 
 // The value of a decimal text (an optional sign, then digits only), else fallback; values beyond 32 bits give
 // fallback too.

@@ -9,6 +9,7 @@
 #include "MainUnit.h"
 #include "NxSNMPSession.h"
 #include "SecurityDialogs.h"
+#include "Summertime.h"
 
 #include <iostream>
 
@@ -34,11 +35,13 @@ ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
     NxSNMPSessionStartup();
     CatalogStartup();
     DDMOptionListsInit();
+    SummerTimeOptionListsInit();
     RegisterDialogAreas();
 }
 
 ModuleUnits::~ModuleUnits() {
     while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
+    SummerTimeOptionListsExit();
     DDMOptionListsExit();
     CatalogExit();
     NxSNMPSessionExit();

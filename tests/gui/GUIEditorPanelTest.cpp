@@ -310,4 +310,34 @@ TEST_F(EditorPanelTest, WiderEditorsGrowTheDialogUpTo800By550) {
     EXPECT_LE(dialog_->ClientHeight(), 550);
 }
 
+TEST_F(EditorPanelTest, ACompositeRowTakesItsEditorsPlaceAndIsEmptyUntilEveryPartHasText) {
+    TSNMPEditorPanel* panel = OpenEditor(StpGroup);
+    TEditsPanel& rows = *panel->EditsPanel;
+    const ui::Control* editor = rows.Rows[1].Editor;
+    const int left = editor->Left(), top = editor->Top(), width = editor->Width(), height = editor->Height();
+    TCtrlsList controls;
+    rows.MakeCompositeRow(1, controls);
+    ui::Panel* rowPanel = controls.RowPanel();
+    ASSERT_NE(rowPanel, nullptr);
+    EXPECT_EQ(rows.Rows[1].Editor, rowPanel);
+    EXPECT_EQ(rows.Rows[1].Kind, rkComposite);
+    EXPECT_EQ((std::vector<int>{rowPanel->Left(), rowPanel->Top(), rowPanel->Width(), rowPanel->Height()}),
+              (std::vector<int>{left, top, width, height}));
+    auto* first = new ui::Edit(rowPanel);
+    first->SetParent(rowPanel);
+    auto* second = new ui::ComboBox(rowPanel);
+    second->SetParent(rowPanel);
+    second->Items().Add("one");
+    controls.Controls.insert(controls.Controls.end(), {first, second});
+    EXPECT_THAT(controls.Parts(), ElementsAre(first, second));
+    first->SetText("5");
+    controls.MarkComplete();
+    EXPECT_EQ(rowPanel->Caption(), "");
+    EXPECT_TRUE(rows.IsRowEmpty(1));
+    second->SetItemIndex(0);
+    controls.MarkComplete();
+    EXPECT_EQ(rowPanel->Caption(), "-");
+    EXPECT_FALSE(rows.IsRowEmpty(1));
+}
+
 }  // namespace
