@@ -21,7 +21,10 @@
 
 void DialogRequest::ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) {
     NxSNMPRequest2Edits::ListViewSelectItem(sender, item, selected);
-    if (selected) ++rowsShown_;
+    if (selected) {
+        ++rowsShown_;
+        readStatusIndex_ = StatusCombo ? StatusCombo->ItemIndex() : -1;
+    }
     if (OnRowSelected && !Destroying) OnRowSelected(item, selected);
 }
 
@@ -41,6 +44,7 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
     openFailed_ = false;
     try {
         request_ = options_.MakeRequest ? options_.MakeRequest(&form_) : std::make_unique<DialogRequest>(&form_);
+        request_->StatusCombo = rowStatusCombo_;
         if (options_.StatusTarget && options_.StatusBarText) request_->SetStatusBar(options_.StatusBarText);
         else if (options_.StatusTarget) request_->SetStatusPanel(statusPanel_);
         request_->Request.Vars = NxSNMPVarList(table.Table, kind, keyCount);
@@ -124,6 +128,7 @@ void DialogTable::StopAndWait() {
 void DialogTable::SetRowStatus(int column, ui::ComboBox* combo) {
     rowStatusColumn_ = column;
     rowStatusCombo_ = combo;
+    if (request_) request_->StatusCombo = combo;
 }
 
 void DialogTable::SelectRowStatus(RowStatusValue value) { SelectStatusValue(static_cast<int>(value)); }
@@ -142,12 +147,13 @@ bool DialogTable::ShowsReadRowAction() const {
     const NxOptionList* options = request_->Request.Vars.GetVar(rowStatusColumn_)->Options;
     const int index = rowStatusCombo_->ItemIndex();
     if (!options || index < 0 || index >= options->Count()) return false;
+    // Changed since the row was shown, or chosen by the dialog afterwards: not the agent's.
+    if (index != request_->ReadStatusIndex()) return false;
+    if (chosenStatus_ && chosenAtRow_ == request_->RowsShown()) return false;
     const int shown = options->GetPair(index).IntValue;
-    const bool action = shown == static_cast<int>(RowStatusValue::CreateAndGo) ||
-                        shown == static_cast<int>(RowStatusValue::CreateAndWait) ||
-                        shown == static_cast<int>(RowStatusValue::Destroy);
-    const bool chosen = chosenStatus_ == shown && chosenAtRow_ == request_->RowsShown();
-    return action && !chosen;
+    return shown == static_cast<int>(RowStatusValue::CreateAndGo) ||
+           shown == static_cast<int>(RowStatusValue::CreateAndWait) ||
+           shown == static_cast<int>(RowStatusValue::Destroy);
 }
 
 bool DialogTable::SetControls(AccessScope& access, bool refreshAfter) {

@@ -47,12 +47,16 @@ public:
     std::function<void(ui::ListItem* item, bool selected)> OnRowSelected;
     // Counts the rows the binding has shown, so a value set later is known to be the dialog's, not the row's.
     uint64_t RowsShown() const { return rowsShown_; }
+    // The RowStatus box, and the item it showed for the last row shown (-1: none yet).
+    ui::ComboBox* StatusCombo = nullptr;
+    int ReadStatusIndex() const { return readStatusIndex_; }
 
 protected:
     void ListViewSelectItem(ui::Component* sender, ui::ListItem* item, bool selected) override;
 
 private:
     uint64_t rowsShown_ = 0;
+    int readStatusIndex_ = -1;
 };
 
 using RequestFactory = std::function<std::unique_ptr<DialogRequest>(ui::Form* owner)>;
@@ -140,10 +144,10 @@ public:
     // Stop, then the outstanding answer awaited (processing events), so that a write after it meets no walk.
     void StopAndWait();
 
-    // The RowStatus column and its (as a rule hidden) combo box. The combo shows the selected row's state as the
-    // agent reported it; a write never sends back an action read that way (createAndGo, createAndWait, destroy,
-    // which no sound agent reports): the SET leaves RowStatus out. An action chosen with SelectRowStatus goes
-    // out with the writes until a row is shown.
+    // The RowStatus column and its combo box. The combo shows the selected row's state as the agent reported it;
+    // a write never sends back an action read that way (createAndGo, createAndWait, destroy, which no sound agent
+    // reports): while the combo still shows it, the SET leaves RowStatus out. An action the user or the dialog
+    // chose (the combo changed, or SelectRowStatus after the row was shown) goes out.
     void SetRowStatus(int column, ui::ComboBox* combo);
     void SelectRowStatus(RowStatusValue value);
     // A status column of the table's own values (valid, invalid, permanent ...).
