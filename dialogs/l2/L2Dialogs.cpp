@@ -3,6 +3,7 @@
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
+#include "Layer2ControlUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
@@ -27,6 +28,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TUnicastFilterInformationForm, &UnicastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TNLBUnicastFDBForm, &NLBUnicastFDBForm);
+    RegisterDedicatedForm(l2forms::TLayer2ControlForm, &Layer2ControlForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
