@@ -7,9 +7,11 @@
 #include "MSTPPortStateFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "PBridgeConfigFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
+#include "UserPrioritiesFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
@@ -29,6 +31,8 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TMulticastFilterInformationForm, &MulticastFilterInformationForm);
     RegisterDedicatedForm(l2forms::TNLBUnicastFDBForm, &NLBUnicastFDBForm);
     RegisterDedicatedForm(l2forms::TLayer2ControlForm, &Layer2ControlForm);
+    RegisterDedicatedForm(l2forms::TPBridgeConfigForm, &PBridgeConfigForm);
+    RegisterDedicatedForm(l2forms::TUserPrioritiesForm, &UserPrioritiesForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
