@@ -10,6 +10,7 @@
 #include "PBridgeConfigFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
+#include "TrafficSegmentationUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
 #include "UserPrioritiesFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
@@ -33,6 +34,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TLayer2ControlForm, &Layer2ControlForm);
     RegisterDedicatedForm(l2forms::TPBridgeConfigForm, &PBridgeConfigForm);
     RegisterDedicatedForm(l2forms::TUserPrioritiesForm, &UserPrioritiesForm);
+    RegisterDedicatedForm<TTrafficSegmentationForm>(l2forms::TTrafficSegmentationForm, nullptr);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
