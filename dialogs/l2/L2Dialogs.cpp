@@ -18,6 +18,8 @@
 #include "VLanPortInfomationFormUnit.h"
 #include "VlanFormUnit.h"
 #include "VlanStaticFormUnit.h"
+#include "dot3ControlFormUnit.h"
+#include "dot3PauseFormUnit.h"
 
 void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TVlanStaticForm, &VlanStaticForm);
@@ -35,6 +37,8 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TPBridgeConfigForm, &PBridgeConfigForm);
     RegisterDedicatedForm(l2forms::TUserPrioritiesForm, &UserPrioritiesForm);
     RegisterDedicatedForm<TTrafficSegmentationForm>(l2forms::TTrafficSegmentationForm, nullptr);
+    RegisterDedicatedForm(l2forms::Tdot3PauseForm, &dot3PauseForm);
+    RegisterDedicatedForm(l2forms::Tdot3ControlForm, &dot3ControlForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
