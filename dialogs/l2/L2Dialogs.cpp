@@ -5,9 +5,11 @@
 #include "L2FormClasses.h"
 #include "Layer2ControlUnit.h"
 #include "MSTPPortStateFormUnit.h"
+#include "MirrorgroupFormunit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
 #include "PBridgeConfigFormUnit.h"
+#include "RSPANFFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
 #include "TrafficSegmentationUnit.h"
@@ -39,6 +41,8 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm<TTrafficSegmentationForm>(l2forms::TTrafficSegmentationForm, nullptr);
     RegisterDedicatedForm(l2forms::Tdot3PauseForm, &dot3PauseForm);
     RegisterDedicatedForm(l2forms::Tdot3ControlForm, &dot3ControlForm);
+    RegisterDedicatedForm(l2forms::TMirrorGroupForm, &MirrorGroupForm);
+    RegisterDedicatedForm(l2forms::TRSPANForm, &RSPANForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
