@@ -1,5 +1,6 @@
 #include "L2Dialogs.h"
 
+#include "AggregatorPortTableFormUnit.h"
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
@@ -43,6 +44,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::Tdot3ControlForm, &dot3ControlForm);
     RegisterDedicatedForm(l2forms::TMirrorGroupForm, &MirrorGroupForm);
     RegisterDedicatedForm(l2forms::TRSPANForm, &RSPANForm);
+    RegisterDedicatedForm(l2forms::TAggregatorPortTableForm, &AggregatorPortTableForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
