@@ -10,6 +10,7 @@
 #include "MulticastFilterInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
 #include "PBridgeConfigFormUnit.h"
+#include "PortTrunk.h"
 #include "RSPANFFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
@@ -45,6 +46,7 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TMirrorGroupForm, &MirrorGroupForm);
     RegisterDedicatedForm(l2forms::TRSPANForm, &RSPANForm);
     RegisterDedicatedForm(l2forms::TAggregatorPortTableForm, &AggregatorPortTableForm);
+    RegisterDedicatedForm<TPortTrunkForm>(l2forms::TPortTrunkForm, nullptr);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
