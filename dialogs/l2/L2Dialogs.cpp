@@ -4,6 +4,8 @@
 #include "DDMDialogs.h"
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
+#include "LLDPDot3PortConfigTable.h"
+#include "LLDPPortConfigTable.h"
 #include "Layer2ControlUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MirrorgroupFormunit.h"
@@ -47,6 +49,8 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TRSPANForm, &RSPANForm);
     RegisterDedicatedForm(l2forms::TAggregatorPortTableForm, &AggregatorPortTableForm);
     RegisterDedicatedForm<TPortTrunkForm>(l2forms::TPortTrunkForm, nullptr);
+    RegisterDedicatedForm(l2forms::TLLDPPortConfigForm, &LLDPPortConfigForm);
+    RegisterDedicatedForm(l2forms::TLLDPDot3PortConfigForm, &LLDPDot3PortConfigForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
