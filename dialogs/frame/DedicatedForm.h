@@ -97,8 +97,7 @@ protected:
     // its label countLabel where the dialog has one.
     void BuildButtonPanel(const std::string& countName, const std::string& countLabel = {});
     // A button of Panel1, below the previous ones.
-    ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
-                               std::function<void()> click);
+    ui::Button* NewPanelButton(const std::string& name, const std::string& caption, std::function<void()> click);
     // A standard button of Panel1 (captioned as the role, or caption); without click it runs the frame's step.
     ui::Button* NewRoleButton(ButtonRole role, const std::string& name, std::function<void()> click = {});
     ui::Button* NewRoleButton(ButtonRole role, const std::string& name, const std::string& caption,
@@ -162,6 +161,10 @@ protected:
     // The wait-for-answer step (DialogTable::SendAndWait). A close asked for while it waits is held back and
     // done when the wait is over, so nothing is freed under the waiting handler.
     bool WaitForSet(DialogTable& table, std::initializer_list<int> leftOut = {});
+    // Set of the selected row that waits for its answer (WaitForSet) and then reads the table again, the flag false
+    // meanwhile. A refused or unanswered SET is reported by the wait; a caught exception goes to panel 0. No read
+    // follows an exception, a Stop during the wait or a close (the flag is then set). True when a read started.
+    bool SetWaitThenReread(DialogTable& table, std::initializer_list<int> leftOut = {});
 
     // The close query refuses while this table's flag is false, with the table's incomplete text.
     void RefuseCloseWhileIncomplete(DialogTable& table);

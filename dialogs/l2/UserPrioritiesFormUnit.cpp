@@ -66,14 +66,7 @@ void TUserPrioritiesForm::RefreshButtonClick() {
 
 void TUserPrioritiesForm::SetButtonClick() {
     if (!ListView1->Selected() || !TrafficClassRequest.PassGuard()) return;
-    TrafficClassRequest.SetComplete(false);
     // A refused or unanswered SET is reported by the wait; the read after it shows what the switch holds.
-    const bool written = TrafficClassRequest.WriteOnly([this] { WaitForSet(TrafficClassRequest); });
+    SetWaitThenReread(TrafficClassRequest);
     ClearClassEditors();
-    // Not after a caught exception, a Stop during the wait, or a close done after it.
-    const bool stopped = !TrafficClassRequest.HasRequest() || TrafficClassRequest.Request()->Request.Active == 0;
-    if (written && !stopped)
-        TrafficClassRequest.ReadAgain();
-    else
-        TrafficClassRequest.SetComplete(true);
 }

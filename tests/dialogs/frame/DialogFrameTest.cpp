@@ -47,6 +47,7 @@ public:
     }
     void FormCreate(ui::Component*) override;
     void Open(TDialogEditForm::Mode mode);
+    using TDedicatedForm::SetWaitThenReread;
     using TDedicatedForm::WaitForSet;
 
     DialogTable& Table;
@@ -82,11 +83,12 @@ void TBindingTableForm::FormCreate(ui::Component*) {
     EditForm = new TBindingEditForm(*this, Table);
     OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
                          .KeyCount = 2,
-                         .Bind = [this](DialogRequest& request) {
-                             request.BindEdit(0, "%s", EditForm->Pool);
-                             request.BindEdit(1, "%s", EditForm->Address);
-                             request.BindEdit(2, "%h", EditForm->Hardware);
-                         },
+                         .Bind =
+                             [this](DialogRequest& request) {
+                                 request.BindEdit(0, "%s", EditForm->Pool);
+                                 request.BindEdit(1, "%s", EditForm->Address);
+                                 request.BindEdit(2, "%h", EditForm->Hardware);
+                             },
                          .RowStatusColumn = 4,
                          .RowStatusCombo = EditForm->Status});
 }
@@ -375,6 +377,33 @@ TEST_F(DialogFrameSimTest, AWaitedSetReturnsWithItsAnswerAndReportsARefusal) {
     });
 }
 
+TEST_F(DialogFrameSimTest, AWaitedSetIsFollowedByAReadUnlessItWasStopped) {
+    ui::MessageBoxRecorder boxes;
+    TBindingTableForm dialog(&ui::Application::Instance());
+    const std::string walkStart = std::string(BindingEntry) + ".3";  // the first column a walk reads
+    Run(dialog, dialog.Table, [&] {
+        dialog.TableList->SetItemIndex(0);
+        dialog.Table.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control(std::string("hold ") + BindingEntry + " 200"), "ok");
+        bool waited = false;
+        Then([&] { waited = dialog.Table.Waiting() && !dialog.Table.Complete(); });
+        EXPECT_TRUE(dialog.SetWaitThenReread(dialog.Table, {3}));
+        EXPECT_TRUE(waited);
+        ASSERT_TRUE(RunUntil([&] { return dialog.Table.Complete() && !dialog.Table.Busy(); }));
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_EQ(Walks(walkStart), 1);
+        // Stopped during the wait: no read, and the flag is set at once.
+        MarkLog();
+        dialog.TableList->SetItemIndex(0);
+        Then([&] { dialog.Table.Stop(); });
+        EXPECT_FALSE(dialog.SetWaitThenReread(dialog.Table, {3}));
+        EXPECT_TRUE(dialog.Table.Complete());
+        ASSERT_TRUE(RunUntil([&] { return !dialog.Table.Busy(); }));
+        EXPECT_EQ(Walks(walkStart), 0);
+        EXPECT_TRUE(boxes.Calls().empty());
+    });
+}
+
 TEST_F(DialogFrameSimTest, SetCheckedWritesOnlyTheCheckedScalars) {
     TStpGroupForm dialog(&ui::Application::Instance());
     Run(dialog, dialog.Group, [&] {
@@ -430,12 +459,13 @@ public:
         Table.OnWalkEnded = [this] { ++WalksEnded; };
         OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
                              .KeyCount = 2,
-                             .Bind = [this](DialogRequest& request) {
-                                 request.BindEdit(0, "%s", Pool);
-                                 request.BindEdit(1, "%s", Address);
-                                 request.BindEdit(2, "%s", Hardware);
-                                 if (extraBind_) extraBind_(request);
-                             },
+                             .Bind =
+                                 [this](DialogRequest& request) {
+                                     request.BindEdit(0, "%s", Pool);
+                                     request.BindEdit(1, "%s", Address);
+                                     request.BindEdit(2, "%s", Hardware);
+                                     if (extraBind_) extraBind_(request);
+                                 },
                              .Options = options_,
                              .RowStatusColumn = 4,
                              .RowStatusCombo = Status,
@@ -564,7 +594,10 @@ TEST_F(FrameApiTest, TheGuardFollowsTheTablesTextsAndFlagRules) {
     };
     const Case cases[] = {
         {"the frame's text", GetDataNotCompleteText, "", {"Get data not complete"}, {}},
-        {"the dialog's own wording", "Get data not complete!", "Refresh Not Complete", {"Get data not complete!"},
+        {"the dialog's own wording",
+         "Get data not complete!",
+         "Refresh Not Complete",
+         {"Get data not complete!"},
          {"Refresh Not Complete"}},
         {"refused without a word", "", "", {}, {}},
     };
