@@ -142,7 +142,8 @@ void TDedicatedForm::RunRoleStep(ButtonRole role) {
     }
 }
 
-void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight, bool withPages, int editorRowHeight) {
+void TDedicatedForm::BuildTableArea(const std::string& listName, int listHeight, bool withPages,
+                                    int editorRowHeight) {
     TableList = new ui::ListView(this);
     TableList->SetName(listName);
     TableList->SetParent(this);
@@ -209,15 +210,12 @@ void TDedicatedForm::BindPorts(DialogRequest& request, int column, TStackingPort
 // ------------------------------------------------------------------------------------------------ row steps
 
 bool TDedicatedForm::OpenRowTable(DialogTable& table, const RowTableRecipe& recipe) {
-    const bool opened = recipe.Table && table.Open(
-                                            *recipe.Table, recipe.Kind, recipe.KeyCount,
-                                            [this, &recipe](DialogRequest& request) {
-                                                request.BindListView(TableList, true);
-                                                if (recipe.Bind) recipe.Bind(request);
-                                                if (recipe.RowStatusCombo)
-                                                    request.BindComboBox(recipe.RowStatusColumn, recipe.RowStatusCombo);
-                                            },
-                                            recipe.Options);
+    const bool opened = recipe.Table && table.Open(*recipe.Table, recipe.Kind, recipe.KeyCount,
+                                                   [this, &recipe](DialogRequest& request) {
+        request.BindListView(TableList, true);
+        if (recipe.Bind) recipe.Bind(request);
+        if (recipe.RowStatusCombo) request.BindComboBox(recipe.RowStatusColumn, recipe.RowStatusCombo);
+    }, recipe.Options);
     table.SetRowStatus(recipe.RowStatusColumn, recipe.RowStatusCombo);
     FollowRows(table, recipe.KeyEdits);
     ClearsEditors(recipe.ClearedEdits, recipe.KeepsRowStatus ? nullptr : recipe.RowStatusCombo);

@@ -97,7 +97,8 @@ protected:
     // its label countLabel where the dialog has one.
     void BuildButtonPanel(const std::string& countName, const std::string& countLabel = {});
     // A button of Panel1, below the previous ones.
-    ui::Button* NewPanelButton(const std::string& name, const std::string& caption, std::function<void()> click);
+    ui::Button* NewPanelButton(const std::string& name, const std::string& caption,
+                               std::function<void()> click);
     // A standard button of Panel1 (captioned as the role, or caption); without click it runs the frame's step.
     ui::Button* NewRoleButton(ButtonRole role, const std::string& name, std::function<void()> click = {});
     ui::Button* NewRoleButton(ButtonRole role, const std::string& name, const std::string& caption,

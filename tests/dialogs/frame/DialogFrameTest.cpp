@@ -83,12 +83,11 @@ void TBindingTableForm::FormCreate(ui::Component*) {
     EditForm = new TBindingEditForm(*this, Table);
     OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
                          .KeyCount = 2,
-                         .Bind =
-                             [this](DialogRequest& request) {
-                                 request.BindEdit(0, "%s", EditForm->Pool);
-                                 request.BindEdit(1, "%s", EditForm->Address);
-                                 request.BindEdit(2, "%h", EditForm->Hardware);
-                             },
+                         .Bind = [this](DialogRequest& request) {
+                             request.BindEdit(0, "%s", EditForm->Pool);
+                             request.BindEdit(1, "%s", EditForm->Address);
+                             request.BindEdit(2, "%h", EditForm->Hardware);
+                         },
                          .RowStatusColumn = 4,
                          .RowStatusCombo = EditForm->Status});
 }
@@ -459,13 +458,12 @@ public:
         Table.OnWalkEnded = [this] { ++WalksEnded; };
         OpenRowTable(Table, {.Table = &Oid_dhcpserver::E_12_38_3_3_1,
                              .KeyCount = 2,
-                             .Bind =
-                                 [this](DialogRequest& request) {
-                                     request.BindEdit(0, "%s", Pool);
-                                     request.BindEdit(1, "%s", Address);
-                                     request.BindEdit(2, "%s", Hardware);
-                                     if (extraBind_) extraBind_(request);
-                                 },
+                             .Bind = [this](DialogRequest& request) {
+                                 request.BindEdit(0, "%s", Pool);
+                                 request.BindEdit(1, "%s", Address);
+                                 request.BindEdit(2, "%s", Hardware);
+                                 if (extraBind_) extraBind_(request);
+                             },
                              .Options = options_,
                              .RowStatusColumn = 4,
                              .RowStatusCombo = Status,
@@ -594,10 +592,7 @@ TEST_F(FrameApiTest, TheGuardFollowsTheTablesTextsAndFlagRules) {
     };
     const Case cases[] = {
         {"the frame's text", GetDataNotCompleteText, "", {"Get data not complete"}, {}},
-        {"the dialog's own wording",
-         "Get data not complete!",
-         "Refresh Not Complete",
-         {"Get data not complete!"},
+        {"the dialog's own wording", "Get data not complete!", "Refresh Not Complete", {"Get data not complete!"},
          {"Refresh Not Complete"}},
         {"refused without a word", "", "", {}, {}},
     };
