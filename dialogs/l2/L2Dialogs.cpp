@@ -6,6 +6,9 @@
 #include "L2FormClasses.h"
 #include "LLDPDot3PortConfigTable.h"
 #include "LLDPPortConfigTable.h"
+#include "LLDPdot1ConfigProtocolUnit.h"
+#include "LLDPdot1ConfigProtocolVLANUnit.h"
+#include "LLDPdot1ConfigVLANNameUnit.h"
 #include "Layer2ControlUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MirrorgroupFormunit.h"
@@ -51,6 +54,9 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm<TPortTrunkForm>(l2forms::TPortTrunkForm, nullptr);
     RegisterDedicatedForm(l2forms::TLLDPPortConfigForm, &LLDPPortConfigForm);
     RegisterDedicatedForm(l2forms::TLLDPDot3PortConfigForm, &LLDPDot3PortConfigForm);
+    RegisterDedicatedForm(l2forms::TLLDPConfigProtocolForm, &LLDPConfigProtocolForm);
+    RegisterDedicatedForm(l2forms::TLLDPConfigProtocolVLANForm, &LLDPConfigProtocolVLANForm);
+    RegisterDedicatedForm(l2forms::TLLDPConfigVLANNameForm, &LLDPConfigVLANNameForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
