@@ -5,7 +5,9 @@
 #include "DialogRegistry.h"
 #include "L2FormClasses.h"
 #include "LLDPDot3PortConfigTable.h"
+#include "LLDPLocalSysDataTable.h"
 #include "LLDPPortConfigTable.h"
+#include "LLDPRemoteTable.h"
 #include "LLDPdot1ConfigProtocolUnit.h"
 #include "LLDPdot1ConfigProtocolVLANUnit.h"
 #include "LLDPdot1ConfigVLANNameUnit.h"
@@ -57,6 +59,8 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TLLDPConfigProtocolForm, &LLDPConfigProtocolForm);
     RegisterDedicatedForm(l2forms::TLLDPConfigProtocolVLANForm, &LLDPConfigProtocolVLANForm);
     RegisterDedicatedForm(l2forms::TLLDPConfigVLANNameForm, &LLDPConfigVLANNameForm);
+    RegisterDedicatedForm(l2forms::TLLDPLocSysDataForm, &LLDPLocSysDataForm);
+    RegisterDedicatedForm(l2forms::TLLDPRemoteForm, &LLDPRemoteForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);
