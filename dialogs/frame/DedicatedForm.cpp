@@ -324,6 +324,15 @@ bool TDedicatedForm::WaitForSet(DialogTable& table, std::initializer_list<int> l
     return answered;
 }
 
+bool TDedicatedForm::SetWaitThenReread(DialogTable& table, std::initializer_list<int> leftOut) {
+    table.SetComplete(false);
+    const bool written = table.WriteOnly([&] { WaitForSet(table, leftOut); });
+    const bool stopped = !table.HasRequest() || table.Request()->Request.Active == 0;
+    if (written && !stopped) return table.ReadAgain();
+    table.SetComplete(true);
+    return false;
+}
+
 void TDedicatedForm::FormCloseQuery(ui::Component*, bool& canClose) {
     for (const auto& table : tables_) {
         if (!table->Waiting()) continue;

@@ -165,6 +165,10 @@ protected:
     // The wait-for-answer step (DialogTable::SendAndWait). A close asked for while it waits is held back and
     // done when the wait is over, so nothing is freed under the waiting handler.
     bool WaitForSet(DialogTable& table, std::initializer_list<int> leftOut = {});
+    // Set of the selected row that waits for its answer (WaitForSet) and then reads the table again, the flag false
+    // meanwhile. A refused or unanswered SET is reported by the wait; a caught exception goes to panel 0. No read
+    // follows an exception, a Stop during the wait or a close (the flag is then set). True when a read started.
+    bool SetWaitThenReread(DialogTable& table, std::initializer_list<int> leftOut = {});
 
     // The close query refuses while this table's flag is false, with the table's incomplete text.
     void RefuseCloseWhileIncomplete(DialogTable& table);

@@ -1,9 +1,12 @@
 #include "L2Dialogs.h"
 
+#include "AggregatorPortTableFormUnit.h"
 #include "DDMDialogs.h"
-#include "DVStateUnit.h"
 #include "DialogRegistry.h"
+#include "dot3ControlFormUnit.h"
+#include "dot3PauseFormUnit.h"
 #include "DoubleVLANUnit.h"
+#include "DVStateUnit.h"
 #include "IGMPForwordingUnit.h"
 #include "IGMPRouterPortsUnit.h"
 #include "IGMPSnoopingDataDrivenLearningGroupUnit.h"
@@ -12,23 +15,37 @@
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "ISMVLANFormUnit.h"
 #include "L2FormClasses.h"
-#include "MLDSnoopingDataDrivenLearningGroupUnit.h"
+#include "Layer2ControlUnit.h"
+#include "LLDPdot1ConfigProtocolUnit.h"
+#include "LLDPdot1ConfigProtocolVLANUnit.h"
+#include "LLDPdot1ConfigVLANNameUnit.h"
+#include "LLDPDot3PortConfigTable.h"
+#include "LLDPLocalSysDataTable.h"
+#include "LLDPPortConfigTable.h"
+#include "LLDPRemoteTable.h"
+#include "MirrorgroupFormunit.h"
 #include "MLD_SnoopingGroupUnit.h"
 #include "MLD_SnoopingRouterPortsUnit.h"
+#include "MLDSnoopingDataDrivenLearningGroupUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MulticastFilterInformationFormUnit.h"
 #include "MulticastForwardingInformationFormUnit.h"
 #include "NLBUnicastFDBFormUnit.h"
+#include "PBridgeConfigFormUnit.h"
+#include "PortTrunk.h"
 #include "ProtcolVlanUnit.h"
 #include "ProtocolVLANUnit.h"
-#include "STPInfo.h"
+#include "RSPANFFormUnit.h"
 #include "SpanningTreeAlgorithmUnit.h"
+#include "STPInfo.h"
 #include "TpGroupDestinationForwardedFormUnit.h"
+#include "TrafficSegmentationUnit.h"
 #include "UnicastFilterInformationFormUnit.h"
+#include "UserPrioritiesFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
+#include "VlanFormUnit.h"
 #include "VLanGeneralInfoFormUnit.h"
 #include "VLanPortInfomationFormUnit.h"
-#include "VlanFormUnit.h"
 #include "VlanStaticFormUnit.h"
 
 void RegisterL2Dialogs() {
@@ -59,6 +76,23 @@ void RegisterL2Dialogs() {
     RegisterDedicatedForm(l2forms::TIPMcastVLANRepDstForm, &IPMcastVLANRepDstForm);
     RegisterDedicatedForm(l2forms::TMulticastForwardingInformationForm, &MulticastForwardingInformationForm);
     RegisterDedicatedForm(l2forms::TTpGroupDestinationForwardedForm, &TpGroupDestinationForwardedForm);
+    RegisterDedicatedForm(l2forms::TLayer2ControlForm, &Layer2ControlForm);
+    RegisterDedicatedForm(l2forms::TPBridgeConfigForm, &PBridgeConfigForm);
+    RegisterDedicatedForm(l2forms::TUserPrioritiesForm, &UserPrioritiesForm);
+    RegisterDedicatedForm<TTrafficSegmentationForm>(l2forms::TTrafficSegmentationForm, nullptr);
+    RegisterDedicatedForm(l2forms::Tdot3PauseForm, &dot3PauseForm);
+    RegisterDedicatedForm(l2forms::Tdot3ControlForm, &dot3ControlForm);
+    RegisterDedicatedForm(l2forms::TMirrorGroupForm, &MirrorGroupForm);
+    RegisterDedicatedForm(l2forms::TRSPANForm, &RSPANForm);
+    RegisterDedicatedForm(l2forms::TAggregatorPortTableForm, &AggregatorPortTableForm);
+    RegisterDedicatedForm<TPortTrunkForm>(l2forms::TPortTrunkForm, nullptr);
+    RegisterDedicatedForm(l2forms::TLLDPPortConfigForm, &LLDPPortConfigForm);
+    RegisterDedicatedForm(l2forms::TLLDPDot3PortConfigForm, &LLDPDot3PortConfigForm);
+    RegisterDedicatedForm(l2forms::TLLDPConfigProtocolForm, &LLDPConfigProtocolForm);
+    RegisterDedicatedForm(l2forms::TLLDPConfigProtocolVLANForm, &LLDPConfigProtocolVLANForm);
+    RegisterDedicatedForm(l2forms::TLLDPConfigVLANNameForm, &LLDPConfigVLANNameForm);
+    RegisterDedicatedForm(l2forms::TLLDPLocSysDataForm, &LLDPLocSysDataForm);
+    RegisterDedicatedForm(l2forms::TLLDPRemoteForm, &LLDPRemoteForm);
     RegisterDialogFunction("ShowDDMSettingsDialog", ShowDDMSettingsDialog);
     RegisterDialogFunction("ShowDDMStatusTableDialog", ShowDDMStatusTableDialog);
     RegisterDialogFunction("ShowDDMThresholdManagementTableDialog", ShowDDMThresholdManagementTableDialog);

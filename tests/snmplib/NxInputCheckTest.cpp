@@ -70,11 +70,16 @@ TEST(NxInputCheck, FixedLengthHex) {
 }
 
 TEST(NxInputCheck, MacAddress) {
-    Shown shown;
-    EXPECT_TRUE(IsValidMACAddress("00112233aaBB", shown.Sink()));
-    EXPECT_FALSE(IsValidMACAddress("00:11:22:33:aa:BB", shown.Sink()));
-    EXPECT_FALSE(IsValidMACAddress("", shown.Sink()));
-    EXPECT_EQ(shown.messages, (std::vector<std::string>{"Invalid MAC address", "Invalid MAC address"}));
+    struct Case { const char* text; bool ok; };
+    for (const Case& c : {Case{"00112233aaBB", true}, Case{"00A0c9123456", true}, Case{"00:11:22:33:aa:BB", false},
+                          Case{"00-A0-C9-12-34-56", false}, Case{"", false}, Case{"00A0C912345", false},
+                          Case{"00A0C91234567", false}, Case{"00A0C912345G", false}}) {
+        Shown shown;
+        EXPECT_EQ(IsValidMACAddress(c.text, shown.Sink()), c.ok) << c.text;
+        // Each refusal says so once.
+        EXPECT_EQ(shown.messages, c.ok ? std::vector<std::string>{} : std::vector<std::string>{"Invalid MAC address"})
+            << c.text;
+    }
 }
 
 TEST(NxInputCheck, HexTextAndItsValue) {
@@ -83,6 +88,7 @@ TEST(NxInputCheck, HexTextAndItsValue) {
         EXPECT_EQ(IsHexText(c.text, 8), c.ok) << c.text;
     struct Value { const char* text; uint32_t value; };
     for (const Value& v : {Value{"80", 128}, Value{"f0", 240}, Value{"1x2", 1}, Value{"", 0}, Value{"x1", 0},
-                           Value{"100000000", 0}, Value{"FFFFFFFF", 0xFFFFFFFFu}})
+                           Value{"100000000", 0}, Value{"FFFFFFFF", 0xFFFFFFFFu}, Value{"C0", 192}, Value{"c0", 192},
+                           Value{"G1", 0}, Value{"1F ", 31}, Value{"0x1F", 0}})
         EXPECT_EQ(HexTextToInt(v.text), v.value) << v.text;
 }

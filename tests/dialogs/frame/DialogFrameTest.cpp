@@ -48,6 +48,7 @@ public:
     }
     void FormCreate(ui::Component*) override;
     void Open(TDialogEditForm::Mode mode);
+    using TDedicatedForm::SetWaitThenReread;
     using TDedicatedForm::WaitForSet;
 
     DialogTable& Table;
@@ -398,6 +399,33 @@ TEST_F(DialogFrameSimTest, AWaitedSetReturnsWithItsAnswerAndReportsARefusal) {
         EXPECT_EQ(Pdus("SET").size(), 2u);
         dialog.Table.Request()->Request.Active = 1;
         for (int i = 0; i < 5; ++i) EXPECT_EQ(dialog.Table.Vars().GetVar(i)->Access & invalid, 0) << i;
+    });
+}
+
+TEST_F(DialogFrameSimTest, AWaitedSetIsFollowedByAReadUnlessItWasStopped) {
+    ui::MessageBoxRecorder boxes;
+    TBindingTableForm dialog(&ui::Application::Instance());
+    const std::string walkStart = std::string(BindingEntry) + ".3";  // the first column a walk reads
+    Run(dialog, dialog.Table, [&] {
+        dialog.TableList->SetItemIndex(0);
+        dialog.Table.Request()->Request.Timeout = 1000;
+        ASSERT_EQ(Control(std::string("hold ") + BindingEntry + " 200"), "ok");
+        bool waited = false;
+        Then([&] { waited = dialog.Table.Waiting() && !dialog.Table.Complete(); });
+        EXPECT_TRUE(dialog.SetWaitThenReread(dialog.Table, {3}));
+        EXPECT_TRUE(waited);
+        ASSERT_TRUE(RunUntil([&] { return dialog.Table.Complete() && !dialog.Table.Busy(); }));
+        EXPECT_EQ(Pdus("SET").size(), 1u);
+        EXPECT_EQ(Walks(walkStart), 1);
+        // Stopped during the wait: no read, and the flag is set at once.
+        MarkLog();
+        dialog.TableList->SetItemIndex(0);
+        Then([&] { dialog.Table.Stop(); });
+        EXPECT_FALSE(dialog.SetWaitThenReread(dialog.Table, {3}));
+        EXPECT_TRUE(dialog.Table.Complete());
+        ASSERT_TRUE(RunUntil([&] { return !dialog.Table.Busy(); }));
+        EXPECT_EQ(Walks(walkStart), 0);
+        EXPECT_TRUE(boxes.Calls().empty());
     });
 }
 
