@@ -2,6 +2,7 @@
 
 #include "AclFormClasses.h"
 #include "DialogRegistry.h"
+#include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
 #include "Timerangeformunit.h"
@@ -10,4 +11,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr);
     RegisterDedicatedForm(aclforms::TTimeRangeForm, &TimeRangeForm);
     RegisterDedicatedForm(aclforms::TIPRuleForm, &IPRuleForm);
+    RegisterDedicatedForm<TEthernetMaskInformationForm>(aclforms::TEthernetMaskInformationForm, nullptr);
 }
