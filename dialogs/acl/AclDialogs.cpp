@@ -2,6 +2,7 @@
 
 #include "AclFormClasses.h"
 #include "DialogRegistry.h"
+#include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
@@ -12,4 +13,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TTimeRangeForm, &TimeRangeForm);
     RegisterDedicatedForm(aclforms::TIPRuleForm, &IPRuleForm);
     RegisterDedicatedForm<TEthernetMaskInformationForm>(aclforms::TEthernetMaskInformationForm, nullptr);
+    RegisterDedicatedForm(aclforms::TEthernetInformationRuleForm, &EthernetInformationRuleForm);
 }
