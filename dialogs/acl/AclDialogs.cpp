@@ -6,6 +6,7 @@
 #include "Ethernetmaskinformationformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
+#include "Ipv6maskinfoformunit.h"
 #include "Timerangeformunit.h"
 
 void RegisterAclDialogs() {
@@ -14,4 +15,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TIPRuleForm, &IPRuleForm);
     RegisterDedicatedForm<TEthernetMaskInformationForm>(aclforms::TEthernetMaskInformationForm, nullptr);
     RegisterDedicatedForm(aclforms::TEthernetInformationRuleForm, &EthernetInformationRuleForm);
+    RegisterDedicatedForm(aclforms::TIPv6ProfileForm, &IPv6ProfileForm);
 }
