@@ -7,6 +7,7 @@
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
 #include "Ipv6maskinfoformunit.h"
+#include "Ipv6ruleinfoformunit.h"
 #include "Timerangeformunit.h"
 
 void RegisterAclDialogs() {
@@ -16,4 +17,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm<TEthernetMaskInformationForm>(aclforms::TEthernetMaskInformationForm, nullptr);
     RegisterDedicatedForm(aclforms::TEthernetInformationRuleForm, &EthernetInformationRuleForm);
     RegisterDedicatedForm(aclforms::TIPv6ProfileForm, &IPv6ProfileForm);
+    RegisterDedicatedForm(aclforms::TIpv6RuleForm, &Ipv6RuleForm);
 }
