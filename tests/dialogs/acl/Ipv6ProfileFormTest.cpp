@@ -9,6 +9,10 @@
 #include "ListView.h"
 #include "StdCtrls.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
 #include <gmock/gmock.h>
 
 #include <functional>
@@ -40,6 +44,21 @@ enum Oid {
 
 std::string Cell(int column, const std::string& instance) {
     return Entry + "." + std::to_string(column) + "." + instance;
+}
+
+// The user clicks into edit, selects its whole text and types keys over it.
+bool TypeOver(ui::Edit* edit, const std::string& keys) {
+    edit->Widget()->setFocus(Qt::MouseFocusReason);
+    QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+    QApplication::sendEvent(edit->Widget(), &selectAll);
+    return TypeText(edit, keys);
+}
+
+// A click that first takes the focus, so the edit left runs its exit check; false when a refusal kept the focus.
+bool ClickTakingFocus(ui::Button* button) {
+    if (!UserCanReach(button, "click")) return false;
+    button->Widget()->setFocus(Qt::MouseFocusReason);
+    return button->Widget()->hasFocus() && UserClick(button);
 }
 
 class Ipv6ProfileFormTest : public DedicatedDialogTest {
@@ -181,10 +200,21 @@ TEST_F(Ipv6ProfileFormTest, ARowClickAndAClickBesideTheRowsApplyTheEditorStatesA
     });
 }
 
-TEST_F(Ipv6ProfileFormTest, TheProfileIdTakesOneCharacter) {
+// The profile ID takes one character, 1 to 6: a 7 is refused when the focus leaves the edit, so Add sends nothing.
+TEST_F(Ipv6ProfileFormTest, TheProfileIdTakesOneToSix) {
+    ui::MessageBoxRecorder boxes;
     Open([&](F& form) {
-        ASSERT_TRUE(TypeText(form.edtMaskID, "12"));
+        QApplication::setActiveWindow(form.Widget());
+        ASSERT_TRUE(TypeOver(form.edtMaskID, "12"));
         EXPECT_EQ(form.edtMaskID->Text(), "1");
+        ASSERT_TRUE(TypeOver(form.edtMaskID, "7"));
+        EXPECT_FALSE(ClickTakingFocus(form.AddButton));
+        EXPECT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_TRUE(NothingSent("SET"));
+        ASSERT_TRUE(TypeOver(form.edtMaskID, "6"));
+        EXPECT_TRUE(ClickTakingFocus(form.AddButton));
+        EXPECT_EQ(boxes.Calls().size(), 1u);
+        EXPECT_THAT(OneSet(), HasSubstr(Cell(RowStatus, "6") + "=INTEGER:4"));
     });
 }
 
