@@ -116,13 +116,14 @@ std::vector<int> AclRuleAction::DenyLeftOut() const {
 
 std::vector<int> AclRuleAction::PriorityLeftOut(const ui::ListView& rows) const {
     std::string enablePriority = "disabled";
-    if (controls_.EnablePriorityBox->Checked()) {
-        enablePriority = controls_.EnablePriority->Text();
-    } else if (const ui::ListItem* row = rows.Selected()) {
-        // Sub-item k shows column k + 1.
+    if (const ui::ListItem* row = rows.Selected()) {
+        // Sub-item k shows column k + 1; a row without the cell leaves the columns as they are.
         const int subItem = columns_.EnablePriority - 1;
-        enablePriority = row->SubItems().Count() > subItem ? row->SubItems()[subItem] : std::string();
+        const std::string cell = row->SubItems().Count() > subItem ? row->SubItems()[subItem] : std::string();
+        if (cell.empty()) return {};
+        enablePriority = cell;
     }
+    if (controls_.EnablePriorityBox->Checked()) enablePriority = controls_.EnablePriority->Text();
     if (enablePriority != "disabled") return {};
     return {columns_.Priority, columns_.ReplacePriority};
 }
