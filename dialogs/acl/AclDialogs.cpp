@@ -8,6 +8,7 @@
 #include "Ipruleunit.h"
 #include "Ipv6maskinfoformunit.h"
 #include "Ipv6ruleinfoformunit.h"
+#include "Packetcontentmaskformunit.h"
 #include "Timerangeformunit.h"
 
 void RegisterAclDialogs() {
@@ -18,4 +19,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TEthernetInformationRuleForm, &EthernetInformationRuleForm);
     RegisterDedicatedForm(aclforms::TIPv6ProfileForm, &IPv6ProfileForm);
     RegisterDedicatedForm(aclforms::TIpv6RuleForm, &Ipv6RuleForm);
+    RegisterDedicatedForm(aclforms::TPktContentMaskForm, &PktContentMaskForm);
 }
