@@ -9,6 +9,7 @@
 #include "Ipv6maskinfoformunit.h"
 #include "Ipv6ruleinfoformunit.h"
 #include "Packetcontentmaskformunit.h"
+#include "Packetcontentruleformunit.h"
 #include "Timerangeformunit.h"
 
 void RegisterAclDialogs() {
@@ -20,4 +21,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TIPv6ProfileForm, &IPv6ProfileForm);
     RegisterDedicatedForm(aclforms::TIpv6RuleForm, &Ipv6RuleForm);
     RegisterDedicatedForm(aclforms::TPktContentMaskForm, &PktContentMaskForm);
+    RegisterDedicatedForm(aclforms::TPktContentRuleForm, &PktContentRuleForm);
 }
