@@ -4,6 +4,10 @@
 #include "DialogRegistry.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
+#include "Ibpetherruleformunit.h"
+#include "Ibpethermaskformunit.h"
+#include "Ibpipmaskformunit.h"
+#include "Ibpipruleformunit.h"
 #include "Ipmaskinformationformunit.h"
 #include "Ipruleunit.h"
 #include "Ipv6maskinfoformunit.h"
@@ -22,4 +26,8 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TIpv6RuleForm, &Ipv6RuleForm);
     RegisterDedicatedForm(aclforms::TPktContentMaskForm, &PktContentMaskForm);
     RegisterDedicatedForm(aclforms::TPktContentRuleForm, &PktContentRuleForm);
+    RegisterDedicatedForm(aclforms::TIBPACLEtherMaskForm, &IBPACLEtherMaskForm);
+    RegisterDedicatedForm(aclforms::TIBPIPMaskForm, &IBPIPMaskForm);
+    RegisterDedicatedForm(aclforms::TIBPEtherRuleForm, &IBPEtherRuleForm);
+    RegisterDedicatedForm(aclforms::TIBPIPRuleForm, &IBPIPRuleForm);
 }
