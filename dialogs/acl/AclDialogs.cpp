@@ -14,6 +14,7 @@
 #include "Ipv6ruleinfoformunit.h"
 #include "Packetcontentmaskformunit.h"
 #include "Packetcontentruleformunit.h"
+#include "Packetstormcontrolformunit.h"
 #include "Timerangeformunit.h"
 
 void RegisterAclDialogs() {
@@ -30,4 +31,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TIBPIPMaskForm, &IBPIPMaskForm);
     RegisterDedicatedForm(aclforms::TIBPEtherRuleForm, &IBPEtherRuleForm);
     RegisterDedicatedForm(aclforms::TIBPIPRuleForm, &IBPIPRuleForm);
+    RegisterDedicatedForm(aclforms::TPacketStormControlForm, &PacketStormControlForm);
 }
