@@ -1,6 +1,7 @@
 #include "AclDialogs.h"
 
 #include "AclFormClasses.h"
+#include "Cosbrandctrltable.h"
 #include "DialogRegistry.h"
 #include "Ethernetinformationruleunit.h"
 #include "Ethernetmaskinformationformunit.h"
@@ -32,4 +33,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TIBPEtherRuleForm, &IBPEtherRuleForm);
     RegisterDedicatedForm(aclforms::TIBPIPRuleForm, &IBPIPRuleForm);
     RegisterDedicatedForm(aclforms::TPacketStormControlForm, &PacketStormControlForm);
+    RegisterDedicatedForm(aclforms::TCoSBrandwidthctrlForm, &CoSBrandwidthctrlForm);
 }
