@@ -17,6 +17,7 @@
 #include "Packetcontentruleformunit.h"
 #include "Packetstormcontrolformunit.h"
 #include "Timerangeformunit.h"
+#include "Userdefinedruleunit.h"
 
 void RegisterAclDialogs() {
     RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr);
@@ -34,4 +35,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TIBPIPRuleForm, &IBPIPRuleForm);
     RegisterDedicatedForm(aclforms::TPacketStormControlForm, &PacketStormControlForm);
     RegisterDedicatedForm(aclforms::TCoSBrandwidthctrlForm, &CoSBrandwidthctrlForm);
+    RegisterDedicatedForm<TUserDefinedInformationRuleForm>(aclforms::TUserDefinedInformationRuleForm, nullptr);
 }
