@@ -1,5 +1,8 @@
 #include "ExtraTables.h"
 
+#include "CatalogSource.h"
+#include "OutsideTables.h"
+
 namespace sim {
 namespace {
 
@@ -81,23 +84,13 @@ SeedTable DdmPorts() {
     });
 }
 
-// One integer index (1-255), a port list, five mask windows of up to 16 octets and a RowStatus last.
+// The payload masks as the dialogs describe them; the first window of each row all ones, the others zero.
 SeedTable PayloadMasks() {
-    const std::string entry = "1.3.6.1.4.1.32473.12.9.2.9.1";
-    std::vector<SeedColumn> columns = {
-        Column(entry + ".1", "Mask Entry ID", sxInteger, notaccess),
-        Column(entry + ".2", "Ports", sxBitStr, readwrite),
-    };
-    const char* windows[] = {"0 to 15", "16 to 31", "32 to 47", "48 to 63", "64 to 79"};
-    for (int i = 0; i < 5; ++i) {
-        SeedColumn window = Column(entry + "." + std::to_string(3 + i), std::string("Filtered Port(s) [") + windows[i] + "]",
-                                   sxOctetStr, readwrite);
-        window.seeds.push_back(snmp::Value::Octets(std::string(16, i == 0 ? '\xff' : '\0')));
-        columns.push_back(std::move(window));
-    }
-    columns.push_back(Options(Column(entry + ".8", "Mask Row Status", sxInteger, readwrite), {1, 2, 3, 4, 5, 6},
-                              {"active", "notInService", "notReady", "createAndGo", "createAndWait", "destroy"}));
-    return Table(entry, MVT_UMV, std::move(columns));
+    SeedTable table = SeedTableFromCatalog(Oid_outside::PayloadMasks.Catalogued());
+    constexpr size_t FirstWindow = 2;
+    for (size_t i = FirstWindow; i < FirstWindow + 5 && i < table.columns.size(); ++i)
+        table.columns[i].seeds.push_back(snmp::Value::Octets(std::string(16, i == FirstWindow ? '\xff' : '\0')));
+    return table;
 }
 
 } // namespace

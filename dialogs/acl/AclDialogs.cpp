@@ -18,6 +18,7 @@
 #include "Packetstormcontrolformunit.h"
 #include "Timerangeformunit.h"
 #include "Userdefinedruleunit.h"
+#include "Usermaskinforunit.h"
 
 void RegisterAclDialogs() {
     RegisterDedicatedForm<TIPMaskInformationForm>(aclforms::TIPMaskInformationForm, nullptr);
@@ -36,4 +37,5 @@ void RegisterAclDialogs() {
     RegisterDedicatedForm(aclforms::TPacketStormControlForm, &PacketStormControlForm);
     RegisterDedicatedForm(aclforms::TCoSBrandwidthctrlForm, &CoSBrandwidthctrlForm);
     RegisterDedicatedForm<TUserDefinedInformationRuleForm>(aclforms::TUserDefinedInformationRuleForm, nullptr);
+    RegisterDedicatedForm(aclforms::TUserMaskInfoForm, &UserMaskInfoForm);
 }
