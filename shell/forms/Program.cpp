@@ -3,7 +3,6 @@
 #include "AclDialogs.h"
 #include "Application.h"
 #include "Catalog.h"
-#include "DDMDialogs.h"
 #include "IpSystemDialogs.h"
 #include "L2Dialogs.h"
 #include "MainUnit.h"
@@ -33,13 +32,11 @@ void RegisterDialogAreas() {
 ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
     NxSNMPSessionStartup();
     CatalogStartup();
-    DDMOptionListsInit();
     RegisterDialogAreas();
 }
 
 ModuleUnits::~ModuleUnits() {
     while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
-    DDMOptionListsExit();
     CatalogExit();
     NxSNMPSessionExit();
 }
