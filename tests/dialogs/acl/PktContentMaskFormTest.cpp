@@ -183,4 +183,23 @@ TEST_F(PktContentMaskFormTest, DeleteSendsRowStatusDestroyAlone) {
     });
 }
 
+// A write that cannot be sent (the request's address went bad) says why in panel 0 and leaves the form usable.
+TEST_F(PktContentMaskFormTest, AnExceptionInAWriteIsShownInPanelZero) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](F& form) {
+        form.edtProfileID->SetText("6");
+        ChooseItem(form.cbxChunk1State, "enabled");
+        form.edtChunk1Value->SetText("1");
+        form.edtChunk1Offset->SetText("FF");
+        form.Profiles.Request()->Request.Device.Address = "256.256.256.256";
+        ASSERT_TRUE(UserClick(form.AddButton));
+        EXPECT_TRUE(NothingSent());
+        EXPECT_EQ(Status(form), "Invalid IP Address or DNS name!");
+        EXPECT_TRUE(boxes.Calls().empty());
+        EXPECT_TRUE(form.AddButton->Enabled());
+        EXPECT_EQ(form.edtProfileID->Text(), "");
+        EXPECT_TRUE(NoInvalidBits(form.Profiles));
+    });
+}
+
 }  // namespace

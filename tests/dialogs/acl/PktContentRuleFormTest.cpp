@@ -266,4 +266,23 @@ TEST_F(PktContentRuleFormTest, EditSendsTheRowStatusOfTheRowAndDeleteDestroysIt)
     });
 }
 
+// A write that cannot be sent (the request's address went bad) says why in panel 0 and puts the form back in its add
+// state; the table is not read again.
+TEST_F(PktContentRuleFormTest, AnExceptionInAWriteIsShownInPanelZero) {
+    ui::MessageBoxRecorder boxes;
+    Open([&](F& form) {
+        form.ListView1->SetItemIndex(0);
+        form.Ports->PortCheckBoxes[0]->SetChecked(true);
+        form.Rules.Request()->Request.Device.Address = "256.256.256.256";
+        ASSERT_TRUE(UserClick(form.EditButton));
+        EXPECT_TRUE(NothingSent());
+        EXPECT_EQ(Status(form), "Invalid IP Address or DNS name!");
+        EXPECT_TRUE(boxes.Calls().empty());
+        EXPECT_TRUE(form.AddButton->Enabled());
+        EXPECT_FALSE(form.EditButton->Enabled());
+        EXPECT_EQ(form.ListView1->Items().Count(), 3);
+        EXPECT_TRUE(NoInvalidBits(form.Rules));
+    });
+}
+
 }  // namespace
