@@ -101,6 +101,7 @@ void TUserDefinedInformationRuleForm::BuildEditors() {
                                                               {cbxRow, RowStatus}})
         fields.push_back({{box, column}});
     fields_ = AclRuleFields(std::move(fields));
+    // Only the deny exclusions are the shared rule's; the priority group follows this dialog's own permit rule.
     action_ = AclRuleAction({.Permit = PermitComboBox, .PermitBox = cbxPermit}, {.EnablePriority = EnablePriority,
                                                                                  .Priority = Priority,
                                                                                  .ReplacePriority = ReplacePriority,
