@@ -2,6 +2,7 @@
 
 #include "CatalogModule.h"
 #include "CatalogTables.h"
+#include "OutsideTables.h"
 
 #include <algorithm>
 #include <ranges>
@@ -82,8 +83,10 @@ void ClearOptionLists(std::span<const CatalogOptionListDef> lists) {
 
 void CatalogStartup() {
     for (const CatalogModule* module : Modules) module->Startup();
+    OutsideTablesStartup();
 }
 
 void CatalogExit() {
+    OutsideTablesExit();
     for (const CatalogModule* module : std::views::reverse(Modules)) module->Exit();
 }

@@ -57,9 +57,9 @@ SeedReport SeedServedTables(SimMib& mib, int rows) {
     // The option lists are read while the catalogue is started; the MIB keeps copies of what it needs.
     CatalogStartup();
     std::vector<SeedTable> tables = SeedTablesFromCatalog(AllCatalogTables());
-    CatalogExit();
     for (SeedTable& table : ExtraTables())
         tables.push_back(std::move(table));
+    CatalogExit();
     return SeedTables(mib, tables, rows);
 }
 

@@ -49,9 +49,6 @@ enum Column {
     MirrorGroup,
 };
 
-// The list's sub-item of the "Enable Priority" cell (sub-item k shows column k + 1).
-constexpr int EnablePrioritySubItem = EnablePriority - 1;
-constexpr long long MaxRxRate = 156249;
 // Profiles 1-14 with access IDs 1-128 each: the most rules the table can hold.
 constexpr int MaxRules = 14 * 128;
 
@@ -64,10 +61,6 @@ const std::map<std::string, std::vector<int>> ForeignToProtocol = {
     {"udp", {Icmp, Igmp, FlagBits, ProtocolId, UserMask}},
     {"protocolId", {Icmp, Igmp, SourcePort, DestPort, FlagBits}},
 };
-
-// What a "deny" rule never carries.
-const std::vector<int> NotForDeny = {EnablePriority, Priority, ReplacePriority, EnableReplaceDscp,
-                                     ReplaceDscp,    RxRate,   MirrorGroup};
 
 void Tick(ui::CheckBox* box, bool checked, bool enabled) {
     box->SetChecked(checked);
@@ -152,31 +145,55 @@ void TIPRuleForm::BuildEditors() {
     ShowsOnly({OwnerComboBox, SrcMacAddressEdit});
 
     // In the order the checks of a write run; the mirror group has a message of its own (CheckRule).
-    boxes_ = ApplyBoxes({
-        {cbxVlan, RuleVlan, VLANEdit},
-        {cbxSourceIP, SourceIp, SourceIPEdit, [this] { return ValidIp(SourceIPEdit); }},
-        {cbxDestIP, DestIp, DestIPEdit, [this] { return ValidIp(DestIPEdit); }},
-        {cbxDscp, Dscp, DSCPEdit},
-        {cbxProtocol, Protocol, ProtocolComboBox},
-        {cbxRuleIcmp, Icmp, RuleIcmpComboBox},
-        {cbxRuleIgmp, Igmp, RuleIgmpComboBox},
-        {cbxSourcePort, SourcePort, SourcePortEdit},
-        {cbxDestPort, DestPort, DestPortEdit},
-        {cbxFBs, FlagBits, FlagEdit},
-        {cbxProtocolID, ProtocolId, ProtocolIDEdit},
-        {cbxUserMask, UserMask, UserMaskEdit, [this] { return ValidUserMask(); }},
-        {cbxEnablePriority, EnablePriority, PriorityComboBox},
-        {cbxPriority, Priority, PriorityEdit},
-        {cbxReplacePriority, ReplacePriority, ReplaceComboBox},
-        {cbxEnableReplaceDscp, EnableReplaceDscp, EnableReplComboBox},
-        {cbxValue, ReplaceDscp, DSCPValueEdit},
-        {cbxPermit, Permit, PermitComboBox},
-        {cbxRxRate, RxRate, RxRateEdit, [this] { return ValidRxRate(); }},
-        {cbxTimeRange, TimeRangeName, edtTimeRange},
-        {cbxType, IcmpType, TypeEdit},
-        {cbxCode, IcmpCode, CodeEdit},
-        {MirrorIDCheckBox, MirrorGroup},
+    constexpr BoxTouch WhenEnabled = BoxTouch::WhenEnabled, Never = BoxTouch::Never;
+    fields_ = AclRuleFields({
+        {{cbxVlan, RuleVlan, VLANEdit}},
+        {{cbxSourceIP, SourceIp, SourceIPEdit, [this] { return ValidIp(SourceIPEdit); }}},
+        {{cbxDestIP, DestIp, DestIPEdit, [this] { return ValidIp(DestIPEdit); }}},
+        {{cbxDscp, Dscp, DSCPEdit}},
+        {{cbxProtocol, Protocol, ProtocolComboBox}},
+        {{cbxRuleIcmp, Icmp, RuleIcmpComboBox}},
+        {{cbxRuleIgmp, Igmp, RuleIgmpComboBox}},
+        {{cbxSourcePort, SourcePort, SourcePortEdit}},
+        {{cbxDestPort, DestPort, DestPortEdit}},
+        {{cbxFBs, FlagBits, FlagEdit}},
+        {{cbxProtocolID, ProtocolId, ProtocolIDEdit}},
+        {{cbxUserMask, UserMask, UserMaskEdit, [this] { return ValidUserMask(); }}},
+        {{cbxEnablePriority, EnablePriority, PriorityComboBox}, WhenEnabled},
+        {{cbxPriority, Priority, PriorityEdit}, WhenEnabled, WhenEnabled, WhenEnabled},
+        {{cbxReplacePriority, ReplacePriority, ReplaceComboBox}, WhenEnabled, WhenEnabled, WhenEnabled},
+        {{cbxEnableReplaceDscp, EnableReplaceDscp, EnableReplComboBox}, WhenEnabled},
+        {{cbxValue, ReplaceDscp, DSCPValueEdit}, WhenEnabled},
+        {{cbxPermit, Permit, PermitComboBox}},
+        {{cbxRxRate, RxRate, RxRateEdit, [this] { return action_.RxRateInRange(this); }}, WhenEnabled},
+        {{cbxTimeRange, TimeRangeName, edtTimeRange}},
+        {{cbxType, IcmpType, TypeEdit}},
+        {{cbxCode, IcmpCode, CodeEdit}},
+        {{MirrorIDCheckBox, MirrorGroup}, WhenEnabled, Never, Never},
     });
+    action_ = AclRuleAction({.Permit = PermitComboBox,
+                             .PermitBox = cbxPermit,
+                             .EnablePriority = PriorityComboBox,
+                             .EnablePriorityBox = cbxEnablePriority,
+                             .Priority = PriorityEdit,
+                             .PriorityBox = cbxPriority,
+                             .ReplacePriority = ReplaceComboBox,
+                             .ReplacePriorityBox = cbxReplacePriority,
+                             .EnableReplaceDscp = EnableReplComboBox,
+                             .EnableReplaceDscpBox = cbxEnableReplaceDscp,
+                             .ReplaceDscp = DSCPValueEdit,
+                             .ReplaceDscpBox = cbxValue,
+                             .RxRate = RxRateEdit,
+                             .RxRateBox = cbxRxRate,
+                             .MirrorGroup = MirrorIDEdit,
+                             .MirrorGroupBox = MirrorIDCheckBox},
+                            {.EnablePriority = EnablePriority,
+                             .Priority = Priority,
+                             .ReplacePriority = ReplacePriority,
+                             .EnableReplaceDscp = EnableReplaceDscp,
+                             .ReplaceDscp = ReplaceDscp,
+                             .RxRate = RxRate,
+                             .MirrorGroup = MirrorGroup});
 
     PermitComboBox->OnChange = [this](ui::Component* sender) { PermitComboBoxChange(sender); };
     PriorityComboBox->OnChange = [this](ui::Component* sender) { PriorityComboBoxChange(sender); };
@@ -186,47 +203,47 @@ void TIPRuleForm::BuildEditors() {
 void TIPRuleForm::FormCreate(ui::Component*) {
     Ports = AddPortPage("Ports");
     OpenRowTable(
-        Rules,
-        {.Table = &RuleTable,
-         .KeyCount = 2,
-         .Bind = [this](DialogRequest& request) {
-            request.BindEdit(ProfileIdColumn, "%i{n1x14}", IPRuleEdit);
-            request.BindEdit(AccessIdColumn, "%i{n1x128}", AccessIDEdit);
-            request.BindEdit(RuleVlan, "%s{l32}", VLANEdit);
-            request.BindEdit(SourceIp, "%s{l16}", SourceIPEdit);
-            request.BindEdit(DestIp, "%s{l16}", DestIPEdit);
-            request.BindEdit(Dscp, "%i{n0x63l2}", DSCPEdit);
-            request.BindComboBox(Protocol, ProtocolComboBox);
-            request.BindComboBox(Icmp, RuleIcmpComboBox);
-            request.BindComboBox(Igmp, RuleIgmpComboBox);
-            request.BindEdit(SourcePort, "%i{n0x65535l5}", SourcePortEdit);
-            request.BindEdit(DestPort, "%i{n0x65535l5}", DestPortEdit);
-            request.BindEdit(FlagBits, "%i{n0x63l2}", FlagEdit);
-            request.BindEdit(ProtocolId, "%i{n0x255l3}", ProtocolIDEdit);
-            request.BindEdit(UserMask, "%s", UserMaskEdit);
-            request.BindComboBox(EnablePriority, PriorityComboBox);
-            request.BindEdit(Priority, "%i{n0x7l1}", PriorityEdit);
-            request.BindComboBox(ReplacePriority, ReplaceComboBox);
-            request.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
-            request.BindEdit(ReplaceDscp, "%i{n0x63l2}", DSCPValueEdit);
-            request.BindComboBox(Permit, PermitComboBox);
-            BindPorts(request, PortList, Ports);
-            request.BindEdit(RxRate, "%i{n0x156249}", RxRateEdit);
-            request.BindEdit(TimeRangeName, "%s", edtTimeRange);
-            request.BindEdit(SourceMac, "%s", SrcMacAddressEdit);
-            request.BindComboBox(OwnerColumn, OwnerComboBox);
-            request.BindEdit(IcmpType, "%i{n0x255}", TypeEdit);
-            request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
-            request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
-        },
-         .Options = SynchronousTableOptions(MaxRules),
-         .RowStatusColumn = RowStatus,
-         .RowStatusCombo = RowComboBox,
-         .KeepsRowStatus = true,
-         .KeyEdits = {IPRuleEdit, AccessIDEdit},
-         .ClearedEdits = {IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit,
-                          DestPortEdit, FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit,
-                          edtTimeRange, SrcMacAddressEdit, TypeEdit, CodeEdit}});
+        Rules, {.Table = &RuleTable,
+                .KeyCount = 2,
+                .Bind =
+                    [this](DialogRequest& request) {
+                        request.BindEdit(ProfileIdColumn, "%i{n1x14}", IPRuleEdit);
+                        request.BindEdit(AccessIdColumn, "%i{n1x128}", AccessIDEdit);
+                        request.BindEdit(RuleVlan, "%s{l32}", VLANEdit);
+                        request.BindEdit(SourceIp, "%s{l16}", SourceIPEdit);
+                        request.BindEdit(DestIp, "%s{l16}", DestIPEdit);
+                        request.BindEdit(Dscp, "%i{n0x63l2}", DSCPEdit);
+                        request.BindComboBox(Protocol, ProtocolComboBox);
+                        request.BindComboBox(Icmp, RuleIcmpComboBox);
+                        request.BindComboBox(Igmp, RuleIgmpComboBox);
+                        request.BindEdit(SourcePort, "%i{n0x65535l5}", SourcePortEdit);
+                        request.BindEdit(DestPort, "%i{n0x65535l5}", DestPortEdit);
+                        request.BindEdit(FlagBits, "%i{n0x63l2}", FlagEdit);
+                        request.BindEdit(ProtocolId, "%i{n0x255l3}", ProtocolIDEdit);
+                        request.BindEdit(UserMask, "%s", UserMaskEdit);
+                        request.BindComboBox(EnablePriority, PriorityComboBox);
+                        request.BindEdit(Priority, "%i{n0x7l1}", PriorityEdit);
+                        request.BindComboBox(ReplacePriority, ReplaceComboBox);
+                        request.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+                        request.BindEdit(ReplaceDscp, "%i{n0x63l2}", DSCPValueEdit);
+                        request.BindComboBox(Permit, PermitComboBox);
+                        BindPorts(request, PortList, Ports);
+                        request.BindEdit(RxRate, "%i{n0x156249}", RxRateEdit);
+                        request.BindEdit(TimeRangeName, "%s", edtTimeRange);
+                        request.BindEdit(SourceMac, "%s", SrcMacAddressEdit);
+                        request.BindComboBox(OwnerColumn, OwnerComboBox);
+                        request.BindEdit(IcmpType, "%i{n0x255}", TypeEdit);
+                        request.BindEdit(IcmpCode, "%i{n0x255}", CodeEdit);
+                        request.BindEdit(MirrorGroup, "%i{n1x4l1}", MirrorIDEdit);
+                    },
+                .Options = SynchronousTableOptions(MaxRules),
+                .RowStatusColumn = RowStatus,
+                .RowStatusCombo = RowComboBox,
+                .KeepsRowStatus = true,
+                .KeyEdits = {IPRuleEdit, AccessIDEdit},
+                .ClearedEdits = {IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit,
+                                 DestPortEdit, FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit,
+                                 RxRateEdit, edtTimeRange, SrcMacAddressEdit, TypeEdit, CodeEdit}});
     ClearEditors();
     ProtocolComboBox->SetText("none");
     RuleIcmpComboBox->SetText("disabled");
@@ -245,47 +262,15 @@ void TIPRuleForm::FormCreate(ui::Component*) {
 
 // ------------------------------------------------------------------------------------------------ states
 
-void TIPRuleForm::PermitComboBoxChange(ui::Component*) {
-    const std::string action = PermitComboBox->Text();
-    if (action == "deny" || action == "mirror") {
-        for (ui::Control* control : std::initializer_list<ui::Control*>{
-                 PriorityComboBox, PriorityEdit, ReplaceComboBox, cbxEnablePriority, cbxPriority, cbxReplacePriority,
-                 EnableReplComboBox, DSCPValueEdit, cbxEnableReplaceDscp, cbxValue, RxRateEdit, cbxRxRate})
-            SetEditorEnabled(control, false);
-        SetEditorEnabled(MirrorIDEdit, action == "mirror");
-        SetEditorEnabled(MirrorIDCheckBox, action == "mirror");
-    } else if (action == "permit") {
-        SetEditorEnabled(MirrorIDEdit, false);
-        SetEditorEnabled(MirrorIDCheckBox, false);
-        for (ui::Control* control : std::initializer_list<ui::Control*>{
-                 RxRateEdit, cbxRxRate, cbxEnableReplaceDscp, PriorityComboBox, cbxEnablePriority, EnableReplComboBox})
-            SetEditorEnabled(control, true);
-        PriorityComboBoxChange(PriorityComboBox);
-        EnableReplComboBoxChange(EnableReplComboBox);
-    }
-}
+void TIPRuleForm::PermitComboBoxChange(ui::Component*) { action_.ActionChanged(); }
 
-void TIPRuleForm::PriorityComboBoxChange(ui::Component*) {
-    const bool enabled = PriorityComboBox->Text() == "enabled";
-    Tick(cbxPriority, enabled, enabled);
-    Tick(cbxReplacePriority, enabled, enabled);
-    SetEditorEnabled(PriorityEdit, enabled);
-    SetEditorEnabled(ReplaceComboBox, enabled);
-}
+void TIPRuleForm::PriorityComboBoxChange(ui::Component*) { action_.PriorityChanged(); }
 
-void TIPRuleForm::EnableReplComboBoxChange(ui::Component*) {
-    const bool enabled = EnableReplComboBox->Text() == "enabled";
-    Tick(cbxValue, enabled, enabled);
-    SetEditorEnabled(DSCPValueEdit, enabled);
-}
+void TIPRuleForm::EnableReplComboBoxChange(ui::Component*) { action_.ReplaceDscpChanged(); }
 
 void TIPRuleForm::ResetEditors() {
     ClearEditors();
-    for (const ApplyBox& box : boxes_.Boxes()) {
-        if (box.Box == MirrorIDCheckBox) continue;
-        if ((box.Box == cbxPriority || box.Box == cbxReplacePriority) && !box.Box->Enabled()) continue;
-        box.Box->SetChecked(false);
-    }
+    fields_.ResetChecks();
     for (ui::Control* control :
          std::initializer_list<ui::Control*>{ProtocolComboBox, cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode})
         SetEditorEnabled(control, true);
@@ -307,22 +292,9 @@ void TIPRuleForm::RowSelectionChanged(bool selected) {
     if (!selected) ResetEditors();
 }
 
-void TIPRuleForm::CheckButtonClick(ui::Component*) {
-    for (const ApplyBox& box : boxes_.Boxes()) {
-        const bool whenEnabled = box.Box == cbxPriority || box.Box == cbxReplacePriority ||
-                                 box.Box == cbxEnableReplaceDscp || box.Box == cbxValue ||
-                                 box.Box == MirrorIDCheckBox || box.Box == cbxRxRate || box.Box == cbxEnablePriority;
-        if (!whenEnabled || box.Box->Enabled()) box.Box->SetChecked(true);
-    }
-}
+void TIPRuleForm::CheckButtonClick(ui::Component*) { fields_.CheckAll(); }
 
-void TIPRuleForm::UncheckButtonClick(ui::Component*) {
-    for (const ApplyBox& box : boxes_.Boxes()) {
-        if (box.Box == MirrorIDCheckBox) continue;
-        const bool whenEnabled = box.Box == cbxPriority || box.Box == cbxReplacePriority;
-        if (!whenEnabled || box.Box->Enabled()) box.Box->SetChecked(false);
-    }
-}
+void TIPRuleForm::UncheckButtonClick(ui::Component*) { fields_.ClearChecks(); }
 
 // ------------------------------------------------------------------------------------------------ checks
 
@@ -330,50 +302,27 @@ bool TIPRuleForm::ValidIp(ui::Edit* edit) { return CheckIpEdit(this, edit, "Plea
 
 bool TIPRuleForm::ValidUserMask() { return CheckHexEdit(this, UserMaskEdit, 8, "Invalid User Mask"); }
 
-bool TIPRuleForm::ValidRxRate() {
-    const long long rate = TextToIntDef(RxRateEdit->Text(), -1);
-    if (rate >= 0 && rate <= MaxRxRate) return true;
-    RefuseInput(this, "RX Rate should between 0-156249", RxRateEdit);
-    return false;
-}
-
-bool TIPRuleForm::AnyPortChecked() const {
-    // The boxes of every unit when stacked (768), else of the one page (64): the selector holds as many.
-    return Ports && std::any_of(Ports->PortCheckBoxes.begin(), Ports->PortCheckBoxes.end(),
-                                [](const ui::CheckBox* box) { return box->Checked(); });
-}
-
 bool TIPRuleForm::CheckRule() {
     if (IPRuleEdit->Text().empty()) return RefuseInput(this, "IP Rule ID must be set.", IPRuleEdit), false;
     if (AccessIDEdit->Text().empty()) return RefuseInput(this, "IP Rule Access ID must be set.", AccessIDEdit), false;
-    if (!boxes_.TickedEditorsPass(this, "Some checked field is empty")) return false;
+    if (!fields_.Boxes().TickedEditorsPass(this, "Some checked field is empty")) return false;
     if (MirrorIDCheckBox->Checked() && MirrorIDEdit->Text().empty())
         return RefuseInput(this, "Mirror Group ID checked but it is empty", MirrorIDEdit), false;
-    if (!AnyPortChecked()) return ShowMessage(this, "You must choose at least 1 port!"), false;
-    return true;
+    return RuleHasPort(this, Ports);
 }
 
 // ------------------------------------------------------------------------------------------------ writes
 
 std::vector<int> TIPRuleForm::ColumnsLeftOut() const {
-    std::vector<int> out;
-    for (const ApplyBox& box : boxes_.Boxes())
-        if (!box.Box->Checked()) out.push_back(box.Column);
-    if (cbxPermit->Checked() && PermitComboBox->Text() == "deny")
-        out.insert(out.end(), NotForDeny.begin(), NotForDeny.end());
+    std::vector<int> out = fields_.UncheckedColumns();
+    const std::vector<int> deny = action_.DenyLeftOut();
+    out.insert(out.end(), deny.begin(), deny.end());
     if (cbxProtocol->Checked()) {
         const auto foreign = ForeignToProtocol.find(ProtocolComboBox->Text());
         if (foreign != ForeignToProtocol.end()) out.insert(out.end(), foreign->second.begin(), foreign->second.end());
     }
-    // Priority: as chosen when its box is checked, else as the selected row has it; no row means disabled.
-    std::string enablePriority = "disabled";
-    if (cbxEnablePriority->Checked()) {
-        enablePriority = PriorityComboBox->Text();
-    } else if (const ui::ListItem* row = ListView1->Selected()) {
-        enablePriority =
-            row->SubItems().Count() > EnablePrioritySubItem ? row->SubItems()[EnablePrioritySubItem] : std::string();
-    }
-    if (enablePriority == "disabled") out.insert(out.end(), {Priority, ReplacePriority});
+    const std::vector<int> priority = action_.PriorityLeftOut(*ListView1);
+    out.insert(out.end(), priority.begin(), priority.end());
     return out;
 }
 

@@ -12,7 +12,7 @@
 // - The action decides which of the priority, DSCP replacement, RX rate and mirror controls are enabled; a box
 //   that gets disabled keeps its check.
 // - Caught exceptions show their message in panel 0.
-#include "ApplyBoxes.h"
+#include "AclRuleFields.h"
 #include "DedicatedForm.h"
 
 #include <vector>
@@ -116,15 +116,14 @@ private:
     bool CheckRule();
     bool ValidIp(ui::Edit* edit);
     bool ValidUserMask();
-    bool ValidRxRate();
-    bool AnyPortChecked() const;
     std::vector<int> ColumnsLeftOut() const;
     void WriteRule();
     void OpenForAdd();
     void AfterWrite();
     void ResetEditors();
 
-    ApplyBoxes boxes_;  // every apply box with its field, the mirror group's included
+    AclRuleFields fields_;  // every apply box with its field, the mirror group's included
+    AclRuleAction action_;
 };
 
 extern TIPRuleForm* IPRuleForm;  // the open dialog, else null

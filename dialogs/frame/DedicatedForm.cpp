@@ -214,12 +214,14 @@ void TDedicatedForm::BindPorts(DialogRequest& request, int column, TStackingPort
 // ------------------------------------------------------------------------------------------------ row steps
 
 bool TDedicatedForm::OpenRowTable(DialogTable& table, const RowTableRecipe& recipe) {
-    const bool opened = recipe.Table && table.Open(*recipe.Table, recipe.Kind, recipe.KeyCount,
-                                                   [this, &recipe](DialogRequest& request) {
+    const auto bind = [this, &recipe](DialogRequest& request) {
         request.BindListView(TableList, true);
         if (recipe.Bind) recipe.Bind(request);
         if (recipe.RowStatusCombo) request.BindComboBox(recipe.RowStatusColumn, recipe.RowStatusCombo);
-    }, recipe.Options);
+    };
+    const bool opened = recipe.Outside ? table.Open(*recipe.Outside, bind, recipe.Options)
+                                       : recipe.Table && table.Open(*recipe.Table, recipe.Kind, recipe.KeyCount, bind,
+                                                                    recipe.Options);
     table.SetRowStatus(recipe.RowStatusColumn, recipe.RowStatusCombo);
     FollowRows(table, recipe.KeyEdits);
     ClearsEditors(recipe.ClearedEdits, recipe.KeepsRowStatus ? nullptr : recipe.RowStatusCombo);

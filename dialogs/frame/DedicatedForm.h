@@ -48,6 +48,8 @@ enum class ButtonRole : uint8_t { Refresh, Set, Add, Delete, Stop, Close, CheckA
 // A row table in one call (OpenRowTable): the request and its bindings, then the frame's row steps.
 struct RowTableRecipe {
     const CatalogTable* Table = nullptr;
+    // A table outside the catalogue instead (its own kind and key count are used).
+    const OutsideTable* Outside = nullptr;
     NxVarListKind Kind = MVT_UMV;
     int KeyCount = 1;
     // The dialog's bindings, after the frame has bound TableList (editors following the selection).

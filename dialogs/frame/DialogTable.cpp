@@ -37,6 +37,10 @@ bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCou
     return Open(table, kind, keyCount, bind, Options{});
 }
 
+bool DialogTable::Open(const OutsideTable& table, const std::function<void(DialogRequest&)>& bind, Options options) {
+    return Open(table.Catalogued(), table.Kind, table.KeyCount, bind, std::move(options));
+}
+
 bool DialogTable::Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
                        const std::function<void(DialogRequest&)>& bind, Options options) {
     options_ = std::move(options);

@@ -14,6 +14,7 @@
 // - Without a request (never opened, or closed) every step does nothing; the guards refuse.
 // - Close stops the request, waits (processing events) until it is idle and frees it; no row arrives afterwards.
 #include "Catalog.h"
+#include "OutsideTables.h"
 #include "NxSNMPRequest2Edits.h"
 
 #include <functional>
@@ -109,6 +110,8 @@ public:
               const std::function<void(DialogRequest&)>& bind, Options options);
     bool Open(const CatalogTable& table, NxVarListKind kind, int keyCount,
               const std::function<void(DialogRequest&)>& bind);
+    // A table outside the catalogue (OutsideTables.h), with its own kind and key count.
+    bool Open(const OutsideTable& table, const std::function<void(DialogRequest&)>& bind, Options options);
 
     DialogRequest* Request() const { return request_.get(); }
     NxSNMPVarList& Vars() { return request_->Request.Vars; }

@@ -2,8 +2,8 @@
 
 #include "Exception.h"
 #include "GUIConfigForm.h"
-#include "NxOptionList.h"
 #include "NxSNMPVarList.h"
+#include "OutsideTables.h"
 #include "RuntimeDialog.h"
 
 #include <algorithm>
@@ -11,57 +11,6 @@
 #include <cstdint>
 
 namespace {
-
-NxOptionList TrapStateOptions;
-NxOptionList LogStateOptions;
-NxOptionList ThresholdTypeOptions;
-NxOptionList DDMStateOptions;
-NxOptionList PortShutdownOptions;
-
-constexpr NxOptionPair EnabledDisabledPairs[] = {
-    NxOptionPair::Int(1, "enabled"), NxOptionPair::Int(2, "disabled"), NxOptionPair::End(),
-};
-constexpr NxOptionPair ThresholdTypePairs[] = {
-    NxOptionPair::Int(1, "Temperature"), NxOptionPair::Int(2, "Voltage"), NxOptionPair::Int(3, "Bias"),
-    NxOptionPair::Int(4, "TX Power"),    NxOptionPair::Int(5, "RX Power"), NxOptionPair::End(),
-};
-constexpr NxOptionPair PortShutdownPairs[] = {
-    NxOptionPair::Int(1, "alarm"), NxOptionPair::Int(2, "warning"), NxOptionPair::Int(3, "none"),
-    NxOptionPair::Int(4, "other"), NxOptionPair::End(),
-};
-
-const NxSNMPVar DDMSettings[] = {
-    {"1.3.6.1.4.1.32473.12.72.1.1", "Trap State", sxInteger, readwrite, &TrapStateOptions},
-    {"1.3.6.1.4.1.32473.12.72.1.2", "Log State", sxInteger, readwrite, &LogStateOptions},
-    {},
-};
-
-const NxSNMPVar DDMStatus[] = {
-    {"1.3.6.1.4.1.32473.12.72.2.1.1.1.1", "Port", sxInteger, notaccess, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.2.1.1.1.2", "Temperature", sxDisplayStr, readonly, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.2.1.1.1.3", "Voltage", sxDisplayStr, readonly, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.2.1.1.1.4", "Bias Current", sxDisplayStr, readonly, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.2.1.1.1.5", "TX Power", sxDisplayStr, readonly, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.2.1.1.1.6", "RX Power", sxDisplayStr, readonly, nullptr},
-    {},
-};
-
-const NxSNMPVar DDMThresholds[] = {
-    {" ", "Port", sxInteger, notaccess, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.3.1.1.1.1", "Type", sxInteger, notaccess, &ThresholdTypeOptions},
-    {"1.3.6.1.4.1.32473.12.72.3.1.1.1.2", "High Alarm", sxDisplayStr, readwrite, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.3.1.1.1.3", "Low Alarm", sxDisplayStr, readwrite, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.3.1.1.1.4", "High Warning", sxDisplayStr, readwrite, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.3.1.1.1.5", "Low Warning", sxDisplayStr, readwrite, nullptr},
-    {},
-};
-
-const NxSNMPVar DDMPorts[] = {
-    {" ", "Port", sxInteger, notaccess, nullptr},
-    {"1.3.6.1.4.1.32473.12.72.3.2.2.1.1", "DDM State", sxInteger, readwrite, &DDMStateOptions},
-    {"1.3.6.1.4.1.32473.12.72.3.2.2.1.2", "Port Shutdown", sxInteger, readwrite, &PortShutdownOptions},
-    {},
-};
 
 constexpr int TableHeight = 450;  // at 96 dots per inch
 
@@ -199,18 +148,18 @@ void ShowDDMSettingsDialog(const std::string& deviceAddress, float scaleFactor) 
     RuntimeDialogRecipe recipe;
     recipe.Title = "DDM Settings";
     recipe.Panel = RuntimePanel::Editor;
-    recipe.Table = DDMSettings;
+    recipe.Table = Oid_outside::DdmSettings.Table;
     recipe.Kind = MVT_FMV;
     recipe.KeyCount = 0;
     ShowRuntimeDialog(recipe, deviceAddress, scaleFactor);
 }
 
 void ShowDDMStatusTableDialog(const std::string& deviceAddress, float scaleFactor) {
-    ShowRuntimeDialog(TableRecipe("DDM Status Table", DDMStatus, MVT_FMV, 1), deviceAddress, scaleFactor);
+    ShowRuntimeDialog(TableRecipe("DDM Status Table", Oid_outside::DdmStatus.Table, MVT_FMV, 1), deviceAddress, scaleFactor);
 }
 
 void ShowDDMThresholdManagementTableDialog(const std::string& deviceAddress, float scaleFactor) {
-    RuntimeDialogRecipe recipe = TableRecipe("DDM Threshold Management Table", DDMThresholds, MVT_UMV, 2);
+    RuntimeDialogRecipe recipe = TableRecipe("DDM Threshold Management Table", Oid_outside::DdmThresholds.Table, MVT_UMV, 2);
     recipe.NewRequest = [](TConfigForm& form) -> std::unique_ptr<NxSNMPRequest2Edits> {
         return std::make_unique<NewRequest2EditsForDDMThreshold>(&form);
     };
@@ -218,23 +167,6 @@ void ShowDDMThresholdManagementTableDialog(const std::string& deviceAddress, flo
 }
 
 void ShowDDMPortManagementTableDialog(const std::string& deviceAddress, float scaleFactor) {
-    ShowRuntimeDialog(TableRecipe("DDM Port Management Table", DDMPorts, MVT_UMV, 1), deviceAddress, scaleFactor);
+    ShowRuntimeDialog(TableRecipe("DDM Port Management Table", Oid_outside::DdmPorts.Table, MVT_UMV, 1), deviceAddress, scaleFactor);
 }
 
-// ------------------------------------------------------------------------------------------------ option lists
-
-void DDMOptionListsInit() {
-    TrapStateOptions.Build(EnabledDisabledPairs, NxOptionList::KindInteger, false);
-    LogStateOptions.Build(EnabledDisabledPairs, NxOptionList::KindInteger, false);
-    ThresholdTypeOptions.Build(ThresholdTypePairs, NxOptionList::KindInteger, false);
-    DDMStateOptions.Build(EnabledDisabledPairs, NxOptionList::KindInteger, false);
-    PortShutdownOptions.Build(PortShutdownPairs, NxOptionList::KindInteger, false);
-}
-
-void DDMOptionListsExit() {
-    PortShutdownOptions.Clear();
-    DDMStateOptions.Clear();
-    ThresholdTypeOptions.Clear();
-    LogStateOptions.Clear();
-    TrapStateOptions.Clear();
-}

@@ -9,7 +9,7 @@
 // edited value times 1,000, or the agent's own text when the value was not edited. A threshold with no value
 // (-1, or not an integer) shows "-"; such a column is left out of the write, never sent as "-".
 //
-// DDMOptionListsInit must run before the first dialog opens, DDMOptionListsExit after the last has closed.
+// The four tables are described in OutsideTables.h; their option lists are filled by CatalogStartup.
 #include "NxSNMPRequest2Edits.h"
 
 #include <string>
@@ -19,9 +19,6 @@ void ShowDDMSettingsDialog(const std::string& deviceAddress, float scaleFactor);
 void ShowDDMStatusTableDialog(const std::string& deviceAddress, float scaleFactor);
 void ShowDDMThresholdManagementTableDialog(const std::string& deviceAddress, float scaleFactor);
 void ShowDDMPortManagementTableDialog(const std::string& deviceAddress, float scaleFactor);
-
-void DDMOptionListsInit();
-void DDMOptionListsExit();
 
 // The table request of the threshold dialog: editors get the thresholds in units, writes send thousandths.
 class NewRequest2EditsForDDMThreshold : public NxSNMPRequest2Edits {

@@ -3,7 +3,6 @@
 #include "AclDialogs.h"
 #include "Application.h"
 #include "Catalog.h"
-#include "DDMDialogs.h"
 #include "IpSystemDialogs.h"
 #include "L2Dialogs.h"
 #include "MainUnit.h"
@@ -34,7 +33,6 @@ void RegisterDialogAreas() {
 ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
     NxSNMPSessionStartup();
     CatalogStartup();
-    DDMOptionListsInit();
     SummerTimeOptionListsInit();
     RegisterDialogAreas();
 }
@@ -42,7 +40,6 @@ ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
 ModuleUnits::~ModuleUnits() {
     while (app_.ComponentCount() > 0) delete app_.Components(app_.ComponentCount() - 1);
     SummerTimeOptionListsExit();
-    DDMOptionListsExit();
     CatalogExit();
     NxSNMPSessionExit();
 }

@@ -15,6 +15,7 @@
 #include "ComCtrls.h"
 #include "Exception.h"
 #include "ListView.h"
+#include "OutsideTables.h"
 #include "StackingPortUitFormUnit.h"
 #include "StdCtrls.h"
 
@@ -427,6 +428,26 @@ TEST_F(DialogFrameSimTest, AWaitedSetIsFollowedByAReadUnlessItWasStopped) {
         EXPECT_EQ(Walks(walkStart), 0);
         EXPECT_TRUE(boxes.Calls().empty());
     });
+}
+
+// A table outside the catalogue opens with the kind and key count it is described with, and is read as any other.
+TEST_F(DialogFrameSimTest, ATableOutsideTheCatalogueOpensWithItsOwnKindAndKeys) {
+    struct Outside : TDedicatedForm {
+        Outside() : TDedicatedForm(nullptr, 300, 200), Table(AddTable()) {
+            BuildButtonPanel("StaticText1");
+            BuildTableArea("ListView1", 100, false);
+        }
+        DialogTable& Table;
+    } form;
+    ASSERT_TRUE(form.Table.Open(
+        Oid_outside::DdmThresholds, [&](DialogRequest& request) { request.BindListView(form.TableList, true); },
+        SynchronousTableOptions()));
+    EXPECT_EQ(form.Table.Vars().Kind, MVT_UMV);
+    EXPECT_EQ(form.Table.Vars().KeyCount, 2);
+    EXPECT_EQ(form.Table.Vars().GetCount(), 6);
+    ASSERT_TRUE(form.Table.Reread());
+    ASSERT_EQ(form.TableList->Items().Count(), 3);
+    EXPECT_EQ(form.TableList->Items()[1]->SubItems()[0], "Voltage");  // the type's option text
 }
 
 TEST_F(DialogFrameSimTest, SetCheckedWritesOnlyTheCheckedScalars) {

@@ -24,15 +24,6 @@ const std::string ThresholdEntry = Ddm + ".3.1.1.1";
 
 class DDMDialogsTest : public DedicatedDialogTest {
 protected:
-    static void SetUpTestSuite() {
-        DedicatedDialogTest::SetUpTestSuite();
-        DDMOptionListsInit();
-    }
-    static void TearDownTestSuite() {
-        DDMOptionListsExit();
-        DedicatedDialogTest::TearDownTestSuite();
-    }
-
     // Runs the command of handler; driver gets the dialog and its panel once the first read has ended.
     template <typename Panel>
     void Open(const char* handler, const std::function<void(TConfigForm&, Panel&)>& driver) {
