@@ -4,11 +4,9 @@
 // the runs), paint events in all and per row, the plain walk of the same table beside it, and for the access-rule
 // dialog heap in use and the pixmap cache's share of it after the 1st, 10th and 100th open.
 //
-// Instructions: the measured parts are functions of their own; run one case under callgrind, e.g.
-//   valgrind --tool=callgrind --toggle-collect='*MeasuredOpen*' dialog_bench vlan-12u-4094 1
-//   valgrind --tool=callgrind --toggle-collect='*MeasuredPlainWalk*' dialog_bench vlan-12u-4094 1
-//   valgrind --tool=callgrind --toggle-collect='*MeasuredClose*' dialog_bench vlan-12u-3 1
-// (MeasuredOpen stops counting while MeasuredClose runs.)
+// Instructions: run one case under callgrind with collection off at start; QSW_BENCH_COUNT names the part that is
+// counted (open: command to painted table, close: the close to the dialog freed, walk: the plain walk), e.g.
+//   QSW_BENCH_COUNT=open valgrind --tool=callgrind --collect-atstart=no dialog_bench vlan-12u-4094 1
 // QSW_BENCH_HEAP=1 prints the heap figures for every case; QSW_BENCH_PALETTES=1 lists the dialog's widgets that
 // have a palette of their own (each makes the style cache its pixmaps again per open).
 // Usage: dialog_bench [case, default all] [runs, default 5]
@@ -27,6 +25,8 @@
 #include <QCoreApplication>
 #include <QPixmapCache>
 #include <QWidget>
+
+#include <valgrind/callgrind.h>
 
 #include <malloc.h>
 
@@ -63,6 +63,21 @@ const Case Cases[] = {
     {"rules-12u-1000", "IPRule1Click", "stack-12-units.scn", RuleEntry, 2, 1000, true},
     {"rules-12u-1792", "IPRule1Click", "stack-12-units.scn", RuleEntry, 2, 1792, false},
 };
+
+// The part whose instructions callgrind counts (QSW_BENCH_COUNT); collection is toggled around it.
+enum class Part { Open, Close, Walk, None };
+
+Part CountedPart() {
+    const char* part = std::getenv("QSW_BENCH_COUNT");
+    if (!part) return Part::None;
+    const std::string name = part;
+    return name == "open" ? Part::Open : name == "close" ? Part::Close : name == "walk" ? Part::Walk : Part::None;
+}
+
+void ToggleCount(Part part) {
+    static const Part counted = CountedPart();
+    if (part == counted) CALLGRIND_TOGGLE_COLLECT;
+}
 
 // Counts the paint events of every widget while it lives.
 class PaintCount : public QObject {
@@ -125,11 +140,6 @@ constexpr int SettleMs = 300;
 // Lets the event loop finish what is due.
 void Settle() { bench::Pump(SettleMs); }
 
-[[gnu::noinline]] void MeasuredClose(ui::Form& form) {
-    form.Close();
-    QCoreApplication::processEvents();
-}
-
 struct OpenFigures {
     double wall = 0;
     int rows = 0;
@@ -138,10 +148,11 @@ struct OpenFigures {
 };
 
 // From the menu command to the painted table; the dialog is closed inside (not counted by the wall time).
-[[gnu::noinline]] OpenFigures MeasuredOpen(const Case& c, bench::Module& module) {
+OpenFigures MeasuredOpen(const Case& c, bench::Module& module) {
     OpenFigures figures;
     PaintCount paints;
     const auto start = Clock::now();
+    ToggleCount(Part::Open);
     ui::TestHooks::RunInNextModal([&](ui::Form& form) {
         while (ShownBy(form).reading) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         Settle();
@@ -155,12 +166,15 @@ struct OpenFigures {
                 if (w->testAttribute(Qt::WA_SetPalette)) ++own[w->metaObject()->className()];
             for (const auto& [name, count] : own) std::printf("  own palette: %s %d\n", name.c_str(), count);
         }
-        MeasuredClose(form);
+        ToggleCount(Part::Open);
+        ToggleCount(Part::Close);
+        form.Close();
     });
     CommandContext context;
     context.MainWindow = module.form;
     context.DeviceAddress = "127.0.0.1";
     RunMenuCommand(*FindMenuCommand(c.handler), context);
+    ToggleCount(Part::Close);
     return figures;
 }
 
@@ -181,12 +195,14 @@ struct PlainWalk {
     }
 };
 
-[[gnu::noinline]] double MeasuredPlainWalk(PlainWalk& walk) {
+double MeasuredPlainWalk(PlainWalk& walk) {
     const auto start = Clock::now();
+    ToggleCount(Part::Walk);
     bool ok = false;
     walk.request.GetAsync(ok, &PlainWalk::Step, &walk, true);
     walk.done = !ok;
     while (!walk.done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ToggleCount(Part::Walk);
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
