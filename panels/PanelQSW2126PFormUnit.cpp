@@ -174,7 +174,7 @@ void TPanelQSW2126PForm::Timer1Timer(ui::Component*) {
     }
 }
 
-void TPanelQSW2126PForm::Note(const std::string& message) { Memo1->Lines().Add(message); }
+void TPanelQSW2126PForm::Note(const std::string& message) { AddMemoLine(*Memo1, message); }
 
 void TPanelQSW2126PForm::FormClose(ui::Component*, ui::CloseAction& action) {
     if (LedRequest) LedRequest->StopPolling();

@@ -80,6 +80,13 @@ std::string MessageOf(std::exception_ptr error) {
 
 }  // namespace
 
+void AddMemoLine(ui::Memo& memo, const std::string& line) {
+    ui::Strings& lines = memo.Lines();
+    lines.Add(line);
+    // A request that reads on a timer writes a line each time: only the latest are kept.
+    while (lines.Count() > MaxMemoStatusLines) lines.Delete(0);
+}
+
 std::string RowLimitText(int32_t maxRows) {
     return "Read stopped after " + std::to_string(maxRows) + " rows: the table has more than it can hold";
 }
@@ -124,7 +131,7 @@ void NxSNMPRequest2Controls::ShowStatus(const std::string& text) {
     }
     line = ReplaceAll(line, "[ERROR]", text);
     line = ReplaceAll(line, "[TIME]", CurrentTimeText());
-    if (auto* memo = std::get_if<ui::Memo*>(&StatusTarget)) (*memo)->Lines().Add(line);
+    if (auto* memo = std::get_if<ui::Memo*>(&StatusTarget)) AddMemoLine(**memo, line);
     else if (auto* bar = std::get_if<ui::StatusBar*>(&StatusTarget)) (*bar)->SetSimpleText(line);
     else if (auto* panel = std::get_if<ui::StatusPanel*>(&StatusTarget)) (*panel)->SetText(line);
 }

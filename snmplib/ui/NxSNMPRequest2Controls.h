@@ -34,6 +34,10 @@ using NxStatusTarget = std::variant<std::monostate, ui::Memo*, ui::StatusBar*, u
 // The error of a walk cut at its row limit.
 std::string RowLimitText(int32_t maxRows);
 
+// A memo status target keeps this many of the latest lines.
+inline constexpr int MaxMemoStatusLines = 200;
+void AddMemoLine(ui::Memo& memo, const std::string& line);
+
 
 class NxSNMPRequest2Controls {
     // First, so it outlives Request: answers that arrive while Request's destructor waits find it set.

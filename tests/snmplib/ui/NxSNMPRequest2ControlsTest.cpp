@@ -134,6 +134,17 @@ TEST_F(Request2ControlsTest, ATemplateWithTheListBeforeTheErrorStaysWhole) {
     EXPECT_EQ(Timeless(panel->Text()), "[VARLIST]: Ok! at TIME");
 }
 
+// A request that reads on a timer writes a status line each time: a memo keeps the latest lines only.
+TEST_F(Request2ControlsTest, AMemoTargetKeepsTheLatestLinesOnly) {
+    auto* memo = Make<ui::Memo>();
+    request->SetStatusMemo(memo);
+    for (int line = 1; line <= MaxMemoStatusLines + 5; ++line) request->ShowStatus(std::to_string(line));
+    ASSERT_EQ(memo->Lines().Count(), MaxMemoStatusLines);
+    EXPECT_EQ(Timeless(memo->Lines()[0]), "Get: 6 Receive at TIME.");
+    EXPECT_EQ(Timeless(memo->Lines()[MaxMemoStatusLines - 1]),
+              "Get: " + std::to_string(MaxMemoStatusLines + 5) + " Receive at TIME.");
+}
+
 // ---------------------------------------------------------------------------------------------- get
 
 TEST_F(Request2ControlsTest, AsynchronousScalarGetShowsOkAndCallsBack) {
