@@ -10,9 +10,10 @@
 // figure carries the paint events (every widget's) of the walks it comes from: a slower run paints more often, so
 // a figure is only compared with one of the same paint count.
 // Instructions: under callgrind the program prints the instructions of each walk and the bound walk's extra ones
-// over the plain walk, per walk and per row. Run it from a writable directory (it reads callgrind's dumps
-// there) without --callgrind-out-file, the measured walks named for collection; --trace-children adds the cold
-// walks' processes (the agents and snmpwalk left out):
+// over the plain walk, per walk and per row (the walk's divided by its rows; the marginal cost of a row is the
+// difference of two runs, e.g. 10,000 and 50,000 rows, divided by the rows between them). Run it from a writable
+// directory (it reads callgrind's dumps there) without --callgrind-out-file, the measured walks named for collection;
+// --trace-children adds the cold walks' processes (the agents and snmpwalk left out):
 //   valgrind --tool=callgrind --toggle-collect='*MeasuredPlainWalk*' --toggle-collect='*MeasuredBoundWalk*'
 //       --trace-children=yes --trace-children-skip='*qswsim*,*snmpd*,*snmpwalk*' bound_walk_bench 1 1000
 // (one command line)
@@ -274,7 +275,7 @@ struct PairSeries {
                                bound.c_str());
             bench::PrintSeries((label + "extra instructions per walk").c_str(), extraPerWalk, 1e-6, "M",
                                (both + "; target <= 10 M at 1,000 rows, 40 M at 10,000").c_str());
-            bench::PrintSeries((label + "extra instructions per row").c_str(), extraPerRow, 1e-3, "k",
+            bench::PrintSeries((label + "extra instructions per walk / rows").c_str(), extraPerRow, 1e-3, "k",
                                (both + "; target <= 3 k").c_str());
         }
         bench::PrintSeries((label + "paint events per bound walk").c_str(), boundPaints, 1, "");
