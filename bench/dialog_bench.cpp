@@ -8,12 +8,18 @@
 //   valgrind --tool=callgrind --toggle-collect='*MeasuredOpen*' dialog_bench vlan-12u-4094 1
 //   valgrind --tool=callgrind --toggle-collect='*MeasuredPlainWalk*' dialog_bench vlan-12u-4094 1
 //   valgrind --tool=callgrind --toggle-collect='*MeasuredClose*' dialog_bench vlan-12u-3 1
-// (MeasuredOpen stops counting while MeasuredClose runs.)
+// (MeasuredOpen stops counting while MeasuredClose runs; the dialog's destruction after its modal loop ends is
+// counted in MeasuredOpen's total, not in MeasuredClose's.) Under callgrind the program also prints the
+// instructions of each open (menu command to the painted table) and each close (from the close to the dialog
+// destroyed, the command returned) itself, from dumps it reads back: run it from a writable directory, without
+// --callgrind-out-file, collecting everything:
+//   valgrind --tool=callgrind dialog_bench vlan-12u-3 1
 // QSW_BENCH_HEAP=1 prints the heap figures for every case; QSW_BENCH_PALETTES=1 lists the dialog's widgets that
 // have a palette of their own (each makes the style cache its pixmaps again per open).
 // Usage: dialog_bench [case, default all] [runs, default 5]
 #include "BenchModule.h"
 #include "BenchSupport.h"
+#include "Callgrind.h"
 #include "CatalogTables.h"
 #include "CommandEngine.h"
 #include "Ipruleunit.h"
@@ -34,6 +40,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -135,12 +142,14 @@ struct OpenFigures {
     int rows = 0;
     int paints = 0;
     std::string most;
+    std::optional<long long> openInstructions, closeInstructions;  // under callgrind
 };
 
 // From the menu command to the painted table; the dialog is closed inside (not counted by the wall time).
 [[gnu::noinline]] OpenFigures MeasuredOpen(const Case& c, bench::Module& module) {
     OpenFigures figures;
     PaintCount paints;
+    bench::Callgrind::Start();
     const auto start = Clock::now();
     ui::TestHooks::RunInNextModal([&](ui::Form& form) {
         while (ShownBy(form).reading) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -149,18 +158,21 @@ struct OpenFigures {
         figures.rows = ShownBy(form).rows;
         figures.paints = paints.paints;
         figures.most = paints.Most();
+        figures.openInstructions = bench::Callgrind::Dump("open");
         if (std::getenv("QSW_BENCH_PALETTES")) {
             std::map<std::string, int> own;
             for (QWidget* w : form.Widget()->findChildren<QWidget*>())
                 if (w->testAttribute(Qt::WA_SetPalette)) ++own[w->metaObject()->className()];
             for (const auto& [name, count] : own) std::printf("  own palette: %s %d\n", name.c_str(), count);
         }
+        bench::Callgrind::Start();
         MeasuredClose(form);
     });
     CommandContext context;
     context.MainWindow = module.form;
     context.DeviceAddress = "127.0.0.1";
     RunMenuCommand(*FindMenuCommand(c.handler), context);
+    if (figures.openInstructions) figures.closeInstructions = bench::Callgrind::Dump("close");
     return figures;
 }
 
@@ -217,13 +229,15 @@ void RunCase(const Case& c, int runs, const fs::path& work) {
     SeedRows(sim, c);
     bench::Module module;
     bench::Pump(2000);  // the start-up reads and the first LED poll
-    bench::Series open, plain;
+    bench::Series open, plain, openInstructions, closeInstructions;
     OpenFigures last;
     int plainRows = 0;
     for (int run = 0; run < runs; ++run) {
         last = MeasuredOpen(c, module);
         if ((c.heap || std::getenv("QSW_BENCH_HEAP")) && run == 0) PrintHeap(1);
         open.Add(last.wall);
+        if (last.openInstructions) openInstructions.Add(static_cast<double>(*last.openInstructions));
+        if (last.closeInstructions) closeInstructions.Add(static_cast<double>(*last.closeInstructions));
         plain.Add(PlainWalkOf(c, plainRows));
     }
     std::printf("%s: %d rows shown (plain walk %d), %d paint events (%.3f per row)\n", c.name, last.rows, plainRows,
@@ -231,6 +245,10 @@ void RunCase(const Case& c, int runs, const fs::path& work) {
     std::printf("  painted most: %s\n", last.most.c_str());
     bench::PrintSeries("open to painted table", open, 1000, "ms");
     bench::PrintSeries("plain walk of the table", plain, 1000, "ms");
+    if (!openInstructions.values.empty()) {
+        bench::PrintSeries("open, instructions (callgrind)", openInstructions, 1e-6, "M");
+        bench::PrintSeries("close, instructions (callgrind)", closeInstructions, 1e-6, "M");
+    }
     std::printf("  wall open / plain walk (medians): %.2f\n", plain.Median() > 0 ? open.Median() / plain.Median() : 0);
     if (c.heap || std::getenv("QSW_BENCH_HEAP")) {
         for (int opened = runs; opened < 100; ++opened) {
@@ -245,6 +263,7 @@ void RunCase(const Case& c, int runs, const fs::path& work) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    bench::Callgrind::NoteStartDirectory();
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string only = argc > 1 ? argv[1] : "";
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
