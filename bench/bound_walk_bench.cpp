@@ -6,12 +6,23 @@
 // Warm: in one process, after a plain walk, pairs of a plain and a bound walk.
 // Each bound walk starts on a new list view that has been laid out and painted empty, as in an opened dialog.
 // Prints CPU and wall time per row, the ratios bound / plain (min / median / max), the longest time the event loop
-// went without handling a 10 ms timer during a bound walk, the paint events of each bound walk (every widget's)
-// and the CPU of the empty list view's first paint.
-// Targets: bound / plain CPU <= 1.10, cold and warm; longest stall < 50 ms at 50,000 rows.
+// went without handling a 10 ms timer during a bound walk, and the CPU of the empty list view's first paint. Every
+// figure carries the paint events (every widget's) of the walks it comes from: a slower run paints more often, so
+// a figure is only compared with one of the same paint count.
+// Instructions: under callgrind the program prints the instructions of each walk and the bound walk's extra ones
+// over the plain walk, per walk and per row (the walk's divided by its rows; the marginal cost of a row is the
+// difference of two runs, e.g. 10,000 and 50,000 rows, divided by the rows between them). Run it from a writable
+// directory (it reads callgrind's dumps there) without --callgrind-out-file, the measured walks named for collection;
+// --trace-children adds the cold walks' processes (the agents and snmpwalk left out):
+//   valgrind --tool=callgrind --toggle-collect='*MeasuredPlainWalk*' --toggle-collect='*MeasuredBoundWalk*'
+//       --trace-children=yes --trace-children-skip='*qswsim*,*snmpd*,*snmpwalk*' bound_walk_bench 1 1000
+// (one command line)
+// Targets: extra instructions <= 3 k per row, <= 10 M at 1,000 rows, <= 40 M at 10,000 (cold); longest stall
+// < 50 ms at 50,000 rows.
 // Usage: bound_walk_bench [pairs, default 3] [simulator rows, default 10000]
 #include "BenchSupport.h"
 #include "BenchTables.h"
+#include "Callgrind.h"
 #include "ListView.h"
 #include "NxSNMPRequest2Edits.h"
 #include "NxSNMPSession.h"
@@ -29,6 +40,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -42,7 +54,8 @@ struct Figures {
     int rows = 0;
     double stallMs = 0;
     int paints = 0;
-    double openingCpu = 0;  // the empty list view's first layout and paint
+    double openingCpu = 0;                  // the empty list view's first layout and paint
+    std::optional<long long> instructions;  // of the measured walk, under callgrind
 };
 
 // What each walk, plain or bound, runs under, so that neither carries more of the measuring: a count of the paint
@@ -129,7 +142,9 @@ Figures WalkPlain(const NxSNMPVar* table) {
         Watch watch(f);
         const double cpu = bench::CpuSeconds();
         const auto start = Clock::now();
+        bench::Callgrind::Start();
         f.wall = std::chrono::duration<double>(MeasuredPlainWalk(request, walk) - start).count();
+        f.instructions = bench::Callgrind::Dump("plain walk");
         f.cpu = bench::CpuSeconds() - cpu;
     }
     f.rows = walk.rows;
@@ -153,7 +168,9 @@ Figures WalkBound(ui::Form& form, const NxSNMPVar* table) {
         Watch watch(f);
         const double cpu = bench::CpuSeconds();
         const auto start = Clock::now();
+        bench::Callgrind::Start();
         f.wall = std::chrono::duration<double>(MeasuredBoundWalk(request) - start).count();
+        f.instructions = bench::Callgrind::Dump("bound walk");
         f.cpu = bench::CpuSeconds() - cpu;
     }
     f.rows = list->Items().Count();
@@ -189,64 +206,113 @@ void Aim(const Agent& agent) {
     DefaultSNMPSecurity.Version = agent.version;
 }
 
-// The first walk of a process: this program started again with --first-walk, its CPU per row.
-std::optional<double> FirstWalkCpuPerRow(const char* kind, const Agent& agent) {
-    const bench::ChildRun run = bench::RunChild({"/proc/self/exe", "--first-walk", kind, agent.name,
-                                                 std::to_string(agent.port), std::to_string(agent.version)});
-    double cpu = 0;
-    int rows = 0;
-    if (!run.ok || std::sscanf(run.output.c_str(), "%lf %d", &cpu, &rows) != 2 || rows == 0) return std::nullopt;
-    return cpu / rows;
+// This program's file (readlink, which valgrind answers with the program it runs, not itself).
+std::string Self() {
+    static const std::string self = std::filesystem::canonical("/proc/self/exe").string();
+    return self;
 }
 
-// Cold pairs, then a plain walk and pairs (plain, bound) in this process. False when a walk failed or missed rows.
-bool Measure(const char* title, const Agent& agent, int expectedRows, int runs, ui::Form& form) {
-    Aim(agent);
-    WarmAgent(agent.port, agent.table);
-    bool complete = true;
-    bench::Series coldRatio, coldPlainUs, coldBoundUs;
-    for (int r = 0; r < runs; ++r) {
-        const auto plain = FirstWalkCpuPerRow("plain", agent);
-        const auto bound = FirstWalkCpuPerRow("bound", agent);
-        complete = complete && plain && bound;
-        if (!plain || !bound) continue;
-        coldRatio.Add(*bound / *plain);
-        coldPlainUs.Add(*plain);
-        coldBoundUs.Add(*bound);
-    }
-    const int tableRows = WalkPlain(agent.table).rows;  // this process's own first walk, not counted
-    complete = complete && (expectedRows == 0 || tableRows == expectedRows);
-    bench::Series cpuRatio, wallRatio, plainCpuUs, boundCpuUs, plainWallUs, boundWallUs, paints, openingMs;
-    double stall = 0;
-    for (int r = 0; r < runs; ++r) {
-        const Figures plain = WalkPlain(agent.table);
-        const Figures bound = WalkBound(form, agent.table);
-        complete = complete && plain.rows == tableRows && bound.rows == tableRows;
+// The first walk of a process: this program started again with --first-walk, its figures.
+std::optional<Figures> FirstWalk(const char* kind, const Agent& agent) {
+    const bench::ChildRun run = bench::RunChild(
+        {Self(), "--first-walk", kind, agent.name, std::to_string(agent.port), std::to_string(agent.version)});
+    Figures f;
+    long long instructions = -1;
+    if (!run.ok || std::sscanf(run.output.c_str(), "%lf %d %d %lld", &f.cpu, &f.rows, &f.paints, &instructions) != 4 ||
+        f.rows == 0)
+        return std::nullopt;
+    if (instructions >= 0) f.instructions = instructions;
+    return f;
+}
+
+// The figures of plain and bound walks in pairs, each line printed with the paint events of the walks it comes from.
+struct PairSeries {
+    bench::Series cpuRatio, wallRatio, plainCpuUs, boundCpuUs, plainWallUs, boundWallUs, openingMs;
+    bench::Series plainPaints, boundPaints;
+    bench::Series plainInstructions, boundInstructions, extraPerWalk, extraPerRow;
+
+    void Add(const Figures& plain, const Figures& bound) {
         cpuRatio.Add(bound.cpu / plain.cpu);
         wallRatio.Add(bound.wall / plain.wall);
         plainCpuUs.Add(plain.cpu / plain.rows);
         boundCpuUs.Add(bound.cpu / bound.rows);
         plainWallUs.Add(plain.wall / plain.rows);
         boundWallUs.Add(bound.wall / bound.rows);
-        stall = std::max(stall, bound.stallMs);
-        paints.Add(bound.paints);
         openingMs.Add(bound.openingCpu);
+        plainPaints.Add(plain.paints);
+        boundPaints.Add(bound.paints);
+        if (!plain.instructions || !bound.instructions) return;
+        const double extra = static_cast<double>(*bound.instructions - *plain.instructions);
+        plainInstructions.Add(static_cast<double>(*plain.instructions));
+        boundInstructions.Add(static_cast<double>(*bound.instructions));
+        extraPerWalk.Add(extra);
+        extraPerRow.Add(extra / bound.rows);
     }
-    std::printf("%s: %d rows, %d cold and %d warm pairs, load %s\n", title, tableRows, runs, runs,
-                bench::LoadAverage().c_str());
+
+    static std::string Paints(const bench::Series& paints) {
+        char text[80];
+        std::snprintf(text, sizeof text, "   paints %.0f / %.0f / %.0f", paints.Min(), paints.Median(), paints.Max());
+        return text;
+    }
+
+    // kind is "cold" or "warm"; the warm lines add wall time and the opening's paint.
+    void Print(const char* kind, bool warm) const {
+        const std::string bound = Paints(boundPaints), plain = Paints(plainPaints);
+        const std::string both = "   paints plain" + plain.substr(9) + ", bound" + bound.substr(9);
+        const std::string label = std::string(kind) + ": ";
+        bench::PrintSeries((label + "bound / plain CPU").c_str(), cpuRatio, 1, "", both.c_str());
+        if (warm) bench::PrintSeries((label + "bound / plain wall").c_str(), wallRatio, 1, "", both.c_str());
+        bench::PrintSeries((label + "plain walk, CPU per row").c_str(), plainCpuUs, 1e6, "us", plain.c_str());
+        bench::PrintSeries((label + "bound walk, CPU per row").c_str(), boundCpuUs, 1e6, "us", bound.c_str());
+        if (warm) {
+            bench::PrintSeries((label + "plain walk, wall per row").c_str(), plainWallUs, 1e6, "us", plain.c_str());
+            bench::PrintSeries((label + "bound walk, wall per row").c_str(), boundWallUs, 1e6, "us", bound.c_str());
+        }
+        if (!plainInstructions.values.empty()) {
+            bench::PrintSeries((label + "plain walk, instructions").c_str(), plainInstructions, 1e-6, "M",
+                               plain.c_str());
+            bench::PrintSeries((label + "bound walk, instructions").c_str(), boundInstructions, 1e-6, "M",
+                               bound.c_str());
+            bench::PrintSeries((label + "extra instructions per walk").c_str(), extraPerWalk, 1e-6, "M",
+                               (both + "; target <= 10 M at 1,000 rows, 40 M at 10,000").c_str());
+            bench::PrintSeries((label + "extra instructions per walk / rows").c_str(), extraPerRow, 1e-3, "k",
+                               (both + "; target <= 3 k").c_str());
+        }
+        bench::PrintSeries((label + "paint events per bound walk").c_str(), boundPaints, 1, "");
+    }
+};
+
+// Cold pairs, then a plain walk and pairs (plain, bound) in this process. False when a walk failed or missed rows.
+bool Measure(const char* title, const Agent& agent, int expectedRows, int runs, ui::Form& form) {
+    Aim(agent);
+    WarmAgent(agent.port, agent.table);
+    bool complete = true;
+    PairSeries cold;
+    for (int r = 0; r < runs; ++r) {
+        const auto plain = FirstWalk("plain", agent);
+        const auto bound = FirstWalk("bound", agent);
+        complete = complete && plain && bound;
+        if (plain && bound) cold.Add(*plain, *bound);
+    }
+    const int tableRows = WalkPlain(agent.table).rows;  // this process's own first walk, not counted
+    complete = complete && (expectedRows == 0 || tableRows == expectedRows);
+    PairSeries warm;
+    double stall = 0;
+    for (int r = 0; r < runs; ++r) {
+        const Figures plain = WalkPlain(agent.table);
+        const Figures bound = WalkBound(form, agent.table);
+        complete = complete && plain.rows == tableRows && bound.rows == tableRows;
+        warm.Add(plain, bound);
+        stall = std::max(stall, bound.stallMs);
+    }
+    std::printf("%s: %d rows, %d cold and %d warm pairs, load %s%s\n", title, tableRows, runs, runs,
+                bench::LoadAverage().c_str(), bench::Callgrind::Running() ? ", under callgrind" : "");
     bench::PrintSeriesHeader();
-    bench::PrintSeries("cold: bound / plain CPU", coldRatio, 1, "", "   target <= 1.10");
-    bench::PrintSeries("cold: plain walk, CPU per row", coldPlainUs, 1e6, "us");
-    bench::PrintSeries("cold: bound walk, CPU per row", coldBoundUs, 1e6, "us");
-    bench::PrintSeries("warm: bound / plain CPU", cpuRatio, 1, "", "   target <= 1.10");
-    bench::PrintSeries("warm: bound / plain wall", wallRatio, 1, "");
-    bench::PrintSeries("warm: plain walk, CPU per row", plainCpuUs, 1e6, "us");
-    bench::PrintSeries("warm: bound walk, CPU per row", boundCpuUs, 1e6, "us");
-    bench::PrintSeries("warm: plain walk, wall per row", plainWallUs, 1e6, "us");
-    bench::PrintSeries("warm: bound walk, wall per row", boundWallUs, 1e6, "us");
-    bench::PrintSeries("paint events per bound walk", paints, 1, "");
-    bench::PrintSeries("empty list's first paint CPU (before walk)", openingMs, 1e3, "ms");
-    std::printf("  %-44s %9.1f ms   target < 50 at 50,000 rows\n", "longest event-loop stall (bound)", stall);
+    cold.Print("cold", false);
+    warm.Print("warm", true);
+    bench::PrintSeries("empty list's first paint CPU (before walk)", warm.openingMs, 1e3, "ms");
+    std::printf("  %-44s %9.1f ms   target < 50 at 50,000 rows%s\n", "longest event-loop stall (bound)", stall,
+                PairSeries::Paints(warm.boundPaints).c_str());
     std::fflush(stdout);
     if (!complete) std::fprintf(stderr, "bound_walk_bench: %s: a walk failed or missed rows\n", title);
     return complete;
@@ -265,24 +331,26 @@ struct Stage {
     ~Stage() { NxSNMPSessionExit(); }
 };
 
-// --first-walk bound|plain sim|snmpd PORT VERSION: one walk, its CPU seconds and rows on stdout.
-int FirstWalk(char** argv) {
+// --first-walk bound|plain sim|snmpd PORT VERSION: one walk; its CPU seconds, rows, paint events and instructions
+// (-1 outside callgrind) on stdout.
+int FirstWalkChild(char** argv) {
     const bool bound = std::string(argv[2]) == "bound";
     const Agent agent{argv[3], static_cast<uint16_t>(std::atoi(argv[4])), static_cast<uint8_t>(std::atoi(argv[5])),
                       std::string(argv[3]) == "sim" ? bench::SimRows : bench::InstalledSoftware};
     Stage stage;
     Aim(agent);
     const Figures walk = bound ? WalkBound(stage.form, agent.table) : WalkPlain(agent.table);
-    std::printf("%.9f %d\n", walk.cpu, walk.rows);
+    std::printf("%.9f %d %d %lld\n", walk.cpu, walk.rows, walk.paints, walk.instructions.value_or(-1));
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    bench::Callgrind::NoteStartDirectory();
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ui::Application app(argc, argv);
-    if (argc == 6 && std::string(argv[1]) == "--first-walk") return FirstWalk(argv);
+    if (argc == 6 && std::string(argv[1]) == "--first-walk") return FirstWalkChild(argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const int rows = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10000;
     Stage stage;
@@ -292,9 +360,10 @@ int main(int argc, char** argv) {
     testsupport::SnmpdAgent snmpd;
 
     const std::string title = "simulator row table, 5 columns + key, " + std::to_string(rows) + " rows (v2c)";
-    bool ok = Measure(title.c_str(), {"sim", static_cast<uint16_t>(sim.Port()), 1, bench::SimRows}, rows, runs,
-                      stage.form);
+    bool ok =
+        Measure(title.c_str(), {"sim", static_cast<uint16_t>(sim.Port()), 1, bench::SimRows}, rows, runs, stage.form);
     ok = Measure("snmpd hrSWInstalledTable, 5 columns (v1)", {"snmpd", snmpd.Port(), 0, bench::InstalledSoftware}, 0,
-                 runs, stage.form) && ok;
+                 runs, stage.form) &&
+         ok;
     return ok ? 0 : 1;
 }

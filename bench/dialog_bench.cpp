@@ -1,17 +1,25 @@
 // Table dialogs opened through their menu commands against the switch simulator, with the module's main window:
-// the 802.1Q static VLAN dialog (standalone and a 12-unit stack; 3 and 4,094 VLANs) and the IPv4 access-rule
-// dialog (1,000 and 1,792 rules, 12 units). For each: wall time from the command to the painted table (median of
-// the runs), paint events in all and per row, the plain walk of the same table beside it, and for the access-rule
-// dialog heap in use and the pixmap cache's share of it after the 1st, 10th and 100th open.
+// the 802.1Q static VLAN dialog (standalone and a 12-unit stack; 3 and 4,094 VLANs; 3 VLANs on a 3-unit stack) and the
+// IPv4 access-rule dialog (1,000 and 1,792 rules, 12 units). For each: wall time from the command to the painted table
+// (median of the runs), paint events in all and per row, the plain walk of the same table beside it, and for the
+// access-rule dialog heap in use and the pixmap cache's share of it after the 1st, 10th and 100th open.
 //
-// Instructions: run one case under callgrind with collection off at start; QSW_BENCH_COUNT names the part that is
-// counted (open: command to painted table, close: the close to the dialog freed, walk: the plain walk), e.g.
-//   QSW_BENCH_COUNT=open valgrind --tool=callgrind --collect-atstart=no dialog_bench vlan-12u-4094 1
+// Instructions: the measured parts are functions of their own; run one case under callgrind, e.g.
+//   valgrind --tool=callgrind --toggle-collect='*MeasuredOpen*' dialog_bench vlan-12u-4094 1
+//   valgrind --tool=callgrind --toggle-collect='*MeasuredPlainWalk*' dialog_bench vlan-12u-4094 1
+//   valgrind --tool=callgrind --toggle-collect='*MeasuredClose*' dialog_bench vlan-12u-3 1
+// (MeasuredOpen stops counting while MeasuredClose runs; the dialog's destruction after its modal loop ends is
+// counted in MeasuredOpen's total, not in MeasuredClose's.) Under callgrind the program also prints the
+// instructions of each open (menu command to the painted table) and each close (from the close to the dialog
+// destroyed, the command returned) itself, from dumps it reads back: run it from a writable directory, without
+// --callgrind-out-file, collecting everything:
+//   valgrind --tool=callgrind dialog_bench vlan-12u-3 1
 // QSW_BENCH_HEAP=1 prints the heap figures for every case; QSW_BENCH_PALETTES=1 lists the dialog's widgets that
 // have a palette of their own (each makes the style cache its pixmaps again per open).
 // Usage: dialog_bench [case, default all] [runs, default 5]
 #include "BenchModule.h"
 #include "BenchSupport.h"
+#include "Callgrind.h"
 #include "CatalogTables.h"
 #include "CommandEngine.h"
 #include "Ipruleunit.h"
@@ -26,14 +34,13 @@
 #include <QPixmapCache>
 #include <QWidget>
 
-#include <valgrind/callgrind.h>
-
 #include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,26 +65,12 @@ struct Case {
 const Case Cases[] = {
     {"vlan-standalone-3", "StaticForm1Click", "standalone-qsw2126p.scn", VlanEntry, 1, 3, false},
     {"vlan-standalone-4094", "StaticForm1Click", "standalone-qsw2126p.scn", VlanEntry, 1, 4094, false},
+    {"vlan-3u-3", "StaticForm1Click", "stack-3-units.scn", VlanEntry, 1, 3, false},
     {"vlan-12u-3", "StaticForm1Click", "stack-12-units.scn", VlanEntry, 1, 3, false},
     {"vlan-12u-4094", "StaticForm1Click", "stack-12-units.scn", VlanEntry, 1, 4094, false},
     {"rules-12u-1000", "IPRule1Click", "stack-12-units.scn", RuleEntry, 2, 1000, true},
     {"rules-12u-1792", "IPRule1Click", "stack-12-units.scn", RuleEntry, 2, 1792, false},
 };
-
-// The part whose instructions callgrind counts (QSW_BENCH_COUNT); collection is toggled around it.
-enum class Part { Open, Close, Walk, None };
-
-Part CountedPart() {
-    const char* part = std::getenv("QSW_BENCH_COUNT");
-    if (!part) return Part::None;
-    const std::string name = part;
-    return name == "open" ? Part::Open : name == "close" ? Part::Close : name == "walk" ? Part::Walk : Part::None;
-}
-
-void ToggleCount(Part part) {
-    static const Part counted = CountedPart();
-    if (part == counted) CALLGRIND_TOGGLE_COLLECT;
-}
 
 // Counts the paint events of every widget while it lives.
 class PaintCount : public QObject {
@@ -140,19 +133,25 @@ constexpr int SettleMs = 300;
 // Lets the event loop finish what is due.
 void Settle() { bench::Pump(SettleMs); }
 
+[[gnu::noinline]] void MeasuredClose(ui::Form& form) {
+    form.Close();
+    QCoreApplication::processEvents();
+}
+
 struct OpenFigures {
     double wall = 0;
     int rows = 0;
     int paints = 0;
     std::string most;
+    std::optional<long long> openInstructions, closeInstructions;  // under callgrind
 };
 
 // From the menu command to the painted table; the dialog is closed inside (not counted by the wall time).
-OpenFigures MeasuredOpen(const Case& c, bench::Module& module) {
+[[gnu::noinline]] OpenFigures MeasuredOpen(const Case& c, bench::Module& module) {
     OpenFigures figures;
     PaintCount paints;
+    bench::Callgrind::Start();
     const auto start = Clock::now();
-    ToggleCount(Part::Open);
     ui::TestHooks::RunInNextModal([&](ui::Form& form) {
         while (ShownBy(form).reading) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         Settle();
@@ -160,21 +159,21 @@ OpenFigures MeasuredOpen(const Case& c, bench::Module& module) {
         figures.rows = ShownBy(form).rows;
         figures.paints = paints.paints;
         figures.most = paints.Most();
+        figures.openInstructions = bench::Callgrind::Dump("open");
         if (std::getenv("QSW_BENCH_PALETTES")) {
             std::map<std::string, int> own;
             for (QWidget* w : form.Widget()->findChildren<QWidget*>())
                 if (w->testAttribute(Qt::WA_SetPalette)) ++own[w->metaObject()->className()];
             for (const auto& [name, count] : own) std::printf("  own palette: %s %d\n", name.c_str(), count);
         }
-        ToggleCount(Part::Open);
-        ToggleCount(Part::Close);
-        form.Close();
+        bench::Callgrind::Start();
+        MeasuredClose(form);
     });
     CommandContext context;
     context.MainWindow = module.form;
     context.DeviceAddress = "127.0.0.1";
     RunMenuCommand(*FindMenuCommand(c.handler), context);
-    ToggleCount(Part::Close);
+    if (figures.openInstructions) figures.closeInstructions = bench::Callgrind::Dump("close");
     return figures;
 }
 
@@ -195,14 +194,12 @@ struct PlainWalk {
     }
 };
 
-double MeasuredPlainWalk(PlainWalk& walk) {
+[[gnu::noinline]] double MeasuredPlainWalk(PlainWalk& walk) {
     const auto start = Clock::now();
-    ToggleCount(Part::Walk);
     bool ok = false;
     walk.request.GetAsync(ok, &PlainWalk::Step, &walk, true);
     walk.done = !ok;
     while (!walk.done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    ToggleCount(Part::Walk);
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
@@ -233,13 +230,15 @@ void RunCase(const Case& c, int runs, const fs::path& work) {
     SeedRows(sim, c);
     bench::Module module;
     bench::Pump(2000);  // the start-up reads and the first LED poll
-    bench::Series open, plain;
+    bench::Series open, plain, openInstructions, closeInstructions;
     OpenFigures last;
     int plainRows = 0;
     for (int run = 0; run < runs; ++run) {
         last = MeasuredOpen(c, module);
         if ((c.heap || std::getenv("QSW_BENCH_HEAP")) && run == 0) PrintHeap(1);
         open.Add(last.wall);
+        if (last.openInstructions) openInstructions.Add(static_cast<double>(*last.openInstructions));
+        if (last.closeInstructions) closeInstructions.Add(static_cast<double>(*last.closeInstructions));
         plain.Add(PlainWalkOf(c, plainRows));
     }
     std::printf("%s: %d rows shown (plain walk %d), %d paint events (%.3f per row)\n", c.name, last.rows, plainRows,
@@ -247,6 +246,10 @@ void RunCase(const Case& c, int runs, const fs::path& work) {
     std::printf("  painted most: %s\n", last.most.c_str());
     bench::PrintSeries("open to painted table", open, 1000, "ms");
     bench::PrintSeries("plain walk of the table", plain, 1000, "ms");
+    if (!openInstructions.values.empty()) {
+        bench::PrintSeries("open, instructions (callgrind)", openInstructions, 1e-6, "M");
+        bench::PrintSeries("close, instructions (callgrind)", closeInstructions, 1e-6, "M");
+    }
     std::printf("  wall open / plain walk (medians): %.2f\n", plain.Median() > 0 ? open.Median() / plain.Median() : 0);
     if (c.heap || std::getenv("QSW_BENCH_HEAP")) {
         for (int opened = runs; opened < 100; ++opened) {
@@ -261,6 +264,7 @@ void RunCase(const Case& c, int runs, const fs::path& work) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    bench::Callgrind::NoteStartDirectory();
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string only = argc > 1 ? argv[1] : "";
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;

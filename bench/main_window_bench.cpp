@@ -1,11 +1,22 @@
 // The main window against the switch simulator: the whole process's start-up (exec to the first painted front
 // panel, standalone switch; under the X server of DISPLAY when there is one, else offscreen), the start-up inside
-// the process, then, with a three-unit stack (every unit present) polling its LEDs, resident memory, the CPU the
-// polling costs and the event loop's wake-ups, before and after a "v2c at least" dialog was opened and closed.
+// the process, the idle figures, then, with a three-unit stack (every unit present) polling its LEDs, resident
+// memory, the CPU the polling costs and the event loop's wake-ups, before and after a "v2c at least" dialog was
+// opened and closed.
+// Idle: the main window left alone after its start-up, standalone and with the 12-unit stack, once with the
+// scenario's LEDs as they are (ports blinking, links changing) and once steady (no blink marks, each LED's first
+// frame only); for each, the event loop's wake-ups per second, CPU, and under callgrind the instructions per
+// second of the idle part, a function of its own:
+//   valgrind --tool=callgrind --toggle-collect='*MeasuredIdle*' main_window_bench --idle 20
+// (run from a writable directory, without --callgrind-out-file: the program reads callgrind's dumps there).
+// Targets: steady, standalone <= 0.3 M instructions/s and 1 wake-up/s, 12 units <= 0.8 M/s and 2/s; blinking
+// <= 17 wake-ups/s.
 // Usage: main_window_bench [seconds of each stack polling phase, default 300] [start-up runs, default 5]
+//        main_window_bench --idle [seconds of each idle case, default 20]   (the idle figures only)
+#include "Application.h"
 #include "BenchModule.h"
 #include "BenchSupport.h"
-#include "Application.h"
+#include "Callgrind.h"
 #include "CommandEngine.h"
 #include "GUIConfigForm.h"
 #include "MainUnit.h"
@@ -26,13 +37,17 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,8 +60,8 @@ using bench::ResidentKb;
 // Polls for the given seconds, printing resident memory each minute, then the CPU the polling took.
 void MeasurePolling(int seconds) {
     long wakes = 0;
-    const QMetaObject::Connection counting = QObject::connect(QAbstractEventDispatcher::instance(),
-                                                              &QAbstractEventDispatcher::awake, [&wakes] { ++wakes; });
+    const QMetaObject::Connection counting =
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, [&wakes] { ++wakes; });
     const long firstKb = ResidentKb();
     const double cpuStart = bench::CpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
@@ -104,9 +119,79 @@ std::string WriteStackScenario(const std::string& path) {
         << "set " << unit << "9.3 str QSW-2126P\n"
         << "set " << unit << "15.3 int 1\n"
         << "led " << unit << "5.3 4000 2 2 0 3 2 / 3 0 0 0 3b 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
-    for (int port = 149; port <= 152; ++port)
-        out << "set 1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5." << port << ".2 int 3\n";
+    for (int port = 149; port <= 152; ++port) out << "set 1.3.6.1.4.1.32473.11.70.7.2.3.1.1.5." << port << ".2 int 3\n";
     return path;
+}
+
+// The scenario with its LEDs steady: the blink marks dropped and each LED object's first frame kept.
+std::string WriteSteadyScenario(const std::string& source, const std::string& path) {
+    std::ifstream in(source);
+    std::ofstream out(path);
+    std::vector<std::string> ledObjects;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("led ", 0) != 0) {
+            out << line << "\n";
+            continue;
+        }
+        std::istringstream words(line);
+        std::string word, object;
+        words >> word >> object;
+        if (std::find(ledObjects.begin(), ledObjects.end(), object) != ledObjects.end()) continue;
+        ledObjects.push_back(object);
+        out << "led " << object;
+        while (words >> word) {
+            if (word.size() > 1 && word.back() == 'b') word.pop_back();
+            out << " " << word;
+        }
+        out << "\n";
+    }
+    return path;
+}
+
+// The idle part, a function of its own for callgrind's --toggle-collect.
+[[gnu::noinline]] void MeasuredIdle(int ms) { Pump(ms); }
+
+// The main window of a fresh module on the given scenario, left alone for the given seconds after its start-up.
+void MeasureIdleCase(const char* title, const std::string& scenario, const std::string& dir, int seconds) {
+    simtest::SimAgent sim({"--scenario", scenario});
+    PointAt(sim, dir, 1);
+    Module module;
+    Pump(8000);  // the start-up's reads and the first polls done
+    long wakes = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, [&wakes] { ++wakes; });
+    const double cpuStart = bench::CpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    bench::Callgrind::Start();
+    MeasuredIdle(seconds * 1000);
+    const std::optional<long long> instructions = bench::Callgrind::Dump(title);
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const double cpu = bench::CpuSeconds() - cpuStart;
+    QObject::disconnect(counting);
+    std::printf("  %-34s %2zu view(s) %7.1f wake-ups/s %7.2f%% CPU", title, module.form->PanelFormList.size(),
+                wakes / wall, 100.0 * cpu / wall);
+    if (instructions) std::printf(" %8.3f M instructions/s", *instructions / wall / 1e6);
+    std::printf("\n");
+    std::fflush(stdout);
+    module.form->Close();
+}
+
+// Idle, steady and blinking, standalone and 12 units.
+void MeasureIdle(const testsupport::TempDir& work, int seconds) {
+    const std::string scenarios = QSWSIM_SCENARIOS;
+    const std::string standalone = scenarios + "/standalone-qsw2126p.scn";
+    const std::string stack = scenarios + "/stack-12-units.scn";
+    std::printf("idle main window, %d s each, load %s%s:\n", seconds, bench::LoadAverage().c_str(),
+                bench::Callgrind::Running() ? ", under callgrind" : "");
+    MeasureIdleCase("standalone, steady", WriteSteadyScenario(standalone, work.File("standalone-steady.scn")),
+                    work.File("idle-standalone-steady"), seconds);
+    MeasureIdleCase("standalone, blinking", standalone, work.File("idle-standalone"), seconds);
+    MeasureIdleCase("12 units, steady", WriteSteadyScenario(stack, work.File("stack-12-steady.scn")),
+                    work.File("idle-stack-steady"), seconds);
+    MeasureIdleCase("12 units, blinking", stack, work.File("idle-stack"), seconds);
+    std::printf(
+        "  targets: steady standalone <= 0.3 M/s and 1 wake-up/s, 12 units <= 0.8 M/s and 2/s; blinking <= "
+        "17 wake-ups/s\n");
 }
 
 // Child mode: the module's start-up in a fresh process; prints the milliseconds since the parent's steady clock
@@ -119,8 +204,9 @@ int StartupChild(long long startNs, const std::string& workDir) {
     fs::current_path(workDir);
     Module module;
     module.form->Widget()->grab();
-    const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                              std::chrono::steady_clock::now().time_since_epoch()).count();
+    const long long now =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     std::printf("%.3f %zu\n", (now - startNs) / 1e6, module.form->PanelFormList.size());
     std::fflush(stdout);
     module.form->Close();
@@ -129,11 +215,12 @@ int StartupChild(long long startNs, const std::string& workDir) {
 
 // Runs the start-up child; its milliseconds from spawn to the first painted panel, or -1.
 double WholeProcessStartup(const std::string& self, const std::string& workDir) {
-    const long long startNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                  std::chrono::steady_clock::now().time_since_epoch()).count();
+    const long long startNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     const std::string out = workDir + "/startup.out";
-    const std::string command = "'" + self + "' --startup-child " + std::to_string(startNs) + " '" + workDir +
-                                "' > '" + out + "'";
+    const std::string command =
+        "'" + self + "' --startup-child " + std::to_string(startNs) + " '" + workDir + "' > '" + out + "'";
     if (std::system(command.c_str()) != 0) return -1;
     std::ifstream in(out);
     double ms = -1;
@@ -144,9 +231,12 @@ double WholeProcessStartup(const std::string& self, const std::string& workDir) 
 }  // namespace
 
 int main(int argc, char** argv) {
+    bench::Callgrind::NoteStartDirectory();
     if (argc == 4 && std::string(argv[1]) == "--startup-child") return StartupChild(std::atoll(argv[2]), argv[3]);
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 300;
+    const bool idleOnly = argc > 1 && std::string(argv[1]) == "--idle";
+    const int idleSeconds = idleOnly && argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
+    const int seconds = argc > 1 && !idleOnly ? std::atoi(argv[1]) : 300;
     const int startupRuns = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     const std::string self = fs::canonical("/proc/self/exe").string();
     QApplication qt(argc, argv);
@@ -154,6 +244,10 @@ int main(int argc, char** argv) {
     fs::current_path(work.Path());
     std::printf("load at start: %s; platform %s\n", bench::LoadAverage().c_str(),
                 QApplication::platformName().toStdString().c_str());
+    if (idleOnly) {
+        MeasureIdle(work, idleSeconds);
+        return 0;
+    }
 
     {
         simtest::SimAgent sim({"--scenario", std::string(QSWSIM_SCENARIOS) + "/standalone-qsw2126p.scn"});
@@ -170,6 +264,7 @@ int main(int argc, char** argv) {
                     static_cast<long long>(timer.elapsed()), module.form->PanelFormList.size());
         module.form->Close();
     }
+    MeasureIdle(work, idleSeconds);
 
     simtest::SimAgent sim({"--scenario", WriteStackScenario(work.File("stack-3-present.scn"))});
     PointAt(sim, work.File("stack"), 0);  // SNMPv1: a "v2c at least" dialog adds a session
