@@ -29,15 +29,18 @@ std::set<std::string> CommandsLeftOutInReadme() {
     EXPECT_TRUE(readme.is_open()) << QSW_README << " not found";
     std::set<std::string> handlers;
     bool inList = false;
+    bool found = false;
     for (std::string line; std::getline(readme, line);) {
         if (line.rfind('#', 0) == 0) {
             inList = line == LeftOutHeading;
+            found = found || inList;
             continue;
         }
         if (!inList || line.rfind("- `", 0) != 0) continue;
         const size_t end = line.find('`', 3);
         if (end != std::string::npos) handlers.insert(line.substr(3, end - 3));
     }
+    EXPECT_TRUE(found) << "the README has no \"" << LeftOutHeading << "\"";
     return handlers;
 }
 
