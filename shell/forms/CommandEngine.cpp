@@ -1,7 +1,6 @@
 #include "CommandEngine.h"
 
 #include "Application.h"
-#include "Dialogs.h"
 #include "Form.h"
 #include "GenericCommand.h"
 #include "HostTools.h"
@@ -11,15 +10,6 @@
 #include <memory>
 
 namespace {
-
-std::string NoticeCaption() {
-    ui::Application* application = ui::Application::InstanceOrNull();
-    return application ? application->Title() : std::string();
-}
-
-void ShowNotAvailable(const MenuCommand& command) {
-    ui::MessageBox(nullptr, NotAvailableText(command), NoticeCaption(), ui::mbOK, ui::mtInformation);
-}
 
 GenericDialogRunner& CurrentRunner() {
     static GenericDialogRunner runner;
@@ -71,10 +61,7 @@ private:
 
 void RunDedicatedDialog(const MenuCommand& command, const CommandContext& context) {
     const DedicatedDialogEntry* entry = FindDedicatedDialog(command.FormClass);
-    if (!entry) {
-        ShowNotAvailable(command);
-        return;
-    }
+    if (!entry) return;  // every area registers its forms at start-up
     ui::Component* owner = command.Extras.OwnerMainWindow && context.MainWindow
                                ? context.MainWindow
                                : static_cast<ui::Component*>(&ui::Application::Instance());
@@ -90,10 +77,7 @@ void RunDedicatedDialog(const MenuCommand& command, const CommandContext& contex
 
 void RunDialogFunction(const MenuCommand& command, const CommandContext& context) {
     const DialogFunction* function = FindDialogFunction(command.Function ? command.Function : "");
-    if (!function) {
-        ShowNotAvailable(command);
-        return;
-    }
+    if (!function) return;
     (*function)(context.DeviceAddress, context.ScaleFactor);
 }
 
@@ -157,11 +141,6 @@ void SetGenericDialogRunner(GenericDialogRunner runner) { CurrentRunner() = std:
 ui::Form* DedicatedDialogInstance(const std::string& instancePointer) {
     const auto found = InstancePointers().find(instancePointer);
     return found == InstancePointers().end() ? nullptr : found->second;
-}
-
-std::string NotAvailableText(const MenuCommand& command) {
-    const char* name = command.Title ? command.Title : command.MenuPath;
-    return std::string("\"") + (name ? name : "") + "\" is not available yet.";
 }
 
 void RunMenuCommand(const MenuCommand& command, const CommandContext& context) {

@@ -61,13 +61,10 @@ using GenericDialogRunner = std::function<void(const GenericDialogRequest& reque
 // Replaces the runner (tests record the requests); an empty one restores the generic dialog.
 void SetGenericDialogRunner(GenericDialogRunner runner);
 
-// Dedicated dialogs and dialog functions come from the registry (DialogRegistry.h); a form class or function
-// that no area registered shows the "not available yet" message.
+// Dedicated dialogs and dialog functions come from the registry (DialogRegistry.h), which every area fills at
+// start-up; a command whose form class or function is not registered opens nothing.
 // The form a global instance pointer names while its dialog is open, else null.
 ui::Form* DedicatedDialogInstance(const std::string& instancePointer);
-
-// The message of a command whose dialog is not in the module yet.
-std::string NotAvailableText(const MenuCommand& command);
 
 void RunMenuCommand(const MenuCommand& command, const CommandContext& context);
 // One of the port buttons' popup commands, for the port whose hint is portHint.

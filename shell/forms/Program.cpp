@@ -16,7 +16,8 @@ namespace {
 
 std::vector<std::string> programArguments;
 
-// Each dialog area registers its forms once, however many times the units start.
+}  // namespace
+
 void RegisterDialogAreas() {
     static const bool registered = [] {
         RegisterL2Dialogs();
@@ -27,8 +28,6 @@ void RegisterDialogAreas() {
     }();
     (void)registered;
 }
-
-}  // namespace
 
 ModuleUnits::ModuleUnits(ui::Application& app) : app_(app) {
     NxSNMPSessionStartup();

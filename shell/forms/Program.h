@@ -23,6 +23,9 @@ private:
     ui::Application& app_;
 };
 
+// Each dialog area registers its forms once, however many times it is called (ModuleUnits calls it).
+void RegisterDialogAreas();
+
 // Runs the module with the command line argv[0 .. argc - 1]; returns 0.
 int RunModule(int& argc, char** argv);
 

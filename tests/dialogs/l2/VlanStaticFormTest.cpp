@@ -2,6 +2,7 @@
 // and Delete send, what is refused while a walk is held, and the port selectors per stack unit. The frame's own
 // behaviour (Refresh, Stop, closing, the get-complete flag) is shown here once, on this dialog.
 #include "DedicatedDialogFixture.h"
+#include "EventWait.h"
 #include "VlanStaticFormUnit.h"
 
 #include "ComCtrls.h"
@@ -70,6 +71,7 @@ TEST_F(VlanStaticFormTest, TheMenuCommandOpensTheDialogWhichWalksTheTableAndClos
         EXPECT_EQ(form.PageControl1->Pages(2)->Caption(), "Untagged Ports");
         EXPECT_EQ(form.EgressPorts->PortCheckBoxes.size(), 64u);
         EXPECT_EQ(form.PortIndexList, GetAllPortList());
+        testsupport::SaveDocsPicture(*form.Widget(), "dedicated-dialog.png");
     });
     EXPECT_NE(seen, nullptr);
     EXPECT_EQ(VlanStaticForm, nullptr);
