@@ -2,6 +2,7 @@
 // commands: the rows and the row count, a row shown in read-only editors with the combo box kept disabled, the rule
 // views' ports per unit in a stack, a click beside the rows resetting the editors, an empty table, and no write.
 #include "AclDialogTest.h"
+#include "Ibpviewunit.h"
 #include "Ibpethermaskformunit.h"
 #include "Ibpetherruleformunit.h"
 #include "Ibpipmaskformunit.h"
@@ -33,7 +34,9 @@ protected:
     void ExpectView(const char* handler, const char* caption, const std::string& secondRowKey) {
         SCOPED_TRACE(handler);
         ui::MessageBoxRecorder boxes;
-        RunCommand<Form>(handler, [&](Form& form) {
+        RunCommand<Form>(handler, [&](Form& opened) {
+            // Each view is the one shared implementation, given its recipe.
+            TIBPViewForm& form = opened;
             EXPECT_EQ(form.Caption(), std::string(caption) + ": 127.0.0.1");
             ASSERT_EQ(form.ListView1->Items().Count(), 3);
             EXPECT_EQ(form.StaticText1->Caption(), "3");
